@@ -6,8 +6,12 @@
 
 namespace rt {
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 } // namespace
 
 FieldReader::FieldReader(std::string content) : content_(std::move(content)) {}

@@ -12,8 +12,12 @@
 namespace rt {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number that starts at text[pos] (sign, digits, point, exponent), 0 if none.
 std::size_t numberLength(std::string_view text, std::size_t pos) {

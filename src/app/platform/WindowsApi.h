@@ -39,8 +39,8 @@ public:
     // kernel32: version, paths, profile files, machine facts
     virtual BOOL GetVersionExA(OSVERSIONINFOA* lpVersionInformation) = 0;
     virtual DWORD GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath, DWORD cchBuffer) = 0;
-    virtual BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName, const char* lpString,
-                                            const char* lpFileName) = 0;
+    virtual BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
+                                            const char* lpString, const char* lpFileName) = 0;
     virtual void FatalAppExitA(UINT uAction, const char* lpMessageText) = 0;
     virtual BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster,
                                    DWORD* lpBytesPerSector, DWORD* lpNumberOfFreeClusters,
@@ -138,8 +138,10 @@ public:
 
     // version.dll
     virtual DWORD GetFileVersionInfoSizeA(const char* lptstrFilename, DWORD* lpdwHandle) = 0;
-    virtual BOOL GetFileVersionInfoA(const char* lptstrFilename, DWORD dwHandle, DWORD dwLen, void* lpData) = 0;
-    virtual BOOL VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer, UINT* puLen) = 0;
+    virtual BOOL GetFileVersionInfoA(const char* lptstrFilename, DWORD dwHandle, DWORD dwLen,
+                                     void* lpData) = 0;
+    virtual BOOL VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
+                                UINT* puLen) = 0;
 
     // secur32
     virtual BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) = 0;
