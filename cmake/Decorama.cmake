@@ -8,3 +8,10 @@ function(decorama_warnings target)
         target_link_options(${target} PUBLIC -fsanitize=address,undefined)
     endif()
 endfunction()
+
+# stb's single-file image codecs (Debian's libstb-dev); found on the host also
+# for the cross builds, since they are plain headers.
+find_path(STB_INCLUDE_DIR NAMES stb_image.h PATHS /usr/include/stb NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT STB_INCLUDE_DIR)
+    message(FATAL_ERROR "stb headers not found: install libstb-dev")
+endif()
