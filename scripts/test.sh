@@ -1,0 +1,75 @@
+#!/bin/bash
+# Builds and tests everything: the Linux build (logic against the fake Windows),
+# the same with AddressSanitizer and UndefinedBehaviorSanitizer, the 64-bit
+# Windows build with its tests under Wine, and the 32-bit Windows build (built
+# only). Each step's output goes to build/logs/<step>.log; a failed step shows the
+# end of its log. Exits non-zero when any step fails.
+set -u
+cd "$(dirname "$0")/.." || exit 1
+root=$(pwd)
+logs="$root/build/logs"
+mkdir -p "$logs"
+
+names=()
+results=()
+times=()
+failed=0
+
+# step NAME COMMAND...: runs one step, records its result and time.
+step() {
+    local name=$1
+    shift
+    local log="$logs/$name.log" start end status
+    printf '==> %-18s ' "$name"
+    start=$(date +%s)
+    "$@" >"$log" 2>&1 </dev/null
+    status=$?
+    end=$(date +%s)
+    names+=("$name")
+    times+=($((end - start)))
+    if [ "$status" -eq 0 ]; then
+        results+=("ok")
+        printf 'ok      %4ss\n' $((end - start))
+    else
+        results+=("FAILED")
+        failed=1
+        printf 'FAILED  %4ss  (log: %s)\n' $((end - start)) "$log"
+        echo "---- last lines of $log ----"
+        tail -n 80 "$log"
+        echo "----"
+    fi
+    return "$status"
+}
+
+configure_and_build() {
+    cmake --preset "$1" && cmake --build --preset "$1"
+}
+
+total_start=$(date +%s)
+
+step deps bash scripts/deps.sh || {
+    echo "test: the needed packages are missing; see above" >&2
+    exit 1
+}
+
+for preset in linux linux-asan win64 win32; do
+    if step "build-$preset" configure_and_build "$preset"; then
+        case "$preset" in
+        linux | linux-asan | win64) step "test-$preset" ctest --preset "$preset" ;;
+        esac
+    fi
+done
+
+total=$(($(date +%s) - total_start))
+echo
+echo "Summary"
+for i in "${!names[@]}"; do
+    printf '  %-18s %-7s %5ss\n' "${names[$i]}" "${results[$i]}" "${times[$i]}"
+done
+printf '  %-18s %-7s %5ss\n' "total" "" "$total"
+echo "Logs: $logs; Wine test output and screenshots: build/win64/artifacts"
+if [ "$failed" -ne 0 ]; then
+    echo "test: FAILED"
+    exit 1
+fi
+echo "test: all passed"

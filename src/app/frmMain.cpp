@@ -1,0 +1,369 @@
+#include "app/frmMain.h"
+
+#include "about/frmAbout.h"
+#include "app/MakeLink.h"
+#include "app/platform/Error.h"
+#include "app/platform/TextConv.h"
+#include "themes/ThemeApplication.h"
+#include "utilities/Sound_Engine.h"
+
+namespace app {
+
+namespace {
+
+// Design position and size of the window, in twips (616 x 400 pixels at 15
+// twips a pixel: it fits an 800 x 600 screen).
+constexpr ui::Rect windowDesign{600, 600, 9240, 6000};
+constexpr int titleStripHeight = 600;
+
+// Title-strip buttons, 18 x 18 pixels, right to left from the window's edge.
+constexpr ui::Rect closeButton{8850, 165, 270, 270};
+constexpr ui::Rect minimizeButton{8520, 165, 270, 270};
+constexpr ui::Rect helpButton{8190, 165, 270, 270};
+
+// The tab control and its pages; page positions count from the tab control's
+// top-left corner, tab row included.
+constexpr ui::Rect tabControlDesign{120, titleStripHeight + 120, 9000, 5160};
+
+// Preview pictures at their first layout (800x600 names).
+constexpr ui::Rect previewDesign{4920, 1530, 3585, 2685};
+constexpr ui::Rect schemePreviewDesign{7200, 3140, 1305, 1075};
+// The screen-saver preview at the size of the larger layout.
+constexpr ui::Rect screenSaverPreviewDesign{4830, 1410, 3735, 2925};
+
+// Text on the dark window and tab background.
+constexpr win::COLORREF textOnBackground = ui::RGB(255, 255, 255);
+
+constexpr const char* startupSound = "\\Zuve Zivi ziz Odida.wav";
+
+// Selects the first item of a list, raising its selection event; an empty list
+// has no first item and is left alone.
+void selectFirstItem(ui::ComboBox& list) {
+    if (list.listCount() > 0)
+        list.setListIndex(0);
+}
+
+} // namespace
+
+frmMain::frmMain(rt::Platform& platform, ui::WindowSystem& windows, Module1& module)
+    : platform_(platform), windows_(windows), module_(module) {
+    window_ = windows.createWindow("Brindlecove", ui::Window::Style::Borderless, windowDesign);
+    buildTitleStrip();
+    SSTab1 = &window_->addTabControl("SSTab1", {"Themes", "Mix - N - Match", "Screen Saver", "Utilities"},
+                                     tabControlDesign);
+    buildThemesTab(SSTab1->page(0));
+    buildMixNMatchTab(SSTab1->page(1));
+    buildScreenSaverTab(SSTab1->page(2));
+    buildUtilitiesTab(SSTab1->page(3));
+    wireEvents();
+    // The theme list is first in the window's tab order.
+    Combo1->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildTitleStrip() {
+    ui::Window& form = *window_;
+    Image4 = &form.addPictureBox("Image4", {120, 60, 480, 480});
+    lblTitle = &form.addLabel("lblTitle", platform_.runtime.appTitle(), {720, 165, 4200, 285});
+    lblTitle->setForeColor(textOnBackground);
+
+    imgHelp0 = &form.addPictureBox("imgHelp0", helpButton);
+    imgHelp1 = &form.addPictureBox("imgHelp1", helpButton);
+    imgHelp3 = &form.addPictureBox("imgHelp3", helpButton);
+    imgHelp4 = &form.addPictureBox("imgHelp4", helpButton);
+    imgMin0 = &form.addPictureBox("imgMin0", minimizeButton);
+    imgMin1 = &form.addPictureBox("imgMin1", minimizeButton);
+    imgMin3 = &form.addPictureBox("imgMin3", minimizeButton);
+    imgMin4 = &form.addPictureBox("imgMin4", minimizeButton);
+    imgX0 = &form.addPictureBox("imgX0", closeButton);
+    imgX1 = &form.addPictureBox("imgX1", closeButton);
+    imgX3 = &form.addPictureBox("imgX3", closeButton);
+    imgX4 = &form.addPictureBox("imgX4", closeButton);
+    for (ui::PictureBox* holder :
+         {imgHelp1, imgHelp3, imgHelp4, imgMin1, imgMin3, imgMin4, imgX1, imgX3, imgX4})
+        holder->setVisible(false);
+
+    loadShippedPicture(*Image4, "logo.bmp");
+    loadShippedPicture(*imgHelp1, "help-normal.bmp");
+    loadShippedPicture(*imgHelp3, "help-hover.bmp");
+    loadShippedPicture(*imgHelp4, "help-pressed.bmp");
+    loadShippedPicture(*imgMin1, "minimize-normal.bmp");
+    loadShippedPicture(*imgMin3, "minimize-hover.bmp");
+    loadShippedPicture(*imgMin4, "minimize-pressed.bmp");
+    loadShippedPicture(*imgX1, "close-normal.bmp");
+    loadShippedPicture(*imgX3, "close-hover.bmp");
+    loadShippedPicture(*imgX4, "close-pressed.bmp");
+    // The buttons start with their normal look.
+    imgHelp0->setPicture(imgHelp1->picture());
+    imgMin0->setPicture(imgMin1->picture());
+    imgX0->setPicture(imgX1->picture());
+}
+
+void frmMain::buildThemesTab(ui::Container& page) {
+    fraThemes = &page.addFrame("fraThemes", "Orlo Themes", {240, 540, 4440, 3900});
+    Combo1 =
+        &fraThemes->contents().addComboBox("Combo1", ui::ComboBox::Style::Simple, {120, 300, 4200, 3480});
+    Command2 = &page.addButton("Command2", "Apply Theme", {240, 4560, 4440, 375});
+    Image7 = &page.addPictureBox("Image7", previewDesign);
+}
+
+void frmMain::buildMixNMatchTab(ui::Container& page) {
+    fraWallpapers = &page.addFrame("fraWallpapers", "Wallpapers", {240, 540, 4440, 1900});
+    Combo2 =
+        &fraWallpapers->contents().addComboBox("Combo2", ui::ComboBox::Style::Simple, {120, 300, 4200, 1480});
+    fraColorSchemes = &page.addFrame("fraColorSchemes", "Color Schemes", {240, 2540, 4440, 1900});
+    Combo3 = &fraColorSchemes->contents().addComboBox("Combo3", ui::ComboBox::Style::Simple,
+                                                      {120, 300, 4200, 1480});
+    Command1 = &page.addButton("Command1", "Apply Wallpaper", {240, 4560, 2160, 375});
+    Command3 = &page.addButton("Command3", "Apply Color", {2520, 4560, 2160, 375});
+    Command4 = &page.addButton("Command4", "Apply Mix - N - Match", {4830, 4560, 3735, 375});
+    Image2 = &page.addPictureBox("Image2", previewDesign);
+    // Set into the bottom-right corner of the wallpaper preview.
+    Image3 = &page.addPictureBox("Image3", schemePreviewDesign);
+}
+
+void frmMain::buildScreenSaverTab(ui::Container& page) {
+    fraScreenSavers = &page.addFrame("fraScreenSavers", "Orlo Screen Savers", {240, 540, 4440, 3900});
+    Combo4 = &fraScreenSavers->contents().addComboBox("Combo4", ui::ComboBox::Style::Simple,
+                                                      {120, 300, 4200, 3480});
+    lblWait = &page.addLabel("lblWait", "Wait:", {240, 4620, 600, 255});
+    lblWait->setForeColor(textOnBackground);
+    Combo5 = &page.addComboBox("Combo5", ui::ComboBox::Style::DropDown, {900, 4560, 900, 315});
+    lblMinutes = &page.addLabel("lblMinutes", "Minutes", {1860, 4620, 900, 255});
+    lblMinutes->setForeColor(textOnBackground);
+    Command6 = &page.addButton("Command6", "Set Screen Saver", {2880, 4560, 1800, 375});
+    Image6 = &page.addPictureBox("Image6", screenSaverPreviewDesign);
+}
+
+void frmMain::buildUtilitiesTab(ui::Container& page) {
+    // Left column.
+    fraDisplayProperties =
+        &page.addFrame("fraDisplayProperties", "Display Properties", {240, 540, 4200, 1320});
+    ui::Container& display = fraDisplayProperties->contents();
+    Command10 = &display.addButton("Command10", "Background Properties", {120, 300, 1920, 375});
+    Command11 = &display.addButton("Command11", "Appearance", {2160, 300, 1920, 375});
+    Command12 = &display.addButton("Command12", "Screen Saver", {120, 780, 1920, 375});
+    Command13 = &display.addButton("Command13", "Settings", {2160, 780, 1920, 375});
+
+    fraThemeManager = &page.addFrame("fraThemeManager", "Theme Manager", {240, 1980, 4200, 780});
+    Command15 =
+        &fraThemeManager->contents().addButton("Command15", "Launch Theme Manager", {120, 300, 3960, 375});
+
+    fraGraphics =
+        &page.addFrame("fraGraphics", "Windows Start Up / Shut Down Graphics", {240, 2880, 4200, 780});
+    Command14 = &fraGraphics->contents().addButton("Command14", "Restore Graphics", {120, 300, 3960, 375});
+
+    fraStartupAudio =
+        &page.addFrame("fraStartupAudio", "Listen to Windows Startup Audio", {240, 3780, 4200, 1080});
+    Image1 = &fraStartupAudio->contents().addPictureBox("Image1", {120, 300, 600, 600});
+    Label3 = &fraStartupAudio->contents().addLabel("Label3", "Zuve Zivi Ziz Odida", {840, 480, 3240, 255});
+    loadShippedPicture(*Image1, "sound.bmp");
+
+    // Right column.
+    fraReLog = &page.addFrame("fraReLog", "Re Log Windows", {4560, 540, 4200, 2100});
+    Label1 =
+        &fraReLog->contents().addLabel("Label1",
+                                       "To ensure that changes have been made, your system will need to "
+                                       "reboot or relogon to Windows.  Clicking this button will relogon to "
+                                       "Windows and return to this application.",
+                                       {120, 300, 3960, 1140});
+    Command5 = &fraReLog->contents().addButton("Command5", "Log Off Windows", {120, 1560, 3960, 375});
+
+    fraWindowFunctions = &page.addFrame("fraWindowFunctions", "Window Functions", {4560, 2760, 4200, 1320});
+    Command17 =
+        &fraWindowFunctions->contents().addButton("Command17", "Restart Windows", {120, 300, 3960, 375});
+    Command16 =
+        &fraWindowFunctions->contents().addButton("Command16", "Shut Down Windows", {120, 780, 3960, 375});
+}
+
+void frmMain::wireEvents() {
+    // Window and title strip.
+    window_->onMouseMove = [this](const ui::MouseEvent& event) { Form_MouseMove(event); };
+    imgX0->onMouseMove = [this](const ui::MouseEvent& event) { imgX0_MouseMove(event); };
+    imgX0->onMouseDown = [this](const ui::MouseEvent& event) { imgX0_MouseDown(event); };
+    imgX0->onClick = [this] { imgX0_Click(); };
+    imgMin0->onMouseMove = [this](const ui::MouseEvent& event) { imgMin0_MouseMove(event); };
+    imgMin0->onMouseDown = [this](const ui::MouseEvent& event) { imgMin0_MouseDown(event); };
+    imgMin0->onClick = [this] { imgMin0_Click(); };
+    imgHelp0->onMouseMove = [this](const ui::MouseEvent& event) { imgHelp0_MouseMove(event); };
+    imgHelp0->onMouseDown = [this](const ui::MouseEvent& event) { imgHelp0_MouseDown(event); };
+    imgHelp0->onClick = [this] { imgHelp0_Click(); };
+    Image4->onClick = [this] { Image4_Click(); };
+
+    // "Themes" tab.
+    Command2->onClick = [this] { Command2_Click(); };
+    Combo1->onKeyDown = [this](int keyCode) { Combo1_KeyDown(keyCode); };
+
+    // Tabs.
+    SSTab1->onMouseMove = [this](const ui::MouseEvent& event) { SSTab1_MouseMove(event); };
+    SSTab1->onClick = [this] { SSTab1_Click(); };
+
+    // "Utilities" tab.
+    Image1->onClick = [this] { Image1_Click(); };
+    Label3->onClick = [this] { Label3_Click(); };
+    Label3->onMouseMove = [this](const ui::MouseEvent& event) { Label3_MouseMove(event); };
+}
+
+void frmMain::loadShippedPicture(ui::PictureBox& control, const std::string& fileName) {
+    try {
+        control.loadPicture(platform_.runtime.appPath() + "\\ui\\" + fileName);
+    } catch (const rt::Error&) {
+        // Missing or unreadable: the control shows no picture.
+    }
+}
+
+void frmMain::MakeLink(ui::Label& label, int action, ui::Window* owner) {
+    app::MakeLink(platform_.api, module_.programFolder, linkVisited, label, action, owner);
+}
+
+about::frmAbout* frmMain::aboutBox() {
+    return about_ != nullptr && about_->isLoaded() ? about_.get() : nullptr;
+}
+
+void frmMain::showAbout() {
+    // One About box at a time: an open one is brought to the front, a closed one
+    // is loaded anew.
+    if (aboutBox() == nullptr)
+        about_ = std::make_unique<about::frmAbout>(platform_, windows_, module_);
+    about_->Show();
+}
+
+// ---- title strip ------------------------------------------------------------------------
+
+void frmMain::Form_MouseMove(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX1->picture());
+    imgMin0->setPicture(imgMin1->picture());
+    imgHelp0->setPicture(imgHelp1->picture());
+}
+
+void frmMain::SSTab1_MouseMove(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX1->picture());
+    imgMin0->setPicture(imgMin1->picture());
+    imgHelp0->setPicture(imgHelp1->picture());
+}
+
+void frmMain::imgX0_MouseMove(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX3->picture());
+    imgMin0->setPicture(imgMin1->picture());
+    imgHelp0->setPicture(imgHelp1->picture());
+}
+
+void frmMain::imgX0_MouseDown(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX4->picture());
+}
+
+void frmMain::imgX0_Click() {
+    // The program ends here and now: nothing is asked, unloaded or saved.
+    windows_.quit();
+}
+
+void frmMain::imgMin0_MouseMove(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX1->picture());
+    imgMin0->setPicture(imgMin3->picture());
+    imgHelp0->setPicture(imgHelp1->picture());
+}
+
+void frmMain::imgMin0_MouseDown(const ui::MouseEvent&) {
+    imgMin0->setPicture(imgMin4->picture());
+}
+
+void frmMain::imgMin0_Click() {
+    window_->minimize();
+}
+
+void frmMain::imgHelp0_MouseMove(const ui::MouseEvent&) {
+    imgX0->setPicture(imgX1->picture());
+    imgMin0->setPicture(imgMin1->picture());
+    imgHelp0->setPicture(imgHelp3->picture());
+}
+
+void frmMain::imgHelp0_MouseDown(const ui::MouseEvent&) {
+    imgHelp0->setPicture(imgHelp4->picture());
+}
+
+void frmMain::imgHelp0_Click() {
+    showAbout();
+}
+
+void frmMain::Image4_Click() {
+    showAbout();
+}
+
+// ---- tabs -------------------------------------------------------------------------------
+
+void frmMain::SSTab1_Click() {
+    // 1. No preview shows while the new tab is prepared.
+    Image2->setVisible(false);
+    Image3->setVisible(false);
+    Image7->setVisible(false);
+
+    // 2. The new tab's list selects its first entry, which redraws its preview.
+    switch (SSTab1->tab()) {
+    case 0: // "Themes"
+        Combo1->setFocus();
+        selectFirstItem(*Combo1);
+        Image7->setVisible(true);
+        break;
+    case 1: { // "Mix - N - Match"
+        // The wallpapers from entry 2 on, up to the first blank entry after it
+        // and never past the table's last entry.
+        Combo2->clear();
+        int entry = 2;
+        do {
+            Combo2->addItem(module_.wallpaperList(entry));
+            ++entry;
+        } while (entry <= decltype(module_.wallpaperList)::upperBound &&
+                 !rt::Trim(module_.wallpaperList(entry)).empty());
+        selectFirstItem(*Combo2);
+        Combo2->setFocus();
+        selectFirstItem(*Combo2);
+        selectFirstItem(*Combo3);
+        Image2->setVisible(true);
+        Image3->setVisible(true);
+        break;
+    }
+    case 2: // "Screen Saver"
+        Combo4->setFocus();
+        selectFirstItem(*Combo4);
+        break;
+    default: // "Utilities": no preview
+        break;
+    }
+}
+
+// ---- "Utilities" tab: start-up sound sample -----------------------------------------------
+
+void frmMain::Image1_Click() {
+    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+}
+
+void frmMain::Label3_Click() {
+    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+    MakeLink(*Label3, LinkFollow, window_.get());
+}
+
+void frmMain::Label3_MouseMove(const ui::MouseEvent&) {
+    MakeLink(*Label3, LinkMouseOver, nullptr);
+}
+
+// "Apply Theme".
+void frmMain::Command2_Click() {
+    applySelectedTheme();
+}
+
+// Enter in the theme list applies the theme as the button does; other keys do nothing.
+void frmMain::Combo1_KeyDown(int keyCode) {
+    if (keyCode == 13)
+        applySelectedTheme();
+}
+
+void frmMain::applySelectedTheme() {
+    themes::ThemeSelection selection;
+    selection.selectedWallpaper = selectedWallpaper;
+    selection.themeListIndex = Combo1->listIndex();
+    selection.schemeListIndex = Combo3->listIndex();
+    themes::ApplyTheme(platform_, module_, selection, windows_.screen(), *Combo1);
+}
+
+} // namespace app

@@ -1,0 +1,148 @@
+// frmMain: the main window. It draws its own title strip (emblem, program name,
+// help, minimise and close pictures that swap between normal, hover and pressed
+// looks) above the tab control SSTab1 with the "Themes", "Mix - N - Match",
+// "Screen Saver" and "Utilities" tabs. Its handlers hold the program's logic;
+// the window lives until the program ends.
+#pragma once
+
+#include "app/Module1.h"
+#include "app/platform/Platform.h"
+#include "app/platform/ui/WindowSystem.h"
+
+#include <memory>
+#include <string>
+
+namespace about {
+class frmAbout;
+}
+
+namespace app {
+
+class frmMain {
+public:
+    // Builds the window and its controls at their design positions and wires
+    // their events; Form_Load then prepares them.
+    frmMain(rt::Platform& platform, ui::WindowSystem& windows, Module1& module);
+    ~frmMain();
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // Start-up: runs once, before the window is first shown.
+    void Form_Load();
+    ui::Window& window() { return *window_; }
+
+    void MakeLink(ui::Label& label, int action, ui::Window* owner);
+    // The About and help box while it is loaded, nullptr otherwise.
+    about::frmAbout* aboutBox();
+
+    // ---- title strip ------------------------------------------------------------------
+    ui::PictureBox* Image4 = nullptr; // the emblem; opens the About box
+    ui::Label* lblTitle = nullptr;
+    // The visible buttons end in 0; their hidden picture holders in 1 (normal), 3 (hover), 4 (pressed).
+    ui::PictureBox* imgHelp0 = nullptr;
+    ui::PictureBox* imgHelp1 = nullptr;
+    ui::PictureBox* imgHelp3 = nullptr;
+    ui::PictureBox* imgHelp4 = nullptr;
+    ui::PictureBox* imgMin0 = nullptr;
+    ui::PictureBox* imgMin1 = nullptr;
+    ui::PictureBox* imgMin3 = nullptr;
+    ui::PictureBox* imgMin4 = nullptr;
+    ui::PictureBox* imgX0 = nullptr;
+    ui::PictureBox* imgX1 = nullptr;
+    ui::PictureBox* imgX3 = nullptr;
+    ui::PictureBox* imgX4 = nullptr;
+    ui::TabControl* SSTab1 = nullptr;
+
+    // ---- "Themes" tab -------------------------------------------------------------------
+    ui::Frame* fraThemes = nullptr;
+    ui::ComboBox* Combo1 = nullptr; // themes
+    ui::Button* Command2 = nullptr; // "Apply Theme"
+    ui::PictureBox* Image7 = nullptr;
+
+    // ---- "Mix - N - Match" tab ----------------------------------------------------------
+    ui::Frame* fraWallpapers = nullptr;
+    ui::ComboBox* Combo2 = nullptr; // wallpapers
+    ui::Frame* fraColorSchemes = nullptr;
+    ui::ComboBox* Combo3 = nullptr; // colour schemes
+    ui::Button* Command1 = nullptr; // "Apply Wallpaper"
+    ui::Button* Command3 = nullptr; // "Apply Color"
+    ui::Button* Command4 = nullptr; // "Apply Mix - N - Match"
+    ui::PictureBox* Image2 = nullptr;
+    ui::PictureBox* Image3 = nullptr;
+
+    // ---- "Screen Saver" tab -------------------------------------------------------------
+    ui::Frame* fraScreenSavers = nullptr;
+    ui::ComboBox* Combo4 = nullptr; // screen savers
+    ui::Label* lblWait = nullptr;
+    ui::ComboBox* Combo5 = nullptr; // wait minutes
+    ui::Label* lblMinutes = nullptr;
+    ui::Button* Command6 = nullptr; // "Set Screen Saver"
+    ui::PictureBox* Image6 = nullptr;
+
+    // ---- "Utilities" tab ----------------------------------------------------------------
+    ui::Frame* fraDisplayProperties = nullptr;
+    ui::Button* Command10 = nullptr; // "Background Properties"
+    ui::Button* Command11 = nullptr; // "Appearance"
+    ui::Button* Command12 = nullptr; // "Screen Saver"
+    ui::Button* Command13 = nullptr; // "Settings"
+    ui::Frame* fraThemeManager = nullptr;
+    ui::Button* Command15 = nullptr; // "Launch Theme Manager"
+    ui::Frame* fraGraphics = nullptr;
+    ui::Button* Command14 = nullptr; // "Restore Graphics"
+    ui::Frame* fraStartupAudio = nullptr;
+    ui::PictureBox* Image1 = nullptr;
+    ui::Label* Label3 = nullptr; // the start-up sound sample, a link label
+    ui::Frame* fraReLog = nullptr;
+    ui::Label* Label1 = nullptr;
+    ui::Button* Command5 = nullptr; // "Log Off Windows"
+    ui::Frame* fraWindowFunctions = nullptr;
+    ui::Button* Command17 = nullptr; // "Restart Windows"
+    ui::Button* Command16 = nullptr; // "Shut Down Windows"
+
+    // ---- selection state, alive as long as the window -------------------------------------
+    // Full path of the wallpaper the next apply sets, or empty.
+    std::string selectedWallpaper;
+
+    // ---- event handlers -------------------------------------------------------------------
+    void Form_MouseMove(const ui::MouseEvent& event);
+    void SSTab1_MouseMove(const ui::MouseEvent& event);
+    void SSTab1_Click();
+    void imgX0_MouseMove(const ui::MouseEvent& event);
+    void imgX0_MouseDown(const ui::MouseEvent& event);
+    void imgX0_Click();
+    void imgMin0_MouseMove(const ui::MouseEvent& event);
+    void imgMin0_MouseDown(const ui::MouseEvent& event);
+    void imgMin0_Click();
+    void imgHelp0_MouseMove(const ui::MouseEvent& event);
+    void imgHelp0_MouseDown(const ui::MouseEvent& event);
+    void imgHelp0_Click();
+    void Image4_Click();
+    void Image1_Click();
+    void Label3_Click();
+    void Label3_MouseMove(const ui::MouseEvent& event);
+    void Command2_Click();
+    void Combo1_KeyDown(int keyCode);
+
+private:
+    void buildTitleStrip();
+    void buildThemesTab(ui::Container& page);
+    void buildMixNMatchTab(ui::Container& page);
+    void buildScreenSaverTab(ui::Container& page);
+    void buildUtilitiesTab(ui::Container& page);
+    void wireEvents();
+    // Loads a picture shipped in the program's "ui" folder; without it the control stays empty.
+    void loadShippedPicture(ui::PictureBox& control, const std::string& fileName);
+    // Shows the About and help box, loading it first when it is not loaded.
+    void showAbout();
+    // Applies the theme selected in Combo1 (Command2 and Enter in Combo1).
+    void applySelectedTheme();
+
+    rt::Platform& platform_;
+    ui::WindowSystem& windows_;
+    Module1& module_;
+    std::unique_ptr<ui::Window> window_;
+    std::unique_ptr<about::frmAbout> about_;
+    bool linkVisited = false;
+};
+
+} // namespace app

@@ -1,0 +1,40 @@
+// Decorama's entry point: the real Windows behind the program's Windows calls and
+// runtime services, the native window system, and the main window, whose load
+// event prepares everything before it is first shown. The program then runs on
+// the window system's event thread until its close button (or the last window)
+// ends it.
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "app/platform/Error.h"
+#include "app/platform/MessageBoxService.h"
+#include "app/platform/Platform.h"
+#include "app/platform/native/NativeWindowSystem.h"
+#include "app/platform/win32/Win32Api.h"
+#include "app/platform/win32/Win32Runtime.h"
+
+#include "app/platform/native/WinHeaders.h"
+
+#include <exception>
+#include <string>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+    win32::Win32Api api;
+    win32::Win32Runtime runtime;
+    native::NativeWindowSystem windows(runtime);
+    rt::Platform platform{api, runtime, windows};
+    try {
+        app::Module1 module;
+        app::frmMain form(platform, windows, module);
+        form.Form_Load();
+        form.window().show();
+        return windows.run();
+    } catch (const rt::Error& error) {
+        // Start-up reports its own errors; one that escapes it still gets told
+        // instead of ending the program without a word.
+        windows.MsgBox(std::to_string(error.number()) + error.description(), rt::vbCritical,
+                       runtime.appTitle());
+    } catch (const std::exception& error) {
+        windows.MsgBox(error.what(), rt::vbCritical, runtime.appTitle());
+    }
+    return 1;
+}

@@ -1,0 +1,144 @@
+#include "system/SystemColorsFast.h"
+
+#include "app/platform/Error.h"
+#include "app/platform/Platform.h"
+#include "app/platform/WindowsApi.h"
+#include "system/VersionGates.h"
+
+#include <utility>
+
+namespace sys {
+namespace {
+
+// Windows system-colour numbers (COLOR_*). Number 25 has no property.
+enum ColorIndex : int {
+    COLOR_SCROLLBAR = 0,
+    COLOR_BACKGROUND = 1,
+    COLOR_ACTIVECAPTION = 2,
+    COLOR_INACTIVECAPTION = 3,
+    COLOR_MENU = 4,
+    COLOR_WINDOW = 5,
+    COLOR_WINDOWFRAME = 6,
+    COLOR_MENUTEXT = 7,
+    COLOR_WINDOWTEXT = 8,
+    COLOR_CAPTIONTEXT = 9,
+    COLOR_ACTIVEBORDER = 10,
+    COLOR_INACTIVEBORDER = 11,
+    COLOR_APPWORKSPACE = 12,
+    COLOR_HIGHLIGHT = 13,
+    COLOR_HIGHLIGHTTEXT = 14,
+    COLOR_BTNFACE = 15,
+    COLOR_BTNSHADOW = 16,
+    COLOR_GRAYTEXT = 17,
+    COLOR_BTNTEXT = 18,
+    COLOR_INACTIVECAPTIONTEXT = 19,
+    COLOR_BTNHIGHLIGHT = 20,
+    COLOR_3DDKSHADOW = 21,
+    COLOR_3DLIGHT = 22,
+    COLOR_INFOTEXT = 23,
+    COLOR_INFOBK = 24,
+    COLOR_HOTLIGHT = 26,
+    COLOR_GRADIENTACTIVECAPTION = 27,
+    COLOR_GRADIENTINACTIVECAPTION = 28,
+};
+
+} // namespace
+
+SystemColorsFast::SystemColorsFast(win::WindowsApi& api, rt::MessageBoxService& messages, std::string title)
+    : api_(api), messages_(messages), title_(std::move(title)) {
+    // Only the level-5 colours are gated, so Windows 95 and NT 4 count as 0 here.
+    const VersionGates gates(api_);
+    if (gates.isWin2000() || gates.isWin98())
+        winLevel_ = 5;
+    stagedIndices_.fill(NotStaged);
+}
+
+SystemColorsFast::SystemColorsFast(rt::Platform& platform)
+    : SystemColorsFast(platform.api, platform.messages, platform.runtime.appTitle()) {}
+
+std::size_t SystemColorsFast::slot(int index) {
+    if (index < 0 || index >= ColorCount)
+        throw rt::Error(rt::ErrSubscriptOutOfRange);
+    return static_cast<std::size_t>(index);
+}
+
+win::COLORREF SystemColorsFast::stagedValue(int index) const {
+    return stagedValues_[slot(index)];
+}
+
+std::int32_t SystemColorsFast::stagedIndex(int index) const {
+    return stagedIndices_[slot(index)];
+}
+
+bool SystemColorsFast::passes(Gate gate) {
+    if (gate == Gate::None || winLevel_ >= 5)
+        return true;
+    if (RaiseErrors)
+        throw rt::unsupportedError("SystemColors");
+    return false;
+}
+
+win::COLORREF SystemColorsFast::readColor(int index, Gate gate) {
+    if (!passes(gate))
+        return 0;
+    return api_.GetSysColor(index);
+}
+
+void SystemColorsFast::writeColor(int index, win::COLORREF value, Gate gate) {
+    if (!passes(gate))
+        return;
+    setColor(index, value);
+}
+
+void SystemColorsFast::setColor(int index, win::COLORREF value) {
+    if (UpdateImmediately) {
+        // Windows applies and broadcasts the one colour at once.
+        const win::INT indices[1] = {index};
+        const win::COLORREF values[1] = {value};
+        api_.SetSysColors(1, indices, values);
+        return;
+    }
+    stagedValues_[slot(index)] = value;
+    stagedIndices_[slot(index)] = index;
+}
+
+#define SYSTEM_COLOR_PROPERTY(Name, Index, GateKind)                                                         \
+    win::COLORREF SystemColorsFast::Name() {                                                                 \
+        return readColor(Index, Gate::GateKind);                                                             \
+    }                                                                                                        \
+    void SystemColorsFast::Name(win::COLORREF value) {                                                       \
+        writeColor(Index, value, Gate::GateKind);                                                            \
+    }
+
+SYSTEM_COLOR_PROPERTY(InactiveGradientColor, COLOR_GRADIENTINACTIVECAPTION, WinLevel5)
+SYSTEM_COLOR_PROPERTY(ActiveGradientColor, COLOR_GRADIENTACTIVECAPTION, WinLevel5)
+SYSTEM_COLOR_PROPERTY(HotTrackItem, COLOR_HOTLIGHT, WinLevel5)
+SYSTEM_COLOR_PROPERTY(ScrollBar, COLOR_SCROLLBAR, None)
+SYSTEM_COLOR_PROPERTY(Background, COLOR_BACKGROUND, None)
+SYSTEM_COLOR_PROPERTY(ActiveCaption, COLOR_ACTIVECAPTION, None)
+SYSTEM_COLOR_PROPERTY(InactiveCaption, COLOR_INACTIVECAPTION, None)
+SYSTEM_COLOR_PROPERTY(Menu, COLOR_MENU, None)
+SYSTEM_COLOR_PROPERTY(Window, COLOR_WINDOW, None)
+SYSTEM_COLOR_PROPERTY(WindowFrame, COLOR_WINDOWFRAME, None)
+SYSTEM_COLOR_PROPERTY(MenuText, COLOR_MENUTEXT, None)
+SYSTEM_COLOR_PROPERTY(WindowText, COLOR_WINDOWTEXT, None)
+SYSTEM_COLOR_PROPERTY(CaptionText, COLOR_CAPTIONTEXT, None)
+SYSTEM_COLOR_PROPERTY(ActiveBorder, COLOR_ACTIVEBORDER, None)
+SYSTEM_COLOR_PROPERTY(InactiveBorder, COLOR_INACTIVEBORDER, None)
+SYSTEM_COLOR_PROPERTY(AppWorkspace, COLOR_APPWORKSPACE, None)
+SYSTEM_COLOR_PROPERTY(Highlight, COLOR_HIGHLIGHT, None)
+SYSTEM_COLOR_PROPERTY(HighlightText, COLOR_HIGHLIGHTTEXT, None)
+SYSTEM_COLOR_PROPERTY(ButtonFace, COLOR_BTNFACE, None)
+SYSTEM_COLOR_PROPERTY(ButtonShadow, COLOR_BTNSHADOW, None)
+SYSTEM_COLOR_PROPERTY(GrayText, COLOR_GRAYTEXT, None)
+SYSTEM_COLOR_PROPERTY(ButtonText, COLOR_BTNTEXT, None)
+SYSTEM_COLOR_PROPERTY(InactiveCaptionText, COLOR_INACTIVECAPTIONTEXT, None)
+SYSTEM_COLOR_PROPERTY(ButtonHighlight, COLOR_BTNHIGHLIGHT, None)
+SYSTEM_COLOR_PROPERTY(DarkShadow3D, COLOR_3DDKSHADOW, None)
+SYSTEM_COLOR_PROPERTY(Light3D, COLOR_3DLIGHT, None)
+SYSTEM_COLOR_PROPERTY(TooltipText, COLOR_INFOTEXT, None)
+SYSTEM_COLOR_PROPERTY(TooltipBackground, COLOR_INFOBK, None)
+
+#undef SYSTEM_COLOR_PROPERTY
+
+} // namespace sys

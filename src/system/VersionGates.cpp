@@ -1,0 +1,40 @@
+#include "system/VersionGates.h"
+
+#include "app/platform/WindowsApi.h"
+
+namespace sys {
+
+static_assert(sizeof(win::OSVERSIONINFOA) == 148, "GetVersionExA expects the 148-byte record");
+
+VersionGates::VersionGates(win::WindowsApi& api) {
+    record_.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOA);
+    succeeded_ = api.GetVersionExA(&record_) != win::FALSE;
+}
+
+bool VersionGates::isWin95() const {
+    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS &&
+           record_.dwMinorVersion == 0;
+}
+
+bool VersionGates::isWin98() const {
+    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS &&
+           record_.dwMajorVersion == 4 && record_.dwMinorVersion > 0;
+}
+
+bool VersionGates::isNT4() const {
+    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record_.dwMajorVersion < 5;
+}
+
+bool VersionGates::isWin2000() const {
+    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record_.dwMajorVersion == 5;
+}
+
+std::int32_t VersionGates::settingsLevel() const {
+    if (isWin95() || isNT4())
+        return 4;
+    if (isWin98() || isWin2000())
+        return 5;
+    return 0;
+}
+
+} // namespace sys

@@ -1,0 +1,35 @@
+// Applying the theme selected on the Themes tab ("Apply Theme", or Enter in the
+// theme list): colours, cursors and desktop icons, the wallpaper, the start-up
+// and shut-down pictures, the folder web-view images and the start-up sound.
+#pragma once
+
+#include <string>
+
+namespace app {
+struct Module1;
+}
+namespace rt {
+struct Platform;
+}
+namespace ui {
+class ComboBox;
+class Screen;
+} // namespace ui
+
+namespace themes {
+
+struct ThemeSelection {
+    // Full path of the wallpaper to set; empty leaves the wallpaper alone.
+    std::string selectedWallpaper;
+    // Selected positions of the theme list and of the colour-scheme list, -1 for none.
+    int themeListIndex = -1;
+    int schemeListIndex = -1;
+};
+
+void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelection& selection,
+                ui::Screen& screen, ui::ComboBox& themeList);
+
+// "c:\WINNT" for the NT family tags, "c:\WINDOWS" for every other tag or none.
+std::string windowsFolderFor(const std::string& windowsVersion);
+
+} // namespace themes

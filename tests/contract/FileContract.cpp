@@ -1,0 +1,132 @@
+// What the program relies on of the runtime's file services, held against every
+// backend: copies that replace, renames that refuse to replace, reads and writes
+// at byte offsets, and the program's error numbers for what goes wrong (53 file
+// not found, 76 path not found, 75 path/file access error, 58 file exists).
+#include "Backends.h"
+
+#include "app/platform/Error.h"
+
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr win::DWORD GENERIC_WRITE = 0x40000000;
+constexpr win::DWORD CREATE_ALWAYS = 2;
+constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
+
+template <class Backend> class FileContract : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) { return backend.scratchFolder() + "\\" + name; }
+    rt::Runtime& runtime() { return backend.runtime(); }
+
+    // The error number that action throws, 0 when it throws nothing.
+    static std::int32_t errorOf(const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const rt::Error& error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    // A read-only file made the Windows way: CreateFileA with FILE_ATTRIBUTE_READONLY.
+    void makeReadOnlyFile(const std::string& file) {
+        const win::HANDLE handle = backend.api().CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                             CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0);
+        ASSERT_NE(win::INVALID_HANDLE_VALUE, handle);
+        backend.api().CloseHandle(handle);
+    }
+
+    Backend backend;
+};
+
+TYPED_TEST_SUITE(FileContract, ContractBackends);
+
+TYPED_TEST(FileContract, FileCopyReplacesAnExistingDestination) {
+    this->runtime().writeFile(this->path("source.bmp"), "new");
+    this->runtime().writeFile(this->path("target.bmp"), "old and longer");
+    this->runtime().FileCopy(this->path("source.bmp"), this->path("target.bmp"));
+    EXPECT_EQ("new", this->runtime().readFile(this->path("target.bmp")));
+    EXPECT_EQ("new", this->runtime().readFile(this->path("source.bmp")));
+}
+
+TYPED_TEST(FileContract, FileCopyFailuresCarryTheProgramsNumbers) {
+    rt::Runtime& runtime = this->runtime();
+    runtime.writeFile(this->path("source.bmp"), "bytes");
+    EXPECT_EQ(rt::ErrFileNotFound,
+              this->errorOf([&] { runtime.FileCopy(this->path("missing.bmp"), this->path("x.bmp")); }));
+    EXPECT_EQ("", runtime.Dir(this->path("x.bmp")));
+    EXPECT_EQ(rt::ErrPathNotFound,
+              this->errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("web\\x.bmp")); }));
+}
+
+TYPED_TEST(FileContract, AReadOnlyFileCannotBeReplacedOrDeleted) {
+    rt::Runtime& runtime = this->runtime();
+    runtime.writeFile(this->path("source.bmp"), "new");
+    this->makeReadOnlyFile(this->path("logo.sys"));
+    EXPECT_EQ(rt::ErrPathFileAccess,
+              this->errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("logo.sys")); }));
+    EXPECT_EQ(rt::ErrPathFileAccess, this->errorOf([&] { runtime.Kill(this->path("logo.sys")); }));
+    EXPECT_EQ("logo.sys", runtime.Dir(this->path("logo.sys")));
+}
+
+TYPED_TEST(FileContract, KillDeletesAndReportsAMissingFile) {
+    rt::Runtime& runtime = this->runtime();
+    runtime.writeFile(this->path("old.scr"), "x");
+    runtime.Kill(this->path("old.scr"));
+    EXPECT_EQ("", runtime.Dir(this->path("old.scr")));
+    EXPECT_EQ(rt::ErrFileNotFound, this->errorOf([&] { runtime.Kill(this->path("old.scr")); }));
+}
+
+TYPED_TEST(FileContract, DirGivesTheNameAsStoredOrNothing) {
+    rt::Runtime& runtime = this->runtime();
+    runtime.writeFile(this->path("Logo.Sys"), "x");
+    EXPECT_EQ("Logo.Sys", runtime.Dir(this->path("LOGO.SYS")));
+    EXPECT_EQ("Logo.Sys", runtime.Dir(this->path("logo.sys")));
+    EXPECT_EQ("", runtime.Dir(this->path("logow.sys")));
+    EXPECT_EQ("", runtime.Dir(this->path("no such folder\\logo.sys")));
+}
+
+TYPED_TEST(FileContract, NameMovesAFileButNeverOntoAnother) {
+    rt::Runtime& runtime = this->runtime();
+    runtime.writeFile(this->path("link.lnk"), "link");
+    runtime.writeFile(this->path("taken.lnk"), "other");
+    EXPECT_EQ(58, this->errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("taken.lnk")); }));
+    EXPECT_EQ("other", runtime.readFile(this->path("taken.lnk")));
+
+    runtime.Name(this->path("link.lnk"), this->path("moved.lnk"));
+    EXPECT_EQ("", runtime.Dir(this->path("link.lnk")));
+    EXPECT_EQ("link", runtime.readFile(this->path("moved.lnk")));
+    EXPECT_EQ(rt::ErrFileNotFound,
+              this->errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("x.lnk")); }));
+}
+
+TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsets) {
+    rt::Runtime& runtime = this->runtime();
+    const std::string file = this->path("samples");
+    runtime.writeFile(file, std::string("0123456789"));
+    runtime.writeBytes(file, 3, "abc");
+    EXPECT_EQ("012abc6789", runtime.readFile(file));
+    EXPECT_EQ("2abc", runtime.readBytes(file, 2, 4));
+    EXPECT_EQ("89", runtime.readBytes(file, 8, 10)); // fewer at the end of the file
+    EXPECT_EQ("", runtime.readBytes(file, 10, 4));
+
+    // Binary data, NULs and the byte 255 included, travel unchanged.
+    const std::string binary("\0\xFF\x01\r\n\x1A", 6);
+    runtime.writeBytes(this->path("fresh.scr"), 0, binary);
+    EXPECT_EQ(binary, runtime.readFile(this->path("fresh.scr")));
+    runtime.writeBytes(file, 10, "!");
+    EXPECT_EQ("012abc6789!", runtime.readFile(file));
+}
+
+TYPED_TEST(FileContract, ReadingWhatIsNotThereFails) {
+    rt::Runtime& runtime = this->runtime();
+    EXPECT_EQ(rt::ErrFileNotFound, this->errorOf([&] { runtime.readFile(this->path("missing.txt")); }));
+    EXPECT_EQ(rt::ErrPathNotFound,
+              this->errorOf([&] { runtime.readFile(this->path("nowhere\\missing.txt")); }));
+    EXPECT_EQ(rt::ErrPathNotFound,
+              this->errorOf([&] { runtime.writeFile(this->path("nowhere\\new.txt"), "x"); }));
+}
+
+} // namespace

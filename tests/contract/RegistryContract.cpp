@@ -1,0 +1,281 @@
+// What the program relies on of the advapi32 registry calls, held against every
+// backend. Each test works below the scratch key
+// HKEY_CURRENT_USER\Software\DecoramaContract, made fresh in SetUp and removed
+// in TearDown (as Wine's registry tests do with setup_main_key). Buffers are filled with sentinel
+// bytes and the last error is seeded, to see what a call leaves alone.
+#include "Backends.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr win::REGSAM AllKeyRights = 0x3F;
+const char* const ScratchPath = "Software\\DecoramaContract";
+// Every key the tests make below the scratch key, deepest first.
+const char* const ScratchChildren[] = {"Sub\\Deeper", "Sub", "Other"};
+
+template <class Backend> class RegistryContract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        removeScratchTree();
+        win::DWORD disposition = 0;
+        ASSERT_EQ(0, api().RegCreateKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, nullptr,
+                                           win::REG_OPTION_NON_VOLATILE, AllKeyRights, nullptr, &scratch,
+                                           &disposition));
+        ASSERT_EQ(win::REG_CREATED_NEW_KEY, disposition);
+    }
+
+    void TearDown() override {
+        api().RegCloseKey(scratch);
+        removeScratchTree();
+    }
+
+    void removeScratchTree() {
+        for (const char* child : ScratchChildren)
+            api().RegDeleteKeyA(win::HKEY_CURRENT_USER, (std::string(ScratchPath) + "\\" + child).c_str());
+        api().RegDeleteKeyA(win::HKEY_CURRENT_USER, ScratchPath);
+    }
+
+    win::WindowsApi& api() { return backend.api(); }
+
+    win::LONG setString(win::HKEY key, const char* name, const std::string& text) {
+        return api().RegSetValueExA(key, name, 0, win::REG_SZ,
+                                    reinterpret_cast<const win::BYTE*>(text.c_str()),
+                                    static_cast<win::DWORD>(text.size() + 1));
+    }
+
+    win::LONG create(const char* subKey, win::HKEY* key, win::DWORD* disposition = nullptr) {
+        win::DWORD ignored = 0;
+        return api().RegCreateKeyExA(scratch, subKey, 0, nullptr, win::REG_OPTION_NON_VOLATILE, AllKeyRights,
+                                     nullptr, key, disposition ? disposition : &ignored);
+    }
+
+    Backend backend;
+    win::HKEY scratch = 0;
+};
+
+TYPED_TEST_SUITE(RegistryContract, ContractBackends);
+
+TYPED_TEST(RegistryContract, CreateReportsANewKeyThenAnExistingOne) {
+    win::HKEY first = 0, second = 0;
+    win::DWORD disposition = 0;
+    ASSERT_EQ(0, this->create("Sub", &first, &disposition));
+    EXPECT_EQ(win::REG_CREATED_NEW_KEY, disposition);
+    ASSERT_EQ(0, this->create("Sub", &second, &disposition));
+    EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
+    EXPECT_NE(0u, first);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(0, this->api().RegCloseKey(first));
+    EXPECT_EQ(0, this->api().RegCloseKey(second));
+}
+
+TYPED_TEST(RegistryContract, CreateMakesEveryMissingLevelAndToleratesATrailingBackslash) {
+    win::HKEY deeper = 0;
+    ASSERT_EQ(0, this->create("Sub\\Deeper", &deeper));
+    this->api().RegCloseKey(deeper);
+
+    win::HKEY sub = 0;
+    ASSERT_EQ(0, this->api().RegOpenKeyExA(this->scratch, "Sub", 0, win::KEY_READ, &sub));
+    this->api().RegCloseKey(sub);
+
+    // The program's key paths end with a backslash ("...\SystemStart\.Current\").
+    win::HKEY again = 0;
+    win::DWORD disposition = 0;
+    ASSERT_EQ(0, this->api().RegCreateKeyExA(win::HKEY_CURRENT_USER, "Software\\DecoramaContract\\Sub\\", 0,
+                                             nullptr, 0, AllKeyRights, nullptr, &again, &disposition));
+    EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
+    this->api().RegCloseKey(again);
+}
+
+TYPED_TEST(RegistryContract, ALeadingBackslashIsABadPathName) {
+    win::HKEY key = 0;
+    win::DWORD disposition = 0;
+    EXPECT_EQ(161, this->api().RegCreateKeyExA(win::HKEY_CURRENT_USER, "\\Software\\DecoramaContract", 0,
+                                               nullptr, 0, AllKeyRights, nullptr, &key, &disposition));
+}
+
+TYPED_TEST(RegistryContract, OpeningAMissingKeyFailsWithFileNotFoundAndNoHandle) {
+    win::HKEY key = 0x1234;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegOpenKeyExA(this->scratch, "Missing", 0, win::KEY_READ, &key));
+    EXPECT_EQ(0u, key);
+}
+
+TYPED_TEST(RegistryContract, StringRoundTripFillsExactlyTheValueAndItsNul) {
+    const std::string text = "C:\\WINDOWS\\Forest Green.bmp";
+    ASSERT_EQ(0, this->setString(this->scratch, "Wallpaper", text));
+
+    char buffer[64];
+    std::memset(buffer, '#', sizeof buffer);
+    win::DWORD type = 99;
+    win::DWORD size = sizeof buffer;
+    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "Wallpaper", nullptr, &type,
+                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_EQ(win::REG_SZ, type);
+    EXPECT_EQ(text.size() + 1, size);
+    EXPECT_EQ(text, std::string(buffer));
+    EXPECT_EQ('#', buffer[text.size() + 1]);
+}
+
+TYPED_TEST(RegistryContract, AShortBufferGetsMoreDataTheSizeNeededAndNothingWritten) {
+    const std::string text = "ZUVEZI~1.WAV";
+    ASSERT_EQ(0, this->setString(this->scratch, "Sound", text));
+    for (win::DWORD offered : {win::DWORD{0}, win::DWORD{3}, static_cast<win::DWORD>(text.size())}) {
+        char buffer[32];
+        std::memset(buffer, '#', sizeof buffer);
+        win::DWORD size = offered;
+        win::DWORD type = 99;
+        this->api().SetLastError(0xBEEF);
+        EXPECT_EQ(static_cast<win::LONG>(win::ERROR_MORE_DATA),
+                  this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type,
+                                               reinterpret_cast<win::BYTE*>(buffer), &size))
+            << "offered " << offered;
+        EXPECT_EQ(text.size() + 1, size);
+        EXPECT_EQ(std::string(sizeof buffer, '#'), std::string(buffer, sizeof buffer));
+        EXPECT_EQ(0xBEEFu, this->api().GetLastError());
+    }
+}
+
+TYPED_TEST(RegistryContract, WithoutABufferTheTypeAndSizeAreReported) {
+    ASSERT_EQ(0, this->setString(this->scratch, "Sound", "abc"));
+    win::DWORD type = 99;
+    win::DWORD size = 0;
+    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type, nullptr, &size));
+    EXPECT_EQ(win::REG_SZ, type);
+    EXPECT_EQ(4u, size);
+
+    char buffer[8];
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_PARAMETER),
+              this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type,
+                                           reinterpret_cast<win::BYTE*>(buffer), nullptr));
+}
+
+TYPED_TEST(RegistryContract, AMissingValueIsFileNotFound) {
+    win::DWORD size = 0;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegQueryValueExA(this->scratch, "Missing", nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegDeleteValueA(this->scratch, "Missing"));
+}
+
+TYPED_TEST(RegistryContract, TheDefaultValueAnswersToTheEmptyAndTheNullName) {
+    win::DWORD size = 0;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegQueryValueExA(this->scratch, nullptr, nullptr, nullptr, nullptr, &size));
+
+    ASSERT_EQ(0, this->setString(this->scratch, "", "empty name"));
+    char buffer[32] = {};
+    size = sizeof buffer;
+    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, nullptr, nullptr, nullptr,
+                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_STREQ("empty name", buffer);
+
+    ASSERT_EQ(0, this->setString(this->scratch, nullptr, "null name"));
+    size = sizeof buffer;
+    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "", nullptr, nullptr,
+                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_STREQ("null name", buffer);
+}
+
+TYPED_TEST(RegistryContract, KeyAndValueNamesIgnoreCase) {
+    ASSERT_EQ(0, this->setString(this->scratch, "MixedCase", "one"));
+    ASSERT_EQ(0, this->setString(this->scratch, "MIXEDCASE", "two"));
+    char buffer[16] = {};
+    win::DWORD size = sizeof buffer;
+    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "mixedcase", nullptr, nullptr,
+                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_STREQ("two", buffer);
+
+    win::HKEY sub = 0;
+    ASSERT_EQ(0, this->create("Sub", &sub));
+    this->api().RegCloseKey(sub);
+    ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, "SOFTWARE\\decoramacontract\\sUB", 0,
+                                           win::KEY_READ, &sub));
+    this->api().RegCloseKey(sub);
+}
+
+TYPED_TEST(RegistryContract, DwordRoundTrip) {
+    for (win::DWORD value :
+         {win::DWORD{0}, win::DWORD{900}, win::DWORD{0x80000000u}, win::DWORD{0xFFFFFFFFu}}) {
+        ASSERT_EQ(0, this->api().RegSetValueExA(this->scratch, "ScreenSaveTimeOut", 0, win::REG_DWORD,
+                                                reinterpret_cast<const win::BYTE*>(&value), sizeof value));
+        win::DWORD read = 0x5A5A5A5A;
+        win::DWORD type = 99;
+        win::DWORD size = sizeof read;
+        ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "ScreenSaveTimeOut", nullptr, &type,
+                                                  reinterpret_cast<win::BYTE*>(&read), &size));
+        EXPECT_EQ(win::REG_DWORD, type);
+        EXPECT_EQ(4u, size);
+        EXPECT_EQ(value, read);
+    }
+}
+
+TYPED_TEST(RegistryContract, DeletedValuesAndKeysAreGone) {
+    ASSERT_EQ(0, this->setString(this->scratch, "Gone", "x"));
+    ASSERT_EQ(0, this->api().RegDeleteValueA(this->scratch, "GONE"));
+    win::DWORD size = 0;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegQueryValueExA(this->scratch, "Gone", nullptr, nullptr, nullptr, &size));
+
+    win::HKEY other = 0;
+    ASSERT_EQ(0, this->create("Other", &other));
+    this->api().RegCloseKey(other);
+    ASSERT_EQ(0, this->api().RegDeleteKeyA(this->scratch, "Other"));
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegOpenKeyExA(this->scratch, "Other", 0, win::KEY_READ, &other));
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
+              this->api().RegDeleteKeyA(this->scratch, "Other"));
+}
+
+// The 95 family deletes the whole subtree; NT refuses with ERROR_ACCESS_DENIED
+// and keeps the key. Either way the outcome must match the status.
+TYPED_TEST(RegistryContract, DeletingAKeyWithSubKeysFollowsTheWindowsFamily) {
+    win::HKEY deeper = 0;
+    ASSERT_EQ(0, this->create("Sub\\Deeper", &deeper));
+    this->api().RegCloseKey(deeper);
+
+    const win::LONG status = this->api().RegDeleteKeyA(this->scratch, "Sub");
+    ASSERT_TRUE(status == 0 || status == static_cast<win::LONG>(win::ERROR_ACCESS_DENIED)) << status;
+    win::HKEY sub = 0;
+    const win::LONG open = this->api().RegOpenKeyExA(this->scratch, "Sub\\Deeper", 0, win::KEY_READ, &sub);
+    if (status == 0) {
+        EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND), open);
+    } else {
+        EXPECT_EQ(0, open);
+        this->api().RegCloseKey(sub);
+    }
+}
+
+TYPED_TEST(RegistryContract, AccessRightsOfTheHandleAreEnforced) {
+    ASSERT_EQ(0, this->setString(this->scratch, "Value", "x"));
+    win::HKEY reader = 0, writer = 0;
+    ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_READ, &reader));
+    ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_WRITE, &writer));
+
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_ACCESS_DENIED), this->setString(reader, "Value", "y"));
+    char buffer[8] = {};
+    win::DWORD size = sizeof buffer;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_ACCESS_DENIED),
+              this->api().RegQueryValueExA(writer, "Value", nullptr, nullptr,
+                                           reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_EQ(0, this->setString(writer, "Value", "y"));
+    size = sizeof buffer;
+    EXPECT_EQ(0, this->api().RegQueryValueExA(reader, "Value", nullptr, nullptr,
+                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_STREQ("y", buffer);
+    this->api().RegCloseKey(reader);
+    this->api().RegCloseKey(writer);
+}
+
+TYPED_TEST(RegistryContract, AClosedHandleIsInvalid) {
+    win::HKEY key = 0;
+    ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_READ, &key));
+    ASSERT_EQ(0, this->api().RegCloseKey(key));
+    win::DWORD size = 0;
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_HANDLE),
+              this->api().RegQueryValueExA(key, "Value", nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_HANDLE), this->api().RegCloseKey(key));
+}
+
+} // namespace

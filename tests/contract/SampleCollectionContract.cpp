@@ -1,0 +1,89 @@
+// The cursor files of the sample collection load as cursors: every file named in
+// cursors.txt, and the " Static.cur" companion of each animated one, gives a
+// handle from LoadCursorFromFileA, on the fake and on the real Windows alike.
+#include "Backends.h"
+
+#include "app/platform/FieldReader.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace {
+
+// DECORAMA_SAMPLE_DIR (a Windows path in the Wine runs); on Linux the build
+// tree's own program folder when it is not set.
+std::string sampleFolder() {
+    if (const char* given = std::getenv("DECORAMA_SAMPLE_DIR"))
+        return given;
+#ifndef _WIN32
+    std::error_code error;
+    std::filesystem::path here = std::filesystem::read_symlink("/proc/self/exe", error);
+    for (std::filesystem::path dir = here.parent_path(); !error && !dir.empty() && dir != dir.root_path();
+         dir = dir.parent_path()) {
+        if (std::filesystem::exists(dir / "Decorama" / "cursors.txt"))
+            return (dir / "Decorama").string();
+    }
+#endif
+    return {};
+}
+
+std::string hostBytes(const std::string& folder, const std::string& name) {
+    std::ifstream in(std::filesystem::path(folder) / name, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The cursor files of cursors.txt with the companions of the .ani ones.
+std::set<std::string> cursorFiles(const std::string& folder) {
+    rt::FieldReader reader(hostBytes(folder, "cursors.txt"));
+    std::set<std::string> files;
+    while (!reader.atEnd()) {
+        reader.readField(); // row
+        reader.readField(); // slot
+        std::string file = reader.readField();
+        files.insert(file);
+        if (file.size() > 4 && file.compare(file.size() - 4, 4, ".ani") == 0)
+            files.insert(file.substr(0, file.size() - 4) + " Static.cur");
+    }
+    return files;
+}
+
+template <class Backend> class SampleCollectionContract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = sampleFolder();
+        if (folder.empty())
+            GTEST_SKIP() << "DECORAMA_SAMPLE_DIR is not set";
+    }
+
+    // The Windows path of a collection file as the backend sees it: the real
+    // Windows reads the folder itself; the fake gets a copy on its drive C:.
+    std::string placed(const std::string& name) {
+        if constexpr (Backend::isReal) {
+            return folder + "\\" + name;
+        } else {
+            const std::string path = backend.scratchFolder() + "\\" + name;
+            backend.fake().makeFile(path, hostBytes(folder, name));
+            return path;
+        }
+    }
+
+    std::string folder;
+    Backend backend;
+};
+
+TYPED_TEST_SUITE(SampleCollectionContract, ContractBackends);
+
+TYPED_TEST(SampleCollectionContract, EveryCursorFileLoads) {
+    const std::set<std::string> files = cursorFiles(this->folder);
+    ASSERT_GE(files.size(), 17u) << "no cursor set in cursors.txt";
+    for (const std::string& name : files) {
+        const std::string path = this->placed(name);
+        EXPECT_NE(win::HCURSOR(0), this->backend.api().LoadCursorFromFileA(path.c_str())) << path;
+    }
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+// The registry units and the version tag against each backend: what GetRegValue,
+// SetRegValue and CreateKey store and read back on the real Windows must hold on
+// the fake too. The Wine runs name the Windows version they play in
+// DECORAMA_WINE_VERSION; without it the version test is skipped.
+#include "Backends.h"
+
+#include "app/platform/MessageBoxService.h"
+#include "app/platform/fake/VersionProfiles.h"
+#include "system/CustomRegistry.h"
+#include "system/clsRegistry.h"
+#include "system/modWinVersion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const ScratchKey = "Software\\DecoramaContract\\System";
+const std::string ScratchPath = std::string("HKEY_CURRENT_USER\\") + ScratchKey;
+
+// Message boxes are recorded and answered OK; none is ever shown.
+class RecordingMessages : public rt::MessageBoxService {
+public:
+    int MsgBox(const std::string& prompt, int, const std::string&) override {
+        prompts.push_back(prompt);
+        return rt::vbOK;
+    }
+    std::vector<std::string> prompts;
+};
+
+template <class Backend> class SystemLibraryContract : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(keys.CreateKey(ScratchKey, "", win::HKEY_CURRENT_USER), 0); }
+    void TearDown() override {
+        keys.DeleteKey(win::HKEY_CURRENT_USER, std::string(ScratchKey) + "\\Created");
+        EXPECT_EQ(keys.DeleteKey(win::HKEY_CURRENT_USER, ScratchKey), 0);
+    }
+
+    Backend backend;
+    RecordingMessages messages;
+    sys::CustomRegistry registry{backend.api(), messages, "Decorama"};
+    sys::clsRegistry keys{backend.api()};
+};
+
+TYPED_TEST_SUITE(SystemLibraryContract, ContractBackends);
+
+TYPED_TEST(SystemLibraryContract, StringRoundTrip) {
+    this->registry.SetRegValue(ScratchPath, "Wallpaper", "C:\\Decorama\\Wall paper.bmp");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Wallpaper"), "C:\\Decorama\\Wall paper.bmp");
+
+    this->registry.SetRegValue(ScratchPath, "", "default text");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, ""), "default text");
+
+    this->registry.SetRegValue(ScratchPath, "Empty", "");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Empty"), "");
+    EXPECT_TRUE(this->messages.prompts.empty());
+}
+
+TYPED_TEST(SystemLibraryContract, Reads254CharactersButNot255) {
+    const std::string fits(254, 'f');
+    const std::string tooLong(255, 't');
+    this->registry.SetRegValue(ScratchPath, "Fits", fits);
+    this->registry.SetRegValue(ScratchPath, "TooLong", tooLong);
+
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Fits"), fits);
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "TooLong"), "Error");
+
+    // The long value was stored whole: the limit is the reader's.
+    ASSERT_EQ(this->keys.QueryKeyValue(ScratchKey, "TooLong", win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->keys.StringKeyValue(), tooLong);
+}
+
+TYPED_TEST(SystemLibraryContract, LeadingSpacesAreLostAndTrailingOnesKept) {
+    this->registry.SetRegValue(ScratchPath, "Spaced", "  two each  ");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Spaced"), "two each  ");
+}
+
+TYPED_TEST(SystemLibraryContract, AStringOfZeroBytesReadsAsTheEmptyText) {
+    win::WindowsApi& api = this->backend.api();
+    win::HKEY key = 0;
+    ASSERT_EQ(api.RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchKey, 0, win::KEY_WRITE, &key), 0);
+    ASSERT_EQ(api.RegSetValueExA(key, "Bare", 0, win::REG_SZ, reinterpret_cast<const win::BYTE*>(""), 0), 0);
+    api.RegCloseKey(key);
+
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Bare"), "");
+}
+
+TYPED_TEST(SystemLibraryContract, MissingValueAndKeyReadAsError) {
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "NoSuchValue"), "Error");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath + "\\NoSuchKey", ""), "Error");
+}
+
+TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirst) {
+    const std::string created = ScratchPath + "\\Created";
+    this->registry.SetRegValue(created, "Value", "text");
+    EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "Error");
+
+    ASSERT_EQ(this->keys.CreateKey(std::string(ScratchKey) + "\\", "Created", win::HKEY_CURRENT_USER), 0);
+    this->registry.SetRegValue(created, "Value", "text");
+    EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "text");
+
+    // Creating it again opens it and leaves the value alone.
+    EXPECT_EQ(this->keys.CreateKey(std::string(ScratchKey) + "\\Created\\", "", win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "text");
+}
+
+TYPED_TEST(SystemLibraryContract, NumbersAndStringsThroughTheKeyClass) {
+    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Count", -2, win::REG_DWORD, win::HKEY_CURRENT_USER), 0);
+    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Text", "abc", win::REG_SZ, win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->keys.SetKeyValue(ScratchKey, "Skipped", "abc", win::REG_BINARY, win::HKEY_CURRENT_USER),
+              0);
+
+    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Count", win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->keys.LongKeyValue(), -2);
+    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
+    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Skipped", win::HKEY_CURRENT_USER), -1);
+    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
+    EXPECT_EQ(this->keys.LongKeyValue(), -2);
+
+    EXPECT_EQ(this->keys.DeleteKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Text"), "Error");
+}
+
+TYPED_TEST(SystemLibraryContract, MalformedPathIsReportedAndTouchesNothing) {
+    this->registry.SetRegValue(ScratchPath + "\\", "Value", "text");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath + "\\", "Value"), "");
+    ASSERT_EQ(this->messages.prompts.size(), 2u);
+    EXPECT_EQ(this->messages.prompts[0], "Incorrect Format:\n\n" + ScratchPath + "\\");
+    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Value"), "Error");
+}
+
+struct WineVersion {
+    fake::Version profile; // what the fake plays for it
+    const char* tag;
+    win::DWORD platformId;
+    win::DWORD major;
+};
+
+const std::map<std::string, WineVersion>& wineVersions() {
+    static const std::map<std::string, WineVersion> versions = {
+        {"win95", {fake::Version::Win95, "95", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
+        {"win98", {fake::Version::Win98SE, "98", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
+        {"winme", {fake::Version::WinME, "ME", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
+        {"nt40", {fake::Version::NT4, "NT", win::VER_PLATFORM_WIN32_NT, 4}},
+        {"win2k", {fake::Version::Win2000, "2000", win::VER_PLATFORM_WIN32_NT, 5}},
+        {"winxp", {fake::Version::WinXP, "2000", win::VER_PLATFORM_WIN32_NT, 5}},
+        {"win7", {fake::Version::Vista, "", win::VER_PLATFORM_WIN32_NT, 6}},
+    };
+    return versions;
+}
+
+TYPED_TEST(SystemLibraryContract, GetWinVersionNamesTheVersionPlayed) {
+    const char* played = std::getenv("DECORAMA_WINE_VERSION");
+    if (played == nullptr)
+        GTEST_SKIP() << "DECORAMA_WINE_VERSION is not set";
+    const auto found = wineVersions().find(played);
+    ASSERT_NE(found, wineVersions().end()) << "unknown Windows version " << played;
+    const WineVersion& expected = found->second;
+
+    // The fake plays the same version as the Windows under test.
+    if constexpr (!TypeParam::isReal)
+        this->backend.fake().useVersion(expected.profile);
+    win::WindowsApi& api = this->backend.api();
+
+    EXPECT_EQ(sys::GetWinVersion(api), expected.tag) << played;
+
+    if (TypeParam::isReal) {
+        win::OSVERSIONINFOA record{};
+        record.dwOSVersionInfoSize = sizeof record;
+        ASSERT_NE(api.GetVersionExA(&record), win::FALSE);
+        EXPECT_EQ(record.dwPlatformId, expected.platformId) << played;
+        EXPECT_EQ(record.dwMajorVersion, expected.major) << played;
+    }
+}
+
+} // namespace

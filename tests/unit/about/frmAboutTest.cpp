@@ -1,0 +1,255 @@
+// The About and help box: what it shows, its help text with the emphasised
+// headings, its web link, and the start of the system information tool.
+#include "about/frmAbout.h"
+#include "app/MakeLink.h"
+#include "app/Module1.h"
+#include "app/platform/Platform.h"
+#include "app/platform/fake/FakeWindows.h"
+#include "app/platform/headless/Find.h"
+#include "app/platform/headless/HeadlessWindowSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* unavailable = "System Information Is Unavailable At This Time";
+constexpr const char* sysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* locationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+class frmAboutTest : public ::testing::Test {
+protected:
+    fake::FakeWindows fake;
+    rt::Platform platform{fake, fake, fake};
+    headless::HeadlessWindowSystem windows{fake, fake};
+    app::Module1 module;
+    std::unique_ptr<about::frmAbout> box;
+
+    void SetUp() override {
+        module.programFolder = fake.appPath();
+        box = std::make_unique<about::frmAbout>(platform, windows, module);
+        box->Show();
+    }
+
+    std::string text() { return box->RichTextBox1->text(); }
+    headless::Label& link() { return headless::as<headless::Label>(*box->Label4); }
+    std::vector<std::string> prompts() {
+        std::vector<std::string> shown;
+        for (const auto& box : fake.messageBoxes())
+            shown.push_back(box.prompt);
+        return shown;
+    }
+};
+
+TEST_F(frmAboutTest, ShowsTitleVersionAndFixedTexts) {
+    const rt::AppVersion version = fake.appVersion();
+    EXPECT_EQ(box->window().caption(), "About Decorama");
+    EXPECT_EQ(box->lblTitle->caption(), "Decorama");
+    EXPECT_EQ(box->lblVersion->caption(), "Version " + std::to_string(version.major) + "." +
+                                              std::to_string(version.minor) + "." +
+                                              std::to_string(version.revision));
+    EXPECT_EQ(box->Label5->caption(), "Click on the hyperlink");
+    EXPECT_EQ(box->Label6->caption(), "for additional help.");
+    EXPECT_EQ(box->cmdSysInfo->caption(), "&System Info...");
+    EXPECT_EQ(box->cmdOK->caption(), "Close");
+    EXPECT_EQ(box->Label4->caption(), about::helpAddress);
+    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
+    EXPECT_EQ(headless::as(box->window()).style(), ui::Window::Style::FixedDialog);
+}
+
+TEST_F(frmAboutTest, HelpTextIsLineFeedSeparatedWithItsBlanks) {
+    const std::string help = text();
+    EXPECT_EQ(help.rfind("Themes Tab\nSelect a Theme", 0), 0u);
+    EXPECT_EQ(help.find('\r'), std::string::npos);
+    // 26 lines end in a line feed, 11 of them in two; the last ends in nothing.
+    EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 37);
+    EXPECT_NE(
+        help.find("\n         Click on the button and the original Windows default Start Up, Shut Down, "
+                  "and \n         Final Shut Down graphics are called.\n\n"),
+        std::string::npos);
+    EXPECT_NE(help.find("\n     * USER NOTE: The Orlo LE Screen Savers are a lite edition screen saver that "
+                        "uses\n                                   less system resources.\n\nUtilities Tab\n"),
+              std::string::npos);
+    EXPECT_NE(help.find("Preview   - (in Windows Display Properties).  Your selection"), std::string::npos);
+    const std::string ending = "shut down all other applications before clicking on this buton.";
+    EXPECT_EQ(help.substr(help.size() - ending.size()), ending);
+}
+
+TEST_F(frmAboutTest, FiveHeadingsAreEmphasisedAndTheCaretIsAtTheStart) {
+    const std::string help = text();
+    const std::pair<const char*, int> headings[] = {
+        {"Themes Tab", 10},   {"Mix - N - Match Tab", 19}, {"Screen Saver Tab", 16},
+        {"* USER NOTE:", 12}, {"Utilities Tab", 13},
+    };
+    std::vector<bool> expected(help.size(), false);
+    for (const auto& [heading, length] : headings) {
+        const std::size_t at = help.find(heading);
+        ASSERT_NE(at, std::string::npos) << heading;
+        std::fill_n(expected.begin() + static_cast<long>(at), length, true);
+    }
+    EXPECT_EQ(help.find("Themes Tab"), 0u);
+    for (std::size_t i = 0; i < help.size(); ++i)
+        ASSERT_EQ(box->RichTextBox1->isBold(static_cast<int>(i)), expected[i]) << "offset " << i;
+    EXPECT_EQ(box->RichTextBox1->selStart(), 0);
+    EXPECT_EQ(box->RichTextBox1->selLength(), 0);
+}
+
+TEST_F(frmAboutTest, LinkHoverAndRest) {
+    link().userMouseMove();
+    EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
+    EXPECT_TRUE(box->Label4->underline());
+    headless::as(box->window()).userMouseMove(100, 100);
+    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
+    EXPECT_FALSE(box->Label4->underline());
+}
+
+TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
+    fake.scriptAnswers({rt::vbCancel});
+    link().userMouseMove();
+    link().userClick();
+    ASSERT_EQ(fake.messageBoxes().size(), 1u);
+    EXPECT_EQ(fake.messageBoxes()[0].prompt,
+              "If you are connected to the internet, or after a connection to the "
+              "internet is established, click OK, otherwise Cancel.");
+    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKCancel);
+    EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
+    EXPECT_TRUE(fake.shellRequests().empty());
+    EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
+}
+
+TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
+    fake.scriptAnswers({rt::vbOK});
+    link().userClick();
+    ASSERT_EQ(fake.shellRequests().size(), 1u);
+    EXPECT_EQ(fake.shellRequests()[0].file, about::helpAddress);
+    EXPECT_EQ(fake.shellRequests()[0].operation, "Open");
+    EXPECT_EQ(fake.shellRequests()[0].hwnd, box->window().handle());
+    EXPECT_EQ(fake.shellRequests()[0].directory, module.programFolder);
+    EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
+    headless::as(box->window()).userMouseMove(100, 100);
+    EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
+}
+
+TEST_F(frmAboutTest, CloseUnloadsTheBox) {
+    headless::as<headless::Button>(*box->cmdOK).userClick();
+    EXPECT_FALSE(box->isLoaded());
+    EXPECT_TRUE(headless::as(box->window()).isClosed());
+    EXPECT_TRUE(windows.openWindows().empty());
+}
+
+// ---- system information tool --------------------------------------------------------
+
+class SysInfoTest : public frmAboutTest {
+protected:
+    void startFromButton() { headless::as<headless::Button>(*box->cmdSysInfo).userClick(); }
+};
+
+TEST_F(SysInfoTest, RecordedPathIsStartedAsItStands) {
+    const std::string tool = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
+    fake.makeFile(tool, "MZ");
+    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", tool);
+    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\Elsewhere");
+    startFromButton();
+    ASSERT_EQ(fake.processes().size(), 1u);
+    EXPECT_EQ(fake.processes()[0].commandLine, '"' + tool + '"');
+    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
+    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_EQ(fake.openKeyCount(), 0u);
+    // Started without looking for the file first.
+    for (const std::string& call : fake.callLog())
+        EXPECT_NE(call.rfind("Dir(", 0), 0u) << call;
+}
+
+TEST_F(SysInfoTest, ABadRecordedPathIsUnavailableEvenWithTheFolderRecorded) {
+    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", "C:\\Gone\\msinfo32.exe");
+    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
+    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
+    box->StartSysInfo();
+    EXPECT_TRUE(fake.processes().empty());
+    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
+}
+
+TEST_F(SysInfoTest, RecordedFolderIsUsedWhenTheToolIsThere) {
+    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
+    box->StartSysInfo();
+    EXPECT_TRUE(fake.processes().empty());
+    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
+    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKOnly);
+    EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
+
+    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
+    box->StartSysInfo();
+    ASSERT_EQ(fake.processes().size(), 1u);
+    EXPECT_EQ(fake.processes()[0].commandLine, "\"C:\\MSInfo\\MSINFO32.EXE\"");
+    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
+    EXPECT_EQ(fake.messageBoxes().size(), 1u);
+}
+
+TEST_F(SysInfoTest, NothingRecordedIsUnavailable) {
+    startFromButton();
+    EXPECT_TRUE(fake.processes().empty());
+    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
+    EXPECT_TRUE(box->isLoaded());
+}
+
+// ---- registry value reading -----------------------------------------------------------
+
+class GetKeyValueTest : public frmAboutTest {
+protected:
+    // A REG_SZ value written with exactly these bytes (with or without its NUL).
+    void writeRaw(const std::string& subKey, const std::string& name, const std::string& bytes) {
+        win::HKEY key = 0;
+        win::DWORD disposition = 0;
+        ASSERT_EQ(fake.RegCreateKeyExA(win::HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, 0, win::KEY_WRITE,
+                                       nullptr, &key, &disposition),
+                  0);
+        ASSERT_EQ(fake.RegSetValueExA(key, name.c_str(), 0, win::REG_SZ,
+                                      reinterpret_cast<const win::BYTE*>(bytes.data()),
+                                      static_cast<win::DWORD>(bytes.size())),
+                  0);
+        fake.RegCloseKey(key);
+    }
+};
+
+TEST_F(GetKeyValueTest, CutsAtTheSizeReadAndDropsOneTerminatingNul) {
+    const struct {
+        std::string stored;
+        std::string expected;
+    } rows[] = {
+        {std::string("C:\\Tools\0", 9), "C:\\Tools"},
+        {"C:\\Tools", "C:\\Tools"},
+        {std::string("", 0), ""},
+    };
+    for (const auto& row : rows) {
+        writeRaw("SOFTWARE\\Test", "Value", row.stored);
+        std::string value = "junk";
+        EXPECT_TRUE(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Value", value));
+        EXPECT_EQ(value, row.expected);
+    }
+    EXPECT_EQ(fake.openKeyCount(), 0u);
+    // Opened for query, set, create sub-key, enumerate, notify, create link and read control.
+    const auto& calls = fake.callLog();
+    EXPECT_NE(std::find(calls.begin(), calls.end(),
+                        "RegOpenKeyExA(HKEY_LOCAL_MACHINE, \"SOFTWARE\\Test\", 0, " +
+                            std::to_string(0x2003F) + ")"),
+              calls.end());
+}
+
+TEST_F(GetKeyValueTest, FailuresGiveTheEmptyTextAndCloseTheKey) {
+    fake.setString(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Other", "x");
+    fake.setString(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Long", std::string(1024, 'a'));
+    for (const auto& [key, name] : {std::pair<const char*, const char*>{"SOFTWARE\\Missing", "Value"},
+                                    {"SOFTWARE\\Test", "Value"},
+                                    {"SOFTWARE\\Test", "Long"}}) {
+        std::string value = "junk";
+        EXPECT_FALSE(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, key, name, value)) << key << " " << name;
+        EXPECT_EQ(value, "") << key << " " << name;
+    }
+    EXPECT_EQ(fake.openKeyCount(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+// The main window's own title strip (close, minimise and help pictures with
+// their normal, hover and pressed looks), the About box it opens, and the
+// window's start-up look.
+#include "about/frmAbout.h"
+#include "unit/app/frmMainFixture.h"
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+using app_test::frmMainFixture;
+
+class TitleStripTest : public frmMainFixture {
+protected:
+    // Every button in its pressed look, so that an event has to set all three.
+    void pressAll() {
+        picture(form->imgX0).userMouseDown();
+        picture(form->imgMin0).userMouseDown();
+        picture(form->imgHelp0).userMouseDown();
+    }
+    std::vector<std::string> looks() {
+        return {shown(form->imgX0), shown(form->imgMin0), shown(form->imgHelp0)};
+    }
+};
+
+TEST_F(TitleStripTest, ButtonsStartWithTheirNormalLook) {
+    EXPECT_EQ(looks(),
+              (std::vector<std::string>{"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}));
+    for (ui::PictureBox* holder : {form->imgX1, form->imgX3, form->imgX4, form->imgMin1, form->imgMin3,
+                                   form->imgMin4, form->imgHelp1, form->imgHelp3, form->imgHelp4})
+        EXPECT_FALSE(holder->visible()) << holder->name();
+    EXPECT_EQ(shown(form->Image4), "logo.bmp");
+    EXPECT_EQ(shown(form->Image1), "sound.bmp");
+}
+
+TEST_F(TitleStripTest, EveryMouseMoveSetsAllThreeButtons) {
+    const struct {
+        const char* over;
+        std::function<void()> move;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"window",
+         [this] { window().userMouseMove(3000, 100); },
+         {"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
+        {"tabs",
+         [this] { user<headless::TabControl>(form->SSTab1).userMouseMove(); },
+         {"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
+        {"close",
+         [this] { picture(form->imgX0).userMouseMove(); },
+         {"close-hover.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
+        {"minimise",
+         [this] { picture(form->imgMin0).userMouseMove(); },
+         {"close-normal.bmp", "minimize-hover.bmp", "help-normal.bmp"}},
+        {"help",
+         [this] { picture(form->imgHelp0).userMouseMove(); },
+         {"close-normal.bmp", "minimize-normal.bmp", "help-hover.bmp"}},
+    };
+    for (const auto& row : rows) {
+        pressAll();
+        row.move();
+        EXPECT_EQ(looks(), row.expected) << "mouse over " << row.over;
+    }
+}
+
+TEST_F(TitleStripTest, PressedLookStaysUntilTheNextMove) {
+    picture(form->imgMin0).userMouseDown();
+    EXPECT_EQ(shown(form->imgMin0), "minimize-pressed.bmp");
+    // No handler for the button's release: still pressed.
+    EXPECT_EQ(shown(form->imgMin0), "minimize-pressed.bmp");
+    picture(form->imgMin0).userMouseMove();
+    EXPECT_EQ(shown(form->imgMin0), "minimize-hover.bmp");
+    window().userMouseMove(100, 100);
+    EXPECT_EQ(shown(form->imgMin0), "minimize-normal.bmp");
+}
+
+TEST_F(TitleStripTest, FromHelpStraightToClose) {
+    picture(form->imgHelp0).userMouseMove();
+    ASSERT_EQ(shown(form->imgHelp0), "help-hover.bmp");
+    picture(form->imgX0).userMouseMove();
+    EXPECT_EQ(looks(),
+              (std::vector<std::string>{"close-hover.bmp", "minimize-normal.bmp", "help-normal.bmp"}));
+}
+
+TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
+    picture(form->imgX0).userMouseDown();
+    EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
+    EXPECT_FALSE(windows.quitRequested());
+
+    fake.clearLogs();
+    picture(form->imgX0).userClick();
+    EXPECT_EQ(windows.quitRequests(), 1);
+    // Nothing else: no question, no unload, nothing saved.
+    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.callLog().empty());
+    EXPECT_FALSE(window().isClosed());
+}
+
+TEST_F(TitleStripTest, MinimiseMinimisesTheWindow) {
+    form->window().show();
+    picture(form->imgMin0).userClick();
+    EXPECT_TRUE(form->window().isMinimized());
+    EXPECT_FALSE(windows.quitRequested());
+}
+
+TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
+    fake.remove(fake.appPath() + "\\ui\\close-hover.bmp");
+    fake.makeFile(fake.appPath() + "\\ui\\close-normal.bmp", "not a picture");
+    fake.remove(fake.appPath() + "\\ui\\logo.bmp");
+    load();
+    EXPECT_EQ(form->imgX1->picture(), nullptr);
+    EXPECT_EQ(form->imgX3->picture(), nullptr);
+    EXPECT_EQ(form->imgX0->picture(), nullptr);
+    EXPECT_EQ(form->Image4->picture(), nullptr);
+    EXPECT_EQ(shown(form->imgX4), "close-pressed.bmp");
+
+    // The buttons still work with the pictures they have.
+    picture(form->imgX0).userMouseDown();
+    EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
+    picture(form->imgX0).userMouseMove();
+    EXPECT_EQ(form->imgX0->picture(), nullptr);
+}
+
+class AboutOpeningTest : public frmMainFixture {
+protected:
+    std::vector<headless::Window*> aboutWindows() {
+        std::vector<headless::Window*> found;
+        for (headless::Window* open : windows.openWindows()) {
+            if (open->caption() == "About Decorama")
+                found.push_back(open);
+        }
+        return found;
+    }
+};
+
+TEST_F(AboutOpeningTest, HelpAndEmblemShowOneAboutBoxWithoutBlocking) {
+    form->window().show();
+    picture(form->imgHelp0).userClick();
+    ASSERT_NE(form->aboutBox(), nullptr);
+    ASSERT_EQ(aboutWindows().size(), 1u);
+    EXPECT_TRUE(aboutWindows()[0]->isActive());
+    EXPECT_TRUE(form->window().isShown());
+
+    // Back to the main window, then the emblem: the open box comes to the front.
+    window().userActivate();
+    picture(form->Image4).userClick();
+    ASSERT_EQ(aboutWindows().size(), 1u);
+    EXPECT_TRUE(aboutWindows()[0]->isActive());
+    // Not loaded twice: the help text is there once.
+    const std::string text = form->aboutBox()->RichTextBox1->text();
+    EXPECT_EQ(text.find("Themes Tab", 1), std::string::npos);
+}
+
+TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
+    fake.scriptAnswers({rt::vbOK});
+    picture(form->imgHelp0).userClick();
+    about::frmAbout* first = form->aboutBox();
+    ASSERT_NE(first, nullptr);
+    const std::string text = first->RichTextBox1->text();
+    user<headless::Label>(first->Label4).userClick(); // followed: purple
+    ASSERT_NE(first->Label4->foreColor(), ui::RGB(0, 0, 255));
+
+    user<headless::Button>(first->cmdOK).userClick();
+    EXPECT_EQ(form->aboutBox(), nullptr);
+    EXPECT_TRUE(aboutWindows().empty());
+
+    picture(form->Image4).userClick();
+    about::frmAbout* second = form->aboutBox();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->RichTextBox1->text(), text);
+    EXPECT_EQ(second->Label4->foreColor(), ui::RGB(0, 0, 255));
+    ASSERT_EQ(aboutWindows().size(), 1u);
+    EXPECT_TRUE(aboutWindows()[0]->isActive());
+}
+
+TEST_F(AboutOpeningTest, ClosingFromTheSystemMenuUnloadsToo) {
+    picture(form->imgHelp0).userClick();
+    ASSERT_EQ(aboutWindows().size(), 1u);
+    aboutWindows()[0]->userClose();
+    EXPECT_EQ(form->aboutBox(), nullptr);
+    picture(form->imgHelp0).userClick();
+    EXPECT_EQ(aboutWindows().size(), 1u);
+}
+
+TEST_F(frmMainFixture, LoadCentresAndColoursTheWindow) {
+    windows.screen().setMousePointer(ui::vbHourglass);
+    form->Form_Load();
+    const ui::Rect bounds = form->window().bounds();
+    EXPECT_EQ(bounds.left, (1024 * 15 - bounds.width) / 2);
+    EXPECT_EQ(bounds.top, (768 * 15 - bounds.height) / 2);
+    EXPECT_EQ(form->window().backColor(), ui::RGB(0, 43, 17));
+    EXPECT_EQ(form->SSTab1->backColor(), ui::RGB(0, 43, 17));
+    EXPECT_EQ(windows.screen().mousePointer(), ui::vbDefault);
+    EXPECT_EQ(form->window().caption(), "Brindlecove");
+    EXPECT_EQ(form->SSTab1->tab(), 0);
+    EXPECT_TRUE(form->Combo1->hasFocus());
+}
+
+} // namespace

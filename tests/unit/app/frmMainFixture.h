@@ -1,0 +1,57 @@
+// The main window on the headless window system over the fake Windows, with the
+// title-strip pictures shipped in the program's "ui" folder.
+#pragma once
+
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "app/platform/Platform.h"
+#include "app/platform/fake/FakeWindows.h"
+#include "app/platform/headless/Find.h"
+#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "unit/headless/TestPictures.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace app_test {
+
+inline const char* const shippedPictures[] = {
+    "close-normal.bmp",    "close-hover.bmp",    "close-pressed.bmp",
+    "minimize-normal.bmp", "minimize-hover.bmp", "minimize-pressed.bmp",
+    "help-normal.bmp",     "help-hover.bmp",     "help-pressed.bmp",
+    "sound.bmp",           "logo.bmp",           "about.bmp",
+};
+
+class frmMainFixture : public ::testing::Test {
+protected:
+    fake::FakeWindows fake;
+    rt::Platform platform{fake, fake, fake};
+    headless::HeadlessWindowSystem windows{fake, fake};
+    app::Module1 module;
+    std::unique_ptr<app::frmMain> form;
+
+    void SetUp() override {
+        module.programFolder = fake.appPath();
+        for (const char* picture : shippedPictures)
+            fake.makeFile(fake.appPath() + "\\ui\\" + picture, headless_test::bmpBytes(18, 18));
+        load();
+    }
+
+    void load() {
+        form = std::make_unique<app::frmMain>(platform, windows, module);
+        form->Form_Load();
+    }
+
+    headless::Window& window() { return headless::as(form->window()); }
+    template <class T> T& user(ui::Control* control) { return headless::as<T>(*control); }
+    headless::PictureBox& picture(ui::PictureBox* control) { return user<headless::PictureBox>(control); }
+    // The file name of the picture a picture control shows, "" for none.
+    std::string shown(ui::PictureBox* control) {
+        const std::string path = picture(control).picturePath();
+        return path.substr(path.find_last_of('\\') + 1);
+    }
+};
+
+} // namespace app_test

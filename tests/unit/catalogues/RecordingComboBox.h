@@ -1,0 +1,75 @@
+// A combo box that only keeps its items and item data, for watching what the
+// list-file reader adds and in which order.
+#pragma once
+
+#include "app/platform/ui/WindowSystem.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace catalogues_test {
+
+class RecordingComboBox : public ui::ComboBox {
+public:
+    struct Item {
+        std::string text;
+        std::int32_t data = 0;
+    };
+
+    const std::string& name() const override { return name_; }
+    void move(const ui::Rect& bounds) override { bounds_ = bounds; }
+    ui::Rect bounds() const override { return bounds_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool visible() const override { return visible_; }
+    void setFocus() override {}
+    bool hasFocus() const override { return false; }
+
+    void clear() override {
+        items_.clear();
+        index_ = -1;
+    }
+    void addItem(const std::string& text) override { items_.push_back({text, 0}); }
+    int listCount() const override { return static_cast<int>(items_.size()); }
+    int listIndex() const override { return index_; }
+    void setListIndex(int index) override {
+        at(index);
+        index_ = index;
+        if (onClick)
+            onClick();
+    }
+    std::string list(int index) const override { return at(index).text; }
+    std::int32_t itemData(int index) const override { return at(index).data; }
+    void setItemData(int index, std::int32_t data) override { at(index).data = data; }
+    std::string text() const override { return text_; }
+    void setText(const std::string& text) override { text_ = text; }
+
+    const std::vector<Item>& items() const { return items_; }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> texts;
+        for (const Item& item : items_)
+            texts.push_back(item.text);
+        return texts;
+    }
+
+private:
+    // A position outside the list is a fault of the caller: it throws something
+    // that no rt::Error handler takes for a catalogue failure.
+    Item& at(int index) {
+        if (index < 0 || index >= listCount())
+            throw std::out_of_range("combo box position " + std::to_string(index));
+        return items_[static_cast<std::size_t>(index)];
+    }
+    const Item& at(int index) const { return const_cast<RecordingComboBox*>(this)->at(index); }
+
+    std::string name_ = "Combo";
+    ui::Rect bounds_;
+    bool visible_ = true;
+    std::vector<Item> items_;
+    int index_ = -1;
+    std::string text_;
+};
+
+} // namespace catalogues_test

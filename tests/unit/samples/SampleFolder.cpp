@@ -1,0 +1,139 @@
+#include "SampleFolder.h"
+
+#include "app/platform/FieldReader.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace samples {
+
+std::filesystem::path sampleFolder() {
+    if (const char* given = std::getenv("DECORAMA_SAMPLE_DIR"))
+        return given;
+    std::error_code error;
+    std::filesystem::path here = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    for (std::filesystem::path dir = here.parent_path(); !dir.empty() && dir != dir.root_path();
+         dir = dir.parent_path()) {
+        if (std::filesystem::exists(dir / "Decorama" / "themes.txt"))
+            return dir / "Decorama";
+    }
+    return {};
+}
+
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return {};
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return in ? bytes : std::string();
+}
+
+std::vector<Record> readRecords(const std::string& text, std::size_t fieldsPerRecord) {
+    rt::FieldReader reader(text);
+    std::vector<Record> records;
+    while (!reader.atEnd()) {
+        Record record;
+        for (std::size_t i = 0; i < fieldsPerRecord; ++i)
+            record.push_back(reader.readField());
+        records.push_back(record);
+    }
+    return records;
+}
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+long wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9)
+        return -1;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::uint32_t le16(const std::string& bytes, std::size_t offset) {
+    if (offset + 2 > bytes.size())
+        return 0xFFFFFFFFu;
+    return static_cast<std::uint8_t>(bytes[offset]) | (static_cast<std::uint8_t>(bytes[offset + 1]) << 8);
+}
+
+std::uint32_t le32(const std::string& bytes, std::size_t offset) {
+    if (offset + 4 > bytes.size())
+        return 0xFFFFFFFFu;
+    return le16(bytes, offset) | (le16(bytes, offset + 2) << 16);
+}
+
+std::uint32_t Picture::pixel(int x, int y) const {
+    std::size_t i =
+        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+    return (static_cast<std::uint32_t>(rgb[i]) << 16) | (static_cast<std::uint32_t>(rgb[i + 1]) << 8) |
+           rgb[i + 2];
+}
+
+Picture decodePicture(const std::string& bytes) {
+    Picture picture;
+    int channels = 0;
+    stbi_uc* data =
+        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()),
+                              &picture.width, &picture.height, &channels, 3);
+    if (!data)
+        return picture;
+    picture.ok = true;
+    picture.rgb.assign(data, data + static_cast<std::size_t>(picture.width) * picture.height * 3);
+    stbi_image_free(data);
+    return picture;
+}
+
+const std::vector<CatalogueFile>& catalogueFiles() {
+    static const std::vector<CatalogueFile> files = {
+        {"colors.txt", 5},     {"cursors.txt", 3},    {"icons.txt", 3},
+        {"audio.txt", 2},      {"shortAudio.txt", 2}, {"themes.txt", 6},
+        {"wallpapers.txt", 2}, {"colorNames.txt", 3}, {"screenSavers.txt", 3},
+    };
+    return files;
+}
+
+void SampleCollection::SetUp() {
+    folder = sampleFolder();
+    ASSERT_FALSE(folder.empty()) << "no sample collection: build the sample_collection target or set "
+                                    "DECORAMA_SAMPLE_DIR";
+    for (const CatalogueFile& file : catalogueFiles())
+        catalogues[file.name] = readRecords(readBytes(folder / file.name), file.fields);
+}
+
+std::filesystem::path SampleCollection::pathOf(const std::string& relativeName) const {
+    std::string name = relativeName;
+    for (char& c : name)
+        if (c == '\\')
+            c = '/';
+    return folder / name;
+}
+
+const std::vector<Record>& SampleCollection::records(const std::string& catalogue) const {
+    return catalogues.at(catalogue);
+}
+
+} // namespace samples

@@ -1,0 +1,150 @@
+#include "SchemeFixture.h"
+
+#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "themes/ThemeApplication.h"
+
+namespace {
+
+const char* const soundKey = "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
+
+class ThemeApplicationTest : public themes_test::SchemeFixture {
+protected:
+    ThemeApplicationTest()
+        : windows(fake, fake), window(windows.createWindow("Brindlecove", ui::Window::Style::Borderless, {})),
+          themeList(window->addComboBox("Combo1", ui::ComboBox::Style::Simple, {})) {
+        const std::string folder = themes_test::programFolder;
+        for (const char* name :
+             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
+            fake.makeFile(folder + "\\" + name, std::string("picture ") + name);
+        fake.makeFile(folder + "\\Zuve Zivi ziz Odida.wav", "RIFF");
+        fake.makeFolder("c:\\WINDOWS\\web");
+        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,3";
+        module.activeSchemeRow = "3";
+        module.themeShortAudio(3) = "chime";
+        selection.selectedWallpaper = std::string(themes_test::programFolder) + "\\harbour.bmp";
+        selection.themeListIndex = 0;
+    }
+
+    void apply() { themes::ApplyTheme(platform, module, selection, windows.screen(), themeList); }
+
+    std::string installed(const std::string& path) const { return fake.fileBytes(path); }
+    std::optional<std::string> startupSound() const { return userValue(soundKey, ""); }
+
+    headless::HeadlessWindowSystem windows;
+    std::unique_ptr<ui::Window> window;
+    ui::ComboBox& themeList;
+    themes::ThemeSelection selection;
+};
+
+TEST_F(ThemeApplicationTest, InstallsEverythingOfTheTheme) {
+    windows.screen().setMousePointer(ui::vbHourglass);
+    apply();
+
+    EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "3,5,8");
+    EXPECT_EQ(fake.deskWallpaper(), selection.selectedWallpaper);
+    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+    EXPECT_EQ(installed("c:\\WINDOWS\\logos.sys"), "picture logos.sys");
+    EXPECT_EQ(installed("c:\\WINDOWS\\logow.sys"), "picture logow.sys");
+    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvleft.bmp"), "picture wvleft.bmp");
+    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvline.gif"), "picture wvline.gif");
+    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvlogo.gif"), "picture wvlogo.gif");
+    // The sound goes in by its short path, which the fake derives as Windows does.
+    std::array<char, 67> shortPath{};
+    fake.GetShortPathNameA((std::string(themes_test::programFolder) + "\\Zuve Zivi ziz Odida.wav").c_str(),
+                           shortPath.data(), 67);
+    EXPECT_EQ(startupSound(), std::string(shortPath.data()));
+    EXPECT_NE(startupSound()->find("~"), std::string::npos);
+    EXPECT_EQ(windows.focusedControl(), &themeList);
+    EXPECT_EQ(windows.screen().mousePointer(), ui::vbDefault);
+}
+
+TEST_F(ThemeApplicationTest, TheVersionTagChoosesTheWindowsFolder) {
+    struct Case {
+        const char* tag;
+        const char* folder;
+    } cases[] = {{"98", "c:\\WINDOWS"},
+                 {"95", "c:\\WINDOWS"},
+                 {"", "c:\\WINDOWS"},
+                 {"NT", "c:\\WINNT"},
+                 {"2000", "c:\\WINNT"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tag);
+        fake.makeFolder(std::string(c.folder) + "\\web");
+        fake.remove(std::string(c.folder) + "\\logos.sys");
+        fake.remove("c:\\logo.sys");
+        module.windowsVersion = c.tag;
+        apply();
+        EXPECT_EQ(installed(std::string(c.folder) + "\\logos.sys"), "picture logos.sys");
+        EXPECT_EQ(installed(std::string(c.folder) + "\\web\\wvlogo.gif"), "picture wvlogo.gif");
+        EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+    }
+}
+
+TEST_F(ThemeApplicationTest, AMissingSourceSkipsOnlyItsOwnCopy) {
+    fake.remove(std::string(themes_test::programFolder) + "\\logow.sys");
+    apply();
+    EXPECT_EQ(installed("c:\\WINDOWS\\logos.sys"), "picture logos.sys");
+    EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));
+    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvleft.bmp"), "picture wvleft.bmp");
+    EXPECT_TRUE(startupSound().has_value());
+}
+
+TEST_F(ThemeApplicationTest, AMissingDestinationFolderEndsTheSequenceKeepingEarlierWrites) {
+    fake.remove("c:\\WINDOWS\\web");
+    apply();
+    EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "3,5,8");
+    EXPECT_EQ(installed("c:\\WINDOWS\\logow.sys"), "picture logow.sys");
+    EXPECT_FALSE(fake.exists("c:\\WINDOWS\\web\\wvleft.bmp"));
+    EXPECT_FALSE(startupSound().has_value());
+}
+
+TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
+    fake.failOn("FileCopy", 2, rt::ErrPermissionDenied);
+    apply();
+    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+    EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));
+    EXPECT_FALSE(startupSound().has_value());
+    EXPECT_TRUE(fake.messageBoxes().empty());
+}
+
+TEST_F(ThemeApplicationTest, AnEmptySoundEntryClearsTheStartupSound) {
+    fake.setString(win::HKEY_CURRENT_USER, soundKey, "", "C:\\old.wav");
+    module.themeShortAudio(3) = "";
+    apply();
+    EXPECT_EQ(startupSound(), "");
+}
+
+TEST_F(ThemeApplicationTest, AMissingSoundFileClearsTheStartupSound) {
+    fake.remove(std::string(themes_test::programFolder) + "\\Zuve Zivi ziz Odida.wav");
+    apply();
+    EXPECT_EQ(startupSound(), "");
+}
+
+TEST_F(ThemeApplicationTest, AnEmptyWallpaperLeavesTheWallpaperAlone) {
+    selection.selectedWallpaper.clear();
+    apply();
+    for (const auto& call : fake.spiCalls())
+        EXPECT_NE(call.action, 20u);
+    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+}
+
+TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
+    struct Case {
+        const char* name;
+        int themeListIndex;
+        const char* row;
+    } cases[] = {{"no theme selected", -1, "3"}, {"theme without preview", 0, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        selection.themeListIndex = c.themeListIndex;
+        module.activeSchemeRow = c.row;
+        apply();
+        EXPECT_TRUE(fake.registryWrites().empty());
+        EXPECT_TRUE(fake.setSysColorsCalls().empty());
+        EXPECT_TRUE(fake.spiCalls().empty());
+        EXPECT_FALSE(fake.exists("c:\\logo.sys"));
+        EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, soundKey));
+    }
+}
+
+} // namespace

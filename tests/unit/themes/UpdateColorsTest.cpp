@@ -1,0 +1,273 @@
+#include "SchemeFixture.h"
+
+#include "system/SystemColorsFast.h"
+#include "themes/AppearanceTables.h"
+
+#include <algorithm>
+
+namespace {
+
+using themes_test::SchemeFixture;
+
+const char* const recycleBin =
+    "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
+const char* const colors = "Control Panel\\Colors";
+const char* const cursors = "Control Panel\\Cursors";
+
+class UpdateColorsTest : public SchemeFixture {
+protected:
+    // The way both callers run it: a fresh object, staging on, one call.
+    void applyTheme(int themeListIndex = 0) {
+        module.mixMatchApply = false;
+        sys::SystemColorsFast applier(platform);
+        applier.UpdateImmediately = false;
+        applier.UpdateColors(module, themeListIndex, -1);
+    }
+    void applyScheme(int schemeListIndex) {
+        module.mixMatchApply = true;
+        sys::SystemColorsFast applier(platform);
+        applier.UpdateImmediately = false;
+        applier.UpdateColors(module, -1, schemeListIndex);
+    }
+    // Nothing of the appearance reached Windows.
+    void expectNothingWritten() {
+        EXPECT_TRUE(fake.registryWrites().empty());
+        EXPECT_TRUE(fake.setSysColorsCalls().empty());
+        EXPECT_TRUE(fake.setSystemCursorCalls().empty());
+        EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
+    }
+};
+
+TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow) {
+    module.activeSchemeRow = "3";
+    installCursors(3);
+    applyTheme();
+
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""),
+              iconFile(3, 0));
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""),
+              iconFile(3, 1));
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""),
+              iconFile(3, 5));
+    EXPECT_EQ(userValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
+    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(3, 4) + ",0");
+    EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
+    EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
+    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
+    const auto& call = fake.setSysColorsCalls().front();
+    ASSERT_EQ(call.size(), 29u);
+    for (int i = 0; i < 29; ++i) {
+        EXPECT_EQ(call[static_cast<std::size_t>(i)].first, i);
+        EXPECT_EQ(call[static_cast<std::size_t>(i)].second,
+                  static_cast<win::COLORREF>(3 + 256 * i + 65536 * (3 + i)));
+    }
+}
+
+TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAndColoursFromTheSchemeNumber) {
+    module.activeSchemeRow = "5";
+    fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
+    applyScheme(2);
+
+    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(2, 4) + ",0");
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(2, 1));
+    EXPECT_EQ(userValue(colors, "Menu"), "5,4,9");
+    // Only the theme variant makes the cursor key and its fifteen sub-keys.
+    EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
+}
+
+TEST_F(UpdateColorsTest, SchemeVariantDoesNotCreateTheCursorKey) {
+    module.activeSchemeRow = "5";
+    applyScheme(2);
+    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
+    // The live cursors change all the same.
+    EXPECT_EQ(fake.setSystemCursorCalls().size(), 11u);
+}
+
+TEST_F(UpdateColorsTest, ThemeVariantLeavesAnEmptySubKeyPerCursorName) {
+    applyTheme();
+    std::vector<std::string> names = fake.subKeyNames(win::HKEY_CURRENT_USER, cursors);
+    std::vector<std::string> expected;
+    for (const auto& slot : themes::cursorSlots)
+        expected.push_back(slot.registryValue);
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(UpdateColorsTest, NoValueYetCountsAsRowZero) {
+    module.activeSchemeRow.reset();
+    applyTheme();
+    EXPECT_EQ(userValue(colors, "Scrollbar"), "0,0,0");
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(0, 1));
+}
+
+TEST_F(UpdateColorsTest, CursorDefaultValueHoldsTheArrowBeforeTheNamedValues) {
+    module.activeSchemeRow = "1";
+    applyTheme();
+    const auto& writes = fake.registryWrites();
+    auto at = [&](const std::string& name) {
+        return std::find_if(writes.begin(), writes.end(), [&](const fake::FakeWindows::RegistryWrite& w) {
+            return w.keyPath == "HKEY_CURRENT_USER\\Control Panel\\Cursors" && w.valueName == name;
+        });
+    };
+    ASSERT_NE(at(""), writes.end());
+    EXPECT_EQ(at("")->data, cursorFile(1, 1));
+    EXPECT_LT(at(""), at("AppStarting"));
+    EXPECT_LT(at("AppStarting"), at("Wait"));
+}
+
+TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
+    module.activeSchemeRow = "4";
+    module.themeCursors(4, 14) = "cursors\\wait.ani";
+    installCursors(4);
+
+    applyTheme();
+
+    EXPECT_EQ(userValue(cursors, "Wait"), std::string(themes_test::programFolder) + "\\cursors\\wait.ani");
+    EXPECT_EQ(fake.systemCursorFile(32514),
+              std::string(themes_test::programFolder) + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
+    // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
+    std::vector<win::DWORD> ids;
+    for (const auto& call : fake.setSystemCursorCalls())
+        ids.push_back(call.id);
+    EXPECT_EQ(ids, (std::vector<win::DWORD>{32650, 32515, 32513, 32648, 32646, 32643, 32645, 32642, 32644,
+                                            32512, 32514}));
+}
+
+TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
+    module.activeSchemeRow = "6";
+    applyTheme(); // no cursor files installed
+    EXPECT_EQ(fake.systemCursorFile(32512), "");
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
+}
+
+struct ColorCase {
+    const char* red;
+    const char* green;
+    const char* blue;
+    const char* text;
+    win::COLORREF value;
+};
+
+class ColorTextTest : public UpdateColorsTest, public ::testing::WithParamInterface<ColorCase> {};
+
+TEST_P(ColorTextTest, ColourValueAndRegistryText) {
+    const ColorCase& c = GetParam();
+    module.activeSchemeRow = "7";
+    module.themeColors(7, 5, 1) = c.red;
+    module.themeColors(7, 5, 2) = c.green;
+    module.themeColors(7, 5, 3) = c.blue;
+    applyTheme();
+    EXPECT_EQ(userValue(colors, "Window"), c.text);
+    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
+    EXPECT_EQ(fake.setSysColorsCalls()[0][5].second, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ColorTextTest,
+    ::testing::Values(ColorCase{"255", "128", "0", "255,128,0", 255 + 128 * 256},
+                      // Red kept as stored, the others in shortest form; the value rounds half to even.
+                      ColorCase{"0255", "12.0", "7.6", "0255,12,7.6", 255 + 12 * 256 + 8 * 65536},
+                      ColorCase{"2.5", "3.5", " 4", "2.5,3.5,4", 2 + 4 * 256 + 4 * 65536},
+                      // A missing colour line is black.
+                      ColorCase{"", "", "", ",0,0", 0},
+                      // Components stay within a byte instead of spilling into the next.
+                      ColorCase{"300", "0", "0", "300,0,0", 255}, ColorCase{"0", "-5", "0", "0,-5,0", 0}));
+
+struct RecycleCase {
+    const char* name;
+    std::optional<std::string> defaultValue, empty, full;
+    enum { BecomesEmpty, BecomesFull, Untouched } outcome;
+};
+
+class RecycleBinTest : public UpdateColorsTest, public ::testing::WithParamInterface<RecycleCase> {};
+
+TEST_P(RecycleBinTest, DefaultIconFollowsThePresentState) {
+    const RecycleCase& c = GetParam();
+    const auto set = [&](const char* name, const std::optional<std::string>& value) {
+        if (value)
+            fake.setString(win::HKEY_CURRENT_USER, recycleBin, name, *value);
+    };
+    set("", c.defaultValue);
+    set("empty", c.empty);
+    set("full", c.full);
+    module.activeSchemeRow = "8";
+
+    applyTheme();
+
+    switch (c.outcome) {
+    case RecycleCase::BecomesEmpty:
+        EXPECT_EQ(userValue(recycleBin, ""), iconFile(8, 3) + ",0");
+        break;
+    case RecycleCase::BecomesFull:
+        EXPECT_EQ(userValue(recycleBin, ""), iconFile(8, 4) + ",0");
+        break;
+    case RecycleCase::Untouched:
+        EXPECT_EQ(userValue(recycleBin, ""), c.defaultValue);
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, RecycleBinTest,
+    ::testing::Values(
+        RecycleCase{"Empty", "bin.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::BecomesEmpty},
+        RecycleCase{"Full", "binf.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::BecomesFull},
+        RecycleCase{"Neither", "other.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::Untouched},
+        // Both reads of a bare key give "Error", which compare equal.
+        RecycleCase{"NoValues", std::nullopt, std::nullopt, std::nullopt, RecycleCase::BecomesEmpty}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
+    struct Case {
+        const char* row;
+        int themeListIndex;
+        std::int32_t error;
+    } cases[] = {
+        {"3", -1, 9},       // no theme selected
+        {"3", 101, 9},      // past the theme table
+        {"", 0, 13},        // a theme without a preview layout
+        {"4,extra", 0, 13}, // everything after the fourth comma
+        {"29", 0, 9},       // outside the scheme rows
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        module.activeSchemeRow = c.row;
+        try {
+            applyTheme(c.themeListIndex);
+            ADD_FAILURE() << "no error";
+        } catch (const rt::Error& error) {
+            EXPECT_EQ(error.number(), c.error);
+        }
+        expectNothingWritten();
+    }
+}
+
+TEST_F(UpdateColorsTest, SchemeVariantWithoutSelectionOrWithABadRowWritesNothing) {
+    module.activeSchemeRow = "5";
+    EXPECT_THROW(applyScheme(-1), rt::Error);
+    expectNothingWritten();
+
+    // Icons and cursors would come from a valid position, but the colours cannot:
+    // the scheme is not applied by halves.
+    module.activeSchemeRow = "40";
+    EXPECT_THROW(applyScheme(2), rt::Error);
+    expectNothingWritten();
+}
+
+TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
+    module.activeSchemeRow = "2";
+    sys::SystemColorsFast applier(platform);
+    applier.UpdateImmediately = false;
+    applier.Menu(0x00336699);
+    module.mixMatchApply = false;
+    applier.UpdateColors(module, 0, -1);
+
+    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
+    EXPECT_EQ(fake.setSysColorsCalls()[0][4].second, 0x00336699u);
+    EXPECT_EQ(userValue(colors, "Menu"), "153,102,51");
+    EXPECT_EQ(userValue(colors, "Window"), "2,5,7");
+}
+
+} // namespace

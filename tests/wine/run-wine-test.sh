@@ -1,0 +1,38 @@
+#!/bin/bash
+# Runs one Windows test program under Wine in a fresh prefix and reports as CTest
+# expects: the program's output on stdout, its exit status as ours.
+#
+#   run-wine-test.sh BUILD NAME VERSION SECONDS EXE [ARGS...]
+#
+# The output is also kept in BUILD/artifacts/wine/NAME.log, and a GoogleTest
+# program writes its XML report to BUILD/artifacts/wine/NAME.xml; the prefix is kept in
+# BUILD/wine/prefixes/NAME when the test fails, and removed when it passes.
+set -u
+. "$(dirname "$0")/wine-env.sh"
+
+build=$1 name=$2 version=$3 seconds=$4
+shift 4
+log="$build/artifacts/wine/$name.log"
+mkdir -p "$build/artifacts/wine"
+# A Windows program reads the report's path as a Windows path.
+GTEST_OUTPUT="xml:$(wine_windows_path "$build/artifacts/wine/$name.xml")"
+export GTEST_OUTPUT
+
+wine_check || exit 1
+prefix=$(wine_new_prefix "$build" "$name" "$version") || exit 1
+# No display: the tests must not depend on a screen.
+unset DISPLAY
+wine_run "$prefix" "$log" "$seconds" "$@"
+status=$?
+wine_stop "$prefix"
+
+cat "$log"
+if [ "$status" -eq 124 ]; then
+    echo "run-wine-test: $name ran out of its $seconds seconds" >&2
+fi
+if [ "$status" -eq 0 ]; then
+    rm -rf "$prefix"
+else
+    echo "run-wine-test: $name failed with status $status; prefix kept in $prefix" >&2
+fi
+exit "$status"

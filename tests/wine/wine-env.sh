@@ -1,0 +1,220 @@
+# Shell functions for running the Windows build under Wine. Source this file:
+#
+#   . "$(dirname "$0")/wine-env.sh"
+#   prefix=$(wine_new_prefix "$build" my-test win98)   # fresh prefix, Windows 98
+#   xvfb_start                                         # only for windows on screen
+#   wine_start "$prefix" "$artifacts/my-test.log" "$program/decorama.exe"
+#   ...  xdotool / wine_screenshot "$artifacts/my-test.png" ...
+#   wine_stop "$prefix"; xvfb_stop
+#
+# Rules every Wine run here follows:
+# - Each test works in its own prefix, copied from a template that is made once per
+#   build folder (making one takes 15-40 s, copying one about two).
+# - Wine's output goes to a file, never to a pipe: the wineserver keeps inherited
+#   pipes open, and whoever reads the pipe would wait for ever.
+# - Every wait has a time limit, and a wineserver that does not end is killed by
+#   process id (only the processes of the prefix in question).
+#
+# Functions:
+#   wine_check                            wine64 is there (message and status 1 when not)
+#   wine_make_template BUILD              the template prefix of BUILD (made once, shared)
+#   wine_new_prefix BUILD NAME VERSION    prints a fresh prefix BUILD/wine/prefixes/NAME
+#                                         set to VERSION (win95 win98 winme nt40 win2k winxp win7)
+#   wine_set_version PREFIX VERSION       sets the Windows version a prefix reports
+#   wine_run PREFIX LOG SECONDS EXE ARGS  runs EXE to its end (output to LOG); its status,
+#                                         124 when it ran out of time
+#   wine_start PREFIX LOG EXE ARGS        starts EXE in the background; WINE_PID is its id
+#   wine_stop PREFIX                      ends every Wine process of PREFIX and its wineserver
+#   wine_remove_prefix PREFIX             wine_stop, then deletes the prefix
+#   wine_windows_path PATH                the Windows name (Z:\...) of a Linux path
+#   xvfb_start [WxHxD]                    a virtual screen on a free display; sets DISPLAY,
+#                                         XVFB_PID (default 1024x768x24)
+#   xvfb_stop                             ends that screen
+#   wine_screenshot FILE                  the whole screen of DISPLAY as a picture file
+#   wine_wait_window NAME SECONDS         waits for a window whose title matches NAME;
+#                                         prints its X window id
+# Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
+
+WINE64=${WINE64:-/usr/lib/wine/wine64}
+WINESERVER64=${WINESERVER64:-/usr/lib/wine/wineserver64}
+
+wine_check() {
+    if [ ! -x "$WINE64" ] || [ ! -x "$WINESERVER64" ]; then
+        echo "wine64 not found ($WINE64, $WINESERVER64): install the Debian packages wine and wine64" >&2
+        return 1
+    fi
+}
+
+# Runs a command with the environment of one prefix. No Mono or Gecko installers,
+# no desktop menu entries for the host, no debug chatter. The template's lock (fd 9)
+# is not handed on: a wineserver holding it would keep the lock after its maker.
+_wine_in() {
+    local prefix=$1
+    shift
+    env WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINELOADER="$WINE64" \
+        WINESERVER="$WINESERVER64" WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" "$@" 9>&-
+}
+
+wine_windows_path() {
+    local path
+    path=$(readlink -m "$1")
+    printf 'Z:%s\n' "${path//\//\\}"
+}
+
+# The process ids of everything Wine runs for a prefix, the wineserver included:
+# they all carry the prefix in their environment.
+_wine_pids() {
+    local prefix=$1 pid
+    for pid in /proc/[0-9]*; do
+        pid=${pid#/proc/}
+        [ "$pid" = "$$" ] && continue
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix"; then
+            case "$(readlink "/proc/$pid/exe" 2>/dev/null)" in
+            *wine*) echo "$pid" ;;
+            esac
+        fi
+    done
+}
+
+wine_stop() {
+    local prefix=$1 pids
+    [ -d "$prefix" ] || return 0
+    _wine_in "$prefix" timeout -k 5 20 "$WINESERVER64" -k >/dev/null 2>&1 </dev/null
+    _wine_in "$prefix" timeout -k 5 30 "$WINESERVER64" -w >/dev/null 2>&1 </dev/null
+    pids=$(_wine_pids "$prefix")
+    if [ -n "$pids" ]; then
+        echo "wine_stop: killing leftover Wine processes of $prefix: $pids" >&2
+        # shellcheck disable=SC2086
+        kill -9 $pids 2>/dev/null
+    fi
+    return 0
+}
+
+wine_remove_prefix() {
+    wine_stop "$1"
+    rm -rf "$1"
+}
+
+wine_make_template() {
+    local build=$1
+    local root="$build/wine"
+    local template="$root/template" wine_version
+    wine_check || return 1
+    # A template made by another Wine would be updated in every copy: remake it.
+    wine_version=$("$WINE64" --version 2>/dev/null)
+    mkdir -p "$root"
+    (
+        # One maker at a time; the others wait and then find it made.
+        flock -w 600 9 || {
+            echo "wine_make_template: timed out waiting for $root/template.lock" >&2
+            exit 1
+        }
+        if [ -f "$template/.decorama-ready" ] && [ "$(cat "$template/.decorama-ready")" = "$wine_version" ]; then
+            exit 0
+        fi
+        wine_remove_prefix "$template"
+        echo "wine_make_template: creating $template" >&2
+        if ! _wine_in "$template" env -u DISPLAY timeout -k 10 300 "$WINE64" wineboot -i \
+            >"$root/template.log" 2>&1 </dev/null; then
+            echo "wine_make_template: wineboot failed, see $root/template.log" >&2
+            wine_remove_prefix "$template"
+            exit 1
+        fi
+        # Waiting for the server's end writes the registry out to the prefix.
+        _wine_in "$template" timeout -k 5 120 "$WINESERVER64" -w >/dev/null 2>&1 </dev/null
+        wine_stop "$template"
+        if [ ! -f "$template/system.reg" ] || [ ! -d "$template/drive_c/windows/system32" ]; then
+            echo "wine_make_template: the prefix is incomplete, see $root/template.log" >&2
+            exit 1
+        fi
+        printf '%s\n' "$wine_version" >"$template/.decorama-ready"
+    ) 9>"$root/template.lock"
+}
+
+wine_set_version() {
+    local prefix=$1 version=$2
+    _wine_in "$prefix" env -u DISPLAY timeout -k 10 120 "$WINE64" reg add 'HKCU\Software\Wine' /v Version \
+        /d "$version" /f >"$prefix/set-version.log" 2>&1 </dev/null
+}
+
+wine_new_prefix() {
+    local build=$1 name=$2 version=$3
+    local prefix="$build/wine/prefixes/$name"
+    wine_make_template "$build" || return 1
+    wine_remove_prefix "$prefix"
+    mkdir -p "$build/wine/prefixes"
+    cp -a "$build/wine/template" "$prefix" || return 1
+    rm -f "$prefix/.decorama-ready"
+    if [ -n "$version" ] && ! wine_set_version "$prefix" "$version"; then
+        echo "wine_new_prefix: could not set Windows version $version, see $prefix/set-version.log" >&2
+        return 1
+    fi
+    # The setting is in the registry once the server that wrote it has ended.
+    wine_stop "$prefix"
+    printf '%s\n' "$prefix"
+}
+
+wine_run() {
+    local prefix=$1 log=$2 seconds=$3
+    shift 3
+    mkdir -p "$(dirname "$log")"
+    _wine_in "$prefix" timeout -k 10 "$seconds" "$WINE64" "$@" >"$log" 2>&1 </dev/null
+}
+
+wine_start() {
+    local prefix=$1 log=$2
+    shift 2
+    mkdir -p "$(dirname "$log")"
+    _wine_in "$prefix" "$WINE64" "$@" >"$log" 2>&1 </dev/null &
+    WINE_PID=$!
+}
+
+xvfb_start() {
+    local screen=${1:-1024x768x24} n i
+    for n in $(seq 90 189); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 </dev/null &
+        XVFB_PID=$!
+        for i in $(seq 1 50); do
+            if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+                break # lost the display to another starter: try the next one
+            fi
+            if timeout 5 xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.2
+        done
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    done
+    XVFB_PID=
+    echo "xvfb_start: no free display" >&2
+    return 1
+}
+
+xvfb_stop() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=
+    fi
+}
+
+wine_screenshot() {
+    mkdir -p "$(dirname "$1")"
+    timeout 30 import -display "$DISPLAY" -window root "$1"
+}
+
+wine_wait_window() {
+    local name=$1 seconds=$2 id i
+    for i in $(seq 1 $((seconds * 4))); do
+        id=$(timeout 5 xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            printf '%s\n' "$id"
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}

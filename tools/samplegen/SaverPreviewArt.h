@@ -1,0 +1,13 @@
+// Preview pictures of the screen savers, one design per display name.
+#pragma once
+
+#include "Canvas.h"
+
+#include <string>
+
+namespace samplegen {
+
+// Throws for a display name without a design.
+Canvas saverPreview(const std::string& displayName);
+
+} // namespace samplegen
