@@ -53,7 +53,7 @@ xvfb_start || exit 1
 trap 'wine_stop "$prefix"; xvfb_stop' EXIT
 echo "start: no display; running $program on the virtual screen $DISPLAY"
 wine_start "$prefix" "$log" "$program"
-wine_wait_window "Decorama" 60 >/dev/null || echo "start: no Decorama window after 60 s (Wine output: $log)" >&2
+wine_wait_program_window decorama.exe 60 >/dev/null || echo "start: no window of decorama.exe after 60 s (Wine output: $log)" >&2
 sleep "$delay"
 screenshot="$artifacts/start.png"
 if wine_screenshot "$screenshot"; then

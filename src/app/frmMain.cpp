@@ -5,6 +5,7 @@
 #include "app/platform/Error.h"
 #include "app/platform/TextConv.h"
 #include "themes/ThemeApplication.h"
+#include "themes/ThemePreview.h"
 #include "utilities/Sound_Engine.h"
 
 namespace app {
@@ -194,6 +195,8 @@ void frmMain::wireEvents() {
     // "Themes" tab.
     Command2->onClick = [this] { Command2_Click(); };
     Combo1->onKeyDown = [this](int keyCode) { Combo1_KeyDown(keyCode); };
+    Combo1->onChange = [this] { Combo1_Change(); };
+    Combo1->onClick = [this] { Combo1_Click(); };
 
     // Tabs.
     SSTab1->onMouseMove = [this](const ui::MouseEvent& event) { SSTab1_MouseMove(event); };
@@ -345,6 +348,21 @@ void frmMain::Label3_Click() {
 
 void frmMain::Label3_MouseMove(const ui::MouseEvent&) {
     MakeLink(*Label3, LinkMouseOver, nullptr);
+}
+
+// ---- "Themes" tab -------------------------------------------------------------------------
+
+void frmMain::setThemeImage() {
+    themes::setThemeImage(module_, Combo1->listIndex(), *Image7, selectedWallpaper);
+}
+
+// Typing in the theme list's edit line and choosing from its list both redraw the preview.
+void frmMain::Combo1_Change() {
+    setThemeImage();
+}
+
+void frmMain::Combo1_Click() {
+    setThemeImage();
 }
 
 // "Apply Theme".

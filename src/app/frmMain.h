@@ -29,6 +29,8 @@ public:
 
     // Start-up: runs once, before the window is first shown.
     void Form_Load();
+    // Shows the preview of the theme selected in Combo1 and records what applying it uses.
+    void setThemeImage();
     ui::Window& window() { return *window_; }
 
     void MakeLink(ui::Label& label, int action, ui::Window* owner);
@@ -102,6 +104,9 @@ public:
     // ---- selection state, alive as long as the window -------------------------------------
     // Full path of the wallpaper the next apply sets, or empty.
     std::string selectedWallpaper;
+    // The screen in pixels as measured at start-up; only the resolution check reads them.
+    int screenWidthPixels = 0;
+    int screenHeightPixels = 0;
 
     // ---- event handlers -------------------------------------------------------------------
     void Form_MouseMove(const ui::MouseEvent& event);
@@ -122,6 +127,8 @@ public:
     void Label3_MouseMove(const ui::MouseEvent& event);
     void Command2_Click();
     void Combo1_KeyDown(int keyCode);
+    void Combo1_Change();
+    void Combo1_Click();
 
 private:
     void buildTitleStrip();

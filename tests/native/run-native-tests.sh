@@ -7,8 +7,10 @@
 # The output is kept in BUILD/artifacts/wine/native_tests.log and the GoogleTest
 # report in BUILD/artifacts/wine/native_tests.xml; the prefix stays in
 # BUILD/wine/prefixes/native_tests when a test fails.
+# shellcheck source-path=SCRIPTDIR/../wine
 set -u
 build=$(readlink -m "$1") seconds=$2 exe=$(readlink -m "$3")
+# shellcheck source=../wine/wine-env.sh
 . "$(dirname "$0")/../wine/wine-env.sh"
 
 name=native_tests
@@ -16,6 +18,7 @@ log="$build/artifacts/wine/$name.log"
 mkdir -p "$build/artifacts/wine"
 GTEST_OUTPUT="xml:$(wine_windows_path "$build/artifacts/wine/$name.xml")"
 export GTEST_OUTPUT
+# shellcheck disable=SC2034  # wine-env.sh's xvfb_stop reads it
 XVFB_PID=
 
 wine_check || exit 1

@@ -10,6 +10,7 @@
 # the window leave the program running; the close button of the title strip ends
 # it. The screenshots stay in ARTIFACT_FOLDER/e2e-window. Exits 0 only when every
 # check passes.
+# shellcheck source-path=SCRIPTDIR
 set -u
 build=$(readlink -m "$1") program=$(readlink -m "$2") artifacts=$(readlink -m "$3")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,6 +21,7 @@ rm -rf "$out"
 mkdir -p "$out"
 failures=0
 prefix=
+# shellcheck disable=SC2034  # wine-env.sh's xvfb_stop reads it
 XVFB_PID=
 
 fail() {
@@ -27,6 +29,7 @@ fail() {
     failures=$((failures + 1))
 }
 
+# shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
     [ -n "$prefix" ] && wine_stop "$prefix"
     xvfb_stop
@@ -78,12 +81,13 @@ main=$(wine_wait_window '^Brindlecove$' 90) || {
 }
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$main")"
-win_x=$X win_y=$Y
-echo "main window $main at $win_x,$win_y, ${WIDTH}x$HEIGHT"
+win_x=$X win_y=$Y win_width=$WIDTH win_height=$HEIGHT
+main_area="${win_width}x$win_height+$win_x+$win_y"
+echo "main window $main at $win_x,$win_y, ${win_width}x$win_height"
 
 # 1. The background colour.
 wine_screenshot "$out/01-main.png"
-convert "$out/01-main.png" -crop "${WIDTH}x$HEIGHT+$win_x+$win_y" +repage "$out/01-main-window.png"
+convert "$out/01-main.png" -crop "$main_area" +repage "$out/01-main-window.png"
 for point in $background_points; do
     colour=$(pixel_at "$out/01-main-window.png" "${point%,*}" "${point#*,}")
     [ "$colour" = "$expected_background" ] ||
@@ -121,7 +125,7 @@ for tab in 0 1 2 3; do
     sleep 1.5
     shot="$out/03-tab$tab.png"
     wine_screenshot "$shot"
-    convert "$shot" -crop "${WIDTH}x$HEIGHT+$win_x+$win_y" +repage "$shot"
+    convert "$shot" -crop "$main_area" +repage "$shot"
     if [ -n "$previous" ]; then
         difference=$(compare -metric AE "$previous" "$shot" null: 2>&1 | cut -d' ' -f1)
         [ "${difference:-0}" != 0 ] || fail "tab $tab looks the same as the tab before it"

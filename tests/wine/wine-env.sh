@@ -33,6 +33,9 @@
 #   wine_screenshot FILE                  the whole screen of DISPLAY as a picture file
 #   wine_wait_window NAME SECONDS         waits for a window whose title matches NAME;
 #                                         prints its X window id
+#   wine_wait_program_window EXE SECONDS  the same for any window of the program EXE
+#                                         ("decorama.exe"; Wine names the X window class
+#                                         after the program file)
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -210,6 +213,19 @@ wine_wait_window() {
     local name=$1 seconds=$2 id i
     for i in $(seq 1 $((seconds * 4))); do
         id=$(timeout 5 xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            printf '%s\n' "$id"
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+
+wine_wait_program_window() {
+    local program=$1 seconds=$2 id i
+    for i in $(seq 1 $((seconds * 4))); do
+        id=$(timeout 5 xdotool search --onlyvisible --class "^$program\$" 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then
             printf '%s\n' "$id"
             return 0

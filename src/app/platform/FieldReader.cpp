@@ -74,8 +74,15 @@ void FieldReader::consumeDelimiter() {
 std::string FieldReader::readField() {
     skipEmptyLines();
     skipBlanks();
-    if (pos_ >= content_.size())
+    if (pos_ >= content_.size()) {
+        // A comma just before the end still opens one more, empty, field: a last
+        // line "100," without its line end reads like "100," with it.
+        if (!atLineStart_) {
+            atLineStart_ = true;
+            return std::string();
+        }
         throw Error(ErrInputPastEndOfFile);
+    }
 
     std::string field;
     if (content_[pos_] == '"') {

@@ -36,6 +36,9 @@ protected:
         module.programFolder = fake.appPath();
         for (const char* picture : shippedPictures)
             fake.makeFile(fake.appPath() + "\\ui\\" + picture, headless_test::bmpBytes(18, 18));
+        // One theme, so that start-up runs to its end.
+        fake.makeFile(fake.appPath() + "\\themes.txt", "0,Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,2\r\n");
+        fake.makeFile(fake.appPath() + "\\harbour.bmp", headless_test::bmpBytes(8, 6));
         load();
     }
 

@@ -116,6 +116,7 @@ TEST_F(TabsTest, WallpaperWalkStopsAtABlankEntryAndAtTheTablesEnd) {
 }
 
 TEST_F(TabsTest, EmptyListsSelectNothing) {
+    form->Combo1->clear();
     selectTab(2);
     EXPECT_EQ(form->Combo4->listIndex(), -1);
     EXPECT_TRUE(form->Combo4->hasFocus());

@@ -168,7 +168,6 @@ GeneratedFile generate(Random& random, const ListFileFormat& format) {
     bool afterLineEnd = true;
     while (random.chance(0.1))
         text += blanks(random) + lineEnd(random);
-    bool lastWasEmptyUnquoted = false;
     for (std::size_t r = 0; r < written.size(); ++r) {
         for (std::size_t f = 0; f < written[r].size(); ++f) {
             if (r > 0 || f > 0) {
@@ -185,13 +184,11 @@ GeneratedFile generate(Random& random, const ListFileFormat& format) {
                 }
                 afterLineEnd = newLine;
             }
-            const std::string field = writeField(random, written[r][f], afterLineEnd);
-            lastWasEmptyUnquoted = field.find('"') == std::string::npos && written[r][f].empty();
-            text += field;
+            text += writeField(random, written[r][f], afterLineEnd);
         }
     }
-    // A final empty unquoted field needs its line end; otherwise the line end is optional.
-    if (lastWasEmptyUnquoted || random.chance(0.8))
+    // The last line end is optional.
+    if (random.chance(0.8))
         text += lineEnd(random);
     while (random.chance(0.1))
         text += blanks(random) + lineEnd(random);

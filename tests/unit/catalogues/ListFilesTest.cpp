@@ -323,6 +323,19 @@ TEST_F(ListFilesTest, TextLayoutVariantsReadAsThePlainLayout) {
     EXPECT_EQ(module.screenSaverList(2), "sea");
 }
 
+// A comma at the very end opens a last, empty field, as it does before a line end.
+TEST_F(ListFilesTest, LastFieldMayBeEmptyWithoutALineEnd) {
+    place("shortAudio.txt", "4,yes\r\n5,");
+    place("colors.txt", "0,1,1,2,");
+    read(ListFileKind::ShortAudio);
+    read(ListFileKind::Colors);
+    EXPECT_EQ(module.themeShortAudio(4), "yes");
+    EXPECT_TRUE(module.themeShortAudio(5).empty());
+    EXPECT_EQ(module.themeColors(0, 1, 1), "1");
+    EXPECT_EQ(module.themeColors(0, 1, 2), "2");
+    EXPECT_TRUE(module.themeColors(0, 1, 3).empty());
+}
+
 TEST_F(ListFilesTest, EmptyFileYieldsNoRecords) {
     for (const std::string content : {"", "\r\n", "  \r\n\n\r\t"}) {
         for (const app::ListFileFormat& format : app::listFileFormats) {
@@ -426,7 +439,7 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
          rt::ErrInputPastEndOfFile,
          1,
          {"Dune"}},
-        {ListFileKind::Colors, "0,0,1,2,3\r\n0,1,1,2,", rt::ErrInputPastEndOfFile, 1, {}},
+        {ListFileKind::Colors, "0,0,1,2,3\r\n0,1,1,2", rt::ErrInputPastEndOfFile, 1, {}},
         {ListFileKind::ColorNames, "1,\"Open quote,one\r\n", rt::ErrInputPastEndOfFile, 0, {}},
     };
     for (const FailureCase& c : cases) {

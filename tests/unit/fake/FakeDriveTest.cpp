@@ -65,7 +65,8 @@ TEST(FakeDrive, ShortNamesAreDeterministic) {
 }
 
 TEST(FakeDrive, NamesSharingAStemAreNumberedInNameOrder) {
-    const std::vector<std::string> folder = {"Programs Old", "Program Files", "Progress.txt", "Progressive.txt"};
+    const std::vector<std::string> folder = {"Programs Old", "Program Files", "Progress.txt",
+                                             "Progressive.txt"};
     EXPECT_EQ("PROGRA~1", fake::shortNameAmong("Program Files", folder));
     EXPECT_EQ("PROGRA~2", fake::shortNameAmong("Programs Old", folder));
     // A file that already is called PROGRA~1 keeps its name; the long names move on.

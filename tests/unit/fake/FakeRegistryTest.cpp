@@ -49,8 +49,9 @@ TEST(FakeRegistry, AHandleToADeletedKeyAnswersKeyDeleted) {
     EXPECT_EQ(0, windows.RegCloseKey(child));
 }
 
-TEST(FakeRegistry, GenericRightsMapToKeyRights) {
+TEST(FakeRegistry, NtMapsGenericRightsToKeyRights) {
     fake::FakeWindows windows;
+    windows.useVersion(fake::Version::NT4);
     windows.setString(win::HKEY_CURRENT_USER, "Software\\R", "v", "x");
     win::HKEY key = 0;
     ASSERT_EQ(0, windows.RegOpenKeyExA(win::HKEY_CURRENT_USER, "Software\\R", 0, 0x80000000u,
@@ -89,6 +90,26 @@ TEST(FakeRegistry, ValuesOfAnyTypeAreKeptAsBytes) {
               std::string(reinterpret_cast<char*>(read), size));
     windows.setDword(win::HKEY_CURRENT_USER, "Software\\B", "Count", 0x01020304);
     EXPECT_EQ(0x01020304u, windows.getDword(win::HKEY_CURRENT_USER, "Software\\B", "Count"));
+    windows.RegCloseKey(key);
+}
+
+// The 95 family has no registry security: every handle may do everything, and
+// RegCreateKeyExA skips one leading backslash.
+TEST(FakeRegistry, TheNinetyFiveFamilyGrantsEveryRight) {
+    fake::FakeWindows windows;
+    windows.useVersion(fake::Version::WinME);
+    windows.setString(win::HKEY_CURRENT_USER, "Software\\R", "v", "x");
+    win::HKEY key = 0;
+    ASSERT_EQ(0, windows.RegOpenKeyExA(win::HKEY_CURRENT_USER, "Software\\R", 0, win::KEY_READ, &key));
+    EXPECT_EQ(0,
+              windows.RegSetValueExA(key, "v", 0, win::REG_SZ, reinterpret_cast<const win::BYTE*>("y"), 2));
+    win::HKEY sub = 0;
+    win::DWORD disposition = 0;
+    EXPECT_EQ(
+        0, windows.RegCreateKeyExA(key, "\\New", 0, nullptr, 0, win::KEY_READ, nullptr, &sub, &disposition));
+    EXPECT_TRUE(windows.keyExists(win::HKEY_CURRENT_USER, "Software\\R\\New"));
+    EXPECT_EQ("y", windows.getString(win::HKEY_CURRENT_USER, "Software\\R", "v"));
+    windows.RegCloseKey(sub);
     windows.RegCloseKey(key);
 }
 

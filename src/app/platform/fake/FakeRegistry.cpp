@@ -110,7 +110,7 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::findOrCreate(const std::shared_
 win::HKEY FakeRegistry::newHandle(const std::shared_ptr<Key>& key, win::REGSAM access) {
     const win::HKEY handle = nextHandle_;
     nextHandle_ += 4;
-    handles_[handle] = Handle{key, specificRights(access)};
+    handles_[handle] = Handle{key, ntRules_ ? specificRights(access) : ALL_KEY_RIGHTS};
     return handle;
 }
 
@@ -135,9 +135,14 @@ win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM a
     Handle parent;
     if (const win::LONG status = resolveHandle(key, parent))
         return status;
-    if (subKey && subKey[0] == '\\')
-        return ERROR_BAD_PATHNAME;
-    auto target = find(parent.key, subKey ? subKey : "");
+    std::string path = subKey ? subKey : "";
+    if (!path.empty() && path[0] == '\\') {
+        // HKEY_CLASSES_ROOT forgives one leading backslash everywhere.
+        if (key != win::HKEY_CLASSES_ROOT)
+            return ERROR_BAD_PATHNAME;
+        path.erase(0, 1);
+    }
+    auto target = find(parent.key, path);
     if (!target)
         return win::ERROR_FILE_NOT_FOUND;
     *result = newHandle(target, access);
@@ -153,9 +158,12 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
     Handle parent;
     if (const win::LONG status = resolveHandle(key, parent))
         return status;
-    const std::string path = subKey ? subKey : "";
-    if (!path.empty() && path[0] == '\\')
-        return ERROR_BAD_PATHNAME;
+    std::string path = subKey ? subKey : "";
+    if (!path.empty() && path[0] == '\\') {
+        if (ntRules_)
+            return ERROR_BAD_PATHNAME;
+        path.erase(0, 1);
+    }
     if (!find(parent.key, path) && !(parent.access & win::KEY_CREATE_SUB_KEY))
         return win::ERROR_ACCESS_DENIED;
     bool created = false;
@@ -233,7 +241,7 @@ win::LONG FakeRegistry::deleteKey(win::HKEY key, const char* subKey) {
         return win::ERROR_FILE_NOT_FOUND;
     if (!target->parent)
         return win::ERROR_ACCESS_DENIED;
-    if (!target->subKeys.empty() && !deletesSubtrees_)
+    if (!target->subKeys.empty() && ntRules_)
         return win::ERROR_ACCESS_DENIED;
     markDeleted(*target);
     target->parent->subKeys.erase(upper(target->name));

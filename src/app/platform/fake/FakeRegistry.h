@@ -4,9 +4,14 @@
 // bytes, numbered handles that remember the access they were opened with, and
 // the Windows status codes for every failure.
 //
-// Deleting a key that has sub-keys follows the running Windows: the 95 family
-// removes the whole subtree, NT refuses with ERROR_ACCESS_DENIED (Wine's
-// RegDeleteKeyExA mirrors the same split).
+// Three rules follow the Windows family, as Wine's advapi32 splits them too:
+// - deleting a key that has sub-keys: the 95 family removes the whole subtree,
+//   NT refuses with ERROR_ACCESS_DENIED;
+// - access rights: NT enforces the rights a handle was opened with (a KEY_READ
+//   handle cannot set values); the 95 family has no registry security and
+//   grants every right;
+// - a sub-key path that starts with a backslash: NT refuses it with
+//   ERROR_BAD_PATHNAME; the 95 family's RegCreateKeyExA skips that one backslash.
 #pragma once
 
 #include "app/platform/WinTypes.h"
@@ -24,8 +29,8 @@ class FakeRegistry {
 public:
     FakeRegistry();
 
-    // NT refuses to delete a key that has sub-keys; the 95 family deletes the subtree.
-    void setDeletesSubtrees(bool deletesSubtrees) { deletesSubtrees_ = deletesSubtrees; }
+    // The rules of NT (true) or of the 95 family (false).
+    void setNtRules(bool ntRules) { ntRules_ = ntRules; }
 
     // ---- the advapi32 calls (status codes as Windows returns them) ----
     win::LONG openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result);
@@ -87,7 +92,7 @@ private:
     std::map<win::HKEY, std::shared_ptr<Key>> roots_;
     std::map<win::HKEY, Handle> handles_;
     win::HKEY nextHandle_ = 0x100;
-    bool deletesSubtrees_ = true;
+    bool ntRules_ = false;
     std::vector<RegistryWrite> writes_;
 };
 

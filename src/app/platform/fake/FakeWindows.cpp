@@ -67,7 +67,7 @@ FakeWindows::~FakeWindows() {
 
 void FakeWindows::useVersion(Version v) {
     version_ = v;
-    registry_->setDeletesSubtrees(!isNtFamily(v));
+    registry_->setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
     drive_->makeFolder(profile.windowsFolder);
     drive_->makeFolder(profile.systemFolder);

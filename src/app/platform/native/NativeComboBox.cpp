@@ -20,16 +20,23 @@ NativeComboBox::NativeComboBox(Surface& host, const std::string& name, Style sty
     : NativeControl(host, name, bounds), style_(style) {
     // No CBS_SORT: items stay in the order they were added, which is what ties a
     // list position to its catalogue record.
-    const DWORD kind = style == Style::Simple ? CBS_SIMPLE | CBS_NOINTEGRALHEIGHT : CBS_DROPDOWN;
+    // The list of a simple combo box shows whole rows only (its height rounds
+    // down to a number of items), so no item is ever cut in half.
+    const DWORD kind = style == Style::Simple ? CBS_SIMPLE : CBS_DROPDOWN;
     HWND window =
         createControl(0, "COMBOBOX", "", kind | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, pixels());
     bind(window);
     if (window == nullptr)
         return;
-    place();
     // The edit line, and for a simple combo box its list: both child windows.
-    for (HWND part = ::GetWindow(window, GW_CHILD); part != nullptr; part = ::GetWindow(part, GW_HWNDNEXT))
+    for (HWND part = ::GetWindow(window, GW_CHILD); part != nullptr; part = ::GetWindow(part, GW_HWNDNEXT)) {
         subclass(part);
+        char className[16] = {};
+        ::GetClassNameA(part, className, sizeof(className));
+        if (lstrcmpiA(className, "ComboLBox") == 0)
+            list_ = part;
+    }
+    place();
 }
 
 RECT NativeComboBox::windowRect() const {
@@ -49,6 +56,16 @@ void NativeComboBox::place() {
     const RECT rect = windowRect();
     ::SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+    // A simple combo box leaves the strip below its whole rows unpainted: end
+    // the control where its list ends.
+    if (list_ == nullptr || !::IsWindow(list_))
+        return;
+    RECT list;
+    ::GetWindowRect(list_, &list);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&list), 2);
+    if (list.bottom > 0 && list.bottom < rect.bottom - rect.top)
+        ::SetWindowPos(hwnd(), nullptr, 0, 0, rect.right - rect.left, list.bottom,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 LRESULT NativeComboBox::send(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -178,6 +195,7 @@ bool NativeComboBox::filter(HWND window, UINT message, WPARAM wParam, LPARAM /*l
     case WM_KEYDOWN:
         // The edit line passes arrow keys on to the list: raise the key once,
         // for the part that has the focus.
+        if (window == ::GetFocus())
             system_.raise(onKeyDown, static_cast<int>(wParam));
         return false; // the edit line or list still moves its caret or selection
     case WM_CHAR:

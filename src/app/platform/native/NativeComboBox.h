@@ -38,6 +38,8 @@ private:
     void setEditText(const std::string& text);
 
     Style style_;
+    // The always-open list of a simple combo box.
+    HWND list_ = nullptr;
     // Set while the program itself changes the edit line, whose notifications
     // are then raised by the call that changed it.
     bool quiet_ = false;

@@ -4,6 +4,8 @@
 
 #include "app/platform/native/NativePicture.h"
 
+#include <utility>
+
 namespace native {
 
 NativePictureBox::NativePictureBox(Surface& host, const std::string& name, const ui::Rect& bounds)
@@ -28,7 +30,12 @@ void NativePictureBox::loadPicture(const std::string& path) {
 void NativePictureBox::setPicture(ui::PicturePtr picture) {
     // Only pictures decoded by this window system can be painted; anything else
     // clears the control.
-    picture_ = std::dynamic_pointer_cast<const NativePicture>(picture);
+    auto painted = std::dynamic_pointer_cast<const NativePicture>(picture);
+    // The title-strip buttons set their picture on every mouse move: repaint
+    // only when it changes.
+    if (painted == picture_)
+        return;
+    picture_ = std::move(painted);
     if (hwnd() != nullptr)
         ::InvalidateRect(hwnd(), nullptr, FALSE);
 }

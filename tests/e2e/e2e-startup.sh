@@ -1,0 +1,210 @@
+#!/usr/bin/env bash
+# Start-up as a user sees it, under Wine: decorama.exe started from a copy of the
+# program folder in C:\Program Files\Decorama, in a fresh prefix on a screen of
+# its own. Once the window "Brindlecove" is up:
+#   - no message box is showing and the window is centred (the load went through);
+#   - the theme list holds the names of themes.txt in file order, the first one
+#     selected (read from the live combo box by a small Win32 inspector);
+#   - the preview picture is a visible child window at the layout the first
+#     theme's name selects, on the Themes page;
+#   - the screen inside that rectangle shows the first theme's preview picture:
+#     its pixels are close to the JPEG's, and clearly further from the second
+#     theme's preview (so the check could tell one picture from another).
+# The screenshot, the cut-out preview and the inspector's report stay in
+# ARTIFACT_FOLDER/e2e-startup.
+# Usage: e2e-startup.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
+# shellcheck source-path=SCRIPTDIR
+set -u
+build=$(readlink -m "$1") program=$(readlink -m "$2") artifacts=$(readlink -m "$3")
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../wine/wine-env.sh
+. "$here/../wine/wine-env.sh"
+wine_check || exit 1
+
+out="$artifacts/e2e-startup"
+work="$build/e2e-startup"
+rm -rf "$out" "$work"
+mkdir -p "$out" "$work"
+failures=0
+prefix=
+# shellcheck disable=SC2034  # wine-env.sh's xvfb_stop reads it
+XVFB_PID=
+
+fail() {
+    echo "e2e-startup: FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# shellcheck disable=SC2317  # run by the EXIT trap
+finish() {
+    [ -n "$prefix" ] && wine_remove_prefix "$prefix"
+    xvfb_stop
+}
+trap finish EXIT
+
+# ---- what the catalogue says ------------------------------------------------------------
+themes_file="$program/themes.txt"
+[ -f "$themes_file" ] || { echo "e2e-startup: no $themes_file" >&2; exit 1; }
+# Field 2 of every record, in file order; fields 2 and 4 of the first two.
+tr -d '\r' <"$themes_file" | awk -F, 'NF >= 6 {print $2}' >"$work/expected-names.txt"
+first_name=$(sed -n 1p "$work/expected-names.txt")
+first_preview=$(tr -d '\r' <"$themes_file" | awk -F, 'NR == 1 {print $4}')
+second_preview=$(tr -d '\r' <"$themes_file" | awk -F, 'NR == 2 {print $4}')
+
+# The preview layout of the first theme's name, in twips on the tab page;
+# Wine's display has 96 dots per inch, 15 twips a pixel.
+case "$first_name" in
+*800x600) layout="4920 1530 3585 2685" ;;
+*1024x768) layout="4830 1410 3735 2925" ;;
+*) echo "e2e-startup: the first theme '$first_name' has no preview layout" >&2; exit 1 ;;
+esac
+read -r lay_left lay_top lay_width lay_height <<<"$layout"
+twips_per_pixel=15
+echo "first theme: $first_name, preview $first_preview at $layout twips"
+
+# ---- the inspector: reads the live window's child controls --------------------------------
+cat >"$work/inspect.cpp" <<'EOF'
+// Lists the child windows of "Brindlecove": class, screen rectangle, visibility;
+// for combo boxes also their items and selected position.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+static BOOL CALLBACK visit(HWND window, LPARAM) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    RECT r;
+    ::GetWindowRect(window, &r);
+    const unsigned long long id = reinterpret_cast<std::uintptr_t>(window);
+    std::printf("window|%llu|%s|%ld|%ld|%ld|%ld|%d\n", id, name, r.left, r.top, r.right - r.left,
+                r.bottom - r.top, ::IsWindowVisible(window) ? 1 : 0);
+    if (::lstrcmpiA(name, "ComboBox") == 0) {
+        const LRESULT count = ::SendMessageA(window, CB_GETCOUNT, 0, 0);
+        const LRESULT selected = ::SendMessageA(window, CB_GETCURSEL, 0, 0);
+        std::printf("combo|%llu|%ld|%ld\n", id, static_cast<long>(count), static_cast<long>(selected));
+        // Across processes the item text comes back whole in its wide form only.
+        for (LRESULT i = 0; i < count; ++i) {
+            const LRESULT length = ::SendMessageW(window, CB_GETLBTEXTLEN, i, 0);
+            std::wstring wide(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+            ::SendMessageW(window, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+            char text[1024] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+            std::printf("item|%llu|%s\n", id, text);
+        }
+    }
+    return TRUE;
+}
+
+int main() {
+    HWND form = ::FindWindowA(nullptr, "Brindlecove");
+    if (form == nullptr) {
+        std::printf("no window\n");
+        return 1;
+    }
+    ::EnumChildWindows(form, visit, 0);
+    return 0;
+}
+EOF
+if ! x86_64-w64-mingw32-g++-posix -O1 -static -o "$work/inspect.exe" "$work/inspect.cpp" >"$work/inspect-build.log" 2>&1; then
+    cat "$work/inspect-build.log" >&2
+    echo "e2e-startup: could not build the inspector" >&2
+    exit 1
+fi
+
+# ---- start the program --------------------------------------------------------------------
+prefix=$(wine_new_prefix "$build" e2e-startup win98) || { echo "e2e-startup: no prefix" >&2; exit 1; }
+install="$prefix/drive_c/Program Files/Decorama"
+mkdir -p "$install"
+cp -r "$program/." "$install/"
+
+xvfb_start 1024x768x24 || { echo "e2e-startup: no screen" >&2; exit 1; }
+wine_start "$prefix" "$out/decorama.log" "$install/decorama.exe"
+window=$(wine_wait_window Brindlecove 90) || { fail "no window Brindlecove"; exit 1; }
+sleep 4
+wine_screenshot "$out/e2e-startup.png" || fail "no screenshot"
+
+# A complete load centres the window on the 1024 x 768 screen.
+eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
+if [ -z "${WIDTH:-}" ]; then
+    fail "could not read the window's place"
+else
+    echo "window at ${X},${Y}, ${WIDTH}x${HEIGHT}"
+    off_x=$((2 * X + WIDTH - 1024)) off_y=$((2 * Y + HEIGHT - 768))
+    if [ "${off_x#-}" -gt 2 ] || [ "${off_y#-}" -gt 2 ]; then
+        fail "the window at ${X},${Y} (${WIDTH}x${HEIGHT}) is not centred"
+    fi
+fi
+
+# A message box of the load would be a window of its own named after the program.
+if timeout 5 xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1; then
+    fail "a message box is showing after start-up"
+fi
+
+wine_run "$prefix" "$out/inspect.txt" 60 "$work/inspect.exe" || fail "the inspector could not read the window"
+tr -d '\r' <"$out/inspect.txt" >"$work/inspect.txt"
+
+# ---- the theme list -----------------------------------------------------------------------
+# The visible combo box whose items are the theme names (the wallpaper list on
+# the hidden Mix - N - Match page may carry the same names): its id, then its
+# items and selection.
+theme_combo=
+visible_combos=$(awk -F'|' '$1 == "window" && tolower($3) == "combobox" && $8 == 1 {print $2}' "$work/inspect.txt")
+for id in $visible_combos; do
+    awk -F'|' -v id="$id" '$1 == "item" && $2 == id {print $3}' "$work/inspect.txt" >"$work/items-$id.txt"
+    if cmp -s "$work/items-$id.txt" "$work/expected-names.txt"; then
+        theme_combo=$id
+    fi
+done
+if [ -z "$theme_combo" ]; then
+    fail "no list holds the $(wc -l <"$work/expected-names.txt") theme names of themes.txt in order"
+else
+    selected=$(awk -F'|' -v id="$theme_combo" '$1 == "combo" && $2 == id {print $4}' "$work/inspect.txt")
+    [ "$selected" = 0 ] || fail "the theme list's selection is '$selected', expected the first theme (0)"
+fi
+
+# ---- the preview's place -------------------------------------------------------------------
+tabs=$(awk -F'|' '$1 == "window" && tolower($3) == "systabcontrol32" {print $4, $5; exit}' "$work/inspect.txt")
+if [ -z "$tabs" ]; then
+    fail "no tab control on the window"
+    exit 1
+fi
+read -r tabs_x tabs_y <<<"$tabs"
+px() { echo $((($1 + twips_per_pixel / 2) / twips_per_pixel)); }
+pre_x=$((tabs_x + $(px "$lay_left"))) pre_y=$((tabs_y + $(px "$lay_top")))
+pre_w=$(px "$lay_width") pre_h=$(px "$lay_height")
+echo "preview expected at ${pre_w}x${pre_h}+${pre_x}+${pre_y} on the screen"
+if ! awk -F'|' -v x="$pre_x" -v y="$pre_y" -v w="$pre_w" -v h="$pre_h" \
+    '$1 == "window" && $4 == x && $5 == y && $6 == w && $7 == h && $8 == 1 {found = 1} END {exit !found}' \
+    "$work/inspect.txt"; then
+    fail "no visible child window at the preview layout ${pre_w}x${pre_h}+${pre_x}+${pre_y}"
+fi
+
+# ---- the preview's pixels ------------------------------------------------------------------
+# Normalised root-mean-square difference of two pictures of the same size (0 same, 1 opposite).
+difference() { # A B
+    compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p'
+}
+convert "$out/e2e-startup.png" -crop "${pre_w}x${pre_h}+${pre_x}+${pre_y}" +repage "$out/preview-shown.png"
+convert "$program/$first_preview" -resize "${pre_w}x${pre_h}!" "$work/preview-first.png"
+convert "$program/$second_preview" -resize "${pre_w}x${pre_h}!" "$work/preview-second.png"
+to_first=$(difference "$out/preview-shown.png" "$work/preview-first.png")
+to_second=$(difference "$out/preview-shown.png" "$work/preview-second.png")
+echo "difference to $first_preview: $to_first, to $second_preview: $to_second"
+if [ -z "$to_first" ] || [ -z "$to_second" ]; then
+    fail "could not compare the preview pixels"
+else
+    awk -v d="$to_first" 'BEGIN {exit !(d < 0.06)}' || fail "the preview differs from $first_preview by $to_first"
+    awk -v d="$to_first" -v e="$to_second" 'BEGIN {exit !(e > 3 * d && e > 0.1)}' ||
+        fail "the preview is not told apart from $second_preview ($to_second against $to_first)"
+fi
+
+wine_stop "$prefix"
+xvfb_stop
+
+if [ "$failures" -ne 0 ]; then
+    echo "e2e-startup: $failures check(s) failed; screenshot in $out/e2e-startup.png"
+    exit 1
+fi
+echo "e2e-startup: all checks passed; screenshot in $out/e2e-startup.png"

@@ -1,0 +1,223 @@
+// The theme preview: a theme record cut at its first four commas, the preview
+// placed at the layout its name selects, the wallpaper path and scheme row it
+// records, what a theme that cannot be previewed leaves behind, and the theme
+// list events of the main window that redraw it.
+#include "themes/ThemePreview.h"
+#include "unit/startup/StartupFixture.h"
+
+#include <optional>
+#include <tuple>
+
+namespace {
+
+using startup_test::StartupFixture;
+
+const ui::Rect smallLayout{4920, 1530, 3585, 2685};
+const ui::Rect largeLayout{4830, 1410, 3735, 2925};
+const ui::Rect elsewhere{100, 200, 300, 400};
+
+std::vector<int> rect(const ui::Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+TEST(ThemePreviewRecord, CutAtTheFirstFourCommas) {
+    const struct {
+        const char* record;
+        std::vector<std::string> parts;
+    } rows[] = {
+        {"Autumn 800x600,x,autumn.jpg,wall\\autumn800.jpg,4",
+         {"Autumn 800x600", "x", "autumn.jpg", "wall\\autumn800.jpg", "4"}},
+        {"a,b,c,d,4,extra", {"a", "b", "c", "d", "4,extra"}},
+        {",,,,", {"", "", "", "", ""}},
+        {"a,,c,d,", {"a", "", "c", "d", ""}},
+    };
+    for (const auto& row : rows) {
+        const themes::ThemeRecord theme = themes::splitThemeRecord(row.record);
+        EXPECT_EQ((std::vector<std::string>{theme.name, theme.unused, theme.previewFile, theme.wallpaperFile,
+                                            theme.schemeRow}),
+                  row.parts)
+            << row.record;
+    }
+    for (const char* tooShort : {"", "Autumn 800x600", "a,b,c,d"}) {
+        try {
+            themes::splitThemeRecord(tooShort);
+            ADD_FAILURE() << "no error for \"" << tooShort << "\"";
+        } catch (const rt::Error& error) {
+            EXPECT_EQ(error.number(), rt::ErrInvalidProcedureCall) << tooShort;
+        }
+    }
+}
+
+TEST(ThemePreviewRecord, LayoutByTheNamesEnding) {
+    const struct {
+        const char* name;
+        std::optional<ui::Rect> layout;
+    } rows[] = {
+        {"Autumn 800x600", smallLayout},  {"800x600", smallLayout},         {"Lake 1024x768", largeLayout},
+        {"x1024x768", largeLayout},       {"Autumn", std::nullopt},         {"Autumn 800X600", std::nullopt},
+        {"800x600 Autumn", std::nullopt}, {"Lake 1024x768 ", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const std::optional<ui::Rect> layout = themes::previewLayoutFor(row.name);
+        ASSERT_EQ(layout.has_value(), row.layout.has_value()) << row.name;
+        if (layout) {
+            EXPECT_EQ(rect(*layout), rect(*row.layout)) << row.name;
+        }
+    }
+}
+
+class ThemePreviewTest : public ::testing::Test {
+protected:
+    const std::string folder = "C:\\Program Files\\Decorama";
+    const std::string earlierWallpaper = "C:\\Program Files\\Decorama\\earlier.bmp";
+    fake::FakeWindows fake;
+    headless::HeadlessWindowSystem windows{fake, fake};
+    std::unique_ptr<ui::Window> window = windows.createWindow("Preview", ui::Window::Style::FixedDialog, {});
+    ui::PictureBox& preview = window->addPictureBox("Image7", elsewhere);
+    app::Module1 module;
+    std::string selectedWallpaper;
+
+    void SetUp() override {
+        module.programFolder = folder;
+        fake.makeFile(folder + "\\autumn.bmp", headless_test::bmpBytes(8, 6));
+        fake.makeFile(folder + "\\lake.bmp", headless_test::bmpBytes(6, 4));
+        fake.makeFile(folder + "\\earlier.bmp", headless_test::bmpBytes(4, 4));
+        fake.makeFile(folder + "\\broken.bmp", "BM not really a picture");
+    }
+
+    // What an earlier selection left: its preview shown, its wallpaper and row.
+    void earlierSelection() {
+        preview.loadPicture(folder + "\\earlier.bmp");
+        preview.move(elsewhere);
+        preview.setVisible(true);
+        selectedWallpaper = earlierWallpaper;
+        module.activeSchemeRow = "9";
+    }
+
+    void select(const std::string& record, int position = 3) {
+        module.themeList(3) = record;
+        themes::setThemeImage(module, position, preview, selectedWallpaper);
+    }
+
+    std::string shown() { return headless::as<headless::PictureBox>(preview).picturePath(); }
+
+    // Nothing to preview: no picture, nothing recorded.
+    void expectNothingPreviewed(const std::string& what) {
+        EXPECT_FALSE(preview.visible()) << what;
+        EXPECT_EQ(preview.picture(), nullptr) << what;
+        EXPECT_EQ(selectedWallpaper, "") << what;
+        EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("")) << what;
+    }
+};
+
+TEST_F(ThemePreviewTest, ThemesWithALayoutShowTheirPreviewAndRecordWallpaperAndRow) {
+    const struct {
+        const char* record;
+        ui::Rect layout;
+        const char* picture;
+        const char* wallpaper;
+        const char* row;
+    } rows[] = {
+        {"Autumn 800x600,x,autumn.bmp,wall\\autumn800.jpg,4", smallLayout, "\\autumn.bmp",
+         "\\wall\\autumn800.jpg", "4"},
+        {"Lake 1024x768,Winter,lake.bmp,lake.jpg,12", largeLayout, "\\lake.bmp", "\\lake.jpg", "12"},
+        // Everything after the fourth comma is the row, a fifth comma included.
+        {"Autumn 800x600,x,autumn.bmp,wall\\autumn800.jpg,4,extra", smallLayout, "\\autumn.bmp",
+         "\\wall\\autumn800.jpg", "4,extra"},
+    };
+    for (const auto& row : rows) {
+        earlierSelection();
+        preview.setVisible(false);
+        select(row.record);
+        EXPECT_TRUE(preview.visible()) << row.record;
+        EXPECT_EQ(rect(preview.bounds()), rect(row.layout)) << row.record;
+        EXPECT_EQ(shown(), folder + row.picture) << row.record;
+        EXPECT_EQ(selectedWallpaper, folder + row.wallpaper) << row.record;
+        EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>(row.row)) << row.record;
+    }
+}
+
+TEST_F(ThemePreviewTest, NameWithoutALayoutHidesThePreviewAndKeepsTheWallpaper) {
+    earlierSelection();
+    select("Autumn,x,autumn.bmp,wall\\autumn800.jpg,4");
+    EXPECT_FALSE(preview.visible());
+    EXPECT_EQ(preview.picture(), nullptr);
+    EXPECT_EQ(rect(preview.bounds()), rect(elsewhere));
+    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>(""));
+    EXPECT_EQ(selectedWallpaper, earlierWallpaper);
+}
+
+TEST_F(ThemePreviewTest, SameThemeTwiceGivesTheSameResult) {
+    select("Lake 1024x768,Winter,lake.bmp,lake.jpg,12");
+    const auto first = std::make_tuple(preview.visible(), rect(preview.bounds()), shown(), selectedWallpaper,
+                                       module.activeSchemeRow);
+    select("Lake 1024x768,Winter,lake.bmp,lake.jpg,12");
+    EXPECT_EQ(std::make_tuple(preview.visible(), rect(preview.bounds()), shown(), selectedWallpaper,
+                              module.activeSchemeRow),
+              first);
+}
+
+TEST_F(ThemePreviewTest, ThemeThatCannotBePreviewedLeavesNothingBehind) {
+    const struct {
+        const char* what;
+        const char* record;
+        int position;
+    } rows[] = {
+        {"preview file missing", "Autumn 800x600,x,missing.bmp,wall.jpg,4", 3},
+        {"preview file unreadable", "Autumn 800x600,x,broken.bmp,wall.jpg,4", 3},
+        {"preview is a folder", "Autumn 800x600,x,,wall.jpg,4", 3},
+        {"missing preview, no layout", "Autumn,x,missing.bmp,wall.jpg,4", 3},
+        {"three commas", "Autumn 800x600,x,autumn.bmp,wall.jpg", 3},
+        {"empty entry", "", 3},
+        {"no selection", "Autumn 800x600,x,autumn.bmp,wall.jpg,4", -1},
+    };
+    for (const auto& row : rows) {
+        earlierSelection();
+        EXPECT_NO_THROW(select(row.record, row.position)) << row.what;
+        expectNothingPreviewed(row.what);
+    }
+}
+
+// ---- the theme list of the main window ------------------------------------------------------
+
+class ThemePreviewThemeListTest : public StartupFixture {
+protected:
+    headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
+};
+
+TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
+    load();
+    themeList().userSelect(1);
+    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
+    EXPECT_EQ(previewPath(), folder + "\\canyon.bmp");
+    EXPECT_EQ(form->selectedWallpaper, folder + "\\canyon-wall.bmp");
+    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("3"));
+
+    themeList().userSelect(0);
+    EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
+    EXPECT_EQ(previewPath(), folder + "\\harbour.bmp");
+    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
+}
+
+TEST_F(ThemePreviewThemeListTest, TypingInTheThemeLineRedrawsThePreview) {
+    load();
+    ASSERT_EQ(form->Combo1->listIndex(), 0);
+    module.themeList(0) = "Harbour 1024x768,Coastal,canyon.bmp,other-wall.bmp,5";
+    themeList().userType("Harbour 1024");
+    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
+    EXPECT_EQ(form->selectedWallpaper, folder + "\\other-wall.bmp");
+    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("5"));
+}
+
+TEST_F(ThemePreviewThemeListTest, ApplyingAThemeThatCouldNotBePreviewedWritesNothing) {
+    removeFile("harbour.bmp");
+    load();
+    fake.clearLogs();
+    headless::as<headless::Button>(*form->Command2).userClick();
+    EXPECT_TRUE(fake.registryWrites().empty());
+    EXPECT_TRUE(fake.setSysColorsCalls().empty());
+    EXPECT_EQ(fake.deskWallpaper(), "");
+    EXPECT_TRUE(fake.messageBoxes().empty());
+}
+
+} // namespace
