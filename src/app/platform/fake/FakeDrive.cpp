@@ -81,6 +81,10 @@ std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
 }
 
 std::string FakeDrive::match(const fs::path& folder, const std::string& name) const {
+    // The name as written is the common case; only other spellings need the listing.
+    std::error_code ec;
+    if (!name.empty() && name.find_first_of("*?") == std::string::npos && fs::exists(folder / name, ec))
+        return name;
     const std::vector<std::string> entries = entriesOf(folder);
     for (const std::string& entry : entries) {
         if (equalsIgnoreCase(entry, name))
@@ -240,8 +244,12 @@ std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error)
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {
-    std::ifstream in(host, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(host, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
 }
 
 void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
