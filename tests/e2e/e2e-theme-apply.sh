@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Applying a theme as a user would, under Wine: Enter in the theme list of a
-# freshly started decorama.exe, then the registry and the Windows folders are
+# Applying a theme as a user would, under Wine: the last theme chosen with the
+# arrow keys and Enter in the theme list of a freshly started decorama.exe, then the registry and the Windows folders are
 # read back. Three runs:
 #   win98  with C:\WINDOWS\web, as Windows 98 has it;
 #   win2k  with C:\WINNT and C:\WINNT\web, as Windows 2000 has them;
@@ -22,9 +22,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The first theme of the collection and what it must leave behind.
+# The last theme of the collection (a dark one, so its colours show plainly in
+# Wine's windows) and what it must leave behind.
 catalogue="$program"
-first_theme=$(head -n 1 "$catalogue/themes.txt" | tr -d '\r')
+theme_count=$(tr -d '\r' <"$catalogue/themes.txt" | grep -c .)
+first_theme=$(tr -d '\r' <"$catalogue/themes.txt" | grep . | tail -n 1)
 theme_row=$(echo "$first_theme" | awk -F, '{print $6}' | tr -d ' "')
 window_colour=$(tr -d '\r' <"$catalogue/colors.txt" | awk -F, -v r="$theme_row" \
     '{gsub(/[ "]/, "")} $1 == r && $2 == 5 {print $3 "," $4 "," $5}')
@@ -35,7 +37,7 @@ computer_icon=$(tr -d '\r' <"$catalogue/icons.txt" | awk -F, -v r="$theme_row" \
 short_audio=$(tr -d '\r' <"$catalogue/shortAudio.txt" | awk -F, -v r="$theme_row" \
     '{gsub(/ /, "", $1); v = $2; gsub(/^[ "]+|[ "]+$/, "", v)} $1 == r {print v}')
 install='C:\Program Files\Decorama'
-echo "first theme: $first_theme (row $theme_row), Window colour $window_colour, arrow $arrow_file"
+echo "theme: $first_theme (row $theme_row), Window colour $window_colour, arrow $arrow_file"
 
 # The data of one registry value as `reg query` shows it, empty when there is none.
 reg_value() {
@@ -69,11 +71,18 @@ apply_theme() {
     local window
     window=$(wine_wait_window Brindlecove 90) || { fail "no window Brindlecove"; wine_stop "$prefix"; xvfb_stop; return; }
     sleep 3
-    # The theme list has the focus at start: Enter applies the first theme.
+    # The theme list has the focus at start, on its first theme: walk down to the
+    # last one and press Enter.
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
+    sleep 1
+    xdotool key --clearmodifiers --delay 150 --repeat $((theme_count - 1)) Down
     sleep 1
     xdotool key --clearmodifiers Return
     sleep 8
+    # One of Wine's own windows, drawn in the colours just set.
+    wine_start "$prefix" "$artifacts/theme-apply-$run-notepad.log" notepad.exe
+    wine_wait_window Notepad 60 >/dev/null || fail "Wine's Notepad did not open"
+    sleep 2
     wine_screenshot "$artifacts/theme-apply-$run.png"
     wine_stop "$prefix"
     xvfb_stop
