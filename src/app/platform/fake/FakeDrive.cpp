@@ -81,10 +81,13 @@ std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
 }
 
 std::string FakeDrive::match(const fs::path& folder, const std::string& name) const {
+#ifndef _WIN32
     // The name as written is the common case; only other spellings need the listing.
+    // (A Windows host folder matches any spelling, so there the listing tells the stored one.)
     std::error_code ec;
     if (!name.empty() && name.find_first_of("*?") == std::string::npos && fs::exists(folder / name, ec))
         return name;
+#endif
     const std::vector<std::string> entries = entriesOf(folder);
     for (const std::string& entry : entries) {
         if (equalsIgnoreCase(entry, name))
