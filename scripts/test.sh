@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
 logs="$root/build/logs"
 mkdir -p "$logs"
+rm -f "$logs"/*.log
 
 names=()
 results=()
@@ -34,8 +35,8 @@ step() {
         results+=("FAILED")
         failed=1
         printf 'FAILED  %4ss  (log: %s)\n' $((end - start)) "$log"
-        echo "---- last lines of $log ----"
-        tail -n 80 "$log"
+        echo "---- end of $log (passing tests left out) ----"
+        grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: ' "$log" | tail -n 80
         echo "----"
     fi
     return "$status"
@@ -68,8 +69,23 @@ for i in "${!names[@]}"; do
 done
 printf '  %-18s %-7s %5ss\n' "total" "" "$total"
 echo "Logs: $logs; Wine test output and screenshots: build/win64/artifacts"
+
+# One closing line over every test run: "tests: N passed, N failed".
+passed=0
+failures=0
+for log in "$logs"/test-*.log; do
+    [ -f "$log" ] || continue
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    [ -n "$line" ] || continue
+    out_of=$(echo "$line" | sed -E 's/.* out of ([0-9]+).*/\1/')
+    bad=$(echo "$line" | sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/')
+    passed=$((passed + out_of - bad))
+    failures=$((failures + bad))
+done
 if [ "$failed" -ne 0 ]; then
     echo "test: FAILED"
-    exit 1
+else
+    echo "test: all passed"
 fi
-echo "test: all passed"
+echo "tests: $passed passed, $failures failed"
+exit "$failed"

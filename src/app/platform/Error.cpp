@@ -21,6 +21,8 @@ std::string Error::describe(std::int32_t number) {
         return "Type mismatch";
     case ErrFileNotFound:
         return "File not found";
+    case ErrFileAlreadyExists:
+        return "File already exists";
     case ErrInputPastEndOfFile:
         return "Input past end of file";
     case ErrPermissionDenied:

@@ -19,6 +19,7 @@ enum ErrorNumber : std::int32_t {
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
     ErrFileNotFound = 53,
+    ErrFileAlreadyExists = 58,
     // Object-defined errors of the settings classes: 0x80040000 + 5114 and on.
     ErrUnsupported = static_cast<std::int32_t>(0x800413FAu),
     ErrNetBiosNameTooLong = static_cast<std::int32_t>(0x800413FBu),

@@ -372,7 +372,7 @@ void FakeWindows::runtimeFault(const char* operation) {
     if (!fault)
         return;
     if (*fault == 58)
-        throw rt::Error(58, "File already exists");
+        throw rt::Error(rt::ErrFileAlreadyExists);
     throw rt::Error(*fault);
 }
 

@@ -510,27 +510,54 @@ win::BOOL Win32Api::sndPlaySoundA(const char* pszSound, UINT fuSound) {
     return ::sndPlaySoundA(pszSound, fuSound);
 }
 
-// wininet
+// wininet: part of Internet Explorer, absent from a bare Windows 95, so looked up
+// at first use like the other late functions.
+
+using InternetOpenAFn = ::HINTERNET(WINAPI*)(::LPCSTR, ::DWORD, ::LPCSTR, ::LPCSTR, ::DWORD);
+using InternetOpenUrlAFn = ::HINTERNET(WINAPI*)(::HINTERNET, ::LPCSTR, ::LPCSTR, ::DWORD, ::DWORD,
+                                                ::DWORD_PTR);
+using InternetReadFileFn = ::BOOL(WINAPI*)(::HINTERNET, ::LPVOID, ::DWORD, ::LPDWORD);
+using InternetCloseHandleFn = ::BOOL(WINAPI*)(::HINTERNET);
 
 win::HINTERNET Win32Api::InternetOpenA(const char* lpszAgent, DWORD dwAccessType, const char* lpszProxy,
                                        const char* lpszProxyBypass, DWORD dwFlags) {
-    return portable(::InternetOpenA(lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags));
+    static const auto function = lateBound<InternetOpenAFn>("wininet.dll", "InternetOpenA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return portable(function(lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags));
 }
 
 win::HINTERNET Win32Api::InternetOpenUrlA(HINTERNET hInternet, const char* lpszUrl, const char* lpszHeaders,
                                           DWORD dwHeadersLength, DWORD dwFlags, DWORD_PTR dwContext) {
-    return portable(::InternetOpenUrlA(native<::HINTERNET>(hInternet), lpszUrl, lpszHeaders, dwHeadersLength,
-                                       dwFlags, dwContext));
+    static const auto function = lateBound<InternetOpenUrlAFn>("wininet.dll", "InternetOpenUrlA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return portable(
+        function(native<::HINTERNET>(hInternet), lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext));
 }
 
 win::BOOL Win32Api::InternetReadFile(HINTERNET hFile, void* lpBuffer, DWORD dwNumberOfBytesToRead,
                                      DWORD* lpdwNumberOfBytesRead) {
-    return ::InternetReadFile(native<::HINTERNET>(hFile), lpBuffer, dwNumberOfBytesToRead,
-                              reinterpret_cast<::DWORD*>(lpdwNumberOfBytesRead));
+    static const auto function = lateBound<InternetReadFileFn>("wininet.dll", "InternetReadFile");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HINTERNET>(hFile), lpBuffer, dwNumberOfBytesToRead,
+                    reinterpret_cast<::DWORD*>(lpdwNumberOfBytesRead));
 }
 
 win::BOOL Win32Api::InternetCloseHandle(HINTERNET hInternet) {
-    return ::InternetCloseHandle(native<::HINTERNET>(hInternet));
+    static const auto function = lateBound<InternetCloseHandleFn>("wininet.dll", "InternetCloseHandle");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HINTERNET>(hInternet));
 }
 
 // shdocvw

@@ -1,11 +1,6 @@
 #include "app/platform/win32/WindowsErrors.h"
 
 namespace win32 {
-namespace {
-
-constexpr std::int32_t ErrFileAlreadyExists = 58;
-
-} // namespace
 
 rt::Error errorFromWindows(std::uint32_t windowsError) {
     switch (windowsError) {
@@ -18,7 +13,7 @@ rt::Error errorFromWindows(std::uint32_t windowsError) {
         return rt::Error(rt::ErrPermissionDenied);
     case 80:  // ERROR_FILE_EXISTS
     case 183: // ERROR_ALREADY_EXISTS
-        return rt::Error(ErrFileAlreadyExists, "File already exists", "Decorama");
+        return rt::Error(rt::ErrFileAlreadyExists);
     default:
         return rt::Error(rt::ErrPathFileAccess);
     }
