@@ -16,24 +16,6 @@ if(NOT STB_INCLUDE_DIR)
     message(FATAL_ERROR "stb headers not found: install libstb-dev")
 endif()
 
-# The program folder: ${CMAKE_BINARY_DIR}/Decorama holds the executable next to
-# the data files it reads from its own folder. decorama_program(target) puts an
-# executable there (statically linked on Windows, so the folder runs as it is) and
-# makes building it also build the sample data when the build offers it.
+# The program folder: ${CMAKE_BINARY_DIR}/Decorama holds decorama.exe next to the
+# data files it reads from its own folder (src/main and tools put them there).
 set(DECORAMA_PROGRAM_DIR ${CMAKE_BINARY_DIR}/Decorama)
-
-function(decorama_program target)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DECORAMA_PROGRAM_DIR})
-    if(WIN32)
-        target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
-    endif()
-    # The sample data may be defined after the program: look for it once the whole
-    # project has been read.
-    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _decorama_program_data ${target})
-endfunction()
-
-function(_decorama_program_data target)
-    if(TARGET sample_collection)
-        add_dependencies(${target} sample_collection)
-    endif()
-endfunction()
