@@ -8,9 +8,11 @@
 #pragma once
 
 #include "app/platform/Error.h"
+#include "app/platform/TextConv.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -104,6 +106,9 @@ struct Module1 {
     // No value before any selection (it then counts as row 0); the empty text
     // after a theme without a preview layout (which is not a number).
     std::optional<std::string> activeSchemeRow;
+    // activeSchemeRow as the row number it names: 0 while it has no value;
+    // rt::Error 13 when it is not a number, 6 when it does not fit.
+    std::int32_t activeSchemeRowNumber() const { return activeSchemeRow ? rt::CLng(*activeSchemeRow) : 0; }
     // False while a whole theme is applied, true while a Mix-N-Match scheme is.
     bool mixMatchApply = false;
 };

@@ -7,7 +7,6 @@
 #include "app/Module1.h"
 #include "app/platform/ErrorTrap.h"
 #include "app/platform/Platform.h"
-#include "app/platform/TextConv.h"
 #include "app/platform/ui/WindowSystem.h"
 #include "system/CustomRegistry.h"
 #include "system/ScreenInfo.h"
@@ -81,7 +80,7 @@ void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelecti
     onError([&] {
         sys::clsRegistry registry(platform.api);
         registry.CreateKey(soundKeyName, "", win::HKEY_CURRENT_USER);
-        const std::int32_t row = module.activeSchemeRow ? rt::CLng(*module.activeSchemeRow) : 0;
+        const std::int32_t row = module.activeSchemeRowNumber();
         sys::CustomRegistry values(platform);
         if (!module.themeShortAudio(row).empty())
             values.SetRegValue(soundKeyPath, "", shortPathOf(platform.api, source + soundFile));

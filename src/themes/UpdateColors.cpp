@@ -8,7 +8,6 @@
 #include "system/SystemColorsFast.h"
 
 #include "app/Module1.h"
-#include "app/platform/TextConv.h"
 #include "app/platform/WindowsApi.h"
 #include "system/CustomRegistry.h"
 #include "system/clsRegistry.h"
@@ -23,11 +22,6 @@ namespace {
 const std::string currentUser = "HKEY_CURRENT_USER\\";
 const std::string cursorsKey = "HKEY_CURRENT_USER\\Control Panel\\Cursors";
 const std::string colorsKey = "HKEY_CURRENT_USER\\Control Panel\\Colors";
-
-// The row that activeSchemeRow names: no value counts as 0, the empty text is not a number.
-std::int32_t schemeRow(const app::Module1& module) {
-    return module.activeSchemeRow ? rt::CLng(*module.activeSchemeRow) : 0;
-}
 
 // "...\busy.ani" gives "...\busy Static.cur".
 std::string staticCursorFile(const std::string& cursorFile) {
@@ -49,10 +43,10 @@ void SystemColorsFast::UpdateColors(const app::Module1& module, int themeListInd
     int colorRow = 0;
     if (!module.mixMatchApply) {
         (void)module.themeList(themeListIndex);
-        iconRow = cursorRow = colorRow = schemeRow(module);
+        iconRow = cursorRow = colorRow = module.activeSchemeRowNumber();
     } else {
         iconRow = cursorRow = schemeListIndex;
-        colorRow = schemeRow(module);
+        colorRow = module.activeSchemeRowNumber();
     }
 
     // 3. Icon files; cursor files and colours are checked here too, so that a row
