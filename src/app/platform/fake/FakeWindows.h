@@ -337,6 +337,7 @@ private:
     }
     void setLastErrorCode(win::DWORD code);
     // Windows 98/ME and 2000 and later have the power-management calls.
+    win::BOOL deviceWakeupRequest(const char* operation, win::HANDLE hDevice);
     bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
     bool isWindows2000OrLater() const;

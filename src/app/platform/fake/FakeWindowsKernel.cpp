@@ -572,10 +572,12 @@ win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
     return previous;
 }
 
-win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
-    log_->add("RequestDeviceWakeup", {hDevice});
+// RequestDeviceWakeup and CancelDeviceWakeupRequest: both ask the power manager
+// about an open device handle and answer alike.
+win::BOOL FakeWindows::deviceWakeupRequest(const char* operation, win::HANDLE hDevice) {
+    log_->add(operation, {hDevice});
     win::DWORD code = 0;
-    if (windowsFault("RequestDeviceWakeup", code))
+    if (windowsFault(operation, code))
         return failWith(code, win::FALSE);
     if (!hasPowerManagement())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
@@ -584,16 +586,12 @@ win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
     return win::TRUE;
 }
 
+win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
+    return deviceWakeupRequest("RequestDeviceWakeup", hDevice);
+}
+
 win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
-    log_->add("CancelDeviceWakeupRequest", {hDevice});
-    win::DWORD code = 0;
-    if (windowsFault("CancelDeviceWakeupRequest", code))
-        return failWith(code, win::FALSE);
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!machine_->files.count(hDevice))
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return deviceWakeupRequest("CancelDeviceWakeupRequest", hDevice);
 }
 
 win::BOOL FakeWindows::IsSystemResumeAutomatic() {
