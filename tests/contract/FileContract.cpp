@@ -4,6 +4,7 @@
 // not found, 76 path not found, 75 path/file access error, 58 file exists).
 #include "Backends.h"
 
+#include "ErrorOf.h"
 #include "app/platform/Error.h"
 
 #include <functional>
@@ -19,16 +20,6 @@ template <class Backend> class FileContract : public ::testing::Test {
 protected:
     std::string path(const std::string& name) { return backend.scratchFolder() + "\\" + name; }
     rt::Runtime& runtime() { return backend.runtime(); }
-
-    // The error number that action throws, 0 when it throws nothing.
-    static std::int32_t errorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const rt::Error& error) {
-            return error.number();
-        }
-        return 0;
-    }
 
     // A read-only file made the Windows way: CreateFileA with FILE_ATTRIBUTE_READONLY.
     void makeReadOnlyFile(const std::string& file) {
@@ -55,10 +46,10 @@ TYPED_TEST(FileContract, FileCopyFailuresCarryTheProgramsNumbers) {
     rt::Runtime& runtime = this->runtime();
     runtime.writeFile(this->path("source.bmp"), "bytes");
     EXPECT_EQ(rt::ErrFileNotFound,
-              this->errorOf([&] { runtime.FileCopy(this->path("missing.bmp"), this->path("x.bmp")); }));
+              errorOf([&] { runtime.FileCopy(this->path("missing.bmp"), this->path("x.bmp")); }));
     EXPECT_EQ("", runtime.Dir(this->path("x.bmp")));
     EXPECT_EQ(rt::ErrPathNotFound,
-              this->errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("web\\x.bmp")); }));
+              errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("web\\x.bmp")); }));
 }
 
 TYPED_TEST(FileContract, AReadOnlyFileCannotBeReplacedOrDeleted) {
@@ -66,8 +57,8 @@ TYPED_TEST(FileContract, AReadOnlyFileCannotBeReplacedOrDeleted) {
     runtime.writeFile(this->path("source.bmp"), "new");
     this->makeReadOnlyFile(this->path("logo.sys"));
     EXPECT_EQ(rt::ErrPathFileAccess,
-              this->errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("logo.sys")); }));
-    EXPECT_EQ(rt::ErrPathFileAccess, this->errorOf([&] { runtime.Kill(this->path("logo.sys")); }));
+              errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("logo.sys")); }));
+    EXPECT_EQ(rt::ErrPathFileAccess, errorOf([&] { runtime.Kill(this->path("logo.sys")); }));
     EXPECT_EQ("logo.sys", runtime.Dir(this->path("logo.sys")));
 }
 
@@ -76,7 +67,7 @@ TYPED_TEST(FileContract, KillDeletesAndReportsAMissingFile) {
     runtime.writeFile(this->path("old.scr"), "x");
     runtime.Kill(this->path("old.scr"));
     EXPECT_EQ("", runtime.Dir(this->path("old.scr")));
-    EXPECT_EQ(rt::ErrFileNotFound, this->errorOf([&] { runtime.Kill(this->path("old.scr")); }));
+    EXPECT_EQ(rt::ErrFileNotFound, errorOf([&] { runtime.Kill(this->path("old.scr")); }));
 }
 
 TYPED_TEST(FileContract, DirGivesTheNameAsStoredOrNothing) {
@@ -92,14 +83,14 @@ TYPED_TEST(FileContract, NameMovesAFileButNeverOntoAnother) {
     rt::Runtime& runtime = this->runtime();
     runtime.writeFile(this->path("link.lnk"), "link");
     runtime.writeFile(this->path("taken.lnk"), "other");
-    EXPECT_EQ(58, this->errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("taken.lnk")); }));
+    EXPECT_EQ(58, errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("taken.lnk")); }));
     EXPECT_EQ("other", runtime.readFile(this->path("taken.lnk")));
 
     runtime.Name(this->path("link.lnk"), this->path("moved.lnk"));
     EXPECT_EQ("", runtime.Dir(this->path("link.lnk")));
     EXPECT_EQ("link", runtime.readFile(this->path("moved.lnk")));
     EXPECT_EQ(rt::ErrFileNotFound,
-              this->errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("x.lnk")); }));
+              errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("x.lnk")); }));
 }
 
 TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsets) {
@@ -122,11 +113,9 @@ TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsets) {
 
 TYPED_TEST(FileContract, ReadingWhatIsNotThereFails) {
     rt::Runtime& runtime = this->runtime();
-    EXPECT_EQ(rt::ErrFileNotFound, this->errorOf([&] { runtime.readFile(this->path("missing.txt")); }));
-    EXPECT_EQ(rt::ErrPathNotFound,
-              this->errorOf([&] { runtime.readFile(this->path("nowhere\\missing.txt")); }));
-    EXPECT_EQ(rt::ErrPathNotFound,
-              this->errorOf([&] { runtime.writeFile(this->path("nowhere\\new.txt"), "x"); }));
+    EXPECT_EQ(rt::ErrFileNotFound, errorOf([&] { runtime.readFile(this->path("missing.txt")); }));
+    EXPECT_EQ(rt::ErrPathNotFound, errorOf([&] { runtime.readFile(this->path("nowhere\\missing.txt")); }));
+    EXPECT_EQ(rt::ErrPathNotFound, errorOf([&] { runtime.writeFile(this->path("nowhere\\new.txt"), "x"); }));
 }
 
 } // namespace

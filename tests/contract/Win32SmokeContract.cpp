@@ -6,6 +6,7 @@
 
 #include "Win32Backend.h"
 
+#include "ErrorOf.h"
 #include "app/platform/Error.h"
 
 #include <gtest/gtest.h>
@@ -24,16 +25,6 @@ const char* const ScratchKey = "Software\\DecoramaContract\\Smoke";
 class Win32Smoke : public ::testing::Test {
 protected:
     std::string scratch(const std::string& name) { return backend.scratchFolder() + "\\" + name; }
-
-    // The error number that action throws, 0 when it throws nothing.
-    static std::int32_t errorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const rt::Error& error) {
-            return error.number();
-        }
-        return 0;
-    }
 
     Win32Backend backend;
     win::WindowsApi& api = backend.api();
@@ -134,32 +125,6 @@ TEST_F(Win32Smoke, LateBoundFunctionPresentOnThisWindowsAnswers) {
     memory.dwLength = sizeof(memory);
     ASSERT_TRUE(api.GlobalMemoryStatusEx(&memory));
     EXPECT_GT(memory.ullTotalPhys, 0u);
-}
-
-TEST_F(Win32Smoke, FileCopyReplacesDestinationWithExactBytes) {
-    const std::string content("logo\0\x01\xff\r\nend", 12);
-    runtime.writeFile(scratch("source.sys"), content);
-    runtime.writeFile(scratch("dest.sys"), "an older and longer destination file");
-    runtime.FileCopy(scratch("source.sys"), scratch("dest.sys"));
-    EXPECT_EQ(content, runtime.readFile(scratch("dest.sys")));
-}
-
-TEST_F(Win32Smoke, ByteAccessAtOffsets) {
-    runtime.writeFile(scratch("samples"), "abcdef");
-    runtime.writeBytes(scratch("samples"), 2, "XY");
-    EXPECT_EQ("abXYef", runtime.readFile(scratch("samples")));
-    EXPECT_EQ("ef", runtime.readBytes(scratch("samples"), 4, 10));
-    EXPECT_EQ("", runtime.readBytes(scratch("samples"), 6, 3));
-    runtime.writeBytes(scratch("new.scr"), 0, "MZ");
-    EXPECT_EQ("MZ", runtime.readFile(scratch("new.scr")));
-}
-
-TEST_F(Win32Smoke, DirGivesTheNameAsStored) {
-    runtime.writeFile(scratch("Logo.SYS"), "x");
-    EXPECT_EQ("Logo.SYS", runtime.Dir(scratch("logo.sys")));
-    EXPECT_EQ("", runtime.Dir(scratch("logow.sys")));
-    EXPECT_EQ("", runtime.Dir(backend.scratchFolder()));
-    EXPECT_EQ("", runtime.Dir(scratch("NoFolder\\logo.sys")));
 }
 
 TEST_F(Win32Smoke, WindowsFailuresBecomeProgramErrorNumbers) {
