@@ -13,7 +13,5 @@ using Record = std::vector<std::string>;
 // Fields of one file split into records; throws when the file is missing or ends
 // inside a record.
 std::vector<Record> readCatalogue(const std::string& path, std::size_t fieldsPerRecord);
-// The fields of a text, in order.
-std::vector<std::string> splitFields(const std::string& text);
 
 } // namespace samplegen
