@@ -6,10 +6,10 @@
 // the budget is 5 ms and 2 MiB per load.
 //
 //   catalogue_load_bench [loads]      (default 200)
-#include "app/ListFiles.h"
-#include "app/Module1.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "app/common/ListFiles.h"
+#include "app/common/Module1.h"
+#include "fake/FakeWindows.h"
+#include "headless/HeadlessWindowSystem.h"
 
 #include <malloc.h>
 

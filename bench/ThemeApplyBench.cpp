@@ -10,17 +10,17 @@
 // Windows (real, run under Wine):  theme_apply_bench.exe PROGRAM_FOLDER [rounds]
 //   PROGRAM_FOLDER is a Windows path; the apply writes to the running Windows, so
 //   run it in a scratch prefix.
-#include "app/Module1.h"
+#include "app/common/Module1.h"
 #include "app/frmMain.h"
-#include "app/platform/Platform.h"
-#include "app/platform/headless/Find.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "platform/Platform.h"
+#include "headless/Find.h"
+#include "headless/HeadlessWindowSystem.h"
 
 #ifdef _WIN32
-#include "app/platform/win32/Win32Api.h"
-#include "app/platform/win32/Win32Runtime.h"
+#include "platform/win32/Win32Api.h"
+#include "platform/win32/Win32Runtime.h"
 #else
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 #include <filesystem>
 #endif
 

@@ -5,7 +5,7 @@
 set -u
 
 packages=(
-    cmake ninja-build g++ clang googletest libstb-dev # the Linux build and its tests
+    cmake ninja-build ccache g++ clang googletest libstb-dev # the Linux build and its tests
     g++-mingw-w64-x86-64 g++-mingw-w64-i686           # the Windows builds
     wine wine64                                       # running the Windows build
     xvfb x11-utils xdotool imagemagick                # screens, windows and screenshots under Wine

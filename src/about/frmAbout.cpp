@@ -1,8 +1,8 @@
 #include "about/frmAbout.h"
 
-#include "app/MakeLink.h"
-#include "app/platform/Error.h"
-#include "app/platform/WindowsApi.h"
+#include "app/common/MakeLink.h"
+#include "runtime/Error.h"
+#include "platform/WindowsApi.h"
 
 #include <string>
 

@@ -4,10 +4,10 @@
 // its "Close" button unloads it, and the next opening loads it anew.
 #pragma once
 
-#include "app/Module1.h"
-#include "app/platform/Platform.h"
-#include "app/platform/WinTypes.h"
-#include "app/platform/ui/WindowSystem.h"
+#include "app/common/Module1.h"
+#include "platform/Platform.h"
+#include "platform/WinTypes.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <memory>
 #include <string>

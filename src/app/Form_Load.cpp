@@ -9,9 +9,9 @@
 // not reached stay empty, the window keeps its design position and colours.
 #include "app/frmMain.h"
 
-#include "app/ListFiles.h"
-#include "app/MakeLink.h"
-#include "app/platform/ErrorTrap.h"
+#include "app/common/ListFiles.h"
+#include "app/common/MakeLink.h"
+#include "runtime/ErrorTrap.h"
 #include "system/modWinVersion.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "app/frmMain.h"
 
 #include "about/frmAbout.h"
-#include "app/MakeLink.h"
-#include "app/platform/Error.h"
-#include "app/platform/TextConv.h"
+#include "app/common/MakeLink.h"
+#include "runtime/Error.h"
+#include "runtime/TextConv.h"
 #include "themes/ThemeApplication.h"
 #include "themes/ThemePreview.h"
 #include "utilities/Sound_Engine.h"

@@ -5,9 +5,9 @@
 // the window lives until the program ends.
 #pragma once
 
-#include "app/Module1.h"
-#include "app/platform/Platform.h"
-#include "app/platform/ui/WindowSystem.h"
+#include "app/common/Module1.h"
+#include "platform/Platform.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <memory>
 #include <string>

@@ -3,16 +3,16 @@
 // event prepares everything before it is first shown. The program then runs on
 // the window system's event thread until its close button (or the last window)
 // ends it.
-#include "app/Module1.h"
+#include "app/common/Module1.h"
 #include "app/frmMain.h"
-#include "app/platform/Error.h"
-#include "app/platform/MessageBoxService.h"
-#include "app/platform/Platform.h"
-#include "app/platform/native/NativeWindowSystem.h"
-#include "app/platform/win32/Win32Api.h"
-#include "app/platform/win32/Win32Runtime.h"
+#include "runtime/Error.h"
+#include "platform/MessageBoxService.h"
+#include "platform/Platform.h"
+#include "platform/native/NativeWindowSystem.h"
+#include "platform/win32/Win32Api.h"
+#include "platform/win32/Win32Runtime.h"
 
-#include "app/platform/native/WinHeaders.h"
+#include "platform/native/WinHeaders.h"
 
 #include <exception>
 #include <string>

@@ -1,9 +1,9 @@
 #include "system/CustomRegistry.h"
 
-#include "app/platform/MessageBoxService.h"
-#include "app/platform/Platform.h"
-#include "app/platform/TextConv.h"
-#include "app/platform/WindowsApi.h"
+#include "platform/MessageBoxService.h"
+#include "platform/Platform.h"
+#include "runtime/TextConv.h"
+#include "platform/WindowsApi.h"
 
 #include <utility>
 

@@ -6,7 +6,7 @@
 // writes a REG_SZ value into an existing key and reports nothing.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <string>
 

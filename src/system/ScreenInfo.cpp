@@ -1,7 +1,7 @@
 #include "system/ScreenInfo.h"
 
-#include "app/platform/Error.h"
-#include "app/platform/WindowsApi.h"
+#include "runtime/Error.h"
+#include "platform/WindowsApi.h"
 #include "system/VersionGates.h"
 
 #include <algorithm>

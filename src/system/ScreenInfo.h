@@ -8,7 +8,7 @@
 // read gives 0, False or the empty text.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "system/SystemColorsFast.h"
 
-#include "app/platform/Error.h"
-#include "app/platform/Platform.h"
-#include "app/platform/WindowsApi.h"
+#include "runtime/Error.h"
+#include "platform/Platform.h"
+#include "platform/WindowsApi.h"
 #include "system/VersionGates.h"
 
 #include <utility>

@@ -8,7 +8,7 @@
 // and otherwise read 0 and write nothing.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "system/VersionGates.h"
 
-#include "app/platform/WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 namespace sys {
 

@@ -3,7 +3,7 @@
 // gate closed.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <cstdint>
 

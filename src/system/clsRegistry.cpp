@@ -1,7 +1,7 @@
 #include "system/clsRegistry.h"
 
-#include "app/platform/TextConv.h"
-#include "app/platform/WindowsApi.h"
+#include "runtime/TextConv.h"
+#include "platform/WindowsApi.h"
 
 #include <cstring>
 #include <utility>

@@ -4,7 +4,7 @@
 // value cannot be read as a string or a number.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <cstdint>
 #include <string>

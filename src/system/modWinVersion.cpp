@@ -1,6 +1,6 @@
 #include "system/modWinVersion.h"
 
-#include "app/platform/WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 namespace sys {
 namespace {

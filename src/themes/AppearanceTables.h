@@ -3,7 +3,7 @@
 // system colour, and the shell objects whose desktop icons the scheme changes.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "themes/SchemeColor.h"
 
-#include "app/platform/TextConv.h"
+#include "runtime/TextConv.h"
 
 namespace themes {
 namespace {

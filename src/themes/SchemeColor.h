@@ -2,7 +2,7 @@
 // COLORREF handed to SetSysColors and the text stored under Control Panel\Colors.
 #pragma once
 
-#include "app/platform/WinTypes.h"
+#include "platform/WinTypes.h"
 
 #include <string>
 

@@ -4,10 +4,10 @@
 // UpdateColors before its first write, so nothing at all is written then.
 #include "themes/ThemeApplication.h"
 
-#include "app/Module1.h"
-#include "app/platform/ErrorTrap.h"
-#include "app/platform/Platform.h"
-#include "app/platform/ui/WindowSystem.h"
+#include "app/common/Module1.h"
+#include "runtime/ErrorTrap.h"
+#include "platform/Platform.h"
+#include "platform/ui/WindowSystem.h"
 #include "system/CustomRegistry.h"
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"

@@ -1,7 +1,7 @@
 #include "themes/ThemePreview.h"
 
-#include "app/Module1.h"
-#include "app/platform/Error.h"
+#include "app/common/Module1.h"
+#include "runtime/Error.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // the theme will use. Nothing is written to Windows here.
 #pragma once
 
-#include "app/platform/ui/WindowSystem.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <optional>
 #include <string>

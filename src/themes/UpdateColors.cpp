@@ -7,8 +7,8 @@
 // 0..28) is raised before the first write.
 #include "system/SystemColorsFast.h"
 
-#include "app/Module1.h"
-#include "app/platform/WindowsApi.h"
+#include "app/common/Module1.h"
+#include "platform/WindowsApi.h"
 #include "system/CustomRegistry.h"
 #include "system/clsRegistry.h"
 #include "themes/AppearanceTables.h"

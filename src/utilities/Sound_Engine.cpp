@@ -1,6 +1,6 @@
 #include "utilities/Sound_Engine.h"
 
-#include "app/platform/WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 namespace utilities {
 

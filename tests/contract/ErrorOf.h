@@ -1,7 +1,7 @@
 // The program's error number that an action throws, 0 when it throws nothing.
 #pragma once
 
-#include "app/platform/Error.h"
+#include "runtime/Error.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // temporary host folder that goes with it, the scratch folder made empty.
 #pragma once
 
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <string>
 

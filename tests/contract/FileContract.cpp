@@ -5,7 +5,7 @@
 #include "Backends.h"
 
 #include "ErrorOf.h"
-#include "app/platform/Error.h"
+#include "runtime/Error.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 // handle from LoadCursorFromFileA, on the fake and on the real Windows alike.
 #include "Backends.h"
 
-#include "app/platform/FieldReader.h"
+#include "runtime/FieldReader.h"
 
 #include <cstdlib>
 #include <filesystem>

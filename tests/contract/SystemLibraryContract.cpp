@@ -4,8 +4,8 @@
 // DECORAMA_WINE_VERSION; without it the version test is skipped.
 #include "Backends.h"
 
-#include "app/platform/MessageBoxService.h"
-#include "app/platform/fake/VersionProfiles.h"
+#include "platform/MessageBoxService.h"
+#include "fake/VersionProfiles.h"
 #include "system/CustomRegistry.h"
 #include "system/clsRegistry.h"
 #include "system/modWinVersion.h"

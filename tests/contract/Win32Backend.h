@@ -4,9 +4,9 @@
 // when the backend is made and removed when it goes. Runs under Wine in the tests.
 #pragma once
 
-#include "app/platform/win32/RegistryTree.h"
-#include "app/platform/win32/Win32Api.h"
-#include "app/platform/win32/Win32Runtime.h"
+#include "platform/win32/RegistryTree.h"
+#include "platform/win32/Win32Api.h"
+#include "platform/win32/Win32Runtime.h"
 
 #include <filesystem>
 #include <string>

@@ -7,7 +7,7 @@
 #include "Win32Backend.h"
 
 #include "ErrorOf.h"
-#include "app/platform/Error.h"
+#include "runtime/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // undefined behaviour is a finding. A list-filling file must also end the same
 // way whether or not a list is attached, except that only with a list can the
 // item data (f1's numeric value) overflow before the index is converted.
-#include "app/ListFiles.h"
+#include "app/common/ListFiles.h"
 
 #include "unit/catalogues/MemoryRuntime.h"
 #include "unit/catalogues/RecordingComboBox.h"

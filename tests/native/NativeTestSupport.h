@@ -3,13 +3,13 @@
 // system's own message loop handle what a test has posted (keys, clicks).
 #pragma once
 
-#include "app/platform/Error.h"
-#include "app/platform/Runtime.h"
-#include "app/platform/ui/WindowSystem.h"
+#include "runtime/Error.h"
+#include "platform/Runtime.h"
+#include "platform/ui/WindowSystem.h"
 
-#include "app/platform/native/NativeChild.h"
-#include "app/platform/native/NativeWindowSystem.h"
-#include "app/platform/native/WinHeaders.h"
+#include "platform/native/NativeChild.h"
+#include "platform/native/NativeWindowSystem.h"
+#include "platform/native/WinHeaders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Catalogue.h"
 
-#include "app/platform/FieldReader.h"
+#include "runtime/FieldReader.h"
 
 #include <fstream>
 #include <sstream>

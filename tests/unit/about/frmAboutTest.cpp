@@ -1,12 +1,12 @@
 // The About and help box: what it shows, its help text with the emphasised
 // headings, its web link, and the start of the system information tool.
 #include "about/frmAbout.h"
-#include "app/MakeLink.h"
-#include "app/Module1.h"
-#include "app/platform/Platform.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/Find.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "app/common/MakeLink.h"
+#include "app/common/Module1.h"
+#include "platform/Platform.h"
+#include "fake/FakeWindows.h"
+#include "headless/Find.h"
+#include "headless/HeadlessWindowSystem.h"
 
 #include <gtest/gtest.h>
 

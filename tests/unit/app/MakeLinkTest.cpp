@@ -1,7 +1,7 @@
 // Link labels: the looks of the four actions in every order a window drives
 // them, the shell request of a follow, and the start-up sound sample label of
 // the main window.
-#include "app/MakeLink.h"
+#include "app/common/MakeLink.h"
 #include "unit/app/frmMainFixture.h"
 
 #include <algorithm>

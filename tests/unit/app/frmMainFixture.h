@@ -2,12 +2,12 @@
 // title-strip pictures shipped in the program's "ui" folder.
 #pragma once
 
-#include "app/Module1.h"
+#include "app/common/Module1.h"
 #include "app/frmMain.h"
-#include "app/platform/Platform.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/Find.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "platform/Platform.h"
+#include "fake/FakeWindows.h"
+#include "headless/Find.h"
+#include "headless/HeadlessWindowSystem.h"
 #include "unit/headless/TestPictures.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,9 @@
 // ends reading. Malformed files (truncated, binary, huge, with unbalanced quotes
 // or random edits) must either read to the end or end with one of the catalogue
 // errors 9, 13, 6 or 62; the sanitizer build adds crashes and leaks to what fails.
-#include "app/ListFiles.h"
+#include "app/common/ListFiles.h"
 
-#include "app/platform/TextConv.h"
+#include "runtime/TextConv.h"
 #include "unit/catalogues/MemoryRuntime.h"
 #include "unit/catalogues/RecordingComboBox.h"
 

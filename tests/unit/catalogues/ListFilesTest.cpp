@@ -1,9 +1,9 @@
 // The catalogue list files as start-up reads them: where each record lands, what
 // the selection lists receive and when, and how a bad file ends the reading.
-#include "app/ListFiles.h"
+#include "app/common/ListFiles.h"
 
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "fake/FakeWindows.h"
+#include "headless/HeadlessWindowSystem.h"
 
 #include <gtest/gtest.h>
 

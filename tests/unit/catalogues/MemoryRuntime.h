@@ -3,9 +3,9 @@
 // Windows compares them; a missing file throws 53 like the real runtime.
 #pragma once
 
-#include "app/platform/Error.h"
-#include "app/platform/Runtime.h"
-#include "app/platform/TextConv.h"
+#include "runtime/Error.h"
+#include "platform/Runtime.h"
+#include "runtime/TextConv.h"
 
 #include <map>
 #include <string>

@@ -2,7 +2,7 @@
 // list-file reader adds and in which order.
 #pragma once
 
-#include "app/platform/ui/WindowSystem.h"
+#include "platform/ui/WindowSystem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The catalogue files shipped in data/catalogue read completely and keep the
 // orderings the tabs rely on: the theme list is looked up by position, and the
 // wallpaper list is rebuilt from its table starting at index 2.
-#include "app/ListFiles.h"
+#include "app/common/ListFiles.h"
 
-#include "app/platform/TextConv.h"
+#include "runtime/TextConv.h"
 #include "unit/catalogues/MemoryRuntime.h"
 #include "unit/catalogues/RecordingComboBox.h"
 

@@ -1,6 +1,6 @@
 // The fake's logs: one readable line per call, the records tests look at, and
 // clearLogs emptying the logs while the stores keep what was written.
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Drive C: of the fake: case-insensitive paths, only drive C, deterministic 8.3
 // names that also find their files, and the runtime services built on it.
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/fake/ShortNames.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
+#include "fake/ShortNames.h"
 
 #include <gtest/gtest.h>
 

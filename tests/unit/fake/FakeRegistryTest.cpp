@@ -1,6 +1,6 @@
 // Registry behaviour of the fake beyond what the contract suite can observe on
 // the real Windows: handles, deleted keys, stored name case, generic rights.
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The fake's profile files, names, special folders and wininet, beyond what the
 // contract suite covers.
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

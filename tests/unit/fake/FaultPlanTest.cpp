@@ -1,7 +1,7 @@
 // Planned failures of the fake: the nth use of a named operation fails, with the
 // failure shape of that operation (a status, a last error, a thrown rt::Error).
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

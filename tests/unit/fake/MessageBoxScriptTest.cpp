@@ -1,6 +1,6 @@
 // Message boxes of the fake: answered from the script in order, OK once the
 // script has run out, each recorded with the answer it got.
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

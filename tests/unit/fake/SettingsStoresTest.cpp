@@ -1,6 +1,6 @@
 // The user32 and gdi32 stores of the fake: SystemParametersInfoA by its data
 // table, metrics, colours and cursors, as the settings classes use them.
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

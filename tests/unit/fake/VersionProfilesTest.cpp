@@ -1,7 +1,7 @@
 // The version profiles of the fake: the record GetVersionExA fills on each
 // Windows, which record sizes each accepts, and what else follows the version
 // (the Windows folder, deleting registry subtrees, calls the 95 family lacks).
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

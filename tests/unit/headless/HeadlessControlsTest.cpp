@@ -1,10 +1,10 @@
 // The headless window system holds the state the native one holds and raises
 // events in the order Windows raises them, so that handler tests mean something.
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/Find.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
-#include "app/platform/ui/PictureDecoder.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
+#include "headless/Find.h"
+#include "headless/HeadlessWindowSystem.h"
+#include "platform/ui/PictureDecoder.h"
 #include "unit/headless/TestPictures.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "SampleFolder.h"
 
-#include "app/platform/FieldReader.h"
+#include "runtime/FieldReader.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The main window's load event: the catalogue files read into the tables and
 // lists in their order, the resolution check, the first theme's preview, the
 // centring, and how far the load gets when a file is missing or wrong.
-#include "app/MakeLink.h"
+#include "app/common/MakeLink.h"
 #include "unit/startup/StartupFixture.h"
 
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "system/CustomRegistry.h"
 #include "system/clsRegistry.h"
 
-#include "app/platform/Platform.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "platform/Platform.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // pvParam, fWinIni) and reads back.
 #include "system/ScreenInfo.h"
 
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

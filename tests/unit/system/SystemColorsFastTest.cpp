@@ -2,8 +2,8 @@
 // ones, and the version gate of the gradient and hot-track colours.
 #include "system/SystemColorsFast.h"
 
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // reader, and what each member leaves in the object's three results.
 #include "system/clsRegistry.h"
 
-#include "app/platform/Error.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The version tag on every Windows the fake can play, and LoWord's sign.
 #include "system/modWinVersion.h"
 
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // names its own row, so a test can tell which row each write came from.
 #pragma once
 
-#include "app/Module1.h"
-#include "app/platform/Platform.h"
-#include "app/platform/fake/FakeWindows.h"
+#include "app/common/Module1.h"
+#include "platform/Platform.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "SchemeFixture.h"
 
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "headless/HeadlessWindowSystem.h"
 #include "themes/ThemeApplication.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The two ways of applying a theme from the main window: "Apply Theme" and
 // Enter in the theme list.
-#include "app/Module1.h"
+#include "app/common/Module1.h"
 #include "app/frmMain.h"
-#include "app/platform/Platform.h"
-#include "app/platform/fake/FakeWindows.h"
-#include "app/platform/headless/Find.h"
-#include "app/platform/headless/HeadlessWindowSystem.h"
+#include "platform/Platform.h"
+#include "fake/FakeWindows.h"
+#include "headless/Find.h"
+#include "headless/HeadlessWindowSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "utilities/Sound_Engine.h"
 
-#include "app/platform/fake/FakeWindows.h"
+#include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
 

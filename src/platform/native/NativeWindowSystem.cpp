@@ -1,0 +1,293 @@
+#include "runtime/Error.h"
+
+#include "platform/native/NativeWindowSystem.h"
+
+#include "platform/native/NativeWindow.h"
+#include "platform/native/Surface.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace native {
+
+namespace {
+
+// The windows the Tab key visits in root, in order: visible, enabled windows with
+// WS_TABSTOP, found depth first through the windows marked WS_EX_CONTROLPARENT
+// (the program's frames and tab pages, and the tab control itself), the order in
+// which the controls were created.
+void collectTabStops(HWND root, std::vector<HWND>& stops) {
+    for (HWND child = ::GetWindow(root, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child) || !::IsWindowEnabled(child))
+            continue;
+        if (::GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP)
+            stops.push_back(child);
+        if (::GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
+            collectTabStops(child, stops);
+    }
+}
+
+std::string classOf(HWND window) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+bool isPushButton(HWND window) {
+    if (window == nullptr || classOf(window) != "Button")
+        return false;
+    const LONG kind = ::GetWindowLongA(window, GWL_STYLE) & 0x0F;
+    return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON;
+}
+
+// The key marked by an ampersand in a caption ("&System Info..." has S); "&&"
+// is a plain ampersand.
+char accessKeyOf(const std::string& caption) {
+    for (std::size_t index = 0; index + 1 < caption.size(); ++index) {
+        if (caption[index] != '&')
+            continue;
+        if (caption[index + 1] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[index + 1])));
+        ++index;
+    }
+    return '\0';
+}
+
+std::string unhandledErrorText(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const rt::Error& failure) {
+        return "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
+    } catch (const std::exception& failure) {
+        return std::string("Run-time error:\n\n") + failure.what();
+    } catch (...) {
+        return "Run-time error.";
+    }
+}
+
+} // namespace
+
+NativeWindowSystem::NativeWindowSystem(rt::Runtime& runtime)
+    : runtime_(runtime), instance_(::GetModuleHandleA(nullptr)) {
+    registerClasses();
+    loadRichEdit();
+    font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (font_ == nullptr)
+        font_ = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+    LOGFONTA description = {};
+    if (::GetObjectA(font_, sizeof(description), &description) == sizeof(description)) {
+        description.lfUnderline = TRUE;
+        underlinedFont_ = ::CreateFontIndirectA(&description);
+    }
+    if (underlinedFont_ == nullptr)
+        underlinedFont_ = font_;
+}
+
+NativeWindowSystem::~NativeWindowSystem() {
+    for (const auto& entry : brushes_)
+        ::DeleteObject(entry.second);
+    if (underlinedFont_ != font_)
+        ::DeleteObject(underlinedFont_);
+    // The rich edit library stays loaded: a window of the program may still hold
+    // a control of it until the process ends.
+}
+
+void NativeWindowSystem::registerClasses() {
+    // The tab control. InitCommonControlsEx arrived with Internet Explorer 3;
+    // the first Windows 95 has only InitCommonControls, which registers it too.
+    ::InitCommonControls();
+    if (HMODULE commonControls = ::GetModuleHandleA("comctl32.dll")) {
+        using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const FARPROC address = ::GetProcAddress(commonControls, "InitCommonControlsEx");
+        if (address != nullptr) {
+            INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
+            reinterpret_cast<InitEx>(reinterpret_cast<void (*)()>(address))(&classes);
+        }
+    }
+    // No CS_DBLCLKS: two quick clicks on a picture are two clicks.
+    for (const char* name : {TopWindowClass, PanelClass, PictureClass}) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &Surface::proc;
+        windowClass.hInstance = instance_;
+        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = name;
+        ::RegisterClassA(&windowClass);
+    }
+}
+
+void NativeWindowSystem::loadRichEdit() {
+    richEdit_ = ::LoadLibraryA("riched20.dll");
+    if (richEdit_ != nullptr) {
+        richEditClass_ = RICHEDIT_CLASSA;
+        return;
+    }
+    richEdit_ = ::LoadLibraryA("riched32.dll");
+    if (richEdit_ != nullptr)
+        richEditClass_ = "RICHEDIT";
+}
+
+std::unique_ptr<ui::Window> NativeWindowSystem::createWindow(const std::string& caption,
+                                                             ui::Window::Style style,
+                                                             const ui::Rect& bounds) {
+    return std::make_unique<NativeWindow>(*this, caption, style, bounds);
+}
+
+HBRUSH NativeWindowSystem::brush(COLORREF color) {
+    const auto found = brushes_.find(color);
+    if (found != brushes_.end())
+        return found->second;
+    HBRUSH created = ::CreateSolidBrush(color);
+    brushes_.emplace(color, created);
+    return created;
+}
+
+void NativeWindowSystem::windowOpened(NativeWindow& window) {
+    windows_.push_back(&window);
+}
+
+void NativeWindowSystem::windowClosed(NativeWindow& window) {
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+    // The program ends when its last window is gone, however it was closed.
+    if (windows_.empty())
+        ::PostQuitMessage(0);
+}
+
+int NativeWindowSystem::run() {
+    MSG message;
+    for (;;) {
+        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            return -1;
+        if (translateKeyboard(message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+void NativeWindowSystem::quit() {
+    ::PostQuitMessage(0);
+}
+
+HWND NativeWindowSystem::programWindowOf(HWND window) const {
+    HWND root = window;
+    while (root != nullptr && (::GetWindowLongA(root, GWL_STYLE) & WS_CHILD))
+        root = ::GetParent(root);
+    for (const NativeWindow* open : windows_) {
+        if (open->hwnd() == root && root != nullptr)
+            return root;
+    }
+    return nullptr;
+}
+
+// The keyboard of a dialog, for the program's windows: Tab and Shift+Tab move the
+// focus, Enter on a button clicks it, Alt with an access key clicks the button
+// whose caption marks it. Enter anywhere else goes on to the focused control (a
+// list's key-down handler applies the selection), as no window has a default
+// button.
+bool NativeWindowSystem::translateKeyboard(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR)
+        return false;
+    HWND root = programWindowOf(message.hwnd);
+    if (root == nullptr)
+        return false;
+    if (message.message == WM_SYSCHAR)
+        return clickAccessKey(root, static_cast<char>(message.wParam));
+    switch (message.wParam) {
+    case VK_TAB:
+        if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
+            return false;
+        moveFocus(root, ::GetKeyState(VK_SHIFT) < 0);
+        return true;
+    case VK_RETURN:
+        if (!isPushButton(message.hwnd))
+            return false;
+        ::SendMessageA(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NativeWindowSystem::moveFocus(HWND root, bool backwards) {
+    std::vector<HWND> stops;
+    collectTabStops(root, stops);
+    if (stops.empty())
+        return;
+    // The focus may be on a part of a control (a combo box's edit line).
+    HWND focus = ::GetFocus();
+    auto current = stops.end();
+    for (HWND window = focus; window != nullptr && window != root && current == stops.end();
+         window = ::GetParent(window))
+        current = std::find(stops.begin(), stops.end(), window);
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = 0;
+    if (current == stops.end())
+        next = backwards ? count - 1 : 0;
+    else
+        next = ((current - stops.begin()) + (backwards ? count - 1 : 1)) % count;
+    HWND target = stops[static_cast<std::size_t>(next)];
+    ::SetFocus(target);
+    // An edit line shows its whole text selected when reached by the keyboard.
+    HWND focused = ::GetFocus();
+    if (focused != nullptr && classOf(focused) == "Edit" &&
+        !(::GetWindowLongA(focused, GWL_STYLE) & ES_MULTILINE))
+        ::SendMessageA(focused, EM_SETSEL, 0, -1);
+}
+
+void NativeWindowSystem::focusFirstControl(HWND root) {
+    std::vector<HWND> stops;
+    collectTabStops(root, stops);
+    if (!stops.empty())
+        ::SetFocus(stops.front());
+}
+
+bool NativeWindowSystem::clickAccessKey(HWND root, char key) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    std::vector<HWND> stops;
+    collectTabStops(root, stops);
+    for (HWND window : stops) {
+        if (!isPushButton(window))
+            continue;
+        char caption[256] = {};
+        ::GetWindowTextA(window, caption, sizeof(caption));
+        if (accessKeyOf(caption) == wanted) {
+            ::SetFocus(window);
+            ::SendMessageA(window, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+HWND NativeWindowSystem::messageOwner() const {
+    HWND active = programWindowOf(::GetActiveWindow());
+    if (active != nullptr)
+        return active;
+    for (const NativeWindow* open : windows_) {
+        if (::IsWindowVisible(open->hwnd()))
+            return open->hwnd();
+    }
+    return nullptr;
+}
+
+int NativeWindowSystem::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    const std::string caption = title.empty() ? runtime_.appTitle() : title;
+    // The style bits are Windows' own: 1 OK and Cancel, 16 the critical-stop
+    // icon, 256 the second button as default; the answer is IDOK 1 or IDCANCEL 2.
+    return ::MessageBoxA(messageOwner(), prompt.c_str(), caption.c_str(), static_cast<UINT>(style));
+}
+
+void NativeWindowSystem::reportUnhandled(std::exception_ptr error) {
+    std::string title = "Error";
+    try {
+        title = runtime_.appTitle();
+    } catch (...) {
+    }
+    ::MessageBoxA(messageOwner(), unhandledErrorText(error).c_str(), title.c_str(), MB_OK | MB_ICONHAND);
+}
+
+} // namespace native

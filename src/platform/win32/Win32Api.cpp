@@ -1,0 +1,613 @@
+#include "platform/win32/Win32Api.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <wininet.h>
+
+#include "platform/win32/LateBound.h"
+
+#include <cstring>
+
+namespace win32 {
+namespace {
+
+// The portable structures are handed to Windows as they are; a layout that drifted
+// from <windows.h> would corrupt memory, so every one is checked here.
+template <typename Portable, typename Native> constexpr bool sameSize() {
+    return sizeof(Portable) == sizeof(Native);
+}
+static_assert(sameSize<win::OSVERSIONINFOA, ::OSVERSIONINFOA>());
+static_assert(sameSize<win::OSVERSIONINFOEXA, ::OSVERSIONINFOEXA>());
+static_assert(sameSize<win::RECT, ::RECT>());
+static_assert(sameSize<win::LOGFONTA, ::LOGFONTA>());
+static_assert(sameSize<win::ICONMETRICSA, ::ICONMETRICSA>());
+static_assert(sameSize<win::NONCLIENTMETRICSA, ::NONCLIENTMETRICSA>(),
+              "the Windows 95 to 2000 layout: build with WINVER below 0x0600");
+static_assert(sameSize<win::ANIMATIONINFO, ::ANIMATIONINFO>());
+static_assert(sameSize<win::HIGHCONTRASTA, ::HIGHCONTRASTA>());
+static_assert(sameSize<win::ACCESSTIMEOUT, ::ACCESSTIMEOUT>());
+static_assert(sameSize<win::FILTERKEYS, ::FILTERKEYS>());
+static_assert(sameSize<win::MOUSEKEYS, ::MOUSEKEYS>());
+static_assert(sameSize<win::SOUNDSENTRYA, ::SOUNDSENTRYA>());
+static_assert(sameSize<win::STICKYKEYS, ::STICKYKEYS>());
+static_assert(sameSize<win::TOGGLEKEYS, ::TOGGLEKEYS>());
+static_assert(sameSize<win::SYSTEM_INFO, ::SYSTEM_INFO>());
+static_assert(sameSize<win::CPINFO, ::CPINFO>());
+static_assert(sameSize<win::MEMORYSTATUS, ::MEMORYSTATUS>());
+static_assert(sameSize<win::MEMORYSTATUSEX, ::MEMORYSTATUSEX>());
+static_assert(sameSize<win::SYSTEM_POWER_STATUS, ::SYSTEM_POWER_STATUS>());
+static_assert(sameSize<win::FLASHWINFO, ::FLASHWINFO>());
+// Scalars passed by address, and handles passed as numbers.
+static_assert(sameSize<win::DWORD, ::DWORD>() && sameSize<win::LONG, ::LONG>());
+static_assert(sameSize<win::COLORREF, ::COLORREF>() && sameSize<win::ULONG, ::ULONG>());
+static_assert(sameSize<win::HKEY, ::HKEY>() && sameSize<win::HANDLE, ::HANDLE>());
+static_assert(sameSize<win::HWND, ::HWND>() && sameSize<win::HDC, ::HDC>());
+static_assert(sameSize<win::HCURSOR, ::HCURSOR>() && sameSize<win::HINSTANCE, ::HINSTANCE>());
+static_assert(sameSize<win::HINTERNET, ::HINTERNET>());
+
+template <typename Native> Native native(win::ULONG_PTR handle) {
+    return reinterpret_cast<Native>(handle);
+}
+template <typename Native> win::ULONG_PTR portable(Native handle) {
+    return reinterpret_cast<win::ULONG_PTR>(handle);
+}
+
+// Signatures of the functions looked up at first use.
+using GetComputerNameExAFn = ::BOOL(WINAPI*)(::COMPUTER_NAME_FORMAT, ::LPSTR, ::LPDWORD);
+using SetComputerNameExAFn = ::BOOL(WINAPI*)(::COMPUTER_NAME_FORMAT, ::LPCSTR);
+using GlobalMemoryStatusExFn = ::BOOL(WINAPI*)(::LPMEMORYSTATUSEX);
+using SetSystemPowerStateFn = ::BOOL(WINAPI*)(::BOOL, ::BOOL);
+using RequestWakeupLatencyFn = ::BOOL(WINAPI*)(int);
+using SetThreadExecutionStateFn = ::DWORD(WINAPI*)(::DWORD);
+using DeviceRequestFn = ::BOOL(WINAPI*)(::HANDLE);
+using IsSystemResumeAutomaticFn = ::BOOL(WINAPI*)();
+using GetDevicePowerStateFn = ::BOOL(WINAPI*)(::HANDLE, ::BOOL*);
+using FlashWindowExFn = ::BOOL(WINAPI*)(::PFLASHWINFO);
+using DoFileDownloadFn = ::HRESULT(WINAPI*)(::LPCWSTR);
+using GetUserNameExAFn = ::BOOLEAN(WINAPI*)(int, ::LPSTR, ::PULONG);
+
+// The setup toolkit's fCreateShellLink. The toolkit's later release (vb6stkit.dll)
+// takes two arguments more than its earlier ones: a private flag (the user's own
+// Start menu) and the parent folder, as the macro "$(Programs)". Both are passed;
+// a release that takes four ignores them.
+using CreateShellLinkFn = ::LONG(WINAPI*)(::LPCSTR, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::LONG, ::LPCSTR);
+
+LONG callCreateShellLink(CreateShellLinkFn function, const char* folder, const char* linkName,
+                         const char* linkPath, const char* arguments) {
+    const char* const parent = "$(Programs)";
+    const ::LONG privateFolder = -1;
+#if defined(__i386__)
+    // A stdcall function removes its own arguments from the stack, as many as it
+    // takes. Whichever release answers, the stack pointer is put back afterwards,
+    // so a release that takes four arguments cannot unbalance it.
+    const void* const args[6] = {folder,
+                                 linkName,
+                                 linkPath,
+                                 arguments,
+                                 reinterpret_cast<const void*>(static_cast<::LONG_PTR>(privateFolder)),
+                                 parent};
+    ::LONG result;
+    __asm__ volatile("movl %%esp, %%edi\n\t"
+                     "pushl 20(%2)\n\t"
+                     "pushl 16(%2)\n\t"
+                     "pushl 12(%2)\n\t"
+                     "pushl 8(%2)\n\t"
+                     "pushl 4(%2)\n\t"
+                     "pushl (%2)\n\t"
+                     "call *%1\n\t"
+                     "movl %%edi, %%esp"
+                     : "=a"(result)
+                     : "r"(function), "r"(args)
+                     : "ecx", "edx", "edi", "memory", "cc");
+    return result;
+#else
+    // The caller clears the stack on x64: extra arguments are harmless.
+    return function(folder, linkName, linkPath, arguments, privateFolder, parent);
+#endif
+}
+
+} // namespace
+
+// kernel32: thread error state
+
+win::DWORD Win32Api::GetLastError() {
+    return ::GetLastError();
+}
+
+void Win32Api::SetLastError(DWORD dwErrCode) {
+    ::SetLastError(dwErrCode);
+}
+
+// advapi32: registry
+
+win::LONG Win32Api::RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                                  HKEY* phkResult) {
+    return ::RegOpenKeyExA(native<::HKEY>(hKey), lpSubKey, ulOptions, samDesired,
+                           reinterpret_cast<::HKEY*>(phkResult));
+}
+
+win::LONG Win32Api::RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWORD* lpType,
+                                     BYTE* lpData, DWORD* lpcbData) {
+    return ::RegQueryValueExA(native<::HKEY>(hKey), lpValueName, reinterpret_cast<::DWORD*>(lpReserved),
+                              reinterpret_cast<::DWORD*>(lpType), lpData,
+                              reinterpret_cast<::DWORD*>(lpcbData));
+}
+
+win::LONG Win32Api::RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD Reserved, DWORD dwType,
+                                   const BYTE* lpData, DWORD cbData) {
+    return ::RegSetValueExA(native<::HKEY>(hKey), lpValueName, Reserved, dwType, lpData, cbData);
+}
+
+win::LONG Win32Api::RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD Reserved, char* lpClass,
+                                    DWORD dwOptions, REGSAM samDesired, void* lpSecurityAttributes,
+                                    HKEY* phkResult, DWORD* lpdwDisposition) {
+    return ::RegCreateKeyExA(native<::HKEY>(hKey), lpSubKey, Reserved, lpClass, dwOptions, samDesired,
+                             static_cast<::LPSECURITY_ATTRIBUTES>(lpSecurityAttributes),
+                             reinterpret_cast<::HKEY*>(phkResult),
+                             reinterpret_cast<::DWORD*>(lpdwDisposition));
+}
+
+win::LONG Win32Api::RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
+    return ::RegDeleteKeyA(native<::HKEY>(hKey), lpSubKey);
+}
+
+win::LONG Win32Api::RegDeleteValueA(HKEY hKey, const char* lpValueName) {
+    return ::RegDeleteValueA(native<::HKEY>(hKey), lpValueName);
+}
+
+win::LONG Win32Api::RegCloseKey(HKEY hKey) {
+    return ::RegCloseKey(native<::HKEY>(hKey));
+}
+
+win::BOOL Win32Api::GetUserNameA(char* lpBuffer, DWORD* pcbBuffer) {
+    return ::GetUserNameA(lpBuffer, reinterpret_cast<::DWORD*>(pcbBuffer));
+}
+
+// kernel32: version, paths, profile files, machine facts
+
+win::BOOL Win32Api::GetVersionExA(OSVERSIONINFOA* lpVersionInformation) {
+    return ::GetVersionExA(reinterpret_cast<::OSVERSIONINFOA*>(lpVersionInformation));
+}
+
+win::DWORD Win32Api::GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath, DWORD cchBuffer) {
+    return ::GetShortPathNameA(lpszLongPath, lpszShortPath, cchBuffer);
+}
+
+win::BOOL Win32Api::WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
+                                               const char* lpString, const char* lpFileName) {
+    return ::WritePrivateProfileStringA(lpAppName, lpKeyName, lpString, lpFileName);
+}
+
+void Win32Api::FatalAppExitA(UINT uAction, const char* lpMessageText) {
+    ::FatalAppExitA(uAction, lpMessageText);
+}
+
+win::BOOL Win32Api::GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster,
+                                      DWORD* lpBytesPerSector, DWORD* lpNumberOfFreeClusters,
+                                      DWORD* lpTotalNumberOfClusters) {
+    return ::GetDiskFreeSpaceA(lpRootPathName, reinterpret_cast<::DWORD*>(lpSectorsPerCluster),
+                               reinterpret_cast<::DWORD*>(lpBytesPerSector),
+                               reinterpret_cast<::DWORD*>(lpNumberOfFreeClusters),
+                               reinterpret_cast<::DWORD*>(lpTotalNumberOfClusters));
+}
+
+win::UINT Win32Api::GetDriveTypeA(const char* lpRootPathName) {
+    return ::GetDriveTypeA(lpRootPathName);
+}
+
+void Win32Api::GetSystemInfo(SYSTEM_INFO* lpSystemInfo) {
+    ::GetSystemInfo(reinterpret_cast<::SYSTEM_INFO*>(lpSystemInfo));
+}
+
+win::BOOL Win32Api::GetCPInfo(UINT CodePage, CPINFO* lpCPInfo) {
+    return ::GetCPInfo(CodePage, reinterpret_cast<::CPINFO*>(lpCPInfo));
+}
+
+win::DWORD Win32Api::GetTempPathA(DWORD nBufferLength, char* lpBuffer) {
+    return ::GetTempPathA(nBufferLength, lpBuffer);
+}
+
+win::UINT Win32Api::GetWindowsDirectoryA(char* lpBuffer, UINT uSize) {
+    return ::GetWindowsDirectoryA(lpBuffer, uSize);
+}
+
+win::UINT Win32Api::GetSystemDirectoryA(char* lpBuffer, UINT uSize) {
+    return ::GetSystemDirectoryA(lpBuffer, uSize);
+}
+
+win::BOOL Win32Api::GetComputerNameA(char* lpBuffer, DWORD* nSize) {
+    return ::GetComputerNameA(lpBuffer, reinterpret_cast<::DWORD*>(nSize));
+}
+
+win::BOOL Win32Api::GetComputerNameExA(int NameType, char* lpBuffer, DWORD* nSize) {
+    static const auto function = lateBound<GetComputerNameExAFn>("kernel32.dll", "GetComputerNameExA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer,
+                    reinterpret_cast<::DWORD*>(nSize));
+}
+
+win::BOOL Win32Api::SetComputerNameA(const char* lpComputerName) {
+    return ::SetComputerNameA(lpComputerName);
+}
+
+win::BOOL Win32Api::SetComputerNameExA(int NameType, const char* lpBuffer) {
+    static const auto function = lateBound<SetComputerNameExAFn>("kernel32.dll", "SetComputerNameExA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
+}
+
+win::DWORD Win32Api::FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId,
+                                    DWORD dwLanguageId, char* lpBuffer, DWORD nSize, void* Arguments) {
+    return ::FormatMessageA(dwFlags, lpSource, dwMessageId, dwLanguageId, lpBuffer, nSize,
+                            static_cast<va_list*>(Arguments));
+}
+
+// kernel32: memory and power
+
+void Win32Api::GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) {
+    ::GlobalMemoryStatus(reinterpret_cast<::MEMORYSTATUS*>(lpBuffer));
+}
+
+win::BOOL Win32Api::GlobalMemoryStatusEx(MEMORYSTATUSEX* lpBuffer) {
+    static const auto function = lateBound<GlobalMemoryStatusExFn>("kernel32.dll", "GlobalMemoryStatusEx");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(reinterpret_cast<::MEMORYSTATUSEX*>(lpBuffer));
+}
+
+win::BOOL Win32Api::GetSystemPowerStatus(SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
+    return ::GetSystemPowerStatus(reinterpret_cast<::SYSTEM_POWER_STATUS*>(lpSystemPowerStatus));
+}
+
+win::BOOL Win32Api::SetSystemPowerState(BOOL fSuspend, BOOL fForce) {
+    static const auto function = lateBound<SetSystemPowerStateFn>("kernel32.dll", "SetSystemPowerState");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(fSuspend, fForce);
+}
+
+win::BOOL Win32Api::RequestWakeupLatency(int latency) {
+    static const auto function = lateBound<RequestWakeupLatencyFn>("kernel32.dll", "RequestWakeupLatency");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(latency);
+}
+
+win::DWORD Win32Api::SetThreadExecutionState(DWORD esFlags) {
+    static const auto function =
+        lateBound<SetThreadExecutionStateFn>("kernel32.dll", "SetThreadExecutionState");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return function(esFlags);
+}
+
+win::BOOL Win32Api::RequestDeviceWakeup(HANDLE hDevice) {
+    static const auto function = lateBound<DeviceRequestFn>("kernel32.dll", "RequestDeviceWakeup");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HANDLE>(hDevice));
+}
+
+win::BOOL Win32Api::CancelDeviceWakeupRequest(HANDLE hDevice) {
+    static const auto function = lateBound<DeviceRequestFn>("kernel32.dll", "CancelDeviceWakeupRequest");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HANDLE>(hDevice));
+}
+
+win::BOOL Win32Api::IsSystemResumeAutomatic() {
+    static const auto function =
+        lateBound<IsSystemResumeAutomaticFn>("kernel32.dll", "IsSystemResumeAutomatic");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function();
+}
+
+win::BOOL Win32Api::GetDevicePowerState(HANDLE hDevice, BOOL* pfOn) {
+    static const auto function = lateBound<GetDevicePowerStateFn>("kernel32.dll", "GetDevicePowerState");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HANDLE>(hDevice), pfOn);
+}
+
+win::HANDLE Win32Api::CreateFileA(const char* lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
+                                  void* lpSecurityAttributes, DWORD dwCreationDisposition,
+                                  DWORD dwFlagsAndAttributes, HANDLE hTemplateFile) {
+    return portable(::CreateFileA(
+        lpFileName, dwDesiredAccess, dwShareMode, static_cast<::LPSECURITY_ATTRIBUTES>(lpSecurityAttributes),
+        dwCreationDisposition, dwFlagsAndAttributes, native<::HANDLE>(hTemplateFile)));
+}
+
+win::BOOL Win32Api::CloseHandle(HANDLE hObject) {
+    return ::CloseHandle(native<::HANDLE>(hObject));
+}
+
+// user32: settings, metrics, colours, cursors
+
+win::BOOL Win32Api::SystemParametersInfoA(UINT uiAction, UINT uiParam, void* pvParam, UINT fWinIni) {
+    return ::SystemParametersInfoA(uiAction, uiParam, pvParam, fWinIni);
+}
+
+int Win32Api::GetSystemMetrics(int nIndex) {
+    return ::GetSystemMetrics(nIndex);
+}
+
+win::DWORD Win32Api::GetSysColor(int nIndex) {
+    return ::GetSysColor(nIndex);
+}
+
+win::BOOL Win32Api::SetSysColors(int cElements, const INT* lpaElements, const COLORREF* lpaRgbValues) {
+    return ::SetSysColors(cElements, lpaElements, reinterpret_cast<const ::COLORREF*>(lpaRgbValues));
+}
+
+win::HCURSOR Win32Api::LoadCursorFromFileA(const char* lpFileName) {
+    return portable(::LoadCursorFromFileA(lpFileName));
+}
+
+win::BOOL Win32Api::SetSystemCursor(HCURSOR hcur, DWORD id) {
+    return ::SetSystemCursor(native<::HCURSOR>(hcur), id);
+}
+
+// user32: session, windows, drawing
+
+win::BOOL Win32Api::ExitWindowsEx(UINT uFlags, DWORD dwReason) {
+    return ::ExitWindowsEx(uFlags, dwReason);
+}
+
+win::BOOL Win32Api::FlashWindow(HWND hWnd, BOOL bInvert) {
+    return ::FlashWindow(native<::HWND>(hWnd), bInvert);
+}
+
+win::BOOL Win32Api::FlashWindowEx(FLASHWINFO* pfwi) {
+    static const auto function = lateBound<FlashWindowExFn>("user32.dll", "FlashWindowEx");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(reinterpret_cast<::FLASHWINFO*>(pfwi));
+}
+
+win::BOOL Win32Api::ShowWindow(HWND hWnd, int nCmdShow) {
+    return ::ShowWindow(native<::HWND>(hWnd), nCmdShow);
+}
+
+win::BOOL Win32Api::SetRect(RECT* lprc, int xLeft, int yTop, int xRight, int yBottom) {
+    return ::SetRect(reinterpret_cast<::RECT*>(lprc), xLeft, yTop, xRight, yBottom);
+}
+
+win::BOOL Win32Api::DrawEdge(HDC hdc, RECT* qrc, UINT edge, UINT grfFlags) {
+    return ::DrawEdge(native<::HDC>(hdc), reinterpret_cast<::RECT*>(qrc), edge, grfFlags);
+}
+
+win::BOOL Win32Api::DrawFrameControl(HDC hdc, RECT* lprc, UINT uType, UINT uState) {
+    return ::DrawFrameControl(native<::HDC>(hdc), reinterpret_cast<::RECT*>(lprc), uType, uState);
+}
+
+// user32: keyboard, characters, caret, cursor
+
+win::SHORT Win32Api::GetAsyncKeyState(int vKey) {
+    return ::GetAsyncKeyState(vKey);
+}
+
+win::BOOL Win32Api::IsCharAlphaA(char ch) {
+    return ::IsCharAlphaA(ch);
+}
+
+win::BOOL Win32Api::IsCharAlphaNumericA(char ch) {
+    return ::IsCharAlphaNumericA(ch);
+}
+
+win::BOOL Win32Api::IsCharLowerA(char ch) {
+    return ::IsCharLowerA(ch);
+}
+
+win::BOOL Win32Api::IsCharUpperA(char ch) {
+    return ::IsCharUpperA(ch);
+}
+
+int Win32Api::GetKeyboardType(int nTypeFlag) {
+    return ::GetKeyboardType(nTypeFlag);
+}
+
+win::SHORT Win32Api::GetKeyState(int nVirtKey) {
+    return ::GetKeyState(nVirtKey);
+}
+
+win::BOOL Win32Api::GetKeyboardState(BYTE* lpKeyState) {
+    return ::GetKeyboardState(lpKeyState);
+}
+
+win::BOOL Win32Api::SetKeyboardState(BYTE* lpKeyState) {
+    return ::SetKeyboardState(lpKeyState);
+}
+
+void Win32Api::keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, ULONG_PTR dwExtraInfo) {
+    ::keybd_event(bVk, bScan, dwFlags, dwExtraInfo);
+}
+
+win::UINT Win32Api::GetCaretBlinkTime() {
+    return ::GetCaretBlinkTime();
+}
+
+win::BOOL Win32Api::SetCaretBlinkTime(UINT uMSeconds) {
+    return ::SetCaretBlinkTime(uMSeconds);
+}
+
+win::BOOL Win32Api::ShowCaret(HWND hWnd) {
+    return ::ShowCaret(native<::HWND>(hWnd));
+}
+
+win::BOOL Win32Api::HideCaret(HWND hWnd) {
+    return ::HideCaret(native<::HWND>(hWnd));
+}
+
+int Win32Api::ShowCursor(BOOL bShow) {
+    return ::ShowCursor(bShow);
+}
+
+// gdi32
+
+win::HDC Win32Api::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
+                             const void* pdm) {
+    return portable(::CreateICA(pszDriver, pszDevice, pszPort, static_cast<const ::DEVMODEA*>(pdm)));
+}
+
+int Win32Api::GetDeviceCaps(HDC hdc, int index) {
+    return ::GetDeviceCaps(native<::HDC>(hdc), index);
+}
+
+win::BOOL Win32Api::DeleteDC(HDC hdc) {
+    return ::DeleteDC(native<::HDC>(hdc));
+}
+
+// shell32, ole32
+
+win::HINSTANCE Win32Api::ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile,
+                                       const char* lpParameters, const char* lpDirectory, INT nShowCmd) {
+    return portable(
+        ::ShellExecuteA(native<::HWND>(hwnd), lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd));
+}
+
+win::HRESULT Win32Api::SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLIST** ppidl) {
+    return ::SHGetSpecialFolderLocation(native<::HWND>(hwnd), csidl,
+                                        reinterpret_cast<::LPITEMIDLIST*>(ppidl));
+}
+
+win::BOOL Win32Api::SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) {
+    return ::SHGetPathFromIDListA(reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
+}
+
+void Win32Api::CoTaskMemFree(void* pv) {
+    ::CoTaskMemFree(pv);
+}
+
+// winmm
+
+win::BOOL Win32Api::sndPlaySoundA(const char* pszSound, UINT fuSound) {
+    return ::sndPlaySoundA(pszSound, fuSound);
+}
+
+// wininet: part of Internet Explorer, absent from a bare Windows 95, so looked up
+// at first use like the other late functions.
+
+using InternetOpenAFn = ::HINTERNET(WINAPI*)(::LPCSTR, ::DWORD, ::LPCSTR, ::LPCSTR, ::DWORD);
+using InternetOpenUrlAFn = ::HINTERNET(WINAPI*)(::HINTERNET, ::LPCSTR, ::LPCSTR, ::DWORD, ::DWORD,
+                                                ::DWORD_PTR);
+using InternetReadFileFn = ::BOOL(WINAPI*)(::HINTERNET, ::LPVOID, ::DWORD, ::LPDWORD);
+using InternetCloseHandleFn = ::BOOL(WINAPI*)(::HINTERNET);
+
+win::HINTERNET Win32Api::InternetOpenA(const char* lpszAgent, DWORD dwAccessType, const char* lpszProxy,
+                                       const char* lpszProxyBypass, DWORD dwFlags) {
+    static const auto function = lateBound<InternetOpenAFn>("wininet.dll", "InternetOpenA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return portable(function(lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags));
+}
+
+win::HINTERNET Win32Api::InternetOpenUrlA(HINTERNET hInternet, const char* lpszUrl, const char* lpszHeaders,
+                                          DWORD dwHeadersLength, DWORD dwFlags, DWORD_PTR dwContext) {
+    static const auto function = lateBound<InternetOpenUrlAFn>("wininet.dll", "InternetOpenUrlA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return portable(
+        function(native<::HINTERNET>(hInternet), lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext));
+}
+
+win::BOOL Win32Api::InternetReadFile(HINTERNET hFile, void* lpBuffer, DWORD dwNumberOfBytesToRead,
+                                     DWORD* lpdwNumberOfBytesRead) {
+    static const auto function = lateBound<InternetReadFileFn>("wininet.dll", "InternetReadFile");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HINTERNET>(hFile), lpBuffer, dwNumberOfBytesToRead,
+                    reinterpret_cast<::DWORD*>(lpdwNumberOfBytesRead));
+}
+
+win::BOOL Win32Api::InternetCloseHandle(HINTERNET hInternet) {
+    static const auto function = lateBound<InternetCloseHandleFn>("wininet.dll", "InternetCloseHandle");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(native<::HINTERNET>(hInternet));
+}
+
+// shdocvw
+
+win::HRESULT Win32Api::DoFileDownload(const char16_t* lpszFile) {
+    static const auto function = lateBound<DoFileDownloadFn>("shdocvw.dll", "DoFileDownload");
+    if (function == nullptr) {
+        notImplemented();
+        return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
+    }
+    return function(reinterpret_cast<::LPCWSTR>(lpszFile));
+}
+
+// version.dll
+
+win::DWORD Win32Api::GetFileVersionInfoSizeA(const char* lptstrFilename, DWORD* lpdwHandle) {
+    return ::GetFileVersionInfoSizeA(lptstrFilename, reinterpret_cast<::DWORD*>(lpdwHandle));
+}
+
+win::BOOL Win32Api::GetFileVersionInfoA(const char* lptstrFilename, DWORD dwHandle, DWORD dwLen,
+                                        void* lpData) {
+    return ::GetFileVersionInfoA(lptstrFilename, dwHandle, dwLen, lpData);
+}
+
+win::BOOL Win32Api::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
+                                   UINT* puLen) {
+    return ::VerQueryValueA(pBlock, lpSubBlock, lplpBuffer, puLen);
+}
+
+// secur32
+
+win::BOOLEAN Win32Api::GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) {
+    static const auto function = lateBound<GetUserNameExAFn>("secur32.dll", "GetUserNameExA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(NameFormat, lpNameBuffer, reinterpret_cast<::ULONG*>(nSize));
+}
+
+// The setup toolkit
+
+win::LONG Win32Api::fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
+                                     const char* lpstrLinkPath, const char* lpstrLinkArguments) {
+    static const auto function = lateBound<CreateShellLinkFn>("vb6stkit.dll", "fCreateShellLink");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return callCreateShellLink(function, lpstrFolderName, lpstrLinkName, lpstrLinkPath, lpstrLinkArguments);
+}
+
+} // namespace win32

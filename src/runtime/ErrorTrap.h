@@ -1,0 +1,49 @@
+// An error trap over a sequence of steps: each step runs unless an earlier one
+// ended the sequence; when a step fails with an rt::Error the trap's rule says
+// whether the sequence goes on with the next step or ends there. It lets a
+// handler read as the numbered sequence it implements, with its rule on top:
+//
+//     ErrorTrap onError(skipMissingFiles);    // 53 skips a step, anything else ends
+//     onError([&] { runtime.FileCopy(a, b); });
+//     onError([&] { runtime.FileCopy(c, d); });
+#pragma once
+
+#include "runtime/Error.h"
+
+#include <functional>
+#include <utility>
+
+namespace rt {
+
+class ErrorTrap {
+public:
+    // Returns true to go on with the next step, false to end the sequence.
+    using Rule = std::function<bool(const Error&)>;
+
+    explicit ErrorTrap(Rule rule) : rule_(std::move(rule)) {}
+
+    // Runs one step; returns whether the sequence goes on.
+    template <class Step> bool operator()(Step&& step) {
+        if (ended_)
+            return false;
+        try {
+            std::forward<Step>(step)();
+        } catch (const Error& error) {
+            ended_ = !rule_(error);
+        }
+        return !ended_;
+    }
+
+    bool ended() const { return ended_; }
+
+private:
+    Rule rule_;
+    bool ended_ = false;
+};
+
+// A file that is not found skips its step; any other error ends the sequence silently.
+inline bool skipMissingFiles(const Error& error) {
+    return error.number() == ErrFileNotFound;
+}
+
+} // namespace rt

@@ -1,0 +1,401 @@
+#include "fake/FakeDrive.h"
+
+#include "runtime/Error.h"
+#include "fake/ShortNames.h"
+#include "fake/TextUtil.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace fake {
+
+namespace {
+
+constexpr std::int32_t ErrFileAlreadyExists = 58;
+
+bool hasWildcards(const std::string& name) {
+    return name.find_first_of("*?") != std::string::npos;
+}
+
+// Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
+std::string normalisedComponent(const std::string& part) {
+    if (part == "." || part == "..")
+        return part;
+    const auto last = part.find_last_not_of(". ");
+    return last == std::string::npos ? "" : part.substr(0, last + 1);
+}
+
+// The folder part and the last component of a Windows path ("C:\a\b" -> "C:\a\", "b").
+void splitLast(const std::string& path, std::string& folder, std::string& name) {
+    const auto at = path.find_last_of("\\/:");
+    if (at == std::string::npos) {
+        folder.clear();
+        name = path;
+        return;
+    }
+    folder = path.substr(0, at + 1);
+    name = path.substr(at + 1);
+}
+
+} // namespace
+
+FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
+
+bool FakeDrive::components(const std::string& windowsPath, std::vector<std::string>& parts) {
+    std::string path = windowsPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.rfind("\\\\", 0) == 0)
+        return false; // UNC and device paths are not on the drive
+    if (path.size() >= 2 && path[1] == ':') {
+        if (path[0] != 'c' && path[0] != 'C')
+            return false;
+        path = path.substr(2);
+    }
+    parts.clear();
+    for (const std::string& raw : split(path, '\\')) {
+        const std::string part = normalisedComponent(raw);
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+            continue;
+        }
+        parts.push_back(part);
+    }
+    return true;
+}
+
+std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });
+    return names;
+}
+
+std::string FakeDrive::match(const fs::path& folder, const std::string& name) const {
+#ifndef _WIN32
+    // The name as written is the common case; only other spellings need the listing.
+    // (A Windows host folder matches any spelling, so there the listing tells the stored one.)
+    std::error_code ec;
+    if (!name.empty() && name.find_first_of("*?") == std::string::npos && fs::exists(folder / name, ec))
+        return name;
+#endif
+    const std::vector<std::string> entries = entriesOf(folder);
+    for (const std::string& entry : entries) {
+        if (equalsIgnoreCase(entry, name))
+            return entry;
+    }
+    if (name.find('~') == std::string::npos)
+        return "";
+    for (const std::string& entry : entries) {
+        if (equalsIgnoreCase(shortNameAmong(entry, entries), name))
+            return entry;
+    }
+    return "";
+}
+
+FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
+    Location location;
+    std::vector<std::string> parts;
+    if (!components(windowsPath, parts))
+        return location;
+    location.onDrive = true;
+    fs::path current = root_;
+    if (parts.empty()) {
+        location.exists = location.isFolder = location.folderExists = true;
+        location.host = root_;
+        return location;
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const std::string stored = match(current, parts[i]);
+        if (stored.empty() || (!last && !fs::is_directory(current / stored))) {
+            location.folderExists = last;
+            location.host = current;
+            for (std::size_t j = i; j < parts.size(); ++j)
+                location.host /= parts[j];
+            return location;
+        }
+        current /= stored;
+        if (last) {
+            location.exists = location.folderExists = true;
+            location.isFolder = fs::is_directory(current);
+            location.storedName = stored;
+        }
+    }
+    location.host = current;
+    return location;
+}
+
+bool FakeDrive::fileExists(const std::string& windowsPath) const {
+    const Location location = locate(windowsPath);
+    return location.exists && !location.isFolder;
+}
+
+void FakeDrive::makeFolder(const std::string& windowsPath) {
+    std::vector<std::string> parts;
+    if (!components(windowsPath, parts))
+        return;
+    fs::path current = root_;
+    for (const std::string& part : parts) {
+        const std::string stored = match(current, part);
+        current /= stored.empty() ? part : stored;
+        std::error_code ec;
+        fs::create_directory(current, ec);
+    }
+}
+
+void FakeDrive::makeFile(const std::string& windowsPath, const std::string& bytes) {
+    std::string folder, name;
+    splitLast(windowsPath, folder, name);
+    makeFolder(folder);
+    const Location location = locate(windowsPath);
+    if (location.onDrive && !location.isFolder)
+        hostWrite(location.host, bytes);
+}
+
+void FakeDrive::remove(const std::string& windowsPath) {
+    const Location location = locate(windowsPath);
+    if (!location.exists || location.host == root_)
+        return;
+    std::error_code ec;
+    fs::permissions(location.host, fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::remove_all(location.host, ec);
+}
+
+bool FakeDrive::isReadOnly(const std::string& windowsPath) const {
+    const Location location = locate(windowsPath);
+    if (!location.exists)
+        return false;
+    std::error_code ec;
+    const auto perms = fs::status(location.host, ec).permissions();
+    return !ec && (perms & fs::perms::owner_write) == fs::perms::none;
+}
+
+void FakeDrive::setReadOnly(const std::string& windowsPath, bool readOnly) {
+    const Location location = locate(windowsPath);
+    if (!location.exists)
+        return;
+    // Windows keeps read-only as a file attribute; the fake checks the owner's
+    // write bit itself, since a host process may be allowed to write anyway.
+    const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    std::error_code ec;
+    fs::permissions(location.host, readOnly ? writeBits : fs::perms::owner_write,
+                    readOnly ? fs::perm_options::remove : fs::perm_options::add, ec);
+}
+
+void FakeDrive::clearReadOnlyMarks() {
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+    }
+}
+
+std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
+    std::string path = longPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    std::string result;
+    std::string rest = path;
+    if (path.size() >= 2 && path[1] == ':') {
+        if (path[0] != 'c' && path[0] != 'C') {
+            error = win::ERROR_PATH_NOT_FOUND;
+            return "";
+        }
+        result = path.substr(0, 2);
+        rest = path.substr(2);
+    }
+    if (!rest.empty() && rest[0] == '\\') {
+        result += '\\';
+        rest = rest.substr(1);
+    }
+    const std::vector<std::string> parts = rest.empty() ? std::vector<std::string>{} : split(rest, '\\');
+    fs::path current = root_;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const std::string& given = parts[i];
+        if (given.empty() && last)
+            break; // a trailing backslash, already written
+        if (given.empty() || given == "." || given == "..") {
+            result += given + (last ? "" : "\\");
+            if (given == "..")
+                current = current == root_ ? root_ : current.parent_path();
+            continue;
+        }
+        const std::string stored = match(current, normalisedComponent(given));
+        if (stored.empty() || (!last && !fs::is_directory(current / stored))) {
+            error = last ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+            return "";
+        }
+        // A stored name that already is a legal 8.3 name is its own short name,
+        // in the case it is stored with ("C:\PROBEDIR\LOGO.SYS" gives "C:\ProbeDir\logo.sys").
+        result += shortNameAmong(stored, entriesOf(current));
+        if (!last)
+            result += '\\';
+        current /= stored;
+    }
+    error = win::ERROR_SUCCESS;
+    return result;
+}
+
+std::string FakeDrive::hostRead(const fs::path& host) {
+    std::ifstream in(host, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
+}
+
+void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
+    const Location location = locate(path);
+    if (!location.folderExists)
+        throw rt::Error(rt::ErrPathNotFound);
+    if (!location.exists)
+        throw rt::Error(rt::ErrFileNotFound);
+    if (location.isFolder)
+        throw rt::Error(rt::ErrPathFileAccess);
+    return location;
+}
+
+FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
+    const Location location = locate(path);
+    if (!location.folderExists)
+        throw rt::Error(rt::ErrPathNotFound);
+    if (location.exists && (location.isFolder || isReadOnly(path)))
+        throw rt::Error(rt::ErrPathFileAccess);
+    return location;
+}
+
+// Dir: the stored name of the first file that matches, "" when none does. A
+// trailing backslash asks for any file of the folder. Folders are not files.
+std::string FakeDrive::dir(const std::string& pattern) const {
+    if (pattern.empty())
+        return "";
+    std::string folder, name;
+    splitLast(pattern, folder, name);
+    if (name.empty())
+        name = "*";
+    const Location where = locate(folder);
+    if (!where.exists || !where.isFolder)
+        return "";
+    if (!hasWildcards(name)) {
+        const Location location = locate(pattern);
+        return location.exists && !location.isFolder ? location.storedName : "";
+    }
+    for (const std::string& entry : entriesOf(where.host)) {
+        if (!fs::is_directory(where.host / entry) && wildcardMatch(name, entry))
+            return entry;
+    }
+    return "";
+}
+
+// FileCopy: replaces an existing destination, keeping its stored name; like
+// CopyFile, the copy takes the source's read-only mark with it.
+void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
+    const Location from = existingFile(source);
+    const Location to = writableTarget(destination);
+    if (to.exists && fs::equivalent(from.host, to.host))
+        throw rt::Error(rt::ErrPermissionDenied); // the source is open: a sharing violation
+    hostWrite(to.host, hostRead(from.host));
+    if (isReadOnly(source))
+        setReadOnly(destination, true);
+}
+
+// Kill: deletes one file, or every file matching a wildcard name.
+void FakeDrive::kill(const std::string& path) {
+    std::string folder, name;
+    splitLast(path, folder, name);
+    if (!hasWildcards(name)) {
+        const Location location = locate(path);
+        if (!location.folderExists)
+            throw rt::Error(rt::ErrPathNotFound);
+        if (!location.exists || location.isFolder)
+            throw rt::Error(rt::ErrFileNotFound);
+        if (isReadOnly(path))
+            throw rt::Error(rt::ErrPathFileAccess);
+        fs::remove(location.host);
+        return;
+    }
+    const Location where = locate(folder);
+    if (!where.exists || !where.isFolder)
+        throw rt::Error(rt::ErrPathNotFound);
+    bool found = false;
+    for (const std::string& entry : entriesOf(where.host)) {
+        const fs::path host = where.host / entry;
+        if (fs::is_directory(host) || !wildcardMatch(name, entry))
+            continue;
+        found = true;
+        if (isReadOnly(folder + entry))
+            throw rt::Error(rt::ErrPathFileAccess);
+        fs::remove(host);
+    }
+    if (!found)
+        throw rt::Error(rt::ErrFileNotFound);
+}
+
+// Name: renames or moves a file or folder; the new name must not exist yet
+// (the same entry under another case is a rename of the case only).
+void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
+    const Location from = locate(oldPath);
+    if (!from.folderExists)
+        throw rt::Error(rt::ErrPathNotFound);
+    if (!from.exists)
+        throw rt::Error(rt::ErrFileNotFound);
+    const Location to = locate(newPath);
+    if (!to.folderExists)
+        throw rt::Error(rt::ErrPathNotFound);
+    fs::path target = to.host;
+    if (to.exists) {
+        if (!fs::equivalent(from.host, to.host))
+            throw rt::Error(ErrFileAlreadyExists, "File already exists");
+        std::string folder, name;
+        splitLast(newPath, folder, name);
+        target = to.host.parent_path() / normalisedComponent(name);
+    }
+    std::error_code ec;
+    fs::rename(from.host, target, ec);
+    if (ec)
+        throw rt::Error(rt::ErrPathFileAccess);
+}
+
+std::string FakeDrive::readFile(const std::string& path) const {
+    return hostRead(existingFile(path).host);
+}
+
+std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
+    const std::string bytes = readFile(path);
+    if (offset >= bytes.size())
+        return "";
+    return bytes.substr(static_cast<std::size_t>(offset), count);
+}
+
+void FakeDrive::writeFile(const std::string& path, const std::string& data) {
+    hostWrite(writableTarget(path).host, data);
+}
+
+// writeBytes: a write past the end fills the gap with zero bytes.
+void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {
+    const Location location = writableTarget(path);
+    std::string bytes = location.exists ? hostRead(location.host) : std::string();
+    const auto at = static_cast<std::size_t>(offset);
+    if (bytes.size() < at + data.size())
+        bytes.resize(at + data.size(), '\0');
+    bytes.replace(at, data.size(), data);
+    hostWrite(location.host, bytes);
+}
+
+} // namespace fake

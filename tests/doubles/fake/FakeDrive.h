@@ -1,0 +1,77 @@
+// Drive C: of the fake, kept in a folder of the host. Windows paths are resolved
+// one component at a time against the entries that exist, without regard to
+// case and also by their 8.3 short names, so "c:\WINDOWS", "C:\windows" and
+// "C:\PROGRA~1" find what Windows would find. Only drive C exists; a path on
+// any other drive is a path that is not found.
+//
+// The runtime file services are built here with the program's error numbers:
+// 53 file not found, 76 path not found, 75 path/file access error (read-only
+// file, or a folder where a file is expected), 58 file already exists.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fake {
+
+class FakeDrive {
+public:
+    explicit FakeDrive(std::filesystem::path root);
+
+    const std::filesystem::path& root() const { return root_; }
+
+    struct Location {
+        bool onDrive = false;       // a path on drive C:
+        bool exists = false;        // the entry exists
+        bool isFolder = false;      // it is a folder
+        bool folderExists = false;  // the folder that holds it exists
+        std::filesystem::path host; // the entry, or where it would be made
+        std::string storedName;     // its name as stored, "" when missing
+    };
+    Location locate(const std::string& windowsPath) const;
+
+    bool exists(const std::string& windowsPath) const { return locate(windowsPath).exists; }
+    bool fileExists(const std::string& windowsPath) const;
+    void makeFolder(const std::string& windowsPath);
+    void makeFile(const std::string& windowsPath, const std::string& bytes);
+    void remove(const std::string& windowsPath);
+    bool isReadOnly(const std::string& windowsPath) const;
+    void setReadOnly(const std::string& windowsPath, bool readOnly);
+    // Clears every read-only mark so the host folder can be removed.
+    void clearReadOnlyMarks();
+
+    // GetShortPathNameA's result: the short form, or "" with error set to
+    // ERROR_FILE_NOT_FOUND / ERROR_PATH_NOT_FOUND.
+    std::string shortPath(const std::string& longPath, win::DWORD& error) const;
+
+    // ---- runtime file services (throw rt::Error) ----
+    std::string dir(const std::string& pattern) const;
+    void copyFile(const std::string& source, const std::string& destination);
+    void kill(const std::string& path);
+    void rename(const std::string& oldPath, const std::string& newPath);
+    std::string readFile(const std::string& path) const;
+    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const;
+    void writeFile(const std::string& path, const std::string& data);
+    void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data);
+
+    // Host-level byte access, no checks.
+    static std::string hostRead(const std::filesystem::path& host);
+    static void hostWrite(const std::filesystem::path& host, const std::string& bytes);
+
+private:
+    // The components of a path on drive C:, "." and ".." folded; false for any other drive.
+    static bool components(const std::string& windowsPath, std::vector<std::string>& parts);
+    // The stored name in folder that matches name (long or short), "" when none.
+    std::string match(const std::filesystem::path& folder, const std::string& name) const;
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
+    Location existingFile(const std::string& path) const;   // 53 / 76 / 75 for a folder
+    Location writableTarget(const std::string& path) const; // 76 / 75
+
+    std::filesystem::path root_;
+};
+
+} // namespace fake

@@ -1,0 +1,99 @@
+// An in-memory registry with the behaviour of the advapi32 calls the program
+// makes: seven predefined roots, keys and values found without regard to case
+// (a name keeps the case it was first written with), values of any type kept as
+// bytes, numbered handles that remember the access they were opened with, and
+// the Windows status codes for every failure.
+//
+// Three rules follow the Windows family, as Wine's advapi32 splits them too:
+// - deleting a key that has sub-keys: the 95 family removes the whole subtree,
+//   NT refuses with ERROR_ACCESS_DENIED;
+// - access rights: NT enforces the rights a handle was opened with (a KEY_READ
+//   handle cannot set values); the 95 family has no registry security and
+//   grants every right;
+// - a sub-key path that starts with a backslash: NT refuses it with
+//   ERROR_BAD_PATHNAME; the 95 family's RegCreateKeyExA skips that one backslash.
+#pragma once
+
+#include "platform/WinTypes.h"
+#include "fake/Records.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fake {
+
+class FakeRegistry {
+public:
+    FakeRegistry();
+
+    // The rules of NT (true) or of the 95 family (false).
+    void setNtRules(bool ntRules) { ntRules_ = ntRules; }
+
+    // ---- the advapi32 calls (status codes as Windows returns them) ----
+    win::LONG openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result);
+    win::LONG createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
+                        win::DWORD* disposition);
+    win::LONG queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
+                         win::DWORD* size);
+    win::LONG setValue(win::HKEY key, const char* valueName, win::DWORD type, const win::BYTE* data,
+                       win::DWORD size);
+    win::LONG deleteKey(win::HKEY key, const char* subKey);
+    win::LONG deleteValue(win::HKEY key, const char* valueName);
+    win::LONG closeKey(win::HKEY key);
+
+    // ---- direct access for tests ----
+    void put(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD type,
+             const std::string& data);
+    struct StoredValue {
+        win::DWORD type;
+        std::string data;
+    };
+    std::optional<StoredValue> get(win::HKEY root, const std::string& subKey,
+                                   const std::string& valueName) const;
+    bool keyExists(win::HKEY root, const std::string& subKey) const;
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
+    std::size_t openHandleCount() const { return handles_.size(); }
+
+    const std::vector<RegistryWrite>& writes() const { return writes_; }
+    void clearWrites() { writes_.clear(); }
+
+private:
+    struct Value {
+        std::string name;
+        win::DWORD type = win::REG_NONE;
+        std::string data;
+    };
+    struct Key {
+        std::string name;
+        Key* parent = nullptr;
+        bool deleted = false;
+        std::map<std::string, std::shared_ptr<Key>> subKeys; // by upper-case name
+        std::map<std::string, Value> values;                 // by upper-case name
+    };
+    struct Handle {
+        std::shared_ptr<Key> key;
+        win::REGSAM access;
+    };
+
+    // The key and the access a handle stands for; the status when it stands for none.
+    win::LONG resolveHandle(win::HKEY key, Handle& out) const;
+    std::shared_ptr<Key> root(win::HKEY key) const;
+    static std::vector<std::string> splitPath(const std::string& path);
+    std::shared_ptr<Key> find(const std::shared_ptr<Key>& from, const std::string& path) const;
+    std::shared_ptr<Key> findOrCreate(const std::shared_ptr<Key>& from, const std::string& path,
+                                      bool& created);
+    win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);
+    static std::string fullPath(const Key& key);
+    static void markDeleted(Key& key);
+
+    std::map<win::HKEY, std::shared_ptr<Key>> roots_;
+    std::map<win::HKEY, Handle> handles_;
+    win::HKEY nextHandle_ = 0x100;
+    bool ntRules_ = false;
+    std::vector<RegistryWrite> writes_;
+};
+
+} // namespace fake

@@ -1,0 +1,357 @@
+// The Windows of the tests: one object that stands for the Windows calls, the
+// runtime services and the message boxes, with drive C: kept in a host folder,
+// an in-memory registry, data tables for the user32 settings stores, a version
+// profile, logs of everything asked of it, and a fault plan that makes chosen
+// calls fail. It mirrors the documented Win32 behaviour the program relies on;
+// the contract tests hold it and the real Windows to the same results.
+#pragma once
+
+#include "platform/MessageBoxService.h"
+#include "platform/Runtime.h"
+#include "platform/WindowsApi.h"
+#include "fake/Records.h"
+#include "fake/VersionProfiles.h"
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace fake {
+
+class CallLog;
+class FaultPlan;
+class FakeDrive;
+class FakeRegistry;
+class FakeSettings;
+
+class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
+public:
+    // Owns a fresh temporary host folder standing for drive C:, removed at destruction.
+    FakeWindows();
+    // Uses an existing host folder as drive C:; it is left in place.
+    explicit FakeWindows(std::filesystem::path driveRoot);
+    ~FakeWindows() override;
+    FakeWindows(const FakeWindows&) = delete;
+    FakeWindows& operator=(const FakeWindows&) = delete;
+
+    // ---- set-up -------------------------------------------------------------
+    // Default Win98 (4.10 build 0x040A07CE). Also creates the version's Windows
+    // and system folders (C:\WINDOWS or C:\WINNT).
+    void useVersion(Version v);
+    Version version() const { return version_; }
+    // Default "C:\Program Files\Decorama"; the folder is created.
+    void setAppPath(const std::string& windowsPath);
+    // "C:\WINDOWS" or "C:\WINNT", by version.
+    std::string windowsFolder() const;
+
+    // ---- files on drive C: ----------------------------------------------------
+    // Windows paths are resolved case-insensitively component by component
+    // against the entries that exist: c:\WINDOWS and c:\windows are one folder.
+    std::filesystem::path driveRoot() const;
+    std::filesystem::path hostPath(const std::string& windowsPath) const;
+    bool exists(const std::string& windowsPath) const;
+    void makeFolder(const std::string& windowsPath); // with missing levels
+    // Writes a file with the given bytes, creating missing folder levels.
+    void makeFile(const std::string& windowsPath, const std::string& bytes);
+    // The file's bytes, "" when it is missing.
+    std::string fileBytes(const std::string& windowsPath) const;
+    // Removes a file or a whole folder; nothing when it is missing.
+    void remove(const std::string& windowsPath);
+    void setReadOnly(const std::string& windowsPath, bool readOnly);
+    bool isReadOnly(const std::string& windowsPath) const;
+    // "" when the file, section or key is absent.
+    std::string profileString(const std::string& file, const std::string& section,
+                              const std::string& key) const;
+
+    // ---- registry -----------------------------------------------------------
+    void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
+                   const std::string& value);
+    void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value);
+    std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
+                                         const std::string& valueName) const;
+    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
+                                       const std::string& valueName) const;
+    bool keyExists(win::HKEY root, const std::string& subKey) const;
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
+    using RegistryWrite = fake::RegistryWrite;
+    // Every successful RegSetValueExA, in order.
+    const std::vector<RegistryWrite>& registryWrites() const;
+    // Handles opened and not closed yet.
+    std::size_t openKeyCount() const;
+
+    // ---- settings stores ------------------------------------------------------
+    win::COLORREF sysColor(int index) const;
+    void setSysColor(int index, win::COLORREF color);
+    // One entry per successful SetSysColors: the (index, colour) pairs passed.
+    const std::vector<std::vector<std::pair<int, win::COLORREF>>>& setSysColorsCalls() const;
+
+    // The file of the cursor that replaced system cursor id, "" if untouched.
+    std::string systemCursorFile(win::DWORD id) const;
+    using CursorCall = fake::CursorCall;
+    const std::vector<CursorCall>& setSystemCursorCalls() const;
+
+    void setMetric(int index, int value); // GetSystemMetrics
+    void setScreenSize(int widthPixels, int heightPixels);
+    void setLogPixels(int dpi); // GetDeviceCaps(LOGPIXELSY), default 96
+
+    // SystemParametersInfoA store, addressed by the GET action of a setting.
+    std::string deskWallpaper() const; // last SPI_SETDESKWALLPAPER path
+    // A setting held as one number (uiParam or pvParam families); 0 for unknown actions.
+    std::int64_t spiValue(win::UINT getAction) const;
+    void setSpiValue(win::UINT getAction, std::int64_t value);
+    // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
+    std::string spiBytes(win::UINT getAction) const;
+    void setSpiBytes(win::UINT getAction, const std::string& bytes);
+    template <class T> T spiStructure(win::UINT getAction) const {
+        T value{};
+        const std::string bytes = spiBytes(getAction);
+        std::memcpy(&value, bytes.data(), bytes.size() < sizeof(T) ? bytes.size() : sizeof(T));
+        return value;
+    }
+    template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
+        setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
+    }
+    using SpiCall = fake::SpiCall;
+    const std::vector<SpiCall>& spiCalls() const;
+
+    // ---- other machine state -------------------------------------------------
+    void setUserName(const std::string& name);     // default "Tester"
+    void setComputerName(const std::string& name); // default "DECORAMA-PC"
+    std::string computerName() const;
+    // The name SetComputerNameA/ExA left for the next start, "" when none; like
+    // Windows, GetComputerNameA keeps answering the current name until then.
+    std::string pendingComputerName() const;
+    void setKeyState(int virtualKey, win::SHORT state);               // GetKeyState / GetAsyncKeyState
+    win::UINT caretBlinkTime() const;                                 // default 530
+    int cursorShowCount() const;                                      // ShowCursor counter, 0 at start
+    void setUrlBody(const std::string& url, const std::string& body); // wininet canned bodies
+    void setPowerStatus(const win::SYSTEM_POWER_STATUS& status);
+    void setMemoryStatus(const win::MEMORYSTATUSEX& status);
+    void setFreeSpace(std::uint64_t freeBytes); // GetDiskFreeSpaceA of C:
+
+    // ---- logs ---------------------------------------------------------------
+    // One line per WindowsApi/Runtime call, "Name(arg, arg)".
+    const std::vector<std::string>& callLog() const;
+    struct Process {
+        std::string commandLine;
+        int showMode;
+    };
+    const std::vector<Process>& processes() const;
+    struct ShellRequest {
+        win::HWND hwnd;
+        std::string operation, file, parameters, directory;
+        int showCmd;
+    };
+    const std::vector<ShellRequest>& shellRequests() const;
+    struct Sound {
+        std::string path;
+        win::UINT flags;
+    };
+    const std::vector<Sound>& soundsPlayed() const;
+    struct ExitRequest {
+        win::UINT flags;
+        win::DWORD reason;
+    };
+    const std::vector<ExitRequest>& exitRequests() const;
+    struct MessageBoxRecord {
+        std::string prompt;
+        int style;
+        std::string title;
+        int answer;
+    };
+    const std::vector<MessageBoxRecord>& messageBoxes() const;
+    // Answers for the next message boxes, in order; vbOK when the script runs out.
+    void scriptAnswers(std::vector<int> answers);
+    // FatalAppExitA messages.
+    const std::vector<std::string>& fatalExits() const;
+    // Addresses handed to DoFileDownload.
+    const std::vector<std::string>& downloads() const;
+
+    // ---- faults -------------------------------------------------------------
+    // Makes the nth use (1-based) of a named operation (a WindowsApi or Runtime
+    // member name, "RegSetValueExA", "FileCopy") fail. For Windows calls error is
+    // the Windows error code returned as status or set as last error, with the
+    // call's failure return; for runtime services it is the rt::Error number thrown.
+    void failOn(const std::string& operation, int nthUse, std::int32_t error);
+    // Empties every log (calls, writes, processes, boxes ...); stores are kept.
+    void clearLogs();
+
+    // ---- rt::Runtime ----------------------------------------------------------
+    std::string appPath() override;
+    std::string appTitle() override;
+    rt::AppVersion appVersion() override;
+    std::string Dir(const std::string& path) override;
+    void FileCopy(const std::string& source, const std::string& destination) override;
+    void Kill(const std::string& path) override;
+    void Name(const std::string& oldPath, const std::string& newPath) override;
+    std::string readFile(const std::string& path) override;
+    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) override;
+    void writeFile(const std::string& path, const std::string& data) override;
+    void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) override;
+    std::uint32_t Shell(const std::string& commandLine, int showMode) override;
+
+    // ---- rt::MessageBoxService -------------------------------------------------
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+
+    // ---- win::WindowsApi -------------------------------------------------------
+    win::DWORD GetLastError() override;
+    void SetLastError(win::DWORD dwErrCode) override;
+
+    win::LONG RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
+                            win::REGSAM samDesired, win::HKEY* phkResult) override;
+    win::LONG RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
+                               win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) override;
+    win::LONG RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved, win::DWORD dwType,
+                             const win::BYTE* lpData, win::DWORD cbData) override;
+    win::LONG RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved, char* lpClass,
+                              win::DWORD dwOptions, win::REGSAM samDesired, void* lpSecurityAttributes,
+                              win::HKEY* phkResult, win::DWORD* lpdwDisposition) override;
+    win::LONG RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) override;
+    win::LONG RegDeleteValueA(win::HKEY hKey, const char* lpValueName) override;
+    win::LONG RegCloseKey(win::HKEY hKey) override;
+    win::BOOL GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) override;
+
+    win::BOOL GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) override;
+    win::DWORD GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath,
+                                 win::DWORD cchBuffer) override;
+    win::BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName, const char* lpString,
+                                         const char* lpFileName) override;
+    void FatalAppExitA(win::UINT uAction, const char* lpMessageText) override;
+    win::BOOL GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
+                                win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
+                                win::DWORD* lpTotalNumberOfClusters) override;
+    win::UINT GetDriveTypeA(const char* lpRootPathName) override;
+    void GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) override;
+    win::BOOL GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) override;
+    win::DWORD GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) override;
+    win::UINT GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) override;
+    win::UINT GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) override;
+    win::BOOL GetComputerNameA(char* lpBuffer, win::DWORD* nSize) override;
+    win::BOOL GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) override;
+    win::BOOL SetComputerNameA(const char* lpComputerName) override;
+    win::BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
+    win::DWORD FormatMessageA(win::DWORD dwFlags, const void* lpSource, win::DWORD dwMessageId,
+                              win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize,
+                              void* Arguments) override;
+
+    void GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) override;
+    win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) override;
+    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) override;
+    win::BOOL SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) override;
+    win::BOOL RequestWakeupLatency(int latency) override;
+    win::DWORD SetThreadExecutionState(win::DWORD esFlags) override;
+    win::BOOL RequestDeviceWakeup(win::HANDLE hDevice) override;
+    win::BOOL CancelDeviceWakeupRequest(win::HANDLE hDevice) override;
+    win::BOOL IsSystemResumeAutomatic() override;
+    win::BOOL GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) override;
+    win::HANDLE CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess, win::DWORD dwShareMode,
+                            void* lpSecurityAttributes, win::DWORD dwCreationDisposition,
+                            win::DWORD dwFlagsAndAttributes, win::HANDLE hTemplateFile) override;
+    win::BOOL CloseHandle(win::HANDLE hObject) override;
+
+    win::BOOL SystemParametersInfoA(win::UINT uiAction, win::UINT uiParam, void* pvParam,
+                                    win::UINT fWinIni) override;
+    int GetSystemMetrics(int nIndex) override;
+    win::DWORD GetSysColor(int nIndex) override;
+    win::BOOL SetSysColors(int cElements, const win::INT* lpaElements,
+                           const win::COLORREF* lpaRgbValues) override;
+    win::HCURSOR LoadCursorFromFileA(const char* lpFileName) override;
+    win::BOOL SetSystemCursor(win::HCURSOR hcur, win::DWORD id) override;
+
+    win::BOOL ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) override;
+    win::BOOL FlashWindow(win::HWND hWnd, win::BOOL bInvert) override;
+    win::BOOL FlashWindowEx(win::FLASHWINFO* pfwi) override;
+    win::BOOL ShowWindow(win::HWND hWnd, int nCmdShow) override;
+    win::BOOL SetRect(win::RECT* lprc, int xLeft, int yTop, int xRight, int yBottom) override;
+    win::BOOL DrawEdge(win::HDC hdc, win::RECT* qrc, win::UINT edge, win::UINT grfFlags) override;
+    win::BOOL DrawFrameControl(win::HDC hdc, win::RECT* lprc, win::UINT uType, win::UINT uState) override;
+
+    win::SHORT GetAsyncKeyState(int vKey) override;
+    win::BOOL IsCharAlphaA(char ch) override;
+    win::BOOL IsCharAlphaNumericA(char ch) override;
+    win::BOOL IsCharLowerA(char ch) override;
+    win::BOOL IsCharUpperA(char ch) override;
+    int GetKeyboardType(int nTypeFlag) override;
+    win::SHORT GetKeyState(int nVirtKey) override;
+    win::BOOL GetKeyboardState(win::BYTE* lpKeyState) override;
+    win::BOOL SetKeyboardState(win::BYTE* lpKeyState) override;
+    void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags, win::ULONG_PTR dwExtraInfo) override;
+    win::UINT GetCaretBlinkTime() override;
+    win::BOOL SetCaretBlinkTime(win::UINT uMSeconds) override;
+    win::BOOL ShowCaret(win::HWND hWnd) override;
+    win::BOOL HideCaret(win::HWND hWnd) override;
+    int ShowCursor(win::BOOL bShow) override;
+
+    win::HDC CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
+                       const void* pdm) override;
+    int GetDeviceCaps(win::HDC hdc, int index) override;
+    win::BOOL DeleteDC(win::HDC hdc) override;
+
+    win::HINSTANCE ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
+                                 const char* lpParameters, const char* lpDirectory,
+                                 win::INT nShowCmd) override;
+    win::HRESULT SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) override;
+    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) override;
+    void CoTaskMemFree(void* pv) override;
+
+    win::BOOL sndPlaySoundA(const char* pszSound, win::UINT fuSound) override;
+
+    win::HINTERNET InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType, const char* lpszProxy,
+                                 const char* lpszProxyBypass, win::DWORD dwFlags) override;
+    win::HINTERNET InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl, const char* lpszHeaders,
+                                    win::DWORD dwHeadersLength, win::DWORD dwFlags,
+                                    win::DWORD_PTR dwContext) override;
+    win::BOOL InternetReadFile(win::HINTERNET hFile, void* lpBuffer, win::DWORD dwNumberOfBytesToRead,
+                               win::DWORD* lpdwNumberOfBytesRead) override;
+    win::BOOL InternetCloseHandle(win::HINTERNET hInternet) override;
+
+    win::HRESULT DoFileDownload(const char16_t* lpszFile) override;
+
+    win::DWORD GetFileVersionInfoSizeA(const char* lptstrFilename, win::DWORD* lpdwHandle) override;
+    win::BOOL GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
+                                  void* lpData) override;
+    win::BOOL VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
+                             win::UINT* puLen) override;
+
+    win::BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) override;
+
+    win::LONG fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
+                               const char* lpstrLinkPath, const char* lpstrLinkArguments) override;
+
+private:
+    struct Machine; // the small state of the machine that has no unit of its own
+    void logCall(const std::string& line);
+    // True when the fault plan makes this use of a Windows call fail, with the
+    // planned Windows error in code.
+    bool windowsFault(const char* operation, win::DWORD& code);
+    // Sets the thread's last error and hands back the call's failure result.
+    template <class R> R failWith(win::DWORD code, R result) {
+        setLastErrorCode(code);
+        return result;
+    }
+    void setLastErrorCode(win::DWORD code);
+    // Windows 98/ME and 2000 and later have the power-management calls.
+    win::BOOL deviceWakeupRequest(const char* operation, win::HANDLE hDevice);
+    bool hasPowerManagement() const;
+    // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
+    bool isWindows2000OrLater() const;
+    // Throws the planned rt::Error for this use of a runtime service, if any.
+    void runtimeFault(const char* operation);
+    std::string resolveAppPath() const;
+
+    Version version_ = Version::Win98;
+    std::unique_ptr<CallLog> log_;
+    std::unique_ptr<FaultPlan> faults_;
+    std::unique_ptr<FakeDrive> drive_;
+    std::unique_ptr<FakeRegistry> registry_;
+    std::unique_ptr<FakeSettings> settings_;
+    std::unique_ptr<Machine> machine_;
+};
+
+} // namespace fake

@@ -1,0 +1,693 @@
+// kernel32, advapi32 (user name) and secur32 calls of the fake: the thread's
+// last error, version, paths and profile files, machine facts, memory and power.
+// Buffer conventions follow each call's documentation: the directory calls
+// return the length without the NUL, or the size needed with the NUL when the
+// buffer is too small; the name calls report the size through their in-out count.
+#include "fake/FakeWindows.h"
+
+#include "fake/CallLog.h"
+#include "fake/FakeDrive.h"
+#include "fake/FakeMachine.h"
+#include "fake/FakeProfileFile.h"
+#include "fake/TextUtil.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace fake {
+
+namespace {
+
+constexpr win::DWORD ERROR_BUFFER_OVERFLOW = 111;
+constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
+constexpr win::DWORD ERROR_PRIVILEGE_NOT_HELD = 1314;
+constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
+constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
+constexpr win::DWORD FORMAT_MESSAGE_FROM_STRING = 0x400;
+constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
+
+// The system's message texts for the codes the program may show.
+const struct {
+    win::DWORD code;
+    const char* text;
+} systemMessages[] = {
+    {0, "The operation completed successfully.\r\n"},
+    {1, "Incorrect function.\r\n"},
+    {2, "The system cannot find the file specified.\r\n"},
+    {3, "The system cannot find the path specified.\r\n"},
+    {5, "Access is denied.\r\n"},
+    {6, "The handle is invalid.\r\n"},
+    {8, "Not enough storage is available to process this command.\r\n"},
+    {87, "The parameter is incorrect.\r\n"},
+    {120, "This function is not supported on this system.\r\n"},
+    {122, "The data area passed to a system call is too small.\r\n"},
+    {234, "More data is available.\r\n"},
+    {1314, "A required privilege is not held by the client.\r\n"},
+    {1332, "No mapping between account names and security IDs was done.\r\n"},
+    {1355, "The specified domain either does not exist or could not be contacted.\r\n"},
+};
+
+// Copies text with its NUL into a buffer of size characters when it fits:
+// the length without the NUL, else the size needed with the NUL.
+win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
+    if (!buffer || size <= text.size())
+        return static_cast<win::DWORD>(text.size() + 1);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return static_cast<win::DWORD>(text.size());
+}
+
+bool isValidComputerName(const std::string& name) {
+    if (name.empty() || name.size() > 15)
+        return false;
+    return name.find_first_of(" \"*+,/:;<=>?[\\]|") == std::string::npos;
+}
+
+bool isDriveC(const char* root) {
+    if (!root)
+        return true; // the current drive
+    const std::string r = root;
+    return equalsIgnoreCase(r, "C:\\") || equalsIgnoreCase(r, "C:");
+}
+
+win::ULONG_PTR narrowCount(std::uint64_t value) {
+    return static_cast<win::ULONG_PTR>(
+        std::min<std::uint64_t>(value, std::numeric_limits<win::ULONG_PTR>::max()));
+}
+
+} // namespace
+
+bool FakeWindows::hasPowerManagement() const {
+    const VersionProfile& p = profileOf(version_);
+    if (p.getVersionFails)
+        return false;
+    return (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
+}
+
+bool FakeWindows::isWindows2000OrLater() const {
+    const VersionProfile& p = profileOf(version_);
+    return p.platformId == win::VER_PLATFORM_WIN32_NT && p.major >= 5;
+}
+
+void FakeWindows::setLastErrorCode(win::DWORD code) {
+    machine_->lastError = code;
+}
+
+// ---- thread error state ------------------------------------------------------------
+
+win::DWORD FakeWindows::GetLastError() {
+    log_->add("GetLastError", {});
+    return machine_->lastError;
+}
+
+void FakeWindows::SetLastError(win::DWORD dwErrCode) {
+    log_->add("SetLastError", {dwErrCode});
+    machine_->lastError = dwErrCode;
+}
+
+// ---- names --------------------------------------------------------------------------
+
+// GetUserNameA: the size counts the NUL, on success as on failure.
+win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
+    log_->add("GetUserNameA", {pcbBuffer ? *pcbBuffer : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GetUserNameA", code))
+        return failWith(code, win::FALSE);
+    if (!pcbBuffer)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    const auto needed = static_cast<win::DWORD>(machine_->userName.size() + 1);
+    if (!lpBuffer || *pcbBuffer < needed) {
+        *pcbBuffer = needed;
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
+    }
+    std::memcpy(lpBuffer, machine_->userName.c_str(), needed);
+    *pcbBuffer = needed;
+    return win::TRUE;
+}
+
+// GetUserNameExA (secur32, Windows 2000 and later): NameSamCompatible (2) is
+// "MACHINE\user"; the other formats need a domain, which this machine lacks.
+win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
+    log_->add("GetUserNameExA", {NameFormat, nSize ? *nSize : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GetUserNameExA", code))
+        return failWith<win::BOOLEAN>(code, 0);
+    if (!isWindows2000OrLater())
+        return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
+    if (!nSize || NameFormat == 0)
+        return failWith<win::BOOLEAN>(win::ERROR_INVALID_PARAMETER, 0);
+    if (NameFormat != 2)
+        return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
+    const std::string name = machine_->computerName + "\\" + machine_->userName;
+    if (!lpNameBuffer || *nSize <= name.size()) {
+        *nSize = static_cast<win::ULONG>(name.size() + 1);
+        return failWith<win::BOOLEAN>(win::ERROR_MORE_DATA, 0);
+    }
+    std::memcpy(lpNameBuffer, name.c_str(), name.size() + 1);
+    *nSize = static_cast<win::ULONG>(name.size());
+    return 1;
+}
+
+// GetComputerNameA: the size excludes the NUL on success and includes it when
+// the buffer is too small (ERROR_BUFFER_OVERFLOW).
+win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
+    log_->add("GetComputerNameA", {nSize ? *nSize : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GetComputerNameA", code))
+        return failWith(code, win::FALSE);
+    if (!nSize)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    const std::string& name = machine_->computerName;
+    if (!lpBuffer || *nSize <= name.size()) {
+        *nSize = static_cast<win::DWORD>(name.size() + 1);
+        return failWith(ERROR_BUFFER_OVERFLOW, win::FALSE);
+    }
+    std::memcpy(lpBuffer, name.c_str(), name.size() + 1);
+    *nSize = static_cast<win::DWORD>(name.size());
+    return win::TRUE;
+}
+
+// GetComputerNameExA (Windows 2000 and later): NetBIOS formats (0, 4) give the
+// name, DNS host formats (1, 3, 5, 7) give it in lower case, the domain
+// formats (2, 6) are empty on a machine outside a domain.
+win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) {
+    log_->add("GetComputerNameExA", {NameType, nSize ? *nSize : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GetComputerNameExA", code))
+        return failWith(code, win::FALSE);
+    if (!isWindows2000OrLater())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!nSize || NameType < 0 || NameType > 7)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    std::string name = machine_->computerName;
+    if (NameType == 2 || NameType == 6)
+        name.clear();
+    else if (NameType != 0 && NameType != 4)
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (!lpBuffer || *nSize <= name.size()) {
+        *nSize = static_cast<win::DWORD>(name.size() + 1);
+        return failWith(win::ERROR_MORE_DATA, win::FALSE);
+    }
+    std::memcpy(lpBuffer, name.c_str(), name.size() + 1);
+    *nSize = static_cast<win::DWORD>(name.size());
+    return win::TRUE;
+}
+
+// SetComputerNameA: the new name takes effect at the next start.
+win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
+    log_->add("SetComputerNameA", {lpComputerName});
+    win::DWORD code = 0;
+    if (windowsFault("SetComputerNameA", code))
+        return failWith(code, win::FALSE);
+    if (!lpComputerName || !isValidComputerName(lpComputerName))
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    machine_->pendingComputerName = upper(lpComputerName);
+    return win::TRUE;
+}
+
+// SetComputerNameExA (Windows 2000 and later) takes the physical formats only:
+// 4 NetBIOS, 5 DNS host (which also sets the NetBIOS name), 6 DNS domain.
+win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
+    log_->add("SetComputerNameExA", {NameType, lpBuffer});
+    win::DWORD code = 0;
+    if (windowsFault("SetComputerNameExA", code))
+        return failWith(code, win::FALSE);
+    if (!isWindows2000OrLater())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpBuffer || NameType < 4 || NameType > 6)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    const std::string name = lpBuffer;
+    if (NameType == 4) {
+        if (!isValidComputerName(name))
+            return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+        machine_->pendingComputerName = upper(name);
+    } else if (NameType == 5) {
+        machine_->pendingComputerName = upper(name.substr(0, 15));
+    }
+    return win::TRUE;
+}
+
+// ---- version --------------------------------------------------------------------------
+
+// GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
+// from Windows 2000 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
+win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) {
+    log_->add("GetVersionExA", {lpVersionInformation ? lpVersionInformation->dwOSVersionInfoSize : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GetVersionExA", code))
+        return failWith(code, win::FALSE);
+    const VersionProfile& profile = profileOf(version_);
+    if (profile.getVersionFails)
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpVersionInformation)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
+    const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && acceptsExtendedRecord(version_);
+    if (size != sizeof(win::OSVERSIONINFOA) && !extended)
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
+
+    win::OSVERSIONINFOA& info = *lpVersionInformation;
+    info.dwMajorVersion = profile.major;
+    info.dwMinorVersion = profile.minor;
+    info.dwBuildNumber = profile.buildNumber;
+    info.dwPlatformId = profile.platformId;
+    std::memset(info.szCSDVersion, 0, sizeof info.szCSDVersion);
+    std::strncpy(info.szCSDVersion, profile.servicePack, sizeof info.szCSDVersion - 1);
+    if (extended) {
+        auto& ex = *reinterpret_cast<win::OSVERSIONINFOEXA*>(lpVersionInformation);
+        ex.wServicePackMajor = profile.servicePackMajor;
+        ex.wServicePackMinor = 0;
+        ex.wSuiteMask =
+            profile.major == 5 && profile.minor == 0 ? 0 : 0x100; // VER_SUITE_SINGLEUSERTS from XP on
+        ex.wProductType = profile.productType;
+        ex.wReserved = 0;
+    }
+    return win::TRUE;
+}
+
+// ---- paths and profile files -----------------------------------------------------------
+
+// GetShortPathNameA: the length without the NUL, or the size needed with the
+// NUL when the buffer is too small (buffer untouched); 0 with ERROR_FILE_NOT_FOUND
+// or ERROR_PATH_NOT_FOUND when the file or a folder on the way is missing.
+win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath,
+                                          win::DWORD cchBuffer) {
+    log_->add("GetShortPathNameA", {lpszLongPath, cchBuffer});
+    win::DWORD code = 0;
+    if (windowsFault("GetShortPathNameA", code))
+        return failWith<win::DWORD>(code, 0);
+    if (!lpszLongPath)
+        return failWith<win::DWORD>(win::ERROR_INVALID_PARAMETER, 0);
+    if (!*lpszLongPath)
+        return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
+    win::DWORD error = 0;
+    const std::string shortPath = drive_->shortPath(lpszLongPath, error);
+    if (error)
+        return failWith<win::DWORD>(error, 0);
+    if (!lpszShortPath || cchBuffer <= shortPath.size())
+        return static_cast<win::DWORD>(shortPath.size() + 1);
+    std::memmove(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
+    return static_cast<win::DWORD>(shortPath.size());
+}
+
+// WritePrivateProfileStringA: a file name without a folder lives in the
+// Windows folder; the file is made when something is written to it, its
+// folder is not (ERROR_PATH_NOT_FOUND); a read-only file is refused.
+win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
+                                                  const char* lpString, const char* lpFileName) {
+    log_->add("WritePrivateProfileStringA", {lpAppName, lpKeyName, lpString, lpFileName});
+    win::DWORD code = 0;
+    if (windowsFault("WritePrivateProfileStringA", code))
+        return failWith(code, win::FALSE);
+    if (!lpFileName)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    if (!lpAppName) {
+        if (!lpKeyName && !lpString)
+            return win::TRUE; // flushes the profile cache
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    }
+    std::string path = lpFileName;
+    if (path.find_first_of("\\/:") == std::string::npos)
+        path = windowsFolder() + "\\" + path;
+    const FakeDrive::Location location = drive_->locate(path);
+    if (!location.onDrive || !location.folderExists)
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    if (location.isFolder || drive_->isReadOnly(path))
+        return failWith(win::ERROR_ACCESS_DENIED, win::FALSE);
+    FakeProfileFile profile(location.exists ? FakeDrive::hostRead(location.host) : "");
+    profile.write(lpAppName, lpKeyName, lpString);
+    const std::string text = profile.text();
+    if (location.exists || !text.empty())
+        FakeDrive::hostWrite(location.host, text);
+    return win::TRUE;
+}
+
+// FatalAppExitA: Windows shows the message and ends the process; the fake
+// records the message and returns, so a test can look at it.
+void FakeWindows::FatalAppExitA(win::UINT uAction, const char* lpMessageText) {
+    log_->add("FatalAppExitA", {uAction, lpMessageText});
+    win::DWORD code = 0;
+    if (windowsFault("FatalAppExitA", code))
+        return setLastErrorCode(code);
+    machine_->fatalExits.push_back(lpMessageText ? lpMessageText : "");
+}
+
+win::DWORD FakeWindows::GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) {
+    log_->add("GetTempPathA", {nBufferLength});
+    win::DWORD code = 0;
+    if (windowsFault("GetTempPathA", code))
+        return failWith<win::DWORD>(code, 0);
+    return copyPath(windowsFolder() + "\\TEMP\\", lpBuffer, nBufferLength);
+}
+
+win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
+    log_->add("GetWindowsDirectoryA", {uSize});
+    win::DWORD code = 0;
+    if (windowsFault("GetWindowsDirectoryA", code))
+        return failWith<win::UINT>(code, 0);
+    return copyPath(windowsFolder(), lpBuffer, uSize);
+}
+
+win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
+    log_->add("GetSystemDirectoryA", {uSize});
+    win::DWORD code = 0;
+    if (windowsFault("GetSystemDirectoryA", code))
+        return failWith<win::UINT>(code, 0);
+    return copyPath(profileOf(version_).systemFolder, lpBuffer, uSize);
+}
+
+// ---- drives and machine facts -----------------------------------------------------------
+
+// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors; the 95 family reports at
+// most 2 GB, as its GetDiskFreeSpaceA does.
+win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
+                                         win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
+                                         win::DWORD* lpTotalNumberOfClusters) {
+    log_->add("GetDiskFreeSpaceA", {lpRootPathName});
+    win::DWORD code = 0;
+    if (windowsFault("GetDiskFreeSpaceA", code))
+        return failWith(code, win::FALSE);
+    if (!isDriveC(lpRootPathName))
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    const std::uint64_t clusterSize = 4096;
+    std::uint64_t freeClusters = machine_->freeBytes / clusterSize;
+    std::uint64_t totalClusters = std::max<std::uint64_t>(freeClusters, (4ull << 30) / clusterSize);
+    if (!isNtFamily(version_)) {
+        const std::uint64_t limit = 0x7FFFFFFFull / clusterSize;
+        freeClusters = std::min(freeClusters, limit);
+        totalClusters = std::min(totalClusters, limit);
+    }
+    if (lpSectorsPerCluster)
+        *lpSectorsPerCluster = 8;
+    if (lpBytesPerSector)
+        *lpBytesPerSector = 512;
+    if (lpNumberOfFreeClusters)
+        *lpNumberOfFreeClusters =
+            static_cast<win::DWORD>(std::min<std::uint64_t>(freeClusters, 0xFFFFFFFFull));
+    if (lpTotalNumberOfClusters)
+        *lpTotalNumberOfClusters =
+            static_cast<win::DWORD>(std::min<std::uint64_t>(totalClusters, 0xFFFFFFFFull));
+    return win::TRUE;
+}
+
+// GetDriveTypeA: 3 (DRIVE_FIXED) for C:, 1 (DRIVE_NO_ROOT_DIR) for any other root.
+win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
+    log_->add("GetDriveTypeA", {lpRootPathName});
+    win::DWORD code = 0;
+    if (windowsFault("GetDriveTypeA", code))
+        return failWith<win::UINT>(code, 0);
+    return isDriveC(lpRootPathName) ? 3 : 1;
+}
+
+// GetSystemInfo: one Pentium II class processor.
+void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
+    log_->add("GetSystemInfo", {});
+    win::DWORD code = 0;
+    if (windowsFault("GetSystemInfo", code))
+        return setLastErrorCode(code);
+    if (!lpSystemInfo)
+        return;
+    win::SYSTEM_INFO info{};
+    info.wProcessorArchitecture = 0; // PROCESSOR_ARCHITECTURE_INTEL
+    info.dwPageSize = 4096;
+    info.lpMinimumApplicationAddress = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x10000));
+    info.lpMaximumApplicationAddress = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x7FFEFFFF));
+    info.dwActiveProcessorMask = 1;
+    info.dwNumberOfProcessors = 1;
+    info.dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
+    info.dwAllocationGranularity = 65536;
+    info.wProcessorLevel = 6;
+    info.wProcessorRevision = 0x0502;
+    *lpSystemInfo = info;
+}
+
+// GetCPInfo: the ANSI (0, 1252) and OEM (1, 437, 850) code pages are single-byte;
+// 932 (Japanese) is the double-byte page for tests of IsDBCS.
+win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
+    log_->add("GetCPInfo", {CodePage});
+    win::DWORD code = 0;
+    if (windowsFault("GetCPInfo", code))
+        return failWith(code, win::FALSE);
+    if (!lpCPInfo)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    win::CPINFO info{};
+    info.DefaultChar[0] = '?';
+    switch (CodePage) {
+    case 0:
+    case 1:
+    case 437:
+    case 850:
+    case 1252:
+        info.MaxCharSize = 1;
+        break;
+    case 932:
+        info.MaxCharSize = 2;
+        info.LeadByte[0] = 0x81;
+        info.LeadByte[1] = 0x9F;
+        info.LeadByte[2] = 0xE0;
+        info.LeadByte[3] = 0xFC;
+        break;
+    default:
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    }
+    *lpCPInfo = info;
+    return win::TRUE;
+}
+
+// FormatMessageA: the system's texts (FORMAT_MESSAGE_FROM_SYSTEM) and plain
+// message strings (FORMAT_MESSAGE_FROM_STRING, inserts left as written). The
+// length without the NUL; 0 with ERROR_INSUFFICIENT_BUFFER when it does not fit.
+win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void* lpSource, win::DWORD dwMessageId,
+                                       win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize,
+                                       void* Arguments) {
+    (void)Arguments;
+    log_->add("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize});
+    win::DWORD code = 0;
+    if (windowsFault("FormatMessageA", code))
+        return failWith<win::DWORD>(code, 0);
+    std::string text;
+    bool found = false;
+    if (dwFlags & FORMAT_MESSAGE_FROM_STRING) {
+        found = lpSource != nullptr;
+        text = found ? static_cast<const char*>(lpSource) : "";
+    } else if (dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) {
+        for (const auto& message : systemMessages) {
+            if (message.code == dwMessageId) {
+                text = message.text;
+                found = true;
+            }
+        }
+    }
+    if (!found)
+        return failWith<win::DWORD>(ERROR_MR_MID_NOT_FOUND, 0);
+    if (!lpBuffer || nSize <= text.size())
+        return failWith<win::DWORD>(win::ERROR_INSUFFICIENT_BUFFER, 0);
+    std::memcpy(lpBuffer, text.c_str(), text.size() + 1);
+    return static_cast<win::DWORD>(text.size());
+}
+
+// ---- memory and power ----------------------------------------------------------------------
+
+void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
+    log_->add("GlobalMemoryStatus", {});
+    win::DWORD code = 0;
+    if (windowsFault("GlobalMemoryStatus", code))
+        return setLastErrorCode(code);
+    if (!lpBuffer)
+        return;
+    const win::MEMORYSTATUSEX& m = machine_->memory;
+    lpBuffer->dwLength = sizeof(win::MEMORYSTATUS);
+    lpBuffer->dwMemoryLoad = m.dwMemoryLoad;
+    lpBuffer->dwTotalPhys = narrowCount(m.ullTotalPhys);
+    lpBuffer->dwAvailPhys = narrowCount(m.ullAvailPhys);
+    lpBuffer->dwTotalPageFile = narrowCount(m.ullTotalPageFile);
+    lpBuffer->dwAvailPageFile = narrowCount(m.ullAvailPageFile);
+    lpBuffer->dwTotalVirtual = narrowCount(m.ullTotalVirtual);
+    lpBuffer->dwAvailVirtual = narrowCount(m.ullAvailVirtual);
+}
+
+// GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.
+win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
+    log_->add("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0});
+    win::DWORD code = 0;
+    if (windowsFault("GlobalMemoryStatusEx", code))
+        return failWith(code, win::FALSE);
+    if (!isWindows2000OrLater())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpBuffer || lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    *lpBuffer = machine_->memory;
+    lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
+    return win::TRUE;
+}
+
+// GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
+win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
+    log_->add("GetSystemPowerStatus", {});
+    win::DWORD code = 0;
+    if (windowsFault("GetSystemPowerStatus", code))
+        return failWith(code, win::FALSE);
+    if (isNtFamily(version_) && !isWindows2000OrLater())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpSystemPowerStatus)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    *lpSystemPowerStatus = machine_->power;
+    return win::TRUE;
+}
+
+// SetSystemPowerState: NT needs SE_SHUTDOWN_NAME enabled first, which the
+// program never asks for, so there it fails with ERROR_PRIVILEGE_NOT_HELD.
+win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) {
+    log_->add("SetSystemPowerState", {fSuspend, fForce});
+    win::DWORD code = 0;
+    if (windowsFault("SetSystemPowerState", code))
+        return failWith(code, win::FALSE);
+    if (isNtFamily(version_))
+        return failWith(isWindows2000OrLater() ? ERROR_PRIVILEGE_NOT_HELD : win::ERROR_CALL_NOT_IMPLEMENTED,
+                        win::FALSE);
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
+    log_->add("RequestWakeupLatency", {latency});
+    win::DWORD code = 0;
+    if (windowsFault("RequestWakeupLatency", code))
+        return failWith(code, win::FALSE);
+    if (!hasPowerManagement())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    return win::TRUE;
+}
+
+// SetThreadExecutionState: the previous state, 0 on failure.
+win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
+    log_->add("SetThreadExecutionState", {esFlags});
+    win::DWORD code = 0;
+    if (windowsFault("SetThreadExecutionState", code))
+        return failWith<win::DWORD>(code, 0);
+    if (!hasPowerManagement())
+        return failWith<win::DWORD>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
+    const win::DWORD previous = machine_->executionState;
+    machine_->executionState = esFlags;
+    return previous;
+}
+
+// RequestDeviceWakeup and CancelDeviceWakeupRequest: both ask the power manager
+// about an open device handle and answer alike.
+win::BOOL FakeWindows::deviceWakeupRequest(const char* operation, win::HANDLE hDevice) {
+    log_->add(operation, {hDevice});
+    win::DWORD code = 0;
+    if (windowsFault(operation, code))
+        return failWith(code, win::FALSE);
+    if (!hasPowerManagement())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!machine_->files.count(hDevice))
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
+    return deviceWakeupRequest("RequestDeviceWakeup", hDevice);
+}
+
+win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
+    return deviceWakeupRequest("CancelDeviceWakeupRequest", hDevice);
+}
+
+win::BOOL FakeWindows::IsSystemResumeAutomatic() {
+    log_->add("IsSystemResumeAutomatic", {});
+    win::DWORD code = 0;
+    if (windowsFault("IsSystemResumeAutomatic", code))
+        return failWith(code, win::FALSE);
+    if (!hasPowerManagement())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    return win::FALSE;
+}
+
+// GetDevicePowerState: every open device of the fake is powered on.
+win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
+    log_->add("GetDevicePowerState", {hDevice});
+    win::DWORD code = 0;
+    if (windowsFault("GetDevicePowerState", code))
+        return failWith(code, win::FALSE);
+    if (!hasPowerManagement())
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!machine_->files.count(hDevice))
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (!pfOn)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    *pfOn = win::TRUE;
+    return win::TRUE;
+}
+
+// CreateFileA: the device of drive C ("\\.\C:") and files on the drive, with
+// the creation dispositions of Windows (1 CREATE_NEW ... 5 TRUNCATE_EXISTING);
+// a file it makes takes FILE_ATTRIBUTE_READONLY when asked for.
+win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,
+                                     win::DWORD dwShareMode, void* lpSecurityAttributes,
+                                     win::DWORD dwCreationDisposition, win::DWORD dwFlagsAndAttributes,
+                                     win::HANDLE hTemplateFile) {
+    (void)lpSecurityAttributes;
+    (void)hTemplateFile;
+    log_->add("CreateFileA",
+              {lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes});
+    win::DWORD code = 0;
+    if (windowsFault("CreateFileA", code))
+        return failWith(code, win::INVALID_HANDLE_VALUE);
+    if (!lpFileName)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::INVALID_HANDLE_VALUE);
+    const std::string name = lpFileName;
+    auto open = [&](const std::string& path) {
+        const win::HANDLE handle = machine_->nextFile;
+        machine_->nextFile += 4;
+        machine_->files[handle] = path;
+        return handle;
+    };
+    if (name.rfind("\\\\.\\", 0) == 0) {
+        if (equalsIgnoreCase(name.substr(4), "C:"))
+            return open(name);
+        return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
+    }
+    const FakeDrive::Location location = drive_->locate(name);
+    if (!location.onDrive || !location.folderExists)
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::INVALID_HANDLE_VALUE);
+    if (location.isFolder)
+        return failWith(win::ERROR_ACCESS_DENIED, win::INVALID_HANDLE_VALUE);
+    const bool writes = dwCreationDisposition != 3 && dwCreationDisposition != 4;
+    switch (dwCreationDisposition) {
+    case 1: // CREATE_NEW
+        if (location.exists)
+            return failWith(win::ERROR_FILE_EXISTS, win::INVALID_HANDLE_VALUE);
+        break;
+    case 2: // CREATE_ALWAYS
+    case 4: // OPEN_ALWAYS
+        break;
+    case 3: // OPEN_EXISTING
+    case 5: // TRUNCATE_EXISTING
+        if (!location.exists)
+            return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
+        break;
+    default:
+        return failWith(win::ERROR_INVALID_PARAMETER, win::INVALID_HANDLE_VALUE);
+    }
+    if (location.exists && writes && drive_->isReadOnly(name))
+        return failWith(win::ERROR_ACCESS_DENIED, win::INVALID_HANDLE_VALUE);
+    if (!location.exists || writes) {
+        FakeDrive::hostWrite(location.host, "");
+        if (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY)
+            drive_->setReadOnly(name, true);
+    }
+    return open(name);
+}
+
+win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
+    log_->add("CloseHandle", {hObject});
+    win::DWORD code = 0;
+    if (windowsFault("CloseHandle", code))
+        return failWith(code, win::FALSE);
+    if (machine_->files.erase(hObject) == 0)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    return win::TRUE;
+}
+
+} // namespace fake

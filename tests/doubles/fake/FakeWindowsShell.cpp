@@ -1,0 +1,316 @@
+// shell32, ole32, winmm, wininet, shdocvw, version.dll and the setup toolkit's
+// shortcut maker, for the fake.
+#include "fake/FakeWindows.h"
+
+#include "fake/CallLog.h"
+#include "fake/FakeDrive.h"
+#include "fake/FakeMachine.h"
+#include "fake/TextUtil.h"
+
+#include <cstring>
+
+namespace fake {
+
+namespace {
+
+constexpr win::HRESULT S_OK = 0;
+constexpr win::HRESULT E_INVALIDARG = static_cast<win::HRESULT>(0x80070057u);
+constexpr win::UINT SND_NODEFAULT = 0x0002;
+constexpr win::DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
+constexpr win::DWORD ERROR_INTERNET_NAME_NOT_RESOLVED = 12007;
+
+win::HRESULT hresultFromWin32(win::DWORD code) {
+    return code == 0 ? S_OK : static_cast<win::HRESULT>(0x80070000u | (code & 0xFFFF));
+}
+
+bool isWebAddress(const std::string& text) {
+    return startsWithIgnoreCase(text, "http://") || startsWithIgnoreCase(text, "https://");
+}
+
+// The special folders by CSIDL: a path below the Windows folder ("" for a
+// virtual folder, which has an item list but no file-system path).
+bool specialFolder(int csidl, const std::string& windows, const std::string& system, std::string& path) {
+    switch (csidl) {
+    case 0x00: // CSIDL_DESKTOP
+    case 0x10: // CSIDL_DESKTOPDIRECTORY
+        path = windows + "\\Desktop";
+        return true;
+    case 0x02: // CSIDL_PROGRAMS
+        path = windows + "\\Start Menu\\Programs";
+        return true;
+    case 0x03: // CSIDL_CONTROLS
+    case 0x04: // CSIDL_PRINTERS
+    case 0x0A: // CSIDL_BITBUCKET
+    case 0x11: // CSIDL_DRIVES
+    case 0x12: // CSIDL_NETWORK
+        path.clear();
+        return true;
+    case 0x05: // CSIDL_PERSONAL
+        path = "C:\\My Documents";
+        return true;
+    case 0x06: // CSIDL_FAVORITES
+        path = windows + "\\Favorites";
+        return true;
+    case 0x07: // CSIDL_STARTUP
+        path = windows + "\\Start Menu\\Programs\\StartUp";
+        return true;
+    case 0x08: // CSIDL_RECENT
+        path = windows + "\\Recent";
+        return true;
+    case 0x09: // CSIDL_SENDTO
+        path = windows + "\\SendTo";
+        return true;
+    case 0x0B: // CSIDL_STARTMENU
+        path = windows + "\\Start Menu";
+        return true;
+    case 0x13: // CSIDL_NETHOOD
+        path = windows + "\\NetHood";
+        return true;
+    case 0x14: // CSIDL_FONTS
+        path = windows + "\\Fonts";
+        return true;
+    case 0x15: // CSIDL_TEMPLATES
+        path = windows + "\\ShellNew";
+        return true;
+    case 0x1A: // CSIDL_APPDATA
+        path = windows + "\\Application Data";
+        return true;
+    case 0x20: // CSIDL_INTERNET_CACHE
+        path = windows + "\\Temporary Internet Files";
+        return true;
+    case 0x21: // CSIDL_COOKIES
+        path = windows + "\\Cookies";
+        return true;
+    case 0x22: // CSIDL_HISTORY
+        path = windows + "\\History";
+        return true;
+    case 0x24: // CSIDL_WINDOWS
+        path = windows;
+        return true;
+    case 0x25: // CSIDL_SYSTEM
+        path = system;
+        return true;
+    case 0x26: // CSIDL_PROGRAM_FILES
+        path = "C:\\Program Files";
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// ShellExecuteA: greater than 32 on success (42 here); SE_ERR_FNF (2) for a
+// document that does not exist. Addresses of the web always open.
+win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
+                                          const char* lpParameters, const char* lpDirectory,
+                                          win::INT nShowCmd) {
+    log_->add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
+    win::DWORD code = 0;
+    if (windowsFault("ShellExecuteA", code))
+        return failWith<win::HINSTANCE>(code, code);
+    const std::string file = lpFile ? lpFile : "";
+    machine_->shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
+                                                   lpParameters ? lpParameters : "",
+                                                   lpDirectory ? lpDirectory : "", nShowCmd});
+    if (isWebAddress(file) || (!file.empty() && drive_->exists(file)))
+        return 42;
+    return failWith<win::HINSTANCE>(win::ERROR_FILE_NOT_FOUND, 2);
+}
+
+win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
+    log_->add("SHGetSpecialFolderLocation", {hwnd, csidl});
+    win::DWORD code = 0;
+    if (windowsFault("SHGetSpecialFolderLocation", code))
+        return hresultFromWin32(code);
+    if (!ppidl)
+        return E_INVALIDARG;
+    *ppidl = nullptr;
+    std::string path;
+    if (!specialFolder(csidl, windowsFolder(), profileOf(version_).systemFolder, path))
+        return E_INVALIDARG;
+    auto list = std::make_unique<Machine::ItemList>(Machine::ItemList{path});
+    auto* handle = reinterpret_cast<win::ITEMIDLIST*>(list.get());
+    machine_->itemLists[handle] = std::move(list);
+    *ppidl = handle;
+    return S_OK;
+}
+
+win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
+    log_->add("SHGetPathFromIDListA", {static_cast<const void*>(pidl)});
+    win::DWORD code = 0;
+    if (windowsFault("SHGetPathFromIDListA", code))
+        return failWith(code, win::FALSE);
+    const auto it = machine_->itemLists.find(pidl);
+    if (it == machine_->itemLists.end() || it->second->path.empty() || !pszPath) {
+        if (pszPath)
+            pszPath[0] = '\0';
+        return win::FALSE;
+    }
+    std::strcpy(pszPath, it->second->path.c_str());
+    return win::TRUE;
+}
+
+void FakeWindows::CoTaskMemFree(void* pv) {
+    log_->add("CoTaskMemFree", {static_cast<const void*>(pv)});
+    win::DWORD code = 0;
+    if (windowsFault("CoTaskMemFree", code))
+        return setLastErrorCode(code);
+    machine_->itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
+}
+
+// sndPlaySoundA: every request is recorded. A missing file plays the default
+// sound unless SND_NODEFAULT asks not to, in which case the call fails.
+win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
+    log_->add("sndPlaySoundA", {pszSound, fuSound});
+    win::DWORD code = 0;
+    if (windowsFault("sndPlaySoundA", code))
+        return failWith(code, win::FALSE);
+    machine_->sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
+    if (!pszSound)
+        return win::TRUE; // stops the sound that plays
+    if (!drive_->fileExists(pszSound) && (fuSound & SND_NODEFAULT))
+        return win::FALSE;
+    return win::TRUE;
+}
+
+// ---- wininet: a session handle, then one handle per opened address over the
+// canned bodies of setUrlBody; an unknown address does not resolve.
+
+win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
+                                          const char* lpszProxy, const char* lpszProxyBypass,
+                                          win::DWORD dwFlags) {
+    log_->add("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags});
+    win::DWORD code = 0;
+    if (windowsFault("InternetOpenA", code))
+        return failWith<win::HINTERNET>(code, 0);
+    const win::HINTERNET handle = machine_->nextInternet;
+    machine_->nextInternet += 4;
+    machine_->internet[handle] = Machine::InternetHandle{};
+    return handle;
+}
+
+win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
+                                             const char* lpszHeaders, win::DWORD dwHeadersLength,
+                                             win::DWORD dwFlags, win::DWORD_PTR dwContext) {
+    log_->add("InternetOpenUrlA", {hInternet, lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext});
+    win::DWORD code = 0;
+    if (windowsFault("InternetOpenUrlA", code))
+        return failWith<win::HINTERNET>(code, 0);
+    const auto session = machine_->internet.find(hInternet);
+    if (session == machine_->internet.end() || session->second.isUrl)
+        return failWith<win::HINTERNET>(win::ERROR_INVALID_HANDLE, 0);
+    const auto body = machine_->urlBodies.find(lpszUrl ? lpszUrl : "");
+    if (body == machine_->urlBodies.end())
+        return failWith<win::HINTERNET>(ERROR_INTERNET_NAME_NOT_RESOLVED, 0);
+    const win::HINTERNET handle = machine_->nextInternet;
+    machine_->nextInternet += 4;
+    machine_->internet[handle] = Machine::InternetHandle{true, body->second, 0};
+    return handle;
+}
+
+win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
+                                        win::DWORD dwNumberOfBytesToRead, win::DWORD* lpdwNumberOfBytesRead) {
+    log_->add("InternetReadFile", {hFile, dwNumberOfBytesToRead});
+    win::DWORD code = 0;
+    if (windowsFault("InternetReadFile", code))
+        return failWith(code, win::FALSE);
+    const auto it = machine_->internet.find(hFile);
+    if (it == machine_->internet.end() || !it->second.isUrl)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (!lpBuffer || !lpdwNumberOfBytesRead)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    Machine::InternetHandle& file = it->second;
+    const std::size_t n = std::min<std::size_t>(dwNumberOfBytesToRead, file.body.size() - file.position);
+    std::memcpy(lpBuffer, file.body.data() + file.position, n);
+    file.position += n;
+    *lpdwNumberOfBytesRead = static_cast<win::DWORD>(n);
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
+    log_->add("InternetCloseHandle", {hInternet});
+    win::DWORD code = 0;
+    if (windowsFault("InternetCloseHandle", code))
+        return failWith(code, win::FALSE);
+    if (machine_->internet.erase(hInternet) == 0)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    return win::TRUE;
+}
+
+// DoFileDownload: shows the download dialog; the fake records the address.
+win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
+    std::string address;
+    for (const char16_t* c = lpszFile; c && *c; ++c)
+        address += *c < 0x80 ? static_cast<char>(*c) : '?';
+    log_->add("DoFileDownload", {address});
+    win::DWORD code = 0;
+    if (windowsFault("DoFileDownload", code))
+        return hresultFromWin32(code);
+    if (!lpszFile)
+        return E_INVALIDARG;
+    machine_->downloads.push_back(address);
+    return S_OK;
+}
+
+// ---- version.dll: the fake's files carry no version resource.
+
+win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win::DWORD* lpdwHandle) {
+    log_->add("GetFileVersionInfoSizeA", {lptstrFilename});
+    if (lpdwHandle)
+        *lpdwHandle = 0;
+    win::DWORD code = 0;
+    if (windowsFault("GetFileVersionInfoSizeA", code))
+        return failWith<win::DWORD>(code, 0);
+    const std::string name = lptstrFilename ? lptstrFilename : "";
+    if (name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name))
+        return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
+    return failWith<win::DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND, 0);
+}
+
+win::BOOL FakeWindows::GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
+                                           void* lpData) {
+    (void)lpData;
+    log_->add("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen});
+    win::DWORD code = 0;
+    if (windowsFault("GetFileVersionInfoA", code))
+        return failWith(code, win::FALSE);
+    return failWith(ERROR_RESOURCE_DATA_NOT_FOUND, win::FALSE);
+}
+
+win::BOOL FakeWindows::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
+                                      win::UINT* puLen) {
+    log_->add("VerQueryValueA", {pBlock, lpSubBlock});
+    if (lplpBuffer)
+        *lplpBuffer = nullptr;
+    if (puLen)
+        *puLen = 0;
+    win::DWORD code = 0;
+    if (windowsFault("VerQueryValueA", code))
+        return failWith(code, win::FALSE);
+    return win::FALSE;
+}
+
+// fCreateShellLink: an empty link file "<name>.lnk" in the folder given
+// relative to "C:\WINDOWS\Start Menu\Programs", missing levels made as the
+// setup toolkit makes program groups. Non-zero on success.
+win::LONG FakeWindows::fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
+                                        const char* lpstrLinkPath, const char* lpstrLinkArguments) {
+    log_->add("fCreateShellLink", {lpstrFolderName, lpstrLinkName, lpstrLinkPath, lpstrLinkArguments});
+    win::DWORD code = 0;
+    if (windowsFault("fCreateShellLink", code))
+        return failWith<win::LONG>(code, 0);
+    if (!lpstrLinkName || !*lpstrLinkName || !lpstrLinkPath)
+        return 0;
+    std::string folder = "C:\\WINDOWS\\Start Menu\\Programs";
+    if (lpstrFolderName && *lpstrFolderName)
+        folder += std::string("\\") + lpstrFolderName;
+    drive_->makeFolder(folder);
+    const FakeDrive::Location location = drive_->locate(folder + "\\" + lpstrLinkName + ".lnk");
+    if (!location.onDrive || !location.folderExists || location.isFolder)
+        return 0;
+    FakeDrive::hostWrite(location.host, "");
+    return 1;
+}
+
+} // namespace fake

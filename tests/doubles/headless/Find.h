@@ -1,0 +1,47 @@
+// Reaching a window's controls from a test: by name, as the headless control
+// that offers the user actions (headless::find<headless::ComboBox>(window,
+// "Combo1").userSelect(2)), or from the interface a window class keeps
+// (headless::as<headless::Label>(*form.Label3).userClick()).
+#pragma once
+
+#include "headless/Button.h"
+#include "headless/ComboBox.h"
+#include "headless/Frame.h"
+#include "headless/Label.h"
+#include "headless/PictureBox.h"
+#include "headless/RichTextBox.h"
+#include "headless/TabControl.h"
+#include "headless/Window.h"
+
+#include <stdexcept>
+#include <string>
+#include <typeinfo>
+
+namespace headless {
+
+// The headless window behind a window of this system.
+inline Window& as(ui::Window& window) {
+    auto* headless = dynamic_cast<Window*>(&window);
+    if (headless == nullptr)
+        throw std::logic_error("not a headless window: " + window.caption());
+    return *headless;
+}
+
+// The control as T; throws when it is of another kind.
+template <class T> T& as(ui::Control& control) {
+    auto* typed = dynamic_cast<T*>(&control);
+    if (typed == nullptr)
+        throw std::logic_error("control " + control.name() + " is not a " + typeid(T).name());
+    return *typed;
+}
+
+// The control of that name anywhere on the window, as T; throws when there is
+// none or it is of another kind.
+template <class T> T& find(ui::Window& window, const std::string& name) {
+    ui::Control* control = as(window).control(name);
+    if (control == nullptr)
+        throw std::logic_error("window \"" + window.caption() + "\" has no control named " + name);
+    return as<T>(*control);
+}
+
+} // namespace headless

@@ -1,0 +1,67 @@
+#include "headless/HeadlessWindowSystem.h"
+
+#include "headless/Window.h"
+
+#include <algorithm>
+
+namespace headless {
+
+HeadlessWindowSystem::HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages,
+                                           int widthPixels, int heightPixels, int twipsPerPixel)
+    : runtime_(runtime), messages_(messages), screen_(widthPixels, heightPixels, twipsPerPixel) {}
+
+HeadlessWindowSystem::~HeadlessWindowSystem() {
+    // Windows that outlive the system must not call back into it.
+    for (Window* window : windows_)
+        window->detach();
+}
+
+std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string& caption,
+                                                               ui::Window::Style style,
+                                                               const ui::Rect& bounds) {
+    auto window = std::make_unique<Window>(*this, caption, style, bounds);
+    windows_.push_back(window.get());
+    return window;
+}
+
+int HeadlessWindowSystem::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    return messages_.MsgBox(prompt, style, title);
+}
+
+std::vector<Window*> HeadlessWindowSystem::openWindows() const {
+    std::vector<Window*> open;
+    for (Window* window : windows_) {
+        if (!window->isClosed())
+            open.push_back(window);
+    }
+    return open;
+}
+
+void HeadlessWindowSystem::setFocus(Window& window, const ui::Control& control) {
+    focusWindow_ = &window;
+    focused_ = &control;
+}
+
+void HeadlessWindowSystem::activate(Window& window) {
+    active_ = &window;
+}
+
+void HeadlessWindowSystem::deactivate(Window& window) {
+    if (active_ == &window)
+        active_ = nullptr;
+}
+
+void HeadlessWindowSystem::release(Window& window) {
+    deactivate(window);
+    if (focusWindow_ == &window) {
+        focusWindow_ = nullptr;
+        focused_ = nullptr;
+    }
+}
+
+void HeadlessWindowSystem::forget(Window& window) {
+    release(window);
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+}
+
+} // namespace headless

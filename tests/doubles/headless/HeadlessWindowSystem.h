@@ -1,0 +1,74 @@
+// The window system of the tests: windows and controls kept in memory, with the
+// state the native ones keep and the events they raise, driven by the tests
+// through user-style actions (userClick, userSelect, userSelectTab ...).
+//
+// It keeps what is global in a real window system: the one control that has the
+// keyboard focus, the one active window, the screen, and the program's request
+// to end its event loop. Message boxes go to the message service it is given
+// (the fake Windows in the tests, which logs them and answers from a script).
+#pragma once
+
+#include "platform/Runtime.h"
+#include "platform/ui/WindowSystem.h"
+#include "headless/Screen.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+class Window;
+
+class HeadlessWindowSystem : public ui::WindowSystem {
+public:
+    // A screen of widthPixels x heightPixels, each pixel twipsPerPixel twips wide
+    // and high. Pictures are read through runtime.
+    HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages, int widthPixels = 1024,
+                         int heightPixels = 768, int twipsPerPixel = 15);
+    ~HeadlessWindowSystem() override;
+    HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
+    HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
+
+    // ---- ui::WindowSystem -------------------------------------------------------
+    std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
+                                             const ui::Rect& bounds) override;
+    Screen& screen() override { return screen_; }
+    // There is no event loop to run: the tests raise the events themselves.
+    int run() override { return 0; }
+    void quit() override { ++quitRequests_; }
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+
+    // ---- headless -----------------------------------------------------------------
+    rt::Runtime& runtime() { return runtime_; }
+    bool quitRequested() const { return quitRequests_ > 0; }
+    int quitRequests() const { return quitRequests_; }
+
+    // The control with the keyboard focus, nullptr when none has it.
+    const ui::Control* focusedControl() const { return focused_; }
+    // The active window, nullptr when none is.
+    Window* activeWindow() const { return active_; }
+    // Windows created and not closed, in the order they were created.
+    std::vector<Window*> openWindows() const;
+
+    // Bookkeeping for the windows and controls of this system.
+    void setFocus(Window& window, const ui::Control& control);
+    void activate(Window& window);
+    void deactivate(Window& window);
+    // The window closed: it is no longer active and none of its controls has the focus.
+    void release(Window& window);
+    // The window object is destroyed.
+    void forget(Window& window);
+
+private:
+    rt::Runtime& runtime_;
+    rt::MessageBoxService& messages_;
+    Screen screen_;
+    std::vector<Window*> windows_;
+    Window* active_ = nullptr;
+    Window* focusWindow_ = nullptr;
+    const ui::Control* focused_ = nullptr;
+    int quitRequests_ = 0;
+};
+
+} // namespace headless

@@ -1,0 +1,35 @@
+// A headless picture control. Loading reads the file through the runtime (the
+// fake drive in the tests) and decodes it as the native control does, so a
+// missing file fails with 53 and an unreadable one with 481.
+#pragma once
+
+#include "headless/ControlBase.h"
+
+namespace headless {
+
+class PictureBox : public ControlBase<ui::PictureBox> {
+public:
+    PictureBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds);
+
+    void loadPicture(const std::string& path) override;
+    ui::PicturePtr picture() const override { return picture_; }
+    void setPicture(ui::PicturePtr picture) override { picture_ = std::move(picture); }
+    void refresh() override { ++refreshes_; }
+
+    // The file the shown picture was loaded from, "" when there is none.
+    std::string picturePath() const;
+    int refreshCount() const { return refreshes_; }
+
+    // A left-button click: the button goes down (mouse-down), then comes up over
+    // the control (click).
+    void userClick();
+    // A button pressed over the control and held.
+    void userMouseDown(int button = ui::LeftButton, int x = 0, int y = 0);
+    void userMouseMove(int x = 0, int y = 0, int button = 0);
+
+private:
+    ui::PicturePtr picture_;
+    int refreshes_ = 0;
+};
+
+} // namespace headless
