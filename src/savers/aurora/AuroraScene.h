@@ -1,0 +1,10 @@
+// Curtains of northern light waving over a night sky.
+#pragma once
+
+#include "common/Pixels.h"
+
+namespace savers {
+
+void drawAurora(Pixels& picture, unsigned frame);
+
+} // namespace savers

@@ -1,0 +1,10 @@
+// Bright ribbons twisting through each other across a black screen.
+#pragma once
+
+#include "common/Pixels.h"
+
+namespace savers {
+
+void drawRibbons(Pixels& picture, unsigned frame);
+
+} // namespace savers

@@ -1,0 +1,9 @@
+// Orlo Starfield: the screen-saver program.
+#include "StarfieldScene.h"
+#include "common/SaverShell.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return savers::runSaver("Orlo Starfield", savers::drawStarfield);
+}
