@@ -1,4 +1,4 @@
-// Preview pictures of the screen savers, one design per display name.
+// Preview pictures of the screen savers: a frame of each saver's animation.
 #pragma once
 
 #include "Canvas.h"
