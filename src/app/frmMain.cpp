@@ -4,6 +4,7 @@
 #include "app/common/MakeLink.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
+#include "screensaver/ScreenSaverInstall.h"
 #include "themes/ThemeApplication.h"
 #include "themes/ThemePreview.h"
 #include "utilities/Sound_Engine.h"
@@ -198,6 +199,12 @@ void frmMain::wireEvents() {
     Combo1->onChange = [this] { Combo1_Change(); };
     Combo1->onClick = [this] { Combo1_Click(); };
 
+    // "Screen Saver" tab.
+    Combo4->onClick = [this] { Combo4_Click(); };
+    Command6->onClick = [this] { Command6_Click(); };
+    Combo4->onKeyDown = [this](int keyCode) { Combo4_KeyDown(keyCode); };
+    Combo5->onKeyDown = [this](int keyCode) { Combo5_KeyDown(keyCode); };
+
     // Tabs.
     SSTab1->onMouseMove = [this](const ui::MouseEvent& event) { SSTab1_MouseMove(event); };
     SSTab1->onClick = [this] { SSTab1_Click(); };
@@ -382,6 +389,39 @@ void frmMain::applySelectedTheme() {
     selection.themeListIndex = Combo1->listIndex();
     selection.schemeListIndex = Combo3->listIndex();
     themes::ApplyTheme(platform_, module_, selection, windows_.screen(), *Combo1);
+}
+
+// ---- "Screen Saver" tab -------------------------------------------------------------------
+
+bool frmMain::ToggleScreenSaverActive(bool active) {
+    return screensaver::ToggleScreenSaverActive(platform_.api, active);
+}
+
+// A new choice in the saver list shows its picture.
+void frmMain::Combo4_Click() {
+    const int index = Combo4->listIndex();
+    if (index >= 0)
+        screensaver::showScreenSaverPreview(module_, Combo4->list(index), *Image6);
+}
+
+// "Set Screen Saver".
+void frmMain::Command6_Click() {
+    screensaver::InstallFromResourceFile(platform_, module_, Combo4->listIndex(), windows_.screen());
+}
+
+// Enter in the saver list installs it as the button does; other keys do nothing.
+void frmMain::Combo4_KeyDown(int keyCode) {
+    if (keyCode == 13)
+        Command6_Click();
+}
+
+// Enter in the minutes box installs the listed saver file and stores the wait.
+void frmMain::Combo5_KeyDown(int keyCode) {
+    if (keyCode != 13)
+        return;
+    const int index = Combo4->listIndex();
+    screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
+                                   Combo5->text(), windows_.screen());
 }
 
 } // namespace app

@@ -130,6 +130,14 @@ public:
     void Combo1_Change();
     void Combo1_Click();
 
+    // ---- "Screen Saver" tab ---------------------------------------------------------------
+    // Switches the Windows screen saver on or off for this session; true when accepted.
+    bool ToggleScreenSaverActive(bool active);
+    void Combo4_Click();
+    void Command6_Click();
+    void Combo4_KeyDown(int keyCode);
+    void Combo5_KeyDown(int keyCode);
+
 private:
     void buildTitleStrip();
     void buildThemesTab(ui::Container& page);

@@ -1,0 +1,154 @@
+#include "ScreenSaverInstall.h"
+
+#include "ExternalResourceFile.h"
+
+#include "app/common/Module1.h"
+#include "platform/Platform.h"
+#include "platform/ScreenSaverFacts.h"
+#include "platform/ui/WindowSystem.h"
+#include "runtime/Error.h"
+#include "runtime/TextConv.h"
+#include "system/CustomRegistry.h"
+
+namespace screensaver {
+namespace {
+
+// GetShortPathNameA gets a buffer of 67 characters; a path that needs more is
+// not installed, since a cut path in system.ini would name some other file.
+constexpr win::DWORD shortPathBuffer = 67;
+constexpr win::DWORD longestShortPath = 66;
+
+std::optional<std::string> shortPathOf(win::WindowsApi& api, const std::string& longPath) {
+    char buffer[shortPathBuffer] = {};
+    const win::DWORD length = api.GetShortPathNameA(longPath.c_str(), buffer, shortPathBuffer);
+    if (length == 0 || length > longestShortPath)
+        return std::nullopt;
+    return std::string(buffer, length);
+}
+
+bool fileExists(rt::Runtime& runtime, const std::string& path) {
+    return !runtime.Dir(path).empty();
+}
+
+// Switches the saver on, names it in system.ini and opens Display Properties on
+// its Screen Saver page. Windows reports nothing back that would change what
+// the user sees, so failures here are passed over.
+void activate(rt::Platform& platform, const app::Module1& module, const std::string& shortPath) {
+    ToggleScreenSaverActive(platform.api, true);
+    platform.api.WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", shortPath.c_str(),
+                                            systemIniFor(module.windowsVersion).c_str());
+    try {
+        platform.runtime.Shell(displayPropertiesScreenSaverPage, rt::ShowMinimizedFocus);
+    } catch (const rt::Error&) {
+    }
+}
+
+// The resource file's bytes, or nothing when it is missing or unreadable.
+std::optional<std::string> readResourceFile(rt::Runtime& runtime, const std::string& path) {
+    try {
+        return runtime.readFile(path);
+    } catch (const rt::Error&) {
+        return std::nullopt;
+    }
+}
+
+// Writes the program beside its final name first and only then puts it in
+// place, so a write that fails part way leaves the installed saver as it was
+// rather than a cut program that Windows would run.
+bool replaceFile(rt::Runtime& runtime, const std::string& path, const std::string& bytes) {
+    const std::string partial = path.substr(0, path.size() - 4) + ".TMP";
+    try {
+        runtime.writeFile(partial, bytes);
+        if (fileExists(runtime, path))
+            runtime.Kill(path);
+        runtime.Name(partial, path);
+        return true;
+    } catch (const rt::Error&) {
+        try {
+            if (fileExists(runtime, partial))
+                runtime.Kill(partial);
+        } catch (const rt::Error&) {
+        }
+        return false;
+    }
+}
+
+} // namespace
+
+bool ToggleScreenSaverActive(win::WindowsApi& api, bool active) {
+    return api.SystemParametersInfoA(win::SPI_SETSCREENSAVEACTIVE, active ? 1 : 0, nullptr, 0) >= 1;
+}
+
+void showScreenSaverPreview(const app::Module1& module, const std::string& displayName,
+                            ui::PictureBox& preview) {
+    try {
+        preview.loadPicture(module.programFolder + "\\" + displayName + ".jpg");
+    } catch (const rt::Error&) {
+        preview.loadPicture(std::string());
+    }
+}
+
+void InstallFromResourceFile(rt::Platform& platform, const app::Module1& module, int listIndex,
+                             ui::Screen& screen) {
+    // 1. The resource file and its directory; a file that is missing, is not a
+    // resource file or has a damaged directory installs nothing.
+    const std::optional<std::string> file =
+        readResourceFile(platform.runtime, module.programFolder + "\\samples");
+    const std::optional<std::vector<ResourceEntry>> directory =
+        file ? readResourceDirectory(*file) : std::nullopt;
+    if (!directory) {
+        platform.messages.MsgBox(notAResourceFileMessage, rt::vbOKOnly, platform.runtime.appTitle());
+        return;
+    }
+
+    // 2. The entry of the selected item, if the file has one.
+    if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= directory->size())
+        return;
+
+    // 3. The entry becomes the program folder's screen-saver file.
+    const std::string saverPath = extractedScreenSaverPath(module);
+    if (!replaceFile(platform.runtime, saverPath, entryBytes(*file, (*directory)[listIndex])))
+        return;
+
+    // 4. Installed by its short path, under the hourglass.
+    screen.setMousePointer(ui::vbHourglass);
+    const std::optional<std::string> shortPath = shortPathOf(platform.api, saverPath);
+    if (shortPath && fileExists(platform.runtime, *shortPath))
+        activate(platform, module, *shortPath);
+    screen.setMousePointer(ui::vbDefault);
+}
+
+void InstallListedFile(rt::Platform& platform, const app::Module1& module, int listIndex, int itemData,
+                       const std::string& minutesText, ui::Screen& screen) {
+    screen.setMousePointer(ui::vbHourglass);
+    if (listIndex != -1 && itemData >= 0 && itemData <= 100) {
+        const std::optional<std::string> shortPath =
+            shortPathOf(platform.api, module.programFolder + "\\" + module.screenSaverList(itemData));
+        if (shortPath && fileExists(platform.runtime, *shortPath)) {
+            if (const std::optional<std::string> seconds = waitTimeSeconds(minutesText))
+                sys::CustomRegistry(platform).SetRegValue("HKEY_CURRENT_USER\\Control Panel\\Desktop",
+                                                          "ScreenSaveTimeOut", *seconds);
+            activate(platform, module, *shortPath);
+        }
+    }
+    screen.setMousePointer(ui::vbDefault);
+}
+
+std::string extractedScreenSaverPath(const app::Module1& module) {
+    return module.programFolder + "\\" + std::string(1, '\xFF') + ".SCR";
+}
+
+std::string systemIniFor(const std::string& windowsVersion) {
+    if (windowsVersion == "NT" || windowsVersion == "2000")
+        return "C:\\WINNT\\system.ini";
+    return "c:\\windows\\system.ini";
+}
+
+std::optional<std::string> waitTimeSeconds(const std::string& minutesText) {
+    const double minutes = rt::Val(minutesText);
+    if (!(minutes > 0 && minutes <= 60))
+        return std::nullopt;
+    return rt::CStr(minutes * 60);
+}
+
+} // namespace screensaver
