@@ -1,0 +1,50 @@
+// The built program folder's "samples" holds the screen-saver programs built
+// beside it, byte for byte, in the order of screenSavers.txt, as the program's
+// own reader sees the file. Only the Windows builds have savers to pack; the
+// Wine runs point DECORAMA_SAMPLE_DIR at their program folder.
+#include "runtime/FieldReader.h"
+#include "screensaver/ExternalResourceFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(SaverResourceFile, HoldsEachBuiltSaverInListOrder) {
+    const char* folder = std::getenv("DECORAMA_SAMPLE_DIR");
+    if (!folder)
+        GTEST_SKIP() << "DECORAMA_SAMPLE_DIR is not set";
+    const std::string base = std::string(folder) + "\\";
+    const std::string samples = bytesOf(base + "samples");
+    if (samples.empty())
+        GTEST_SKIP() << "this build packs no screen savers";
+
+    const auto directory = screensaver::readResourceDirectory(samples);
+    ASSERT_TRUE(directory.has_value());
+    rt::FieldReader list(bytesOf(base + "screenSavers.txt"));
+    std::size_t position = 0;
+    for (; !list.atEnd(); ++position) {
+        list.readField();
+        const std::string name = list.readField(), file = list.readField();
+        SCOPED_TRACE(name);
+        ASSERT_LT(position, directory->size());
+        const std::string program = bytesOf(base + file);
+        ASSERT_GT(program.size(), 2048u) << file << " is not a built program";
+        EXPECT_EQ(program.substr(0, 2), "MZ");
+        EXPECT_TRUE(screensaver::entryBytes(samples, (*directory)[position]) == program)
+            << "entry " << position << " is not " << file;
+    }
+    EXPECT_EQ(position, directory->size());
+    EXPECT_EQ(position, 4u);
+}
+
+} // namespace
