@@ -4,7 +4,7 @@
 
 #include "app/common/Module1.h"
 #include "platform/Platform.h"
-#include "platform/ScreenSaverFacts.h"
+#include "platform/WinFacts.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"

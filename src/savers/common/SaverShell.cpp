@@ -168,6 +168,8 @@ int runSaver(const char* title, Scene scene) {
     HWND window;
     if (args.mode == SaverMode::FullScreen) {
         saver.fullScreen = true;
+        // Movement is measured from where the mouse was when the saver started.
+        saver.mouseKnown = GetCursorPos(&saver.firstMouse) != FALSE;
         window = CreateWindowExA(WS_EX_TOPMOST, cls.lpszClassName, title, WS_POPUP | WS_VISIBLE, 0, 0,
                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
                                  nullptr, instance, nullptr);
