@@ -21,6 +21,15 @@ ticks() {
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
 hz=$(getconf CLK_TCK)
+# The Wine process that runs the saver (the loader started by wine_start hands
+# the program to a process of its own).
+saver_pid() {
+    local pid
+    for pid in $(_wine_pids "$prefix"); do
+        tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qF "$1.scr" && { echo "$pid"; return; }
+    done
+    echo "$WINE_PID"
+}
 
 prefix=$(wine_new_prefix "$build" saver-cpu-bench win98) || exit 1
 xvfb_start 1024x768x24 || exit 1
@@ -36,9 +45,10 @@ for name in "Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons"; do
         continue
     }
     sleep 2 # past start-up
-    s0=$(ticks "$WINE_PID") x0=$(ticks "$XVFB_PID")
+    pid=$(saver_pid "$name")
+    s0=$(ticks "$pid") x0=$(ticks "$XVFB_PID")
     sleep "$seconds"
-    s1=$(ticks "$WINE_PID") x1=$(ticks "$XVFB_PID")
+    s1=$(ticks "$pid") x1=$(ticks "$XVFB_PID")
     printf '%-16s %10d %18.1f %18.1f\n' "$name" "$(stat -c %s "$program/$name.scr")" \
         "$(echo "($s1 - $s0) * 1000 / $hz / $seconds" | bc -l)" "$(echo "($x1 - $x0) * 1000 / $hz / $seconds" | bc -l)"
     wine_stop "$prefix"
