@@ -14,28 +14,17 @@
 # Screenshots of every step are kept in ARTIFACT_FOLDER/e2e-screensaver.
 # Usage: e2e-screensaver.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 set -u
-build=$1
-program=$2
-artifacts=$3
+build=$1 program=$2 artifacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 out="$artifacts/e2e-screensaver"
 mkdir -p "$out"
 
 failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-prefix=
-XVFB_PID=
-# shellcheck disable=SC2317  # run by the EXIT trap
-finish() {
-    [ -n "$prefix" ] && wine_stop "$prefix"
-    xvfb_stop
-}
-trap finish EXIT
+prefix= XVFB_PID=
+trap '[ -n "$prefix" ] && wine_stop "$prefix"; xvfb_stop' EXIT
 
 savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"
