@@ -111,6 +111,12 @@ LRESULT CALLBACK saverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         }
         break;
+    case WM_SYSCOMMAND:
+        // The idle timer runs on while the saver shows: it must not start the
+        // saver again over itself.
+        if (saver.fullScreen && (wParam & 0xFFF0) == SC_SCREENSAVE)
+            return 0;
+        break;
     case WM_SETCURSOR:
         if (saver.fullScreen) {
             SetCursor(nullptr);
@@ -182,9 +188,16 @@ int runSaver(const char* title, Scene scene) {
     }
     if (!window)
         return 1;
-    int code = messageLoop();
+    // Windows 95 and 98 keep Ctrl+Alt+Del and the task switch from the desktop
+    // while they know a saver runs.
+    UINT wasRunning = 0;
     if (saver.fullScreen)
+        SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &wasRunning, 0);
+    int code = messageLoop();
+    if (saver.fullScreen) {
+        SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &wasRunning, 0);
         ShowCursor(TRUE);
+    }
     return code;
 }
 
