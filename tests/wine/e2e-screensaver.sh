@@ -28,7 +28,7 @@ trap '[ -n "$prefix" ] && wine_stop "$prefix"; xvfb_stop' EXIT
 
 savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"
-saverhost="$build/tests/wine/saverhost/saverhost.exe"
+saverhost="$build/tests/wine/standins/saverhost.exe"
 wine_check || exit 1
 for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost"; do
     [ -f "$f" ] || { echo "e2e-screensaver: $f not built" >&2; exit 1; }
@@ -47,13 +47,11 @@ reg_value() { # KEY NAME
     tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_SZ' | head -n 1 | sed -E 's/^.*REG_SZ[[:space:]]*//'
 }
 
+cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
 # Waits until C:\cplstub.log has N lines.
 wait_cpl_lines() { # N SECONDS
     local i
-    for i in $(seq 1 $(($2 * 4))); do
-        [ "$(cat "$prefix/drive_c/cplstub.log" 2>/dev/null | wc -l)" -ge "$1" ] && return 0
-        sleep 0.25
-    done
+    for i in $(seq 1 $(($2 * 4))); do [ "$(cpl_log | wc -l)" -ge "$1" ] && return 0 || sleep 0.25; done
     return 1
 }
 
@@ -97,7 +95,6 @@ esac
 [ "${#boot}" -le 66 ] && [ "$boot" = "${boot// /}" ] || fail "'$boot' is not a short path"
 _wine_in "$prefix" timeout 60 "$WINE64" cmd /c "if exist $boot echo found" >"$prefix/exist.out" 2>&1 </dev/null
 grep -q found "$prefix/exist.out" || fail "Windows finds no file at '$boot'"
-cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
 [ "$(cpl_log)" = "page=1" ] || fail "Display Properties starts: '$(cpl_log)', expected one on page 1"
 
 click_at "$minutes_x" "$minutes_y"
@@ -137,7 +134,8 @@ done
 # ---- 3. Preview --------------------------------------------------------------------------
 for name in "${savers[@]}"; do
     log="$out/${name// /-}-p.log"
-    wine_run "$prefix" "$log" 60 "$saverhost" "C:\\Program Files\\Decorama\\$name.scr" 3 ||
+    wine_run "$prefix" "$log" 60 "$saverhost" "C:\\Program Files\\Decorama\\$name.scr" 3
+    [ "$(tr -d '\r' <"$log" | grep -c -xE 'child=1|ended=1')" = 2 ] ||
         fail "$name /p: did not fill the preview window and end with it ($(tr -d '\r' <"$log" | tr '\n' ' '))"
     wine_stop "$prefix"
 done
