@@ -37,4 +37,16 @@ std::int32_t VersionGates::settingsLevel() const {
     return 0;
 }
 
+bool VersionGates::opens(win::VersionGate gate) const {
+    switch (gate) {
+    case win::VersionGate::None:
+        return true;
+    case win::VersionGate::WinLevel5:
+        return settingsLevel() >= 5;
+    case win::VersionGate::Win2000:
+        return isWin2000();
+    }
+    return false;
+}
+
 } // namespace sys
