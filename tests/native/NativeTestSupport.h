@@ -50,37 +50,6 @@ public:
     std::uint32_t Shell(const std::string&, int) override { throw rt::Error(rt::ErrFileNotFound); }
 };
 
-// A 24-bit BMP file of width x height pixels, all of one colour.
-inline std::string bmpFile(int width, int height, unsigned char red, unsigned char green,
-                           unsigned char blue) {
-    const int stride = (width * 3 + 3) & ~3;
-    const int pixelBytes = stride * height;
-    std::string file(54 + static_cast<std::size_t>(pixelBytes), '\0');
-    auto put = [&file](std::size_t at, std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            file[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put(2, static_cast<std::uint32_t>(file.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, static_cast<std::uint32_t>(width), 4);
-    put(22, static_cast<std::uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    put(34, static_cast<std::uint32_t>(pixelBytes), 4);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = 54 + static_cast<std::size_t>(y * stride + x * 3);
-            file[at] = static_cast<char>(blue);
-            file[at + 1] = static_cast<char>(green);
-            file[at + 2] = static_cast<char>(red);
-        }
-    }
-    return file;
-}
-
 class NativeTest : public ::testing::Test {
 protected:
     void SetUp() override {
