@@ -1,7 +1,7 @@
 // The main window's controls: names, captions and kinds as the program refers
 // to them, and a tidy layout (nothing overlapping, nothing cut off, the previews
 // fitting their tab at both layouts).
-#include "unit/app/frmMainFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <set>
 #include <utility>
@@ -9,7 +9,7 @@
 
 namespace {
 
-using app_test::frmMainFixture;
+using unit_test::ProgramFixture;
 
 // Height of the captions of frames and of the tab row, in twips.
 constexpr int frameCaption = 200;
@@ -29,8 +29,12 @@ bool designedOverlap(const std::string& a, const std::string& b) {
     return std::set<std::string>{a, b} == std::set<std::string>{"Image2", "Image3"};
 }
 
-class LayoutTest : public frmMainFixture {
+class LayoutTest : public ProgramFixture {
 protected:
+    void SetUp() override {
+        writeShippedFiles();
+        load();
+    }
     std::vector<std::string> faults;
 
     // Checks one holder's visible controls against each other and against the

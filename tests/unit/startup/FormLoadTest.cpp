@@ -2,14 +2,14 @@
 // lists in their order, the resolution check, the first theme's preview, the
 // centring, and how far the load gets when a file is missing or wrong.
 #include "app/common/MakeLink.h"
-#include "unit/startup/StartupFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <cmath>
 #include <set>
 
 namespace {
 
-using startup_test::StartupFixture;
+using unit_test::ProgramFixture;
 using Parts = std::set<std::string>;
 
 const char* const resolutionMessage = "You must set your screen resolution to at least 800 X 600.";
@@ -24,8 +24,9 @@ Parts without(Parts parts, const Parts& gone) {
     return parts;
 }
 
-class StartupTest : public StartupFixture {
+class StartupTest : public ProgramFixture {
 protected:
+    void SetUp() override { writeStandardCatalogue(); }
     // The catalogue files whose records of the standard catalogue arrived in
     // their table and, for the four list files, in their list.
     Parts loaded() {
@@ -74,6 +75,19 @@ protected:
                form->SSTab1->backColor() == ui::RGB(0, 43, 17);
     }
 
+    // The window as it is before its load event: its design position and colours.
+    struct Design {
+        ui::Rect bounds;
+        win::COLORREF windowColor;
+        win::COLORREF tabColor;
+    };
+    Design design() {
+        headless::HeadlessWindowSystem spare(fake, fake);
+        app::Module1 spareModule;
+        app::frmMain designed(platform, spare, spareModule);
+        return {designed.window().bounds(), designed.window().backColor(), designed.SSTab1->backColor()};
+    }
+
     // Still where and as it was designed.
     bool asDesigned() {
         const Design designed = design();
@@ -111,7 +125,7 @@ TEST_F(StartupTest, CompleteLoadFillsEverythingPreviewsTheFirstThemeAndCentres) 
     // The first theme is selected and previewed.
     EXPECT_EQ(form->Combo1->listIndex(), 0);
     EXPECT_TRUE(form->Image7->visible());
-    EXPECT_EQ(previewPath(), folder + "\\harbour.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
     const ui::Rect at = form->Image7->bounds();
     EXPECT_EQ((std::vector<int>{at.left, at.top, at.width, at.height}),
               (std::vector<int>{4920, 1530, 3585, 2685}));

@@ -3,14 +3,14 @@
 // records, what a theme that cannot be previewed leaves behind, and the theme
 // list events of the main window that redraw it.
 #include "themes/ThemePreview.h"
-#include "unit/startup/StartupFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <optional>
 #include <tuple>
 
 namespace {
 
-using startup_test::StartupFixture;
+using unit_test::ProgramFixture;
 
 const ui::Rect smallLayout{4920, 1530, 3585, 2685};
 const ui::Rect largeLayout{4830, 1410, 3735, 2925};
@@ -180,8 +180,9 @@ TEST_F(ThemePreviewTest, ThemeThatCannotBePreviewedLeavesNothingBehind) {
 
 // ---- the theme list of the main window ------------------------------------------------------
 
-class ThemePreviewThemeListTest : public StartupFixture {
+class ThemePreviewThemeListTest : public ProgramFixture {
 protected:
+    void SetUp() override { writeStandardCatalogue(); }
     headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
 };
 
@@ -189,13 +190,13 @@ TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
     load();
     themeList().userSelect(1);
     EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(previewPath(), folder + "\\canyon.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\canyon.bmp");
     EXPECT_EQ(form->selectedWallpaper, folder + "\\canyon-wall.bmp");
     EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("3"));
 
     themeList().userSelect(0);
     EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
-    EXPECT_EQ(previewPath(), folder + "\\harbour.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
     EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
 }
 

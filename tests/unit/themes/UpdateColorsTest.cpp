@@ -1,4 +1,4 @@
-#include "SchemeFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include "system/SystemColorsFast.h"
 #include "themes/AppearanceTables.h"
@@ -7,15 +7,15 @@
 
 namespace {
 
-using themes_test::SchemeFixture;
-
 const char* const recycleBin =
     "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
 const char* const colors = "Control Panel\\Colors";
 const char* const cursors = "Control Panel\\Cursors";
 
-class UpdateColorsTest : public SchemeFixture {
+class UpdateColorsTest : public unit_test::ProgramFixture {
 protected:
+    UpdateColorsTest() { fillSchemeRows(); }
+
     // The way both callers run it: a fresh object, staging on, one call.
     void applyTheme(int themeListIndex = 0) {
         module.mixMatchApply = false;
@@ -123,9 +123,8 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
 
     applyTheme();
 
-    EXPECT_EQ(userValue(cursors, "Wait"), std::string(themes_test::programFolder) + "\\cursors\\wait.ani");
-    EXPECT_EQ(fake.systemCursorFile(32514),
-              std::string(themes_test::programFolder) + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(userValue(cursors, "Wait"), folder + "\\cursors\\wait.ani");
+    EXPECT_EQ(fake.systemCursorFile(32514), folder + "\\cursors\\wait Static.cur");
     EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
     // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
     std::vector<win::DWORD> ids;
