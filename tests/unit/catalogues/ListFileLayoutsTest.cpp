@@ -12,6 +12,7 @@
 
 #include "unit/catalogues/MemoryRuntime.h"
 #include "unit/catalogues/RecordingComboBox.h"
+#include "unit/catalogues/Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -142,26 +143,8 @@ std::string read(const ListFileFormat& format, const std::string& text, Recordin
     }
     for (const RecordingComboBox::Item& item : list.items())
         out += "item " + item.text + " " + std::to_string(item.data) + "\n";
-    auto entry = [&out](const char* table, int i, int j, const std::string& value) {
-        if (!value.empty())
-            out +=
-                std::string(table) + "(" + std::to_string(i) + "," + std::to_string(j) + ") " + value + "\n";
-    };
-    for (int i = 0; i <= 28; ++i)
-        for (int j = 0; j <= 28; ++j) {
-            for (int c = 1; c <= 3; ++c)
-                entry("colors", i, j * 10 + c, m.themeColors(i, j, c));
-            entry("cursors", i, j, m.themeCursors(i, j));
-            entry("icons", i, j, m.themeIcons(i, j));
-        }
-    for (int i = 0; i <= 100; ++i) {
-        entry("audio", i, 0, m.themeAudio(i));
-        entry("shortAudio", i, 0, m.themeShortAudio(i));
-        entry("themes", i, 0, m.themeList(i));
-        entry("wallpapers", i, 0, m.wallpaperList(i));
-        entry("colorNames", i, 0, m.colorSchemeList(i));
-        entry("screenSavers", i, 0, m.screenSaverList(i));
-    }
+    for (const std::string& entry : catalogues_test::filledEntries(m))
+        out += entry + "\n";
     return out;
 }
 
