@@ -12,15 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 namespace {
-
-const win::HKEY CurrentUser = win::HKEY_CURRENT_USER;
-const char* const ScratchKey = "Software\\DecoramaContract\\Smoke";
 
 class Win32Smoke : public ::testing::Test {
 protected:
@@ -30,64 +26,6 @@ protected:
     win::WindowsApi& api = backend.api();
     rt::Runtime& runtime = backend.runtime();
 };
-
-TEST_F(Win32Smoke, RegistryStringRoundTripThroughPredefinedRoot) {
-    win::HKEY key = 0;
-    win::DWORD disposition = 0;
-    ASSERT_EQ(0, api.RegCreateKeyExA(CurrentUser, ScratchKey, 0, nullptr, win::REG_OPTION_NON_VOLATILE, 0x3F,
-                                     nullptr, &key, &disposition));
-    EXPECT_EQ(win::REG_CREATED_NEW_KEY, disposition);
-    const std::string text = "C:\\Decorama\\Wall paper.bmp";
-    ASSERT_EQ(0, api.RegSetValueExA(key, "Wallpaper", 0, win::REG_SZ,
-                                    reinterpret_cast<const win::BYTE*>(text.c_str()),
-                                    static_cast<win::DWORD>(text.size() + 1)));
-    api.RegCloseKey(key);
-
-    ASSERT_EQ(0, api.RegOpenKeyExA(CurrentUser, ScratchKey, 0, win::KEY_READ, &key));
-    win::DWORD type = 0;
-    win::DWORD size = 0;
-    ASSERT_EQ(0, api.RegQueryValueExA(key, "Wallpaper", nullptr, &type, nullptr, &size));
-    EXPECT_EQ(win::REG_SZ, type);
-    EXPECT_EQ(text.size() + 1, size);
-
-    // One byte short: ERROR_MORE_DATA, and nothing written past the buffer.
-    char buffer[64];
-    std::memset(buffer, '#', sizeof(buffer));
-    win::DWORD shortSize = static_cast<win::DWORD>(text.size());
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_MORE_DATA),
-              api.RegQueryValueExA(key, "Wallpaper", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
-                                   &shortSize));
-    EXPECT_EQ('#', buffer[text.size()]);
-
-    ASSERT_EQ(0, api.RegQueryValueExA(key, "Wallpaper", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
-                                      &size));
-    EXPECT_EQ(text, std::string(buffer));
-    api.RegCloseKey(key);
-
-    ASSERT_EQ(0, api.RegCreateKeyExA(CurrentUser, ScratchKey, 0, nullptr, win::REG_OPTION_NON_VOLATILE, 0x3F,
-                                     nullptr, &key, &disposition));
-    EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
-    EXPECT_EQ(0, api.RegDeleteValueA(key, "Wallpaper"));
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              api.RegQueryValueExA(key, "Wallpaper", nullptr, &type, nullptr, &size));
-    api.RegCloseKey(key);
-}
-
-TEST_F(Win32Smoke, RegistryNumberRoundTrip) {
-    win::HKEY key = 0;
-    ASSERT_EQ(0, api.RegCreateKeyExA(CurrentUser, ScratchKey, 0, nullptr, 0, 0x3F, nullptr, &key, nullptr));
-    const win::DWORD written = 0x80000001u;
-    ASSERT_EQ(0, api.RegSetValueExA(key, "Number", 0, win::REG_DWORD,
-                                    reinterpret_cast<const win::BYTE*>(&written), sizeof(written)));
-    win::DWORD read = 0;
-    win::DWORD type = 0;
-    win::DWORD size = sizeof(read);
-    ASSERT_EQ(
-        0, api.RegQueryValueExA(key, "Number", nullptr, &type, reinterpret_cast<win::BYTE*>(&read), &size));
-    EXPECT_EQ(win::REG_DWORD, type);
-    EXPECT_EQ(written, read);
-    api.RegCloseKey(key);
-}
 
 TEST_F(Win32Smoke, StructuresPassThroughUnchanged) {
     win::OSVERSIONINFOA version{};
