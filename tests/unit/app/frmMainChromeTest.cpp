@@ -1,6 +1,5 @@
 // The main window's own title strip (close, minimise and help pictures with
-// their normal, hover and pressed looks), the About box it opens, and the
-// window's start-up look.
+// their normal, hover and pressed looks) and the About box it opens.
 #include "about/frmAbout.h"
 #include "unit/ProgramFixture.h"
 
@@ -78,14 +77,6 @@ TEST_F(TitleStripTest, PressedLookStaysUntilTheNextMove) {
     EXPECT_EQ(shown(form->imgMin0), "minimize-normal.bmp");
 }
 
-TEST_F(TitleStripTest, FromHelpStraightToClose) {
-    picture(form->imgHelp0).userMouseMove();
-    ASSERT_EQ(shown(form->imgHelp0), "help-hover.bmp");
-    picture(form->imgX0).userMouseMove();
-    EXPECT_EQ(looks(),
-              (std::vector<std::string>{"close-hover.bmp", "minimize-normal.bmp", "help-normal.bmp"}));
-}
-
 TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
     picture(form->imgX0).userMouseDown();
     EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
@@ -125,12 +116,8 @@ TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
     EXPECT_EQ(form->imgX0->picture(), nullptr);
 }
 
-class AboutOpeningTest : public ProgramFixture {
+class AboutOpeningTest : public TitleStripTest {
 protected:
-    void SetUp() override {
-        writeShippedFiles();
-        load();
-    }
     std::vector<headless::Window*> aboutWindows() {
         std::vector<headless::Window*> found;
         for (headless::Window* open : windows->openWindows()) {
@@ -188,20 +175,6 @@ TEST_F(AboutOpeningTest, ClosingFromTheSystemMenuUnloadsToo) {
     EXPECT_EQ(form->aboutBox(), nullptr);
     picture(form->imgHelp0).userClick();
     EXPECT_EQ(aboutWindows().size(), 1u);
-}
-
-TEST_F(TitleStripTest, LoadCentresAndColoursTheWindow) {
-    windows->screen().setMousePointer(ui::vbHourglass);
-    form->Form_Load();
-    const ui::Rect bounds = form->window().bounds();
-    EXPECT_EQ(bounds.left, (1024 * 15 - bounds.width) / 2);
-    EXPECT_EQ(bounds.top, (768 * 15 - bounds.height) / 2);
-    EXPECT_EQ(form->window().backColor(), ui::RGB(0, 43, 17));
-    EXPECT_EQ(form->SSTab1->backColor(), ui::RGB(0, 43, 17));
-    EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
-    EXPECT_EQ(form->window().caption(), "Brindlecove");
-    EXPECT_EQ(form->SSTab1->tab(), 0);
-    EXPECT_TRUE(form->Combo1->hasFocus());
 }
 
 } // namespace
