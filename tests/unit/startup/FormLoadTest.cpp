@@ -246,6 +246,9 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
         // the next record starts at "brick", which is no index.
         {"colorNames.txt", "4,Brick, Red,brick\r\n7,Slate,slate\r\n", "13Type mismatch",
          without(allFiles, {"colorNames.txt", "screenSavers.txt"})},
+        {"themes.txt",
+         "0,Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2\r\n101,Canyon,x,c.bmp,c.bmp,3\r\n",
+         "9Subscript out of range", tableFiles},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + ": " + c.text);
@@ -262,22 +265,6 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
     }
 }
 
-TEST_F(StartupTest, ThemeIndexOutOfRangeKeepsItsNameInTheList) {
-    write("themes.txt", "0,Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2\r\n"
-                        "101,Canyon 1024x768,Desert,canyon.bmp,canyon-wall.bmp,3\r\n"
-                        "2,Never 800x600,x,never.bmp,never-wall.bmp,4\r\n");
-    load();
-
-    expectOneMessage("9Subscript out of range");
-    EXPECT_EQ(items(form->Combo1), (std::vector<std::string>{"Harbour 800x600", "Canyon 1024x768"}));
-    EXPECT_EQ(module.themeList(0), "Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2");
-    EXPECT_EQ(module.themeList(2), "");
-    EXPECT_EQ(form->Combo1->listIndex(), -1);
-    EXPECT_EQ(form->selectedWallpaper, "");
-    EXPECT_EQ(loaded(), tableFiles);
-    EXPECT_TRUE(asDesigned());
-}
-
 TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
     // A folder where colors.txt should be: there is something, but no file to read.
     removeFile("colors.txt");
@@ -289,42 +276,6 @@ TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
     EXPECT_TRUE(waitMinutesFilled());
     EXPECT_NE(form->Label3->foreColor(), app::linkBlue);
     EXPECT_TRUE(asDesigned());
-}
-
-TEST_F(StartupTest, SameIndexTwiceShowsBothNamesAndKeepsTheLaterRecord) {
-    write("wallpapers.txt", "2,Lake 1024x768\r\n2,Dune 800x600\r\n");
-    write("colorNames.txt", "4,Brick,brick\r\n4,Rust,rust\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(items(form->Combo2), (std::vector<std::string>{"Lake 1024x768", "Dune 800x600"}));
-    EXPECT_EQ(module.wallpaperList(2), "Dune 800x600");
-    EXPECT_EQ(items(form->Combo3), (std::vector<std::string>{"Brick", "Rust"}));
-    EXPECT_EQ(itemData(form->Combo3), (std::vector<std::int32_t>{4, 4}));
-    EXPECT_EQ(module.colorSchemeList(4), "rust");
-}
-
-TEST_F(StartupTest, QuotedNameKeepsItsComma) {
-    write("colorNames.txt", "4,\"Brick, Red\",brick\r\n7,Slate,slate\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(items(form->Combo3), (std::vector<std::string>{"Brick, Red", "Slate"}));
-    EXPECT_EQ(itemData(form->Combo3), (std::vector<std::int32_t>{4, 7}));
-    EXPECT_EQ(module.colorSchemeList(4), "brick");
-    EXPECT_EQ(module.colorSchemeList(7), "slate");
-}
-
-TEST_F(StartupTest, RecordOverTwoLinesReadsAsOneLine) {
-    // A line end closes a field as a comma does.
-    write("themes.txt", "0,Harbour 800x600,Coastal\r\nharbour.bmp,harbour-wall.bmp\r\n2\r\n"
-                        "1,Canyon 1024x768,Desert,canyon.bmp,canyon-wall.bmp,3\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(module.themeList(0), "Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2");
-    EXPECT_EQ(loaded(), allFiles);
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
 }
 
 TEST_F(StartupTest, FirstThemeWithoutItsPreviewPictureDoesNotStopTheLoad) {
