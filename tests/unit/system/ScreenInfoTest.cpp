@@ -30,44 +30,24 @@ struct GatedMember {
     std::function<std::int64_t(ScreenInfo&)> use;
 };
 
-// clang-format off
-#define GATED_READ(Name, GateKind) \
-    GatedMember{#Name " read", Gate::GateKind, \
-                [](ScreenInfo& screen) { return static_cast<std::int64_t>(screen.Name()); }}
-#define GATED_WRITE(Name, GateKind, Value) \
-    GatedMember{#Name " write", Gate::GateKind, \
-                [](ScreenInfo& screen) { screen.Name(Value); return std::int64_t{0}; }}
-// clang-format on
-
+// One member of each way of being gated: a switch and a number at level 5, a
+// switch and the wallpaper text on Windows 2000, a metric at level 5.
 const std::vector<GatedMember>& gatedMembers() {
-    // clang-format off
     static const std::vector<GatedMember> members = {
-        GATED_READ(MenuAnimation, WinLevel5), GATED_WRITE(MenuAnimation, WinLevel5, true),
-        GATED_READ(MenuFade, Win2000), GATED_WRITE(MenuFade, Win2000, true),
-        GATED_READ(ComboBoxAnimation, WinLevel5), GATED_WRITE(ComboBoxAnimation, WinLevel5, true),
-        GATED_READ(ListboxSmoothScrolling, WinLevel5), GATED_WRITE(ListboxSmoothScrolling, WinLevel5, true),
-        GATED_READ(GradientCaptions, WinLevel5), GATED_WRITE(GradientCaptions, WinLevel5, true),
-        GATED_READ(MenuKeysAlwaysUnderlined, WinLevel5), GATED_WRITE(MenuKeysAlwaysUnderlined, WinLevel5, true),
-        GATED_READ(HotTracking, WinLevel5), GATED_WRITE(HotTracking, WinLevel5, true),
-        GATED_READ(SelectionFade, Win2000), GATED_WRITE(SelectionFade, Win2000, true),
-        GATED_READ(TooltipAnimation, Win2000), GATED_WRITE(TooltipAnimation, Win2000, true),
-        GATED_READ(TooltipFade, Win2000), GATED_WRITE(TooltipFade, Win2000, true),
-        GATED_READ(UIEffects, Win2000), GATED_WRITE(UIEffects, Win2000, true),
-        GATED_READ(ForegroundLockTimeOut, WinLevel5), GATED_WRITE(ForegroundLockTimeOut, WinLevel5, 200000),
-        GATED_READ(ForegroundFlashCount, WinLevel5), GATED_WRITE(ForegroundFlashCount, WinLevel5, 3),
-        GATED_READ(VirtualScreenX, WinLevel5), GATED_READ(VirtualScreenY, WinLevel5),
-        GATED_READ(VirtualScreenWidth, WinLevel5), GATED_READ(VirtualScreenHeight, WinLevel5),
-        GATED_READ(MonitorCount, WinLevel5), GATED_READ(SameDisplayFormat, WinLevel5),
-        GatedMember{
-            "DesktopWallpaper read", Gate::Win2000,
-            [](ScreenInfo& screen) { return static_cast<std::int64_t>(screen.DesktopWallpaper().size()); }},
+        {"MenuAnimation write", Gate::WinLevel5,
+         [](ScreenInfo& s) {
+             s.MenuAnimation(true);
+             return std::int64_t{0};
+         }},
+        {"ForegroundFlashCount read", Gate::WinLevel5,
+         [](ScreenInfo& s) { return s.ForegroundFlashCount(); }},
+        {"TooltipFade read", Gate::Win2000, [](ScreenInfo& s) { return std::int64_t{s.TooltipFade()}; }},
+        {"DesktopWallpaper read", Gate::Win2000,
+         [](ScreenInfo& s) { return static_cast<std::int64_t>(s.DesktopWallpaper().size()); }},
+        {"VirtualScreenWidth read", Gate::WinLevel5, [](ScreenInfo& s) { return s.VirtualScreenWidth(); }},
     };
-    // clang-format on
     return members;
 }
-
-#undef GATED_READ
-#undef GATED_WRITE
 
 struct VersionCase {
     fake::Version version;
