@@ -10,45 +10,16 @@
 #include "platform/native/NativeChild.h"
 #include "platform/native/NativeWindowSystem.h"
 #include "platform/native/WinHeaders.h"
+#include "unit/catalogues/MemoryRuntime.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
 namespace nativetest {
 
-class MemoryRuntime : public rt::Runtime {
-public:
-    std::map<std::string, std::string> files;
-
-    std::string appPath() override { return "C:\\Decorama"; }
-    std::string appTitle() override { return "Decorama"; }
-    rt::AppVersion appVersion() override { return {1, 0, 0}; }
-    std::string Dir(const std::string& path) override { return files.count(path) ? path : std::string(); }
-    void FileCopy(const std::string& source, const std::string& destination) override {
-        files[destination] = readFile(source);
-    }
-    void Kill(const std::string& path) override { files.erase(path); }
-    void Name(const std::string& oldPath, const std::string& newPath) override {
-        files[newPath] = readFile(oldPath);
-        files.erase(oldPath);
-    }
-    std::string readFile(const std::string& path) override {
-        const auto found = files.find(path);
-        if (found == files.end())
-            throw rt::Error(rt::ErrFileNotFound);
-        return found->second;
-    }
-    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) override {
-        const std::string data = readFile(path);
-        return offset >= data.size() ? std::string() : data.substr(static_cast<std::size_t>(offset), count);
-    }
-    void writeFile(const std::string& path, const std::string& data) override { files[path] = data; }
-    void writeBytes(const std::string&, std::uint64_t, const std::string&) override {}
-    std::uint32_t Shell(const std::string&, int) override { throw rt::Error(rt::ErrFileNotFound); }
-};
+using MemoryRuntime = catalogues_test::MemoryRuntime;
 
 class NativeTest : public ::testing::Test {
 protected:

@@ -19,8 +19,8 @@ struct NativeBackend {
     nativetest::MemoryRuntime runtime;
     native::NativeWindowSystem windows{runtime};
 
-    std::string folder() const { return "C:\\Decorama"; }
-    void putFile(const std::string& path, const std::string& bytes) { runtime.files[path] = bytes; }
+    std::string folder() { return runtime.appPath(); }
+    void putFile(const std::string& path, const std::string& bytes) { runtime.writeFile(path, bytes); }
 
     static HWND hwndOf(const ui::Control& control) {
         return dynamic_cast<const native::NativeChild&>(control).hwnd();
