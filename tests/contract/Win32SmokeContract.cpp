@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,12 +27,6 @@ protected:
 };
 
 TEST_F(Win32Smoke, StructuresPassThroughUnchanged) {
-    win::OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = 148;
-    ASSERT_TRUE(api.GetVersionExA(&version));
-    EXPECT_TRUE(version.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS ||
-                version.dwPlatformId == win::VER_PLATFORM_WIN32_NT);
-
     // Windows checks cbSize against the layout it knows: a wrong size fails the call.
     win::NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -110,48 +103,6 @@ TEST_F(Win32Smoke, ApplicationFacts) {
     EXPECT_EQ("contract_tests.exe", runtime.Dir(folder + "\\contract_tests.exe"));
     EXPECT_EQ("Decorama", runtime.appTitle());
     EXPECT_EQ(DECORAMA_VERSION_MAJOR, runtime.appVersion().major);
-}
-
-// The Wine runs set a Windows version per prefix; a mistake there would quietly
-// run every version's tests on the same Windows.
-TEST_F(Win32Smoke, RunsOnTheWindowsVersionAskedFor) {
-    const char* wanted = std::getenv("DECORAMA_WINE_VERSION");
-    if (wanted == nullptr) {
-        GTEST_SKIP() << "not a Wine run";
-    }
-    struct Expected {
-        const char* name;
-        win::DWORD platform, major, minor;
-    };
-    const Expected table[] = {
-        {"win95", 1, 4, 0}, {"win98", 1, 4, 10}, {"winme", 1, 4, 90}, {"nt40", 2, 4, 0},
-        {"win2k", 2, 5, 0}, {"winxp", 2, 5, 1},  {"win7", 2, 6, 1},
-    };
-    win::OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = 148;
-    ASSERT_TRUE(api.GetVersionExA(&version));
-    for (const Expected& e : table) {
-        if (std::string(wanted) == e.name) {
-            EXPECT_EQ(e.platform, version.dwPlatformId);
-            EXPECT_EQ(e.major, version.dwMajorVersion);
-            EXPECT_EQ(e.minor, version.dwMinorVersion);
-            return;
-        }
-    }
-    ADD_FAILURE() << "unknown Windows version " << wanted;
-}
-
-// Tests that read the sample collection find it through DECORAMA_SAMPLE_DIR, a
-// Windows path the Wine runs derive from the build folder.
-TEST_F(Win32Smoke, SampleFolderIsGivenAsAWindowsPath) {
-    const char* folder = std::getenv("DECORAMA_SAMPLE_DIR");
-    if (folder == nullptr) {
-        GTEST_SKIP() << "not a Wine run";
-    }
-    const std::string path = folder;
-    EXPECT_EQ("Z:\\", path.substr(0, 3));
-    EXPECT_EQ(std::string::npos, path.find('/'));
-    EXPECT_EQ("\\Decorama", path.substr(path.size() - 9));
 }
 
 } // namespace
