@@ -2,11 +2,7 @@
 // headings, its web link, and the start of the system information tool.
 #include "about/frmAbout.h"
 #include "app/common/MakeLink.h"
-#include "app/common/Module1.h"
-#include "platform/Platform.h"
-#include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "unit/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,28 +17,17 @@ constexpr const char* unavailable = "System Information Is Unavailable At This T
 constexpr const char* sysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* locationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-class frmAboutTest : public ::testing::Test {
+class frmAboutTest : public unit_test::ProgramFixture {
 protected:
-    fake::FakeWindows fake;
-    rt::Platform platform{fake, fake, fake};
-    headless::HeadlessWindowSystem windows{fake, fake};
-    app::Module1 module;
     std::unique_ptr<about::frmAbout> box;
 
     void SetUp() override {
-        module.programFolder = fake.appPath();
-        box = std::make_unique<about::frmAbout>(platform, windows, module);
+        box = std::make_unique<about::frmAbout>(platform, *windows, module);
         box->Show();
     }
 
     std::string text() { return box->RichTextBox1->text(); }
     headless::Label& link() { return headless::as<headless::Label>(*box->Label4); }
-    std::vector<std::string> prompts() {
-        std::vector<std::string> shown;
-        for (const auto& box : fake.messageBoxes())
-            shown.push_back(box.prompt);
-        return shown;
-    }
 };
 
 TEST_F(frmAboutTest, ShowsTheVersionAndTheHelpTextWithLineFeeds) {
@@ -114,7 +99,7 @@ TEST_F(frmAboutTest, CloseUnloadsTheBox) {
     headless::as<headless::Button>(*box->cmdOK).userClick();
     EXPECT_FALSE(box->isLoaded());
     EXPECT_TRUE(headless::as(box->window()).isClosed());
-    EXPECT_TRUE(windows.openWindows().empty());
+    EXPECT_TRUE(windows->openWindows().empty());
 }
 
 // ---- system information tool --------------------------------------------------------
