@@ -2,9 +2,10 @@
 # Builds and tests everything: the Linux build (logic against the fake Windows),
 # the same with AddressSanitizer and UndefinedBehaviorSanitizer, the 64-bit
 # Windows build with its tests under Wine, the 32-bit Windows build (built
-# only), and the list-file reader's libFuzzer target built with clang: its corpus
-# replayed, then fuzzed for a bounded time (DECORAMA_FUZZ_SECONDS, 60 by default). Each step's output goes to build/logs/<step>.log; a failed step shows the
-# end of its log. Exits non-zero when any step fails.
+# only), and the list-file reader's libFuzzer target built with clang: its
+# corpus replayed, then fuzzed for a bounded time (DECORAMA_FUZZ_SECONDS, 60 by
+# default). Each step's output goes to build/logs/<step>.log; a failed step
+# shows the end of its log. Exits non-zero when any step fails.
 set -u
 cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
