@@ -136,21 +136,6 @@ TEST_F(StartupTest, CompleteLoadFillsEverythingPreviewsTheFirstThemeAndCentres) 
     EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
 }
 
-TEST_F(StartupTest, ListFilesAreReadOnceEachInTheirOrder) {
-    load();
-    std::vector<std::string> read;
-    for (const std::string& call : fake.callLog()) {
-        const auto end = call.find(".txt");
-        if (call.rfind("readFile(", 0) != 0 || end == std::string::npos)
-            continue;
-        const auto start = call.rfind('\\', end) + 1;
-        read.push_back(call.substr(start, end + 4 - start));
-    }
-    EXPECT_EQ(read, (std::vector<std::string>{"colors.txt", "cursors.txt", "icons.txt", "audio.txt",
-                                              "shortAudio.txt", "themes.txt", "wallpapers.txt",
-                                              "colorNames.txt", "screenSavers.txt"}));
-}
-
 TEST_F(StartupTest, ResolutionCheckNeedsBothMeasuresBelowTheMinimum) {
     const struct {
         int width, height, twipsPerPixel;
