@@ -1,8 +1,9 @@
 #include "system/Accessibility.h"
 
 #include "runtime/Error.h"
-#include "platform/LibraryConstants.h"
+#include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 namespace sys {
@@ -20,16 +21,10 @@ enum class Gate : int {
 using access::Gate;
 
 Accessibility::Accessibility(win::WindowsApi& api)
-    : api_(api), hc_{{}, win::SPI_GETHIGHCONTRAST, win::SPI_SETHIGHCONTRAST},
-      at_{{}, win::SPI_GETACCESSTIMEOUT, win::SPI_SETACCESSTIMEOUT}, fk_{{},
-                                                                         win::SPI_GETFILTERKEYS,
-                                                                         win::SPI_SETFILTERKEYS},
-      mk_{{}, win::SPI_GETMOUSEKEYS, win::SPI_SETMOUSEKEYS}, ss_{{},
-                                                                 win::SPI_GETSOUNDSENTRY,
-                                                                 win::SPI_SETSOUNDSENTRY},
-      sk_{{}, win::SPI_GETSTICKYKEYS, win::SPI_SETSTICKYKEYS}, tk_{{},
-                                                                   win::SPI_GETTOGGLEKEYS,
-                                                                   win::SPI_SETTOGGLEKEYS} {
+    : api_(api), hc_{{}, &win::setting(win::SPI_GETHIGHCONTRAST)},
+      at_{{}, &win::setting(win::SPI_GETACCESSTIMEOUT)}, fk_{{}, &win::setting(win::SPI_GETFILTERKEYS)},
+      mk_{{}, &win::setting(win::SPI_GETMOUSEKEYS)}, ss_{{}, &win::setting(win::SPI_GETSOUNDSENTRY)},
+      sk_{{}, &win::setting(win::SPI_GETSTICKYKEYS)}, tk_{{}, &win::setting(win::SPI_GETTOGGLEKEYS)} {
     const VersionGates gates(api_);
     isWin95_ = gates.isWin95();
     isWin98_ = gates.isWin98();
@@ -51,12 +46,12 @@ bool Accessibility::passes(Gate gate) {
 
 template <class T> void Accessibility::fetch(Group<T>& group) {
     group.copy.cbSize = sizeof(T);
-    api_.SystemParametersInfoA(group.get, sizeof(T), &group.copy, 0);
+    api_.SystemParametersInfoA(group.row->get, sizeof(T), &group.copy, win::NoUpdate);
 }
 
 // The size handed over is the copy's own: a copy never fetched still says 0.
 template <class T> void Accessibility::store(Group<T>& group) {
-    api_.SystemParametersInfoA(group.set, group.copy.cbSize, &group.copy, win::SPIF_UPDATEANDBROADCAST);
+    api_.SystemParametersInfoA(group.row->set, group.copy.cbSize, &group.copy, group.row->fWinIni);
 }
 
 // Every bit of the mask must be set; an empty mask always passes.
@@ -245,15 +240,12 @@ void Accessibility::mkCtrlSpeed(std::int32_t value) {
 }
 
 bool Accessibility::shActive() {
-    std::int32_t value = 0;
-    api_.SystemParametersInfoA(win::SPI_GETSHOWSOUNDS, 0, &value, 0);
-    return value != 0;
+    return readSetting(api_, win::setting(win::SPI_GETSHOWSOUNDS)) != 0;
 }
 
-// Show sounds takes its state in uiParam as 1 or 0.
+// Show sounds takes its state as 1 or 0, not as the all-bits True of the other switches.
 void Accessibility::shActive(bool value) {
-    std::int32_t scratch = 0;
-    api_.SystemParametersInfoA(win::SPI_SETSHOWSOUNDS, value ? 1 : 0, &scratch, win::SPIF_UPDATEANDBROADCAST);
+    writeSetting(api_, win::setting(win::SPI_SETSHOWSOUNDS), value ? 1 : 0);
 }
 
 } // namespace sys

@@ -13,7 +13,7 @@
 // nothing and a read gives 0 or False.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/Settings.h"
 
 #include <cstdint>
 
@@ -175,11 +175,10 @@ public:
     void shActive(bool value);
 
 private:
-    // One feature's working copy and its get and set actions.
+    // One feature's working copy and its row of the settings table.
     template <class T> struct Group {
         T copy{};
-        win::UINT get;
-        win::UINT set;
+        const win::Setting* row;
     };
 
     bool passes(access::Gate gate);

@@ -1,7 +1,8 @@
 #include "system/Keyboard.h"
 
-#include "platform/LibraryConstants.h"
+#include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 
 namespace sys {
 
@@ -60,14 +61,11 @@ void Keyboard::ScrollLock(bool value) {
 }
 
 std::int32_t Keyboard::readValue(win::UINT action) {
-    std::int32_t value = 0;
-    api_.SystemParametersInfoA(action, 0, &value, 0);
-    return value;
+    return readSetting(api_, win::setting(action));
 }
 
 void Keyboard::writeValue(win::UINT action, std::int32_t value) {
-    std::int32_t scratch = 0;
-    api_.SystemParametersInfoA(action, static_cast<win::UINT>(value), &scratch, win::SPIF_UPDATEANDBROADCAST);
+    writeSetting(api_, win::setting(action), value);
 }
 
 std::int32_t Keyboard::Delay() {

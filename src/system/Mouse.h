@@ -5,7 +5,8 @@
 // is True; otherwise it calls nothing and a read gives 0 or False.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/Settings.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -14,11 +15,6 @@ class WindowsApi;
 }
 
 namespace sys {
-
-namespace mouse {
-struct Setting;
-enum class Gate : int;
-} // namespace mouse
 
 class Mouse {
 public:
@@ -87,20 +83,15 @@ public:
     void MouseSpeed(std::int32_t value);
 
 private:
-    bool supports(mouse::Gate gate) const;
-    bool passes(mouse::Gate gate);
-    std::int32_t read(const mouse::Setting& setting);
-    void write(const mouse::Setting& setting, std::int32_t value);
-    std::int32_t metric(int index, mouse::Gate gate);
+    bool passes(win::VersionGate gate);
+    std::int32_t read(win::UINT action);
+    void write(win::UINT action, std::int32_t value);
+    std::int32_t metric(int index, win::VersionGate gate);
     std::int32_t acceleration(int element);
     void acceleration(int element, std::int32_t value);
 
     win::WindowsApi& api_;
-    bool isWin95_ = false;
-    bool isWin98_ = false;
-    std::int32_t ntLevel_ = 0;
-    std::int32_t win98Version_ = 0;
-    std::int32_t winLevel_ = 0;
+    VersionGates gates_;
 };
 
 } // namespace sys

@@ -1,7 +1,7 @@
 #include "system/NonClientMetrics.h"
 
 #include "runtime/Error.h"
-#include "platform/LibraryConstants.h"
+#include "platform/Settings.h"
 #include "platform/WindowsApi.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ std::int32_t toInt32(double value) {
 
 NonClientMetrics::NonClientMetrics(win::WindowsApi& api) : api_(api) {
     metrics_.cbSize = sizeof metrics_;
-    api_.SystemParametersInfoA(win::SPI_GETNONCLIENTMETRICS, sizeof metrics_, &metrics_, 0);
+    api_.SystemParametersInfoA(win::SPI_GETNONCLIENTMETRICS, sizeof metrics_, &metrics_, win::NoUpdate);
 
     fontFromRecord(metrics_.lfCaptionFont, caption_);
     fontFromRecord(metrics_.lfMenuFont, menu_);
@@ -102,7 +102,7 @@ void NonClientMetrics::SaveSettings() {
     recordFromFont(smallCaption_, metrics_.lfSmCaptionFont);
     recordFromFont(status_, metrics_.lfStatusFont);
     api_.SystemParametersInfoA(win::SPI_SETNONCLIENTMETRICS, sizeof metrics_, &metrics_,
-                               win::SPIF_UPDATEANDBROADCAST);
+                               win::setting(win::SPI_SETNONCLIENTMETRICS).fWinIni);
 }
 
 void NonClientMetrics::fontFromRecord(const win::LOGFONTA& record, Font& font) {

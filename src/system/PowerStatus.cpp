@@ -1,7 +1,7 @@
 #include "system/PowerStatus.h"
 
 #include "runtime/Error.h"
-#include "platform/LibraryConstants.h"
+#include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/VersionGates.h"
 

@@ -2,8 +2,9 @@
 
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
-#include "platform/LibraryConstants.h"
+#include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 
 #include <algorithm>
 #include <cstring>
@@ -120,14 +121,11 @@ bool SystemInfo::SlowMachine() {
 }
 
 std::int32_t SystemInfo::spiValue(win::UINT action) {
-    std::int32_t value = 0;
-    api_.SystemParametersInfoA(action, 0, &value, 0);
-    return value;
+    return readSetting(api_, win::setting(action));
 }
 
 void SystemInfo::spiSet(win::UINT action, std::int32_t value) {
-    std::int32_t scratch = 0;
-    api_.SystemParametersInfoA(action, static_cast<win::UINT>(value), &scratch, win::SPIF_UPDATEANDBROADCAST);
+    writeSetting(api_, win::setting(action), value);
 }
 
 std::int32_t SystemInfo::Beep() {
@@ -153,7 +151,7 @@ bool SystemInfo::ScreenSaverRunning() {
 }
 // Windows answers with the call's own result: True when Plus! extensions are installed.
 bool SystemInfo::WindowsExtension() {
-    return api_.SystemParametersInfoA(win::SPI_GETWINDOWSEXTENSION, 1, nullptr, 0) != win::FALSE;
+    return spiValue(win::SPI_GETWINDOWSEXTENSION) != 0;
 }
 
 bool SystemInfo::IsDBCS() {
