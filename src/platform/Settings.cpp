@@ -57,6 +57,8 @@ constexpr Setting structure(const char* name, UINT get, UINT set, std::size_t si
 // clang-format off
 const Setting rows[] = {
     // Numbers:  get, set, transport, Windows keeps it as a Boolean, the metric behind it, gate, initial.
+    // Menu drop alignment and active-window tracking are Booleans Windows keeps as
+    // handed over: -1 reads back as -1.
     NUMBER(SPI_GETBEEP,                   SPI_SETBEEP,                   UiParam,        Bool, NoMetric,             None,      1),
     NUMBER(SPI_GETBORDER,                 SPI_SETBORDER,                 UiParam,        Int,  NoMetric,             None,      1),
     NUMBER(SPI_GETKEYBOARDSPEED,          SPI_SETKEYBOARDSPEED,          UiParamScratch, Int,  NoMetric,             None,      31),
@@ -70,7 +72,7 @@ const Setting rows[] = {
     NUMBER(SPI_GETKEYBOARDDELAY,          SPI_SETKEYBOARDDELAY,          UiParamScratch, Int,  NoMetric,             None,      1),
     NUMBER(SPI_ICONVERTICALSPACING,       SPI_ICONVERTICALSPACING,       IconSpacing,    Int,  SM_CYICONSPACING,     None,      0),
     NUMBER(SPI_GETICONTITLEWRAP,          SPI_SETICONTITLEWRAP,          UiParamScratch, Bool, NoMetric,             None,      1),
-    NUMBER(SPI_GETMENUDROPALIGNMENT,      SPI_SETMENUDROPALIGNMENT,      UiParamScratch, Bool, SM_MENUDROPALIGNMENT, None,      0),
+    NUMBER(SPI_GETMENUDROPALIGNMENT,      SPI_SETMENUDROPALIGNMENT,      UiParamScratch, Int,  SM_MENUDROPALIGNMENT, None,      0),
     NUMBER(0,                             SPI_SETDOUBLECLKWIDTH,         UiParam,        Int,  SM_CXDOUBLECLK,       None,      0),
     NUMBER(0,                             SPI_SETDOUBLECLKHEIGHT,        UiParam,        Int,  SM_CYDOUBLECLK,       None,      0),
     NUMBER(0,                             SPI_SETDOUBLECLICKTIME,        UiParam,        Int,  NoMetric,             None,      500),
@@ -91,7 +93,7 @@ const Setting rows[] = {
     // The menu delay is changed for this session only: neither stored nor announced.
     {"SPI_GETMENUSHOWDELAY", SPI_GETMENUSHOWDELAY, SPI_SETMENUSHOWDELAY, Transport::UiParamScratch, 0, false, 0, false, -1, NoUpdate, VersionGate::None, 400},
     NUMBER(SPI_GETMOUSESPEED,             SPI_SETMOUSESPEED,             PvValue,        Int,  NoMetric,             None,      10),
-    NUMBER(SPI_GETACTIVEWINDOWTRACKING,   SPI_SETACTIVEWINDOWTRACKING,   PvValue,        Bool, NoMetric,             WinLevel5, 0),
+    NUMBER(SPI_GETACTIVEWINDOWTRACKING,   SPI_SETACTIVEWINDOWTRACKING,   PvValue,        Int,  NoMetric,             WinLevel5, 0),
     NUMBER(SPI_GETMENUANIMATION,          SPI_SETMENUANIMATION,          PvValue,        Bool, NoMetric,             WinLevel5, 1),
     NUMBER(SPI_GETCOMBOBOXANIMATION,      SPI_SETCOMBOBOXANIMATION,      PvValue,        Bool, NoMetric,             WinLevel5, 1),
     NUMBER(SPI_GETLISTBOXSMOOTHSCROLLING, SPI_SETLISTBOXSMOOTHSCROLLING, PvValue,        Bool, NoMetric,             WinLevel5, 1),
