@@ -42,20 +42,15 @@ value_of() { # REPORT NAME
     grep -F -m1 "$2 = " "$1" | sed 's/^[^=]* = //' | tr -d '\r'
 }
 
-expect_unsupported() { # REPORT VERSION NAME...
-    local report=$1 version=$2 name
+# Members the version lacks, then "--", then members it has.
+expect_gates() { # REPORT VERSION NAME... -- NAME...
+    local report=$1 version=$2 name value lacking=1
     shift 2
     for name in "$@"; do
-        [ "$(value_of "$report" "$name")" = unsupported ] || fail "$version: $name is not unsupported"
-    done
-}
-
-expect_supported() { # REPORT VERSION NAME...
-    local report=$1 version=$2 name value
-    shift 2
-    for name in "$@"; do
+        [ "$name" = -- ] && { lacking=0; continue; }
         value=$(value_of "$report" "$name")
-        if [ -z "$value" ] || [ "$value" = unsupported ]; then
+        if { [ $lacking = 1 ] && [ "$value" != unsupported ]; } ||
+            { [ $lacking = 0 ] && { [ -z "$value" ] || [ "$value" = unsupported ]; }; }; then
             fail "$version: $name reads '$value'"
         fi
     done
@@ -89,29 +84,28 @@ for version in win95 win98 nt40 win2k; do
     case $version in
     win95)
         [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 95" ] || fail "win95: version line"
-        expect_unsupported "$report" $version Mouse.HoverX Mouse.WheelPresent SystemInfo.ScreenSaverRunning \
-            Accessibility.skLeftAltLatched MemoryStatus.AvailableExtendedVirtual PowerStatus.IsSystemResumeAuto
-        expect_supported "$report" $version Mouse.MouseTrails Accessibility.ssFSTextEffect PowerStatus.ACLineStatus
+        expect_gates "$report" $version Mouse.HoverX Mouse.WheelPresent SystemInfo.ScreenSaverRunning \
+            Accessibility.skLeftAltLatched MemoryStatus.AvailableExtendedVirtual PowerStatus.IsSystemResumeAuto \
+            -- Mouse.MouseTrails Accessibility.ssFSTextEffect PowerStatus.ACLineStatus
         ;;
     win98)
         [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 98" ] || fail "win98: version line"
-        expect_unsupported "$report" $version SystemInfo.IsIMMEnabled MemoryStatus.AvailableExtendedVirtual
-        expect_supported "$report" $version Mouse.HoverX Mouse.MouseTrails Accessibility.skLeftAltLatched \
-            SystemInfo.ScreenSaverRunning PowerStatus.IsSystemResumeAuto
+        expect_gates "$report" $version SystemInfo.IsIMMEnabled MemoryStatus.AvailableExtendedVirtual \
+            -- Mouse.HoverX Mouse.MouseTrails Accessibility.skLeftAltLatched SystemInfo.ScreenSaverRunning \
+            PowerStatus.IsSystemResumeAuto
         ;;
     nt40)
         value_of "$report" SystemInfo.OSVersion | grep -q '^Microsoft Windows NT .*version 4\.0 .*(Build [0-9]*)$' ||
             fail "nt40: version line"
-        expect_unsupported "$report" $version PowerStatus.ACLineStatus PowerStatus.IsSystemResumeAuto \
-            Accessibility.fkIndicator Accessibility.ssFSTextEffect Mouse.MouseTrails SystemInfo.ProductType
-        expect_supported "$report" $version Mouse.HoverX Accessibility.fkActive
+        expect_gates "$report" $version PowerStatus.ACLineStatus PowerStatus.IsSystemResumeAuto \
+            Accessibility.fkIndicator Accessibility.ssFSTextEffect Mouse.MouseTrails SystemInfo.ProductType \
+            -- Mouse.HoverX Accessibility.fkActive
         ;;
     win2k)
         value_of "$report" SystemInfo.OSVersion | grep -q '^Microsoft Windows 2000 .*version 5\.0 .*(Build 2195)$' ||
             fail "win2k: version line"
-        expect_unsupported "$report" $version Mouse.MouseTrails Accessibility.ssFSTextEffect
-        expect_supported "$report" $version SystemInfo.ProductType MemoryStatus.AvailableExtendedVirtual \
-            PowerStatus.ACLineStatus Mouse.HoverDelay
+        expect_gates "$report" $version Mouse.MouseTrails Accessibility.ssFSTextEffect \
+            -- SystemInfo.ProductType MemoryStatus.AvailableExtendedVirtual PowerStatus.ACLineStatus Mouse.HoverDelay
         ;;
     esac
 done

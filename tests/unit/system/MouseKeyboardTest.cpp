@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -52,10 +51,7 @@ TEST_P(MouseGates, FlipWithTheVersion) {
     mouse.RaiseErrors = false;
     windows.clearLogs();
     if (!GetParam().hover) {
-        EXPECT_EQ(mouse.HoverX(), 0);
-        mouse.HoverY(9);
-        mouse.WheelScrollLines(5);
-        EXPECT_TRUE(windows.spiCalls().empty());
+        EXPECT_EQ(mouse.HoverX() + windows.spiCalls().size(), 0u);
     }
 }
 
@@ -100,56 +96,28 @@ TEST(Mouse, TwoHidesNeedTwoShows) {
     EXPECT_EQ(windows.cursorShowCount(), 0);
 }
 
-TEST(Mouse, MetricSettingsWriteThroughAndReadBack) {
-    fake::FakeWindows windows;
-    sys::Mouse mouse(windows);
-    mouse.DoubleClickX(9);
-    mouse.DragY(7);
-    mouse.MouseButtonSwap(true);
-    EXPECT_EQ(mouse.DoubleClickX(), 9);
-    EXPECT_EQ(mouse.DragY(), 7);
-    EXPECT_TRUE(mouse.MouseButtonSwap());
-    mouse.MenuDelay(100);
-    EXPECT_EQ(windows.spiCalls().back().fWinIni, 0u); // the menu delay is for this session
-    EXPECT_EQ(mouse.MenuDelay(), 100);
-}
-
 constexpr int Caps = 0x14;
 
 class LockKeys : public ::testing::TestWithParam<Version> {};
 
-TEST_P(LockKeys, WritingTheCurrentStateKeepsIt) {
-    fake::FakeWindows windows;
-    windows.useVersion(GetParam());
-    sys::Keyboard keyboard(windows);
-    keyboard.Capslock(true);
-    EXPECT_TRUE(keyboard.Capslock());
-    keyboard.Capslock(true);
-    EXPECT_TRUE(keyboard.Capslock());
-    keyboard.Capslock(false);
-    EXPECT_FALSE(keyboard.Capslock());
-    EXPECT_FALSE(keyboard.Numlock());
-}
-
-TEST_P(LockKeys, EachFamilyUsesItsOwnWay) {
+// NT presses the key only when its state differs; the 95 family sets bit 0 of
+// the key-state array and leaves the rest (here: the key held down) alone.
+TEST_P(LockKeys, WritingAStateTwiceKeepsIt) {
     fake::FakeWindows windows;
     windows.useVersion(GetParam());
     const bool nt = fake::isNtFamily(GetParam());
-    // On the 95 family the key is held down, which the toggle write must leave alone.
     if (!nt)
         windows.setKeyState(Caps, static_cast<win::SHORT>(0xFF80));
     sys::Keyboard keyboard(windows);
+    keyboard.Capslock(true);
     windows.clearLogs();
     keyboard.Capslock(true);
-    const std::vector<std::string>& calls = windows.callLog();
-    const bool pressed = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
-                             return call.rfind("keybd_event", 0) == 0;
-                         }) != calls.end();
-    EXPECT_EQ(pressed, nt);
     EXPECT_TRUE(keyboard.Capslock());
-    if (!nt) {
-        EXPECT_NE(windows.GetKeyState(Caps) & 0x8000, 0);
-    }
+    EXPECT_EQ(windows.callLog().size(), nt ? 2u : 3u); // the state read, then the write or nothing
+    keyboard.Capslock(false);
+    EXPECT_FALSE(keyboard.Capslock());
+    EXPECT_FALSE(keyboard.Numlock());
+    EXPECT_EQ((windows.GetKeyState(Caps) & 0x8000) != 0, !nt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, LockKeys, ::testing::Values(Version::Win95, Version::Win98, Version::NT4));

@@ -2,6 +2,7 @@
 // text of each family, and the name reads and writes with their errors.
 #include "system/SystemInfo.h"
 
+#include "contract/ErrorOf.h"
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
 
@@ -13,15 +14,6 @@ namespace {
 
 using fake::Version;
 using sys::SystemInfo;
-
-std::int32_t errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const rt::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 struct LevelCase {
     Version version;
