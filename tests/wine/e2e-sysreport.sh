@@ -4,12 +4,10 @@
 #   e2e-sysreport.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 #
 # Runs BUILD/tools/sysreport.exe in a fresh prefix for Windows 95, 98, NT 4 and
-# 2000 and checks each report: every line reads "Class.Property = value" and
-# every class is there; no member fails with an error other than
-# "unsupported" (and the overflow of a memory count beyond 2 GiB); the members each version lacks read "unsupported" and those it
-# has do not; on Windows 2000 the version line names Windows 2000, version 5.0
-# and build 2195. The reports stay in ARTIFACT_FOLDER/e2e-sysreport. Exits 0
-# only when every check passes.
+# 2000. Each report has every class, every line "Class.Property = value", no
+# error but "unsupported" (and the overflow of memory counts beyond 2 GiB), the
+# version line of its Windows, and "unsupported" exactly for the sampled members
+# the version lacks. Reports stay in ARTIFACT_FOLDER/e2e-sysreport.
 # shellcheck source-path=SCRIPTDIR
 set -u
 build=$(readlink -m "$1") artifacts=$(readlink -m "$3")
@@ -77,9 +75,6 @@ for version in win95 win98 nt40 win2k; do
         printf '%s\n' "$errors" | sed "s/^/e2e-sysreport: $version: /" >&2
         fail "$version: members failed with errors"
     fi
-    [ "$(value_of "$report" NonClientMetrics.CaptionFont.Size)" -gt 0 ] 2>/dev/null ||
-        fail "$version: caption font size is not positive"
-    [ -n "$(value_of "$report" SystemInfo.WindowsDirectory)" ] || fail "$version: no Windows folder"
 
     case $version in
     win95)

@@ -31,16 +31,7 @@ win::LOGFONTA logFont(const char* face, win::LONG height, win::LONG weight, win:
 class NonClientMetricsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        record.cbSize = sizeof record;
-        record.iBorderWidth = 1;
-        record.iScrollWidth = 16;
-        record.iScrollHeight = 17;
-        record.iCaptionWidth = 18;
-        record.iCaptionHeight = 19;
-        record.iSmCaptionWidth = 12;
-        record.iSmCaptionHeight = 13;
-        record.iMenuWidth = 20;
-        record.iMenuHeight = 21;
+        record = {sizeof record, 1, 16, 17, 18, 19, {}, 12, 13, {}, 20, 21, {}, {}, {}};
         record.lfCaptionFont = logFont("Tahoma", -11, 700, 0);
         record.lfSmCaptionFont = logFont("Small Fonts", -9, 400, 1);
         record.lfMenuFont = logFont("MS Sans Serif", -13, 400, 0);
