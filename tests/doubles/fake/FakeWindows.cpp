@@ -4,6 +4,7 @@
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
+#include "platform/WinFacts.h"
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
 #include "fake/FakeMachine.h"
@@ -216,9 +217,9 @@ const std::vector<FakeWindows::CursorCall>& FakeWindows::setSystemCursorCalls() 
 }
 
 void FakeWindows::setMetric(int index, int value) {
-    if (index == 0 || index == 1) {
-        setScreenSize(index == 0 ? value : settings_->metrics.get(0),
-                      index == 1 ? value : settings_->metrics.get(1));
+    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
+        setScreenSize(index == win::SM_CXSCREEN ? value : settings_->metrics.get(win::SM_CXSCREEN),
+                      index == win::SM_CYSCREEN ? value : settings_->metrics.get(win::SM_CYSCREEN));
         return;
     }
     settings_->metrics.set(index, value);

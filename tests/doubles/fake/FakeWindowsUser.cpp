@@ -3,6 +3,8 @@
 // keyboard, caret and cursor state.
 #include "fake/FakeWindows.h"
 
+#include "platform/WinFacts.h"
+
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
 #include "fake/FakeMachine.h"
@@ -306,24 +308,24 @@ win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, co
     return dc;
 }
 
-// GetDeviceCaps of the display: LOGPIXELSX/Y (88/90), HORZRES/VERTRES (8/10),
-// BITSPIXEL (12), PLANES (14); 0 for an unknown context or index.
+// GetDeviceCaps of the display: pixels per inch, screen size, colour depth;
+// 0 for an unknown context or index.
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
     if (faulted("GetDeviceCaps", {hdc, index}))
         return 0;
     if (!machine_->deviceContexts.count(hdc))
         return 0;
     switch (index) {
-    case 8:
-        return settings_->metrics.get(0);
-    case 10:
-        return settings_->metrics.get(1);
-    case 12:
+    case win::HORZRES:
+        return settings_->metrics.get(win::SM_CXSCREEN);
+    case win::VERTRES:
+        return settings_->metrics.get(win::SM_CYSCREEN);
+    case win::BITSPIXEL:
         return 16;
-    case 14:
+    case win::PLANES:
         return 1;
-    case 88:
-    case 90:
+    case win::LOGPIXELSX:
+    case win::LOGPIXELSY:
         return settings_->logPixels;
     default:
         return 0;
