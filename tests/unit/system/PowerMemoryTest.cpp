@@ -81,34 +81,24 @@ TEST(PowerStatus, VersionsWithoutPowerManagement) {
 
 constexpr std::uint64_t GiB = 1024ull * 1024 * 1024;
 
-TEST(MemoryStatus, Windows2000CountsBeyond2GiBOverflow) {
+// Windows 2000's 64-bit counts fail beyond 2 GiB; only it has the extended virtual count.
+TEST(MemoryStatus, CountsByVersion) {
     fake::FakeWindows windows;
+    win::MEMORYSTATUSEX status{sizeof status, 40, 2 * GiB - 1, 0, 3 * GiB, 0, 0, 0, 5};
+    windows.setMemoryStatus(status);
     windows.useVersion(Version::Win2000);
-    win::MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    status.dwMemoryLoad = 40;
-    status.ullTotalPhys = 2 * GiB - 1;
-    status.ullTotalPageFile = 3 * GiB;
-    status.ullAvailExtendedVirtual = 5;
-    windows.setMemoryStatus(status);
-    sys::MemoryStatus memory(windows);
-    EXPECT_EQ(memory.MemoryLoad(), 40);
-    EXPECT_EQ(memory.TotalPhysical(), 2147483647);
-    EXPECT_EQ(errorOf([&] { memory.TotalPageFile(); }), rt::ErrOverflow);
-    EXPECT_EQ(memory.AvailableExtendedVirtual(), 5);
-}
+    sys::MemoryStatus win2000(windows);
+    EXPECT_EQ(win2000.MemoryLoad(), 40);
+    EXPECT_EQ(win2000.TotalPhysical(), 2147483647);
+    EXPECT_EQ(errorOf([&] { win2000.TotalPageFile(); }), rt::ErrOverflow);
+    EXPECT_EQ(win2000.AvailableExtendedVirtual(), 5);
 
-TEST(MemoryStatus, ExtendedVirtualIsWindows2000Only) {
-    fake::FakeWindows windows;
     windows.useVersion(Version::Win98);
-    win::MEMORYSTATUSEX status{};
-    status.ullTotalPhys = 64 * 1024 * 1024;
-    windows.setMemoryStatus(status);
-    sys::MemoryStatus memory(windows);
-    EXPECT_EQ(memory.TotalPhysical(), 64 * 1024 * 1024);
-    EXPECT_EQ(errorOf([&] { memory.AvailableExtendedVirtual(); }), rt::ErrUnsupported);
-    memory.RaiseErrors = false;
-    EXPECT_EQ(memory.AvailableExtendedVirtual(), 0);
+    sys::MemoryStatus win98(windows);
+    EXPECT_EQ(win98.TotalPhysical(), 2147483647);
+    EXPECT_EQ(errorOf([&] { win98.AvailableExtendedVirtual(); }), rt::ErrUnsupported);
+    win98.RaiseErrors = false;
+    EXPECT_EQ(win98.AvailableExtendedVirtual(), 0);
 }
 
 } // namespace

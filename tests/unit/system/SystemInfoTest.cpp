@@ -45,7 +45,6 @@ TEST_P(SystemInfoLevels, FollowTheVersion) {
 INSTANTIATE_TEST_SUITE_P(Versions, SystemInfoLevels,
                          ::testing::Values(LevelCase{Version::Win95, 4, 4, 0, false, false},
                                            LevelCase{Version::Win98, 5, 410, 0, true, false},
-                                           LevelCase{Version::WinME, 5, 410, 0, true, false},
                                            LevelCase{Version::NT4, 4, 0, 4, false, false},
                                            LevelCase{Version::Win2000, 5, 0, 5, true, true},
                                            LevelCase{Version::Failing, 0, 0, 0, false, false}));
@@ -81,15 +80,6 @@ TEST(SystemInfo, VersionTextOfEachFamily) {
     EXPECT_EQ(SystemInfo(windows).OSVersion(),
               "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)");
     EXPECT_EQ(windows.openKeyCount(), 0u);
-}
-
-TEST(SystemInfo, BeepReadsAsWindowsGivesIt) {
-    fake::FakeWindows windows;
-    SystemInfo info(windows);
-    info.Beep(true);
-    EXPECT_EQ(info.Beep(), 1);
-    info.Beep(false);
-    EXPECT_EQ(info.Beep(), 0);
 }
 
 TEST(SystemInfo, ComputerNameWritesByFormat) {
