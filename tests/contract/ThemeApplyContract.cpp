@@ -7,6 +7,7 @@
 #include "Backends.h"
 
 #include "platform/Settings.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 #include <gtest/gtest.h>
