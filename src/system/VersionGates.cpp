@@ -45,6 +45,12 @@ bool VersionGates::opens(win::VersionGate gate) const {
         return settingsLevel() >= 5;
     case win::VersionGate::Win2000:
         return isWin2000();
+    case win::VersionGate::Win98OrNT:
+        return isWin98() || isNT4() || isWin2000();
+    case win::VersionGate::NotWin95:
+        return !isWin95();
+    case win::VersionGate::Win9x:
+        return isWin95() || isWin98();
     }
     return false;
 }
