@@ -153,14 +153,6 @@ TEST(FakeDrive, ShellNeedsAProgramThatExistsWhenItIsNamedByPath) {
     EXPECT_EQ("\"C:\\WINDOWS\\SYSTEM\\MSINFO32.EXE\" /report", windows.processes()[1].commandLine);
 }
 
-TEST(FakeDrive, ShellLinksAreEmptyFilesBelowTheProgramsFolder) {
-    fake::FakeWindows windows;
-    EXPECT_NE(0, windows.fCreateShellLink("", "Decorama", "C:\\Program Files\\Decorama\\Decorama.exe", ""));
-    EXPECT_NE(0, windows.fCreateShellLink("..\\..\\Desktop", "Decorama", "C:\\x.exe", ""));
-    EXPECT_TRUE(windows.exists("c:\\windows\\start menu\\programs\\Decorama.lnk"));
-    EXPECT_TRUE(windows.exists("C:\\WINDOWS\\Desktop\\Decorama.lnk"));
-}
-
 TEST(FakeDrive, AnExistingHostFolderIsUsedAndLeftInPlace) {
     const auto root = std::filesystem::temp_directory_path() / "decorama-fake-kept-drive";
     std::filesystem::remove_all(root);
