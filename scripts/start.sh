@@ -2,12 +2,11 @@
 # Builds the 64-bit Windows program and starts it under Wine.
 #
 # With a display (DISPLAY set) the program opens there and the script waits until
-# it is closed. Without one it runs on a virtual screen, takes a screenshot after a
-# few seconds, prints where the picture is, and ends the program.
+# it is closed. Without one it runs on a virtual screen, takes a screenshot once
+# the window is drawn, prints where the picture is, and ends the program.
 #
 # Environment: DECORAMA_WINE_VERSION, the Windows version Wine reports (win98 by
-# default; win95 winme nt40 win2k winxp win7); DECORAMA_SCREENSHOT_DELAY, seconds
-# before the screenshot (8 by default).
+# default; win95 winme nt40 win2k winxp win7).
 set -u
 cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
@@ -17,10 +16,10 @@ build="$root/build/win64"
 program="$build/Decorama/decorama.exe"
 artifacts="$build/artifacts"
 version=${DECORAMA_WINE_VERSION:-win98}
-delay=${DECORAMA_SCREENSHOT_DELAY:-8}
 
 bash scripts/deps.sh || exit 1
 echo "start: building the win64 preset"
+mkdir -p "$root/build"
 if ! { cmake --preset win64 && cmake --build --preset win64; } >"$root/build/start-build.log" 2>&1; then
     tail -n 60 "$root/build/start-build.log"
     echo "start: the build failed (log: build/start-build.log)" >&2
@@ -53,8 +52,11 @@ xvfb_start || exit 1
 trap 'wine_stop "$prefix"; xvfb_stop' EXIT
 echo "start: no display; running $program on the virtual screen $DISPLAY"
 wine_start "$prefix" "$log" "$program"
-wine_wait_program_window decorama.exe 60 >/dev/null || echo "start: no window of decorama.exe after 60 s (Wine output: $log)" >&2
-sleep "$delay"
+if ! wine_wait_program_window decorama.exe 60 >/dev/null; then
+    echo "start: no window of decorama.exe after 60 s (Wine output: $log)" >&2
+elif ! wine_wait_settled 30; then
+    echo "start: the screen was still changing after 30 s" >&2
+fi
 screenshot="$artifacts/start.png"
 if wine_screenshot "$screenshot"; then
     echo "start: screenshot in $screenshot"

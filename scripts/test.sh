@@ -57,6 +57,7 @@ for preset in linux linux-asan win64 win32; do
     if step "build-$preset" configure_and_build "$preset"; then
         case "$preset" in
         linux | linux-asan | win64) step "test-$preset" ctest --preset "$preset" ;;
+        win32) step "check-win32" bash scripts/check-release.sh build/win32 ;;
         esac
     fi
 done

@@ -122,7 +122,7 @@ cp -r "$program/." "$install/"
 xvfb_start 1024x768x24 || { echo "e2e-startup: no screen" >&2; exit 1; }
 wine_start "$prefix" "$out/decorama.log" "$install/decorama.exe"
 window=$(wine_wait_window Brindlecove 90) || { fail "no window Brindlecove"; exit 1; }
-sleep 4
+wine_wait_settled 30
 wine_screenshot "$out/e2e-startup.png" || fail "no screenshot"
 
 # A complete load centres the window on the 1024 x 768 screen.

@@ -70,19 +70,24 @@ apply_theme() {
     wine_start "$prefix" "$artifacts/theme-apply-$run.log" "$prefix/drive_c/Program Files/Decorama/decorama.exe"
     local window
     window=$(wine_wait_window Brindlecove 90) || { fail "no window Brindlecove"; wine_stop "$prefix"; xvfb_stop; return; }
-    sleep 3
+    wine_wait_settled 30
     # The theme list has the focus at start, on its first theme: walk down to the
     # last one and press Enter.
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
-    sleep 1
     xdotool key --clearmodifiers --delay 150 --repeat $((theme_count - 1)) Down
-    sleep 1
+    wine_wait_settled 20
     xdotool key --clearmodifiers Return
-    sleep 8
+    # The colours are written early in the apply: wait for them, then for the
+    # screen to come to rest.
+    for _ in $(seq 1 120); do
+        [ "$(reg_value "$prefix" 'HKCU\Control Panel\Colors' Window)" = "$window_colour" ] && break
+        sleep 0.5
+    done
+    wine_wait_settled 30
     # One of Wine's own windows, drawn in the colours just set.
     wine_start "$prefix" "$artifacts/theme-apply-$run-notepad.log" notepad.exe
     wine_wait_window Notepad 60 >/dev/null || fail "Wine's Notepad did not open"
-    sleep 2
+    wine_wait_settled 20
     wine_screenshot "$artifacts/theme-apply-$run.png"
     wine_stop "$prefix"
     xvfb_stop

@@ -79,7 +79,7 @@ main=$(wine_wait_window '^Brindlecove$' 90) || {
     echo "e2e-window: FAIL: no window named Brindlecove within 90 s" >&2
     exit 1
 }
-sleep 2
+wine_wait_settled 30
 eval "$(xdotool getwindowgeometry --shell "$main")"
 win_x=$X win_y=$Y win_width=$WIDTH win_height=$HEIGHT
 main_area="${win_width}x$win_height+$win_x+$win_y"
@@ -97,7 +97,7 @@ done
 # 2. The help button opens the About box, and its Close button closes it.
 click_at "$help_x" "$help_y"
 if about=$(wine_wait_window '^About ' 30); then
-    sleep 1
+    wine_wait_settled 20
     wine_screenshot "$out/02-about.png"
     eval "$(xdotool getwindowgeometry --shell "$about")"
     xdotool mousemove $((X + about_close_x)) $((Y + about_close_y))
@@ -122,7 +122,7 @@ tab_share=$(((tab_width - 6) / 4))
 previous=
 for tab in 0 1 2 3; do
     click_at $((tab_left + 2 + tab_share * tab + tab_share / 2)) $((tab_top + 10))
-    sleep 1.5
+    wine_wait_settled 20
     shot="$out/03-tab$tab.png"
     wine_screenshot "$shot"
     convert "$shot" -crop "$main_area" +repage "$shot"
@@ -137,7 +137,7 @@ done
 # 4. Keys and the mouse all over the window: Tab through every control, Enter and
 # the arrow keys in them, and the pointer across the title strip and the tabs.
 click_at $((tab_left + 2 + tab_share / 2)) $((tab_top + 10))
-sleep 1
+wine_wait_settled 20
 for _ in $(seq 1 12); do
     xdotool key Tab Down Up
     sleep 0.1
@@ -149,7 +149,7 @@ for y in 5 20 60 150 300 390; do
         sleep 0.05
     done
 done
-sleep 1
+wine_wait_settled 20
 wine_screenshot "$out/04-after-input.png"
 program_alive || fail "the program ended under keyboard and mouse input"
 

@@ -31,6 +31,10 @@
 #                                         XVFB_PID (default 1024x768x24)
 #   xvfb_stop                             ends that screen
 #   wine_screenshot FILE                  the whole screen of DISPLAY as a picture file
+#   wine_wait_settled SECONDS             waits until the screen stops changing: the
+#                                         same picture twice, QUIET seconds apart
+#                                         (WINE_SETTLE_QUIET, 0.5 by default); status 1
+#                                         when it still changes after SECONDS
 #   wine_wait_window NAME SECONDS         waits for a window whose title matches NAME;
 #                                         prints its X window id
 #   wine_wait_program_window EXE SECONDS  the same for any window of the program EXE
@@ -207,6 +211,20 @@ xvfb_stop() {
 wine_screenshot() {
     mkdir -p "$(dirname "$1")"
     timeout 30 import -display "$DISPLAY" -window root "$1"
+}
+
+wine_wait_settled() {
+    local seconds=$1 quiet=${WINE_SETTLE_QUIET:-0.5} previous= current deadline
+    deadline=$(($(date +%s) + seconds))
+    while [ "$(date +%s)" -lt "$deadline" ]; do
+        current=$(timeout 10 import -display "$DISPLAY" -window root -depth 8 rgb:- 2>/dev/null | md5sum)
+        if [ -n "$previous" ] && [ "$current" = "$previous" ]; then
+            return 0
+        fi
+        previous=$current
+        sleep "$quiet"
+    done
+    return 1
 }
 
 wine_wait_window() {
