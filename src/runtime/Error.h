@@ -20,6 +20,9 @@ enum ErrorNumber : std::int32_t {
     ErrPathNotFound = 76,
     ErrFileNotFound = 53,
     ErrFileAlreadyExists = 58,
+    ErrInvalidPropertyValue = 380,
+    ErrInvalidPropertyArrayIndex = 381,
+    ErrInvalidPicture = 481,
     // Object-defined errors of the settings classes: 0x80040000 + 5114 and on.
     ErrUnsupported = static_cast<std::int32_t>(0x800413FAu),
     ErrNetBiosNameTooLong = static_cast<std::int32_t>(0x800413FBu),

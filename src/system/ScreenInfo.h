@@ -8,7 +8,7 @@
 // read gives 0, False or the empty text.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/Settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,13 +19,6 @@ class WindowsApi;
 }
 
 namespace sys {
-
-namespace screen {
-enum class Gate : int;
-struct SwitchEntry;
-struct MetricEntry;
-struct DesktopEntry;
-} // namespace screen
 
 class ScreenInfo {
 public:
@@ -160,14 +153,13 @@ public:
                      std::optional<std::int32_t> Bottom = std::nullopt);
 
 private:
-    bool passes(screen::Gate gate);
+    bool passes(win::VersionGate gate);
     win::BOOL spi(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni);
 
-    std::int32_t readSwitch(const screen::SwitchEntry& entry);
-    void writeSwitch(const screen::SwitchEntry& entry, std::int32_t value);
-    std::int32_t readMetric(const screen::MetricEntry& entry);
-    std::int32_t readDesktop(const screen::DesktopEntry& entry);
-    void writeDesktop(const screen::DesktopEntry& entry, std::int32_t value);
+    // A 32-bit setting, read and written as its row in the settings table says.
+    std::int32_t readSetting(win::UINT getAction);
+    void writeSetting(win::UINT setAction, std::int32_t value);
+    std::int32_t readMetric(int index, win::VersionGate gate);
 
     std::int32_t displayDpi();
     win::LOGFONTA iconTitleFont();

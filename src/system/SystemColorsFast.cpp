@@ -2,47 +2,13 @@
 
 #include "runtime/Error.h"
 #include "platform/Platform.h"
+#include "platform/WinFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/VersionGates.h"
 
 #include <utility>
 
 namespace sys {
-namespace {
-
-// Windows system-colour numbers (COLOR_*). Number 25 has no property.
-enum ColorIndex : int {
-    COLOR_SCROLLBAR = 0,
-    COLOR_BACKGROUND = 1,
-    COLOR_ACTIVECAPTION = 2,
-    COLOR_INACTIVECAPTION = 3,
-    COLOR_MENU = 4,
-    COLOR_WINDOW = 5,
-    COLOR_WINDOWFRAME = 6,
-    COLOR_MENUTEXT = 7,
-    COLOR_WINDOWTEXT = 8,
-    COLOR_CAPTIONTEXT = 9,
-    COLOR_ACTIVEBORDER = 10,
-    COLOR_INACTIVEBORDER = 11,
-    COLOR_APPWORKSPACE = 12,
-    COLOR_HIGHLIGHT = 13,
-    COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15,
-    COLOR_BTNSHADOW = 16,
-    COLOR_GRAYTEXT = 17,
-    COLOR_BTNTEXT = 18,
-    COLOR_INACTIVECAPTIONTEXT = 19,
-    COLOR_BTNHIGHLIGHT = 20,
-    COLOR_3DDKSHADOW = 21,
-    COLOR_3DLIGHT = 22,
-    COLOR_INFOTEXT = 23,
-    COLOR_INFOBK = 24,
-    COLOR_HOTLIGHT = 26,
-    COLOR_GRADIENTACTIVECAPTION = 27,
-    COLOR_GRADIENTINACTIVECAPTION = 28,
-};
-
-} // namespace
 
 SystemColorsFast::SystemColorsFast(win::WindowsApi& api, rt::MessageBoxService& messages, std::string title)
     : api_(api), messages_(messages), title_(std::move(title)) {
@@ -98,16 +64,24 @@ void SystemColorsFast::setColor(int index, win::COLORREF value) {
         api_.SetSysColors(1, indices, values);
         return;
     }
+    stageColor(index, value);
+}
+
+void SystemColorsFast::stageColor(int index, win::COLORREF value) {
     stagedValues_[slot(index)] = value;
     stagedIndices_[slot(index)] = index;
 }
 
+void SystemColorsFast::setStagedColors() {
+    api_.SetSysColors(ColorCount, stagedIndices_.data(), stagedValues_.data());
+}
+
 #define SYSTEM_COLOR_PROPERTY(Name, Index, GateKind)                                                         \
     win::COLORREF SystemColorsFast::Name() {                                                                 \
-        return readColor(Index, Gate::GateKind);                                                             \
+        return readColor(win::Index, Gate::GateKind);                                                        \
     }                                                                                                        \
     void SystemColorsFast::Name(win::COLORREF value) {                                                       \
-        writeColor(Index, value, Gate::GateKind);                                                            \
+        writeColor(win::Index, value, Gate::GateKind);                                                       \
     }
 
 SYSTEM_COLOR_PROPERTY(InactiveGradientColor, COLOR_GRADIENTINACTIVECAPTION, WinLevel5)

@@ -1,6 +1,7 @@
 // The 29 Windows system colours as read/write properties. A read asks Windows for
 // the live colour; a write sets it at once (UpdateImmediately, the default) or
-// stages it so that UpdateColors hands all 29 to Windows in one SetSysColors call.
+// stages it so that the appearance applier (themes::UpdateColors) hands all 29 to
+// Windows in one SetSysColors call.
 //
 // Properties are overload pairs: Menu() reads, Menu(value) writes. The gradient
 // and hot-track colours exist from Windows 98 and 2000 on; elsewhere they raise
@@ -14,9 +15,6 @@
 #include <cstdint>
 #include <string>
 
-namespace app {
-struct Module1;
-}
 namespace rt {
 class MessageBoxService;
 struct Platform;
@@ -33,8 +31,8 @@ public:
     // The staged index of a colour that no write has staged.
     static constexpr std::int32_t NotStaged = -1;
 
-    // messages and title serve the registry writes of UpdateColors (the caption of
-    // the "Incorrect Format:" box).
+    // messages and title serve the registry writes of the appearance applier (the
+    // caption of the "Incorrect Format:" box).
     SystemColorsFast(win::WindowsApi& api, rt::MessageBoxService& messages, std::string title);
     explicit SystemColorsFast(rt::Platform& platform);
 
@@ -101,9 +99,17 @@ public:
     win::COLORREF TooltipBackground();
     void TooltipBackground(win::COLORREF value);
 
-    // The appearance applier: desktop icons, cursors and all 29 colours of one
-    // scheme row. Defined with the themes (src/themes/UpdateColors.cpp).
-    void UpdateColors(const app::Module1& module, int themeListIndex, int schemeListIndex);
+    // What the appearance applier works through: this object's Windows calls and
+    // the message boxes and caption of its registry writes.
+    win::WindowsApi& api() const { return api_; }
+    rt::MessageBoxService& messages() const { return messages_; }
+    const std::string& title() const { return title_; }
+
+    // Stages colour index 0..28 whatever UpdateImmediately says (out of range: rt::Error 9).
+    void stageColor(int index, win::COLORREF value);
+    // Hands all 29 staged colours to Windows in one SetSysColors call; Windows
+    // broadcasts the change.
+    void setStagedColors();
 
     // What a staged write left for colour index 0..28 (out of range: rt::Error 9).
     win::COLORREF stagedValue(int index) const;
@@ -127,12 +133,6 @@ private:
     // Staged colours: value and index per colour index, index NotStaged when unset.
     std::array<win::COLORREF, ColorCount> stagedValues_{};
     std::array<std::int32_t, ColorCount> stagedIndices_{};
-
-    // Working members of UpdateColors: the registry text of each colour, the
-    // cursor files (slots 0..14 used) and the icon files of the applied scheme.
-    std::array<std::string, ColorCount> colorTexts_;
-    std::array<std::string, 16> cursorFiles_;
-    std::array<std::string, 6> iconFiles_;
 };
 
 } // namespace sys

@@ -3,7 +3,7 @@
 // system colour, and the shell objects whose desktop icons the scheme changes.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/WinFacts.h"
 
 #include <array>
 
@@ -17,21 +17,21 @@ struct CursorSlot {
 
 // Slots 0..14 of a cursor set, in slot order.
 constexpr std::array<CursorSlot, 15> cursorSlots{{
-    {"AppStarting", 32650, true}, // OCR_APPSTARTING
-    {"Arrow", 32512, false},      // OCR_NORMAL
-    {"Crosshair", 32515, false},  // OCR_CROSS
+    {"AppStarting", win::OCR_APPSTARTING, true},
+    {"Arrow", win::OCR_NORMAL, false},
+    {"Crosshair", win::OCR_CROSS, false},
     {"Hand", 0, false},
     {"Help", 0, false},
-    {"IBeam", 32513, false}, // OCR_IBEAM
-    {"No", 32648, false},    // OCR_NO
+    {"IBeam", win::OCR_IBEAM, false},
+    {"No", win::OCR_NO, false},
     {"NWPen", 0, false},
-    {"SizeAll", 32646, false},  // OCR_SIZEALL
-    {"SizeNESW", 32643, false}, // OCR_SIZENESW
-    {"SizeNS", 32645, false},   // OCR_SIZENS
-    {"SizeNWSE", 32642, false}, // OCR_SIZENWSE
-    {"SizeWE", 32644, false},   // OCR_SIZEWE
+    {"SizeAll", win::OCR_SIZEALL, false},
+    {"SizeNESW", win::OCR_SIZENESW, false},
+    {"SizeNS", win::OCR_SIZENS, false},
+    {"SizeNWSE", win::OCR_SIZENWSE, false},
+    {"SizeWE", win::OCR_SIZEWE, false},
     {"UpArrow", 0, false},
-    {"Wait", 32514, true}, // OCR_WAIT
+    {"Wait", win::OCR_WAIT, true},
 }};
 
 // The order in which the live cursors are replaced: slot numbers.

@@ -12,6 +12,7 @@
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
 #include "system/clsRegistry.h"
+#include "themes/UpdateColors.h"
 
 #include <array>
 
@@ -56,7 +57,7 @@ void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelecti
         module.mixMatchApply = false;
         sys::SystemColorsFast colors(platform);
         colors.UpdateImmediately = false;
-        colors.UpdateColors(module, selection.themeListIndex, selection.schemeListIndex);
+        UpdateColors(colors, module, selection.themeListIndex, selection.schemeListIndex);
     });
 
     // 4. Wallpaper.

@@ -6,10 +6,8 @@ namespace native {
 
 namespace {
 
-// The runtime's errors for a selection outside the list and for an item that is
-// not there.
-constexpr std::int32_t ErrInvalidPropertyValue = 380;
-constexpr std::int32_t ErrInvalidPropertyArrayIndex = 381;
+using rt::ErrInvalidPropertyArrayIndex;
+using rt::ErrInvalidPropertyValue;
 
 // Items a drop-down list shows at once before it scrolls.
 constexpr int DropDownItems = 8;

@@ -3,6 +3,8 @@
 // the same way in the product and in the tests.
 #pragma once
 
+#include "runtime/Error.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +18,7 @@ struct DecodedImage {
     std::vector<std::uint8_t> rgba;
 };
 
-constexpr std::int32_t ErrInvalidPicture = 481;
+constexpr std::int32_t ErrInvalidPicture = rt::ErrInvalidPicture;
 
 // Throws rt::Error 481 ("Invalid picture") when the bytes are not a picture it reads.
 DecodedImage decodePicture(const std::string& bytes);

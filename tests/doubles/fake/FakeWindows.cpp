@@ -223,7 +223,7 @@ void FakeWindows::setLogPixels(int dpi) {
 }
 
 std::string FakeWindows::deskWallpaper() const {
-    return settings_->spi.bytes(0x73);
+    return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
 }
 
 std::int64_t FakeWindows::spiValue(win::UINT getAction) const {

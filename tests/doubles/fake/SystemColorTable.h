@@ -19,7 +19,6 @@ public:
     win::COLORREF get(int index) const;
     void set(int index, win::COLORREF color);
     static bool valid(int index) { return index >= 0 && index < Count; }
-    static const char* name(int index);
 
     std::vector<std::vector<std::pair<int, win::COLORREF>>> calls; // one per SetSysColors
 

@@ -2,6 +2,7 @@
 
 #include "system/SystemColorsFast.h"
 #include "themes/AppearanceTables.h"
+#include "themes/UpdateColors.h"
 
 #include <algorithm>
 
@@ -21,13 +22,13 @@ protected:
         module.mixMatchApply = false;
         sys::SystemColorsFast applier(platform);
         applier.UpdateImmediately = false;
-        applier.UpdateColors(module, themeListIndex, -1);
+        themes::UpdateColors(applier, module, themeListIndex, -1);
     }
     void applyScheme(int schemeListIndex) {
         module.mixMatchApply = true;
         sys::SystemColorsFast applier(platform);
         applier.UpdateImmediately = false;
-        applier.UpdateColors(module, -1, schemeListIndex);
+        themes::UpdateColors(applier, module, -1, schemeListIndex);
     }
     // Nothing of the appearance reached Windows.
     void expectNothingWritten() {
@@ -262,7 +263,7 @@ TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
     applier.UpdateImmediately = false;
     applier.Menu(0x00336699);
     module.mixMatchApply = false;
-    applier.UpdateColors(module, 0, -1);
+    themes::UpdateColors(applier, module, 0, -1);
 
     ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
     EXPECT_EQ(fake.setSysColorsCalls()[0][4].second, 0x00336699u);
