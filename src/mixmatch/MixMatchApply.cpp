@@ -6,6 +6,7 @@
 #include "runtime/Error.h"
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
+#include "themes/UpdateColors.h"
 
 #include <optional>
 
@@ -45,7 +46,7 @@ bool ApplyColorScheme(rt::Platform& platform, app::Module1& module, int schemeLi
     module.mixMatchApply = true;
     sys::SystemColorsFast colors(platform);
     colors.UpdateImmediately = false;
-    colors.UpdateColors(module, -1, schemeListIndex);
+    themes::UpdateColors(colors, module, -1, schemeListIndex);
     return true;
 }
 
