@@ -9,10 +9,7 @@
 #include "system/clsAPIstuff.h"
 
 #ifdef _WIN32
-#include <winsock2.h>
-#include <windows.h>
-#include <objidl.h>
-#include <shlobj.h>
+#include "RealShellHelpers.h"
 #endif
 
 #include <gtest/gtest.h>
@@ -36,84 +33,6 @@ public:
     std::vector<std::string> prompts;
 };
 
-#ifdef _WIN32
-// One HTTP response for one request, on 127.0.0.1 at a port Windows picks.
-class LocalHttpServer {
-public:
-    LocalHttpServer() {
-        WSADATA data;
-        ::WSAStartup(MAKEWORD(2, 0), &data);
-        listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
-        int size = sizeof(address);
-        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
-            ::listen(listener_, 1) == 0 &&
-            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) == 0) {
-            port_ = ::ntohs(address.sin_port);
-            thread_ = ::CreateThread(nullptr, 0, &LocalHttpServer::serve, this, 0, nullptr);
-        }
-    }
-    ~LocalHttpServer() {
-        ::closesocket(listener_);
-        if (thread_ != nullptr) {
-            ::WaitForSingleObject(thread_, 5000);
-            ::CloseHandle(thread_);
-        }
-        ::WSACleanup();
-    }
-    int port() const { return port_; }
-
-private:
-    static DWORD WINAPI serve(void* self) {
-        const SOCKET client = ::accept(static_cast<LocalHttpServer*>(self)->listener_, nullptr, nullptr);
-        if (client == INVALID_SOCKET)
-            return 0;
-        std::string request;
-        char buffer[512];
-        int got = 0;
-        while (request.find("\r\n\r\n") == std::string::npos &&
-               (got = ::recv(client, buffer, sizeof buffer, 0)) > 0)
-            request.append(buffer, static_cast<std::size_t>(got));
-        const std::string response = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                                     std::to_string(pageBody.size()) + "\r\nConnection: close\r\n\r\n" +
-                                     pageBody;
-        ::send(client, response.data(), static_cast<int>(response.size()), 0);
-        ::shutdown(client, SD_SEND);
-        ::closesocket(client);
-        return 0;
-    }
-
-    SOCKET listener_ = INVALID_SOCKET;
-    HANDLE thread_ = nullptr;
-    int port_ = 0;
-};
-
-// The target a link file starts, read back through the shell's own link object.
-std::string linkTarget(const std::string& linkFile) {
-    ::CoInitialize(nullptr);
-    std::string target;
-    ::IShellLinkA* link = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                     reinterpret_cast<void**>(&link)))) {
-        ::IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            wchar_t wide[MAX_PATH] = {};
-            ::MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, wide, MAX_PATH);
-            char path[MAX_PATH] = {};
-            if (SUCCEEDED(file->Load(wide, STGM_READ)) &&
-                SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
-                target = path;
-            file->Release();
-        }
-        link->Release();
-    }
-    ::CoUninitialize();
-    return target;
-}
-#endif
-
 template <class Backend> class UtilityServicesContract : public ::testing::Test {
 protected:
     std::string path(const std::string& name) { return backend.scratchFolder() + "\\" + name; }
@@ -124,7 +43,7 @@ protected:
             return std::string();
 #ifdef _WIN32
         if constexpr (Backend::isReal)
-            return linkTarget(linkFile);
+            return shellLinkTarget(linkFile);
 #endif
         if constexpr (!Backend::isReal) {
             const std::string link = backend.fake().shellLink(linkFile).value_or("");
@@ -172,7 +91,7 @@ TYPED_TEST(UtilityServicesContract, ShortcutsAreLinkFilesThatStartTheirTarget) {
 TYPED_TEST(UtilityServicesContract, UrlSourceIsTheStartOfTheResourcePaddedTo1000) {
     int port = 8080;
 #ifdef _WIN32
-    LocalHttpServer server;
+    LocalHttpServer server(pageBody);
     port = server.port();
     ASSERT_NE(0, port);
 #endif
