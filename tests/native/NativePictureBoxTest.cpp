@@ -46,6 +46,13 @@ TEST_F(NativePictureBoxTest, AFailedLoadKeepsThePicture) {
     EXPECT_EQ(box->picture(), nullptr);
 }
 
+TEST_F(NativePictureBoxTest, APictureMadeLaterShowsAboveTheOneItSitsIn) {
+    ui::PictureBox& corner = window->addPictureBox("Image3", {900, 900, 600, 600});
+    POINT inside = {65, 65}; // in both, in the window's client pixels
+    EXPECT_EQ(::ChildWindowFromPointEx(windowHwnd(), inside, CWP_SKIPINVISIBLE), hwndOf(corner));
+    EXPECT_EQ(::GetWindow(hwndOf(corner), GW_HWNDNEXT), hwndOf(*box));
+}
+
 TEST_F(NativePictureBoxTest, PicturesAreSharedBetweenControls) {
     ui::PictureBox& holder = window->addPictureBox("imgX1", {1800, 120, 270, 270});
     holder.setVisible(false);
