@@ -146,6 +146,16 @@ public:
     // secur32
     virtual BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) = 0;
 
+    // ---- drawing on a window's client area --------------------------------------------
+
+    // user32: the client area's size (left and top 0), its device context, and
+    // having the window repaint itself at once.
+    virtual BOOL GetClientRect(HWND hWnd, RECT* lpRect) = 0;
+    virtual HDC GetDC(HWND hWnd) = 0;
+    virtual int ReleaseDC(HWND hWnd, HDC hDC) = 0;
+    virtual BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) = 0;
+    virtual BOOL UpdateWindow(HWND hWnd) = 0;
+
     // ---- shortcuts and the shut-down privilege ----------------------------------------
 
     // shell32's link object: a shell link (IShellLinkA) that starts targetPath

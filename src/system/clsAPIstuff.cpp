@@ -1,6 +1,7 @@
 #include "system/clsAPIstuff.h"
 
 #include "platform/Platform.h"
+#include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
 #include "system/VersionGates.h"
 
@@ -21,6 +22,12 @@ constexpr win::UINT EWX_FORCE = 4;
 constexpr win::DWORD FLASHW_STOP = 0;
 constexpr win::DWORD FLASHW_ALL = 3;
 constexpr win::DWORD FLASHW_TIMER = 4;
+
+// Frames: a push button (DrawFrameControl), an etched edge on all four sides (DrawEdge).
+constexpr win::UINT DFC_BUTTON = 4;
+constexpr win::UINT DFCS_BUTTONPUSH = 0x10;
+constexpr win::UINT EDGE_ETCHED = 6;
+constexpr win::UINT BF_RECT = 15;
 
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMAXIMIZED = 3;
@@ -278,6 +285,36 @@ std::string clsAPIstuff::CharType(std::int16_t characterCode) {
     if (api.IsCharUpperA(character))
         kinds += " Upper Case";
     return kinds;
+}
+
+// ---- drawing -----------------------------------------------------------------------------
+
+void clsAPIstuff::DrawFormEdges(ui::Window& form, std::int16_t count, bool buttonStyle) {
+    DrawFormEdges(form.handle(), count, buttonStyle);
+}
+
+void clsAPIstuff::DrawFormEdges(win::HWND form, std::int16_t count, bool buttonStyle) {
+    win::WindowsApi& api = platform_.api;
+    // Cleared: the window repaints its background now.
+    api.InvalidateRect(form, nullptr, win::TRUE);
+    api.UpdateWindow(form);
+    if (count <= 0)
+        return;
+    win::RECT inner{};
+    if (!api.GetClientRect(form, &inner))
+        return;
+    const win::HDC context = api.GetDC(form);
+    if (context == 0)
+        return;
+    for (int i = 0; i < count; ++i) {
+        win::RECT frame{};
+        api.SetRect(&frame, i, i, inner.right - i, inner.bottom - i);
+        if (buttonStyle)
+            api.DrawFrameControl(context, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
+        else
+            api.DrawEdge(context, &frame, EDGE_ETCHED, BF_RECT);
+    }
+    api.ReleaseDC(form, context);
 }
 
 // ---- programs, documents, windows --------------------------------------------------------

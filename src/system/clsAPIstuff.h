@@ -16,6 +16,9 @@
 namespace rt {
 struct Platform;
 }
+namespace ui {
+class Window;
+}
 
 namespace sys {
 
@@ -66,6 +69,11 @@ public:
     // The first 1000 bytes at address, padded with spaces to 1000 characters
     // (1000 spaces when it cannot be read).
     std::string GetURLSource(const std::string& address);
+
+    // Clears the window and draws count nested frames on its client area, one
+    // pixel apart from the edge inwards: push-button frames, or etched edges.
+    void DrawFormEdges(ui::Window& form, std::int16_t count, bool buttonStyle);
+    void DrawFormEdges(win::HWND form, std::int16_t count, bool buttonStyle);
 
     void LaunchWebBrowser(win::HWND window, const std::string& addressOrDocument);
     void MaxWindow(win::HWND window);

@@ -567,6 +567,28 @@ win::BOOLEAN Win32Api::GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG*
     return function(NameFormat, lpNameBuffer, reinterpret_cast<::ULONG*>(nSize));
 }
 
+// ---- drawing on a window's client area ------------------------------------------------------
+
+win::BOOL Win32Api::GetClientRect(HWND hWnd, RECT* lpRect) {
+    return ::GetClientRect(native<::HWND>(hWnd), reinterpret_cast<::RECT*>(lpRect));
+}
+
+win::HDC Win32Api::GetDC(HWND hWnd) {
+    return reinterpret_cast<win::HDC>(::GetDC(native<::HWND>(hWnd)));
+}
+
+int Win32Api::ReleaseDC(HWND hWnd, HDC hDC) {
+    return ::ReleaseDC(native<::HWND>(hWnd), native<::HDC>(hDC));
+}
+
+win::BOOL Win32Api::InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+    return ::InvalidateRect(native<::HWND>(hWnd), reinterpret_cast<const ::RECT*>(lpRect), bErase);
+}
+
+win::BOOL Win32Api::UpdateWindow(HWND hWnd) {
+    return ::UpdateWindow(native<::HWND>(hWnd));
+}
+
 // ---- shell links and the process token ---------------------------------------------------
 
 // The shell's link object, as every Windows from 95 on has it: IShellLinkA

@@ -174,6 +174,13 @@ public:
     // secur32
     BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) override;
 
+    // user32: drawing on a window's client area
+    BOOL GetClientRect(HWND hWnd, RECT* lpRect) override;
+    HDC GetDC(HWND hWnd) override;
+    int ReleaseDC(HWND hWnd, HDC hDC) override;
+    BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) override;
+    BOOL UpdateWindow(HWND hWnd) override;
+
     // shell32's link object, and the process token (advapi32, looked up at first
     // use: Windows 95 lacks the token functions)
     HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) override;

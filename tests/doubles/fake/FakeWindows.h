@@ -321,6 +321,17 @@ public:
 
     win::BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) override;
 
+    // ---- drawing on a window (FakeWindowsToken.cpp) ----------------------------------
+    // The fake knows no windows of its own: any handle but 0 stands for one whose
+    // client area setClientSize gives (640 x 480 pixels unless set); its device
+    // context is the handle with the high bit set.
+    win::BOOL GetClientRect(win::HWND hWnd, win::RECT* lpRect) override;
+    win::HDC GetDC(win::HWND hWnd) override;
+    int ReleaseDC(win::HWND hWnd, win::HDC hDC) override;
+    win::BOOL InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) override;
+    win::BOOL UpdateWindow(win::HWND hWnd) override;
+    void setClientSize(int widthPixels, int heightPixels);
+
     // ---- shortcuts and the process token (FakeWindowsToken.cpp) -------------------
     win::HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) override;
     win::HANDLE GetCurrentProcess() override;

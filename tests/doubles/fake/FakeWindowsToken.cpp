@@ -1,4 +1,4 @@
-// Shell links and the process token, for the fake. A link file holds its
+// Drawing on a window, shell links and the process token, for the fake. A link file holds its
 // target and arguments as "target|arguments" (a real one is a binary shell
 // link; the program never reads one back). The token knows one privilege, the
 // shut-down privilege, which ExitWindowsEx asks for on the NT family.
@@ -109,6 +109,51 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
             machine_->shutdownPrivilege = (entry.Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     }
     return failWith(win::ERROR_SUCCESS, win::TRUE);
+}
+
+// ---- drawing on a window
+
+constexpr win::DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
+constexpr win::HDC windowDcBit = win::HDC{1} << (sizeof(win::HDC) * 8 - 1);
+
+win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
+    log_->add("GetClientRect", {hWnd});
+    win::DWORD code = 0;
+    if (windowsFault("GetClientRect", code))
+        return failWith(code, win::FALSE);
+    if (hWnd == 0 || !lpRect)
+        return failWith(ERROR_INVALID_WINDOW_HANDLE, win::FALSE);
+    *lpRect = win::RECT{0, 0, machine_->clientWidth, machine_->clientHeight};
+    return win::TRUE;
+}
+
+win::HDC FakeWindows::GetDC(win::HWND hWnd) {
+    log_->add("GetDC", {hWnd});
+    win::DWORD code = 0;
+    if (windowsFault("GetDC", code))
+        return failWith<win::HDC>(code, 0);
+    return hWnd | windowDcBit;
+}
+
+int FakeWindows::ReleaseDC(win::HWND hWnd, win::HDC hDC) {
+    log_->add("ReleaseDC", {hWnd, hDC});
+    return hDC == (hWnd | windowDcBit) ? 1 : 0;
+}
+
+win::BOOL FakeWindows::InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) {
+    (void)lpRect;
+    log_->add("InvalidateRect", {hWnd, bErase});
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
+    log_->add("UpdateWindow", {hWnd});
+    return hWnd != 0 ? win::TRUE : win::FALSE;
+}
+
+void FakeWindows::setClientSize(int widthPixels, int heightPixels) {
+    machine_->clientWidth = widthPixels;
+    machine_->clientHeight = heightPixels;
 }
 
 bool FakeWindows::shutdownPrivilegeEnabled() const {

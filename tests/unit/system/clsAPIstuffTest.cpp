@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,6 +89,29 @@ TEST_F(ApiStuff, ThePressedKeyIsTheFirstFrom32Up) {
     fake.setKeyState(90, 0);
     fake.setKeyState(20, static_cast<win::SHORT>(0x8000)); // below the scanned range
     EXPECT_EQ("", stuff.GetPressedKey());
+}
+
+TEST_F(ApiStuff, FormEdgesAreNestedFramesOnePixelApart) {
+    auto drawn = [this](const char* call) {
+        std::vector<std::string> lines;
+        for (const std::string& line : fake.callLog())
+            if (line.rfind(call, 0) == 0)
+                lines.push_back(line.substr(line.find('(')));
+        return lines;
+    };
+    fake.setClientSize(100, 50);
+    stuff.DrawFormEdges(0x42, 0, false);
+    EXPECT_TRUE(drawn("DrawEdge").empty());
+    EXPECT_EQ(1u, drawn("UpdateWindow").size());
+
+    stuff.DrawFormEdges(0x42, 2, false);
+    stuff.DrawFormEdges(0x42, 1, true);
+    const std::string dc = std::to_string(0x42 | (win::HDC{1} << (sizeof(win::HDC) * 8 - 1)));
+    EXPECT_EQ(
+        (std::vector<std::string>{"(" + dc + ", 0, 0, 100, 50, 6, 15)", "(" + dc + ", 1, 1, 99, 49, 6, 15)"}),
+        drawn("DrawEdge"));
+    EXPECT_EQ((std::vector<std::string>{"(" + dc + ", 0, 0, 100, 50, 4, 16)"}), drawn("DrawFrameControl"));
+    EXPECT_EQ(2u, drawn("ReleaseDC").size());
 }
 
 TEST_F(ApiStuff, WithoutAskingTheRequestGoesStraightToWindows) {
