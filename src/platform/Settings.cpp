@@ -7,6 +7,13 @@
 namespace win {
 namespace {
 
+// The sizes Windows 95 to 2000 expect in cbSize and uiParam; the structures that
+// hold a text pointer (HIGHCONTRASTA, SOUNDSENTRYA) differ between 32 and 64 bits.
+static_assert(sizeof(NONCLIENTMETRICSA) == 340 && sizeof(ICONMETRICSA) == 76 && sizeof(LOGFONTA) == 60);
+static_assert(sizeof(ANIMATIONINFO) == 8 && sizeof(FILTERKEYS) == 24 && sizeof(STICKYKEYS) == 8);
+static_assert(sizeof(TOGGLEKEYS) == 8 && sizeof(MOUSEKEYS) == 28 && sizeof(ACCESSTIMEOUT) == 12);
+static_assert(sizeof(RECT) == 16);
+
 constexpr bool Bool = true;
 constexpr bool Int = false;
 constexpr int NoMetric = -1;

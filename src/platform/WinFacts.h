@@ -260,7 +260,12 @@ constexpr DWORD OCR_NO = 32648;
 constexpr DWORD OCR_HAND = 32649;
 constexpr DWORD OCR_APPSTARTING = 32650;
 
-// GetDeviceCaps index: logical pixels per inch, vertically.
+// GetDeviceCaps indices.
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
 } // namespace win

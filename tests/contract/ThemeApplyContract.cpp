@@ -231,6 +231,9 @@ TYPED_TEST(ThemeApplyContract, IconTitleFontRoundTripsAndShowsInTheIconMetrics) 
 }
 
 TYPED_TEST(ThemeApplyContract, TheWallpaperTextRoundTrips) {
+    // The fake plays a Windows that has the setting.
+    if constexpr (!TypeParam::isReal)
+        this->backend.fake().useVersion(fake::Version::Win2000);
     const Setting& row = win::setting(win::SPI_GETDESKWALLPAPER);
     if (!gateOpen(this->api(), row.gate))
         GTEST_SKIP() << "SPI_GETDESKWALLPAPER is Windows 2000's";

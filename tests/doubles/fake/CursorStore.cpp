@@ -1,5 +1,7 @@
 #include "fake/CursorStore.h"
 
+#include "platform/WinFacts.h"
+
 namespace fake {
 
 namespace {
@@ -13,30 +15,15 @@ bool CursorStore::isCursorImage(const std::string& bytes) {
     return staticCursor || animated;
 }
 
-// The OCR_ identifiers SetSystemCursor knows (winuser.h).
+// The system cursors SetSystemCursor can replace.
 bool CursorStore::isSystemCursorId(win::DWORD id) {
-    switch (id) {
-    case 32512: // OCR_NORMAL
-    case 32513: // OCR_IBEAM
-    case 32514: // OCR_WAIT
-    case 32515: // OCR_CROSS
-    case 32516: // OCR_UP
-    case 32640: // OCR_SIZE
-    case 32641: // OCR_ICON
-    case 32642: // OCR_SIZENWSE
-    case 32643: // OCR_SIZENESW
-    case 32644: // OCR_SIZEWE
-    case 32645: // OCR_SIZENS
-    case 32646: // OCR_SIZEALL
-    case 32647: // OCR_ICOCUR
-    case 32648: // OCR_NO
-    case 32649: // OCR_HAND
-    case 32650: // OCR_APPSTARTING
-    case 32651: // OCR_HELP
-        return true;
-    default:
-        return false;
+    using namespace win;
+    for (win::DWORD known : {OCR_NORMAL, OCR_IBEAM, OCR_WAIT, OCR_CROSS, OCR_UP, OCR_SIZENWSE, OCR_SIZENESW,
+                             OCR_SIZEWE, OCR_SIZENS, OCR_SIZEALL, OCR_NO, OCR_HAND, OCR_APPSTARTING}) {
+        if (id == known)
+            return true;
     }
+    return false;
 }
 
 win::HCURSOR CursorStore::load(const std::string& file) {

@@ -4,6 +4,7 @@
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
+#include "platform/WinFacts.h"
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
 #include "fake/FakeMachine.h"
@@ -14,6 +15,7 @@
 
 #include <atomic>
 #include <random>
+#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -22,16 +24,26 @@ namespace fake {
 
 namespace {
 
+// A new, empty host folder for drive C:. A name already taken is retried under
+// another; any other failure (no temporary folder, no room, no rights) cannot be
+// cured by retrying and ends the set-up at once.
 fs::path makeTemporaryDrive() {
+    constexpr int attempts = 100;
     static std::atomic<unsigned> counter{0};
     std::random_device random;
-    while (true) {
-        const fs::path candidate = fs::temp_directory_path() / ("decorama-fake-" + std::to_string(random()) +
-                                                                "-" + std::to_string(counter++));
-        std::error_code ec;
+    const fs::path temporary = fs::temp_directory_path();
+    std::error_code ec;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const fs::path candidate =
+            temporary / ("decorama-fake-" + std::to_string(random()) + "-" + std::to_string(counter++));
         if (fs::create_directory(candidate, ec))
             return candidate;
+        if (ec)
+            throw std::runtime_error("fake Windows: cannot create drive C: at " + candidate.string() + ": " +
+                                     ec.message());
     }
+    throw std::runtime_error("fake Windows: no free folder name for drive C: in " + temporary.string() +
+                             " after " + std::to_string(attempts) + " attempts");
 }
 
 std::string dwordBytes(win::DWORD value) {
@@ -205,9 +217,9 @@ const std::vector<FakeWindows::CursorCall>& FakeWindows::setSystemCursorCalls() 
 }
 
 void FakeWindows::setMetric(int index, int value) {
-    if (index == 0 || index == 1) {
-        setScreenSize(index == 0 ? value : settings_->metrics.get(0),
-                      index == 1 ? value : settings_->metrics.get(1));
+    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
+        setScreenSize(index == win::SM_CXSCREEN ? value : settings_->metrics.get(win::SM_CXSCREEN),
+                      index == win::SM_CYSCREEN ? value : settings_->metrics.get(win::SM_CYSCREEN));
         return;
     }
     settings_->metrics.set(index, value);
@@ -364,6 +376,15 @@ bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
     if (!fault)
         return false;
     code = static_cast<win::DWORD>(*fault);
+    return true;
+}
+
+bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
+    log_->add(operation, args);
+    win::DWORD code = 0;
+    if (!windowsFault(operation, code))
+        return false;
+    setLastErrorCode(code);
     return true;
 }
 

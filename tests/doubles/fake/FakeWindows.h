@@ -9,6 +9,7 @@
 #include "platform/MessageBoxService.h"
 #include "platform/Runtime.h"
 #include "platform/WindowsApi.h"
+#include "fake/CallLog.h"
 #include "fake/Records.h"
 #include "fake/VersionProfiles.h"
 
@@ -24,7 +25,6 @@
 
 namespace fake {
 
-class CallLog;
 class FaultPlan;
 class FakeDrive;
 class FakeRegistry;
@@ -353,6 +353,9 @@ private:
     // True when the fault plan makes this use of a Windows call fail, with the
     // planned Windows error in code.
     bool windowsFault(const char* operation, win::DWORD& code);
+    // Logs a Windows call; true when the fault plan makes this use fail, the
+    // planned error then set as the last error.
+    bool faulted(const char* operation, std::initializer_list<CallArg> args);
     // Sets the thread's last error and hands back the call's failure result.
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);

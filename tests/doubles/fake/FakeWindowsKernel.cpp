@@ -109,10 +109,8 @@ void FakeWindows::SetLastError(win::DWORD dwErrCode) {
 
 // GetUserNameA: the size counts the NUL, on success as on failure.
 win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
-    log_->add("GetUserNameA", {pcbBuffer ? *pcbBuffer : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GetUserNameA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetUserNameA", {pcbBuffer ? *pcbBuffer : 0}))
+        return win::FALSE;
     if (!pcbBuffer)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     const auto needed = static_cast<win::DWORD>(machine_->userName.size() + 1);
@@ -128,10 +126,8 @@ win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
 // GetUserNameExA (secur32, Windows 2000 and later): NameSamCompatible (2) is
 // "MACHINE\user"; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
-    log_->add("GetUserNameExA", {NameFormat, nSize ? *nSize : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GetUserNameExA", code))
-        return failWith<win::BOOLEAN>(code, 0);
+    if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
+        return 0;
     if (!isWindows2000OrLater())
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
     if (!nSize || NameFormat == 0)
@@ -151,10 +147,8 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
 // GetComputerNameA: the size excludes the NUL on success and includes it when
 // the buffer is too small (ERROR_BUFFER_OVERFLOW).
 win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
-    log_->add("GetComputerNameA", {nSize ? *nSize : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GetComputerNameA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
+        return win::FALSE;
     if (!nSize)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     const std::string& name = machine_->computerName;
@@ -171,10 +165,8 @@ win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
 // name, DNS host formats (1, 3, 5, 7) give it in lower case, the domain
 // formats (2, 6) are empty on a machine outside a domain.
 win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) {
-    log_->add("GetComputerNameExA", {NameType, nSize ? *nSize : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GetComputerNameExA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetComputerNameExA", {NameType, nSize ? *nSize : 0}))
+        return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!nSize || NameType < 0 || NameType > 7)
@@ -196,10 +188,8 @@ win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWO
 
 // SetComputerNameA: the new name takes effect at the next start.
 win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
-    log_->add("SetComputerNameA", {lpComputerName});
-    win::DWORD code = 0;
-    if (windowsFault("SetComputerNameA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("SetComputerNameA", {lpComputerName}))
+        return win::FALSE;
     if (!lpComputerName || !isValidComputerName(lpComputerName))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     machine_->pendingComputerName = upper(lpComputerName);
@@ -209,10 +199,8 @@ win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
 // SetComputerNameExA (Windows 2000 and later) takes the physical formats only:
 // 4 NetBIOS, 5 DNS host (which also sets the NetBIOS name), 6 DNS domain.
 win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
-    log_->add("SetComputerNameExA", {NameType, lpBuffer});
-    win::DWORD code = 0;
-    if (windowsFault("SetComputerNameExA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("SetComputerNameExA", {NameType, lpBuffer}))
+        return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpBuffer || NameType < 4 || NameType > 6)
@@ -233,10 +221,8 @@ win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
 // from Windows 2000 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
 win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) {
-    log_->add("GetVersionExA", {lpVersionInformation ? lpVersionInformation->dwOSVersionInfoSize : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GetVersionExA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetVersionExA", {lpVersionInformation ? lpVersionInformation->dwOSVersionInfoSize : 0}))
+        return win::FALSE;
     const VersionProfile& profile = profileOf(version_);
     if (profile.getVersionFails)
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
@@ -273,10 +259,8 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
 // or ERROR_PATH_NOT_FOUND when the file or a folder on the way is missing.
 win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath,
                                           win::DWORD cchBuffer) {
-    log_->add("GetShortPathNameA", {lpszLongPath, cchBuffer});
-    win::DWORD code = 0;
-    if (windowsFault("GetShortPathNameA", code))
-        return failWith<win::DWORD>(code, 0);
+    if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
+        return 0;
     if (!lpszLongPath)
         return failWith<win::DWORD>(win::ERROR_INVALID_PARAMETER, 0);
     if (!*lpszLongPath)
@@ -296,10 +280,8 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
 // folder is not (ERROR_PATH_NOT_FOUND); a read-only file is refused.
 win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
                                                   const char* lpString, const char* lpFileName) {
-    log_->add("WritePrivateProfileStringA", {lpAppName, lpKeyName, lpString, lpFileName});
-    win::DWORD code = 0;
-    if (windowsFault("WritePrivateProfileStringA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("WritePrivateProfileStringA", {lpAppName, lpKeyName, lpString, lpFileName}))
+        return win::FALSE;
     if (!lpFileName)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     if (!lpAppName) {
@@ -326,34 +308,26 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
 // FatalAppExitA: Windows shows the message and ends the process; the fake
 // records the message and returns, so a test can look at it.
 void FakeWindows::FatalAppExitA(win::UINT uAction, const char* lpMessageText) {
-    log_->add("FatalAppExitA", {uAction, lpMessageText});
-    win::DWORD code = 0;
-    if (windowsFault("FatalAppExitA", code))
-        return setLastErrorCode(code);
+    if (faulted("FatalAppExitA", {uAction, lpMessageText}))
+        return;
     machine_->fatalExits.push_back(lpMessageText ? lpMessageText : "");
 }
 
 win::DWORD FakeWindows::GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) {
-    log_->add("GetTempPathA", {nBufferLength});
-    win::DWORD code = 0;
-    if (windowsFault("GetTempPathA", code))
-        return failWith<win::DWORD>(code, 0);
+    if (faulted("GetTempPathA", {nBufferLength}))
+        return 0;
     return copyPath(windowsFolder() + "\\TEMP\\", lpBuffer, nBufferLength);
 }
 
 win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
-    log_->add("GetWindowsDirectoryA", {uSize});
-    win::DWORD code = 0;
-    if (windowsFault("GetWindowsDirectoryA", code))
-        return failWith<win::UINT>(code, 0);
+    if (faulted("GetWindowsDirectoryA", {uSize}))
+        return 0;
     return copyPath(windowsFolder(), lpBuffer, uSize);
 }
 
 win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
-    log_->add("GetSystemDirectoryA", {uSize});
-    win::DWORD code = 0;
-    if (windowsFault("GetSystemDirectoryA", code))
-        return failWith<win::UINT>(code, 0);
+    if (faulted("GetSystemDirectoryA", {uSize}))
+        return 0;
     return copyPath(profileOf(version_).systemFolder, lpBuffer, uSize);
 }
 
@@ -364,10 +338,8 @@ win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
-    log_->add("GetDiskFreeSpaceA", {lpRootPathName});
-    win::DWORD code = 0;
-    if (windowsFault("GetDiskFreeSpaceA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetDiskFreeSpaceA", {lpRootPathName}))
+        return win::FALSE;
     if (!isDriveC(lpRootPathName))
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
     const std::uint64_t clusterSize = 4096;
@@ -393,19 +365,15 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
 
 // GetDriveTypeA: 3 (DRIVE_FIXED) for C:, 1 (DRIVE_NO_ROOT_DIR) for any other root.
 win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
-    log_->add("GetDriveTypeA", {lpRootPathName});
-    win::DWORD code = 0;
-    if (windowsFault("GetDriveTypeA", code))
-        return failWith<win::UINT>(code, 0);
+    if (faulted("GetDriveTypeA", {lpRootPathName}))
+        return 0;
     return isDriveC(lpRootPathName) ? 3 : 1;
 }
 
 // GetSystemInfo: one Pentium II class processor.
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    log_->add("GetSystemInfo", {});
-    win::DWORD code = 0;
-    if (windowsFault("GetSystemInfo", code))
-        return setLastErrorCode(code);
+    if (faulted("GetSystemInfo", {}))
+        return;
     if (!lpSystemInfo)
         return;
     win::SYSTEM_INFO info{};
@@ -425,10 +393,8 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
 // GetCPInfo: the ANSI (0, 1252) and OEM (1, 437, 850) code pages are single-byte;
 // 932 (Japanese) is the double-byte page for tests of IsDBCS.
 win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
-    log_->add("GetCPInfo", {CodePage});
-    win::DWORD code = 0;
-    if (windowsFault("GetCPInfo", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetCPInfo", {CodePage}))
+        return win::FALSE;
     if (!lpCPInfo)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     win::CPINFO info{};
@@ -462,10 +428,8 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void* lpSource,
                                        win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize,
                                        void* Arguments) {
     (void)Arguments;
-    log_->add("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize});
-    win::DWORD code = 0;
-    if (windowsFault("FormatMessageA", code))
-        return failWith<win::DWORD>(code, 0);
+    if (faulted("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize}))
+        return 0;
     std::string text;
     bool found = false;
     if (dwFlags & FORMAT_MESSAGE_FROM_STRING) {
@@ -490,10 +454,8 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void* lpSource,
 // ---- memory and power ----------------------------------------------------------------------
 
 void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
-    log_->add("GlobalMemoryStatus", {});
-    win::DWORD code = 0;
-    if (windowsFault("GlobalMemoryStatus", code))
-        return setLastErrorCode(code);
+    if (faulted("GlobalMemoryStatus", {}))
+        return;
     if (!lpBuffer)
         return;
     const win::MEMORYSTATUSEX& m = machine_->memory;
@@ -509,10 +471,8 @@ void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
 
 // GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.
 win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
-    log_->add("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0});
-    win::DWORD code = 0;
-    if (windowsFault("GlobalMemoryStatusEx", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0}))
+        return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpBuffer || lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
@@ -524,10 +484,8 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
 
 // GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
 win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
-    log_->add("GetSystemPowerStatus", {});
-    win::DWORD code = 0;
-    if (windowsFault("GetSystemPowerStatus", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetSystemPowerStatus", {}))
+        return win::FALSE;
     if (isNtFamily(version_) && !isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpSystemPowerStatus)
@@ -539,10 +497,8 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
 // SetSystemPowerState: NT needs SE_SHUTDOWN_NAME enabled first, which the
 // program never asks for, so there it fails with ERROR_PRIVILEGE_NOT_HELD.
 win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) {
-    log_->add("SetSystemPowerState", {fSuspend, fForce});
-    win::DWORD code = 0;
-    if (windowsFault("SetSystemPowerState", code))
-        return failWith(code, win::FALSE);
+    if (faulted("SetSystemPowerState", {fSuspend, fForce}))
+        return win::FALSE;
     if (isNtFamily(version_))
         return failWith(isWindows2000OrLater() ? ERROR_PRIVILEGE_NOT_HELD : win::ERROR_CALL_NOT_IMPLEMENTED,
                         win::FALSE);
@@ -550,10 +506,8 @@ win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce)
 }
 
 win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    log_->add("RequestWakeupLatency", {latency});
-    win::DWORD code = 0;
-    if (windowsFault("RequestWakeupLatency", code))
-        return failWith(code, win::FALSE);
+    if (faulted("RequestWakeupLatency", {latency}))
+        return win::FALSE;
     if (!hasPowerManagement())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     return win::TRUE;
@@ -561,10 +515,8 @@ win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
 
 // SetThreadExecutionState: the previous state, 0 on failure.
 win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
-    log_->add("SetThreadExecutionState", {esFlags});
-    win::DWORD code = 0;
-    if (windowsFault("SetThreadExecutionState", code))
-        return failWith<win::DWORD>(code, 0);
+    if (faulted("SetThreadExecutionState", {esFlags}))
+        return 0;
     if (!hasPowerManagement())
         return failWith<win::DWORD>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
     const win::DWORD previous = machine_->executionState;
@@ -595,10 +547,8 @@ win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
 }
 
 win::BOOL FakeWindows::IsSystemResumeAutomatic() {
-    log_->add("IsSystemResumeAutomatic", {});
-    win::DWORD code = 0;
-    if (windowsFault("IsSystemResumeAutomatic", code))
-        return failWith(code, win::FALSE);
+    if (faulted("IsSystemResumeAutomatic", {}))
+        return win::FALSE;
     if (!hasPowerManagement())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     return win::FALSE;
@@ -606,10 +556,8 @@ win::BOOL FakeWindows::IsSystemResumeAutomatic() {
 
 // GetDevicePowerState: every open device of the fake is powered on.
 win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
-    log_->add("GetDevicePowerState", {hDevice});
-    win::DWORD code = 0;
-    if (windowsFault("GetDevicePowerState", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetDevicePowerState", {hDevice}))
+        return win::FALSE;
     if (!hasPowerManagement())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!machine_->files.count(hDevice))
@@ -681,10 +629,8 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
 }
 
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
-    log_->add("CloseHandle", {hObject});
-    win::DWORD code = 0;
-    if (windowsFault("CloseHandle", code))
-        return failWith(code, win::FALSE);
+    if (faulted("CloseHandle", {hObject}))
+        return win::FALSE;
     if (machine_->files.erase(hObject) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;

@@ -136,10 +136,8 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
 }
 
 win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
-    log_->add("SHGetPathFromIDListA", {static_cast<const void*>(pidl)});
-    win::DWORD code = 0;
-    if (windowsFault("SHGetPathFromIDListA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
+        return win::FALSE;
     const auto it = machine_->itemLists.find(pidl);
     if (it == machine_->itemLists.end() || it->second->path.empty() || !pszPath) {
         if (pszPath)
@@ -151,20 +149,16 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
 }
 
 void FakeWindows::CoTaskMemFree(void* pv) {
-    log_->add("CoTaskMemFree", {static_cast<const void*>(pv)});
-    win::DWORD code = 0;
-    if (windowsFault("CoTaskMemFree", code))
-        return setLastErrorCode(code);
+    if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
+        return;
     machine_->itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
 }
 
 // sndPlaySoundA: every request is recorded. A missing file plays the default
 // sound unless SND_NODEFAULT asks not to, in which case the call fails.
 win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
-    log_->add("sndPlaySoundA", {pszSound, fuSound});
-    win::DWORD code = 0;
-    if (windowsFault("sndPlaySoundA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("sndPlaySoundA", {pszSound, fuSound}))
+        return win::FALSE;
     machine_->sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
     if (!pszSound)
         return win::TRUE; // stops the sound that plays
@@ -179,10 +173,8 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
 win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
                                           const char* lpszProxy, const char* lpszProxyBypass,
                                           win::DWORD dwFlags) {
-    log_->add("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags});
-    win::DWORD code = 0;
-    if (windowsFault("InternetOpenA", code))
-        return failWith<win::HINTERNET>(code, 0);
+    if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
+        return 0;
     const win::HINTERNET handle = machine_->nextInternet;
     machine_->nextInternet += 4;
     machine_->internet[handle] = Machine::InternetHandle{};
@@ -192,10 +184,8 @@ win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAc
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
                                              const char* lpszHeaders, win::DWORD dwHeadersLength,
                                              win::DWORD dwFlags, win::DWORD_PTR dwContext) {
-    log_->add("InternetOpenUrlA", {hInternet, lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext});
-    win::DWORD code = 0;
-    if (windowsFault("InternetOpenUrlA", code))
-        return failWith<win::HINTERNET>(code, 0);
+    if (faulted("InternetOpenUrlA", {hInternet, lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext}))
+        return 0;
     const auto session = machine_->internet.find(hInternet);
     if (session == machine_->internet.end() || session->second.isUrl)
         return failWith<win::HINTERNET>(win::ERROR_INVALID_HANDLE, 0);
@@ -210,10 +200,8 @@ win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const cha
 
 win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
                                         win::DWORD dwNumberOfBytesToRead, win::DWORD* lpdwNumberOfBytesRead) {
-    log_->add("InternetReadFile", {hFile, dwNumberOfBytesToRead});
-    win::DWORD code = 0;
-    if (windowsFault("InternetReadFile", code))
-        return failWith(code, win::FALSE);
+    if (faulted("InternetReadFile", {hFile, dwNumberOfBytesToRead}))
+        return win::FALSE;
     const auto it = machine_->internet.find(hFile);
     if (it == machine_->internet.end() || !it->second.isUrl)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
@@ -228,10 +216,8 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
 }
 
 win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
-    log_->add("InternetCloseHandle", {hInternet});
-    win::DWORD code = 0;
-    if (windowsFault("InternetCloseHandle", code))
-        return failWith(code, win::FALSE);
+    if (faulted("InternetCloseHandle", {hInternet}))
+        return win::FALSE;
     if (machine_->internet.erase(hInternet) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
@@ -270,10 +256,8 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
 win::BOOL FakeWindows::GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
                                            void* lpData) {
     (void)lpData;
-    log_->add("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen});
-    win::DWORD code = 0;
-    if (windowsFault("GetFileVersionInfoA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen}))
+        return win::FALSE;
     return failWith(ERROR_RESOURCE_DATA_NOT_FOUND, win::FALSE);
 }
 

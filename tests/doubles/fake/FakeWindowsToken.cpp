@@ -56,10 +56,8 @@ win::HANDLE FakeWindows::GetCurrentProcess() {
 
 win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
                                         win::HANDLE* TokenHandle) {
-    log_->add("OpenProcessToken", {ProcessHandle, DesiredAccess});
-    win::DWORD code = 0;
-    if (windowsFault("OpenProcessToken", code))
-        return failWith(code, win::FALSE);
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+        return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (ProcessHandle != currentProcess || !TokenHandle)
@@ -70,10 +68,8 @@ win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD De
 
 win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
                                              win::LUID* lpLuid) {
-    log_->add("LookupPrivilegeValueA", {lpSystemName, lpName});
-    win::DWORD code = 0;
-    if (windowsFault("LookupPrivilegeValueA", code))
-        return failWith(code, win::FALSE);
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+        return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
@@ -89,10 +85,8 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
     (void)BufferLength;
     (void)PreviousState;
     (void)ReturnLength;
-    log_->add("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges});
-    win::DWORD code = 0;
-    if (windowsFault("AdjustTokenPrivileges", code))
-        return failWith(code, win::FALSE);
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+        return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (TokenHandle != processToken)
@@ -117,10 +111,8 @@ constexpr win::DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 constexpr win::HDC windowDcBit = win::HDC{1} << (sizeof(win::HDC) * 8 - 1);
 
 win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
-    log_->add("GetClientRect", {hWnd});
-    win::DWORD code = 0;
-    if (windowsFault("GetClientRect", code))
-        return failWith(code, win::FALSE);
+    if (faulted("GetClientRect", {hWnd}))
+        return win::FALSE;
     if (hWnd == 0 || !lpRect)
         return failWith(ERROR_INVALID_WINDOW_HANDLE, win::FALSE);
     *lpRect = win::RECT{0, 0, machine_->clientWidth, machine_->clientHeight};
@@ -128,10 +120,8 @@ win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
 }
 
 win::HDC FakeWindows::GetDC(win::HWND hWnd) {
-    log_->add("GetDC", {hWnd});
-    win::DWORD code = 0;
-    if (windowsFault("GetDC", code))
-        return failWith<win::HDC>(code, 0);
+    if (faulted("GetDC", {hWnd}))
+        return 0;
     return hWnd | windowDcBit;
 }
 

@@ -2,6 +2,9 @@
 
 #include "platform/WinFacts.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace fake {
 
 namespace {
@@ -12,52 +15,24 @@ constexpr win::COLORREF rgb(int r, int g, int b) {
     return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
 }
 
-struct ColorRow {
-    int index;
-    win::COLORREF color;
-};
-
+// By colour index, COLOR_SCROLLBAR (0) to COLOR_MENUBAR (30).
 // clang-format off
-const ColorRow defaultColors[SystemColorTable::Count] = {
-    {COLOR_SCROLLBAR,                rgb(192, 192, 192)},
-    {COLOR_BACKGROUND,               rgb(0, 128, 128)},
-    {COLOR_ACTIVECAPTION,            rgb(0, 0, 128)},
-    {COLOR_INACTIVECAPTION,          rgb(128, 128, 128)},
-    {COLOR_MENU,                     rgb(192, 192, 192)},
-    {COLOR_WINDOW,                   rgb(255, 255, 255)},
-    {COLOR_WINDOWFRAME,              rgb(0, 0, 0)},
-    {COLOR_MENUTEXT,                 rgb(0, 0, 0)},
-    {COLOR_WINDOWTEXT,               rgb(0, 0, 0)},
-    {COLOR_CAPTIONTEXT,              rgb(255, 255, 255)},
-    {COLOR_ACTIVEBORDER,             rgb(192, 192, 192)},
-    {COLOR_INACTIVEBORDER,           rgb(192, 192, 192)},
-    {COLOR_APPWORKSPACE,             rgb(128, 128, 128)},
-    {COLOR_HIGHLIGHT,                rgb(0, 0, 128)},
-    {COLOR_HIGHLIGHTTEXT,            rgb(255, 255, 255)},
-    {COLOR_BTNFACE,                  rgb(192, 192, 192)},
-    {COLOR_BTNSHADOW,                rgb(128, 128, 128)},
-    {COLOR_GRAYTEXT,                 rgb(128, 128, 128)},
-    {COLOR_BTNTEXT,                  rgb(0, 0, 0)},
-    {COLOR_INACTIVECAPTIONTEXT,      rgb(192, 192, 192)},
-    {COLOR_BTNHIGHLIGHT,             rgb(255, 255, 255)},
-    {COLOR_3DDKSHADOW,               rgb(0, 0, 0)},
-    {COLOR_3DLIGHT,                  rgb(192, 192, 192)},
-    {COLOR_INFOTEXT,                 rgb(0, 0, 0)},
-    {COLOR_INFOBK,                   rgb(255, 255, 225)},
-    {COLOR_ALTERNATEBTNFACE,         rgb(180, 180, 180)},
-    {COLOR_HOTLIGHT,                 rgb(0, 0, 128)},
-    {COLOR_GRADIENTACTIVECAPTION,    rgb(16, 132, 208)},
-    {COLOR_GRADIENTINACTIVECAPTION,  rgb(181, 181, 181)},
-    {COLOR_MENUHILIGHT,              rgb(0, 0, 128)},
-    {COLOR_MENUBAR,                  rgb(192, 192, 192)},
+const win::COLORREF defaultColors[SystemColorTable::Count] = {
+    rgb(192, 192, 192), rgb(0, 128, 128),   rgb(0, 0, 128),     rgb(128, 128, 128), rgb(192, 192, 192),
+    rgb(255, 255, 255), rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(255, 255, 255),
+    rgb(192, 192, 192), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 128),     rgb(255, 255, 255),
+    rgb(192, 192, 192), rgb(128, 128, 128), rgb(128, 128, 128), rgb(0, 0, 0),       rgb(192, 192, 192),
+    rgb(255, 255, 255), rgb(0, 0, 0),       rgb(192, 192, 192), rgb(0, 0, 0),       rgb(255, 255, 225),
+    rgb(180, 180, 180), rgb(0, 0, 128),     rgb(16, 132, 208),  rgb(181, 181, 181), rgb(0, 0, 128),
+    rgb(192, 192, 192),
 };
 // clang-format on
+static_assert(SystemColorTable::Count == COLOR_MENUBAR + 1);
 
 } // namespace
 
 SystemColorTable::SystemColorTable() {
-    for (const ColorRow& row : defaultColors)
-        colors_[row.index] = row.color;
+    std::copy(std::begin(defaultColors), std::end(defaultColors), colors_);
 }
 
 win::COLORREF SystemColorTable::get(int index) const {
