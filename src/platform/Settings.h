@@ -29,6 +29,9 @@ enum class VersionGate {
     None,      // every version
     WinLevel5, // Windows 98, ME, 2000 and XP
     Win2000,   // Windows 2000 and XP
+    Win98OrNT, // Windows 98, ME, NT 4, 2000 and XP
+    NotWin95,  // every version but Windows 95
+    Win9x,     // Windows 95, 98 and ME
 };
 
 // What a write passes as fWinIni.

@@ -7,6 +7,7 @@
 #include "Backends.h"
 
 #include "platform/Settings.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 #include <gtest/gtest.h>
@@ -24,16 +25,7 @@ using win::Setting;
 using win::Transport;
 
 bool gateOpen(win::WindowsApi& api, win::VersionGate gate) {
-    const sys::VersionGates gates(api);
-    switch (gate) {
-    case win::VersionGate::None:
-        return true;
-    case win::VersionGate::WinLevel5:
-        return gates.settingsLevel() >= 5;
-    case win::VersionGate::Win2000:
-        return gates.isWin2000();
-    }
-    return false;
+    return sys::supports(sys::VersionGates(api), gate);
 }
 
 // The Wine runs name the Windows version they play in DECORAMA_WINE_VERSION.

@@ -1,5 +1,7 @@
-// Windows, tab pages, keyboard navigation, closing and the screen on the real
-// window manager.
+// What only the native window system has to get right, on the real window
+// manager: where controls land in pixels, tab pages, the keyboard, label fonts
+// and colours, the screen and the mouse pointer. What it shares with the
+// headless controls is held by the window-system suite.
 #include "NativeTestSupport.h"
 
 #include <string>
@@ -88,47 +90,9 @@ TEST_F(NativeWindowTest, EnterClicksTheFocusedButtonAndAltClicksItsAccessKey) {
     EXPECT_EQ(clicked, (std::vector<std::string>{"close", "save"}));
 }
 
-TEST_F(NativeWindowTest, AHandlerMayCloseTheWindowItRunsIn) {
-    ui::Button& close = window->addButton("cmdOK", "Close", {120, 120, 1500, 375});
-    ui::Label& label = window->addLabel("lblTitle", "Title", {120, 600, 1500, 255});
-    ui::ComboBox& list = window->addComboBox("Combo1", ui::ComboBox::Style::Simple, {120, 1000, 1500, 1500});
-    int closedEvents = 0;
-    window->onClosed = [&] { ++closedEvents; };
-    close.onClick = [this] { window->close(); };
-
-    ::SendMessageA(hwndOf(close), BM_CLICK, 0, 0);
-
-    EXPECT_FALSE(window->isShown());
-    EXPECT_EQ(window->handle(), 0u);
-    EXPECT_EQ(closedEvents, 0);
-    // The controls stay usable objects without windows.
-    label.setCaption("After");
-    EXPECT_EQ(label.caption(), "After");
-    EXPECT_EQ(list.listCount(), 0);
-    list.addItem("ignored");
-    close.setVisible(true);
-    window->show();
-    EXPECT_FALSE(window->isShown());
-}
-
-TEST_F(NativeWindowTest, ClosingByTheSystemUnloadsAndTellsTheProgram) {
-    int closedEvents = 0;
-    window->onClosed = [&] { ++closedEvents; };
-    ::SendMessageA(windowHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(closedEvents, 1);
-    EXPECT_FALSE(window->isShown());
-    EXPECT_EQ(window->handle(), 0u);
-}
-
-TEST_F(NativeWindowTest, BoundsAreTheOuterRectangleInTwips) {
+TEST_F(NativeWindowTest, BoundsAreTheOuterRectangle) {
     const ui::Rect bounds{1500, 1200, 6000, 4500};
     window->move(bounds);
-    const ui::Rect read = window->bounds();
-    EXPECT_EQ(read.left, bounds.left);
-    EXPECT_EQ(read.top, bounds.top);
-    EXPECT_EQ(read.width, bounds.width);
-    EXPECT_EQ(read.height, bounds.height);
-
     RECT rect;
     ::GetWindowRect(windowHwnd(), &rect);
     native::NativeScreen& screen = windows.screen();
@@ -168,6 +132,77 @@ TEST_F(NativeWindowTest, TheHourglassShowsOverEveryControlUntilTheDefaultReturns
     ::SetCursor(nullptr);
     ::SendMessageA(hwndOf(button), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwndOf(button)), overClient);
     EXPECT_NE(::GetCursor(), hourglass);
+}
+
+TEST_F(NativeWindowTest, KeysInTheEditLineReachTheKeyHandlerOnceEnterIncluded) {
+    ui::ComboBox& combo = window->addComboBox("Combo1", ui::ComboBox::Style::Simple, {240, 240, 3000, 2400});
+    std::vector<std::string> events;
+    std::vector<int> keys;
+    combo.onClick = [&] { events.push_back("click:" + combo.text()); };
+    combo.onChange = [&] { events.push_back("change:" + combo.text()); };
+    combo.onKeyDown = [&](int key) { keys.push_back(key); };
+    int buttonClicks = 0;
+    ui::Button& button = window->addButton("cmdApply", "Apply", {3600, 240, 1500, 375});
+    button.onClick = [&buttonClicks] { ++buttonClicks; };
+    combo.addItem("First");
+    combo.addItem("Second");
+    combo.setFocus();
+    ASSERT_TRUE(combo.hasFocus());
+
+    postKey(VK_RETURN);
+    postKey('A');
+    runPosted(); // the typed character too, before the next key
+    // The edit line hands the arrow keys on to the list, which moves the selection.
+    postKey(VK_DOWN);
+    runPosted();
+
+    EXPECT_EQ(keys, (std::vector<int>{VK_RETURN, 'A', VK_DOWN}));
+    EXPECT_EQ(buttonClicks, 0);
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"change:a", "click:First", "change:First"}));
+}
+
+TEST_F(NativeWindowTest, MouseMovesAreInTwipsAndAClickNeedsTheReleaseOnTheControl) {
+    ui::PictureBox& box = window->addPictureBox("Image7", {120, 120, 1500, 1500});
+    std::vector<std::string> events;
+    box.onMouseDown = [&](const ui::MouseEvent& event) {
+        events.push_back("down" + std::to_string(event.button));
+    };
+    box.onClick = [&] { events.push_back("click"); };
+    box.onMouseMove = [&](const ui::MouseEvent& event) {
+        events.push_back("move" + std::to_string(event.x) + "," + std::to_string(event.y));
+    };
+    HWND picture = hwndOf(box);
+
+    ::SendMessageA(picture, WM_MOUSEMOVE, 0, MAKELPARAM(2, 3));
+    ::SendMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+
+    native::NativeScreen& screen = windows.screen();
+    const std::string move =
+        "move" + std::to_string(screen.xTwips(2)) + "," + std::to_string(screen.yTwips(3));
+    EXPECT_EQ(events, (std::vector<std::string>{move, "down1"}));
+}
+
+TEST_F(NativeWindowTest, APictureMadeLaterShowsAboveTheOneItSitsIn) {
+    ui::PictureBox& wallpaper = window->addPictureBox("Image2", {120, 120, 1500, 1500});
+    ui::PictureBox& corner = window->addPictureBox("Image3", {900, 900, 600, 600});
+    POINT inside = {65, 65}; // in both, in the window's client pixels
+    EXPECT_EQ(::ChildWindowFromPointEx(windowHwnd(), inside, CWP_SKIPINVISIBLE), hwndOf(corner));
+    EXPECT_EQ(::GetWindow(hwndOf(corner), GW_HWNDNEXT), hwndOf(wallpaper));
+}
+
+TEST_F(NativeWindowTest, LabelsAreLegibleOnTheWindowAndDrawTheirUnderline) {
+    window->setBackColor(RGB(0, 43, 17));
+    ui::Label& label = window->addLabel("Label3", "Zuve Zivi Ziz Odida", {1800, 120, 3000, 255});
+    // No colour of its own: legible on the dark window.
+    EXPECT_EQ(label.foreColor(), RGB(255, 255, 255));
+
+    label.setUnderline(true);
+    LOGFONTA font = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(hwndOf(label), WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+    EXPECT_TRUE(font.lfUnderline);
 }
 
 } // namespace

@@ -9,7 +9,9 @@ namespace headless {
 class Frame : public ControlBase<ui::Frame> {
 public:
     Frame(Window& window, const ui::Control* holder, std::string name, std::string caption,
-          const ui::Rect& bounds);
+          const ui::Rect& bounds)
+        : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)),
+          contents_(window, this) {}
 
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }

@@ -14,11 +14,10 @@ public:
     void loadPicture(const std::string& path) override;
     ui::PicturePtr picture() const override { return picture_; }
     void setPicture(ui::PicturePtr picture) override { picture_ = std::move(picture); }
-    void refresh() override { ++refreshes_; }
+    void refresh() override {}
 
     // The file the shown picture was loaded from, "" when there is none.
     std::string picturePath() const;
-    int refreshCount() const { return refreshes_; }
 
     // A left-button click: the button goes down (mouse-down), then comes up over
     // the control (click).
@@ -29,7 +28,6 @@ public:
 
 private:
     ui::PicturePtr picture_;
-    int refreshes_ = 0;
 };
 
 } // namespace headless

@@ -39,8 +39,4 @@ bool RichTextBox::isBold(int offset) const {
     return bold_[static_cast<std::size_t>(offset)];
 }
 
-std::string RichTextBox::selectedText() const {
-    return text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
-}
-
 } // namespace headless

@@ -25,8 +25,6 @@ public:
     void setSelBold(bool bold) override;
     bool isBold(int offset) const override;
 
-    std::string selectedText() const;
-
 private:
     int length() const { return static_cast<int>(text_.size()); }
 

@@ -10,17 +10,19 @@ namespace headless {
 
 class Screen : public ui::Screen {
 public:
-    Screen(int widthPixels, int heightPixels, int twipsPerPixel);
+    Screen(int widthPixels, int heightPixels, int twipsPerPixel)
+        : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
 
     int width() const override { return widthPixels_ * twipsPerPixel_; }
     int height() const override { return heightPixels_ * twipsPerPixel_; }
     int twipsPerPixelX() const override { return twipsPerPixel_; }
     int twipsPerPixelY() const override { return twipsPerPixel_; }
-    void setMousePointer(int pointer) override;
+    void setMousePointer(int pointer) override {
+        pointer_ = pointer;
+        history_.push_back(pointer);
+    }
     int mousePointer() const override { return pointer_; }
 
-    // A change of resolution while the program runs.
-    void setSizePixels(int widthPixels, int heightPixels);
     // Every pointer shape set, in order (the hourglass-then-arrow of long operations).
     const std::vector<int>& mousePointerHistory() const { return history_; }
 

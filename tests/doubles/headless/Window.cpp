@@ -16,36 +16,6 @@ Window::~Window() {
         system_->forget(*this);
 }
 
-ui::Label& Window::addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
-    return contents_.addLabel(name, caption, bounds);
-}
-
-ui::Button& Window::addButton(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
-    return contents_.addButton(name, caption, bounds);
-}
-
-ui::Frame& Window::addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
-    return contents_.addFrame(name, caption, bounds);
-}
-
-ui::PictureBox& Window::addPictureBox(const std::string& name, const ui::Rect& bounds) {
-    return contents_.addPictureBox(name, bounds);
-}
-
-ui::ComboBox& Window::addComboBox(const std::string& name, ui::ComboBox::Style style,
-                                  const ui::Rect& bounds) {
-    return contents_.addComboBox(name, style, bounds);
-}
-
-ui::TabControl& Window::addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                      const ui::Rect& bounds) {
-    return contents_.addTabControl(name, captions, bounds);
-}
-
-ui::RichTextBox& Window::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
-    return contents_.addRichTextBox(name, bounds);
-}
-
 void Window::show() {
     if (closed_)
         throw std::logic_error("window \"" + caption_ + "\" was closed and cannot be shown again");

@@ -20,16 +20,32 @@ public:
     Window& operator=(const Window&) = delete;
 
     // ---- ui::Container: the controls placed on the window itself ----------------
-    ui::Label& addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
+    ui::Label& addLabel(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return contents_.addLabel(name, caption, bounds);
+    }
     ui::Button& addButton(const std::string& name, const std::string& caption,
-                          const ui::Rect& bounds) override;
-    ui::Frame& addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
-    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override;
+                          const ui::Rect& bounds) override {
+        return contents_.addButton(name, caption, bounds);
+    }
+    ui::Frame& addFrame(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return contents_.addFrame(name, caption, bounds);
+    }
+    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override {
+        return contents_.addPictureBox(name, bounds);
+    }
     ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style style,
-                              const ui::Rect& bounds) override;
+                              const ui::Rect& bounds) override {
+        return contents_.addComboBox(name, style, bounds);
+    }
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                  const ui::Rect& bounds) override;
-    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
+                                  const ui::Rect& bounds) override {
+        return contents_.addTabControl(name, captions, bounds);
+    }
+    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
+        return contents_.addRichTextBox(name, bounds);
+    }
 
     // ---- ui::Window -------------------------------------------------------------
     std::string caption() const override { return caption_; }

@@ -2,7 +2,7 @@
 // them, the shell request of a follow, and the start-up sound sample label of
 // the main window.
 #include "app/common/MakeLink.h"
-#include "unit/app/frmMainFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,7 +12,7 @@ namespace {
 using app::linkBlue;
 using app::linkPurple;
 using app::linkRed;
-using app_test::frmMainFixture;
+using unit_test::ProgramFixture;
 
 class MakeLinkTest : public ::testing::Test {
 protected:
@@ -91,8 +91,12 @@ TEST_F(MakeLinkTest, TheVisitedFlagIsSharedByTheWindowsLinks) {
 
 // ---- the main window's start-up sound sample ------------------------------------------
 
-class StartupSoundLabelTest : public frmMainFixture {
+class StartupSoundLabelTest : public ProgramFixture {
 protected:
+    void SetUp() override {
+        writeShippedFiles();
+        load();
+    }
     const std::string wave = "\\Zuve Zivi ziz Odida.wav";
     headless::Label& label3() { return user<headless::Label>(form->Label3); }
 };

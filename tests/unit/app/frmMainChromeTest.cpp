@@ -1,18 +1,21 @@
 // The main window's own title strip (close, minimise and help pictures with
-// their normal, hover and pressed looks), the About box it opens, and the
-// window's start-up look.
+// their normal, hover and pressed looks) and the About box it opens.
 #include "about/frmAbout.h"
-#include "unit/app/frmMainFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <functional>
 #include <vector>
 
 namespace {
 
-using app_test::frmMainFixture;
+using unit_test::ProgramFixture;
 
-class TitleStripTest : public frmMainFixture {
+class TitleStripTest : public ProgramFixture {
 protected:
+    void SetUp() override {
+        writeShippedFiles();
+        load();
+    }
     // Every button in its pressed look, so that an event has to set all three.
     void pressAll() {
         picture(form->imgX0).userMouseDown();
@@ -74,22 +77,14 @@ TEST_F(TitleStripTest, PressedLookStaysUntilTheNextMove) {
     EXPECT_EQ(shown(form->imgMin0), "minimize-normal.bmp");
 }
 
-TEST_F(TitleStripTest, FromHelpStraightToClose) {
-    picture(form->imgHelp0).userMouseMove();
-    ASSERT_EQ(shown(form->imgHelp0), "help-hover.bmp");
-    picture(form->imgX0).userMouseMove();
-    EXPECT_EQ(looks(),
-              (std::vector<std::string>{"close-hover.bmp", "minimize-normal.bmp", "help-normal.bmp"}));
-}
-
 TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
     picture(form->imgX0).userMouseDown();
     EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
-    EXPECT_FALSE(windows.quitRequested());
+    EXPECT_FALSE(windows->quitRequested());
 
     fake.clearLogs();
     picture(form->imgX0).userClick();
-    EXPECT_EQ(windows.quitRequests(), 1);
+    EXPECT_EQ(windows->quitRequests(), 1);
     // Nothing else: no question, no unload, nothing saved.
     EXPECT_TRUE(fake.messageBoxes().empty());
     EXPECT_TRUE(fake.callLog().empty());
@@ -100,7 +95,7 @@ TEST_F(TitleStripTest, MinimiseMinimisesTheWindow) {
     form->window().show();
     picture(form->imgMin0).userClick();
     EXPECT_TRUE(form->window().isMinimized());
-    EXPECT_FALSE(windows.quitRequested());
+    EXPECT_FALSE(windows->quitRequested());
 }
 
 TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
@@ -121,11 +116,11 @@ TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
     EXPECT_EQ(form->imgX0->picture(), nullptr);
 }
 
-class AboutOpeningTest : public frmMainFixture {
+class AboutOpeningTest : public TitleStripTest {
 protected:
     std::vector<headless::Window*> aboutWindows() {
         std::vector<headless::Window*> found;
-        for (headless::Window* open : windows.openWindows()) {
+        for (headless::Window* open : windows->openWindows()) {
             if (open->caption() == "About Decorama")
                 found.push_back(open);
         }
@@ -180,20 +175,6 @@ TEST_F(AboutOpeningTest, ClosingFromTheSystemMenuUnloadsToo) {
     EXPECT_EQ(form->aboutBox(), nullptr);
     picture(form->imgHelp0).userClick();
     EXPECT_EQ(aboutWindows().size(), 1u);
-}
-
-TEST_F(frmMainFixture, LoadCentresAndColoursTheWindow) {
-    windows.screen().setMousePointer(ui::vbHourglass);
-    form->Form_Load();
-    const ui::Rect bounds = form->window().bounds();
-    EXPECT_EQ(bounds.left, (1024 * 15 - bounds.width) / 2);
-    EXPECT_EQ(bounds.top, (768 * 15 - bounds.height) / 2);
-    EXPECT_EQ(form->window().backColor(), ui::RGB(0, 43, 17));
-    EXPECT_EQ(form->SSTab1->backColor(), ui::RGB(0, 43, 17));
-    EXPECT_EQ(windows.screen().mousePointer(), ui::vbDefault);
-    EXPECT_EQ(form->window().caption(), "Brindlecove");
-    EXPECT_EQ(form->SSTab1->tab(), 0);
-    EXPECT_TRUE(form->Combo1->hasFocus());
 }
 
 } // namespace

@@ -1,15 +1,15 @@
-// The main window's controls: names, captions and kinds as the program refers
-// to them, and a tidy layout (nothing overlapping, nothing cut off, the previews
-// fitting their tab at both layouts).
-#include "unit/app/frmMainFixture.h"
+// The main window's layout: nothing overlapping, nothing cut off, the window
+// fitting the smallest screen and the theme preview fitting its tab at both of
+// its layouts.
+#include "themes/ThemePreview.h"
+#include "unit/ProgramFixture.h"
 
 #include <set>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using app_test::frmMainFixture;
+using unit_test::ProgramFixture;
 
 // Height of the captions of frames and of the tab row, in twips.
 constexpr int frameCaption = 200;
@@ -29,8 +29,12 @@ bool designedOverlap(const std::string& a, const std::string& b) {
     return std::set<std::string>{a, b} == std::set<std::string>{"Image2", "Image3"};
 }
 
-class LayoutTest : public frmMainFixture {
+class LayoutTest : public ProgramFixture {
 protected:
+    void SetUp() override {
+        writeShippedFiles();
+        load();
+    }
     std::vector<std::string> faults;
 
     // Checks one holder's visible controls against each other and against the
@@ -83,9 +87,8 @@ TEST_F(LayoutTest, WindowFitsTheSmallestScreenAndTheTabsHoldBothPreviewLayouts) 
         const char* preview;
         ui::Rect at;
     } layouts[] = {
-        {0, "Image7", {4920, 1530, 3585, 2685}}, {0, "Image7", {4830, 1410, 3735, 2925}},
-        {1, "Image2", {4920, 1530, 3585, 2685}}, {1, "Image2", {4830, 1410, 3735, 2925}},
-        {1, "Image3", {7200, 3140, 1305, 1075}}, {1, "Image3", {7200, 3150, 1365, 1185}},
+        {0, "Image7", *themes::previewLayoutFor("800x600")},
+        {0, "Image7", *themes::previewLayoutFor("1024x768")},
         {2, "Image6", form->Image6->bounds()},
     };
     for (const auto& layout : layouts) {
@@ -98,64 +101,6 @@ TEST_F(LayoutTest, WindowFitsTheSmallestScreenAndTheTabsHoldBothPreviewLayouts) 
             EXPECT_FALSE(overlap(layout.at, control->bounds())) << where << " covers " << control->name();
         }
     }
-}
-
-TEST_F(LayoutTest, ControlsCarryTheirCaptions) {
-    const std::pair<const char*, const char*> captions[] = {
-        {"fraThemes", "Orlo Themes"},
-        {"Command2", "Apply Theme"},
-        {"fraWallpapers", "Wallpapers"},
-        {"fraColorSchemes", "Color Schemes"},
-        {"Command1", "Apply Wallpaper"},
-        {"Command3", "Apply Color"},
-        {"Command4", "Apply Mix - N - Match"},
-        {"fraScreenSavers", "Orlo Screen Savers"},
-        {"lblWait", "Wait:"},
-        {"lblMinutes", "Minutes"},
-        {"Command6", "Set Screen Saver"},
-        {"fraDisplayProperties", "Display Properties"},
-        {"Command10", "Background Properties"},
-        {"Command11", "Appearance"},
-        {"Command12", "Screen Saver"},
-        {"Command13", "Settings"},
-        {"fraThemeManager", "Theme Manager"},
-        {"Command15", "Launch Theme Manager"},
-        {"fraGraphics", "Windows Start Up / Shut Down Graphics"},
-        {"Command14", "Restore Graphics"},
-        {"fraReLog", "Re Log Windows"},
-        {"Command5", "Log Off Windows"},
-        {"Label1", "To ensure that changes have been made, your system will need to reboot or relogon to "
-                   "Windows.  Clicking this button will relogon to Windows and return to this application."},
-        {"fraWindowFunctions", "Window Functions"},
-        {"Command17", "Restart Windows"},
-        {"Command16", "Shut Down Windows"},
-        {"fraStartupAudio", "Listen to Windows Startup Audio"},
-        {"Label3", "Zuve Zivi Ziz Odida"},
-        {"lblTitle", "Decorama"},
-    };
-    for (const auto& [name, caption] : captions) {
-        ui::Control* control = window().control(name);
-        ASSERT_NE(control, nullptr) << name;
-        std::string actual;
-        if (auto* frame = dynamic_cast<ui::Frame*>(control))
-            actual = frame->caption();
-        else if (auto* button = dynamic_cast<ui::Button*>(control))
-            actual = button->caption();
-        else if (auto* label = dynamic_cast<ui::Label*>(control))
-            actual = label->caption();
-        EXPECT_EQ(actual, caption) << name;
-    }
-
-    const char* tabCaptions[] = {"Themes", "Mix - N - Match", "Screen Saver", "Utilities"};
-    ASSERT_EQ(form->SSTab1->tabCount(), 4);
-    for (int tab = 0; tab < 4; ++tab)
-        EXPECT_EQ(form->SSTab1->tabCaption(tab), tabCaptions[tab]);
-
-    for (ui::ComboBox* list : {form->Combo1, form->Combo2, form->Combo3, form->Combo4})
-        EXPECT_EQ(headless::as<headless::ComboBox>(*list).style(), ui::ComboBox::Style::Simple)
-            << list->name();
-    EXPECT_EQ(headless::as<headless::ComboBox>(*form->Combo5).style(), ui::ComboBox::Style::DropDown);
-    EXPECT_EQ(window().style(), ui::Window::Style::Borderless);
 }
 
 } // namespace

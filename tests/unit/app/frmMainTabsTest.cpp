@@ -1,7 +1,7 @@
 // Switching tabs: the previews are hidden, and the tab's list selects its first
 // entry again (the Mix - N - Match wallpaper list is rebuilt from the catalogue
 // first), so that the tab's preview is current.
-#include "unit/app/frmMainFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <functional>
 #include <map>
@@ -9,16 +9,17 @@
 
 namespace {
 
-using app_test::frmMainFixture;
+using unit_test::ProgramFixture;
 
-class TabsTest : public frmMainFixture {
+class TabsTest : public ProgramFixture {
 protected:
     // The lists' own selection handlers stand aside: these tests watch the
     // selections the tab switch makes.
     std::map<std::string, std::vector<int>> selections;
 
     void SetUp() override {
-        frmMainFixture::SetUp();
+        writeShippedFiles();
+        load();
         for (ui::ComboBox* list : {form->Combo1, form->Combo2, form->Combo3, form->Combo4}) {
             list->onClick = [this, list] { selections[list->name()].push_back(list->listIndex()); };
             list->onChange = [] {};

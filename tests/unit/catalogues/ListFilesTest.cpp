@@ -4,10 +4,10 @@
 
 #include "fake/FakeWindows.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "unit/catalogues/Tables.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,31 +16,10 @@ namespace {
 
 using app::ListFileKind;
 using app::Module1;
+using catalogues_test::filledEntries;
 using Texts = std::vector<std::string>;
 
 constexpr const char* folder = "C:\\Program Files\\Decorama";
-
-// Non-empty entries of each of the nine tables, in start-up order (the order of
-// ListFileKind).
-std::vector<int> filledCounts(const Module1& m) {
-    std::vector<int> counts(9, 0);
-    for (int row = 0; row <= 28; ++row)
-        for (int slot = 0; slot <= 28; ++slot) {
-            for (int component = 1; component <= 3; ++component)
-                counts[0] += !m.themeColors(row, slot, component).empty();
-            counts[1] += !m.themeCursors(row, slot).empty();
-            counts[2] += !m.themeIcons(row, slot).empty();
-        }
-    for (int i = 0; i <= 100; ++i) {
-        counts[3] += !m.themeAudio(i).empty();
-        counts[4] += !m.themeShortAudio(i).empty();
-        counts[5] += !m.themeList(i).empty();
-        counts[6] += !m.wallpaperList(i).empty();
-        counts[7] += !m.colorSchemeList(i).empty();
-        counts[8] += !m.screenSaverList(i).empty();
-    }
-    return counts;
-}
 
 // One start-up's worth of reading: the program in its folder on the fake drive,
 // a list of the main window, and fresh tables.
@@ -92,108 +71,51 @@ class ListFilesTest : public ::testing::Test, protected Reading {};
 struct TargetCase {
     ListFileKind kind;
     std::string content;
-    std::function<void(const Module1&)> check;
-    Texts listed;
-    std::vector<int> itemData;
-    int filledTable; // position in filledCounts()
-    int filled;
+    Texts entries;
+    Texts listed = {};
+    std::vector<int> itemData = {};
 };
 
 TEST_F(ListFilesTest, EachFileLandsInItsOwnTableAndList) {
     const std::vector<TargetCase> cases = {
         {ListFileKind::Colors,
          "2,5,255,128,0\r\n28,28,1,2,3\r\n",
-         [](const Module1& m) {
-             EXPECT_EQ(m.themeColors(2, 5, 1), "255");
-             EXPECT_EQ(m.themeColors(2, 5, 2), "128");
-             EXPECT_EQ(m.themeColors(2, 5, 3), "0");
-             EXPECT_EQ(m.themeColors(28, 28, 3), "3");
-         },
-         {},
-         {},
-         0,
-         6},
+         {"colors(2,5,1)=255", "colors(2,5,2)=128", "colors(2,5,3)=0", "colors(28,28,1)=1",
+          "colors(28,28,2)=2", "colors(28,28,3)=3"}},
         {ListFileKind::Cursors,
          "1,0,busy.ani\r\n1,14,wait.ani\r\n",
-         [](const Module1& m) {
-             EXPECT_EQ(m.themeCursors(1, 0), "busy.ani");
-             EXPECT_EQ(m.themeCursors(1, 14), "wait.ani");
-         },
-         {},
-         {},
-         1,
-         2},
-        {ListFileKind::Icons,
-         "0,5,docs.ico\r\n",
-         [](const Module1& m) { EXPECT_EQ(m.themeIcons(0, 5), "docs.ico"); },
-         {},
-         {},
-         2,
-         1},
-        {ListFileKind::Audio,
-         "100,ding.wav\r\n",
-         [](const Module1& m) { EXPECT_EQ(m.themeAudio(100), "ding.wav"); },
-         {},
-         {},
-         3,
-         1},
-        {ListFileKind::ShortAudio,
-         "4,yes\r\n",
-         [](const Module1& m) { EXPECT_EQ(m.themeShortAudio(4), "yes"); },
-         {},
-         {},
-         4,
-         1},
+         {"cursors(1,0)=busy.ani", "cursors(1,14)=wait.ani"}},
+        {ListFileKind::Icons, "0,5,docs.ico\r\n", {"icons(0,5)=docs.ico"}},
+        {ListFileKind::Audio, "100,ding.wav\r\n", {"audio(100)=ding.wav"}},
+        {ListFileKind::ShortAudio, "4,yes\r\n", {"shortAudio(4)=yes"}},
         {ListFileKind::Themes,
          "0,Dune 1024x768,d,dune.jpg,dune.bmp,7\r\n",
-         [](const Module1& m) { EXPECT_EQ(m.themeList(0), "Dune 1024x768,d,dune.jpg,dune.bmp,7"); },
+         {"themes(0)=Dune 1024x768,d,dune.jpg,dune.bmp,7"},
          {"Dune 1024x768"},
-         {0},
-         5,
-         1},
+         {0}},
         {ListFileKind::Wallpapers,
          "2,Sand 800x600\r\n3,Sea 1024x768\r\n",
-         [](const Module1& m) {
-             EXPECT_EQ(m.wallpaperList(2), "Sand 800x600");
-             EXPECT_EQ(m.wallpaperList(3), "Sea 1024x768");
-         },
+         {"wallpapers(2)=Sand 800x600", "wallpapers(3)=Sea 1024x768"},
          {"Sand 800x600", "Sea 1024x768"},
-         {0, 0},
-         6,
-         2},
+         {0, 0}},
         {ListFileKind::ColorNames,
          "7,Lilac,lilacprev\r\n3,Moss,mossprev\r\n",
-         [](const Module1& m) {
-             EXPECT_EQ(m.colorSchemeList(7), "lilacprev");
-             EXPECT_EQ(m.colorSchemeList(3), "mossprev");
-         },
+         {"colorNames(3)=mossprev", "colorNames(7)=lilacprev"},
          {"Lilac", "Moss"},
-         {7, 3},
-         7,
-         2},
+         {7, 3}},
         {ListFileKind::ScreenSavers,
          "0,Stars,stars.scr\r\n1,Pipes,pipes.scr\r\n",
-         [](const Module1& m) {
-             EXPECT_EQ(m.screenSaverList(0), "stars.scr");
-             EXPECT_EQ(m.screenSaverList(1), "pipes.scr");
-         },
+         {"screenSavers(0)=stars.scr", "screenSavers(1)=pipes.scr"},
          {"Stars", "Pipes"},
-         {0, 1},
-         8,
-         2},
+         {0, 1}},
     };
     for (const TargetCase& c : cases) {
         const app::ListFileFormat& format = app::listFileFormat(c.kind);
         SCOPED_TRACE(format.fileName);
         Reading reading;
         reading.place(format.fileName, c.content);
-
         reading.read(c.kind);
-
-        c.check(reading.module);
-        std::vector<int> expected(9, 0);
-        expected[c.filledTable] = c.filled;
-        EXPECT_EQ(filledCounts(reading.module), expected) << "another table was written";
+        EXPECT_EQ(filledEntries(reading.module), c.entries);
         EXPECT_EQ(reading.listed(), c.listed);
         EXPECT_EQ(reading.itemData(), c.itemData);
     }
@@ -240,14 +162,6 @@ TEST_F(ListFilesTest, NumbersStoredAsTextKeepTheirSpelling) {
     EXPECT_EQ(module.themeColors(1, 1, 3), "1.50");
 }
 
-TEST_F(ListFilesTest, ColorsRecordMakesTheWindowColourOfItsRowWhite) {
-    place("colors.txt", "2, 5, 255, 255, 255\r\n");
-    read(ListFileKind::Colors);
-    for (int component = 1; component <= 3; ++component)
-        EXPECT_EQ(module.themeColors(2, 5, component), "255");
-    EXPECT_EQ(filledCounts(module)[0], 3);
-}
-
 TEST_F(ListFilesTest, QuotedNameKeepsItsComma) {
     place("colorNames.txt", "5,\"Blue, dark\",bluedark\r\n");
     read(ListFileKind::ColorNames);
@@ -265,62 +179,6 @@ TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     EXPECT_EQ(listed(), (Texts{"Blue", "6"}));
     EXPECT_EQ(list.itemData(1), 0) << "the numeric value of a text that is no number is 0";
     EXPECT_TRUE(module.colorSchemeList(6).empty());
-}
-
-TEST_F(ListFilesTest, RecordSplitOverLinesReadsLikeOneLine) {
-    const std::vector<std::pair<ListFileKind, std::string>> split = {
-        {ListFileKind::Themes, "3, Ocean 800x600\r\n x, ocean.jpg\r\nocean.bmp\r\n4\r\n"},
-        {ListFileKind::Colors, "2\r\n5\r\n255\r\n255\r\n255\r\n"},
-        {ListFileKind::ColorNames, "5,\"Blue,\r\n dark\"\r\nbluedark"},
-    };
-    const std::vector<std::pair<ListFileKind, std::string>> oneLine = {
-        {ListFileKind::Themes, "3, Ocean 800x600, x, ocean.jpg, ocean.bmp, 4\r\n"},
-        {ListFileKind::Colors, "2, 5, 255, 255, 255\r\n"},
-        {ListFileKind::ColorNames, "5,\"Blue,\r\n dark\",bluedark\r\n"},
-    };
-    for (std::size_t i = 0; i < split.size(); ++i) {
-        const char* name = app::listFileFormat(split[i].first).fileName;
-        SCOPED_TRACE(name);
-        Reading a, b;
-        a.place(name, split[i].second);
-        b.place(name, oneLine[i].second);
-        a.read(split[i].first);
-        b.read(oneLine[i].first);
-        EXPECT_EQ(filledCounts(a.module), filledCounts(b.module));
-        EXPECT_EQ(a.listed(), b.listed());
-    }
-    place("themes.txt", split[0].second);
-    read(ListFileKind::Themes);
-    EXPECT_EQ(module.themeList(3), "Ocean 800x600,x,ocean.jpg,ocean.bmp,4");
-}
-
-// Line ends other than CR LF, blanks, empty lines and a missing last line end
-// all read as the plain layout does.
-TEST_F(ListFilesTest, TextLayoutVariantsReadAsThePlainLayout) {
-    const std::string plain = "1,Sand 800x600,sand\r\n2,Sea 1024x768,sea\r\n";
-    const std::vector<std::string> variants = {
-        "1,Sand 800x600,sand\n2,Sea 1024x768,sea\n",
-        "1,Sand 800x600,sand\r2,Sea 1024x768,sea\r",
-        "1,Sand 800x600,sand\r\n2,Sea 1024x768,sea",
-        "\r\n\r\n1,Sand 800x600,sand\r\n   \r\n\t\r\n2,Sea 1024x768,sea\r\n\r\n\r\n",
-        "  1 ,\tSand 800x600  , sand\t\r\n 2,Sea 1024x768 ,sea  \r\n   ",
-        "\"1\",\"Sand 800x600\",\"sand\"\r\n\"2\",\"Sea 1024x768\",\"sea\"\r\n",
-        "1,Sand 800x600,sand,2,Sea 1024x768,sea",
-    };
-    for (const std::string& variant : variants) {
-        SCOPED_TRACE(::testing::PrintToString(variant));
-        Reading reading;
-        reading.place("screenSavers.txt", variant);
-        reading.read(ListFileKind::ScreenSavers);
-        EXPECT_EQ(reading.listed(), (Texts{"Sand 800x600", "Sea 1024x768"}));
-        EXPECT_EQ(reading.itemData(), (std::vector<int>{1, 2}));
-        EXPECT_EQ(reading.module.screenSaverList(1), "sand");
-        EXPECT_EQ(reading.module.screenSaverList(2), "sea");
-        EXPECT_EQ(filledCounts(reading.module)[8], 2);
-    }
-    place("screenSavers.txt", plain);
-    read(ListFileKind::ScreenSavers);
-    EXPECT_EQ(module.screenSaverList(2), "sea");
 }
 
 // A comma at the very end opens a last, empty field, as it does before a line end.
@@ -344,7 +202,7 @@ TEST_F(ListFilesTest, EmptyFileYieldsNoRecords) {
             read(format.kind);
         }
     }
-    EXPECT_EQ(filledCounts(module), std::vector<int>(9, 0));
+    EXPECT_TRUE(filledEntries(module).empty());
     EXPECT_EQ(list.listCount(), 0);
 }
 
@@ -352,8 +210,7 @@ TEST_F(ListFilesTest, LaterRecordWithTheSameIndexWinsAndBothAreListed) {
     place("wallpapers.txt", "2,Sand 800x600\r\n2,Sea 1024x768\r\n");
     read(ListFileKind::Wallpapers);
     EXPECT_EQ(listed(), (Texts{"Sand 800x600", "Sea 1024x768"}));
-    EXPECT_EQ(module.wallpaperList(2), "Sea 1024x768");
-    EXPECT_EQ(filledCounts(module)[6], 1);
+    EXPECT_EQ(filledEntries(module), Texts{"wallpapers(2)=Sea 1024x768"});
 }
 
 TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
@@ -374,7 +231,7 @@ TEST_F(ListFilesTest, MissingFileIsFileNotFoundAndChangesNothing) {
     list.addItem("before");
     EXPECT_EQ(readError(ListFileKind::Themes), rt::ErrFileNotFound);
     EXPECT_EQ(listed(), Texts{"before"});
-    EXPECT_EQ(filledCounts(module), std::vector<int>(9, 0));
+    EXPECT_TRUE(filledEntries(module).empty());
 }
 
 TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
@@ -388,10 +245,8 @@ TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
 TEST_F(ListFilesTest, CursorSlot29IsOutOfRangeAfterEarlierRecordsAreKept) {
     place("cursors.txt", "0,0,a.ani\r\n0,28,b.cur\r\n0,29,c.cur\r\n0,1,d.cur\r\n");
     EXPECT_EQ(readError(ListFileKind::Cursors), rt::ErrSubscriptOutOfRange);
-    EXPECT_EQ(module.themeCursors(0, 0), "a.ani");
-    EXPECT_EQ(module.themeCursors(0, 28), "b.cur");
-    EXPECT_TRUE(module.themeCursors(0, 1).empty()) << "reading stops at the failing record";
-    EXPECT_EQ(filledCounts(module)[1], 2);
+    // Reading stops at the failing record.
+    EXPECT_EQ(filledEntries(module), (Texts{"cursors(0,0)=a.ani", "cursors(0,28)=b.cur"}));
 }
 
 TEST_F(ListFilesTest, ThemeIndex101FailsWithItsNameAlreadyListed) {
@@ -399,16 +254,15 @@ TEST_F(ListFilesTest, ThemeIndex101FailsWithItsNameAlreadyListed) {
                         "1,Never 800x600,x,n.jpg,n.bmp,3\r\n");
     EXPECT_EQ(readError(ListFileKind::Themes), rt::ErrSubscriptOutOfRange);
     EXPECT_EQ(listed(), (Texts{"Dune 800x600", "Late 800x600"}));
-    EXPECT_EQ(module.themeList(0), "Dune 800x600,x,d.jpg,d.bmp,1");
-    EXPECT_EQ(filledCounts(module)[5], 1);
+    EXPECT_EQ(filledEntries(module), Texts{"themes(0)=Dune 800x600,x,d.jpg,d.bmp,1"});
 }
 
 struct FailureCase {
     ListFileKind kind;
     std::string content;
     int error;
-    int stored;   // records stored before the failure
-    Texts listed; // list items, the failing record's included
+    std::size_t stored; // records stored before the failure
+    Texts listed;       // list items, the failing record's included
 };
 
 TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
@@ -448,8 +302,8 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
         Reading reading;
         reading.place(format.fileName, c.content);
         EXPECT_EQ(reading.readError(c.kind), c.error);
-        const int perRecord = c.kind == ListFileKind::Colors ? 3 : 1;
-        EXPECT_EQ(filledCounts(reading.module)[static_cast<std::size_t>(c.kind)], c.stored * perRecord);
+        const std::size_t perRecord = c.kind == ListFileKind::Colors ? 3 : 1;
+        EXPECT_EQ(filledEntries(reading.module).size(), c.stored * perRecord);
         EXPECT_EQ(reading.listed(), c.listed);
     }
 }

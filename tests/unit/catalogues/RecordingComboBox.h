@@ -47,12 +47,6 @@ public:
     void setText(const std::string& text) override { text_ = text; }
 
     const std::vector<Item>& items() const { return items_; }
-    std::vector<std::string> texts() const {
-        std::vector<std::string> texts;
-        for (const Item& item : items_)
-            texts.push_back(item.text);
-        return texts;
-    }
 
 private:
     // A position outside the list is a fault of the caller: it throws something

@@ -1,15 +1,12 @@
-// The headless window system holds the state the native one holds and raises
-// events in the order Windows raises them, so that handler tests mean something.
-#include "runtime/Error.h"
+// The headless window system's user actions and what only it keeps: who has the
+// focus, what a user can reach, the one active window. What it shares with the
+// native window system is held by the window-system suite (tests/native).
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
-#include "platform/ui/PictureDecoder.h"
-#include "unit/headless/TestPictures.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,65 +21,12 @@ protected:
     headless::HeadlessWindowSystem windows{fake, fake};
     std::unique_ptr<ui::Window> window =
         windows.createWindow("Test", ui::Window::Style::Borderless, {0, 0, 6000, 4000});
-    std::vector<std::string> events;
 
     headless::ComboBox& addList(const std::string& name) {
-        auto& list = headless::as<headless::ComboBox>(
+        return headless::as<headless::ComboBox>(
             window->addComboBox(name, ui::ComboBox::Style::Simple, {0, 0, 2000, 2000}));
-        list.onClick = [this, &list] {
-            events.push_back("click " + std::to_string(list.listIndex()) + " " + list.text());
-        };
-        list.onChange = [this, &list] { events.push_back("change " + list.text()); };
-        return list;
-    }
-
-    int rtErrorOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const rt::Error& error) {
-            return error.number();
-        }
-        return 0;
     }
 };
-
-TEST_F(HeadlessControlsTest, SelectionFromCodeRaisesClickThenChangeBeforeReturning) {
-    headless::ComboBox& list = addList("List");
-    list.addItem("Autumn");
-    list.addItem("Winter");
-
-    list.setListIndex(1);
-    EXPECT_EQ(events, (std::vector<std::string>{"click 1 Winter", "change Winter"}));
-
-    // The same position again: the selection event runs again, the text is unchanged.
-    events.clear();
-    list.setListIndex(1);
-    EXPECT_EQ(events, (std::vector<std::string>{"click 1 Winter"}));
-
-    events.clear();
-    list.setListIndex(-1);
-    EXPECT_EQ(events, (std::vector<std::string>{"click -1 ", "change "}));
-}
-
-TEST_F(HeadlessControlsTest, PositionsOutsideTheListFailAsTheRuntimeDoes) {
-    headless::ComboBox& list = addList("List");
-    list.addItem("Autumn");
-    list.setListIndex(0);
-    events.clear();
-
-    EXPECT_EQ(rtErrorOf([&] { list.setListIndex(1); }), 380);
-    EXPECT_EQ(rtErrorOf([&] { list.setListIndex(-2); }), 380);
-    EXPECT_EQ(rtErrorOf([&] { list.itemData(1); }), 381);
-    EXPECT_EQ(list.list(1), "");
-    EXPECT_EQ(list.listIndex(), 0);
-    EXPECT_TRUE(events.empty());
-
-    // Emptying the list drops the selection and the edit text, silently.
-    list.clear();
-    EXPECT_EQ(list.listIndex(), -1);
-    EXPECT_EQ(list.text(), "");
-    EXPECT_TRUE(events.empty());
-}
 
 TEST_F(HeadlessControlsTest, UserSelectionFocusesTheListAndKeysNeedTheFocus) {
     headless::ComboBox& first = addList("First");
@@ -105,22 +49,6 @@ TEST_F(HeadlessControlsTest, UserSelectionFocusesTheListAndKeysNeedTheFocus) {
     EXPECT_THROW(second.userSelect(1), std::out_of_range);
 }
 
-TEST_F(HeadlessControlsTest, PictureClickIsMouseDownThenClick) {
-    auto& picture = headless::as<headless::PictureBox>(window->addPictureBox("Picture", {0, 0, 300, 300}));
-    picture.onMouseDown = [this](const ui::MouseEvent& event) {
-        events.push_back("down " + std::to_string(event.button));
-    };
-    picture.onClick = [this] { events.push_back("click"); };
-    picture.onMouseMove = [this](const ui::MouseEvent& event) {
-        events.push_back("move " + std::to_string(event.x) + "," + std::to_string(event.y));
-    };
-
-    picture.userMouseMove(15, 30);
-    picture.userMouseDown(ui::RightButton);
-    picture.userClick();
-    EXPECT_EQ(events, (std::vector<std::string>{"move 15,30", "down 2", "down 1", "click"}));
-}
-
 TEST_F(HeadlessControlsTest, HiddenControlsAndClosedWindowsAreOutOfTheUsersReach) {
     ui::Frame& frame = window->addFrame("Frame", "Frame", {0, 0, 3000, 3000});
     auto& label =
@@ -138,27 +66,6 @@ TEST_F(HeadlessControlsTest, HiddenControlsAndClosedWindowsAreOutOfTheUsersReach
     window->close();
     EXPECT_THROW(label.userClick(), std::logic_error);
     EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(HeadlessControlsTest, PictureLoadingReadsThroughTheRuntimeAndKeepsThePictureOnFailure) {
-    const std::string folder = fake.appPath();
-    fake.makeFile(folder + "\\good.bmp", headless_test::bmpBytes(18, 12));
-    fake.makeFile(folder + "\\bad.bmp", "not a picture");
-    ui::PictureBox& picture = window->addPictureBox("Picture", {0, 0, 300, 300});
-
-    picture.loadPicture(folder + "\\good.bmp");
-    ASSERT_NE(picture.picture(), nullptr);
-    EXPECT_EQ(picture.picture()->widthPixels(), 18);
-    EXPECT_EQ(picture.picture()->heightPixels(), 12);
-    const ui::PicturePtr loaded = picture.picture();
-
-    EXPECT_EQ(rtErrorOf([&] { picture.loadPicture(folder + "\\missing.bmp"); }), rt::ErrFileNotFound);
-    EXPECT_EQ(picture.picture(), loaded);
-    EXPECT_EQ(rtErrorOf([&] { picture.loadPicture(folder + "\\bad.bmp"); }), ui::ErrInvalidPicture);
-    EXPECT_EQ(picture.picture(), loaded);
-
-    picture.loadPicture("");
-    EXPECT_EQ(picture.picture(), nullptr);
 }
 
 TEST_F(HeadlessControlsTest, TabClickComesAfterTheTabChanged) {
@@ -215,29 +122,6 @@ TEST_F(HeadlessControlsTest, ControlsAreFoundByNameAndKind) {
     EXPECT_THROW(find<headless::Label>(*window, "Nested"), std::logic_error);
     EXPECT_THROW(find<headless::Button>(*window, "Missing"), std::logic_error);
     EXPECT_THROW(window->addLabel("Nested", "again", {}), std::logic_error);
-}
-
-TEST_F(HeadlessControlsTest, RichTextSearchSelectionAndEmphasis) {
-    auto& box = headless::as<headless::RichTextBox>(window->addRichTextBox("Box", {0, 0, 4000, 2000}));
-    box.append("Tab one\nTab two\n");
-
-    EXPECT_EQ(box.find("Tab", 0), 0);
-    EXPECT_EQ(box.find("Tab", 1), 8);
-    EXPECT_EQ(box.find("tab", 0), -1);
-    EXPECT_EQ(box.find("Tab", 100), -1);
-
-    box.setSelStart(8);
-    box.setSelLength(100); // clamped to the text's end
-    EXPECT_EQ(box.selectedText(), "Tab two\n");
-    box.setSelLength(3);
-    box.setSelBold(true);
-    EXPECT_FALSE(box.isBold(7));
-    EXPECT_TRUE(box.isBold(8));
-    EXPECT_TRUE(box.isBold(10));
-    EXPECT_FALSE(box.isBold(11));
-
-    box.setSelStart(2);
-    EXPECT_EQ(box.selLength(), 0);
 }
 
 TEST_F(HeadlessControlsTest, MessageBoxesAndScreen) {

@@ -1,11 +1,7 @@
 // The "Mix - N - Match" tab as a user drives it: previews placed by the
 // wallpaper's name, the wallpaper and colour-scheme applies, and the selection
 // it shares with the Themes tab.
-#include "app/frmMain.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
-#include "unit/headless/TestPictures.h"
-#include "unit/themes/SchemeFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +10,10 @@
 
 namespace {
 
-using themes_test::programFolder;
-
-class MixNMatchTab : public themes_test::SchemeFixture {
+class MixNMatchTab : public unit_test::ProgramFixture {
 protected:
-    headless::HeadlessWindowSystem windows{fake, fake};
-    std::unique_ptr<app::frmMain> form;
-
     MixNMatchTab() {
+        fillSchemeRows();
         // The cursor key every user profile has; the scheme variant writes into it.
         fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "", "");
         // Wallpapers from entry 2 on; "Plain" has no size ending.
@@ -30,15 +22,15 @@ protected:
         module.wallpaperList(4) = "Plain";
         module.wallpaperList(5) = "Gone 800x600"; // no file
         for (const char* name : {"Lake 1024x768", "Dunes 800x600", "Plain"})
-            fake.makeFile(std::string(programFolder) + "\\" + name + ".bmp", headless_test::bmpBytes(8, 6));
+            write(std::string(name) + ".bmp", headless_test::bmpBytes(8, 6));
         module.colorSchemeList(5) = "five";
         module.colorSchemeList(7) = "seven";
-        fake.makeFile(std::string(programFolder) + "\\five.bmp", headless_test::bmpBytes(4, 3));
-        fake.makeFile(std::string(programFolder) + "\\seven.bmp", headless_test::bmpBytes(4, 3));
+        write("five.bmp", headless_test::bmpBytes(4, 3));
+        write("seven.bmp", headless_test::bmpBytes(4, 3));
         module.themeList(0) = "Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,9";
-        fake.makeFile(std::string(programFolder) + "\\harbour.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", headless_test::bmpBytes(8, 6));
 
-        form = std::make_unique<app::frmMain>(platform, windows, module);
+        prepare();
         form->Combo1->addItem("Harbour 800x600");
         // Scheme entries at positions 0, 1, 2 with scheme numbers 7, 7, 5.
         for (const auto& [name, number] : {std::pair{"Seven", 7}, {"Seven again", 7}, {"Five", 5}}) {
@@ -57,7 +49,7 @@ protected:
         list.setFocus();
         list.userPressKey(13);
     }
-    std::string file(const std::string& name) const { return std::string(programFolder) + "\\" + name; }
+    std::string file(const std::string& name) const { return folder + "\\" + name; }
     std::optional<std::string> color(const std::string& name) const {
         return userValue("Control Panel\\Colors", name);
     }
@@ -197,7 +189,7 @@ TEST_F(MixNMatchTab, ApplyColorWithoutAValidSelectionAppliesNothing) {
 TEST_F(MixNMatchTab, ApplyMixNMatchSetsTheWallpaperThenTheSchemeUnderTheBusyPointer) {
     wallpapers().userSelect(0);
     schemes().userSelect(2);
-    auto& screen = windows.screen();
+    auto& screen = windows->screen();
     const std::size_t before = screen.mousePointerHistory().size();
     click(form->Command4);
 

@@ -3,6 +3,8 @@
 // theme, Mix-N-Match and screen-saver tabs rely on.
 #include "SampleFolder.h"
 
+#include "app/common/ListFiles.h"
+
 #include <algorithm>
 #include <set>
 
@@ -29,9 +31,9 @@ protected:
 };
 
 TEST_F(CatalogueFiles, EveryFileHasCrlfLinesOfOneWholeRecordEach) {
-    for (const CatalogueFile& file : catalogueFiles()) {
-        SCOPED_TRACE(file.name);
-        const std::string text = readBytes(folder / file.name);
+    for (const app::ListFileFormat& file : app::listFileFormats) {
+        SCOPED_TRACE(file.fileName);
+        const std::string text = readBytes(folder / file.fileName);
         ASSERT_FALSE(text.empty());
         std::size_t lines = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
@@ -46,7 +48,7 @@ TEST_F(CatalogueFiles, EveryFileHasCrlfLinesOfOneWholeRecordEach) {
         EXPECT_TRUE(endsWith(text, "\r\n")) << "the last line has no line end";
         // One record per line: the field count, not the line, delimits a record, so
         // a stray comma would shift every later record without this check.
-        EXPECT_EQ(lines, records(file.name).size());
+        EXPECT_EQ(lines, records(file.fileName).size());
     }
 }
 

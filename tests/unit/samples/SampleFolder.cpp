@@ -1,5 +1,6 @@
 #include "SampleFolder.h"
 
+#include "app/common/ListFiles.h"
 #include "runtime/FieldReader.h"
 
 #include <cstdlib>
@@ -86,13 +87,6 @@ std::uint32_t le32(const std::string& bytes, std::size_t offset) {
     return le16(bytes, offset) | (le16(bytes, offset + 2) << 16);
 }
 
-std::uint32_t Picture::pixel(int x, int y) const {
-    std::size_t i =
-        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
-    return (static_cast<std::uint32_t>(rgb[i]) << 16) | (static_cast<std::uint32_t>(rgb[i + 1]) << 8) |
-           rgb[i + 2];
-}
-
 Picture decodePicture(const std::string& bytes) {
     Picture picture;
     int channels = 0;
@@ -102,26 +96,17 @@ Picture decodePicture(const std::string& bytes) {
     if (!data)
         return picture;
     picture.ok = true;
-    picture.rgb.assign(data, data + static_cast<std::size_t>(picture.width) * picture.height * 3);
     stbi_image_free(data);
     return picture;
-}
-
-const std::vector<CatalogueFile>& catalogueFiles() {
-    static const std::vector<CatalogueFile> files = {
-        {"colors.txt", 5},     {"cursors.txt", 3},    {"icons.txt", 3},
-        {"audio.txt", 2},      {"shortAudio.txt", 2}, {"themes.txt", 6},
-        {"wallpapers.txt", 2}, {"colorNames.txt", 3}, {"screenSavers.txt", 3},
-    };
-    return files;
 }
 
 void SampleCollection::SetUp() {
     folder = sampleFolder();
     ASSERT_FALSE(folder.empty()) << "no sample collection: build the sample_collection target or set "
                                     "DECORAMA_SAMPLE_DIR";
-    for (const CatalogueFile& file : catalogueFiles())
-        catalogues[file.name] = readRecords(readBytes(folder / file.name), file.fields);
+    for (const app::ListFileFormat& file : app::listFileFormats)
+        catalogues[file.fileName] =
+            readRecords(readBytes(folder / file.fileName), static_cast<std::size_t>(file.fieldCount));
 }
 
 std::filesystem::path SampleCollection::pathOf(const std::string& relativeName) const {

@@ -36,18 +36,9 @@ struct Picture {
     bool ok = false;
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> rgb;           // decoded pixels, 3 bytes each, top row first
-    std::uint32_t pixel(int x, int y) const; // 0xRRGGBB
 };
 // Decodes BMP, JPEG or GIF bytes the way a picture loader would.
 Picture decodePicture(const std::string& bytes);
-
-struct CatalogueFile {
-    const char* name;
-    std::size_t fields;
-};
-// The nine catalogue list files with their fields per record, in start-up order.
-const std::vector<CatalogueFile>& catalogueFiles();
 
 // A test over the generated folder, with its catalogue records at hand.
 class SampleCollection : public ::testing::Test {

@@ -2,14 +2,14 @@
 // lists in their order, the resolution check, the first theme's preview, the
 // centring, and how far the load gets when a file is missing or wrong.
 #include "app/common/MakeLink.h"
-#include "unit/startup/StartupFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <cmath>
 #include <set>
 
 namespace {
 
-using startup_test::StartupFixture;
+using unit_test::ProgramFixture;
 using Parts = std::set<std::string>;
 
 const char* const resolutionMessage = "You must set your screen resolution to at least 800 X 600.";
@@ -24,8 +24,9 @@ Parts without(Parts parts, const Parts& gone) {
     return parts;
 }
 
-class StartupTest : public StartupFixture {
+class StartupTest : public ProgramFixture {
 protected:
+    void SetUp() override { writeStandardCatalogue(); }
     // The catalogue files whose records of the standard catalogue arrived in
     // their table and, for the four list files, in their list.
     Parts loaded() {
@@ -74,6 +75,19 @@ protected:
                form->SSTab1->backColor() == ui::RGB(0, 43, 17);
     }
 
+    // The window as it is before its load event: its design position and colours.
+    struct Design {
+        ui::Rect bounds;
+        win::COLORREF windowColor;
+        win::COLORREF tabColor;
+    };
+    Design design() {
+        headless::HeadlessWindowSystem spare(fake, fake);
+        app::Module1 spareModule;
+        app::frmMain designed(platform, spare, spareModule);
+        return {designed.window().bounds(), designed.window().backColor(), designed.SSTab1->backColor()};
+    }
+
     // Still where and as it was designed.
     bool asDesigned() {
         const Design designed = design();
@@ -111,7 +125,7 @@ TEST_F(StartupTest, CompleteLoadFillsEverythingPreviewsTheFirstThemeAndCentres) 
     // The first theme is selected and previewed.
     EXPECT_EQ(form->Combo1->listIndex(), 0);
     EXPECT_TRUE(form->Image7->visible());
-    EXPECT_EQ(previewPath(), folder + "\\harbour.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
     const ui::Rect at = form->Image7->bounds();
     EXPECT_EQ((std::vector<int>{at.left, at.top, at.width, at.height}),
               (std::vector<int>{4920, 1530, 3585, 2685}));
@@ -120,21 +134,6 @@ TEST_F(StartupTest, CompleteLoadFillsEverythingPreviewsTheFirstThemeAndCentres) 
 
     EXPECT_TRUE(centred());
     EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
-}
-
-TEST_F(StartupTest, ListFilesAreReadOnceEachInTheirOrder) {
-    load();
-    std::vector<std::string> read;
-    for (const std::string& call : fake.callLog()) {
-        const auto end = call.find(".txt");
-        if (call.rfind("readFile(", 0) != 0 || end == std::string::npos)
-            continue;
-        const auto start = call.rfind('\\', end) + 1;
-        read.push_back(call.substr(start, end + 4 - start));
-    }
-    EXPECT_EQ(read, (std::vector<std::string>{"colors.txt", "cursors.txt", "icons.txt", "audio.txt",
-                                              "shortAudio.txt", "themes.txt", "wallpapers.txt",
-                                              "colorNames.txt", "screenSavers.txt"}));
 }
 
 TEST_F(StartupTest, ResolutionCheckNeedsBothMeasuresBelowTheMinimum) {
@@ -232,6 +231,9 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
         // the next record starts at "brick", which is no index.
         {"colorNames.txt", "4,Brick, Red,brick\r\n7,Slate,slate\r\n", "13Type mismatch",
          without(allFiles, {"colorNames.txt", "screenSavers.txt"})},
+        {"themes.txt",
+         "0,Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2\r\n101,Canyon,x,c.bmp,c.bmp,3\r\n",
+         "9Subscript out of range", tableFiles},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + ": " + c.text);
@@ -248,22 +250,6 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
     }
 }
 
-TEST_F(StartupTest, ThemeIndexOutOfRangeKeepsItsNameInTheList) {
-    write("themes.txt", "0,Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2\r\n"
-                        "101,Canyon 1024x768,Desert,canyon.bmp,canyon-wall.bmp,3\r\n"
-                        "2,Never 800x600,x,never.bmp,never-wall.bmp,4\r\n");
-    load();
-
-    expectOneMessage("9Subscript out of range");
-    EXPECT_EQ(items(form->Combo1), (std::vector<std::string>{"Harbour 800x600", "Canyon 1024x768"}));
-    EXPECT_EQ(module.themeList(0), "Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2");
-    EXPECT_EQ(module.themeList(2), "");
-    EXPECT_EQ(form->Combo1->listIndex(), -1);
-    EXPECT_EQ(form->selectedWallpaper, "");
-    EXPECT_EQ(loaded(), tableFiles);
-    EXPECT_TRUE(asDesigned());
-}
-
 TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
     // A folder where colors.txt should be: there is something, but no file to read.
     removeFile("colors.txt");
@@ -275,42 +261,6 @@ TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
     EXPECT_TRUE(waitMinutesFilled());
     EXPECT_NE(form->Label3->foreColor(), app::linkBlue);
     EXPECT_TRUE(asDesigned());
-}
-
-TEST_F(StartupTest, SameIndexTwiceShowsBothNamesAndKeepsTheLaterRecord) {
-    write("wallpapers.txt", "2,Lake 1024x768\r\n2,Dune 800x600\r\n");
-    write("colorNames.txt", "4,Brick,brick\r\n4,Rust,rust\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(items(form->Combo2), (std::vector<std::string>{"Lake 1024x768", "Dune 800x600"}));
-    EXPECT_EQ(module.wallpaperList(2), "Dune 800x600");
-    EXPECT_EQ(items(form->Combo3), (std::vector<std::string>{"Brick", "Rust"}));
-    EXPECT_EQ(itemData(form->Combo3), (std::vector<std::int32_t>{4, 4}));
-    EXPECT_EQ(module.colorSchemeList(4), "rust");
-}
-
-TEST_F(StartupTest, QuotedNameKeepsItsComma) {
-    write("colorNames.txt", "4,\"Brick, Red\",brick\r\n7,Slate,slate\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(items(form->Combo3), (std::vector<std::string>{"Brick, Red", "Slate"}));
-    EXPECT_EQ(itemData(form->Combo3), (std::vector<std::int32_t>{4, 7}));
-    EXPECT_EQ(module.colorSchemeList(4), "brick");
-    EXPECT_EQ(module.colorSchemeList(7), "slate");
-}
-
-TEST_F(StartupTest, RecordOverTwoLinesReadsAsOneLine) {
-    // A line end closes a field as a comma does.
-    write("themes.txt", "0,Harbour 800x600,Coastal\r\nharbour.bmp,harbour-wall.bmp\r\n2\r\n"
-                        "1,Canyon 1024x768,Desert,canyon.bmp,canyon-wall.bmp,3\r\n");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(module.themeList(0), "Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2");
-    EXPECT_EQ(loaded(), allFiles);
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
 }
 
 TEST_F(StartupTest, FirstThemeWithoutItsPreviewPictureDoesNotStopTheLoad) {

@@ -3,14 +3,14 @@
 // records, what a theme that cannot be previewed leaves behind, and the theme
 // list events of the main window that redraw it.
 #include "themes/ThemePreview.h"
-#include "unit/startup/StartupFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include <optional>
 #include <tuple>
 
 namespace {
 
-using startup_test::StartupFixture;
+using unit_test::ProgramFixture;
 
 const ui::Rect smallLayout{4920, 1530, 3585, 2685};
 const ui::Rect largeLayout{4830, 1410, 3735, 2925};
@@ -66,23 +66,18 @@ TEST(ThemePreviewRecord, LayoutByTheNamesEnding) {
     }
 }
 
-class ThemePreviewTest : public ::testing::Test {
+class ThemePreviewTest : public ProgramFixture {
 protected:
-    const std::string folder = "C:\\Program Files\\Decorama";
-    const std::string earlierWallpaper = "C:\\Program Files\\Decorama\\earlier.bmp";
-    fake::FakeWindows fake;
-    headless::HeadlessWindowSystem windows{fake, fake};
-    std::unique_ptr<ui::Window> window = windows.createWindow("Preview", ui::Window::Style::FixedDialog, {});
+    const std::string earlierWallpaper = folder + "\\earlier.bmp";
+    std::unique_ptr<ui::Window> window = windows->createWindow("Preview", ui::Window::Style::FixedDialog, {});
     ui::PictureBox& preview = window->addPictureBox("Image7", elsewhere);
-    app::Module1 module;
     std::string selectedWallpaper;
 
     void SetUp() override {
-        module.programFolder = folder;
-        fake.makeFile(folder + "\\autumn.bmp", headless_test::bmpBytes(8, 6));
-        fake.makeFile(folder + "\\lake.bmp", headless_test::bmpBytes(6, 4));
-        fake.makeFile(folder + "\\earlier.bmp", headless_test::bmpBytes(4, 4));
-        fake.makeFile(folder + "\\broken.bmp", "BM not really a picture");
+        write("autumn.bmp", headless_test::bmpBytes(8, 6));
+        write("lake.bmp", headless_test::bmpBytes(6, 4));
+        write("earlier.bmp", headless_test::bmpBytes(4, 4));
+        write("broken.bmp", "BM not really a picture");
     }
 
     // What an earlier selection left: its preview shown, its wallpaper and row.
@@ -99,7 +94,7 @@ protected:
         themes::setThemeImage(module, position, preview, selectedWallpaper);
     }
 
-    std::string shown() { return headless::as<headless::PictureBox>(preview).picturePath(); }
+    std::string shownPath() { return headless::as<headless::PictureBox>(preview).picturePath(); }
 
     // Nothing to preview: no picture, nothing recorded.
     void expectNothingPreviewed(const std::string& what) {
@@ -131,7 +126,7 @@ TEST_F(ThemePreviewTest, ThemesWithALayoutShowTheirPreviewAndRecordWallpaperAndR
         select(row.record);
         EXPECT_TRUE(preview.visible()) << row.record;
         EXPECT_EQ(rect(preview.bounds()), rect(row.layout)) << row.record;
-        EXPECT_EQ(shown(), folder + row.picture) << row.record;
+        EXPECT_EQ(shownPath(), folder + row.picture) << row.record;
         EXPECT_EQ(selectedWallpaper, folder + row.wallpaper) << row.record;
         EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>(row.row)) << row.record;
     }
@@ -149,10 +144,10 @@ TEST_F(ThemePreviewTest, NameWithoutALayoutHidesThePreviewAndKeepsTheWallpaper) 
 
 TEST_F(ThemePreviewTest, SameThemeTwiceGivesTheSameResult) {
     select("Lake 1024x768,Winter,lake.bmp,lake.jpg,12");
-    const auto first = std::make_tuple(preview.visible(), rect(preview.bounds()), shown(), selectedWallpaper,
-                                       module.activeSchemeRow);
+    const auto first = std::make_tuple(preview.visible(), rect(preview.bounds()), shownPath(),
+                                       selectedWallpaper, module.activeSchemeRow);
     select("Lake 1024x768,Winter,lake.bmp,lake.jpg,12");
-    EXPECT_EQ(std::make_tuple(preview.visible(), rect(preview.bounds()), shown(), selectedWallpaper,
+    EXPECT_EQ(std::make_tuple(preview.visible(), rect(preview.bounds()), shownPath(), selectedWallpaper,
                               module.activeSchemeRow),
               first);
 }
@@ -180,8 +175,9 @@ TEST_F(ThemePreviewTest, ThemeThatCannotBePreviewedLeavesNothingBehind) {
 
 // ---- the theme list of the main window ------------------------------------------------------
 
-class ThemePreviewThemeListTest : public StartupFixture {
+class ThemePreviewThemeListTest : public ProgramFixture {
 protected:
+    void SetUp() override { writeStandardCatalogue(); }
     headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
 };
 
@@ -189,13 +185,13 @@ TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
     load();
     themeList().userSelect(1);
     EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(previewPath(), folder + "\\canyon.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\canyon.bmp");
     EXPECT_EQ(form->selectedWallpaper, folder + "\\canyon-wall.bmp");
     EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("3"));
 
     themeList().userSelect(0);
     EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
-    EXPECT_EQ(previewPath(), folder + "\\harbour.bmp");
+    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
     EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
 }
 

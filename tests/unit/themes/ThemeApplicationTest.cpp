@@ -1,4 +1,4 @@
-#include "SchemeFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include "headless/HeadlessWindowSystem.h"
 #include "themes/ThemeApplication.h"
@@ -7,12 +7,12 @@ namespace {
 
 const char* const soundKey = "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
 
-class ThemeApplicationTest : public themes_test::SchemeFixture {
+class ThemeApplicationTest : public unit_test::ProgramFixture {
 protected:
     ThemeApplicationTest()
-        : windows(fake, fake), window(windows.createWindow("Brindlecove", ui::Window::Style::Borderless, {})),
+        : window(windows->createWindow("Brindlecove", ui::Window::Style::Borderless, {})),
           themeList(window->addComboBox("Combo1", ui::ComboBox::Style::Simple, {})) {
-        const std::string folder = themes_test::programFolder;
+        fillSchemeRows();
         for (const char* name :
              {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
             fake.makeFile(folder + "\\" + name, std::string("picture ") + name);
@@ -21,23 +21,22 @@ protected:
         module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,3";
         module.activeSchemeRow = "3";
         module.themeShortAudio(3) = "chime";
-        selection.selectedWallpaper = std::string(themes_test::programFolder) + "\\harbour.bmp";
+        selection.selectedWallpaper = folder + "\\harbour.bmp";
         selection.themeListIndex = 0;
     }
 
-    void apply() { themes::ApplyTheme(platform, module, selection, windows.screen(), themeList); }
+    void apply() { themes::ApplyTheme(platform, module, selection, windows->screen(), themeList); }
 
     std::string installed(const std::string& path) const { return fake.fileBytes(path); }
     std::optional<std::string> startupSound() const { return userValue(soundKey, ""); }
 
-    headless::HeadlessWindowSystem windows;
     std::unique_ptr<ui::Window> window;
     ui::ComboBox& themeList;
     themes::ThemeSelection selection;
 };
 
 TEST_F(ThemeApplicationTest, InstallsEverythingOfTheTheme) {
-    windows.screen().setMousePointer(ui::vbHourglass);
+    windows->screen().setMousePointer(ui::vbHourglass);
     apply();
 
     EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "3,5,8");
@@ -50,12 +49,11 @@ TEST_F(ThemeApplicationTest, InstallsEverythingOfTheTheme) {
     EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvlogo.gif"), "picture wvlogo.gif");
     // The sound goes in by its short path, which the fake derives as Windows does.
     std::array<char, 67> shortPath{};
-    fake.GetShortPathNameA((std::string(themes_test::programFolder) + "\\Zuve Zivi ziz Odida.wav").c_str(),
-                           shortPath.data(), 67);
+    fake.GetShortPathNameA((folder + "\\Zuve Zivi ziz Odida.wav").c_str(), shortPath.data(), 67);
     EXPECT_EQ(startupSound(), std::string(shortPath.data()));
     EXPECT_NE(startupSound()->find("~"), std::string::npos);
-    EXPECT_EQ(windows.focusedControl(), &themeList);
-    EXPECT_EQ(windows.screen().mousePointer(), ui::vbDefault);
+    EXPECT_EQ(windows->focusedControl(), &themeList);
+    EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
 }
 
 TEST_F(ThemeApplicationTest, TheVersionTagChoosesTheWindowsFolder) {
@@ -81,7 +79,7 @@ TEST_F(ThemeApplicationTest, TheVersionTagChoosesTheWindowsFolder) {
 }
 
 TEST_F(ThemeApplicationTest, AMissingSourceSkipsOnlyItsOwnCopy) {
-    fake.remove(std::string(themes_test::programFolder) + "\\logow.sys");
+    fake.remove(folder + "\\logow.sys");
     apply();
     EXPECT_EQ(installed("c:\\WINDOWS\\logos.sys"), "picture logos.sys");
     EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));
@@ -115,7 +113,7 @@ TEST_F(ThemeApplicationTest, AnEmptySoundEntryClearsTheStartupSound) {
 }
 
 TEST_F(ThemeApplicationTest, AMissingSoundFileClearsTheStartupSound) {
-    fake.remove(std::string(themes_test::programFolder) + "\\Zuve Zivi ziz Odida.wav");
+    fake.remove(folder + "\\Zuve Zivi ziz Odida.wav");
     apply();
     EXPECT_EQ(startupSound(), "");
 }

@@ -1,4 +1,4 @@
-#include "SchemeFixture.h"
+#include "unit/ProgramFixture.h"
 
 #include "system/SystemColorsFast.h"
 #include "themes/AppearanceTables.h"
@@ -8,15 +8,15 @@
 
 namespace {
 
-using themes_test::SchemeFixture;
-
 const char* const recycleBin =
     "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
 const char* const colors = "Control Panel\\Colors";
 const char* const cursors = "Control Panel\\Cursors";
 
-class UpdateColorsTest : public SchemeFixture {
+class UpdateColorsTest : public unit_test::ProgramFixture {
 protected:
+    UpdateColorsTest() { fillSchemeRows(); }
+
     // The way both callers run it: a fresh object, staging on, one call.
     void applyTheme(int themeListIndex = 0) {
         module.mixMatchApply = false;
@@ -124,9 +124,8 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
 
     applyTheme();
 
-    EXPECT_EQ(userValue(cursors, "Wait"), std::string(themes_test::programFolder) + "\\cursors\\wait.ani");
-    EXPECT_EQ(fake.systemCursorFile(32514),
-              std::string(themes_test::programFolder) + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(userValue(cursors, "Wait"), folder + "\\cursors\\wait.ani");
+    EXPECT_EQ(fake.systemCursorFile(32514), folder + "\\cursors\\wait Static.cur");
     EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
     // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
     std::vector<win::DWORD> ids;
@@ -143,82 +142,56 @@ TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
 }
 
-struct ColorCase {
-    const char* red;
-    const char* green;
-    const char* blue;
-    const char* text;
-    win::COLORREF value;
-};
-
-class ColorTextTest : public UpdateColorsTest, public ::testing::WithParamInterface<ColorCase> {};
-
-TEST_P(ColorTextTest, ColourValueAndRegistryText) {
-    const ColorCase& c = GetParam();
-    module.activeSchemeRow = "7";
-    module.themeColors(7, 5, 1) = c.red;
-    module.themeColors(7, 5, 2) = c.green;
-    module.themeColors(7, 5, 3) = c.blue;
-    applyTheme();
-    EXPECT_EQ(userValue(colors, "Window"), c.text);
-    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
-    EXPECT_EQ(fake.setSysColorsCalls()[0][5].second, c.value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ColorTextTest,
-    ::testing::Values(ColorCase{"255", "128", "0", "255,128,0", 255 + 128 * 256},
-                      // Red kept as stored, the others in shortest form; the value rounds half to even.
-                      ColorCase{"0255", "12.0", "7.6", "0255,12,7.6", 255 + 12 * 256 + 8 * 65536},
-                      ColorCase{"2.5", "3.5", " 4", "2.5,3.5,4", 2 + 4 * 256 + 4 * 65536},
-                      // A missing colour line is black.
-                      ColorCase{"", "", "", ",0,0", 0},
-                      // Components stay within a byte instead of spilling into the next.
-                      ColorCase{"300", "0", "0", "300,0,0", 255}, ColorCase{"0", "-5", "0", "0,-5,0", 0}));
-
-struct RecycleCase {
-    const char* name;
-    std::optional<std::string> defaultValue, empty, full;
-    enum { BecomesEmpty, BecomesFull, Untouched } outcome;
-};
-
-class RecycleBinTest : public UpdateColorsTest, public ::testing::WithParamInterface<RecycleCase> {};
-
-TEST_P(RecycleBinTest, DefaultIconFollowsThePresentState) {
-    const RecycleCase& c = GetParam();
-    const auto set = [&](const char* name, const std::optional<std::string>& value) {
-        if (value)
-            fake.setString(win::HKEY_CURRENT_USER, recycleBin, name, *value);
+// The registry text keeps red as stored and the others in shortest form; the
+// value rounds half to even and keeps each component within its byte.
+TEST_F(UpdateColorsTest, ColourValueAndRegistryText) {
+    const struct {
+        const char *red, *green, *blue, *text;
+        win::COLORREF value;
+    } rows[] = {
+        {"255", "128", "0", "255,128,0", 255 + 128 * 256},
+        {"0255", "12.0", "7.6", "0255,12,7.6", 255 + 12 * 256 + 8 * 65536},
+        {"2.5", "3.5", " 4", "2.5,3.5,4", 2 + 4 * 256 + 4 * 65536},
+        {"", "", "", ",0,0", 0}, // a missing colour line is black
+        {"300", "0", "0", "300,0,0", 255},
+        {"0", "-5", "0", "0,-5,0", 0},
     };
-    set("", c.defaultValue);
-    set("empty", c.empty);
-    set("full", c.full);
-    module.activeSchemeRow = "8";
-
-    applyTheme();
-
-    switch (c.outcome) {
-    case RecycleCase::BecomesEmpty:
-        EXPECT_EQ(userValue(recycleBin, ""), iconFile(8, 3) + ",0");
-        break;
-    case RecycleCase::BecomesFull:
-        EXPECT_EQ(userValue(recycleBin, ""), iconFile(8, 4) + ",0");
-        break;
-    case RecycleCase::Untouched:
-        EXPECT_EQ(userValue(recycleBin, ""), c.defaultValue);
-        break;
+    module.activeSchemeRow = "7";
+    for (const auto& row : rows) {
+        module.themeColors(7, 5, 1) = row.red;
+        module.themeColors(7, 5, 2) = row.green;
+        module.themeColors(7, 5, 3) = row.blue;
+        fake.clearLogs();
+        applyTheme();
+        EXPECT_EQ(userValue(colors, "Window"), row.text);
+        ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
+        EXPECT_EQ(fake.setSysColorsCalls()[0][5].second, row.value) << row.text;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, RecycleBinTest,
-    ::testing::Values(
-        RecycleCase{"Empty", "bin.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::BecomesEmpty},
-        RecycleCase{"Full", "binf.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::BecomesFull},
-        RecycleCase{"Neither", "other.ico,0", "bin.ico,0", "binf.ico,0", RecycleCase::Untouched},
-        // Both reads of a bare key give "Error", which compare equal.
-        RecycleCase{"NoValues", std::nullopt, std::nullopt, std::nullopt, RecycleCase::BecomesEmpty}),
-    [](const auto& info) { return std::string(info.param.name); });
+// The recycle bin's default icon follows whichever of its states it shows now;
+// both reads of a bare key give "Error", which compare equal.
+TEST_F(UpdateColorsTest, RecycleBinDefaultIconFollowsThePresentState) {
+    const std::optional<std::string> none;
+    const struct {
+        std::optional<std::string> defaultValue, empty, full, after;
+    } rows[] = {
+        {"bin.ico,0", "bin.ico,0", "binf.ico,0", iconFile(8, 3) + ",0"},
+        {"binf.ico,0", "bin.ico,0", "binf.ico,0", iconFile(8, 4) + ",0"},
+        {"other.ico,0", "bin.ico,0", "binf.ico,0", "other.ico,0"},
+        {none, none, none, iconFile(8, 3) + ",0"},
+    };
+    module.activeSchemeRow = "8";
+    for (const auto& row : rows) {
+        fake.RegDeleteKeyA(win::HKEY_CURRENT_USER, recycleBin);
+        for (const auto& [name, value] :
+             {std::pair{"", row.defaultValue}, {"empty", row.empty}, {"full", row.full}})
+            if (value)
+                fake.setString(win::HKEY_CURRENT_USER, recycleBin, name, *value);
+        applyTheme();
+        EXPECT_EQ(userValue(recycleBin, ""), row.after) << row.defaultValue.value_or("(none)");
+    }
+}
 
 TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
     struct Case {

@@ -1,0 +1,86 @@
+// The input, accessibility and power facts of InputFacts.h checked against
+// <windows.h>, in the manner of WinFactsCheck.cpp. Nothing here runs; the file
+// only has to compile.
+#include "platform/InputFacts.h"
+
+// clang-format off
+#define INPUT_FACTS(F) \
+    F(ATF_ONOFFFEEDBACK) \
+    F(ATF_TIMEOUTON) \
+    F(FILE_SHARE_READ) \
+    F(FILE_SHARE_WRITE) \
+    F(FKF_AVAILABLE) \
+    F(FKF_CLICKON) \
+    F(FKF_CONFIRMHOTKEY) \
+    F(FKF_FILTERKEYSON) \
+    F(FKF_HOTKEYACTIVE) \
+    F(FKF_HOTKEYSOUND) \
+    F(FKF_INDICATOR) \
+    F(FORMAT_MESSAGE_FROM_SYSTEM) \
+    F(HCF_AVAILABLE) \
+    F(HCF_CONFIRMHOTKEY) \
+    F(HCF_HIGHCONTRASTON) \
+    F(HCF_HOTKEYACTIVE) \
+    F(HCF_HOTKEYAVAILABLE) \
+    F(HCF_HOTKEYSOUND) \
+    F(KEYEVENTF_EXTENDEDKEY) \
+    F(KEYEVENTF_KEYUP) \
+    F(MKF_AVAILABLE) \
+    F(MKF_CONFIRMHOTKEY) \
+    F(MKF_HOTKEYACTIVE) \
+    F(MKF_HOTKEYSOUND) \
+    F(MKF_INDICATOR) \
+    F(MKF_LEFTBUTTONDOWN) \
+    F(MKF_LEFTBUTTONSEL) \
+    F(MKF_MODIFIERS) \
+    F(MKF_MOUSEKEYSON) \
+    F(MKF_MOUSEMODE) \
+    F(MKF_REPLACENUMBERS) \
+    F(MKF_RIGHTBUTTONDOWN) \
+    F(MKF_RIGHTBUTTONSEL) \
+    F(OPEN_EXISTING) \
+    F(SKF_AUDIBLEFEEDBACK) \
+    F(SKF_AVAILABLE) \
+    F(SKF_CONFIRMHOTKEY) \
+    F(SKF_HOTKEYACTIVE) \
+    F(SKF_HOTKEYSOUND) \
+    F(SKF_INDICATOR) \
+    F(SKF_LALTLATCHED) \
+    F(SKF_LALTLOCKED) \
+    F(SKF_LCTLLATCHED) \
+    F(SKF_LCTLLOCKED) \
+    F(SKF_LSHIFTLATCHED) \
+    F(SKF_LSHIFTLOCKED) \
+    F(SKF_LWINLATCHED) \
+    F(SKF_LWINLOCKED) \
+    F(SKF_RALTLATCHED) \
+    F(SKF_RALTLOCKED) \
+    F(SKF_RCTLLATCHED) \
+    F(SKF_RCTLLOCKED) \
+    F(SKF_RSHIFTLATCHED) \
+    F(SKF_RSHIFTLOCKED) \
+    F(SKF_RWINLATCHED) \
+    F(SKF_RWINLOCKED) \
+    F(SKF_STICKYKEYSON) \
+    F(SKF_TRISTATE) \
+    F(SKF_TWOKEYSOFF) \
+    F(SSF_AVAILABLE) \
+    F(SSF_SOUNDSENTRYON) \
+    F(TKF_AVAILABLE) \
+    F(TKF_CONFIRMHOTKEY) \
+    F(TKF_HOTKEYACTIVE) \
+    F(TKF_HOTKEYSOUND) \
+    F(TKF_TOGGLEKEYSON) \
+    F(VK_CAPITAL) \
+    F(VK_NUMLOCK) \
+    F(VK_SCROLL) \
+
+// clang-format on
+
+#define COPY_FACT(name) constexpr auto ours_##name = win::name;
+INPUT_FACTS(COPY_FACT)
+
+#include <windows.h>
+
+#define CHECK_FACT(name) static_assert(ours_##name == name, #name);
+INPUT_FACTS(CHECK_FACT)

@@ -1,0 +1,50 @@
+// Keyboard type, the three lock keys, repeat delay and speed, and the caret.
+// Every property goes to Windows when it is called; nothing is gated.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <cstdint>
+
+namespace win {
+class WindowsApi;
+}
+
+namespace sys {
+
+class Keyboard {
+public:
+    explicit Keyboard(win::WindowsApi& api);
+
+    std::int32_t KeyboardType();
+    std::int32_t FunctionKeys();
+
+    // The toggle state of each lock key.
+    bool Capslock();
+    void Capslock(bool value);
+    bool Numlock();
+    void Numlock(bool value);
+    bool ScrollLock();
+    void ScrollLock(bool value);
+
+    // Repeat delay step 0-3 and repeat speed step 0-31.
+    std::int32_t Delay();
+    void Delay(std::int32_t value);
+    std::int32_t Speed();
+    void Speed(std::int32_t value);
+
+    std::int32_t CaretBlinkTime();
+    void CaretBlinkTime(std::int32_t milliseconds);
+    void CaretOn(bool value);
+
+private:
+    bool toggled(win::BYTE key);
+    void setToggle(win::BYTE key, bool on);
+    std::int32_t readValue(win::UINT action);
+    void writeValue(win::UINT action, std::int32_t value);
+
+    win::WindowsApi& api_;
+    bool isNT_ = false;
+};
+
+} // namespace sys

@@ -1,0 +1,143 @@
+#include "system/PowerStatus.h"
+
+#include "runtime/Error.h"
+#include "platform/InputFacts.h"
+#include "platform/WindowsApi.h"
+#include "system/VersionGates.h"
+
+namespace sys {
+
+static_assert(sizeof(win::SYSTEM_POWER_STATUS) == 12, "SYSTEM_POWER_STATUS layout");
+
+namespace {
+
+constexpr std::uint8_t Unknown = 255;
+constexpr std::uint8_t Charging = 8;
+
+} // namespace
+
+PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api) {
+    const VersionGates gates(api_);
+    isWin95_ = gates.isWin95();
+    // Windows 95 and NT 4 have no power-management calls, so this class knows no level 4.
+    winLevel_ = gates.isWin98() || gates.isWin2000() ? 5 : 0;
+}
+
+bool PowerStatus::statusSupported() {
+    const bool supported = isWin95_ || winLevel_ == 5;
+    if (!supported && RaiseErrors)
+        throw rt::unsupportedError("PowerStatus");
+    return supported;
+}
+
+bool PowerStatus::powerManagementSupported() {
+    const bool supported = winLevel_ == 5;
+    if (!supported && RaiseErrors)
+        throw rt::unsupportedError("PowerStatus");
+    return supported;
+}
+
+bool PowerStatus::readStatus() {
+    return api_.GetSystemPowerStatus(&status_) != win::FALSE;
+}
+
+std::int32_t PowerStatus::ACLineStatus() {
+    if (!statusSupported())
+        return 0;
+    return readStatus() ? status_.ACLineStatus : Unknown;
+}
+
+std::int32_t PowerStatus::BatteryState() {
+    if (!statusSupported())
+        return 0;
+    if (!readStatus() || status_.BatteryFlag == Unknown)
+        return Unknown;
+    return status_.BatteryFlag & ~Charging & 0xFF;
+}
+
+bool PowerStatus::BatteryCharging() {
+    if (!statusSupported())
+        return false;
+    return readStatus() && status_.BatteryFlag != Unknown && (status_.BatteryFlag & Charging) != 0;
+}
+
+std::uint8_t PowerStatus::BatteryLifePercent() {
+    if (!statusSupported())
+        return 0;
+    return readStatus() ? status_.BatteryLifePercent : Unknown;
+}
+
+std::int32_t PowerStatus::BatteryLifeTime() {
+    if (!statusSupported())
+        return 0;
+    return readStatus() ? static_cast<std::int32_t>(status_.BatteryLifeTime) : -1;
+}
+
+std::int32_t PowerStatus::BatteryFullLifeTime() {
+    if (!statusSupported())
+        return 0;
+    return readStatus() ? static_cast<std::int32_t>(status_.BatteryFullLifeTime) : -1;
+}
+
+std::int32_t PowerStatus::Suspend() {
+    if (!statusSupported())
+        return 0;
+    return api_.SetSystemPowerState(win::TRUE, win::TRUE);
+}
+
+void PowerStatus::WakeUpLatency(std::int32_t value) {
+    if (powerManagementSupported())
+        api_.RequestWakeupLatency(value);
+}
+
+void PowerStatus::RemainAwake(std::int32_t value) {
+    if (powerManagementSupported())
+        api_.SetThreadExecutionState(static_cast<win::DWORD>(value));
+}
+
+bool PowerStatus::IsSystemResumeAuto() {
+    if (!powerManagementSupported())
+        return false;
+    return api_.IsSystemResumeAutomatic() != win::FALSE;
+}
+
+win::HANDLE PowerStatus::openDrive(const std::string& DriveCharacter) {
+    const std::string path = "\\\\.\\" + DriveCharacter.substr(0, 1) + ":";
+    const win::HANDLE device = api_.CreateFileA(path.c_str(), 0, win::FILE_SHARE_READ | win::FILE_SHARE_WRITE,
+                                                nullptr, win::OPEN_EXISTING, 0, 0);
+    return device == win::INVALID_HANDLE_VALUE ? 0 : device;
+}
+
+// A drive that could not be opened has no handle to give back.
+void PowerStatus::closeDrive(win::HANDLE device) {
+    if (device != 0)
+        api_.CloseHandle(device);
+}
+
+void PowerStatus::RequestWakeup(const std::string& DriveCharacter) {
+    if (!powerManagementSupported())
+        return;
+    const win::HANDLE device = openDrive(DriveCharacter);
+    api_.RequestDeviceWakeup(device);
+    closeDrive(device);
+}
+
+void PowerStatus::CancelWakeUpRequest(const std::string& DriveCharacter) {
+    if (!powerManagementSupported())
+        return;
+    const win::HANDLE device = openDrive(DriveCharacter);
+    api_.CancelDeviceWakeupRequest(device);
+    closeDrive(device);
+}
+
+bool PowerStatus::DrivePowerState(const std::string& DriveCharacter) {
+    if (!powerManagementSupported())
+        return false;
+    const win::HANDLE device = openDrive(DriveCharacter);
+    win::BOOL on = win::FALSE;
+    const bool answered = api_.GetDevicePowerState(device, &on) != win::FALSE;
+    closeDrive(device);
+    return answered && on != win::FALSE;
+}
+
+} // namespace sys

@@ -1,0 +1,252 @@
+// One suite over both window systems: what the program does to its controls
+// from code, and the events a user's clicks raise, must come out the same on the
+// native controls (under Wine) and on the headless ones the logic tests use.
+#include "WindowSystemBackends.h"
+
+#include "runtime/Error.h"
+#include "platform/ui/PictureDecoder.h"
+#include "unit/headless/TestPictures.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace windowsystemtest {
+namespace {
+
+int errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const rt::Error& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+template <class Backend> class WindowSystemSuite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window =
+            backend.windows.createWindow("Suite", ui::Window::Style::FixedDialog, {600, 600, 9000, 6750});
+        window->show();
+    }
+
+    ui::ComboBox& addList(ui::ComboBox::Style style = ui::ComboBox::Style::Simple) {
+        ui::ComboBox& list = window->addComboBox("Combo1", style, {240, 240, 3000, 2400});
+        list.onClick = [this, &list] { events.push_back("click " + list.text()); };
+        list.onChange = [this, &list] { events.push_back("change " + list.text()); };
+        return list;
+    }
+
+    Backend backend;
+    std::unique_ptr<ui::Window> window;
+    std::vector<std::string> events;
+};
+
+TYPED_TEST_SUITE(WindowSystemSuite, WindowSystemBackends);
+
+TYPED_TEST(WindowSystemSuite, SelectionFromCodeRaisesClickThenChangeBeforeReturning) {
+    ui::ComboBox& list = this->addList();
+    list.addItem("Autumn");
+    list.addItem("Winter");
+
+    list.setListIndex(1);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"click Winter", "change Winter"}));
+    EXPECT_EQ(list.listIndex(), 1);
+
+    // The same item again: a click, but the edit line does not change.
+    this->events.clear();
+    list.setListIndex(1);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"click Winter"}));
+
+    this->events.clear();
+    list.setListIndex(-1);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"click ", "change "}));
+    EXPECT_EQ(list.listIndex(), -1);
+
+    this->events.clear();
+    list.setText("typed");
+    list.setText("typed");
+    EXPECT_EQ(this->events, (std::vector<std::string>{"change typed"}));
+}
+
+TYPED_TEST(WindowSystemSuite, ListItemsKeepTheirOrderAndDataAndPositionsOutsideFail) {
+    ui::ComboBox& list = this->addList();
+    for (const char* item : {"Zulu", "alpha", "Mike", "alpha"})
+        list.addItem(item);
+    list.setItemData(0, -7);
+    list.setItemData(3, 2147483647);
+    ASSERT_EQ(list.listCount(), 4);
+    EXPECT_EQ(list.list(1), "alpha");
+    EXPECT_EQ(list.list(2), "Mike");
+    EXPECT_EQ(list.list(3), "alpha");
+    EXPECT_EQ(list.list(4), "");
+    EXPECT_EQ(list.list(-1), "");
+    EXPECT_EQ(list.itemData(0), -7);
+    EXPECT_EQ(list.itemData(3), 2147483647);
+
+    list.setListIndex(0);
+    this->events.clear();
+    for (int index : {-2, 4, 9})
+        EXPECT_EQ(errorOf([&] { list.setListIndex(index); }), 380) << index;
+    EXPECT_EQ(errorOf([&] { list.itemData(4); }), 381);
+    EXPECT_EQ(list.listIndex(), 0);
+    EXPECT_TRUE(this->events.empty());
+
+    // Emptying the list drops the selection and the edit text, silently.
+    list.clear();
+    EXPECT_EQ(list.listCount(), 0);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(list.text(), "");
+    EXPECT_TRUE(this->events.empty());
+}
+
+TYPED_TEST(WindowSystemSuite, BoundsReadBackAsTheyWereGiven) {
+    const ui::Rect given{240, 2880, 900, 315};
+    ui::ComboBox& dropDown = this->window->addComboBox("Combo5", ui::ComboBox::Style::DropDown, given);
+    const ui::Rect windowBounds{1500, 1200, 6000, 4500};
+    this->window->move(windowBounds);
+    for (const auto& [read, want] :
+         {std::pair{dropDown.bounds(), given}, {this->window->bounds(), windowBounds}}) {
+        EXPECT_EQ(read.left, want.left);
+        EXPECT_EQ(read.top, want.top);
+        EXPECT_EQ(read.width, want.width);
+        EXPECT_EQ(read.height, want.height);
+    }
+}
+
+class RichText {
+public:
+    static constexpr const char* pieces[] = {
+        "Themes Tab", "\n", "Select a Theme.", "\n\n", "     * USER NOTE: uses", "\n", "Utilities Tab"};
+    static constexpr const char* whole =
+        "Themes Tab\nSelect a Theme.\n\n     * USER NOTE: uses\nUtilities Tab";
+};
+
+TYPED_TEST(WindowSystemSuite, RichTextComesBackAsAppendedAndFindRunsForward) {
+    ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
+    for (const char* piece : RichText::pieces)
+        box.append(piece);
+    const std::string text = RichText::whole;
+    EXPECT_EQ(box.text(), text);
+
+    const struct {
+        const char* text;
+        int start;
+    } cases[] = {{"Themes Tab", 0}, {"Tab", 0},    {"Tab", 7},  {"Tab", 8},    {"* USER NOTE:", 0},
+                 {"themes tab", 0}, {"Tab", 1000}, {"Tab", -3}, {"missing", 0}};
+    for (const auto& c : cases) {
+        const std::size_t from = static_cast<std::size_t>(std::max(c.start, 0));
+        const std::size_t found = from > text.size() ? std::string::npos : text.find(c.text, from);
+        EXPECT_EQ(box.find(c.text, c.start), found == std::string::npos ? -1 : static_cast<int>(found))
+            << c.text << " from " << c.start;
+    }
+    EXPECT_EQ(box.find("", 0), -1);
+}
+
+TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysInTheText) {
+    ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
+    for (const char* piece : RichText::pieces)
+        box.append(piece);
+    const int note = box.find("* USER NOTE:", 0);
+    ASSERT_GT(note, 0);
+    box.setSelStart(note);
+    box.setSelLength(12);
+    box.setSelBold(true);
+    EXPECT_FALSE(box.isBold(note - 1));
+    EXPECT_TRUE(box.isBold(note));
+    EXPECT_TRUE(box.isBold(note + 11));
+    EXPECT_FALSE(box.isBold(note + 12));
+    // Reading a character's emphasis leaves the selection alone.
+    EXPECT_EQ(box.selStart(), note);
+    EXPECT_EQ(box.selLength(), 12);
+    box.setSelStart(0);
+    EXPECT_EQ(box.selLength(), 0);
+
+    const int length = static_cast<int>(std::string(RichText::whole).size());
+    box.setSelStart(-5);
+    EXPECT_EQ(box.selStart(), 0);
+    box.setSelStart(length - 3);
+    box.setSelLength(1000);
+    EXPECT_EQ(box.selLength(), 3);
+    box.setSelStart(length + 10);
+    EXPECT_EQ(box.selStart(), length);
+    EXPECT_FALSE(box.isBold(length));
+    EXPECT_FALSE(box.isBold(-1));
+}
+
+TYPED_TEST(WindowSystemSuite, AFailedPictureLoadKeepsThePicture) {
+    const std::string folder = this->backend.folder();
+    this->backend.putFile(folder + "\\good.bmp", headless_test::bmpBytes(3, 2));
+    this->backend.putFile(folder + "\\broken.bmp", "BM this is no picture");
+    ui::PictureBox& box = this->window->addPictureBox("Image7", {120, 120, 1500, 1500});
+
+    box.loadPicture(folder + "\\good.bmp");
+    const ui::PicturePtr loaded = box.picture();
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->widthPixels(), 3);
+    EXPECT_EQ(loaded->heightPixels(), 2);
+    EXPECT_EQ(errorOf([&] { box.loadPicture(folder + "\\missing.bmp"); }), rt::ErrFileNotFound);
+    EXPECT_EQ(box.picture(), loaded);
+    EXPECT_EQ(errorOf([&] { box.loadPicture(folder + "\\broken.bmp"); }), ui::ErrInvalidPicture);
+    EXPECT_EQ(box.picture(), loaded);
+
+    // A picture is shared, not copied; the empty path clears it.
+    ui::PictureBox& other = this->window->addPictureBox("imgX1", {1800, 120, 270, 270});
+    other.setPicture(loaded);
+    EXPECT_EQ(other.picture(), loaded);
+    box.loadPicture("");
+    EXPECT_EQ(box.picture(), nullptr);
+}
+
+TYPED_TEST(WindowSystemSuite, ClicksRaiseMouseDownThenClickAndOnlyTheLeftButtonClicks) {
+    ui::PictureBox& picture = this->window->addPictureBox("Image7", {120, 120, 1500, 1500});
+    picture.onMouseDown = [this](const ui::MouseEvent& event) {
+        this->events.push_back("down " + std::to_string(event.button));
+    };
+    picture.onClick = [this] { this->events.push_back("click"); };
+    ui::Label& label = this->window->addLabel("Label3", "Zuve Zivi Ziz Odida", {1800, 120, 3000, 255});
+    label.onClick = [this] { this->events.push_back("label"); };
+
+    this->backend.click(picture);
+    this->backend.rightPress(picture);
+    this->backend.click(label);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"down 1", "click", "down 2", "label"}));
+
+    label.setForeColor(0xFF0000);
+    label.setUnderline(true);
+    EXPECT_EQ(label.foreColor(), 0xFF0000u);
+    EXPECT_TRUE(label.underline());
+}
+
+TYPED_TEST(WindowSystemSuite, AHandlerMayCloseTheWindowItRunsIn) {
+    ui::Button& close = this->window->addButton("cmdOK", "Close", {120, 120, 1500, 375});
+    ui::Label& label = this->window->addLabel("lblTitle", "Title", {120, 600, 1500, 255});
+    ui::ComboBox& list = this->addList();
+    int closedEvents = 0;
+    this->window->onClosed = [&] { ++closedEvents; };
+    close.onClick = [this] { this->window->close(); };
+
+    this->backend.click(close);
+
+    EXPECT_FALSE(this->window->isShown());
+    EXPECT_EQ(this->window->handle(), 0u);
+    EXPECT_EQ(closedEvents, 0); // closing from code tells nobody
+    // The controls stay usable objects.
+    label.setCaption("After");
+    EXPECT_EQ(label.caption(), "After");
+    EXPECT_EQ(list.listCount(), 0);
+}
+
+TYPED_TEST(WindowSystemSuite, ClosingFromTheSystemMenuTellsTheProgram) {
+    int closedEvents = 0;
+    this->window->onClosed = [&] { ++closedEvents; };
+    this->backend.closeFromSystemMenu(*this->window);
+    EXPECT_EQ(closedEvents, 1);
+    EXPECT_FALSE(this->window->isShown());
+}
+
+} // namespace
+} // namespace windowsystemtest

@@ -1,0 +1,291 @@
+// Accessibility: every flag bit and field of each structure goes to its own
+// place and back, the gates where they flip, and the write rules (no fetch
+// first, the exclusive filter-key timings, the control speed's modifier bit).
+#include "system/Accessibility.h"
+
+#include "runtime/Error.h"
+#include "platform/InputFacts.h"
+#include "fake/FakeWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using fake::Version;
+using sys::Accessibility;
+
+enum class Gate { None, G1, G2, G3 };
+
+// One property: the structure it lives in, its flag mask (flags) or the offset
+// of its field (fields), and how to use it.
+struct Member {
+    const char* name;
+    win::UINT get;
+    std::size_t size;
+    win::DWORD mask;
+    std::size_t offset; // 0 for a flag
+    Gate gate;
+    std::function<std::int64_t(Accessibility&)> read;
+    std::function<void(Accessibility&, std::int64_t)> write; // empty for read-only members
+};
+
+// clang-format off
+#define READ(Name) [](Accessibility& a) { return static_cast<std::int64_t>(a.Name()); }
+#define STRUCT_hc win::HIGHCONTRASTA
+#define GROUP_hc win::SPI_GETHIGHCONTRAST, sizeof(STRUCT_hc)
+#define STRUCT_at win::ACCESSTIMEOUT
+#define GROUP_at win::SPI_GETACCESSTIMEOUT, sizeof(STRUCT_at)
+#define STRUCT_fk win::FILTERKEYS
+#define GROUP_fk win::SPI_GETFILTERKEYS, sizeof(STRUCT_fk)
+#define STRUCT_mk win::MOUSEKEYS
+#define GROUP_mk win::SPI_GETMOUSEKEYS, sizeof(STRUCT_mk)
+#define STRUCT_ss win::SOUNDSENTRYA
+#define GROUP_ss win::SPI_GETSOUNDSENTRY, sizeof(STRUCT_ss)
+#define STRUCT_sk win::STICKYKEYS
+#define GROUP_sk win::SPI_GETSTICKYKEYS, sizeof(STRUCT_sk)
+#define STRUCT_tk win::TOGGLEKEYS
+#define GROUP_tk win::SPI_GETTOGGLEKEYS, sizeof(STRUCT_tk)
+#define FLAG(Name, Group, Mask, G) Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), nullptr}
+#define FLAG_RW(Name, Group, Mask, G) \
+    Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), \
+           [](Accessibility& a, std::int64_t v) { a.Name(v != 0); }}
+#define FIELD(Name, Group, Field, G) \
+    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), Gate::G, READ(Name), \
+           [](Accessibility& a, std::int64_t v) { a.Name(static_cast<std::int32_t>(v)); }}
+
+const std::vector<Member>& members() {
+    static const std::vector<Member> all = {
+        FLAG(hcAvailable, hc, win::HCF_AVAILABLE, None),
+        FLAG_RW(hcConfirmHotKey, hc, win::HCF_CONFIRMHOTKEY, None),
+        FLAG_RW(hcHighContrastOn, hc, win::HCF_HIGHCONTRASTON, None),
+        FLAG_RW(hcHotKeyActive, hc, win::HCF_HOTKEYACTIVE, None),
+        FLAG(hcHotKeyAvailable, hc, win::HCF_HOTKEYAVAILABLE, None),
+        FLAG_RW(hcHotKeySound, hc, win::HCF_HOTKEYSOUND, None),
+        FIELD(atTimeOutMilliseconds, at, iTimeOutMSec, None),
+        FLAG(atAvailable, at, 0, None),
+        FLAG_RW(atActive, at, win::ATF_TIMEOUTON, None),
+        FLAG_RW(atFeedback, at, win::ATF_ONOFFFEEDBACK, None),
+        FIELD(fkWaitMSec, fk, iWaitMSec, None),
+        FIELD(fkDelayMSec, fk, iDelayMSec, None),
+        FIELD(fkRepeatMSec, fk, iRepeatMSec, None),
+        FIELD(fkBounceMSec, fk, iBounceMSec, None),
+        FLAG(fkAvailable, fk, win::FKF_AVAILABLE, None),
+        FLAG_RW(fkClickOn, fk, win::FKF_CLICKON, None),
+        FLAG_RW(fkActive, fk, win::FKF_FILTERKEYSON, None),
+        FLAG_RW(fkHotkeyActive, fk, win::FKF_HOTKEYACTIVE, None),
+        FLAG_RW(fkHotKeySound, fk, win::FKF_HOTKEYSOUND, G1),
+        FLAG_RW(fkHotKeyConfirm, fk, win::FKF_CONFIRMHOTKEY, G1),
+        FLAG_RW(fkIndicator, fk, win::FKF_INDICATOR, G1),
+        FIELD(mkMaxSpeed, mk, iMaxSpeed, None),
+        FIELD(mkTimeToMaxSpeed, mk, iTimeToMaxSpeed, None),
+        FIELD(mkCtrlSpeed, mk, iCtrlSpeed, None),
+        FLAG(mkAvailable, mk, win::MKF_AVAILABLE, None),
+        FLAG_RW(mkConfirmHotKey, mk, win::MKF_CONFIRMHOTKEY, G1),
+        FLAG_RW(mkHotKeyActive, mk, win::MKF_HOTKEYACTIVE, None),
+        FLAG_RW(mkHotKeySound, mk, win::MKF_HOTKEYSOUND, None),
+        FLAG(mkActive, mk, win::MKF_MOUSEKEYSON, None),
+        FLAG_RW(mkIndicator, mk, win::MKF_INDICATOR, G1),
+        FLAG_RW(mkMouseKeysOn, mk, win::MKF_MOUSEKEYSON, None),
+        FLAG_RW(mkModifiers, mk, win::MKF_MODIFIERS, G1),
+        FLAG_RW(mkMouseMode, mk, win::MKF_MOUSEMODE, G2),
+        FLAG_RW(mkReplaceNumbers, mk, win::MKF_REPLACENUMBERS, G1),
+        FLAG_RW(mkLeftButtonSel, mk, win::MKF_LEFTBUTTONSEL, G2),
+        FLAG_RW(mkRightButtonSel, mk, win::MKF_RIGHTBUTTONSEL, G2),
+        FLAG_RW(mkLeftButtonDown, mk, win::MKF_LEFTBUTTONDOWN, G2),
+        FLAG_RW(mkRightButtonDown, mk, win::MKF_RIGHTBUTTONDOWN, G2),
+        FLAG_RW(ssActive, ss, win::SSF_SOUNDSENTRYON, None),
+        FLAG(ssAvailable, ss, win::SSF_AVAILABLE, None),
+        FIELD(ssFSTextEffect, ss, iFSTextEffect, G3),
+        FIELD(ssFSTextEffectMSec, ss, iFSTextEffectMSec, G3),
+        FIELD(ssFSTextEffectColorBits, ss, iFSTextEffectColorBits, G3),
+        FIELD(ssFSGraphicEffect, ss, iFSGrafEffect, G3),
+        FIELD(ssFSGraphicEffectMSec, ss, iFSGrafEffectMSec, G3),
+        FIELD(ssFSGraphicEffectColor, ss, iFSGrafEffectColor, G3),
+        FIELD(ssWindowsEffect, ss, iWindowsEffect, None),
+        FIELD(ssWindowsEffectMSec, ss, iWindowsEffectMSec, G3),
+        FLAG_RW(skAudibleFeedback, sk, win::SKF_AUDIBLEFEEDBACK, None),
+        FLAG(skAvailable, sk, win::SKF_AVAILABLE, None),
+        FLAG_RW(skConfirmHotKey, sk, win::SKF_CONFIRMHOTKEY, G1),
+        FLAG_RW(skHotKeyActive, sk, win::SKF_HOTKEYACTIVE, None),
+        FLAG_RW(skHotKeySound, sk, win::SKF_HOTKEYSOUND, None),
+        FLAG_RW(skIndicator, sk, win::SKF_INDICATOR, G1),
+        FLAG_RW(skActive, sk, win::SKF_STICKYKEYSON, None),
+        FLAG_RW(skTriState, sk, win::SKF_TRISTATE, None),
+        FLAG_RW(skTwoKeysOff, sk, win::SKF_TWOKEYSOFF, None),
+        FLAG(skLeftAltLatched, sk, win::SKF_LALTLATCHED, G2),
+        FLAG(skLeftCtlLatched, sk, win::SKF_LCTLLATCHED, G2),
+        FLAG(skLeftShiftLatched, sk, win::SKF_LSHIFTLATCHED, G2),
+        FLAG(skRightAltLatched, sk, win::SKF_RALTLATCHED, G2),
+        FLAG(skRightCtlLatched, sk, win::SKF_RCTLLATCHED, G2),
+        FLAG(skRightShiftLatched, sk, win::SKF_RSHIFTLATCHED, G2),
+        FLAG(skLeftAltLocked, sk, win::SKF_LALTLOCKED, G2),
+        FLAG(skLeftCtlLocked, sk, win::SKF_LCTLLOCKED, G2),
+        FLAG(skLeftShiftLocked, sk, win::SKF_LSHIFTLOCKED, G2),
+        FLAG(skRightAltLocked, sk, win::SKF_RALTLOCKED, G2),
+        FLAG(skRightCtlLocked, sk, win::SKF_RCTLLOCKED, G2),
+        FLAG(skRightShiftLocked, sk, win::SKF_RSHIFTLOCKED, G2),
+        FLAG_RW(skLeftWinLatched, sk, win::SKF_LWINLATCHED, G2),
+        FLAG_RW(skRightWinLatched, sk, win::SKF_RWINLATCHED, G2),
+        FLAG_RW(skLeftWinLocked, sk, win::SKF_LWINLOCKED, G2),
+        FLAG_RW(skRightWinLocked, sk, win::SKF_RWINLOCKED, G2),
+        FLAG_RW(tkActive, tk, win::TKF_TOGGLEKEYSON, None),
+        FLAG(tkAvailable, tk, win::TKF_AVAILABLE, None),
+        FLAG_RW(tkHotKeyActive, tk, win::TKF_HOTKEYACTIVE, None),
+        FLAG_RW(tkConfirmHotKey, tk, win::TKF_CONFIRMHOTKEY, G1),
+        FLAG_RW(tkHotKeySound, tk, win::TKF_HOTKEYSOUND, None),
+    };
+    return all;
+}
+// clang-format on
+
+std::string bytesOf(const Member& member, fake::FakeWindows& windows) {
+    return windows.spiBytes(member.get).substr(0, member.size);
+}
+
+win::DWORD wordAt(const std::string& bytes, std::size_t offset) {
+    win::DWORD value = 0;
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+void putWord(fake::FakeWindows& windows, const Member& member, std::size_t offset, win::DWORD value) {
+    std::string bytes = bytesOf(member, windows);
+    std::memcpy(&bytes[offset], &value, sizeof value);
+    windows.setSpiBytes(member.get, bytes);
+}
+
+constexpr std::size_t FlagsAt = offsetof(win::FILTERKEYS, dwFlags);
+
+// The word a write may change besides its own: the other filter-key timing, and
+// the flags for the control speed.
+std::size_t tiedWord(const std::string& name) {
+    if (name == "fkDelayMSec")
+        return offsetof(win::FILTERKEYS, iBounceMSec);
+    if (name == "fkBounceMSec")
+        return offsetof(win::FILTERKEYS, iDelayMSec);
+    return name == "mkCtrlSpeed" ? FlagsAt : 0;
+}
+
+// On Windows 98 every member is there: each one reads its own bit or field,
+// and a write after a read changes that bit or field and nothing else.
+TEST(Accessibility, EveryFlagAndFieldRoundTrips) {
+    fake::FakeWindows windows;
+    for (const Member& member : members()) {
+        SCOPED_TRACE(member.name);
+        const bool flag = member.offset == 0;
+        const std::size_t at = flag ? FlagsAt : member.offset;
+        Accessibility access(windows);
+        putWord(windows, member, FlagsAt, 0);
+        if (!flag)
+            putWord(windows, member, at, 777);
+        EXPECT_EQ(member.read(access), flag ? (member.mask == 0 ? 1 : 0) : 777);
+        if (flag && member.mask != 0) {
+            putWord(windows, member, FlagsAt, member.mask);
+            EXPECT_NE(member.read(access), 0);
+            putWord(windows, member, FlagsAt, ~member.mask);
+            EXPECT_EQ(member.read(access), 0);
+        }
+        if (!member.write)
+            continue;
+        member.read(access);
+        const std::string before = bytesOf(member, windows);
+        member.write(access, flag ? 1 : 4321);
+        const std::string after = bytesOf(member, windows);
+        if (flag) {
+            EXPECT_EQ(wordAt(after, FlagsAt), wordAt(before, FlagsAt) | member.mask);
+            member.write(access, 0);
+            EXPECT_EQ(wordAt(bytesOf(member, windows), FlagsAt), wordAt(before, FlagsAt) & ~member.mask);
+        } else {
+            EXPECT_EQ(wordAt(after, at), 4321u);
+        }
+        // Every other word of the structure is as it was, but for the words the
+        // write rules tie to this one.
+        for (std::size_t offset = 0; offset + 4 <= member.size; offset += 4) {
+            if (offset != at && offset != tiedWord(member.name)) {
+                EXPECT_EQ(wordAt(after, offset), wordAt(before, offset)) << "word at " << offset;
+            }
+        }
+    }
+}
+
+bool supported(Gate gate, Version version) {
+    const bool win95 = version == Version::Win95, win98 = version == Version::Win98;
+    const bool win2000 = version == Version::Win2000;
+    return gate == Gate::None || (gate == Gate::G1 && (win95 || win98 || win2000)) ||
+           (gate == Gate::G2 && (win98 || win2000)) || (gate == Gate::G3 && (win95 || win98));
+}
+
+class AccessibilityGates : public ::testing::TestWithParam<Version> {};
+
+TEST_P(AccessibilityGates, GatedReadsRaiseOnlyWhereUnsupported) {
+    fake::FakeWindows windows;
+    windows.useVersion(GetParam());
+    for (const Member& member : members()) {
+        Accessibility access(windows);
+        bool raised = false;
+        try {
+            member.read(access);
+        } catch (const rt::Error& error) {
+            raised = true;
+            EXPECT_EQ(error.number(), rt::ErrUnsupported);
+            EXPECT_EQ(error.source(), "Accessibility");
+        }
+        EXPECT_EQ(raised, !supported(member.gate, GetParam())) << member.name;
+        access.RaiseErrors = false;
+        windows.clearLogs();
+        if (raised) {
+            EXPECT_EQ(member.read(access), 0) << member.name;
+            EXPECT_TRUE(windows.spiCalls().empty()) << member.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, AccessibilityGates,
+                         ::testing::Values(Version::Win95, Version::Win98, Version::NT4, Version::Win2000));
+
+TEST(Accessibility, HotKeySoundWriteWorksOnNt4WhereItsReadDoesNot) {
+    fake::FakeWindows windows;
+    windows.useVersion(Version::NT4);
+    Accessibility access(windows);
+    access.fkActive();
+    EXPECT_NO_THROW(access.fkHotKeySound(true));
+    EXPECT_THROW(access.fkHotKeySound(), rt::Error);
+    EXPECT_TRUE(windows.spiStructure<win::FILTERKEYS>(win::SPI_GETFILTERKEYS).dwFlags & win::FKF_HOTKEYSOUND);
+}
+
+TEST(Accessibility, WriteRules) {
+    fake::FakeWindows windows;
+    Accessibility access(windows);
+    // A write before any read of its group hands over an empty size.
+    access.tkActive(true);
+    EXPECT_EQ(windows.spiCalls().back().uiParam, 0u);
+    // The two filter-key timings exclude each other; 0 leaves the other alone.
+    access.fkActive();
+    access.fkBounceMSec(300);
+    access.fkDelayMSec(500);
+    auto keys = windows.spiStructure<win::FILTERKEYS>(win::SPI_GETFILTERKEYS);
+    EXPECT_EQ(keys.iDelayMSec, 500u);
+    EXPECT_EQ(keys.iBounceMSec, 0u);
+    access.fkBounceMSec(200);
+    access.fkDelayMSec(0);
+    keys = windows.spiStructure<win::FILTERKEYS>(win::SPI_GETFILTERKEYS);
+    EXPECT_EQ(keys.iBounceMSec, 200u);
+    // A control speed switches the modifier keys with it.
+    access.mkCtrlSpeed();
+    access.mkCtrlSpeed(3);
+    EXPECT_TRUE(access.mkModifiers());
+    access.mkCtrlSpeed(0);
+    EXPECT_FALSE(access.mkModifiers());
+    // Show sounds travels as 1, not as the all-bits True.
+    access.shActive(true);
+    EXPECT_EQ(windows.spiCalls().back().uiParam, 1u);
+    EXPECT_TRUE(access.shActive());
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+// Mouse and keyboard: the gates where they flip, the acceleration triple, the
+// cursor's display counter and the lock keys on both families.
+#include "system/Keyboard.h"
+#include "system/Mouse.h"
+
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using fake::Version;
+
+bool raises(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const rt::Error& error) {
+        EXPECT_EQ(error.number(), rt::ErrUnsupported);
+        EXPECT_EQ(error.source(), "Mouse");
+        return true;
+    }
+    return false;
+}
+
+struct MouseGateCase {
+    Version version;
+    bool hover, hoverDelay, trails, tracking;
+};
+
+class MouseGates : public ::testing::TestWithParam<MouseGateCase> {};
+
+TEST_P(MouseGates, FlipWithTheVersion) {
+    fake::FakeWindows windows;
+    windows.useVersion(GetParam().version);
+    sys::Mouse mouse(windows);
+    EXPECT_EQ(!raises([&] { mouse.HoverX(); }), GetParam().hover);
+    EXPECT_EQ(!raises([&] { mouse.SnapToDefault(true); }), GetParam().hover);
+    EXPECT_EQ(!raises([&] { mouse.HoverDelay(); }), GetParam().hoverDelay);
+    EXPECT_EQ(!raises([&] { mouse.WheelPresent(); }), GetParam().hoverDelay);
+    EXPECT_EQ(!raises([&] { mouse.MouseTrails(2); }), GetParam().trails);
+    EXPECT_EQ(!raises([&] { mouse.ActiveWindowTracking(); }), GetParam().tracking);
+    // The wheel write never reports; its read does.
+    EXPECT_FALSE(raises([&] { mouse.WheelScrollLines(5); }));
+    EXPECT_EQ(!raises([&] { mouse.WheelScrollLines(); }), GetParam().hover);
+
+    mouse.RaiseErrors = false;
+    windows.clearLogs();
+    if (!GetParam().hover) {
+        EXPECT_EQ(mouse.HoverX() + windows.spiCalls().size(), 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, MouseGates,
+                         ::testing::Values(MouseGateCase{Version::Win95, false, false, true, false},
+                                           MouseGateCase{Version::Win98, true, true, true, true},
+                                           MouseGateCase{Version::NT4, true, true, false, false},
+                                           MouseGateCase{Version::Win2000, true, true, false, true},
+                                           MouseGateCase{Version::Vista, false, true, false, false}));
+
+TEST(Mouse, OneAccelerationValueKeepsTheOtherTwo) {
+    fake::FakeWindows windows;
+    sys::Mouse mouse(windows);
+    const int before[3] = {mouse.MouseThreshHold1(), mouse.MouseThreshHold2(), mouse.MouseSpeed()};
+    mouse.MouseSpeed(2);
+    EXPECT_EQ(mouse.MouseThreshHold1(), before[0]);
+    EXPECT_EQ(mouse.MouseThreshHold2(), before[1]);
+    EXPECT_EQ(mouse.MouseSpeed(), 2);
+    mouse.MouseThreshHold2(before[1] + 3);
+    EXPECT_EQ(mouse.MouseThreshHold2(), before[1] + 3);
+    EXPECT_EQ(mouse.MouseSpeed(), 2);
+
+    // Without the current triple nothing is written rather than zeros.
+    windows.failOn("SystemParametersInfoA", static_cast<int>(windows.spiCalls().size()) + 1, 87);
+    windows.clearLogs();
+    mouse.MouseThreshHold1(1);
+    EXPECT_EQ(
+        std::count_if(windows.callLog().begin(), windows.callLog().end(),
+                      [](const std::string& call) { return call.rfind("SystemParametersInfoA", 0) == 0; }),
+        1);
+    EXPECT_EQ(mouse.MouseThreshHold1(), before[0]);
+}
+
+TEST(Mouse, TwoHidesNeedTwoShows) {
+    fake::FakeWindows windows;
+    sys::Mouse mouse(windows);
+    mouse.CursorOn(false);
+    mouse.CursorOn(false);
+    mouse.CursorOn(true);
+    EXPECT_LT(windows.cursorShowCount(), 0);
+    mouse.CursorOn(true);
+    EXPECT_EQ(windows.cursorShowCount(), 0);
+}
+
+constexpr int Caps = 0x14;
+
+class LockKeys : public ::testing::TestWithParam<Version> {};
+
+// NT presses the key only when its state differs; the 95 family sets bit 0 of
+// the key-state array and leaves the rest (here: the key held down) alone.
+TEST_P(LockKeys, WritingAStateTwiceKeepsIt) {
+    fake::FakeWindows windows;
+    windows.useVersion(GetParam());
+    const bool nt = fake::isNtFamily(GetParam());
+    if (!nt)
+        windows.setKeyState(Caps, static_cast<win::SHORT>(0xFF80));
+    sys::Keyboard keyboard(windows);
+    keyboard.Capslock(true);
+    windows.clearLogs();
+    keyboard.Capslock(true);
+    EXPECT_TRUE(keyboard.Capslock());
+    EXPECT_EQ(windows.callLog().size(), nt ? 2u : 3u); // the state read, then the write or nothing
+    keyboard.Capslock(false);
+    EXPECT_FALSE(keyboard.Capslock());
+    EXPECT_FALSE(keyboard.Numlock());
+    EXPECT_EQ((windows.GetKeyState(Caps) & 0x8000) != 0, !nt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, LockKeys, ::testing::Values(Version::Win95, Version::Win98, Version::NT4));
+
+} // namespace

@@ -1,0 +1,129 @@
+// System information: the interface levels and gates by version, the version
+// text of each family, and the name reads and writes with their errors.
+#include "system/SystemInfo.h"
+
+#include "contract/ErrorOf.h"
+#include "runtime/Error.h"
+#include "fake/FakeWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using fake::Version;
+using sys::SystemInfo;
+
+struct LevelCase {
+    Version version;
+    std::int32_t winver, win32Windows, win32WinNT;
+    bool screenSaverRunningSupported, servicePackSupported;
+};
+
+class SystemInfoLevels : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(SystemInfoLevels, FollowTheVersion) {
+    fake::FakeWindows windows;
+    windows.useVersion(GetParam().version);
+    SystemInfo info(windows);
+    EXPECT_EQ(info.WINVER(), GetParam().winver);
+    EXPECT_EQ(info.WIN32_WINDOWS(), GetParam().win32Windows);
+    EXPECT_EQ(info.WIN32_WINNT(), GetParam().win32WinNT);
+    EXPECT_EQ(errorOf([&] { info.ScreenSaverRunning(); }) == 0, GetParam().screenSaverRunningSupported);
+    EXPECT_EQ(errorOf([&] { info.ServicePackMajorVersion(); }) == 0, GetParam().servicePackSupported);
+    // Without RaiseErrors an unsupported member is quiet and empty.
+    info.RaiseErrors = false;
+    if (!GetParam().servicePackSupported) {
+        EXPECT_EQ(info.ServicePackMajorVersion(), 0);
+        EXPECT_FALSE(info.IsSuiteInstalled(0xFFFF));
+        EXPECT_EQ(info.ProductType(), "");
+        EXPECT_EQ(info.ComputerName(1), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, SystemInfoLevels,
+                         ::testing::Values(LevelCase{Version::Win95, 4, 4, 0, false, false},
+                                           LevelCase{Version::Win98, 5, 410, 0, true, false},
+                                           LevelCase{Version::NT4, 4, 0, 4, false, false},
+                                           LevelCase{Version::Win2000, 5, 0, 5, true, true},
+                                           LevelCase{Version::Failing, 0, 0, 0, false, false}));
+
+TEST(SystemInfo, Win98ClaimsInternetExplorer4WhateverTheFileSays) {
+    fake::FakeWindows windows;
+    windows.useVersion(Version::Win98);
+    EXPECT_EQ(SystemInfo(windows).WIN32_IE(), 4);
+}
+
+TEST(SystemInfo, VersionTextOfEachFamily) {
+    fake::FakeWindows windows;
+    windows.useVersion(Version::Win95);
+    SystemInfo win95(windows);
+    EXPECT_EQ(win95.OSVersion(), "Microsoft Windows 95");
+    EXPECT_EQ(win95.OSBuild(), 950); // the low word of 0x040003B6
+
+    windows.useVersion(Version::Win2000);
+    SystemInfo win2000(windows);
+    EXPECT_EQ(win2000.OSVersion(),
+              "Microsoft Windows 2000 Professional version 5.0 Service Pack 4 (Build 2195)");
+    EXPECT_EQ(win2000.ServicePackMajorVersion(), 4);
+    EXPECT_FALSE(win2000.IsSuiteInstalled(0));
+
+    // NT 4 without the extended record names its product from the registry.
+    windows.useVersion(Version::NT4);
+    windows.setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
+                      "ProductType", "WinNT");
+    EXPECT_EQ(SystemInfo(windows).OSVersion(),
+              "Microsoft Windows NT Workstation version 4.0 Service Pack 6 (Build 1381)");
+    windows.setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
+                      "ProductType", "LanmanNT");
+    EXPECT_EQ(SystemInfo(windows).OSVersion(),
+              "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)");
+    EXPECT_EQ(windows.openKeyCount(), 0u);
+}
+
+TEST(SystemInfo, ComputerNameWritesByFormat) {
+    fake::FakeWindows windows;
+    windows.useVersion(Version::Win2000);
+    SystemInfo info(windows);
+    EXPECT_EQ(info.ComputerName(0), "DECORAMA-PC");
+
+    const std::string longName = "A-NAME-OF-SIXTEEN";
+    EXPECT_EQ(errorOf([&] { info.ComputerName(4, longName); }), rt::ErrComputerNameTooLong);
+    EXPECT_EQ(windows.pendingComputerName(), "");
+    EXPECT_EQ(errorOf([&] { info.ComputerName(5, longName); }), rt::ErrNetBiosNameTooLong);
+    EXPECT_EQ(windows.pendingComputerName(), "");
+    // Only a warning: without RaiseErrors the host name is written all the same.
+    info.RaiseErrors = false;
+    info.ComputerName(5, longName);
+    EXPECT_NE(windows.pendingComputerName(), "");
+    EXPECT_EQ(errorOf([&] { info.ComputerName(9, "X"); }), rt::ErrInvalidProcedureCall);
+
+    windows.useVersion(Version::Win98);
+    SystemInfo win98(windows);
+    EXPECT_EQ(errorOf([&] { win98.ComputerName(4, "SHORT"); }), rt::ErrUnsupported);
+    win98.ComputerName(0, "NEWNAME");
+    EXPECT_EQ(windows.pendingComputerName(), "NEWNAME");
+}
+
+TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
+    fake::FakeWindows windows;
+    windows.useVersion(Version::Win2000);
+    SystemInfo info(windows);
+    EXPECT_EQ(info.UserName(0), "Tester");
+    EXPECT_EQ(info.UserName(2), "DECORAMA-PC\\Tester");
+    windows.failOn("GetUserNameExA", 2, 5); // the second use
+    try {
+        info.UserName(2);
+        ADD_FAILURE() << "no error";
+    } catch (const rt::Error& error) {
+        EXPECT_EQ(error.number(), 5);
+        EXPECT_EQ(error.source(), "SystemInfo.UserName");
+        EXPECT_NE(error.description(), "");
+    }
+    info.RaiseErrors = false;
+    windows.failOn("GetUserNameExA", 3, 5);
+    EXPECT_EQ(info.UserName(2), "");
+}
+
+} // namespace
