@@ -3,7 +3,6 @@
 #include "runtime/Error.h"
 #include "platform/Settings.h"
 #include "platform/WindowsApi.h"
-#include "system/VersionGates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,16 +45,10 @@ std::int32_t checkedProduct(std::int32_t a, std::int32_t b) {
 using namespace screen;
 using namespace win;
 
-ScreenInfo::ScreenInfo(win::WindowsApi& api) : api_(api) {
-    const VersionGates gates(api_);
-    isWin2000_ = gates.isWin2000();
-    winLevel_ = gates.settingsLevel();
-}
+ScreenInfo::ScreenInfo(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool ScreenInfo::passes(win::VersionGate gate) {
-    const bool supported = gate == win::VersionGate::None ||
-                           (gate == win::VersionGate::WinLevel5 && winLevel_ >= 5) ||
-                           (gate == win::VersionGate::Win2000 && isWin2000_);
+    const bool supported = gates_.opens(gate);
     if (!supported && RaiseErrors)
         throw rt::unsupportedError("Screen");
     return supported;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/Settings.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,9 +28,9 @@ public:
     bool RaiseErrors = true;
 
     // 4 on Windows 95 and NT 4, 5 on Windows 98, ME, 2000 and XP, 0 otherwise.
-    std::int32_t WinLevel() const { return winLevel_; }
+    std::int32_t WinLevel() const { return gates_.settingsLevel(); }
     // NT 5.x.
-    bool IsWin2000() const { return isWin2000_; }
+    bool IsWin2000() const { return gates_.isWin2000(); }
 
     // Shell effects (Booleans; the new state travels in pvParam).
     bool MenuAnimation();
@@ -165,8 +166,7 @@ private:
     win::LOGFONTA iconTitleFont();
 
     win::WindowsApi& api_;
-    std::int32_t winLevel_ = 0;
-    bool isWin2000_ = false;
+    const VersionGates gates_;
 };
 
 } // namespace sys

@@ -37,4 +37,22 @@ std::int32_t VersionGates::settingsLevel() const {
     return 0;
 }
 
+bool VersionGates::opens(win::VersionGate gate) const {
+    switch (gate) {
+    case win::VersionGate::None:
+        return true;
+    case win::VersionGate::WinLevel5:
+        return settingsLevel() >= 5;
+    case win::VersionGate::Win2000:
+        return isWin2000();
+    case win::VersionGate::Win98OrNT:
+        return isWin98() || isNT4() || isWin2000();
+    case win::VersionGate::NotWin95:
+        return !isWin95();
+    case win::VersionGate::Win9x:
+        return isWin95() || isWin98();
+    }
+    return false;
+}
+
 } // namespace sys

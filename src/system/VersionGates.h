@@ -3,7 +3,7 @@
 // gate closed.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/Settings.h"
 
 #include <cstdint>
 
@@ -29,6 +29,9 @@ public:
 
     // The settings level: 4 on Windows 95 or NT 4, 5 on Windows 98 or 2000, 0 otherwise.
     std::int32_t settingsLevel() const;
+
+    // Whether a settings-table row's gate lets this version through.
+    bool opens(win::VersionGate gate) const;
 
     const win::OSVERSIONINFOA& record() const { return record_; }
     bool succeeded() const { return succeeded_; }

@@ -25,7 +25,7 @@ using win::Setting;
 using win::Transport;
 
 bool gateOpen(win::WindowsApi& api, win::VersionGate gate) {
-    return sys::supports(sys::VersionGates(api), gate);
+    return sys::VersionGates(api).opens(gate);
 }
 
 // The Wine runs name the Windows version they play in DECORAMA_WINE_VERSION.
@@ -146,11 +146,15 @@ TYPED_TEST(ThemeApplyContract, EveryNumberSettingRoundTripsAndIsRestored) {
     EXPECT_GT(checked, 0);
 }
 
-TYPED_TEST(ThemeApplyContract, IconSpacingBelowThirtyTwoPixelsIsRaisedToThirtyTwo) {
+TYPED_TEST(ThemeApplyContract, IconSpacingBelowThirtyTwoPixelsIsRaisedAndShowsInTheIconMetrics) {
     const Setting& row = win::setting(win::SPI_ICONHORIZONTALSPACING);
     const int original = this->api().GetSystemMetrics(win::SM_CXICONSPACING);
     ASSERT_TRUE(this->writeNumber(row, 10));
     EXPECT_EQ(this->api().GetSystemMetrics(win::SM_CXICONSPACING), 32);
+    win::ICONMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(this->spi(win::SPI_GETICONMETRICS, sizeof metrics, &metrics, win::NoUpdate));
+    EXPECT_EQ(metrics.iHorzSpacing, 32);
     ASSERT_TRUE(this->writeNumber(row, original));
     EXPECT_EQ(this->api().GetSystemMetrics(win::SM_CXICONSPACING), original);
 }
@@ -323,7 +327,9 @@ TYPED_TEST(ThemeApplyContract, TheMetricsTheProgramReadsAreConsistent) {
 
 TYPED_TEST(ThemeApplyContract, AnActionWindowsDoesNotKnowFails) {
     std::int32_t value = 0x5A5A5A5A;
+    this->api().SetLastError(0);
     EXPECT_FALSE(this->spi(0xFFFF, 0, &value, win::NoUpdate));
+    EXPECT_EQ(this->api().GetLastError(), win::ERROR_INVALID_SPI_VALUE);
     EXPECT_EQ(value, 0x5A5A5A5A);
 }
 

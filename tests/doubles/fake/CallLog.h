@@ -37,7 +37,6 @@ private:
 class CallLog {
 public:
     void add(const char* name, std::initializer_list<CallArg> args);
-    void addLine(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& lines() const { return lines_; }
     void clear() { lines_.clear(); }
 

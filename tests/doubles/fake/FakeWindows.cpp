@@ -367,10 +367,6 @@ void FakeWindows::failOn(const std::string& operation, int nthUse, std::int32_t 
     faults_->failOn(operation, nthUse, error);
 }
 
-void FakeWindows::logCall(const std::string& line) {
-    log_->addLine(line);
-}
-
 bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
     const auto fault = faults_->use(operation);
     if (!fault)

@@ -349,7 +349,6 @@ public:
 
 private:
     struct Machine; // the small state of the machine that has no unit of its own
-    void logCall(const std::string& line);
     // True when the fault plan makes this use of a Windows call fail, with the
     // planned Windows error in code.
     bool windowsFault(const char* operation, win::DWORD& code);

@@ -93,7 +93,7 @@ win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win
     error = win::ERROR_SUCCESS;
     const Setting* row = win::findSetting(action);
     if (!row) {
-        error = win::ERROR_INVALID_PARAMETER;
+        error = win::ERROR_INVALID_SPI_VALUE;
         return win::FALSE;
     }
     if (row->transport == Transport::IconSpacing)

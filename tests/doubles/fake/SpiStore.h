@@ -3,7 +3,7 @@
 // Settings that Windows keeps as system metrics (double-click and drag
 // rectangles, icon spacing, show sounds ...) read and write the metric table,
 // so GetSystemMetrics sees the change.
-// Unknown actions fail with ERROR_INVALID_PARAMETER.
+// Unknown actions fail with ERROR_INVALID_SPI_VALUE.
 #pragma once
 
 #include "platform/Settings.h"
