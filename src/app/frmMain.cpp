@@ -2,11 +2,16 @@
 
 #include "about/frmAbout.h"
 #include "app/common/MakeLink.h"
+#include "mixmatch/MixMatchPreview.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
+#include "system/ScreenInfo.h"
+#include "system/clsAPIstuff.h"
 #include "themes/ThemeApplication.h"
 #include "themes/ThemePreview.h"
+#include "utilities/DisplayProperties.h"
+#include "utilities/RestoreGraphics.h"
 #include "utilities/Sound_Engine.h"
 
 namespace app {
@@ -213,6 +218,9 @@ void frmMain::wireEvents() {
     Image1->onClick = [this] { Image1_Click(); };
     Label3->onClick = [this] { Label3_Click(); };
     Label3->onMouseMove = [this](const ui::MouseEvent& event) { Label3_MouseMove(event); };
+
+    wireMixNMatch();
+    wireUtilities();
 }
 
 void frmMain::loadShippedPicture(ui::PictureBox& control, const std::string& fileName) {
@@ -422,6 +430,135 @@ void frmMain::Combo5_KeyDown(int keyCode) {
     const int index = Combo4->listIndex();
     screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
                                    Combo5->text(), windows_.screen());
+}
+
+// ---- "Mix - N - Match" tab ------------------------------------------------------------------
+
+void frmMain::wireMixNMatch() {
+    Combo2->onChange = [this] { Combo2_Change(); };
+    Combo2->onClick = [this] { Combo2_Click(); };
+    Combo2->onKeyDown = [this](int keyCode) { Combo2_KeyDown(keyCode); };
+    Command1->onClick = [this] { Command1_Click(); };
+    Combo3->onChange = [this] { Combo3_Change(); };
+    Combo3->onClick = [this] { Combo3_Click(); };
+    Combo3->onKeyDown = [this](int keyCode) { Combo3_KeyDown(keyCode); };
+    Command3->onClick = [this] { Command3_Click(); };
+    Command4->onClick = [this] { Command4_Click(); };
+}
+
+void frmMain::setMixMatchImage() {
+    mixmatch::setMixMatchImage(module_, Combo2->text(), *Image2, *Image3, selectedWallpaper);
+}
+
+void frmMain::showSchemePreview() {
+    mixmatch::showSchemePreview(module_, *Combo3, Combo2->text(), *Image2, *Image3);
+}
+
+void frmMain::Combo2_Change() {
+    setMixMatchImage();
+}
+
+void frmMain::Combo2_Click() {
+    setMixMatchImage();
+}
+
+// Enter in the wallpaper list applies it as "Apply Wallpaper" does.
+void frmMain::Combo2_KeyDown(int keyCode) {
+    if (keyCode == 13)
+        mixmatch::ApplyWallpaper(platform_, mixMatch_, selectedWallpaper);
+}
+
+// "Apply Wallpaper".
+void frmMain::Command1_Click() {
+    mixmatch::ApplyWallpaper(platform_, mixMatch_, selectedWallpaper);
+}
+
+void frmMain::Combo3_Change() {
+    showSchemePreview();
+}
+
+void frmMain::Combo3_Click() {
+    showSchemePreview();
+}
+
+// Enter in the colour-scheme list applies it as "Apply Color" does.
+void frmMain::Combo3_KeyDown(int keyCode) {
+    if (keyCode == 13)
+        mixmatch::ApplyColorScheme(platform_, module_, Combo3->listIndex());
+}
+
+// "Apply Color".
+void frmMain::Command3_Click() {
+    mixmatch::ApplyColorScheme(platform_, module_, Combo3->listIndex());
+}
+
+// "Apply Mix - N - Match": the wallpaper and the colour scheme.
+void frmMain::Command4_Click() {
+    mixmatch::ApplyMixNMatch(platform_, module_, mixMatch_, selectedWallpaper, Combo3->listIndex(),
+                             windows_.screen());
+}
+
+// ---- "Utilities" tab: Windows tools, graphics restore, ending the log-on -------------------
+
+void frmMain::wireUtilities() {
+    Command10->onClick = [this] { Command10_Click(); };
+    Command11->onClick = [this] { Command11_Click(); };
+    Command12->onClick = [this] { Command12_Click(); };
+    Command13->onClick = [this] { Command13_Click(); };
+    Command15->onClick = [this] { Command15_Click(); };
+    Command14->onClick = [this] { Command14_Click(); };
+    Command5->onClick = [this] { Command5_Click(); };
+    Command16->onClick = [this] { Command16_Click(); };
+    Command17->onClick = [this] { Command17_Click(); };
+}
+
+void frmMain::Command10_Click() {
+    utilities::OpenDisplayProperties(platform_.runtime, utilities::BackgroundPage);
+}
+
+void frmMain::Command11_Click() {
+    utilities::OpenDisplayProperties(platform_.runtime, utilities::AppearancePage);
+}
+
+void frmMain::Command12_Click() {
+    utilities::OpenDisplayProperties(platform_.runtime, utilities::ScreenSaverPage);
+}
+
+void frmMain::Command13_Click() {
+    utilities::OpenDisplayProperties(platform_.runtime, utilities::SettingsPage);
+}
+
+// "Launch Theme Manager".
+void frmMain::Command15_Click() {
+    utilities::LaunchThemeManager(platform_.runtime);
+}
+
+// "Restore Graphics".
+void frmMain::Command14_Click() {
+    utilities::RestoreGraphics(platform_.runtime, windows_.screen(), module_.windowsVersion,
+                               module_.programFolder);
+}
+
+sys::clsAPIstuff& frmMain::apiStuff() {
+    // Cancel in its question ends the program at once.
+    if (apiStuff_ == nullptr)
+        apiStuff_ = std::make_unique<sys::clsAPIstuff>(platform_, [this] { windows_.quit(); });
+    return *apiStuff_;
+}
+
+// "Log Off Windows".
+void frmMain::Command5_Click() {
+    apiStuff().LogOffWindows(true, false);
+}
+
+// "Shut Down Windows".
+void frmMain::Command16_Click() {
+    apiStuff().ShutDownWindows(true, false);
+}
+
+// "Restart Windows".
+void frmMain::Command17_Click() {
+    apiStuff().RestartWindows(true, false);
 }
 
 } // namespace app

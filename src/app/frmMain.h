@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/common/Module1.h"
+#include "mixmatch/MixMatchApply.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
 
@@ -14,6 +15,9 @@
 
 namespace about {
 class frmAbout;
+}
+namespace sys {
+class clsAPIstuff;
 }
 
 namespace app {
@@ -138,6 +142,30 @@ public:
     void Combo4_KeyDown(int keyCode);
     void Combo5_KeyDown(int keyCode);
 
+    // ---- "Mix - N - Match" tab ----------------------------------------------------------
+    // Shows the wallpaper chosen in Combo2 and records it in selectedWallpaper.
+    void setMixMatchImage();
+    void Combo2_Change();
+    void Combo2_Click();
+    void Combo2_KeyDown(int keyCode);
+    void Command1_Click();
+    void Combo3_Change();
+    void Combo3_Click();
+    void Combo3_KeyDown(int keyCode);
+    void Command3_Click();
+    void Command4_Click();
+
+    // ---- "Utilities" tab ----------------------------------------------------------------
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command15_Click();
+    void Command14_Click();
+    void Command5_Click();
+    void Command16_Click();
+    void Command17_Click();
+
 private:
     void buildTitleStrip();
     void buildThemesTab(ui::Container& page);
@@ -151,6 +179,12 @@ private:
     void showAbout();
     // Applies the theme selected in Combo1 (Command2 and Enter in Combo1).
     void applySelectedTheme();
+    void wireMixNMatch();
+    void wireUtilities();
+    // The colour-scheme preview of the scheme chosen in Combo3.
+    void showSchemePreview();
+    // The utility services object, made at the first log-off, restart or shut-down.
+    sys::clsAPIstuff& apiStuff();
 
     rt::Platform& platform_;
     ui::WindowSystem& windows_;
@@ -158,6 +192,9 @@ private:
     std::unique_ptr<ui::Window> window_;
     std::unique_ptr<about::frmAbout> about_;
     bool linkVisited = false;
+    // Mix-N-Match: the wallpaper object of the last wallpaper apply.
+    mixmatch::MixMatchState mixMatch_;
+    std::unique_ptr<sys::clsAPIstuff> apiStuff_;
 };
 
 } // namespace app

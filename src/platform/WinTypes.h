@@ -301,4 +301,28 @@ struct FLASHWINFO {
 // Opaque shell item list, freed with CoTaskMemFree.
 struct ITEMIDLIST;
 
+// ---- process token privileges (NT family) ------------------------------------------------
+
+constexpr DWORD TOKEN_QUERY = 0x0008;
+constexpr DWORD TOKEN_ADJUST_PRIVILEGES = 0x0020;
+constexpr DWORD SE_PRIVILEGE_ENABLED = 0x00000002;
+constexpr DWORD ERROR_NOT_ALL_ASSIGNED = 1300;
+constexpr DWORD ERROR_PRIVILEGE_NOT_HELD = 1314;
+
+struct LUID {
+    DWORD LowPart;
+    LONG HighPart;
+};
+
+struct LUID_AND_ATTRIBUTES {
+    LUID Luid;
+    DWORD Attributes;
+};
+
+// With room for the one privilege the program changes.
+struct TOKEN_PRIVILEGES {
+    DWORD PrivilegeCount;
+    LUID_AND_ATTRIBUTES Privileges[1];
+};
+
 } // namespace win

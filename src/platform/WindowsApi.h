@@ -146,11 +146,32 @@ public:
     // secur32
     virtual BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) = 0;
 
-    // The setup toolkit's shortcut maker: a link file named linkName + ".lnk" in
-    // the folder given relative to the Start menu's Programs folder. Non-zero on
-    // success.
-    virtual LONG fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
-                                  const char* lpstrLinkPath, const char* lpstrLinkArguments) = 0;
+    // ---- drawing on a window's client area --------------------------------------------
+
+    // user32: the client area's size (left and top 0), its device context, and
+    // having the window repaint itself at once.
+    virtual BOOL GetClientRect(HWND hWnd, RECT* lpRect) = 0;
+    virtual HDC GetDC(HWND hWnd) = 0;
+    virtual int ReleaseDC(HWND hWnd, HDC hDC) = 0;
+    virtual BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) = 0;
+    virtual BOOL UpdateWindow(HWND hWnd) = 0;
+
+    // ---- shortcuts and the shut-down privilege ----------------------------------------
+
+    // shell32's link object: a shell link (IShellLinkA) that starts targetPath
+    // with arguments, saved through its IPersistFile as linkFile (a full path
+    // ending in ".lnk"). S_OK on success.
+    virtual HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) = 0;
+
+    // kernel32/advapi32: the process's access token, for enabling a privilege.
+    // The 95 family has no tokens: there the token calls fail with
+    // ERROR_CALL_NOT_IMPLEMENTED.
+    virtual HANDLE GetCurrentProcess() = 0;
+    virtual BOOL OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAccess, HANDLE* TokenHandle) = 0;
+    virtual BOOL LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, LUID* lpLuid) = 0;
+    virtual BOOL AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges,
+                                       TOKEN_PRIVILEGES* NewState, DWORD BufferLength,
+                                       TOKEN_PRIVILEGES* PreviousState, DWORD* ReturnLength) = 0;
 };
 
 } // namespace win

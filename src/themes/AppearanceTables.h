@@ -38,8 +38,8 @@ constexpr std::array<CursorSlot, 15> cursorSlots{{
 constexpr std::array<int, 11> liveCursorOrder{0, 2, 5, 6, 8, 9, 10, 11, 12, 1, 14};
 
 // Registry value names of the 29 system colours under HKEY_CURRENT_USER\Control
-// Panel\Colors. Colour 9 (COLOR_CAPTIONTEXT) is kept under "ButtonAlternateFace"
-// and colour 25 under "TitleText", as the program has always stored them.
+// Panel\Colors, each the name Windows reads the colour from at log-on: colour 9
+// (COLOR_CAPTIONTEXT) is "TitleText", colour 25 "ButtonAlternateFace".
 constexpr std::array<const char*, 29> colorValueNames{
     "Scrollbar",
     "Background",
@@ -50,7 +50,7 @@ constexpr std::array<const char*, 29> colorValueNames{
     "WindowFrame",
     "MenuText",
     "WindowText",
-    "ButtonAlternateFace",
+    "TitleText",
     "ActiveBorder",
     "InactiveBorder",
     "AppWorkspace",
@@ -66,7 +66,7 @@ constexpr std::array<const char*, 29> colorValueNames{
     "ButtonLight",
     "InfoText",
     "InfoWindow",
-    "TitleText",
+    "ButtonAlternateFace",
     "HotTrackingColor",
     "GradientActiveTitle",
     "GradientInactiveTitle",

@@ -40,17 +40,6 @@ TEST_F(Win32Smoke, StructuresPassThroughUnchanged) {
     EXPECT_GT(memory.dwTotalPhys, 0u);
 }
 
-TEST_F(Win32Smoke, MissingToolkitFailsWithCallNotImplemented) {
-    char system[260] = {};
-    api.GetSystemDirectoryA(system, sizeof(system));
-    if (!runtime.Dir(std::string(system) + "\\vb6stkit.dll").empty()) {
-        GTEST_SKIP() << "the setup toolkit is installed here";
-    }
-    api.SetLastError(0);
-    EXPECT_EQ(0, api.fCreateShellLink("", "Decorama", "C:\\Decorama\\decorama.exe", ""));
-    EXPECT_EQ(win::ERROR_CALL_NOT_IMPLEMENTED, api.GetLastError());
-}
-
 TEST_F(Win32Smoke, LateBoundFunctionPresentOnThisWindowsAnswers) {
     win::MEMORYSTATUSEX memory{};
     memory.dwLength = sizeof(memory);

@@ -184,6 +184,14 @@ TEST_F(NativeWindowTest, MouseMovesAreInTwipsAndAClickNeedsTheReleaseOnTheContro
     EXPECT_EQ(events, (std::vector<std::string>{move, "down1"}));
 }
 
+TEST_F(NativeWindowTest, APictureMadeLaterShowsAboveTheOneItSitsIn) {
+    ui::PictureBox& wallpaper = window->addPictureBox("Image2", {120, 120, 1500, 1500});
+    ui::PictureBox& corner = window->addPictureBox("Image3", {900, 900, 600, 600});
+    POINT inside = {65, 65}; // in both, in the window's client pixels
+    EXPECT_EQ(::ChildWindowFromPointEx(windowHwnd(), inside, CWP_SKIPINVISIBLE), hwndOf(corner));
+    EXPECT_EQ(::GetWindow(hwndOf(corner), GW_HWNDNEXT), hwndOf(wallpaper));
+}
+
 TEST_F(NativeWindowTest, LabelsAreLegibleOnTheWindowAndDrawTheirUnderline) {
     window->setBackColor(RGB(0, 43, 17));
     ui::Label& label = window->addLabel("Label3", "Zuve Zivi Ziz Odida", {1800, 120, 3000, 255});

@@ -49,6 +49,10 @@ void NativePictureBox::refresh() {
 
 void NativePictureBox::View::open(HWND parent, const RECT& rect) {
     create(0, PictureClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect, parent);
+    // Windows puts a new child below its siblings; a picture set into another
+    // (the colour scheme in the corner of the wallpaper) is made after it and
+    // must show above it.
+    ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT NativePictureBox::View::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <objidl.h>
 #include <wininet.h>
 
 #include "platform/win32/LateBound.h"
@@ -20,6 +21,8 @@ template <typename Portable, typename Native> constexpr bool sameSize() {
 static_assert(sameSize<win::OSVERSIONINFOA, ::OSVERSIONINFOA>());
 static_assert(sameSize<win::OSVERSIONINFOEXA, ::OSVERSIONINFOEXA>());
 static_assert(sameSize<win::RECT, ::RECT>());
+static_assert(sameSize<win::LUID, ::LUID>());
+static_assert(sameSize<win::TOKEN_PRIVILEGES, ::TOKEN_PRIVILEGES>());
 static_assert(sameSize<win::LOGFONTA, ::LOGFONTA>());
 static_assert(sameSize<win::ICONMETRICSA, ::ICONMETRICSA>());
 static_assert(sameSize<win::NONCLIENTMETRICSA, ::NONCLIENTMETRICSA>(),
@@ -67,45 +70,11 @@ using FlashWindowExFn = ::BOOL(WINAPI*)(::PFLASHWINFO);
 using DoFileDownloadFn = ::HRESULT(WINAPI*)(::LPCWSTR);
 using GetUserNameExAFn = ::BOOLEAN(WINAPI*)(int, ::LPSTR, ::PULONG);
 
-// The setup toolkit's fCreateShellLink. The toolkit's later release (vb6stkit.dll)
-// takes two arguments more than its earlier ones: a private flag (the user's own
-// Start menu) and the parent folder, as the macro "$(Programs)". Both are passed;
-// a release that takes four ignores them.
-using CreateShellLinkFn = ::LONG(WINAPI*)(::LPCSTR, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::LONG, ::LPCSTR);
-
-LONG callCreateShellLink(CreateShellLinkFn function, const char* folder, const char* linkName,
-                         const char* linkPath, const char* arguments) {
-    const char* const parent = "$(Programs)";
-    const ::LONG privateFolder = -1;
-#if defined(__i386__)
-    // A stdcall function removes its own arguments from the stack, as many as it
-    // takes. Whichever release answers, the stack pointer is put back afterwards,
-    // so a release that takes four arguments cannot unbalance it.
-    const void* const args[6] = {folder,
-                                 linkName,
-                                 linkPath,
-                                 arguments,
-                                 reinterpret_cast<const void*>(static_cast<::LONG_PTR>(privateFolder)),
-                                 parent};
-    ::LONG result;
-    __asm__ volatile("movl %%esp, %%edi\n\t"
-                     "pushl 20(%2)\n\t"
-                     "pushl 16(%2)\n\t"
-                     "pushl 12(%2)\n\t"
-                     "pushl 8(%2)\n\t"
-                     "pushl 4(%2)\n\t"
-                     "pushl (%2)\n\t"
-                     "call *%1\n\t"
-                     "movl %%edi, %%esp"
-                     : "=a"(result)
-                     : "r"(function), "r"(args)
-                     : "ecx", "edx", "edi", "memory", "cc");
-    return result;
-#else
-    // The caller clears the stack on x64: extra arguments are harmless.
-    return function(folder, linkName, linkPath, arguments, privateFolder, parent);
-#endif
-}
+// advapi32's token functions: Windows 95 lacks them.
+using OpenProcessTokenFn = ::BOOL(WINAPI*)(::HANDLE, ::DWORD, ::PHANDLE);
+using LookupPrivilegeValueAFn = ::BOOL(WINAPI*)(::LPCSTR, ::LPCSTR, ::PLUID);
+using AdjustTokenPrivilegesFn = ::BOOL(WINAPI*)(::HANDLE, ::BOOL, ::PTOKEN_PRIVILEGES, ::DWORD,
+                                                ::PTOKEN_PRIVILEGES, ::PDWORD);
 
 } // namespace
 
@@ -598,16 +567,98 @@ win::BOOLEAN Win32Api::GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG*
     return function(NameFormat, lpNameBuffer, reinterpret_cast<::ULONG*>(nSize));
 }
 
-// The setup toolkit
+// ---- drawing on a window's client area ------------------------------------------------------
 
-win::LONG Win32Api::fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
-                                     const char* lpstrLinkPath, const char* lpstrLinkArguments) {
-    static const auto function = lateBound<CreateShellLinkFn>("vb6stkit.dll", "fCreateShellLink");
+win::BOOL Win32Api::GetClientRect(HWND hWnd, RECT* lpRect) {
+    return ::GetClientRect(native<::HWND>(hWnd), reinterpret_cast<::RECT*>(lpRect));
+}
+
+win::HDC Win32Api::GetDC(HWND hWnd) {
+    return reinterpret_cast<win::HDC>(::GetDC(native<::HWND>(hWnd)));
+}
+
+int Win32Api::ReleaseDC(HWND hWnd, HDC hDC) {
+    return ::ReleaseDC(native<::HWND>(hWnd), native<::HDC>(hDC));
+}
+
+win::BOOL Win32Api::InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+    return ::InvalidateRect(native<::HWND>(hWnd), reinterpret_cast<const ::RECT*>(lpRect), bErase);
+}
+
+win::BOOL Win32Api::UpdateWindow(HWND hWnd) {
+    return ::UpdateWindow(native<::HWND>(hWnd));
+}
+
+// ---- shell links and the process token ---------------------------------------------------
+
+// The shell's link object, as every Windows from 95 on has it: IShellLinkA
+// describes the link, its IPersistFile writes it.
+win::HRESULT Win32Api::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
+    const ::HRESULT initialized = ::CoInitialize(nullptr);
+    ::IShellLinkA* link = nullptr;
+    ::HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                          reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(result)) {
+        result = link->SetPath(targetPath);
+        if (SUCCEEDED(result))
+            result = link->SetArguments(arguments != nullptr ? arguments : "");
+        ::IPersistFile* file = nullptr;
+        if (SUCCEEDED(result))
+            result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        if (SUCCEEDED(result)) {
+            // IPersistFile takes the name in UTF-16; the ANSI code page converts it.
+            wchar_t wideName[MAX_PATH] = {};
+            if (::MultiByteToWideChar(CP_ACP, 0, linkFile, -1, wideName, MAX_PATH) == 0)
+                result = HRESULT_FROM_WIN32(::GetLastError());
+            else
+                result = file->Save(wideName, TRUE);
+            file->Release();
+        }
+        link->Release();
+    }
+    if (SUCCEEDED(initialized))
+        ::CoUninitialize();
+    return result;
+}
+
+win::HANDLE Win32Api::GetCurrentProcess() {
+    return reinterpret_cast<win::HANDLE>(::GetCurrentProcess());
+}
+
+win::BOOL Win32Api::OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAccess, HANDLE* TokenHandle) {
+    static const auto function = lateBound<OpenProcessTokenFn>("advapi32.dll", "OpenProcessToken");
     if (function == nullptr) {
         notImplemented();
-        return 0;
+        return FALSE;
     }
-    return callCreateShellLink(function, lpstrFolderName, lpstrLinkName, lpstrLinkPath, lpstrLinkArguments);
+    ::HANDLE token = nullptr;
+    const ::BOOL result = function(reinterpret_cast<::HANDLE>(ProcessHandle), DesiredAccess, &token);
+    if (TokenHandle != nullptr)
+        *TokenHandle = reinterpret_cast<win::HANDLE>(token);
+    return result;
+}
+
+win::BOOL Win32Api::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, LUID* lpLuid) {
+    static const auto function = lateBound<LookupPrivilegeValueAFn>("advapi32.dll", "LookupPrivilegeValueA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(lpSystemName, lpName, reinterpret_cast<::PLUID>(lpLuid));
+}
+
+win::BOOL Win32Api::AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges,
+                                          TOKEN_PRIVILEGES* NewState, DWORD BufferLength,
+                                          TOKEN_PRIVILEGES* PreviousState, DWORD* ReturnLength) {
+    static const auto function = lateBound<AdjustTokenPrivilegesFn>("advapi32.dll", "AdjustTokenPrivileges");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(reinterpret_cast<::HANDLE>(TokenHandle), DisableAllPrivileges,
+                    reinterpret_cast<::PTOKEN_PRIVILEGES>(NewState), BufferLength,
+                    reinterpret_cast<::PTOKEN_PRIVILEGES>(PreviousState),
+                    reinterpret_cast<::PDWORD>(ReturnLength));
 }
 
 } // namespace win32

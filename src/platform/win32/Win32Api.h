@@ -3,7 +3,7 @@
 // counterparts, so arguments pass through unchanged.
 //
 // Functions that Windows 95 does not export (and the two from optional libraries:
-// shdocvw's DoFileDownload and the setup toolkit's fCreateShellLink) are looked up
+// shdocvw's DoFileDownload and the advapi32 token functions) are looked up
 // when first called, so the program still loads on Windows 95; where they are
 // missing they fail with ERROR_CALL_NOT_IMPLEMENTED as the thread's last error.
 #pragma once
@@ -33,10 +33,12 @@ class Win32Api : public win::WindowsApi {
     using INT = win::INT;
     using ITEMIDLIST = win::ITEMIDLIST;
     using LONG = win::LONG;
+    using LUID = win::LUID;
     using MEMORYSTATUS = win::MEMORYSTATUS;
     using MEMORYSTATUSEX = win::MEMORYSTATUSEX;
     using OSVERSIONINFOA = win::OSVERSIONINFOA;
     using RECT = win::RECT;
+    using TOKEN_PRIVILEGES = win::TOKEN_PRIVILEGES;
     using REGSAM = win::REGSAM;
     using SHORT = win::SHORT;
     using SYSTEM_INFO = win::SYSTEM_INFO;
@@ -172,11 +174,22 @@ public:
     // secur32
     BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) override;
 
-    // The setup toolkit's shortcut maker: a link file named linkName + ".lnk" in
-    // the folder given relative to the Start menu's Programs folder. Non-zero on
-    // success.
-    LONG fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName, const char* lpstrLinkPath,
-                          const char* lpstrLinkArguments) override;
+    // user32: drawing on a window's client area
+    BOOL GetClientRect(HWND hWnd, RECT* lpRect) override;
+    HDC GetDC(HWND hWnd) override;
+    int ReleaseDC(HWND hWnd, HDC hDC) override;
+    BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) override;
+    BOOL UpdateWindow(HWND hWnd) override;
+
+    // shell32's link object, and the process token (advapi32, looked up at first
+    // use: Windows 95 lacks the token functions)
+    HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) override;
+    HANDLE GetCurrentProcess() override;
+    BOOL OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAccess, HANDLE* TokenHandle) override;
+    BOOL LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, LUID* lpLuid) override;
+    BOOL AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges, TOKEN_PRIVILEGES* NewState,
+                               DWORD BufferLength, TOKEN_PRIVILEGES* PreviousState,
+                               DWORD* ReturnLength) override;
 };
 
 } // namespace win32

@@ -30,6 +30,11 @@ struct FakeWindows::Machine {
     std::vector<std::string> fatalExits;
     std::vector<std::string> downloads;
     std::uint32_t nextProcessId = 0x100;
+    // SE_SHUTDOWN_NAME enabled in the process token (NT family).
+    bool shutdownPrivilege = false;
+    // The client area of any window GetClientRect is asked about.
+    int clientWidth = 640;
+    int clientHeight = 480;
 
     std::string userName = "Tester";
     std::string computerName = "DECORAMA-PC";

@@ -321,8 +321,31 @@ public:
 
     win::BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) override;
 
-    win::LONG fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
-                               const char* lpstrLinkPath, const char* lpstrLinkArguments) override;
+    // ---- drawing on a window (FakeWindowsToken.cpp) ----------------------------------
+    // The fake knows no windows of its own: any handle but 0 stands for one whose
+    // client area setClientSize gives (640 x 480 pixels unless set); its device
+    // context is the handle with the high bit set.
+    win::BOOL GetClientRect(win::HWND hWnd, win::RECT* lpRect) override;
+    win::HDC GetDC(win::HWND hWnd) override;
+    int ReleaseDC(win::HWND hWnd, win::HDC hDC) override;
+    win::BOOL InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) override;
+    win::BOOL UpdateWindow(win::HWND hWnd) override;
+    void setClientSize(int widthPixels, int heightPixels);
+
+    // ---- shortcuts and the process token (FakeWindowsToken.cpp) -------------------
+    win::HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) override;
+    win::HANDLE GetCurrentProcess() override;
+    win::BOOL OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
+                               win::HANDLE* TokenHandle) override;
+    win::BOOL LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, win::LUID* lpLuid) override;
+    win::BOOL AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
+                                    win::TOKEN_PRIVILEGES* NewState, win::DWORD BufferLength,
+                                    win::TOKEN_PRIVILEGES* PreviousState, win::DWORD* ReturnLength) override;
+    // The target and arguments of a link SaveShellLink wrote, as "target|arguments";
+    // nothing when there is no such link.
+    std::optional<std::string> shellLink(const std::string& windowsPath) const;
+    // Whether the process has enabled the shut-down privilege.
+    bool shutdownPrivilegeEnabled() const;
 
 private:
     struct Machine; // the small state of the machine that has no unit of its own

@@ -1,5 +1,4 @@
-// shell32, ole32, winmm, wininet, shdocvw, version.dll and the setup toolkit's
-// shortcut maker, for the fake.
+// shell32, ole32, winmm, wininet, shdocvw and version.dll, for the fake.
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
@@ -273,26 +272,6 @@ win::BOOL FakeWindows::VerQueryValueA(const void* pBlock, const char* lpSubBlock
     if (windowsFault("VerQueryValueA", code))
         return failWith(code, win::FALSE);
     return win::FALSE;
-}
-
-// fCreateShellLink: an empty link file "<name>.lnk" in the folder given
-// relative to "C:\WINDOWS\Start Menu\Programs", missing levels made as the
-// setup toolkit makes program groups. Non-zero on success.
-win::LONG FakeWindows::fCreateShellLink(const char* lpstrFolderName, const char* lpstrLinkName,
-                                        const char* lpstrLinkPath, const char* lpstrLinkArguments) {
-    if (faulted("fCreateShellLink", {lpstrFolderName, lpstrLinkName, lpstrLinkPath, lpstrLinkArguments}))
-        return 0;
-    if (!lpstrLinkName || !*lpstrLinkName || !lpstrLinkPath)
-        return 0;
-    std::string folder = "C:\\WINDOWS\\Start Menu\\Programs";
-    if (lpstrFolderName && *lpstrFolderName)
-        folder += std::string("\\") + lpstrFolderName;
-    drive_->makeFolder(folder);
-    const FakeDrive::Location location = drive_->locate(folder + "\\" + lpstrLinkName + ".lnk");
-    if (!location.onDrive || !location.folderExists || location.isFolder)
-        return 0;
-    FakeDrive::hostWrite(location.host, "");
-    return 1;
 }
 
 } // namespace fake

@@ -18,7 +18,6 @@ namespace fake {
 namespace {
 
 constexpr win::DWORD ERROR_INVALID_DATA = 13;
-constexpr win::DWORD ERROR_PRIVILEGE_NOT_HELD = 1314;
 constexpr win::UINT EWX_SHUTDOWN = 1, EWX_REBOOT = 2, EWX_POWEROFF = 8;
 constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 
@@ -110,14 +109,15 @@ win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
 // ---- session, windows, drawing ------------------------------------------------------
 
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
-// restarting needs SE_SHUTDOWN_NAME enabled, which the program never asks for,
-// so there those requests fail with ERROR_PRIVILEGE_NOT_HELD; logging off works.
+// restarting needs SE_SHUTDOWN_NAME enabled in the process token, or the
+// request fails with ERROR_PRIVILEGE_NOT_HELD; logging off needs nothing.
 win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     if (faulted("ExitWindowsEx", {uFlags, dwReason}))
         return win::FALSE;
     machine_->exitRequests.push_back(ExitRequest{uFlags, dwReason});
-    if (isNtFamily(version_) && (uFlags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)))
-        return failWith(ERROR_PRIVILEGE_NOT_HELD, win::FALSE);
+    if (isNtFamily(version_) && (uFlags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)) &&
+        !machine_->shutdownPrivilege)
+        return failWith(win::ERROR_PRIVILEGE_NOT_HELD, win::FALSE);
     return win::TRUE;
 }
 

@@ -38,12 +38,18 @@ public:
 
 protected:
     // Raises an event through a copy of its handler: the handler may replace
-    // itself, or close the window, while it runs.
-    template <class Handler, class... Args> static void raise(const Handler& handler, const Args&... args) {
+    // itself, or close the window, while it runs. An error that escapes the
+    // handler is shown and the program goes on, as the native window system does.
+    template <class Handler, class... Args> void raise(const Handler& handler, const Args&... args) {
         if (!handler)
             return;
         const Handler copy = handler;
-        copy(args...);
+        HeadlessWindowSystem& system = window_.system();
+        try {
+            copy(args...);
+        } catch (...) {
+            system.reportUnhandled(std::current_exception());
+        }
     }
 
     // A user can act only on a control of an open window that is visible with

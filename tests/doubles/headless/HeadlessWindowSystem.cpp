@@ -1,6 +1,7 @@
 #include "headless/HeadlessWindowSystem.h"
 
 #include "headless/Window.h"
+#include "runtime/Error.h"
 
 #include <algorithm>
 
@@ -26,6 +27,21 @@ std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string
 
 int HeadlessWindowSystem::MsgBox(const std::string& prompt, int style, const std::string& title) {
     return messages_.MsgBox(prompt, style, title);
+}
+
+void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
+    std::string text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const rt::Error& failure) {
+        text = "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
+    } catch (const std::exception& failure) {
+        text = std::string("Run-time error:\n\n") + failure.what();
+    } catch (...) {
+        text = "Run-time error.";
+    }
+    const int MB_ICONHAND = 16;
+    messages_.MsgBox(text, MB_ICONHAND, runtime_.appTitle());
 }
 
 std::vector<Window*> HeadlessWindowSystem::openWindows() const {

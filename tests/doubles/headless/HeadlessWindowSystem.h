@@ -12,6 +12,7 @@
 #include "platform/ui/WindowSystem.h"
 #include "headless/Screen.h"
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ public:
     rt::Runtime& runtime() { return runtime_; }
     bool quitRequested() const { return quitRequests_ > 0; }
     int quitRequests() const { return quitRequests_; }
+
+    // An error that escaped an event handler: a critical-stop box with the
+    // error's number and description, as the native window system shows it.
+    void reportUnhandled(std::exception_ptr error);
 
     // The control with the keyboard focus, nullptr when none has it.
     const ui::Control* focusedControl() const { return focused_; }

@@ -1,0 +1,110 @@
+#include "mixmatch/MixMatchPreview.h"
+
+#include "app/common/Module1.h"
+#include "runtime/Error.h"
+
+namespace mixmatch {
+namespace {
+
+constexpr PreviewLayout smallLayout{{4920, 1530, 3585, 2685}, {7200, 3140, 1305, 1075}};
+constexpr PreviewLayout largeLayout{{4830, 1410, 3735, 2925}, {7200, 3150, 1365, 1185}};
+
+bool endsWith(const std::string& text, const std::string& ending) {
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+void hideAndClear(ui::PictureBox& preview) {
+    preview.setVisible(false);
+    preview.loadPicture("");
+}
+
+// Loads a preview picture; a missing or unreadable one leaves the control
+// hidden and empty instead of stopping the handler.
+bool loadPreview(ui::PictureBox& preview, const std::string& path) {
+    try {
+        preview.loadPicture(path);
+        return true;
+    } catch (const rt::Error&) {
+        hideAndClear(preview);
+        return false;
+    }
+}
+
+} // namespace
+
+std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName) {
+    if (endsWith(wallpaperName, "800x600"))
+        return smallLayout;
+    if (endsWith(wallpaperName, "1024x768"))
+        return largeLayout;
+    return std::nullopt;
+}
+
+std::string wallpaperFileOf(const app::Module1& module, const std::string& wallpaperName) {
+    return module.programFolder + "\\" + wallpaperName + ".bmp";
+}
+
+void setMixMatchImage(const app::Module1& module, const std::string& wallpaperName,
+                      ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview,
+                      std::string& selectedWallpaper) {
+    // 1. The wallpaper itself is its preview.
+    const std::string wallpaperFile = wallpaperFileOf(module, wallpaperName);
+    if (!loadPreview(wallpaperPreview, wallpaperFile)) {
+        selectedWallpaper.clear();
+        return;
+    }
+
+    // 2. Both previews at the layout the name selects; a name without a size
+    //    ending shows neither and records nothing.
+    const std::optional<PreviewLayout> layout = mixMatchLayoutFor(wallpaperName);
+    if (!layout) {
+        hideAndClear(wallpaperPreview);
+        hideAndClear(schemePreview);
+        return;
+    }
+    wallpaperPreview.move(layout->wallpaper);
+    schemePreview.move(layout->scheme);
+    wallpaperPreview.setVisible(true);
+    schemePreview.setVisible(true);
+
+    // 3. What "Apply Wallpaper" sets.
+    selectedWallpaper = wallpaperFile;
+}
+
+void showSchemePreview(app::Module1& module, ui::ComboBox& schemeList, const std::string& wallpaperName,
+                       ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview) {
+    const int position = schemeList.listIndex();
+    if (position < 0)
+        return;
+
+    // 1. The scheme's row, shared with the Themes tab.
+    const std::int32_t schemeNumber = schemeList.itemData(position);
+    module.activeSchemeRow = std::to_string(schemeNumber);
+
+    // 2. Its picture; a scheme number outside the table has none.
+    bool loaded = false;
+    try {
+        loaded = loadPreview(schemePreview,
+                             module.programFolder + "\\" + module.colorSchemeList(schemeNumber) + ".bmp");
+    } catch (const rt::Error&) {
+        hideAndClear(schemePreview);
+    }
+    if (!loaded)
+        return;
+
+    // 3. Placed in the corner of the wallpaper the wallpaper list shows.
+    const std::optional<PreviewLayout> layout = mixMatchLayoutFor(wallpaperName);
+    if (!layout) {
+        hideAndClear(wallpaperPreview);
+        hideAndClear(schemePreview);
+        return;
+    }
+    schemePreview.move(layout->scheme);
+    schemePreview.setVisible(true);
+
+    // 4. Redrawn over the wallpaper preview.
+    schemePreview.refresh();
+}
+
+} // namespace mixmatch

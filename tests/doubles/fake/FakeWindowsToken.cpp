@@ -1,0 +1,153 @@
+// Drawing on a window, shell links and the process token, for the fake. A link file holds its
+// target and arguments as "target|arguments" (a real one is a binary shell
+// link; the program never reads one back). The token knows one privilege, the
+// shut-down privilege, which ExitWindowsEx asks for on the NT family.
+#include "fake/FakeWindows.h"
+
+#include "fake/CallLog.h"
+#include "fake/FakeDrive.h"
+#include "fake/FakeMachine.h"
+#include "fake/TextUtil.h"
+
+namespace fake {
+
+namespace {
+
+constexpr win::HRESULT S_OK = 0;
+constexpr win::HRESULT E_INVALIDARG = static_cast<win::HRESULT>(0x80070057u);
+constexpr win::HANDLE currentProcess = static_cast<win::HANDLE>(-1);
+constexpr win::HANDLE processToken = 0x7100;
+constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
+constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
+
+win::HRESULT hresultFromWin32(win::DWORD code) {
+    return static_cast<win::HRESULT>(0x80070000u | (code & 0xFFFF));
+}
+
+} // namespace
+
+// SaveShellLink: fails as IPersistFile::Save does when the folder is missing.
+win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
+    log_->add("SaveShellLink", {linkFile, targetPath, arguments});
+    win::DWORD code = 0;
+    if (windowsFault("SaveShellLink", code))
+        return hresultFromWin32(code);
+    if (!linkFile || !targetPath)
+        return E_INVALIDARG;
+    const FakeDrive::Location location = drive_->locate(linkFile);
+    if (!location.onDrive || !location.folderExists)
+        return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
+    if (location.isFolder || (location.exists && drive_->isReadOnly(linkFile)))
+        return hresultFromWin32(win::ERROR_ACCESS_DENIED);
+    FakeDrive::hostWrite(location.host, std::string(targetPath) + "|" + (arguments ? arguments : ""));
+    return S_OK;
+}
+
+std::optional<std::string> FakeWindows::shellLink(const std::string& windowsPath) const {
+    if (!drive_->fileExists(windowsPath))
+        return std::nullopt;
+    return fileBytes(windowsPath);
+}
+
+win::HANDLE FakeWindows::GetCurrentProcess() {
+    log_->add("GetCurrentProcess", {});
+    return currentProcess;
+}
+
+win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
+                                        win::HANDLE* TokenHandle) {
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (ProcessHandle != currentProcess || !TokenHandle)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    *TokenHandle = processToken;
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
+                                             win::LUID* lpLuid) {
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
+        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
+    *lpLuid = shutdownLuid;
+    return win::TRUE;
+}
+
+// AdjustTokenPrivileges: succeeds with ERROR_SUCCESS once the privilege is enabled.
+win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
+                                             win::TOKEN_PRIVILEGES* NewState, win::DWORD BufferLength,
+                                             win::TOKEN_PRIVILEGES* PreviousState, win::DWORD* ReturnLength) {
+    (void)BufferLength;
+    (void)PreviousState;
+    (void)ReturnLength;
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (TokenHandle != processToken)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (DisableAllPrivileges) {
+        machine_->shutdownPrivilege = false;
+        return failWith(win::ERROR_SUCCESS, win::TRUE);
+    }
+    if (!NewState)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    for (win::DWORD i = 0; i < NewState->PrivilegeCount && i < 1; ++i) {
+        const win::LUID_AND_ATTRIBUTES& entry = NewState->Privileges[i];
+        if (entry.Luid.LowPart == shutdownLuid.LowPart && entry.Luid.HighPart == shutdownLuid.HighPart)
+            machine_->shutdownPrivilege = (entry.Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
+    }
+    return failWith(win::ERROR_SUCCESS, win::TRUE);
+}
+
+// ---- drawing on a window
+
+constexpr win::DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
+constexpr win::HDC windowDcBit = win::HDC{1} << (sizeof(win::HDC) * 8 - 1);
+
+win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
+    if (faulted("GetClientRect", {hWnd}))
+        return win::FALSE;
+    if (hWnd == 0 || !lpRect)
+        return failWith(ERROR_INVALID_WINDOW_HANDLE, win::FALSE);
+    *lpRect = win::RECT{0, 0, machine_->clientWidth, machine_->clientHeight};
+    return win::TRUE;
+}
+
+win::HDC FakeWindows::GetDC(win::HWND hWnd) {
+    if (faulted("GetDC", {hWnd}))
+        return 0;
+    return hWnd | windowDcBit;
+}
+
+int FakeWindows::ReleaseDC(win::HWND hWnd, win::HDC hDC) {
+    log_->add("ReleaseDC", {hWnd, hDC});
+    return hDC == (hWnd | windowDcBit) ? 1 : 0;
+}
+
+win::BOOL FakeWindows::InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) {
+    (void)lpRect;
+    log_->add("InvalidateRect", {hWnd, bErase});
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
+    log_->add("UpdateWindow", {hWnd});
+    return hWnd != 0 ? win::TRUE : win::FALSE;
+}
+
+void FakeWindows::setClientSize(int widthPixels, int heightPixels) {
+    machine_->clientWidth = widthPixels;
+    machine_->clientHeight = heightPixels;
+}
+
+bool FakeWindows::shutdownPrivilegeEnabled() const {
+    return machine_->shutdownPrivilege;
+}
+
+} // namespace fake

@@ -1,0 +1,203 @@
+// The "Mix - N - Match" tab as a user drives it: previews placed by the
+// wallpaper's name, the wallpaper and colour-scheme applies, and the selection
+// it shares with the Themes tab.
+#include "unit/ProgramFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+class MixNMatchTab : public unit_test::ProgramFixture {
+protected:
+    MixNMatchTab() {
+        fillSchemeRows();
+        // The cursor key every user profile has; the scheme variant writes into it.
+        fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "", "");
+        // Wallpapers from entry 2 on; "Plain" has no size ending.
+        module.wallpaperList(2) = "Lake 1024x768";
+        module.wallpaperList(3) = "Dunes 800x600";
+        module.wallpaperList(4) = "Plain";
+        module.wallpaperList(5) = "Gone 800x600"; // no file
+        for (const char* name : {"Lake 1024x768", "Dunes 800x600", "Plain"})
+            write(std::string(name) + ".bmp", headless_test::bmpBytes(8, 6));
+        module.colorSchemeList(5) = "five";
+        module.colorSchemeList(7) = "seven";
+        write("five.bmp", headless_test::bmpBytes(4, 3));
+        write("seven.bmp", headless_test::bmpBytes(4, 3));
+        module.themeList(0) = "Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,9";
+        write("harbour.bmp", headless_test::bmpBytes(8, 6));
+
+        prepare();
+        form->Combo1->addItem("Harbour 800x600");
+        // Scheme entries at positions 0, 1, 2 with scheme numbers 7, 7, 5.
+        for (const auto& [name, number] : {std::pair{"Seven", 7}, {"Seven again", 7}, {"Five", 5}}) {
+            form->Combo3->addItem(name);
+            form->Combo3->setItemData(form->Combo3->listCount() - 1, number);
+        }
+        tab().userSelectTab(1);
+        fake.clearLogs();
+    }
+
+    headless::TabControl& tab() { return headless::as<headless::TabControl>(*form->SSTab1); }
+    headless::ComboBox& wallpapers() { return headless::as<headless::ComboBox>(*form->Combo2); }
+    headless::ComboBox& schemes() { return headless::as<headless::ComboBox>(*form->Combo3); }
+    void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
+    void pressEnter(headless::ComboBox& list) {
+        list.setFocus();
+        list.userPressKey(13);
+    }
+    std::string file(const std::string& name) const { return folder + "\\" + name; }
+    std::optional<std::string> color(const std::string& name) const {
+        return userValue("Control Panel\\Colors", name);
+    }
+    std::optional<std::string> cursor(const std::string& name) const {
+        return userValue("Control Panel\\Cursors", name);
+    }
+    bool nothingApplied() const {
+        return fake.registryWrites().empty() && fake.setSysColorsCalls().empty() &&
+               fake.setSystemCursorCalls().empty();
+    }
+};
+
+TEST_F(MixNMatchTab, PreviewsArePlacedByTheWallpapersSizeEnding) {
+    struct Case {
+        int entry;
+        ui::Rect wallpaper, scheme;
+    } cases[] = {
+        {0, {4830, 1410, 3735, 2925}, {7200, 3150, 1365, 1185}}, // Lake 1024x768
+        {1, {4920, 1530, 3585, 2685}, {7200, 3140, 1305, 1075}}, // Dunes 800x600
+    };
+    for (const Case& c : cases) {
+        wallpapers().userSelect(c.entry);
+        const std::string name = wallpapers().text();
+        SCOPED_TRACE(name);
+        const ui::Rect shown = form->Image2->bounds();
+        const ui::Rect corner = form->Image3->bounds();
+        EXPECT_EQ((std::array{c.wallpaper.left, c.wallpaper.top, c.wallpaper.width, c.wallpaper.height}),
+                  (std::array{shown.left, shown.top, shown.width, shown.height}));
+        EXPECT_EQ((std::array{c.scheme.left, c.scheme.top, c.scheme.width, c.scheme.height}),
+                  (std::array{corner.left, corner.top, corner.width, corner.height}));
+        EXPECT_TRUE(form->Image2->visible() && form->Image3->visible());
+        EXPECT_EQ(file(name + ".bmp"), form->selectedWallpaper);
+    }
+}
+
+TEST_F(MixNMatchTab, AWallpaperWithoutASizeEndingHidesBothAndTheButtonSetsThePreviousOne) {
+    wallpapers().userSelect(1);
+    wallpapers().userSelect(2); // Plain
+    EXPECT_FALSE(form->Image2->visible());
+    EXPECT_FALSE(form->Image3->visible());
+    EXPECT_EQ(nullptr, headless::as<headless::PictureBox>(*form->Image2).picture());
+
+    click(form->Command1);
+    EXPECT_EQ(file("Dunes 800x600.bmp"), fake.deskWallpaper());
+}
+
+TEST_F(MixNMatchTab, AMissingPreviewHidesItWithoutAnErrorAndTheWallpaperIsNotSet) {
+    wallpapers().userSelect(0);
+    wallpapers().userSelect(3); // Gone 800x600
+    EXPECT_FALSE(form->Image2->visible());
+    click(form->Command1);
+    EXPECT_EQ("", fake.deskWallpaper());
+
+    // A scheme whose picture is missing: no preview, but the scheme is recorded.
+    fake.remove(file("five.bmp"));
+    schemes().userSelect(2);
+    EXPECT_FALSE(form->Image3->visible());
+    EXPECT_EQ("5", module.activeSchemeRow.value_or(""));
+    EXPECT_TRUE(fake.messageBoxes().empty());
+}
+
+TEST_F(MixNMatchTab, EnterInTheWallpaperListSetsTheWallpaperAsTheButtonDoes) {
+    wallpapers().userSelect(0);
+    pressEnter(wallpapers());
+    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
+    wallpapers().userSelect(1);
+    for (int key : {9, 32, 65})
+        wallpapers().userPressKey(key);
+    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
+    click(form->Command1);
+    EXPECT_EQ(file("Dunes 800x600.bmp"), fake.deskWallpaper());
+}
+
+TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColoursFromTheSchemeNumber) {
+    installCursors(2);
+    schemes().userSelect(2); // scheme number 5
+    click(form->Command3);
+
+    EXPECT_EQ(cursorFile(2, 1), cursor("Arrow"));
+    EXPECT_EQ(iconFile(2, 1),
+              userValue("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""));
+    // Colour i of row r is (r, i, r + i).
+    EXPECT_EQ("5,0,5", color("Scrollbar"));
+    // Each colour under the name Windows reads it from: 9 is the caption text.
+    EXPECT_EQ("5,9,14", color("TitleText"));
+    EXPECT_EQ("5,25,30", color("ButtonAlternateFace"));
+    // The scheme variant leaves the cursor sub-keys alone.
+    EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, "Control Panel\\Cursors").empty());
+}
+
+TEST_F(MixNMatchTab, EnterInTheSchemeListAppliesAsApplyColorDoes) {
+    schemes().userSelect(2);
+    pressEnter(schemes());
+    EXPECT_EQ("5,0,5", color("Scrollbar"));
+}
+
+TEST_F(MixNMatchTab, TheLastSelectionOnEitherTabDecidesWhatTheButtonsApply) {
+    wallpapers().userSelect(0);
+    schemes().userSelect(2);
+    // The theme selection afterwards records its row 9 and its wallpaper; the
+    // scheme list keeps position 2, which still gives the cursors.
+    form->Combo1->setListIndex(0);
+    click(form->Command3);
+    click(form->Command1);
+    EXPECT_EQ("9,0,9", color("Scrollbar"));
+    EXPECT_EQ(cursorFile(2, 1), cursor("Arrow"));
+    EXPECT_EQ(file("harbour-wall.bmp"), fake.deskWallpaper());
+
+    // And a scheme chosen after the theme wins again.
+    schemes().userSelect(0);
+    click(form->Command3);
+    EXPECT_EQ("7,0,7", color("Scrollbar"));
+}
+
+TEST_F(MixNMatchTab, ApplyColorWithoutAValidSelectionAppliesNothing) {
+    struct Case {
+        const char* what;
+        int position;
+        std::optional<std::string> row;
+    } cases[] = {
+        {"no scheme selected", -1, "5"},
+        {"a theme without a preview", 2, ""},
+        {"a row past the tables", 2, "29"},
+        {"a negative row", 2, "-1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form->Combo3->setListIndex(c.position);
+        module.activeSchemeRow = c.row;
+        fake.clearLogs();
+        click(form->Command3);
+        EXPECT_TRUE(nothingApplied());
+        EXPECT_TRUE(fake.messageBoxes().empty());
+    }
+}
+
+TEST_F(MixNMatchTab, ApplyMixNMatchSetsTheWallpaperThenTheSchemeUnderTheBusyPointer) {
+    wallpapers().userSelect(0);
+    schemes().userSelect(2);
+    auto& screen = windows->screen();
+    const std::size_t before = screen.mousePointerHistory().size();
+    click(form->Command4);
+
+    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
+    EXPECT_EQ("5,0,5", color("Scrollbar"));
+    const std::vector<int> pointers(screen.mousePointerHistory().begin() + static_cast<long>(before),
+                                    screen.mousePointerHistory().end());
+    EXPECT_EQ((std::vector<int>{ui::vbHourglass, ui::vbDefault}), pointers);
+}
+
+} // namespace
