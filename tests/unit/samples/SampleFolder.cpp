@@ -87,6 +87,20 @@ std::uint32_t le32(const std::string& bytes, std::size_t offset) {
     return le16(bytes, offset) | (le16(bytes, offset + 2) << 16);
 }
 
+std::vector<std::pair<std::string, std::string>> riffChunks(const std::string& bytes, std::size_t from,
+                                                            std::size_t end) {
+    std::vector<std::pair<std::string, std::string>> chunks;
+    for (std::size_t at = from; at + 8 <= end; at += 8 + le32(bytes, at + 4) + (le32(bytes, at + 4) & 1)) {
+        const std::uint32_t size = le32(bytes, at + 4);
+        if (at + 8 + size > end) {
+            ADD_FAILURE() << bytes.substr(at, 4) << " runs past the end";
+            break;
+        }
+        chunks.emplace_back(bytes.substr(at, 4), bytes.substr(at + 8, size));
+    }
+    return chunks;
+}
+
 Picture decodePicture(const std::string& bytes) {
     Picture picture;
     int channels = 0;
