@@ -129,13 +129,11 @@ TEST_F(ListFilesTest, FilesAreTakenFromTheProgramFolder) {
     EXPECT_EQ(module.themeAudio(1), "right");
 }
 
-TEST_F(ListFilesTest, NoListNeededForAListFillingFile) {
+// A list-filling file needs no list; the others leave a given list alone.
+TEST_F(ListFilesTest, ListsAreOptionalAndOnlyListFillingFilesTouchThem) {
     place("screenSavers.txt", "4,Waves,waves.scr\r\n");
     app::ReadListFile(ListFileKind::ScreenSavers, windows, module, nullptr);
     EXPECT_EQ(module.screenSaverList(4), "waves.scr");
-}
-
-TEST_F(ListFilesTest, FilesWithoutAListLeaveAGivenListAlone) {
     place("icons.txt", "0,1,pc.ico\r\n");
     read(ListFileKind::Icons);
     EXPECT_EQ(list.listCount(), 0);
@@ -143,13 +141,6 @@ TEST_F(ListFilesTest, FilesWithoutAListLeaveAGivenListAlone) {
 }
 
 // ---- record layouts ----------------------------------------------------------
-
-TEST_F(ListFilesTest, ThemeRecordIsStoredJoinedWithoutBlanks) {
-    place("themes.txt", "3, Ocean 800x600, x, ocean.jpg, ocean.bmp, 4\r\n");
-    read(ListFileKind::Themes);
-    EXPECT_EQ(module.themeList(3), "Ocean 800x600,x,ocean.jpg,ocean.bmp,4");
-    EXPECT_EQ(listed(), Texts{"Ocean 800x600"});
-}
 
 TEST_F(ListFilesTest, NumbersStoredAsTextKeepTheirSpelling) {
     place("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp, 04 \r\n");
@@ -242,21 +233,6 @@ TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
     EXPECT_TRUE(module.wallpaperList(2).empty());
 }
 
-TEST_F(ListFilesTest, CursorSlot29IsOutOfRangeAfterEarlierRecordsAreKept) {
-    place("cursors.txt", "0,0,a.ani\r\n0,28,b.cur\r\n0,29,c.cur\r\n0,1,d.cur\r\n");
-    EXPECT_EQ(readError(ListFileKind::Cursors), rt::ErrSubscriptOutOfRange);
-    // Reading stops at the failing record.
-    EXPECT_EQ(filledEntries(module), (Texts{"cursors(0,0)=a.ani", "cursors(0,28)=b.cur"}));
-}
-
-TEST_F(ListFilesTest, ThemeIndex101FailsWithItsNameAlreadyListed) {
-    place("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp,1\r\n101,Late 800x600,x,l.jpg,l.bmp,2\r\n"
-                        "1,Never 800x600,x,n.jpg,n.bmp,3\r\n");
-    EXPECT_EQ(readError(ListFileKind::Themes), rt::ErrSubscriptOutOfRange);
-    EXPECT_EQ(listed(), (Texts{"Dune 800x600", "Late 800x600"}));
-    EXPECT_EQ(filledEntries(module), Texts{"themes(0)=Dune 800x600,x,d.jpg,d.bmp,1"});
-}
-
 struct FailureCase {
     ListFileKind kind;
     std::string content;
@@ -280,6 +256,17 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
         {ListFileKind::Icons, "-1,0,a.ico\r\n", rt::ErrSubscriptOutOfRange, 0, {}},
         {ListFileKind::Icons, "28.6,0,a.ico\r\n", rt::ErrSubscriptOutOfRange, 0, {}},
         {ListFileKind::ShortAudio, "100,y\r\n101,y\r\n", rt::ErrSubscriptOutOfRange, 1, {}},
+        // Reading stops at the failing record; a list already holds its name.
+        {ListFileKind::Cursors,
+         "0,0,a.ani\r\n0,28,b.cur\r\n0,29,c.cur\r\n0,1,d.cur\r\n",
+         rt::ErrSubscriptOutOfRange,
+         2,
+         {}},
+        {ListFileKind::Themes,
+         "0,Dune,x,d.jpg,d.bmp,1\r\n101,Late,x,l.jpg,l.bmp,2\r\n1,Never,x,n.jpg,n.bmp,3\r\n",
+         rt::ErrSubscriptOutOfRange,
+         1,
+         {"Dune", "Late"}},
         // Too big for a whole number: overflow, from the index or the item data.
         {ListFileKind::Audio, "99999999999,a\r\n", rt::ErrOverflow, 0, {}},
         {ListFileKind::ScreenSavers,
