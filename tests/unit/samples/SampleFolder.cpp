@@ -1,24 +1,12 @@
 #include "SampleFolder.h"
 
 #include "app/common/ListFiles.h"
+#include "platform/ui/PictureDecoder.h"
 #include "runtime/FieldReader.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
-
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#endif
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace samples {
 
@@ -102,16 +90,12 @@ std::vector<std::pair<std::string, std::string>> riffChunks(const std::string& b
 }
 
 Picture decodePicture(const std::string& bytes) {
-    Picture picture;
-    int channels = 0;
-    stbi_uc* data =
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()),
-                              &picture.width, &picture.height, &channels, 3);
-    if (!data)
-        return picture;
-    picture.ok = true;
-    stbi_image_free(data);
-    return picture;
+    try {
+        const ui::DecodedImage image = ui::decodePicture(bytes);
+        return {true, image.width, image.height};
+    } catch (const rt::Error&) {
+        return {};
+    }
 }
 
 void SampleCollection::SetUp() {

@@ -43,7 +43,7 @@ struct Picture {
     int width = 0;
     int height = 0;
 };
-// Decodes BMP, JPEG or GIF bytes the way a picture loader would.
+// Decodes BMP, JPEG or GIF bytes as the program does when it shows them.
 Picture decodePicture(const std::string& bytes);
 
 // A test over the generated folder, with its catalogue records at hand.
