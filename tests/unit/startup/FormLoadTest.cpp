@@ -141,9 +141,8 @@ TEST_F(StartupTest, ResolutionCheckNeedsBothMeasuresBelowTheMinimum) {
         int width, height, twipsPerPixel;
         bool tooSmall;
     } screens[] = {
-        {640, 480, 15, true},   {799, 599, 15, true},  {1024, 480, 15, false}, {640, 768, 15, false},
-        {800, 600, 15, false},  {800, 599, 15, false}, {799, 600, 15, false},  {800, 600, 12, false},
-        {1024, 768, 12, false}, {640, 480, 12, true},
+        {799, 599, 15, true}, {800, 599, 15, false}, {799, 600, 15, false},
+        {640, 480, 12, true}, {800, 600, 12, false},
     };
     for (const auto& screen : screens) {
         SCOPED_TRACE(std::to_string(screen.width) + " x " + std::to_string(screen.height) + " at " +
