@@ -24,8 +24,6 @@ TEST(ThemePreviewRecord, CutAtTheFirstFourCommas) {
         const char* record;
         std::vector<std::string> parts;
     } rows[] = {
-        {"Autumn 800x600,x,autumn.jpg,wall\\autumn800.jpg,4",
-         {"Autumn 800x600", "x", "autumn.jpg", "wall\\autumn800.jpg", "4"}},
         {"a,b,c,d,4,extra", {"a", "b", "c", "d", "4,extra"}},
         {",,,,", {"", "", "", "", ""}},
         {"a,,c,d,", {"a", "", "c", "d", ""}},
