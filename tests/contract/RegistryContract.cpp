@@ -11,6 +11,9 @@
 namespace {
 
 constexpr win::REGSAM AllKeyRights = 0x3F;
+constexpr win::LONG NotFound = win::ERROR_FILE_NOT_FOUND, MoreData = win::ERROR_MORE_DATA,
+                    InvalidParameter = win::ERROR_INVALID_PARAMETER, AccessDenied = win::ERROR_ACCESS_DENIED,
+                    InvalidHandle = win::ERROR_INVALID_HANDLE;
 const char* const ScratchPath = "Software\\DecoramaContract";
 // Every key the tests make below the scratch key, deepest first.
 const char* const ScratchChildren[] = {"Sub\\Deeper", "Sub", "Other"};
@@ -50,6 +53,11 @@ protected:
         return api().RegSetValueExA(key, name, 0, win::REG_SZ,
                                     reinterpret_cast<const win::BYTE*>(text.c_str()),
                                     static_cast<win::DWORD>(text.size() + 1));
+    }
+
+    win::LONG query(win::HKEY key, const char* name, void* buffer, win::DWORD* size,
+                    win::DWORD* type = nullptr) {
+        return api().RegQueryValueExA(key, name, nullptr, type, static_cast<win::BYTE*>(buffer), size);
     }
 
     win::LONG create(const char* subKey, win::HKEY* key, win::DWORD* disposition = nullptr) {
@@ -114,8 +122,7 @@ TYPED_TEST(RegistryContract, ALeadingBackslashFollowsTheWindowsFamily) {
 
 TYPED_TEST(RegistryContract, OpeningAMissingKeyFailsWithFileNotFoundAndNoHandle) {
     win::HKEY key = 0x1234;
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegOpenKeyExA(this->scratch, "Missing", 0, win::KEY_READ, &key));
+    EXPECT_EQ(NotFound, this->api().RegOpenKeyExA(this->scratch, "Missing", 0, win::KEY_READ, &key));
     EXPECT_EQ(0u, key);
 }
 
@@ -127,8 +134,7 @@ TYPED_TEST(RegistryContract, StringRoundTripFillsExactlyTheValueAndItsNul) {
     std::memset(buffer, '#', sizeof buffer);
     win::DWORD type = 99;
     win::DWORD size = sizeof buffer;
-    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "Wallpaper", nullptr, &type,
-                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    ASSERT_EQ(0, this->query(this->scratch, "Wallpaper", buffer, &size, &type));
     EXPECT_EQ(win::REG_SZ, type);
     EXPECT_EQ(text.size() + 1, size);
     EXPECT_EQ(text, std::string(buffer));
@@ -144,9 +150,7 @@ TYPED_TEST(RegistryContract, AShortBufferGetsMoreDataTheSizeNeededAndNothingWrit
         win::DWORD size = offered;
         win::DWORD type = 99;
         this->api().SetLastError(0xBEEF);
-        EXPECT_EQ(static_cast<win::LONG>(win::ERROR_MORE_DATA),
-                  this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type,
-                                               reinterpret_cast<win::BYTE*>(buffer), &size))
+        EXPECT_EQ(MoreData, this->query(this->scratch, "Sound", buffer, &size, &type))
             << "offered " << offered;
         EXPECT_EQ(text.size() + 1, size);
         EXPECT_EQ(std::string(sizeof buffer, '#'), std::string(buffer, sizeof buffer));
@@ -158,40 +162,33 @@ TYPED_TEST(RegistryContract, WithoutABufferTheTypeAndSizeAreReported) {
     ASSERT_EQ(0, this->setString(this->scratch, "Sound", "abc"));
     win::DWORD type = 99;
     win::DWORD size = 0;
-    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type, nullptr, &size));
+    ASSERT_EQ(0, this->query(this->scratch, "Sound", nullptr, &size, &type));
     EXPECT_EQ(win::REG_SZ, type);
     EXPECT_EQ(4u, size);
 
     char buffer[8];
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_PARAMETER),
-              this->api().RegQueryValueExA(this->scratch, "Sound", nullptr, &type,
-                                           reinterpret_cast<win::BYTE*>(buffer), nullptr));
+    EXPECT_EQ(InvalidParameter, this->query(this->scratch, "Sound", buffer, nullptr, &type));
 }
 
 TYPED_TEST(RegistryContract, AMissingValueIsFileNotFound) {
     win::DWORD size = 0;
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegQueryValueExA(this->scratch, "Missing", nullptr, nullptr, nullptr, &size));
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegDeleteValueA(this->scratch, "Missing"));
+    EXPECT_EQ(NotFound, this->query(this->scratch, "Missing", nullptr, &size));
+    EXPECT_EQ(NotFound, this->api().RegDeleteValueA(this->scratch, "Missing"));
 }
 
 TYPED_TEST(RegistryContract, TheDefaultValueAnswersToTheEmptyAndTheNullName) {
     win::DWORD size = 0;
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegQueryValueExA(this->scratch, nullptr, nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(NotFound, this->query(this->scratch, nullptr, nullptr, &size));
 
     ASSERT_EQ(0, this->setString(this->scratch, "", "empty name"));
     char buffer[32] = {};
     size = sizeof buffer;
-    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, nullptr, nullptr, nullptr,
-                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    ASSERT_EQ(0, this->query(this->scratch, nullptr, buffer, &size));
     EXPECT_STREQ("empty name", buffer);
 
     ASSERT_EQ(0, this->setString(this->scratch, nullptr, "null name"));
     size = sizeof buffer;
-    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "", nullptr, nullptr,
-                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    ASSERT_EQ(0, this->query(this->scratch, "", buffer, &size));
     EXPECT_STREQ("null name", buffer);
 }
 
@@ -200,8 +197,7 @@ TYPED_TEST(RegistryContract, KeyAndValueNamesIgnoreCase) {
     ASSERT_EQ(0, this->setString(this->scratch, "MIXEDCASE", "two"));
     char buffer[16] = {};
     win::DWORD size = sizeof buffer;
-    ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "mixedcase", nullptr, nullptr,
-                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    ASSERT_EQ(0, this->query(this->scratch, "mixedcase", buffer, &size));
     EXPECT_STREQ("two", buffer);
 
     win::HKEY sub = 0;
@@ -220,8 +216,7 @@ TYPED_TEST(RegistryContract, DwordRoundTrip) {
         win::DWORD read = 0x5A5A5A5A;
         win::DWORD type = 99;
         win::DWORD size = sizeof read;
-        ASSERT_EQ(0, this->api().RegQueryValueExA(this->scratch, "ScreenSaveTimeOut", nullptr, &type,
-                                                  reinterpret_cast<win::BYTE*>(&read), &size));
+        ASSERT_EQ(0, this->query(this->scratch, "ScreenSaveTimeOut", &read, &size, &type));
         EXPECT_EQ(win::REG_DWORD, type);
         EXPECT_EQ(4u, size);
         EXPECT_EQ(value, read);
@@ -232,17 +227,14 @@ TYPED_TEST(RegistryContract, DeletedValuesAndKeysAreGone) {
     ASSERT_EQ(0, this->setString(this->scratch, "Gone", "x"));
     ASSERT_EQ(0, this->api().RegDeleteValueA(this->scratch, "GONE"));
     win::DWORD size = 0;
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegQueryValueExA(this->scratch, "Gone", nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(NotFound, this->query(this->scratch, "Gone", nullptr, &size));
 
     win::HKEY other = 0;
     ASSERT_EQ(0, this->create("Other", &other));
     this->api().RegCloseKey(other);
     ASSERT_EQ(0, this->api().RegDeleteKeyA(this->scratch, "Other"));
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegOpenKeyExA(this->scratch, "Other", 0, win::KEY_READ, &other));
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND),
-              this->api().RegDeleteKeyA(this->scratch, "Other"));
+    EXPECT_EQ(NotFound, this->api().RegOpenKeyExA(this->scratch, "Other", 0, win::KEY_READ, &other));
+    EXPECT_EQ(NotFound, this->api().RegDeleteKeyA(this->scratch, "Other"));
 }
 
 // The 95 family deletes the whole subtree; NT refuses with ERROR_ACCESS_DENIED
@@ -253,11 +245,11 @@ TYPED_TEST(RegistryContract, DeletingAKeyWithSubKeysFollowsTheWindowsFamily) {
     this->api().RegCloseKey(deeper);
 
     const win::LONG status = this->api().RegDeleteKeyA(this->scratch, "Sub");
-    ASSERT_TRUE(status == 0 || status == static_cast<win::LONG>(win::ERROR_ACCESS_DENIED)) << status;
+    ASSERT_TRUE(status == 0 || status == AccessDenied) << status;
     win::HKEY sub = 0;
     const win::LONG open = this->api().RegOpenKeyExA(this->scratch, "Sub\\Deeper", 0, win::KEY_READ, &sub);
     if (status == 0) {
-        EXPECT_EQ(static_cast<win::LONG>(win::ERROR_FILE_NOT_FOUND), open);
+        EXPECT_EQ(NotFound, open);
     } else {
         EXPECT_EQ(0, open);
         this->api().RegCloseKey(sub);
@@ -271,17 +263,15 @@ TYPED_TEST(RegistryContract, AccessRightsFollowTheWindowsFamily) {
     win::HKEY reader = 0, writer = 0;
     ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_READ, &reader));
     ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_WRITE, &writer));
-    const win::LONG refused = this->isNtFamily() ? static_cast<win::LONG>(win::ERROR_ACCESS_DENIED) : 0;
+    const win::LONG refused = this->isNtFamily() ? AccessDenied : 0;
 
     EXPECT_EQ(refused, this->setString(reader, "Value", "by reader"));
     char buffer[16] = {};
     win::DWORD size = sizeof buffer;
-    EXPECT_EQ(refused, this->api().RegQueryValueExA(writer, "Value", nullptr, nullptr,
-                                                    reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_EQ(refused, this->query(writer, "Value", buffer, &size));
     EXPECT_EQ(0, this->setString(writer, "Value", "by writer"));
     size = sizeof buffer;
-    EXPECT_EQ(0, this->api().RegQueryValueExA(reader, "Value", nullptr, nullptr,
-                                              reinterpret_cast<win::BYTE*>(buffer), &size));
+    EXPECT_EQ(0, this->query(reader, "Value", buffer, &size));
     EXPECT_STREQ("by writer", buffer);
     this->api().RegCloseKey(reader);
     this->api().RegCloseKey(writer);
@@ -292,9 +282,8 @@ TYPED_TEST(RegistryContract, AClosedHandleIsInvalid) {
     ASSERT_EQ(0, this->api().RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchPath, 0, win::KEY_READ, &key));
     ASSERT_EQ(0, this->api().RegCloseKey(key));
     win::DWORD size = 0;
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_HANDLE),
-              this->api().RegQueryValueExA(key, "Value", nullptr, nullptr, nullptr, &size));
-    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_INVALID_HANDLE), this->api().RegCloseKey(key));
+    EXPECT_EQ(InvalidHandle, this->query(key, "Value", nullptr, &size));
+    EXPECT_EQ(InvalidHandle, this->api().RegCloseKey(key));
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace {
@@ -47,38 +46,17 @@ TEST_F(Win32Smoke, LateBoundFunctionPresentOnThisWindowsAnswers) {
     EXPECT_GT(memory.ullTotalPhys, 0u);
 }
 
+// Beyond the file contract, which holds copies, deletes, renames and reads on
+// both backends.
 TEST_F(Win32Smoke, WindowsFailuresBecomeProgramErrorNumbers) {
-    runtime.writeFile(scratch("a.txt"), "a");
-    runtime.writeFile(scratch("b.txt"), "b");
     runtime.writeFile(scratch("locked.sys"), "read-only");
     std::filesystem::permissions(scratch("locked.sys"),
                                  std::filesystem::perms::all ^ std::filesystem::perms::owner_write);
-
-    struct Case {
-        const char* what;
-        std::function<void()> action;
-        std::int32_t number;
-    };
-    const Case cases[] = {
-        {"copy of a missing file", [&] { runtime.FileCopy(scratch("none.txt"), scratch("c.txt")); }, 53},
-        {"copy into a missing folder", [&] { runtime.FileCopy(scratch("a.txt"), scratch("none\\a.txt")); },
-         76},
-        {"copy onto a read-only file", [&] { runtime.FileCopy(scratch("a.txt"), scratch("locked.sys")); },
-         75},
-        {"delete of a missing file", [&] { runtime.Kill(scratch("none.txt")); }, 53},
-        {"delete of a read-only file", [&] { runtime.Kill(scratch("locked.sys")); }, 75},
-        {"rename onto an existing file", [&] { runtime.Name(scratch("a.txt"), scratch("b.txt")); }, 58},
-        {"read of a missing file", [&] { runtime.readFile(scratch("none.txt")); }, 53},
-        {"read in a missing folder", [&] { runtime.readBytes(scratch("none\\x.txt"), 0, 1); }, 76},
-        {"write onto a read-only file", [&] { runtime.writeFile(scratch("locked.sys"), "x"); }, 75},
-        {"start of a missing program", [&] { runtime.Shell(scratch("none.exe"), 1); }, 53},
-        {"start in a missing folder", [&] { runtime.Shell("C:\\NoSuchFolder\\x.exe", 1); }, 53},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.number, errorOf(c.action)) << c.what;
-    }
+    EXPECT_EQ(76, errorOf([&] { runtime.readBytes(scratch("none\\x.txt"), 0, 1); }));
+    EXPECT_EQ(75, errorOf([&] { runtime.writeFile(scratch("locked.sys"), "x"); }));
+    EXPECT_EQ(53, errorOf([&] { runtime.Shell(scratch("none.exe"), 1); }));
+    EXPECT_EQ(53, errorOf([&] { runtime.Shell("C:\\NoSuchFolder\\x.exe", 1); }));
     EXPECT_EQ("read-only", runtime.readFile(scratch("locked.sys")));
-    EXPECT_EQ("b", runtime.readFile(scratch("b.txt")));
 }
 
 TEST_F(Win32Smoke, ShellStartsWithoutWaiting) {

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Start-up as a user sees it, under Wine: decorama.exe started from a copy of the
-# program folder in C:\Program Files\Decorama, in a fresh prefix on a screen of
-# its own. Once the window "Brindlecove" is up:
+# Start-up and the main window as a user sees them, under Wine: decorama.exe
+# started from a copy of the program folder in C:\Program Files\Decorama, in a
+# fresh prefix on a screen of its own. Once the window "Brindlecove" is up:
 #   - no message box is showing and the window is centred (the load went through);
+#   - its background is red 0, green 43, blue 17;
 #   - the theme list holds the names of themes.txt in file order, the first one
 #     selected (read from the live combo box by a small Win32 inspector);
 #   - the preview picture is a visible child window at the layout the first
-#     theme's name selects, on the Themes page;
-#   - the screen inside that rectangle shows the first theme's preview picture:
-#     its pixels are close to the JPEG's, and clearly further from the second
-#     theme's preview (so the check could tell one picture from another).
-# The screenshot, the cut-out preview and the inspector's report stay in
+#     theme's name selects, and the screen there shows the first theme's preview
+#     (close to the JPEG's pixels, clearly further from the second theme's);
+#   - the help button opens a window "About ..." whose Close button closes it;
+#   - each of the four tabs shows its own page; keys and mouse moves all over the
+#     window leave the program running; the title strip's close button ends it.
+# Screenshots, the cut-out preview and the inspector's report stay in
 # ARTIFACT_FOLDER/e2e-startup.
 # Usage: e2e-startup.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 # shellcheck source-path=SCRIPTDIR
@@ -42,24 +44,23 @@ finish() {
 }
 trap finish EXIT
 
+# Twips as the program places its controls; Wine's display has 96 dots per inch.
+px() { echo $((($1 + 7) / 15)); }
+
 # ---- what the catalogue says ------------------------------------------------------------
 themes_file="$program/themes.txt"
 [ -f "$themes_file" ] || { echo "e2e-startup: no $themes_file" >&2; exit 1; }
-# Field 2 of every record, in file order; fields 2 and 4 of the first two.
 tr -d '\r' <"$themes_file" | awk -F, 'NF >= 6 {print $2}' >"$work/expected-names.txt"
 first_name=$(sed -n 1p "$work/expected-names.txt")
 first_preview=$(tr -d '\r' <"$themes_file" | awk -F, 'NR == 1 {print $4}')
 second_preview=$(tr -d '\r' <"$themes_file" | awk -F, 'NR == 2 {print $4}')
-
-# The preview layout of the first theme's name, in twips on the tab page;
-# Wine's display has 96 dots per inch, 15 twips a pixel.
+# The preview layout of the first theme's name, in twips on the tab page.
 case "$first_name" in
 *800x600) layout="4920 1530 3585 2685" ;;
 *1024x768) layout="4830 1410 3735 2925" ;;
 *) echo "e2e-startup: the first theme '$first_name' has no preview layout" >&2; exit 1 ;;
 esac
 read -r lay_left lay_top lay_width lay_height <<<"$layout"
-twips_per_pixel=15
 echo "first theme: $first_name, preview $first_preview at $layout twips"
 
 # ---- the inspector: reads the live window's child controls --------------------------------
@@ -121,20 +122,18 @@ cp -r "$program/." "$install/"
 
 xvfb_start 1024x768x24 || { echo "e2e-startup: no screen" >&2; exit 1; }
 wine_start "$prefix" "$out/decorama.log" "$install/decorama.exe"
-window=$(wine_wait_window Brindlecove 90) || { fail "no window Brindlecove"; exit 1; }
+main=$(wine_wait_window '^Brindlecove$' 90) || { wine_screenshot "$out/no-window.png"; fail "no window Brindlecove"; exit 1; }
 wine_wait_settled 30
-wine_screenshot "$out/e2e-startup.png" || fail "no screenshot"
+wine_screenshot "$out/01-start.png" || fail "no screenshot"
 
 # A complete load centres the window on the 1024 x 768 screen.
-eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
-if [ -z "${WIDTH:-}" ]; then
-    fail "could not read the window's place"
-else
-    echo "window at ${X},${Y}, ${WIDTH}x${HEIGHT}"
-    off_x=$((2 * X + WIDTH - 1024)) off_y=$((2 * Y + HEIGHT - 768))
-    if [ "${off_x#-}" -gt 2 ] || [ "${off_y#-}" -gt 2 ]; then
-        fail "the window at ${X},${Y} (${WIDTH}x${HEIGHT}) is not centred"
-    fi
+eval "$(xdotool getwindowgeometry --shell "$main" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
+[ -n "${WIDTH:-}" ] || { fail "could not read the window's place"; exit 1; }
+win_x=$X win_y=$Y
+echo "window at ${X},${Y}, ${WIDTH}x${HEIGHT}"
+off_x=$((2 * X + WIDTH - 1024)) off_y=$((2 * Y + HEIGHT - 768))
+if [ "${off_x#-}" -gt 2 ] || [ "${off_y#-}" -gt 2 ]; then
+    fail "the window at ${X},${Y} (${WIDTH}x${HEIGHT}) is not centred"
 fi
 
 # A message box of the load would be a window of its own named after the program.
@@ -142,20 +141,24 @@ if timeout 5 xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1; t
     fail "a message box is showing after start-up"
 fi
 
+# The window's own background: the corners beside the title strip and below the
+# tab control, and the gap between them.
+convert "$out/01-start.png" -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$work/main-window.png"
+for point in "3,3" "$(px 9000),3" "3,$(px 5960)" "$(px 6000),$(px 660)"; do
+    colour=$(convert "$work/main-window.png" -format "%[pixel:p{${point%,*},${point#*,}}]" info: 2>/dev/null)
+    [ "$colour" = "srgb(0,43,17)" ] || fail "background at $point is $colour, not srgb(0,43,17)"
+done
+
 wine_run "$prefix" "$out/inspect.txt" 60 "$work/inspect.exe" || fail "the inspector could not read the window"
 tr -d '\r' <"$out/inspect.txt" >"$work/inspect.txt"
 
 # ---- the theme list -----------------------------------------------------------------------
 # The visible combo box whose items are the theme names (the wallpaper list on
-# the hidden Mix - N - Match page may carry the same names): its id, then its
-# items and selection.
+# the hidden Mix - N - Match page may carry the same names).
 theme_combo=
-visible_combos=$(awk -F'|' '$1 == "window" && tolower($3) == "combobox" && $8 == 1 {print $2}' "$work/inspect.txt")
-for id in $visible_combos; do
+for id in $(awk -F'|' '$1 == "window" && tolower($3) == "combobox" && $8 == 1 {print $2}' "$work/inspect.txt"); do
     awk -F'|' -v id="$id" '$1 == "item" && $2 == id {print $3}' "$work/inspect.txt" >"$work/items-$id.txt"
-    if cmp -s "$work/items-$id.txt" "$work/expected-names.txt"; then
-        theme_combo=$id
-    fi
+    cmp -s "$work/items-$id.txt" "$work/expected-names.txt" && theme_combo=$id
 done
 if [ -z "$theme_combo" ]; then
     fail "no list holds the $(wc -l <"$work/expected-names.txt") theme names of themes.txt in order"
@@ -164,29 +167,20 @@ else
     [ "$selected" = 0 ] || fail "the theme list's selection is '$selected', expected the first theme (0)"
 fi
 
-# ---- the preview's place -------------------------------------------------------------------
+# ---- the preview's place and pixels --------------------------------------------------------
 tabs=$(awk -F'|' '$1 == "window" && tolower($3) == "systabcontrol32" {print $4, $5; exit}' "$work/inspect.txt")
-if [ -z "$tabs" ]; then
-    fail "no tab control on the window"
-    exit 1
-fi
+[ -n "$tabs" ] || { fail "no tab control on the window"; exit 1; }
 read -r tabs_x tabs_y <<<"$tabs"
-px() { echo $((($1 + twips_per_pixel / 2) / twips_per_pixel)); }
 pre_x=$((tabs_x + $(px "$lay_left"))) pre_y=$((tabs_y + $(px "$lay_top")))
 pre_w=$(px "$lay_width") pre_h=$(px "$lay_height")
 echo "preview expected at ${pre_w}x${pre_h}+${pre_x}+${pre_y} on the screen"
-if ! awk -F'|' -v x="$pre_x" -v y="$pre_y" -v w="$pre_w" -v h="$pre_h" \
+awk -F'|' -v x="$pre_x" -v y="$pre_y" -v w="$pre_w" -v h="$pre_h" \
     '$1 == "window" && $4 == x && $5 == y && $6 == w && $7 == h && $8 == 1 {found = 1} END {exit !found}' \
-    "$work/inspect.txt"; then
-    fail "no visible child window at the preview layout ${pre_w}x${pre_h}+${pre_x}+${pre_y}"
-fi
+    "$work/inspect.txt" || fail "no visible child window at the preview layout ${pre_w}x${pre_h}+${pre_x}+${pre_y}"
 
-# ---- the preview's pixels ------------------------------------------------------------------
 # Normalised root-mean-square difference of two pictures of the same size (0 same, 1 opposite).
-difference() { # A B
-    compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p'
-}
-convert "$out/e2e-startup.png" -crop "${pre_w}x${pre_h}+${pre_x}+${pre_y}" +repage "$out/preview-shown.png"
+difference() { compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p'; }
+convert "$out/01-start.png" -crop "${pre_w}x${pre_h}+${pre_x}+${pre_y}" +repage "$out/preview-shown.png"
 convert "$program/$first_preview" -resize "${pre_w}x${pre_h}!" "$work/preview-first.png"
 convert "$program/$second_preview" -resize "${pre_w}x${pre_h}!" "$work/preview-second.png"
 to_first=$(difference "$out/preview-shown.png" "$work/preview-first.png")
@@ -200,11 +194,80 @@ else
         fail "the preview is not told apart from $second_preview ($to_second against $to_first)"
 fi
 
-wine_stop "$prefix"
-xvfb_stop
+# ---- the user's clicks and keys ------------------------------------------------------------
+click_at() { # window-relative X Y
+    xdotool mousemove $((win_x + $1)) $((win_y + $2))
+    sleep 0.3
+    xdotool click 1
+}
+program_alive() { kill -0 "$WINE_PID" 2>/dev/null && xdotool search --name '^Brindlecove$' >/dev/null 2>&1; }
+# Polls CONDITION four times a second for at most SECONDS.
+wait_for() { # SECONDS CONDITION...
+    local _
+    for _ in $(seq 1 $(($1 * 4))); do "${@:2}" && return 0; sleep 0.25; done
+    return 1
+}
+about_closed() { ! xdotool search --onlyvisible --name '^About ' >/dev/null 2>&1; }
+program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
+
+# The help button opens the About box, and its Close button closes it.
+click_at "$(px 8325)" "$(px 300)"
+if about=$(wine_wait_window '^About ' 30); then
+    wine_wait_settled 20
+    wine_screenshot "$out/02-about.png"
+    eval "$(xdotool getwindowgeometry --shell "$about")"
+    xdotool mousemove $((X + $(px 6600))) $((Y + $(px 5287)))
+    sleep 0.3
+    xdotool click 1
+    wait_for 10 about_closed || fail "the About box's Close button left it open"
+else
+    wine_screenshot "$out/02-no-about.png"
+    fail "the help button opened no window named About ..."
+fi
+
+# Each tab shows its own page.
+tab_left=$(px 120) tab_top=$(px 720) tab_share=$((($(px 9000) - 6) / 4))
+previous=
+for tab in 0 1 2 3; do
+    click_at $((tab_left + 2 + tab_share * tab + tab_share / 2)) $((tab_top + 10))
+    wine_wait_settled 20
+    shot="$out/03-tab$tab.png"
+    wine_screenshot "$shot"
+    convert "$shot" -crop "${WIDTH}x$HEIGHT+$win_x+$win_y" +repage "$shot"
+    if [ -n "$previous" ]; then
+        changed=$(compare -metric AE "$previous" "$shot" null: 2>&1 | cut -d' ' -f1)
+        [ "${changed:-0}" != 0 ] || fail "tab $tab looks the same as the tab before it"
+    fi
+    previous=$shot
+    program_alive || fail "the program ended after a click on tab $tab"
+done
+
+# Tab through every control with Enter and the arrow keys, and the pointer across
+# the title strip and the tabs.
+click_at $((tab_left + 2 + tab_share / 2)) $((tab_top + 10))
+wine_wait_settled 20
+for _ in $(seq 1 12); do
+    xdotool key Tab Down Up
+    sleep 0.1
+done
+xdotool key shift+Tab shift+Tab Right Left
+for y in 5 20 60 150 300 390; do
+    for x in 5 100 300 500 540 555 570 610; do
+        xdotool mousemove $((win_x + x)) $((win_y + y))
+        sleep 0.05
+    done
+done
+wine_wait_settled 20
+wine_screenshot "$out/04-after-input.png"
+if program_alive; then
+    click_at "$(px 8985)" "$(px 300)"
+    wait_for 15 program_ended || fail "the close button did not end the program"
+else
+    fail "the program ended under keyboard and mouse input"
+fi
 
 if [ "$failures" -ne 0 ]; then
-    echo "e2e-startup: $failures check(s) failed; screenshot in $out/e2e-startup.png"
+    echo "e2e-startup: $failures check(s) failed; screenshots in $out"
     exit 1
 fi
-echo "e2e-startup: all checks passed; screenshot in $out/e2e-startup.png"
+echo "e2e-startup: all checks passed; screenshots in $out"

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # Applying a theme as a user would, under Wine: the last theme chosen with the
-# arrow keys and Enter in the theme list of a freshly started decorama.exe, then the registry and the Windows folders are
-# read back. Three runs:
+# arrow keys and Enter in the theme list of a freshly started decorama.exe, then
+# the registry and the Windows folders are read back. Three runs:
 #   win98  with C:\WINDOWS\web, as Windows 98 has it;
 #   win2k  with C:\WINNT and C:\WINNT\web, as Windows 2000 has them;
 #   win2k  without C:\WINNT: the sequence ends silently at the first copy into
 #          it, after the colours, cursors and icons were written.
 # Usage: e2e-theme-apply.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 set -u
-build=$1
-program=$2
-artifacts=$3
+build=$1 program=$2 artifacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../wine/wine-env.sh"
 wine_check || exit 1
@@ -24,29 +22,30 @@ fail() {
 
 # The last theme of the collection (a dark one, so its colours show plainly in
 # Wine's windows) and what it must leave behind.
-catalogue="$program"
-theme_count=$(tr -d '\r' <"$catalogue/themes.txt" | grep -c .)
-first_theme=$(tr -d '\r' <"$catalogue/themes.txt" | grep . | tail -n 1)
-theme_row=$(echo "$first_theme" | awk -F, '{print $6}' | tr -d ' "')
-window_colour=$(tr -d '\r' <"$catalogue/colors.txt" | awk -F, -v r="$theme_row" \
-    '{gsub(/[ "]/, "")} $1 == r && $2 == 5 {print $3 "," $4 "," $5}')
-arrow_file=$(tr -d '\r' <"$catalogue/cursors.txt" | awk -F, -v r="$theme_row" \
-    '{gsub(/^[ "]+|[ "]+$/, "", $3); gsub(/ /, "", $1); gsub(/ /, "", $2)} $1 == r && $2 == 1 {print $3}')
-computer_icon=$(tr -d '\r' <"$catalogue/icons.txt" | awk -F, -v r="$theme_row" \
-    '{gsub(/^[ "]+|[ "]+$/, "", $3); gsub(/ /, "", $1); gsub(/ /, "", $2)} $1 == r && $2 == 1 {print $3}')
-short_audio=$(tr -d '\r' <"$catalogue/shortAudio.txt" | awk -F, -v r="$theme_row" \
-    '{gsub(/ /, "", $1); v = $2; gsub(/^[ "]+|[ "]+$/, "", v)} $1 == r {print v}')
+theme_count=$(tr -d '\r' <"$program/themes.txt" | grep -c .)
+last_theme=$(tr -d '\r' <"$program/themes.txt" | grep . | tail -n 1)
+theme_row=$(echo "$last_theme" | awk -F, '{print $6}' | tr -d ' "')
+# The fields after the KEYS of the first record of FILE that starts with them,
+# blanks and quotes trimmed, joined by commas.
+entry() { # FILE KEY...
+    tr -d '\r' <"$program/$1" | awk -F, -v keys="${*:2}" '
+        {n = split(keys, k, " "); hit = 1
+         for (i = 1; i <= NF; i++) gsub(/^[ "]+|[ "]+$/, "", $i)
+         for (i = 1; i <= n; i++) hit = hit && $i == k[i]
+         if (hit) {out = $(n + 1); for (i = n + 2; i <= NF; i++) out = out "," $i; print out; exit}}'
+}
+window_colour=$(entry colors.txt "$theme_row" 5)
+arrow_file=$(entry cursors.txt "$theme_row" 1)
+computer_icon=$(entry icons.txt "$theme_row" 1)
+short_audio=$(entry shortAudio.txt "$theme_row")
 install='C:\Program Files\Decorama'
-echo "theme: $first_theme (row $theme_row), Window colour $window_colour, arrow $arrow_file"
+echo "theme: $last_theme (row $theme_row), Window colour $window_colour, arrow $arrow_file"
 
 # The data of one registry value as `reg query` shows it, empty when there is none.
 reg_value() {
-    local prefix=$1 key=$2 name=$3 out
-    if [ -z "$name" ]; then
-        _wine_in "$prefix" timeout 60 "$WINE64" reg query "$key" /ve >"$prefix/reg.out" 2>&1 </dev/null
-    else
-        _wine_in "$prefix" timeout 60 "$WINE64" reg query "$key" /v "$name" >"$prefix/reg.out" 2>&1 </dev/null
-    fi
+    local prefix=$1 key=$2 name=$3 out which=(/ve)
+    [ -n "$name" ] && which=(/v "$name")
+    _wine_in "$prefix" timeout 60 "$WINE64" reg query "$key" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null
     out=$(tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_(SZ|EXPAND_SZ)' | head -n 1)
     printf '%s' "$out" | sed -E 's/^.*REG_(EXPAND_)?SZ[[:space:]]*//'
 }
@@ -60,9 +59,7 @@ apply_theme() {
     local prefix
     prefix=$(wine_new_prefix "$build" "theme-apply-$run" "$version") || { fail "no prefix"; return; }
     # Wine's drive C: has C:\windows; give it the folders such an installation has.
-    if [ "$make_windir" = yes ]; then
-        mkdir -p "$prefix/drive_c/$windir/web"
-    fi
+    [ "$make_windir" = yes ] && mkdir -p "$prefix/drive_c/$windir/web"
     mkdir -p "$prefix/drive_c/Program Files/Decorama"
     cp -r "$program/." "$prefix/drive_c/Program Files/Decorama/"
 

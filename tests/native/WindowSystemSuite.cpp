@@ -3,27 +3,18 @@
 // native controls (under Wine) and on the headless ones the logic tests use.
 #include "WindowSystemBackends.h"
 
+#include "contract/ErrorOf.h"
 #include "runtime/Error.h"
 #include "platform/ui/PictureDecoder.h"
 #include "unit/headless/TestPictures.h"
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace windowsystemtest {
 namespace {
-
-int errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const rt::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 template <class Backend> class WindowSystemSuite : public ::testing::Test {
 protected:

@@ -66,17 +66,6 @@ TEST_F(TitleStripTest, EveryMouseMoveSetsAllThreeButtons) {
     }
 }
 
-TEST_F(TitleStripTest, PressedLookStaysUntilTheNextMove) {
-    picture(form->imgMin0).userMouseDown();
-    EXPECT_EQ(shown(form->imgMin0), "minimize-pressed.bmp");
-    // No handler for the button's release: still pressed.
-    EXPECT_EQ(shown(form->imgMin0), "minimize-pressed.bmp");
-    picture(form->imgMin0).userMouseMove();
-    EXPECT_EQ(shown(form->imgMin0), "minimize-hover.bmp");
-    window().userMouseMove(100, 100);
-    EXPECT_EQ(shown(form->imgMin0), "minimize-normal.bmp");
-}
-
 TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
     picture(form->imgX0).userMouseDown();
     EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");

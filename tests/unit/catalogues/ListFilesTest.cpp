@@ -2,69 +2,36 @@
 // the selection lists receive and when, and how a bad file ends the reading.
 #include "app/common/ListFiles.h"
 
-#include "fake/FakeWindows.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "contract/ErrorOf.h"
+#include "unit/ProgramFixture.h"
 #include "unit/catalogues/Tables.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
 using app::ListFileKind;
-using app::Module1;
 using catalogues_test::filledEntries;
 using Texts = std::vector<std::string>;
 
-constexpr const char* folder = "C:\\Program Files\\Decorama";
+// Reading as start-up does it: the program in its folder on the fake drive and
+// a list of a window.
+class ListFilesTest : public unit_test::ProgramFixture {
+protected:
+    std::unique_ptr<ui::Window> window = windows->createWindow("Decorama", ui::Window::Style::Borderless, {});
+    ui::ComboBox& list = window->addComboBox("Combo1", ui::ComboBox::Style::DropDown, {120, 120, 3000, 315});
 
-// One start-up's worth of reading: the program in its folder on the fake drive,
-// a list of the main window, and fresh tables.
-class Reading {
-public:
-    Reading() {
-        windows.setAppPath(folder);
-        module.programFolder = folder;
-    }
-
-    void place(const std::string& name, const std::string& content) {
-        windows.makeFile(std::string(folder) + "\\" + name, content);
-    }
-    void read(ListFileKind kind) { app::ReadListFile(kind, windows, module, &list); }
-    // The error number thrown by reading, 0 when reading completes.
+    void read(ListFileKind kind) { app::ReadListFile(kind, fake, module, &list); }
     int readError(ListFileKind kind) {
-        try {
-            read(kind);
-        } catch (const rt::Error& e) {
-            return e.number();
-        }
-        return 0;
+        return errorOf([&] { read(kind); });
     }
-    Texts listed() const {
-        Texts texts;
-        for (int i = 0; i < list.listCount(); ++i)
-            texts.push_back(list.list(i));
-        return texts;
+    Texts listed() { return items(&list); }
+    // Fresh tables and list, with the file as given.
+    void startOver(ListFileKind kind, const std::string& content) {
+        module = app::Module1();
+        module.programFolder = folder;
+        list.clear();
+        write(app::listFileFormat(kind).fileName, content);
     }
-    std::vector<int> itemData() const {
-        std::vector<int> data;
-        for (int i = 0; i < list.listCount(); ++i)
-            data.push_back(list.itemData(i));
-        return data;
-    }
-
-    fake::FakeWindows windows;
-    headless::HeadlessWindowSystem windowSystem{windows, windows};
-    std::unique_ptr<ui::Window> form =
-        windowSystem.createWindow("Decorama", ui::Window::Style::Borderless, {0, 0, 9600, 7200});
-    ui::ComboBox& list = form->addComboBox("Combo1", ui::ComboBox::Style::DropDown, {120, 120, 3000, 315});
-    Module1 module;
 };
-
-class ListFilesTest : public ::testing::Test, protected Reading {};
 
 // ---- each file and its table -------------------------------------------------
 
@@ -110,33 +77,29 @@ TEST_F(ListFilesTest, EachFileLandsInItsOwnTableAndList) {
          {0, 1}},
     };
     for (const TargetCase& c : cases) {
-        const app::ListFileFormat& format = app::listFileFormat(c.kind);
-        SCOPED_TRACE(format.fileName);
-        Reading reading;
-        reading.place(format.fileName, c.content);
-        reading.read(c.kind);
-        EXPECT_EQ(filledEntries(reading.module), c.entries);
-        EXPECT_EQ(reading.listed(), c.listed);
-        EXPECT_EQ(reading.itemData(), c.itemData);
+        SCOPED_TRACE(app::listFileFormat(c.kind).fileName);
+        startOver(c.kind, c.content);
+        read(c.kind);
+        EXPECT_EQ(filledEntries(module), c.entries);
+        EXPECT_EQ(listed(), c.listed);
+        EXPECT_EQ(itemData(&list), c.itemData);
     }
 }
 
 TEST_F(ListFilesTest, FilesAreTakenFromTheProgramFolder) {
     module.programFolder = "C:\\Apps\\Deco";
-    windows.makeFile("C:\\Apps\\Deco\\audio.txt", "1,right\r\n");
-    place("audio.txt", "1,wrong\r\n");
+    fake.makeFile("C:\\Apps\\Deco\\audio.txt", "1,right\r\n");
+    write("audio.txt", "1,wrong\r\n");
     read(ListFileKind::Audio);
     EXPECT_EQ(module.themeAudio(1), "right");
 }
 
-TEST_F(ListFilesTest, NoListNeededForAListFillingFile) {
-    place("screenSavers.txt", "4,Waves,waves.scr\r\n");
-    app::ReadListFile(ListFileKind::ScreenSavers, windows, module, nullptr);
+// A list-filling file needs no list; the others leave a given list alone.
+TEST_F(ListFilesTest, ListsAreOptionalAndOnlyListFillingFilesTouchThem) {
+    write("screenSavers.txt", "4,Waves,waves.scr\r\n");
+    app::ReadListFile(ListFileKind::ScreenSavers, fake, module, nullptr);
     EXPECT_EQ(module.screenSaverList(4), "waves.scr");
-}
-
-TEST_F(ListFilesTest, FilesWithoutAListLeaveAGivenListAlone) {
-    place("icons.txt", "0,1,pc.ico\r\n");
+    write("icons.txt", "0,1,pc.ico\r\n");
     read(ListFileKind::Icons);
     EXPECT_EQ(list.listCount(), 0);
     EXPECT_EQ(module.themeIcons(0, 1), "pc.ico");
@@ -144,16 +107,9 @@ TEST_F(ListFilesTest, FilesWithoutAListLeaveAGivenListAlone) {
 
 // ---- record layouts ----------------------------------------------------------
 
-TEST_F(ListFilesTest, ThemeRecordIsStoredJoinedWithoutBlanks) {
-    place("themes.txt", "3, Ocean 800x600, x, ocean.jpg, ocean.bmp, 4\r\n");
-    read(ListFileKind::Themes);
-    EXPECT_EQ(module.themeList(3), "Ocean 800x600,x,ocean.jpg,ocean.bmp,4");
-    EXPECT_EQ(listed(), Texts{"Ocean 800x600"});
-}
-
 TEST_F(ListFilesTest, NumbersStoredAsTextKeepTheirSpelling) {
-    place("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp, 04 \r\n");
-    place("colors.txt", "1,1,007,+5,1.50\r\n");
+    write("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp, 04 \r\n");
+    write("colors.txt", "1,1,007,+5,1.50\r\n");
     read(ListFileKind::Themes);
     read(ListFileKind::Colors);
     EXPECT_EQ(module.themeList(0), "Dune 800x600,x,d.jpg,d.bmp,04");
@@ -163,7 +119,7 @@ TEST_F(ListFilesTest, NumbersStoredAsTextKeepTheirSpelling) {
 }
 
 TEST_F(ListFilesTest, QuotedNameKeepsItsComma) {
-    place("colorNames.txt", "5,\"Blue, dark\",bluedark\r\n");
+    write("colorNames.txt", "5,\"Blue, dark\",bluedark\r\n");
     read(ListFileKind::ColorNames);
     EXPECT_EQ(listed(), Texts{"Blue, dark"});
     EXPECT_EQ(list.itemData(0), 5);
@@ -173,7 +129,7 @@ TEST_F(ListFilesTest, QuotedNameKeepsItsComma) {
 TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     // "dark" becomes the preview name and "bluedark" starts the next record,
     // whose index field is then "bluedark": a type mismatch.
-    place("colorNames.txt", "5,Blue, dark,bluedark\r\n6,Green,green\r\n");
+    write("colorNames.txt", "5,Blue, dark,bluedark\r\n6,Green,green\r\n");
     EXPECT_EQ(readError(ListFileKind::ColorNames), rt::ErrTypeMismatch);
     EXPECT_EQ(module.colorSchemeList(5), "dark");
     EXPECT_EQ(listed(), (Texts{"Blue", "6"}));
@@ -183,8 +139,8 @@ TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
 
 // A comma at the very end opens a last, empty field, as it does before a line end.
 TEST_F(ListFilesTest, LastFieldMayBeEmptyWithoutALineEnd) {
-    place("shortAudio.txt", "4,yes\r\n5,");
-    place("colors.txt", "0,1,1,2,");
+    write("shortAudio.txt", "4,yes\r\n5,");
+    write("colors.txt", "0,1,1,2,");
     read(ListFileKind::ShortAudio);
     read(ListFileKind::Colors);
     EXPECT_EQ(module.themeShortAudio(4), "yes");
@@ -198,7 +154,7 @@ TEST_F(ListFilesTest, EmptyFileYieldsNoRecords) {
     for (const std::string content : {"", "\r\n", "  \r\n\n\r\t"}) {
         for (const app::ListFileFormat& format : app::listFileFormats) {
             SCOPED_TRACE(format.fileName);
-            place(format.fileName, content);
+            write(format.fileName, content);
             read(format.kind);
         }
     }
@@ -207,7 +163,7 @@ TEST_F(ListFilesTest, EmptyFileYieldsNoRecords) {
 }
 
 TEST_F(ListFilesTest, LaterRecordWithTheSameIndexWinsAndBothAreListed) {
-    place("wallpapers.txt", "2,Sand 800x600\r\n2,Sea 1024x768\r\n");
+    write("wallpapers.txt", "2,Sand 800x600\r\n2,Sea 1024x768\r\n");
     read(ListFileKind::Wallpapers);
     EXPECT_EQ(listed(), (Texts{"Sand 800x600", "Sea 1024x768"}));
     EXPECT_EQ(filledEntries(module), Texts{"wallpapers(2)=Sea 1024x768"});
@@ -216,7 +172,7 @@ TEST_F(ListFilesTest, LaterRecordWithTheSameIndexWinsAndBothAreListed) {
 TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
     list.addItem("kept");
     list.setItemData(0, 42);
-    place("colorNames.txt", "2.5,Half,half\r\n12,Twelve,twelve\r\n");
+    write("colorNames.txt", "2.5,Half,half\r\n12,Twelve,twelve\r\n");
     read(ListFileKind::ColorNames);
     ASSERT_EQ(listed(), (Texts{"kept", "Half", "Twelve"}));
     EXPECT_EQ(list.itemData(0), 42);
@@ -235,26 +191,11 @@ TEST_F(ListFilesTest, MissingFileIsFileNotFoundAndChangesNothing) {
 }
 
 TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
-    place("wallpapers.txt", "2,Sand 800x600\r\n");
-    windows.failOn("readFile", 1, rt::ErrPermissionDenied);
+    write("wallpapers.txt", "2,Sand 800x600\r\n");
+    fake.failOn("readFile", 1, rt::ErrPermissionDenied);
     EXPECT_EQ(readError(ListFileKind::Wallpapers), rt::ErrPermissionDenied);
     EXPECT_EQ(list.listCount(), 0);
     EXPECT_TRUE(module.wallpaperList(2).empty());
-}
-
-TEST_F(ListFilesTest, CursorSlot29IsOutOfRangeAfterEarlierRecordsAreKept) {
-    place("cursors.txt", "0,0,a.ani\r\n0,28,b.cur\r\n0,29,c.cur\r\n0,1,d.cur\r\n");
-    EXPECT_EQ(readError(ListFileKind::Cursors), rt::ErrSubscriptOutOfRange);
-    // Reading stops at the failing record.
-    EXPECT_EQ(filledEntries(module), (Texts{"cursors(0,0)=a.ani", "cursors(0,28)=b.cur"}));
-}
-
-TEST_F(ListFilesTest, ThemeIndex101FailsWithItsNameAlreadyListed) {
-    place("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp,1\r\n101,Late 800x600,x,l.jpg,l.bmp,2\r\n"
-                        "1,Never 800x600,x,n.jpg,n.bmp,3\r\n");
-    EXPECT_EQ(readError(ListFileKind::Themes), rt::ErrSubscriptOutOfRange);
-    EXPECT_EQ(listed(), (Texts{"Dune 800x600", "Late 800x600"}));
-    EXPECT_EQ(filledEntries(module), Texts{"themes(0)=Dune 800x600,x,d.jpg,d.bmp,1"});
 }
 
 struct FailureCase {
@@ -280,6 +221,17 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
         {ListFileKind::Icons, "-1,0,a.ico\r\n", rt::ErrSubscriptOutOfRange, 0, {}},
         {ListFileKind::Icons, "28.6,0,a.ico\r\n", rt::ErrSubscriptOutOfRange, 0, {}},
         {ListFileKind::ShortAudio, "100,y\r\n101,y\r\n", rt::ErrSubscriptOutOfRange, 1, {}},
+        // Reading stops at the failing record; a list already holds its name.
+        {ListFileKind::Cursors,
+         "0,0,a.ani\r\n0,28,b.cur\r\n0,29,c.cur\r\n0,1,d.cur\r\n",
+         rt::ErrSubscriptOutOfRange,
+         2,
+         {}},
+        {ListFileKind::Themes,
+         "0,Dune,x,d.jpg,d.bmp,1\r\n101,Late,x,l.jpg,l.bmp,2\r\n1,Never,x,n.jpg,n.bmp,3\r\n",
+         rt::ErrSubscriptOutOfRange,
+         1,
+         {"Dune", "Late"}},
         // Too big for a whole number: overflow, from the index or the item data.
         {ListFileKind::Audio, "99999999999,a\r\n", rt::ErrOverflow, 0, {}},
         {ListFileKind::ScreenSavers,
@@ -297,19 +249,17 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
         {ListFileKind::ColorNames, "1,\"Open quote,one\r\n", rt::ErrInputPastEndOfFile, 0, {}},
     };
     for (const FailureCase& c : cases) {
-        const app::ListFileFormat& format = app::listFileFormat(c.kind);
         SCOPED_TRACE(::testing::PrintToString(c.content));
-        Reading reading;
-        reading.place(format.fileName, c.content);
-        EXPECT_EQ(reading.readError(c.kind), c.error);
+        startOver(c.kind, c.content);
+        EXPECT_EQ(readError(c.kind), c.error);
         const std::size_t perRecord = c.kind == ListFileKind::Colors ? 3 : 1;
-        EXPECT_EQ(filledEntries(reading.module).size(), c.stored * perRecord);
-        EXPECT_EQ(reading.listed(), c.listed);
+        EXPECT_EQ(filledEntries(module).size(), c.stored * perRecord);
+        EXPECT_EQ(listed(), c.listed);
     }
 }
 
 TEST_F(ListFilesTest, ItemDataIsSetBeforeTheIndexIsChecked) {
-    place("screenSavers.txt", "0,Stars,stars.scr\r\n101,Late,late.scr\r\n");
+    write("screenSavers.txt", "0,Stars,stars.scr\r\n101,Late,late.scr\r\n");
     EXPECT_EQ(readError(ListFileKind::ScreenSavers), rt::ErrSubscriptOutOfRange);
     ASSERT_EQ(list.listCount(), 2);
     EXPECT_EQ(list.itemData(1), 101);

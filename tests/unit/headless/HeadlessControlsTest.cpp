@@ -114,29 +114,4 @@ TEST_F(HeadlessControlsTest, OneFocusAndOneActiveWindowForTheWholeSystem) {
     EXPECT_TRUE(window->isActive());
 }
 
-TEST_F(HeadlessControlsTest, ControlsAreFoundByNameAndKind) {
-    ui::Frame& frame = window->addFrame("Frame", "Frame", {0, 0, 3000, 3000});
-    frame.contents().addButton("Nested", "Go", {120, 240, 900, 375});
-
-    EXPECT_EQ(find<headless::Button>(*window, "Nested").caption(), "Go");
-    EXPECT_THROW(find<headless::Label>(*window, "Nested"), std::logic_error);
-    EXPECT_THROW(find<headless::Button>(*window, "Missing"), std::logic_error);
-    EXPECT_THROW(window->addLabel("Nested", "again", {}), std::logic_error);
-}
-
-TEST_F(HeadlessControlsTest, MessageBoxesAndScreen) {
-    fake.scriptAnswers({rt::vbCancel});
-    EXPECT_EQ(windows.MsgBox("Question?", rt::vbOKCancel, "Decorama"), rt::vbCancel);
-    ASSERT_EQ(fake.messageBoxes().size(), 1u);
-    EXPECT_EQ(fake.messageBoxes()[0].prompt, "Question?");
-    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKCancel);
-
-    headless::HeadlessWindowSystem small(fake, fake, 640, 480);
-    EXPECT_EQ(small.screen().width(), 640 * 15);
-    EXPECT_EQ(small.screen().height(), 480 * 15);
-    small.screen().setMousePointer(ui::vbHourglass);
-    small.screen().setMousePointer(ui::vbDefault);
-    EXPECT_EQ(small.screen().mousePointerHistory(), (std::vector<int>{ui::vbHourglass, ui::vbDefault}));
-}
-
 } // namespace

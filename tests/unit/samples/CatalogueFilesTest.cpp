@@ -188,14 +188,6 @@ TEST_F(CatalogueFiles, EveryRowInUseHasAWholeCursorSetAndIconSet) {
     }
 }
 
-TEST_F(CatalogueFiles, ShortAudioHasRowsWithAndWithoutTheStartupSound) {
-    std::size_t empty = 0, filled = 0;
-    for (const Record& r : records("shortAudio.txt"))
-        (r[1].empty() ? empty : filled) += 1;
-    EXPECT_GT(empty, 0u);
-    EXPECT_GT(filled, 0u);
-}
-
 TEST_F(CatalogueFiles, ScreenSaversAreNumberedInListOrder) {
     const auto& savers = records("screenSavers.txt");
     ASSERT_GE(savers.size(), 2u);

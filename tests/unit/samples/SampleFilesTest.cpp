@@ -85,16 +85,11 @@ TEST_F(SampleFiles, WallpapersAreTrueColourBitmapsOfTheSizeTheirNameEndsWith) {
     for (const Record& w : records("wallpapers.txt")) {
         SCOPED_TRACE(w[1]);
         bool large = endsWith(w[1], "1024x768");
-        const std::string bytes = bytesOf(w[1] + ".bmp");
-        Bitmap b = bitmapHeader(bytes);
+        const Bitmap b = bitmapHeader(bytesOf(w[1] + ".bmp"));
         ASSERT_TRUE(b.ok) << "bad bitmap header";
         EXPECT_EQ(24, b.bitCount);
         EXPECT_EQ(large ? 1024 : 800, b.width);
         EXPECT_EQ(large ? 768 : 600, b.height);
-        Picture p = decodePicture(bytes);
-        ASSERT_TRUE(p.ok) << "does not decode";
-        EXPECT_EQ(b.width, p.width);
-        EXPECT_EQ(b.height, p.height);
     }
 }
 
@@ -117,11 +112,8 @@ TEST_F(SampleFiles, ThemePreviewsFitTheirLayout) {
 }
 
 TEST_F(SampleFiles, SchemePreviewsAreBitmaps) {
-    for (const Record& c : records("colorNames.txt")) {
-        SCOPED_TRACE(c[1]);
-        EXPECT_TRUE(bitmapHeader(bytesOf(c[2] + ".bmp")).ok);
-        EXPECT_TRUE(decodePicture(bytesOf(c[2] + ".bmp")).ok);
-    }
+    for (const Record& c : records("colorNames.txt"))
+        EXPECT_TRUE(bitmapHeader(bytesOf(c[2] + ".bmp")).ok) << c[1];
 }
 
 TEST_F(SampleFiles, BootPicturesAre320x400WithA256ColourPalette) {
@@ -133,7 +125,6 @@ TEST_F(SampleFiles, BootPicturesAre320x400WithA256ColourPalette) {
         EXPECT_EQ(256u, b.paletteEntries);
         EXPECT_EQ(320, b.width);
         EXPECT_EQ(400, b.height);
-        expectPicture(name, 320, 400);
     }
 }
 

@@ -1,24 +1,12 @@
 #include "SampleFolder.h"
 
 #include "app/common/ListFiles.h"
+#include "platform/ui/PictureDecoder.h"
 #include "runtime/FieldReader.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
-
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#endif
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace samples {
 
@@ -87,17 +75,27 @@ std::uint32_t le32(const std::string& bytes, std::size_t offset) {
     return le16(bytes, offset) | (le16(bytes, offset + 2) << 16);
 }
 
+std::vector<std::pair<std::string, std::string>> riffChunks(const std::string& bytes, std::size_t from,
+                                                            std::size_t end) {
+    std::vector<std::pair<std::string, std::string>> chunks;
+    for (std::size_t at = from; at + 8 <= end; at += 8 + le32(bytes, at + 4) + (le32(bytes, at + 4) & 1)) {
+        const std::uint32_t size = le32(bytes, at + 4);
+        if (at + 8 + size > end) {
+            ADD_FAILURE() << bytes.substr(at, 4) << " runs past the end";
+            break;
+        }
+        chunks.emplace_back(bytes.substr(at, 4), bytes.substr(at + 8, size));
+    }
+    return chunks;
+}
+
 Picture decodePicture(const std::string& bytes) {
-    Picture picture;
-    int channels = 0;
-    stbi_uc* data =
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()),
-                              &picture.width, &picture.height, &channels, 3);
-    if (!data)
-        return picture;
-    picture.ok = true;
-    stbi_image_free(data);
-    return picture;
+    try {
+        const ui::DecodedImage image = ui::decodePicture(bytes);
+        return {true, image.width, image.height};
+    } catch (const rt::Error&) {
+        return {};
+    }
 }
 
 void SampleCollection::SetUp() {

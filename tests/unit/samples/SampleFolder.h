@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace samples {
@@ -32,12 +33,17 @@ long wholeNumber(const std::string& text);
 std::uint32_t le16(const std::string& bytes, std::size_t offset);
 std::uint32_t le32(const std::string& bytes, std::size_t offset);
 
+// The chunks of a RIFF file's form (or of a LIST inside it): id and body. A
+// chunk running past the end fails the test and ends the list.
+std::vector<std::pair<std::string, std::string>> riffChunks(const std::string& bytes, std::size_t from,
+                                                            std::size_t end);
+
 struct Picture {
     bool ok = false;
     int width = 0;
     int height = 0;
 };
-// Decodes BMP, JPEG or GIF bytes the way a picture loader would.
+// Decodes BMP, JPEG or GIF bytes as the program does when it shows them.
 Picture decodePicture(const std::string& bytes);
 
 // A test over the generated folder, with its catalogue records at hand.

@@ -105,17 +105,18 @@ TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
     EXPECT_TRUE(fake.messageBoxes().empty());
 }
 
-TEST_F(ThemeApplicationTest, AnEmptySoundEntryClearsTheStartupSound) {
-    fake.setString(win::HKEY_CURRENT_USER, soundKey, "", "C:\\old.wav");
-    module.themeShortAudio(3) = "";
-    apply();
-    EXPECT_EQ(startupSound(), "");
-}
-
-TEST_F(ThemeApplicationTest, AMissingSoundFileClearsTheStartupSound) {
-    fake.remove(folder + "\\Zuve Zivi ziz Odida.wav");
-    apply();
-    EXPECT_EQ(startupSound(), "");
+// An empty sound entry, or a sound file that is not there, clears the start-up sound.
+TEST_F(ThemeApplicationTest, NoSoundToInstallClearsTheStartupSound) {
+    for (const bool emptyEntry : {true, false}) {
+        fake.setString(win::HKEY_CURRENT_USER, soundKey, "", "C:\\old.wav");
+        if (emptyEntry)
+            module.themeShortAudio(3) = "";
+        else
+            fake.remove(folder + "\\Zuve Zivi ziz Odida.wav");
+        apply();
+        EXPECT_EQ(startupSound(), "") << emptyEntry;
+        module.themeShortAudio(3) = "chime";
+    }
 }
 
 TEST_F(ThemeApplicationTest, AnEmptyWallpaperLeavesTheWallpaperAlone) {

@@ -1,58 +1,34 @@
 // The two ways of applying a theme from the main window: "Apply Theme" and
 // Enter in the theme list.
-#include "app/common/Module1.h"
-#include "app/frmMain.h"
-#include "platform/Platform.h"
-#include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
-
-#include <gtest/gtest.h>
+#include "platform/WinFacts.h"
+#include "unit/ProgramFixture.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-// A main window over a fresh fake Windows with one theme selected.
-struct World {
-    fake::FakeWindows fake;
-    rt::Platform platform{fake, fake, fake};
-    headless::HeadlessWindowSystem windows{fake, fake};
-    app::Module1 module;
-    std::unique_ptr<app::frmMain> form;
-
-    World() {
-        const std::string folder = fake.appPath();
-        module.programFolder = folder;
-        module.windowsVersion = "98";
-        fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "Window", "255 255 255");
+class ThemeApplyHandlersTest : public unit_test::ProgramFixture {
+protected:
+    // A main window with one theme selected, as its preview left it.
+    void SetUp() override {
+        fillSchemeRows();
         fake.makeFolder("c:\\WINDOWS\\web");
         for (const char* name :
              {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
-            fake.makeFile(folder + "\\" + name, name);
-        for (int slot = 0; slot <= 14; ++slot)
-            module.themeCursors(2, slot) = "c" + std::to_string(slot) + ".cur";
-        for (int slot = 0; slot <= 5; ++slot)
-            module.themeIcons(2, slot) = "i" + std::to_string(slot) + ".ico";
-        for (int i = 0; i <= 28; ++i)
-            for (int c = 1; c <= 3; ++c)
-                module.themeColors(2, i, c) = std::to_string(i * c);
+            write(name, name);
         module.themeShortAudio(2) = "x";
         module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,2";
-
-        form = std::make_unique<app::frmMain>(platform, windows, module);
+        prepare();
         form->Combo1->addItem("Harbour 800x600");
         form->Combo1->setListIndex(0);
-        // What the preview of that theme records.
         module.activeSchemeRow = "2";
         form->selectedWallpaper = folder + "\\harbour.bmp";
         fake.clearLogs();
     }
+    headless::ComboBox& themeList() { return user<headless::ComboBox>(form->Combo1); }
 
-    headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
-
-    // Everything the apply asked of Windows, in order.
+    // Everything an apply asked of Windows, in order.
     std::vector<std::string> writes() const {
         std::vector<std::string> all;
         for (const auto& w : fake.registryWrites())
@@ -68,28 +44,30 @@ struct World {
     }
 };
 
-TEST(ThemeApplyHandlers, EnterInTheThemeListAndTheButtonWriteTheSame) {
-    World byButton;
-    headless::as<headless::Button>(*byButton.form->Command2).userClick();
-
-    World byEnter;
-    byEnter.themeList().setFocus();
-    byEnter.themeList().userPressKey(13);
-
-    EXPECT_GT(byButton.fake.registryWrites().size(), 40u);
-    EXPECT_EQ(byEnter.writes(), byButton.writes());
+TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
+    user<headless::Button>(form->Command2).userClick();
+    const std::vector<std::string> byButton = writes();
+    EXPECT_GT(fake.registryWrites().size(), 40u);
     // Both leave the focus on the theme list.
-    EXPECT_EQ(byButton.windows.focusedControl(), byButton.form->Combo1);
+    EXPECT_EQ(windows->focusedControl(), form->Combo1);
+
+    fake.remove("c:\\logo.sys");
+    fake.remove("c:\\WINDOWS\\web\\wvlogo.gif");
+    char none[] = "";
+    fake.SystemParametersInfoA(win::SPI_SETDESKWALLPAPER, 0, none, 0);
+    fake.clearLogs();
+    themeList().setFocus();
+    themeList().userPressKey(13);
+    EXPECT_EQ(writes(), byButton);
 }
 
-TEST(ThemeApplyHandlers, OtherKeysInTheThemeListWriteNothing) {
-    World world;
-    world.themeList().setFocus();
+TEST_F(ThemeApplyHandlersTest, OtherKeysInTheThemeListWriteNothing) {
+    themeList().setFocus();
     for (int key : {9, 27, 32, 40, 65})
-        world.themeList().userPressKey(key);
-    EXPECT_TRUE(world.fake.registryWrites().empty());
-    EXPECT_TRUE(world.fake.setSysColorsCalls().empty());
-    EXPECT_FALSE(world.fake.exists("c:\\logo.sys"));
+        themeList().userPressKey(key);
+    EXPECT_TRUE(fake.registryWrites().empty());
+    EXPECT_TRUE(fake.setSysColorsCalls().empty());
+    EXPECT_FALSE(fake.exists("c:\\logo.sys"));
 }
 
 } // namespace

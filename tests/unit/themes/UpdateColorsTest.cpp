@@ -66,22 +66,17 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
 
 TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAndColoursFromTheSchemeNumber) {
     module.activeSchemeRow = "5";
+    applyScheme(2);
+    // Only the theme variant makes the cursor key; the live cursors change all the same.
+    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
+    EXPECT_EQ(fake.setSystemCursorCalls().size(), 11u);
+
     fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
     applyScheme(2);
-
     EXPECT_EQ(userValue(recycleBin, "full"), iconFile(2, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(2, 1));
     EXPECT_EQ(userValue(colors, "Menu"), "5,4,9");
-    // Only the theme variant makes the cursor key and its fifteen sub-keys.
     EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
-}
-
-TEST_F(UpdateColorsTest, SchemeVariantDoesNotCreateTheCursorKey) {
-    module.activeSchemeRow = "5";
-    applyScheme(2);
-    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
-    // The live cursors change all the same.
-    EXPECT_EQ(fake.setSystemCursorCalls().size(), 11u);
 }
 
 TEST_F(UpdateColorsTest, ThemeVariantLeavesAnEmptySubKeyPerCursorName) {
