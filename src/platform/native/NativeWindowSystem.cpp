@@ -71,7 +71,6 @@ std::string unhandledErrorText(std::exception_ptr error) {
 NativeWindowSystem::NativeWindowSystem(rt::Runtime& runtime)
     : runtime_(runtime), instance_(::GetModuleHandleA(nullptr)) {
     registerClasses();
-    loadRichEdit();
     font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (font_ == nullptr)
         font_ = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
@@ -114,6 +113,16 @@ void NativeWindowSystem::registerClasses() {
         windowClass.lpszClassName = name;
         ::RegisterClassA(&windowClass);
     }
+}
+
+// The rich edit library is loaded when the first rich-text box is made (the
+// About box), not at start: the main window does not need it.
+const char* NativeWindowSystem::richEditClass() {
+    if (!richEditTried_) {
+        richEditTried_ = true;
+        loadRichEdit();
+    }
+    return richEditClass_;
 }
 
 void NativeWindowSystem::loadRichEdit() {

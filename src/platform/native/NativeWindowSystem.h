@@ -46,7 +46,7 @@ public:
     rt::Runtime& runtime() { return runtime_; }
     HFONT font(bool underline) const { return underline ? underlinedFont_ : font_; }
     // The class name of the rich edit control, empty when none could be loaded.
-    const char* richEditClass() const { return richEditClass_; }
+    const char* richEditClass();
     // One solid brush per colour, kept until the window system ends.
     HBRUSH brush(COLORREF color);
 
@@ -87,6 +87,7 @@ private:
     HFONT underlinedFont_ = nullptr;
     HMODULE richEdit_ = nullptr;
     const char* richEditClass_ = "";
+    bool richEditTried_ = false;
     std::map<COLORREF, HBRUSH> brushes_;
     std::vector<NativeWindow*> windows_;
 };

@@ -452,31 +452,64 @@ win::BOOL Win32Api::DeleteDC(HDC hdc) {
     return ::DeleteDC(native<::HDC>(hdc));
 }
 
-// shell32, ole32
+// shell32, ole32, winmm: looked up at first use like the late functions above,
+// though every Windows has them. Nothing before the main window needs them, and
+// loading shell32 alone brings a dozen more libraries into the process, so the
+// program starts faster without them.
+
+using ShellExecuteAFn = ::HINSTANCE(WINAPI*)(::HWND, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::INT);
+using SHGetSpecialFolderLocationFn = ::HRESULT(WINAPI*)(::HWND, int, ::LPITEMIDLIST*);
+using SHGetPathFromIDListAFn = ::BOOL(WINAPI*)(::LPCITEMIDLIST, ::LPSTR);
+using CoTaskMemFreeFn = void(WINAPI*)(::LPVOID);
+using CoInitializeFn = ::HRESULT(WINAPI*)(::LPVOID);
+using CoCreateInstanceFn = ::HRESULT(WINAPI*)(const ::CLSID&, ::LPUNKNOWN, ::DWORD, const ::IID&, ::LPVOID*);
+using CoUninitializeFn = void(WINAPI*)();
+using sndPlaySoundAFn = ::BOOL(WINAPI*)(::LPCSTR, ::UINT);
 
 win::HINSTANCE Win32Api::ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile,
                                        const char* lpParameters, const char* lpDirectory, INT nShowCmd) {
-    return portable(
-        ::ShellExecuteA(native<::HWND>(hwnd), lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd));
+    static const auto function = lateBound<ShellExecuteAFn>("shell32.dll", "ShellExecuteA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return portable(function(native<::HWND>(hwnd), lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd));
 }
 
 win::HRESULT Win32Api::SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLIST** ppidl) {
-    return ::SHGetSpecialFolderLocation(native<::HWND>(hwnd), csidl,
-                                        reinterpret_cast<::LPITEMIDLIST*>(ppidl));
+    static const auto function =
+        lateBound<SHGetSpecialFolderLocationFn>("shell32.dll", "SHGetSpecialFolderLocation");
+    if (function == nullptr) {
+        notImplemented();
+        return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
+    }
+    return function(native<::HWND>(hwnd), csidl, reinterpret_cast<::LPITEMIDLIST*>(ppidl));
 }
 
 win::BOOL Win32Api::SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) {
-    return ::SHGetPathFromIDListA(reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
+    static const auto function = lateBound<SHGetPathFromIDListAFn>("shell32.dll", "SHGetPathFromIDListA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
 }
 
 void Win32Api::CoTaskMemFree(void* pv) {
-    ::CoTaskMemFree(pv);
+    static const auto function = lateBound<CoTaskMemFreeFn>("ole32.dll", "CoTaskMemFree");
+    if (function != nullptr)
+        function(pv);
 }
 
 // winmm
 
 win::BOOL Win32Api::sndPlaySoundA(const char* pszSound, UINT fuSound) {
-    return ::sndPlaySoundA(pszSound, fuSound);
+    static const auto function = lateBound<sndPlaySoundAFn>("winmm.dll", "sndPlaySoundA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(pszSound, fuSound);
 }
 
 // wininet: part of Internet Explorer, absent from a bare Windows 95, so looked up
@@ -540,20 +573,40 @@ win::HRESULT Win32Api::DoFileDownload(const char16_t* lpszFile) {
     return function(reinterpret_cast<::LPCWSTR>(lpszFile));
 }
 
-// version.dll
+// version.dll, looked up at first use (see shell32 above).
+
+using GetFileVersionInfoSizeAFn = ::DWORD(WINAPI*)(::LPCSTR, ::LPDWORD);
+using GetFileVersionInfoAFn = ::BOOL(WINAPI*)(::LPCSTR, ::DWORD, ::DWORD, ::LPVOID);
+using VerQueryValueAFn = ::BOOL(WINAPI*)(::LPCVOID, ::LPCSTR, ::LPVOID*, ::PUINT);
 
 win::DWORD Win32Api::GetFileVersionInfoSizeA(const char* lptstrFilename, DWORD* lpdwHandle) {
-    return ::GetFileVersionInfoSizeA(lptstrFilename, reinterpret_cast<::DWORD*>(lpdwHandle));
+    static const auto function =
+        lateBound<GetFileVersionInfoSizeAFn>("version.dll", "GetFileVersionInfoSizeA");
+    if (function == nullptr) {
+        notImplemented();
+        return 0;
+    }
+    return function(lptstrFilename, reinterpret_cast<::DWORD*>(lpdwHandle));
 }
 
 win::BOOL Win32Api::GetFileVersionInfoA(const char* lptstrFilename, DWORD dwHandle, DWORD dwLen,
                                         void* lpData) {
-    return ::GetFileVersionInfoA(lptstrFilename, dwHandle, dwLen, lpData);
+    static const auto function = lateBound<GetFileVersionInfoAFn>("version.dll", "GetFileVersionInfoA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(lptstrFilename, dwHandle, dwLen, lpData);
 }
 
 win::BOOL Win32Api::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
                                    UINT* puLen) {
-    return ::VerQueryValueA(pBlock, lpSubBlock, lplpBuffer, puLen);
+    static const auto function = lateBound<VerQueryValueAFn>("version.dll", "VerQueryValueA");
+    if (function == nullptr) {
+        notImplemented();
+        return FALSE;
+    }
+    return function(pBlock, lpSubBlock, lplpBuffer, puLen);
 }
 
 // secur32
@@ -594,10 +647,17 @@ win::BOOL Win32Api::UpdateWindow(HWND hWnd) {
 // The shell's link object, as every Windows from 95 on has it: IShellLinkA
 // describes the link, its IPersistFile writes it.
 win::HRESULT Win32Api::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
-    const ::HRESULT initialized = ::CoInitialize(nullptr);
+    static const auto coInitialize = lateBound<CoInitializeFn>("ole32.dll", "CoInitialize");
+    static const auto coCreateInstance = lateBound<CoCreateInstanceFn>("ole32.dll", "CoCreateInstance");
+    static const auto coUninitialize = lateBound<CoUninitializeFn>("ole32.dll", "CoUninitialize");
+    if (coInitialize == nullptr || coCreateInstance == nullptr || coUninitialize == nullptr) {
+        notImplemented();
+        return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
+    }
+    const ::HRESULT initialized = coInitialize(nullptr);
     ::IShellLinkA* link = nullptr;
-    ::HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                          reinterpret_cast<void**>(&link));
+    ::HRESULT result = coCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                        reinterpret_cast<void**>(&link));
     if (SUCCEEDED(result)) {
         result = link->SetPath(targetPath);
         if (SUCCEEDED(result))
@@ -617,7 +677,7 @@ win::HRESULT Win32Api::SaveShellLink(const char* linkFile, const char* targetPat
         link->Release();
     }
     if (SUCCEEDED(initialized))
-        ::CoUninitialize();
+        coUninitialize();
     return result;
 }
 
