@@ -17,7 +17,7 @@ constexpr std::int32_t windowsBool(bool value) {
 Mouse::Mouse(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool Mouse::passes(win::VersionGate gate) {
-    const bool supported = supports(gates_, gate);
+    const bool supported = gates_.opens(gate);
     if (!supported && RaiseErrors)
         throw rt::unsupportedError("Mouse");
     return supported;
@@ -59,7 +59,7 @@ std::int32_t Mouse::WheelScrollLines() { return read(win::SPI_GETWHEELSCROLLLINE
 // The one gated write that stays silent outside its versions.
 void Mouse::WheelScrollLines(std::int32_t lines) {
     const win::Setting& row = win::setting(win::SPI_SETWHEELSCROLLLINES);
-    if (supports(gates_, row.gate))
+    if (gates_.opens(row.gate))
         writeSetting(api_, row, lines);
 }
 std::int32_t Mouse::HoverDelay() { return read(win::SPI_GETMOUSEHOVERTIME); }

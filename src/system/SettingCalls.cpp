@@ -1,27 +1,8 @@
 #include "system/SettingCalls.h"
 
 #include "platform/WindowsApi.h"
-#include "system/VersionGates.h"
 
 namespace sys {
-
-bool supports(const VersionGates& gates, win::VersionGate gate) {
-    switch (gate) {
-    case win::VersionGate::None:
-        return true;
-    case win::VersionGate::WinLevel5:
-        return gates.settingsLevel() >= 5;
-    case win::VersionGate::Win2000:
-        return gates.isWin2000();
-    case win::VersionGate::Win98OrNT:
-        return gates.isWin98() || gates.isNT4() || gates.isWin2000();
-    case win::VersionGate::NotWin95:
-        return !gates.isWin95();
-    case win::VersionGate::Win9x:
-        return gates.isWin95() || gates.isWin98();
-    }
-    return false;
-}
 
 std::int32_t readSetting(win::WindowsApi& api, const win::Setting& row) {
     if (row.get == 0)

@@ -13,11 +13,6 @@ class WindowsApi;
 
 namespace sys {
 
-class VersionGates;
-
-// Whether the running Windows has settings of this gate.
-bool supports(const VersionGates& gates, win::VersionGate gate);
-
 // The setting's current value: the 32-bit value Windows puts at pvParam, the
 // call's own result for a Returned setting, or the metric that holds a setting
 // that has no get action.
