@@ -268,4 +268,29 @@ constexpr int PLANES = 14;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
+// The utility services: ExitWindowsEx, FlashWindowEx, frame drawing, ShowWindow,
+// special folders and the internet connection.
+// ExitWindowsEx flags.
+constexpr UINT EWX_LOGOFF = 0;
+constexpr UINT EWX_SHUTDOWN = 1;
+constexpr UINT EWX_REBOOT = 2;
+constexpr UINT EWX_FORCE = 4;
+
+// FlashWindowEx flags: caption and taskbar button until stopped, or stop.
+constexpr DWORD FLASHW_STOP = 0;
+constexpr DWORD FLASHW_ALL = 3;
+constexpr DWORD FLASHW_TIMER = 4;
+
+// Frames: a push button (DrawFrameControl), an etched edge on all four sides (DrawEdge).
+constexpr UINT DFC_BUTTON = 4;
+constexpr UINT DFCS_BUTTONPUSH = 0x10;
+constexpr UINT EDGE_ETCHED = 6;
+constexpr UINT BF_RECT = 15;
+
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MINIMIZE = 6;
+constexpr int CSIDL_DESKTOPDIRECTORY = 0x10;
+constexpr DWORD INTERNET_OPEN_TYPE_DIRECT = 1;
+constexpr DWORD INTERNET_FLAG_RELOAD = 0x80000000u;
 } // namespace win

@@ -12,29 +12,6 @@
 namespace sys {
 namespace {
 
-// ExitWindowsEx flags.
-constexpr win::UINT EWX_LOGOFF = 0;
-constexpr win::UINT EWX_SHUTDOWN = 1;
-constexpr win::UINT EWX_REBOOT = 2;
-constexpr win::UINT EWX_FORCE = 4;
-
-// FlashWindowEx flags: caption and taskbar button until stopped, or stop.
-constexpr win::DWORD FLASHW_STOP = 0;
-constexpr win::DWORD FLASHW_ALL = 3;
-constexpr win::DWORD FLASHW_TIMER = 4;
-
-// Frames: a push button (DrawFrameControl), an etched edge on all four sides (DrawEdge).
-constexpr win::UINT DFC_BUTTON = 4;
-constexpr win::UINT DFCS_BUTTONPUSH = 0x10;
-constexpr win::UINT EDGE_ETCHED = 6;
-constexpr win::UINT BF_RECT = 15;
-
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_MINIMIZE = 6;
-constexpr int CSIDL_DESKTOPDIRECTORY = 0x10;
-constexpr win::DWORD INTERNET_OPEN_TYPE_DIRECT = 1;
-constexpr win::DWORD INTERNET_FLAG_RELOAD = 0x80000000u;
 constexpr std::size_t urlSourceLength = 1000;
 constexpr win::HRESULT pathNotFound = static_cast<win::HRESULT>(0x80070003u);
 
@@ -69,16 +46,16 @@ clsAPIstuff::clsAPIstuff(rt::Platform& platform, std::function<void()> endProgra
 
 void clsAPIstuff::RestartWindows(bool askFirst, bool showErrors) {
     endLogOn("This program is going to reboot your computer. Press OK to continue or Cancel to stop.",
-             EWX_REBOOT + EWX_FORCE, askFirst, showErrors);
+             win::EWX_REBOOT + win::EWX_FORCE, askFirst, showErrors);
 }
 
 void clsAPIstuff::LogOffWindows(bool askFirst, bool showErrors) {
-    endLogOn("Press OK to continue or Cancel to stop.", EWX_LOGOFF, askFirst, showErrors);
+    endLogOn("Press OK to continue or Cancel to stop.", win::EWX_LOGOFF, askFirst, showErrors);
 }
 
 void clsAPIstuff::ShutDownWindows(bool askFirst, bool showErrors) {
     endLogOn("This program is going to shut down your computer. Press OK to continue or Cancel to stop.",
-             EWX_SHUTDOWN, askFirst, showErrors);
+             win::EWX_SHUTDOWN, askFirst, showErrors);
 }
 
 void clsAPIstuff::endLogOn(const std::string& question, win::UINT flags, bool askFirst, bool showErrors) {
@@ -92,7 +69,7 @@ void clsAPIstuff::endLogOn(const std::string& question, win::UINT flags, bool as
             }
         }
         // 2. Hand over to Windows; a refusal is not reported.
-        if (flags & (EWX_SHUTDOWN | EWX_REBOOT))
+        if (flags & (win::EWX_SHUTDOWN | win::EWX_REBOOT))
             enableShutdownPrivilege();
         platform_.api.ExitWindowsEx(flags, 0);
     } catch (const rt::Error&) {
@@ -159,10 +136,10 @@ std::string clsAPIstuff::GetURLSource(const std::string& address) {
     win::WindowsApi& api = platform_.api;
     std::string buffer(urlSourceLength, ' ');
     const win::HINTERNET session = api.InternetOpenA(platform_.runtime.appTitle().c_str(),
-                                                     INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    const win::HINTERNET resource =
-        session != 0 ? api.InternetOpenUrlA(session, address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0)
-                     : 0;
+                                                     win::INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    const win::HINTERNET resource = session != 0 ? api.InternetOpenUrlA(session, address.c_str(), nullptr, 0,
+                                                                        win::INTERNET_FLAG_RELOAD, 0)
+                                                 : 0;
     if (resource != 0) {
         win::DWORD read = 0;
         api.InternetReadFile(resource, buffer.data(), static_cast<win::DWORD>(buffer.size()), &read);
@@ -178,7 +155,7 @@ std::string clsAPIstuff::GetURLSource(const std::string& address) {
 std::string clsAPIstuff::desktopFolder() {
     win::WindowsApi& api = platform_.api;
     win::ITEMIDLIST* list = nullptr;
-    if (failed(api.SHGetSpecialFolderLocation(0, CSIDL_DESKTOPDIRECTORY, &list)) || list == nullptr)
+    if (failed(api.SHGetSpecialFolderLocation(0, win::CSIDL_DESKTOPDIRECTORY, &list)) || list == nullptr)
         throw rt::Error(rt::ErrPathNotFound);
     std::array<char, 260> path{};
     const win::BOOL found = api.SHGetPathFromIDListA(list, path.data());
@@ -213,13 +190,13 @@ void clsAPIstuff::StartMenuShortcut(const std::string& destinationFolder, const 
 // ---- flashing ----------------------------------------------------------------------------
 
 void clsAPIstuff::FlashWinEXON(win::HWND window, std::int16_t interval, std::int16_t count) {
-    win::FLASHWINFO record = flashRecord(window, FLASHW_ALL + FLASHW_TIMER, static_cast<win::UINT>(count),
-                                         static_cast<win::DWORD>(interval));
+    win::FLASHWINFO record = flashRecord(window, win::FLASHW_ALL + win::FLASHW_TIMER,
+                                         static_cast<win::UINT>(count), static_cast<win::DWORD>(interval));
     platform_.api.FlashWindowEx(&record);
 }
 
 void clsAPIstuff::FlashWinEXOFF(win::HWND window) {
-    win::FLASHWINFO record = flashRecord(window, FLASHW_STOP, 0, 0);
+    win::FLASHWINFO record = flashRecord(window, win::FLASHW_STOP, 0, 0);
     platform_.api.FlashWindowEx(&record);
 }
 
@@ -310,9 +287,9 @@ void clsAPIstuff::DrawFormEdges(win::HWND form, std::int16_t count, bool buttonS
         win::RECT frame{};
         api.SetRect(&frame, i, i, inner.right - i, inner.bottom - i);
         if (buttonStyle)
-            api.DrawFrameControl(context, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
+            api.DrawFrameControl(context, &frame, win::DFC_BUTTON, win::DFCS_BUTTONPUSH);
         else
-            api.DrawEdge(context, &frame, EDGE_ETCHED, BF_RECT);
+            api.DrawEdge(context, &frame, win::EDGE_ETCHED, win::BF_RECT);
     }
     api.ReleaseDC(form, context);
 }
@@ -321,19 +298,19 @@ void clsAPIstuff::DrawFormEdges(win::HWND form, std::int16_t count, bool buttonS
 
 void clsAPIstuff::LaunchWebBrowser(win::HWND window, const std::string& addressOrDocument) {
     platform_.api.ShellExecuteA(window, "Open", addressOrDocument.c_str(), nullptr, nullptr,
-                                SW_SHOWMAXIMIZED);
+                                win::SW_SHOWMAXIMIZED);
 }
 
 void clsAPIstuff::MaxWindow(win::HWND window) {
-    platform_.api.ShowWindow(window, SW_SHOWMAXIMIZED);
+    platform_.api.ShowWindow(window, win::SW_SHOWMAXIMIZED);
 }
 
 void clsAPIstuff::MinWindow(win::HWND window) {
-    platform_.api.ShowWindow(window, SW_MINIMIZE);
+    platform_.api.ShowWindow(window, win::SW_MINIMIZE);
 }
 
 void clsAPIstuff::NormWindow(win::HWND window) {
-    platform_.api.ShowWindow(window, SW_SHOWNORMAL);
+    platform_.api.ShowWindow(window, win::SW_SHOWNORMAL);
 }
 
 void clsAPIstuff::OpenEXE(const std::string& commandLine) {
