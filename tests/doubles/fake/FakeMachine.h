@@ -27,7 +27,6 @@ struct FakeWindows::Machine {
     std::vector<ExitRequest> exitRequests;
     std::vector<MessageBoxRecord> messageBoxes;
     std::deque<int> answers;
-    std::vector<std::string> fatalExits;
     std::vector<std::string> downloads;
     std::uint32_t nextProcessId = 0x100;
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
@@ -43,7 +42,6 @@ struct FakeWindows::Machine {
     // Key state bytes as GetKeyboardState gives them: 0x80 down, 0x01 toggled.
     std::array<win::BYTE, 256> keys{};
     win::UINT caretBlinkTime = 530;
-    int caretHideCount = 0;
     int cursorShowCount = 0;
     win::DWORD executionState = 0x80000000; // ES_CONTINUOUS
 

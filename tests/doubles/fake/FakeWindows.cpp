@@ -8,10 +8,8 @@
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
 #include "fake/FakeMachine.h"
-#include "fake/FakeProfileFile.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
-#include "fake/FaultPlan.h"
 
 #include <atomic>
 #include <random>
@@ -60,9 +58,9 @@ FakeWindows::FakeWindows() : FakeWindows(makeTemporaryDrive()) {
 }
 
 FakeWindows::FakeWindows(fs::path driveRoot)
-    : log_(std::make_unique<CallLog>()), faults_(std::make_unique<FaultPlan>()),
-      drive_(std::make_unique<FakeDrive>(std::move(driveRoot))), registry_(std::make_unique<FakeRegistry>()),
-      settings_(std::make_unique<FakeSettings>()), machine_(std::make_unique<Machine>()) {
+    : log_(std::make_unique<CallLog>()), drive_(std::make_unique<FakeDrive>(std::move(driveRoot))),
+      registry_(std::make_unique<FakeRegistry>()), settings_(std::make_unique<FakeSettings>()),
+      machine_(std::make_unique<Machine>()) {
     useVersion(Version::Win98);
     drive_->makeFolder(machine_->appPath);
 }
@@ -100,10 +98,6 @@ std::string FakeWindows::windowsFolder() const {
 
 // ---- files ----------------------------------------------------------------------
 
-fs::path FakeWindows::driveRoot() const {
-    return drive_->root();
-}
-
 fs::path FakeWindows::hostPath(const std::string& windowsPath) const {
     return drive_->locate(windowsPath).host;
 }
@@ -130,18 +124,6 @@ void FakeWindows::remove(const std::string& windowsPath) {
 
 void FakeWindows::setReadOnly(const std::string& windowsPath, bool readOnly) {
     drive_->setReadOnly(windowsPath, readOnly);
-}
-
-bool FakeWindows::isReadOnly(const std::string& windowsPath) const {
-    return drive_->isReadOnly(windowsPath);
-}
-
-std::string FakeWindows::profileString(const std::string& file, const std::string& section,
-                                       const std::string& key) const {
-    if (!drive_->fileExists(file))
-        return "";
-    const FakeProfileFile profile(FakeDrive::hostRead(drive_->locate(file).host));
-    return profile.read(section, key).value_or("");
 }
 
 // ---- registry ---------------------------------------------------------------------
@@ -217,17 +199,14 @@ const std::vector<FakeWindows::CursorCall>& FakeWindows::setSystemCursorCalls() 
 }
 
 void FakeWindows::setMetric(int index, int value) {
-    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
-        setScreenSize(index == win::SM_CXSCREEN ? value : settings_->metrics.get(win::SM_CXSCREEN),
-                      index == win::SM_CYSCREEN ? value : settings_->metrics.get(win::SM_CYSCREEN));
-        return;
-    }
     settings_->metrics.set(index, value);
-}
-
-void FakeWindows::setScreenSize(int widthPixels, int heightPixels) {
-    settings_->metrics.setScreenSize(widthPixels, heightPixels);
-    settings_->spi.setScreenSize(widthPixels, heightPixels);
+    // The screen size carries the metrics derived from it and the work area.
+    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
+        const int width = settings_->metrics.get(win::SM_CXSCREEN),
+                  height = settings_->metrics.get(win::SM_CYSCREEN);
+        settings_->metrics.setScreenSize(width, height);
+        settings_->spi.setScreenSize(width, height);
+    }
 }
 
 void FakeWindows::setLogPixels(int dpi) {
@@ -236,10 +215,6 @@ void FakeWindows::setLogPixels(int dpi) {
 
 std::string FakeWindows::deskWallpaper() const {
     return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
-}
-
-std::int64_t FakeWindows::spiValue(win::UINT getAction) const {
-    return settings_->spi.value(getAction);
 }
 
 void FakeWindows::setSpiValue(win::UINT getAction, std::int64_t value) {
@@ -260,18 +235,6 @@ const std::vector<FakeWindows::SpiCall>& FakeWindows::spiCalls() const {
 
 // ---- other machine state ------------------------------------------------------------
 
-void FakeWindows::setUserName(const std::string& name) {
-    machine_->userName = name;
-}
-
-void FakeWindows::setComputerName(const std::string& name) {
-    machine_->computerName = name;
-}
-
-std::string FakeWindows::computerName() const {
-    return machine_->computerName;
-}
-
 std::string FakeWindows::pendingComputerName() const {
     return machine_->pendingComputerName;
 }
@@ -282,10 +245,6 @@ void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
     const auto bits = static_cast<std::uint16_t>(state);
     machine_->keys[static_cast<std::size_t>(virtualKey)] =
         static_cast<win::BYTE>(((bits & 0x8000) ? 0x80 : 0) | (bits & 1));
-}
-
-win::UINT FakeWindows::caretBlinkTime() const {
-    return machine_->caretBlinkTime;
 }
 
 int FakeWindows::cursorShowCount() const {
@@ -338,10 +297,6 @@ void FakeWindows::scriptAnswers(std::vector<int> answers) {
     machine_->answers.assign(answers.begin(), answers.end());
 }
 
-const std::vector<std::string>& FakeWindows::fatalExits() const {
-    return machine_->fatalExits;
-}
-
 const std::vector<std::string>& FakeWindows::downloads() const {
     return machine_->downloads;
 }
@@ -357,22 +312,28 @@ void FakeWindows::clearLogs() {
     machine_->sounds.clear();
     machine_->exitRequests.clear();
     machine_->messageBoxes.clear();
-    machine_->fatalExits.clear();
     machine_->downloads.clear();
 }
 
 // ---- faults -------------------------------------------------------------------------
 
 void FakeWindows::failOn(const std::string& operation, int nthUse, std::int32_t error) {
-    faults_->failOn(operation, nthUse, error);
+    plannedFaults_[operation][nthUse] = error;
+}
+
+// Every use of an operation is counted, planned or not, so a test can say "the
+// third RegSetValueExA fails" without caring what came before.
+std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operation) {
+    const int use = ++uses_[operation];
+    const auto& planned = plannedFaults_[operation];
+    const auto fault = planned.find(use);
+    return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);
 }
 
 bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
-    const auto fault = faults_->use(operation);
-    if (!fault)
-        return false;
-    code = static_cast<win::DWORD>(*fault);
-    return true;
+    const auto fault = plannedFault(operation);
+    code = static_cast<win::DWORD>(fault.value_or(0));
+    return fault.has_value();
 }
 
 bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
@@ -385,7 +346,7 @@ bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> 
 }
 
 void FakeWindows::runtimeFault(const char* operation) {
-    const auto fault = faults_->use(operation);
+    const auto fault = plannedFault(operation);
     if (!fault)
         return;
     if (*fault == 58)

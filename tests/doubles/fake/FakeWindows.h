@@ -25,7 +25,6 @@
 
 namespace fake {
 
-class FaultPlan;
 class FakeDrive;
 class FakeRegistry;
 class FakeSettings;
@@ -53,7 +52,6 @@ public:
     // ---- files on drive C: ----------------------------------------------------
     // Windows paths are resolved case-insensitively component by component
     // against the entries that exist: c:\WINDOWS and c:\windows are one folder.
-    std::filesystem::path driveRoot() const;
     std::filesystem::path hostPath(const std::string& windowsPath) const;
     bool exists(const std::string& windowsPath) const;
     void makeFolder(const std::string& windowsPath); // with missing levels
@@ -64,10 +62,6 @@ public:
     // Removes a file or a whole folder; nothing when it is missing.
     void remove(const std::string& windowsPath);
     void setReadOnly(const std::string& windowsPath, bool readOnly);
-    bool isReadOnly(const std::string& windowsPath) const;
-    // "" when the file, section or key is absent.
-    std::string profileString(const std::string& file, const std::string& section,
-                              const std::string& key) const;
 
     // ---- registry -----------------------------------------------------------
     void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
@@ -97,13 +91,11 @@ public:
     const std::vector<CursorCall>& setSystemCursorCalls() const;
 
     void setMetric(int index, int value); // GetSystemMetrics
-    void setScreenSize(int widthPixels, int heightPixels);
-    void setLogPixels(int dpi); // GetDeviceCaps(LOGPIXELSY), default 96
+    void setLogPixels(int dpi);           // GetDeviceCaps(LOGPIXELSY), default 96
 
     // SystemParametersInfoA store, addressed by the GET action of a setting.
     std::string deskWallpaper() const; // last SPI_SETDESKWALLPAPER path
-    // A setting held as one number (uiParam or pvParam families); 0 for unknown actions.
-    std::int64_t spiValue(win::UINT getAction) const;
+    // A setting held as one number (uiParam or pvParam families).
     void setSpiValue(win::UINT getAction, std::int64_t value);
     // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
     std::string spiBytes(win::UINT getAction) const;
@@ -121,14 +113,10 @@ public:
     const std::vector<SpiCall>& spiCalls() const;
 
     // ---- other machine state -------------------------------------------------
-    void setUserName(const std::string& name);     // default "Tester"
-    void setComputerName(const std::string& name); // default "DECORAMA-PC"
-    std::string computerName() const;
     // The name SetComputerNameA/ExA left for the next start, "" when none; like
     // Windows, GetComputerNameA keeps answering the current name until then.
     std::string pendingComputerName() const;
     void setKeyState(int virtualKey, win::SHORT state);               // GetKeyState / GetAsyncKeyState
-    win::UINT caretBlinkTime() const;                                 // default 530
     int cursorShowCount() const;                                      // ShowCursor counter, 0 at start
     void setUrlBody(const std::string& url, const std::string& body); // wininet canned bodies
     void setPowerStatus(const win::SYSTEM_POWER_STATUS& status);
@@ -168,8 +156,6 @@ public:
     const std::vector<MessageBoxRecord>& messageBoxes() const;
     // Answers for the next message boxes, in order; vbOK when the script runs out.
     void scriptAnswers(std::vector<int> answers);
-    // FatalAppExitA messages.
-    const std::vector<std::string>& fatalExits() const;
     // Addresses handed to DoFileDownload.
     const std::vector<std::string>& downloads() const;
 
@@ -349,20 +335,29 @@ public:
 
 private:
     struct Machine; // the small state of the machine that has no unit of its own
+    // Counts one use of the operation; the planned error when this use must fail.
+    std::optional<std::int32_t> plannedFault(const std::string& operation);
     // True when the fault plan makes this use of a Windows call fail, with the
     // planned Windows error in code.
     bool windowsFault(const char* operation, win::DWORD& code);
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
+    // Logs a registry call; the planned status when the fault plan makes this use fail.
+    std::optional<win::LONG> registryFault(const char* operation, std::initializer_list<CallArg> args);
     // Sets the thread's last error and hands back the call's failure result.
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;
     }
     void setLastErrorCode(win::DWORD code);
+    // Logs a power-management call; false, with the last error set, when it fails.
+    bool powerCall(const char* operation, std::initializer_list<CallArg> args,
+                   const win::HANDLE* device = nullptr);
+    // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
+    template <class Size>
+    bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
     // Windows 98/ME and 2000 and later have the power-management calls.
-    win::BOOL deviceWakeupRequest(const char* operation, win::HANDLE hDevice);
     bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
     bool isWindows2000OrLater() const;
@@ -372,7 +367,9 @@ private:
 
     Version version_ = Version::Win98;
     std::unique_ptr<CallLog> log_;
-    std::unique_ptr<FaultPlan> faults_;
+    // The planned failures by operation and use, and the uses counted so far.
+    std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
+    std::map<std::string, int> uses_;
     std::unique_ptr<FakeDrive> drive_;
     std::unique_ptr<FakeRegistry> registry_;
     std::unique_ptr<FakeSettings> settings_;
