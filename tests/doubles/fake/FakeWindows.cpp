@@ -7,11 +7,11 @@
 #include "platform/WinFacts.h"
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
 
 #include <atomic>
+#include <cstring>
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -42,13 +42,6 @@ fs::path makeTemporaryDrive() {
     }
     throw std::runtime_error("fake Windows: no free folder name for drive C: in " + temporary.string() +
                              " after " + std::to_string(attempts) + " attempts");
-}
-
-std::string dwordBytes(win::DWORD value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
 }
 
 } // namespace
@@ -92,51 +85,7 @@ void FakeWindows::setAppPath(const std::string& windowsPath) {
     drive_->makeFolder(path);
 }
 
-std::string FakeWindows::windowsFolder() const {
-    return profileOf(version_).windowsFolder;
-}
-
-// ---- files ----------------------------------------------------------------------
-
-fs::path FakeWindows::hostPath(const std::string& windowsPath) const {
-    return drive_->locate(windowsPath).host;
-}
-
-bool FakeWindows::exists(const std::string& windowsPath) const {
-    return drive_->exists(windowsPath);
-}
-
-void FakeWindows::makeFolder(const std::string& windowsPath) {
-    drive_->makeFolder(windowsPath);
-}
-
-void FakeWindows::makeFile(const std::string& windowsPath, const std::string& bytes) {
-    drive_->makeFile(windowsPath, bytes);
-}
-
-std::string FakeWindows::fileBytes(const std::string& windowsPath) const {
-    return drive_->fileExists(windowsPath) ? FakeDrive::hostRead(drive_->locate(windowsPath).host) : "";
-}
-
-void FakeWindows::remove(const std::string& windowsPath) {
-    drive_->remove(windowsPath);
-}
-
-void FakeWindows::setReadOnly(const std::string& windowsPath, bool readOnly) {
-    drive_->setReadOnly(windowsPath, readOnly);
-}
-
 // ---- registry ---------------------------------------------------------------------
-
-void FakeWindows::setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
-                            const std::string& value) {
-    registry_->put(root, subKey, valueName, win::REG_SZ, value + '\0');
-}
-
-void FakeWindows::setDword(win::HKEY root, const std::string& subKey, const std::string& valueName,
-                           win::DWORD value) {
-    registry_->put(root, subKey, valueName, win::REG_DWORD, dwordBytes(value));
-}
 
 std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& subKey,
                                                   const std::string& valueName) const {
@@ -155,48 +104,11 @@ std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::strin
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
     win::DWORD result = 0;
-    for (int i = 3; i >= 0; --i)
-        result = (result << 8) | static_cast<unsigned char>(value->data[static_cast<std::size_t>(i)]);
+    std::memcpy(&result, value->data.data(), sizeof result);
     return result;
 }
 
-bool FakeWindows::keyExists(win::HKEY root, const std::string& subKey) const {
-    return registry_->keyExists(root, subKey);
-}
-
-std::vector<std::string> FakeWindows::subKeyNames(win::HKEY root, const std::string& subKey) const {
-    return registry_->subKeyNames(root, subKey);
-}
-
-const std::vector<FakeWindows::RegistryWrite>& FakeWindows::registryWrites() const {
-    return registry_->writes();
-}
-
-std::size_t FakeWindows::openKeyCount() const {
-    return registry_->openHandleCount();
-}
-
 // ---- settings stores ----------------------------------------------------------------
-
-win::COLORREF FakeWindows::sysColor(int index) const {
-    return settings_->colors.get(index);
-}
-
-void FakeWindows::setSysColor(int index, win::COLORREF color) {
-    settings_->colors.set(index, color);
-}
-
-const std::vector<std::vector<std::pair<int, win::COLORREF>>>& FakeWindows::setSysColorsCalls() const {
-    return settings_->colors.calls;
-}
-
-std::string FakeWindows::systemCursorFile(win::DWORD id) const {
-    return settings_->cursors.systemCursorFile(id);
-}
-
-const std::vector<FakeWindows::CursorCall>& FakeWindows::setSystemCursorCalls() const {
-    return settings_->cursors.calls;
-}
 
 void FakeWindows::setMetric(int index, int value) {
     settings_->metrics.set(index, value);
@@ -209,18 +121,6 @@ void FakeWindows::setMetric(int index, int value) {
     }
 }
 
-void FakeWindows::setLogPixels(int dpi) {
-    settings_->logPixels = dpi;
-}
-
-std::string FakeWindows::deskWallpaper() const {
-    return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
-}
-
-void FakeWindows::setSpiValue(win::UINT getAction, std::int64_t value) {
-    settings_->spi.setValue(getAction, value);
-}
-
 std::string FakeWindows::spiBytes(win::UINT getAction) const {
     return settings_->spi.bytes(getAction);
 }
@@ -229,15 +129,7 @@ void FakeWindows::setSpiBytes(win::UINT getAction, const std::string& bytes) {
     settings_->spi.setBytes(getAction, bytes);
 }
 
-const std::vector<FakeWindows::SpiCall>& FakeWindows::spiCalls() const {
-    return settings_->spi.calls;
-}
-
 // ---- other machine state ------------------------------------------------------------
-
-std::string FakeWindows::pendingComputerName() const {
-    return machine_->pendingComputerName;
-}
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
     if (virtualKey < 0 || virtualKey > 255)
@@ -247,59 +139,7 @@ void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
         static_cast<win::BYTE>(((bits & 0x8000) ? 0x80 : 0) | (bits & 1));
 }
 
-int FakeWindows::cursorShowCount() const {
-    return machine_->cursorShowCount;
-}
-
-void FakeWindows::setUrlBody(const std::string& url, const std::string& body) {
-    machine_->urlBodies[url] = body;
-}
-
-void FakeWindows::setPowerStatus(const win::SYSTEM_POWER_STATUS& status) {
-    machine_->power = status;
-}
-
-void FakeWindows::setMemoryStatus(const win::MEMORYSTATUSEX& status) {
-    machine_->memory = status;
-}
-
-void FakeWindows::setFreeSpace(std::uint64_t freeBytes) {
-    machine_->freeBytes = freeBytes;
-}
-
 // ---- logs ---------------------------------------------------------------------------
-
-const std::vector<std::string>& FakeWindows::callLog() const {
-    return log_->lines();
-}
-
-const std::vector<FakeWindows::Process>& FakeWindows::processes() const {
-    return machine_->processes;
-}
-
-const std::vector<FakeWindows::ShellRequest>& FakeWindows::shellRequests() const {
-    return machine_->shellRequests;
-}
-
-const std::vector<FakeWindows::Sound>& FakeWindows::soundsPlayed() const {
-    return machine_->sounds;
-}
-
-const std::vector<FakeWindows::ExitRequest>& FakeWindows::exitRequests() const {
-    return machine_->exitRequests;
-}
-
-const std::vector<FakeWindows::MessageBoxRecord>& FakeWindows::messageBoxes() const {
-    return machine_->messageBoxes;
-}
-
-void FakeWindows::scriptAnswers(std::vector<int> answers) {
-    machine_->answers.assign(answers.begin(), answers.end());
-}
-
-const std::vector<std::string>& FakeWindows::downloads() const {
-    return machine_->downloads;
-}
 
 void FakeWindows::clearLogs() {
     log_->clear();
@@ -316,10 +156,6 @@ void FakeWindows::clearLogs() {
 }
 
 // ---- faults -------------------------------------------------------------------------
-
-void FakeWindows::failOn(const std::string& operation, int nthUse, std::int32_t error) {
-    plannedFaults_[operation][nthUse] = error;
-}
 
 // Every use of an operation is counted, planned or not, so a test can say "the
 // third RegSetValueExA fails" without caring what came before.

@@ -7,7 +7,6 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeProfileFile.h"
 #include "fake/TextUtil.h"
 
@@ -287,8 +286,8 @@ win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
 
 // ---- drives and machine facts -----------------------------------------------------------
 
-// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors; the 95 family reports at
-// most 2 GB, as its GetDiskFreeSpaceA does.
+// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors, the drive as large as the
+// room left on it.
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
@@ -296,24 +295,13 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
         return win::FALSE;
     if (!isDriveC(lpRootPathName))
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    const std::uint64_t clusterSize = 4096;
-    std::uint64_t freeClusters = machine_->freeBytes / clusterSize;
-    std::uint64_t totalClusters = std::max<std::uint64_t>(freeClusters, (4ull << 30) / clusterSize);
-    if (!isNtFamily(version_)) {
-        const std::uint64_t limit = 0x7FFFFFFFull / clusterSize;
-        freeClusters = std::min(freeClusters, limit);
-        totalClusters = std::min(totalClusters, limit);
-    }
-    if (lpSectorsPerCluster)
-        *lpSectorsPerCluster = 8;
-    if (lpBytesPerSector)
-        *lpBytesPerSector = 512;
-    if (lpNumberOfFreeClusters)
-        *lpNumberOfFreeClusters =
-            static_cast<win::DWORD>(std::min<std::uint64_t>(freeClusters, 0xFFFFFFFFull));
-    if (lpTotalNumberOfClusters)
-        *lpTotalNumberOfClusters =
-            static_cast<win::DWORD>(std::min<std::uint64_t>(totalClusters, 0xFFFFFFFFull));
+    const auto clusters =
+        static_cast<win::DWORD>(std::min<std::uint64_t>(machine_->freeBytes / 4096, 0xFFFFFFFFull));
+    for (auto [out, value] :
+         {std::pair{lpSectorsPerCluster, win::DWORD{8}}, std::pair{lpBytesPerSector, win::DWORD{512}},
+          std::pair{lpNumberOfFreeClusters, clusters}, std::pair{lpTotalNumberOfClusters, clusters}})
+        if (out)
+            *out = value;
     return win::TRUE;
 }
 

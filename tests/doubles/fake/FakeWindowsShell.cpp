@@ -3,7 +3,6 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>

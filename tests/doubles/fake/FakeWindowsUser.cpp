@@ -7,7 +7,6 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeSettings.h"
 #include "fake/TextUtil.h"
 
