@@ -224,10 +224,7 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
     const std::string shortPath = drive_->shortPath(lpszLongPath, error);
     if (error)
         return failWith<win::DWORD>(error, 0);
-    if (!lpszShortPath || cchBuffer <= shortPath.size())
-        return static_cast<win::DWORD>(shortPath.size() + 1);
-    std::memmove(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
-    return static_cast<win::DWORD>(shortPath.size());
+    return copyPath(shortPath, lpszShortPath, cchBuffer);
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
