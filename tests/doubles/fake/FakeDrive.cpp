@@ -17,10 +17,6 @@ namespace {
 
 constexpr std::int32_t ErrFileAlreadyExists = 58;
 
-bool hasWildcards(const std::string& name) {
-    return name.find_first_of("*?") != std::string::npos;
-}
-
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
 std::string normalisedComponent(const std::string& part) {
     if (part == "." || part == "..")
@@ -200,48 +196,27 @@ void FakeDrive::clearReadOnlyMarks() {
     }
 }
 
+// The short form names every component by its 8.3 name; a stored name that
+// already is a legal 8.3 name is its own short name, in the case it is stored
+// with ("C:\PROBEDIR\LOGO.SYS" gives "C:\ProbeDir\logo.sys").
 std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
-    std::string path = longPath;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    std::string result;
-    std::string rest = path;
-    if (path.size() >= 2 && path[1] == ':') {
-        if (path[0] != 'c' && path[0] != 'C') {
-            error = win::ERROR_PATH_NOT_FOUND;
-            return "";
-        }
-        result = path.substr(0, 2);
-        rest = path.substr(2);
-    }
-    if (!rest.empty() && rest[0] == '\\') {
-        result += '\\';
-        rest = rest.substr(1);
-    }
-    const std::vector<std::string> parts = rest.empty() ? std::vector<std::string>{} : split(rest, '\\');
+    std::vector<std::string> parts;
+    error = win::ERROR_PATH_NOT_FOUND;
+    if (!components(longPath, parts))
+        return "";
+    std::string result = longPath.size() >= 2 && longPath[1] == ':' ? longPath.substr(0, 2) : "";
     fs::path current = root_;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const bool last = i + 1 == parts.size();
-        const std::string& given = parts[i];
-        if (given.empty() && last)
-            break; // a trailing backslash, already written
-        if (given.empty() || given == "." || given == "..") {
-            result += given + (last ? "" : "\\");
-            if (given == "..")
-                current = current == root_ ? root_ : current.parent_path();
-            continue;
-        }
-        const std::string stored = match(current, normalisedComponent(given));
-        if (stored.empty() || (!last && !fs::is_directory(current / stored))) {
-            error = last ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+        const std::string stored = match(current, parts[i]);
+        if (stored.empty() || (i + 1 < parts.size() && !fs::is_directory(current / stored))) {
+            error = i + 1 == parts.size() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
             return "";
         }
-        // A stored name that already is a legal 8.3 name is its own short name,
-        // in the case it is stored with ("C:\PROBEDIR\LOGO.SYS" gives "C:\ProbeDir\logo.sys").
-        result += shortNameAmong(stored, entriesOf(current));
-        if (!last)
-            result += '\\';
+        result += "\\" + shortNameAmong(stored, entriesOf(current));
         current /= stored;
     }
+    if (longPath.find_last_of("\\/") + 1 == longPath.size())
+        result += '\\'; // a trailing backslash stays
     error = win::ERROR_SUCCESS;
     return result;
 }
@@ -280,27 +255,10 @@ FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
     return location;
 }
 
-// Dir: the stored name of the first file that matches, "" when none does. A
-// trailing backslash asks for any file of the folder. Folders are not files.
-std::string FakeDrive::dir(const std::string& pattern) const {
-    if (pattern.empty())
-        return "";
-    std::string folder, name;
-    splitLast(pattern, folder, name);
-    if (name.empty())
-        name = "*";
-    const Location where = locate(folder);
-    if (!where.exists || !where.isFolder)
-        return "";
-    if (!hasWildcards(name)) {
-        const Location location = locate(pattern);
-        return location.exists && !location.isFolder ? location.storedName : "";
-    }
-    for (const std::string& entry : entriesOf(where.host)) {
-        if (!fs::is_directory(where.host / entry) && wildcardMatch(name, entry))
-            return entry;
-    }
-    return "";
+// Dir: the stored name of the file, "" when there is none. Folders are not files.
+std::string FakeDrive::dir(const std::string& path) const {
+    const Location location = locate(path);
+    return location.exists && !location.isFolder ? location.storedName : "";
 }
 
 // FileCopy: replaces an existing destination, keeping its stored name; like
@@ -315,36 +273,16 @@ void FakeDrive::copyFile(const std::string& source, const std::string& destinati
         setReadOnly(destination, true);
 }
 
-// Kill: deletes one file, or every file matching a wildcard name.
+// Kill: deletes one file.
 void FakeDrive::kill(const std::string& path) {
-    std::string folder, name;
-    splitLast(path, folder, name);
-    if (!hasWildcards(name)) {
-        const Location location = locate(path);
-        if (!location.folderExists)
-            throw rt::Error(rt::ErrPathNotFound);
-        if (!location.exists || location.isFolder)
-            throw rt::Error(rt::ErrFileNotFound);
-        if (isReadOnly(path))
-            throw rt::Error(rt::ErrPathFileAccess);
-        fs::remove(location.host);
-        return;
-    }
-    const Location where = locate(folder);
-    if (!where.exists || !where.isFolder)
+    const Location location = locate(path);
+    if (!location.folderExists)
         throw rt::Error(rt::ErrPathNotFound);
-    bool found = false;
-    for (const std::string& entry : entriesOf(where.host)) {
-        const fs::path host = where.host / entry;
-        if (fs::is_directory(host) || !wildcardMatch(name, entry))
-            continue;
-        found = true;
-        if (isReadOnly(folder + entry))
-            throw rt::Error(rt::ErrPathFileAccess);
-        fs::remove(host);
-    }
-    if (!found)
+    if (!location.exists || location.isFolder)
         throw rt::Error(rt::ErrFileNotFound);
+    if (isReadOnly(path))
+        throw rt::Error(rt::ErrPathFileAccess);
+    fs::remove(location.host);
 }
 
 // Name: renames or moves a file or folder; the new name must not exist yet

@@ -93,16 +93,6 @@ void FakeProfileFile::write(const std::string& section, const char* key, const c
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::string(key) + "=" + value);
 }
 
-std::optional<std::string> FakeProfileFile::read(const std::string& section, const std::string& key) const {
-    const std::size_t header = findSection(section);
-    if (header == npos)
-        return std::nullopt;
-    const std::size_t line = findKey(key, header + 1, sectionEnd(header));
-    if (line == npos)
-        return std::nullopt;
-    return trim(lines_[line].substr(lines_[line].find('=') + 1));
-}
-
 std::string FakeProfileFile::text() const {
     std::string text;
     for (const std::string& line : lines_)

@@ -6,7 +6,6 @@
 // null string removing the key. Lines end with CR LF, as Windows writes them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +18,6 @@ public:
     // WritePrivateProfileStringA's edit: key null deletes the section, value
     // null deletes the key.
     void write(const std::string& section, const char* key, const char* value);
-    // The value of a key, trimmed; nullopt when the section or key is absent.
-    std::optional<std::string> read(const std::string& section, const std::string& key) const;
 
     std::string text() const;
 

@@ -9,7 +9,8 @@
 //   NT refuses with ERROR_ACCESS_DENIED;
 // - access rights: NT enforces the rights a handle was opened with (a KEY_READ
 //   handle cannot set values); the 95 family has no registry security and
-//   grants every right;
+//   grants every right (generic rights are not mapped: the program asks for
+//   specific ones);
 // - a sub-key path that starts with a backslash: NT refuses it with
 //   ERROR_BAD_PATHNAME; the 95 family's RegCreateKeyExA skips that one backslash.
 #pragma once
@@ -69,7 +70,6 @@ private:
     struct Key {
         std::string name;
         Key* parent = nullptr;
-        bool deleted = false;
         std::map<std::string, std::shared_ptr<Key>> subKeys; // by upper-case name
         std::map<std::string, Value> values;                 // by upper-case name
     };
@@ -78,16 +78,15 @@ private:
         win::REGSAM access;
     };
 
-    // The key and the access a handle stands for; the status when it stands for none.
-    win::LONG resolveHandle(win::HKEY key, Handle& out) const;
-    std::shared_ptr<Key> root(win::HKEY key) const;
-    static std::vector<std::string> splitPath(const std::string& path);
-    std::shared_ptr<Key> find(const std::shared_ptr<Key>& from, const std::string& path) const;
-    std::shared_ptr<Key> findOrCreate(const std::shared_ptr<Key>& from, const std::string& path,
-                                      bool& created);
+    // The key and access a handle or predefined root stands for; nullptr key for none.
+    Handle resolve(win::HKEY key) const;
+    // The key at path below from, nullptr when missing; with create, missing
+    // levels are made and created tells whether any was.
+    static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
+                                     bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);
     static std::string fullPath(const Key& key);
-    static void markDeleted(Key& key);
+    static Value& valueOf(Key& key, const std::string& name);
 
     std::map<win::HKEY, std::shared_ptr<Key>> roots_;
     std::map<win::HKEY, Handle> handles_;

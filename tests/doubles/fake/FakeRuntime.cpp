@@ -6,7 +6,6 @@
 #include "runtime/Error.h"
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/TextUtil.h"
 
 namespace fake {

@@ -10,11 +10,16 @@
 #include "platform/Runtime.h"
 #include "platform/WindowsApi.h"
 #include "fake/CallLog.h"
+#include "fake/FakeDrive.h"
+#include "fake/FakeRegistry.h"
+#include "fake/FakeSettings.h"
 #include "fake/Records.h"
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
+#include <array>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -24,11 +29,6 @@
 #include <vector>
 
 namespace fake {
-
-class FaultPlan;
-class FakeDrive;
-class FakeRegistry;
-class FakeSettings;
 
 class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
 public:
@@ -48,63 +48,79 @@ public:
     // Default "C:\Program Files\Decorama"; the folder is created.
     void setAppPath(const std::string& windowsPath);
     // "C:\WINDOWS" or "C:\WINNT", by version.
-    std::string windowsFolder() const;
+    std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
 
     // ---- files on drive C: ----------------------------------------------------
     // Windows paths are resolved case-insensitively component by component
     // against the entries that exist: c:\WINDOWS and c:\windows are one folder.
-    std::filesystem::path driveRoot() const;
-    std::filesystem::path hostPath(const std::string& windowsPath) const;
-    bool exists(const std::string& windowsPath) const;
-    void makeFolder(const std::string& windowsPath); // with missing levels
+    std::filesystem::path hostPath(const std::string& windowsPath) const {
+        return drive_->locate(windowsPath).host;
+    }
+    bool exists(const std::string& windowsPath) const { return drive_->exists(windowsPath); }
+    void makeFolder(const std::string& windowsPath) {
+        drive_->makeFolder(windowsPath);
+    } // with missing levels
     // Writes a file with the given bytes, creating missing folder levels.
-    void makeFile(const std::string& windowsPath, const std::string& bytes);
+    void makeFile(const std::string& windowsPath, const std::string& bytes) {
+        drive_->makeFile(windowsPath, bytes);
+    }
     // The file's bytes, "" when it is missing.
-    std::string fileBytes(const std::string& windowsPath) const;
+    std::string fileBytes(const std::string& windowsPath) const {
+        return drive_->fileExists(windowsPath) ? FakeDrive::hostRead(drive_->locate(windowsPath).host) : "";
+    }
     // Removes a file or a whole folder; nothing when it is missing.
-    void remove(const std::string& windowsPath);
-    void setReadOnly(const std::string& windowsPath, bool readOnly);
-    bool isReadOnly(const std::string& windowsPath) const;
-    // "" when the file, section or key is absent.
-    std::string profileString(const std::string& file, const std::string& section,
-                              const std::string& key) const;
+    void remove(const std::string& windowsPath) { drive_->remove(windowsPath); }
+    void setReadOnly(const std::string& windowsPath, bool readOnly) {
+        drive_->setReadOnly(windowsPath, readOnly);
+    }
 
     // ---- registry -----------------------------------------------------------
     void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
-                   const std::string& value);
-    void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value);
+                   const std::string& value) {
+        registry_->put(root, subKey, valueName, win::REG_SZ, value + '\0');
+    }
+    void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value) {
+        registry_->put(root, subKey, valueName, win::REG_DWORD,
+                       std::string(reinterpret_cast<const char*>(&value), sizeof value));
+    }
     std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
                                          const std::string& valueName) const;
     std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
                                        const std::string& valueName) const;
-    bool keyExists(win::HKEY root, const std::string& subKey) const;
-    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
+    bool keyExists(win::HKEY root, const std::string& subKey) const {
+        return registry_->keyExists(root, subKey);
+    }
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const {
+        return registry_->subKeyNames(root, subKey);
+    }
     using RegistryWrite = fake::RegistryWrite;
     // Every successful RegSetValueExA, in order.
-    const std::vector<RegistryWrite>& registryWrites() const;
+    const std::vector<RegistryWrite>& registryWrites() const { return registry_->writes(); }
     // Handles opened and not closed yet.
-    std::size_t openKeyCount() const;
+    std::size_t openKeyCount() const { return registry_->openHandleCount(); }
 
     // ---- settings stores ------------------------------------------------------
-    win::COLORREF sysColor(int index) const;
-    void setSysColor(int index, win::COLORREF color);
+    win::COLORREF sysColor(int index) const { return settings_->colors.get(index); }
+    void setSysColor(int index, win::COLORREF color) { settings_->colors.set(index, color); }
     // One entry per successful SetSysColors: the (index, colour) pairs passed.
-    const std::vector<std::vector<std::pair<int, win::COLORREF>>>& setSysColorsCalls() const;
+    const std::vector<std::vector<std::pair<int, win::COLORREF>>>& setSysColorsCalls() const {
+        return settings_->colors.calls;
+    }
 
     // The file of the cursor that replaced system cursor id, "" if untouched.
-    std::string systemCursorFile(win::DWORD id) const;
+    std::string systemCursorFile(win::DWORD id) const { return settings_->cursors.systemCursorFile(id); }
     using CursorCall = fake::CursorCall;
-    const std::vector<CursorCall>& setSystemCursorCalls() const;
+    const std::vector<CursorCall>& setSystemCursorCalls() const { return settings_->cursors.calls; }
 
-    void setMetric(int index, int value); // GetSystemMetrics
-    void setScreenSize(int widthPixels, int heightPixels);
-    void setLogPixels(int dpi); // GetDeviceCaps(LOGPIXELSY), default 96
+    void setMetric(int index, int value);                      // GetSystemMetrics
+    void setLogPixels(int dpi) { settings_->logPixels = dpi; } // GetDeviceCaps(LOGPIXELSY), default 96
 
     // SystemParametersInfoA store, addressed by the GET action of a setting.
-    std::string deskWallpaper() const; // last SPI_SETDESKWALLPAPER path
-    // A setting held as one number (uiParam or pvParam families); 0 for unknown actions.
-    std::int64_t spiValue(win::UINT getAction) const;
-    void setSpiValue(win::UINT getAction, std::int64_t value);
+    std::string deskWallpaper() const {
+        return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
+    } // last SPI_SETDESKWALLPAPER path
+    // A setting held as one number (uiParam or pvParam families).
+    void setSpiValue(win::UINT getAction, std::int64_t value) { settings_->spi.setValue(getAction, value); }
     // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
     std::string spiBytes(win::UINT getAction) const;
     void setSpiBytes(win::UINT getAction, const std::string& bytes);
@@ -118,67 +134,65 @@ public:
         setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
     }
     using SpiCall = fake::SpiCall;
-    const std::vector<SpiCall>& spiCalls() const;
+    const std::vector<SpiCall>& spiCalls() const { return settings_->spi.calls; }
 
     // ---- other machine state -------------------------------------------------
-    void setUserName(const std::string& name);     // default "Tester"
-    void setComputerName(const std::string& name); // default "DECORAMA-PC"
-    std::string computerName() const;
     // The name SetComputerNameA/ExA left for the next start, "" when none; like
     // Windows, GetComputerNameA keeps answering the current name until then.
-    std::string pendingComputerName() const;
+    std::string pendingComputerName() const { return machine_->pendingComputerName; }
     void setKeyState(int virtualKey, win::SHORT state);               // GetKeyState / GetAsyncKeyState
-    win::UINT caretBlinkTime() const;                                 // default 530
-    int cursorShowCount() const;                                      // ShowCursor counter, 0 at start
-    void setUrlBody(const std::string& url, const std::string& body); // wininet canned bodies
-    void setPowerStatus(const win::SYSTEM_POWER_STATUS& status);
-    void setMemoryStatus(const win::MEMORYSTATUSEX& status);
-    void setFreeSpace(std::uint64_t freeBytes); // GetDiskFreeSpaceA of C:
+    int cursorShowCount() const { return machine_->cursorShowCount; } // ShowCursor counter, 0 at start
+    void setUrlBody(const std::string& url, const std::string& body) {
+        machine_->urlBodies[url] = body;
+    } // wininet canned bodies
+    void setPowerStatus(const win::SYSTEM_POWER_STATUS& status) { machine_->power = status; }
+    void setMemoryStatus(const win::MEMORYSTATUSEX& status) { machine_->memory = status; }
+    void setFreeSpace(std::uint64_t freeBytes) { machine_->freeBytes = freeBytes; } // GetDiskFreeSpaceA of C:
 
     // ---- logs ---------------------------------------------------------------
     // One line per WindowsApi/Runtime call, "Name(arg, arg)".
-    const std::vector<std::string>& callLog() const;
+    const std::vector<std::string>& callLog() const { return log_->lines(); }
     struct Process {
         std::string commandLine;
         int showMode;
     };
-    const std::vector<Process>& processes() const;
+    const std::vector<Process>& processes() const { return machine_->processes; }
     struct ShellRequest {
         win::HWND hwnd;
         std::string operation, file, parameters, directory;
         int showCmd;
     };
-    const std::vector<ShellRequest>& shellRequests() const;
+    const std::vector<ShellRequest>& shellRequests() const { return machine_->shellRequests; }
     struct Sound {
         std::string path;
         win::UINT flags;
     };
-    const std::vector<Sound>& soundsPlayed() const;
+    const std::vector<Sound>& soundsPlayed() const { return machine_->sounds; }
     struct ExitRequest {
         win::UINT flags;
         win::DWORD reason;
     };
-    const std::vector<ExitRequest>& exitRequests() const;
+    const std::vector<ExitRequest>& exitRequests() const { return machine_->exitRequests; }
     struct MessageBoxRecord {
         std::string prompt;
         int style;
         std::string title;
         int answer;
     };
-    const std::vector<MessageBoxRecord>& messageBoxes() const;
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return machine_->messageBoxes; }
     // Answers for the next message boxes, in order; vbOK when the script runs out.
-    void scriptAnswers(std::vector<int> answers);
-    // FatalAppExitA messages.
-    const std::vector<std::string>& fatalExits() const;
+    void scriptAnswers(std::vector<int> answers) { machine_->answers.assign(answers.begin(), answers.end()); }
     // Addresses handed to DoFileDownload.
-    const std::vector<std::string>& downloads() const;
+    const std::vector<std::string>& downloads() const { return machine_->downloads; }
 
     // ---- faults -------------------------------------------------------------
     // Makes the nth use (1-based) of a named operation (a WindowsApi or Runtime
     // member name, "RegSetValueExA", "FileCopy") fail. For Windows calls error is
     // the Windows error code returned as status or set as last error, with the
     // call's failure return; for runtime services it is the rt::Error number thrown.
-    void failOn(const std::string& operation, int nthUse, std::int32_t error);
+    void failOn(const std::string& operation, int nthUse, std::int32_t error) {
+        plannedFaults_[operation][nthUse] = error;
+    }
     // Empties every log (calls, writes, processes, boxes ...); stores are kept.
     void clearLogs();
 
@@ -345,24 +359,98 @@ public:
     // nothing when there is no such link.
     std::optional<std::string> shellLink(const std::string& windowsPath) const;
     // Whether the process has enabled the shut-down privilege.
-    bool shutdownPrivilegeEnabled() const;
+    bool shutdownPrivilegeEnabled() const { return machine_->shutdownPrivilege; }
 
 private:
-    struct Machine; // the small state of the machine that has no unit of its own
+    // The small state of the machine that has no unit of its own: the thread's
+    // last error, the application's folder, names, keyboard, caret and cursor
+    // counters, memory and power records, open handles of kernel32, gdi32,
+    // shell32 and wininet, and the logs of processes, shell requests, sounds,
+    // exit requests and message boxes.
+    struct Machine {
+        bool ownsDrive = false;
+        win::DWORD lastError = 0;
+        std::string appPath = "C:\\Program Files\\Decorama";
+
+        std::vector<Process> processes;
+        std::vector<ShellRequest> shellRequests;
+        std::vector<Sound> sounds;
+        std::vector<ExitRequest> exitRequests;
+        std::vector<MessageBoxRecord> messageBoxes;
+        std::deque<int> answers;
+        std::vector<std::string> downloads;
+        std::uint32_t nextProcessId = 0x100;
+        // SE_SHUTDOWN_NAME enabled in the process token (NT family).
+        bool shutdownPrivilege = false;
+        // The client area of any window GetClientRect is asked about.
+        int clientWidth = 640;
+        int clientHeight = 480;
+
+        std::string userName = "Tester";
+        std::string computerName = "DECORAMA-PC";
+        std::string pendingComputerName;
+
+        // Key state bytes as GetKeyboardState gives them: 0x80 down, 0x01 toggled.
+        std::array<win::BYTE, 256> keys{};
+        win::UINT caretBlinkTime = 530;
+        int cursorShowCount = 0;
+        win::DWORD executionState = 0x80000000; // ES_CONTINUOUS
+
+        win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
+        win::MEMORYSTATUSEX memory{sizeof(win::MEMORYSTATUSEX),
+                                   50,
+                                   256ull << 20,
+                                   128ull << 20,
+                                   512ull << 20,
+                                   384ull << 20,
+                                   0x7FFE0000ull,
+                                   0x7F000000ull,
+                                   0};
+        std::uint64_t freeBytes = 1ull << 30;
+
+        // CreateFileA handles: the path each was opened on ("\\.\C:" for the drive).
+        std::map<win::HANDLE, std::string> files;
+        win::HANDLE nextFile = 0x200;
+        std::map<win::HDC, bool> deviceContexts;
+        win::HDC nextDc = 0x300;
+
+        struct ItemList {
+            std::string path; // "" for a virtual folder without a file-system path
+        };
+        std::map<const win::ITEMIDLIST*, std::unique_ptr<ItemList>> itemLists;
+
+        struct InternetHandle {
+            bool isUrl = false;
+            std::string body;
+            std::size_t position = 0;
+        };
+        std::map<win::HINTERNET, InternetHandle> internet;
+        win::HINTERNET nextInternet = 0xCC0000;
+        std::map<std::string, std::string> urlBodies;
+    };
+    // Counts one use of the operation; the planned error when this use must fail.
+    std::optional<std::int32_t> plannedFault(const std::string& operation);
     // True when the fault plan makes this use of a Windows call fail, with the
     // planned Windows error in code.
     bool windowsFault(const char* operation, win::DWORD& code);
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
+    // Logs a registry call; the planned status when the fault plan makes this use fail.
+    std::optional<win::LONG> registryFault(const char* operation, std::initializer_list<CallArg> args);
     // Sets the thread's last error and hands back the call's failure result.
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;
     }
     void setLastErrorCode(win::DWORD code);
+    // Logs a power-management call; false, with the last error set, when it fails.
+    bool powerCall(const char* operation, std::initializer_list<CallArg> args,
+                   const win::HANDLE* device = nullptr);
+    // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
+    template <class Size>
+    bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
     // Windows 98/ME and 2000 and later have the power-management calls.
-    win::BOOL deviceWakeupRequest(const char* operation, win::HANDLE hDevice);
     bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
     bool isWindows2000OrLater() const;
@@ -372,7 +460,9 @@ private:
 
     Version version_ = Version::Win98;
     std::unique_ptr<CallLog> log_;
-    std::unique_ptr<FaultPlan> faults_;
+    // The planned failures by operation and use, and the uses counted so far.
+    std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
+    std::map<std::string, int> uses_;
     std::unique_ptr<FakeDrive> drive_;
     std::unique_ptr<FakeRegistry> registry_;
     std::unique_ptr<FakeSettings> settings_;

@@ -7,13 +7,14 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeProfileFile.h"
 #include "fake/TextUtil.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <map>
+#include <utility>
 
 namespace fake {
 
@@ -21,31 +22,18 @@ namespace {
 
 constexpr win::DWORD ERROR_BUFFER_OVERFLOW = 111;
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
-constexpr win::DWORD ERROR_PRIVILEGE_NOT_HELD = 1314;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
 constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
-constexpr win::DWORD FORMAT_MESSAGE_FROM_STRING = 0x400;
 constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
 // The system's message texts for the codes the program may show.
-const struct {
-    win::DWORD code;
-    const char* text;
-} systemMessages[] = {
+const std::map<win::DWORD, const char*> systemMessages = {
     {0, "The operation completed successfully.\r\n"},
-    {1, "Incorrect function.\r\n"},
     {2, "The system cannot find the file specified.\r\n"},
     {3, "The system cannot find the path specified.\r\n"},
     {5, "Access is denied.\r\n"},
-    {6, "The handle is invalid.\r\n"},
-    {8, "Not enough storage is available to process this command.\r\n"},
     {87, "The parameter is incorrect.\r\n"},
     {120, "This function is not supported on this system.\r\n"},
-    {122, "The data area passed to a system call is too small.\r\n"},
-    {234, "More data is available.\r\n"},
-    {1314, "A required privilege is not held by the client.\r\n"},
-    {1332, "No mapping between account names and security IDs was done.\r\n"},
-    {1355, "The specified domain either does not exist or could not be contacted.\r\n"},
 };
 
 // Copies text with its NUL into a buffer of size characters when it fits:
@@ -107,83 +95,55 @@ void FakeWindows::SetLastError(win::DWORD dwErrCode) {
 
 // ---- names --------------------------------------------------------------------------
 
+// The name calls report through their in-out count: without the NUL on success,
+// with it (and the call's overflow error) when the buffer is too small.
+template <class Size>
+bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
+    if (!size)
+        return failWith(win::ERROR_INVALID_PARAMETER, false);
+    const bool fits = buffer && *size > name.size();
+    if (fits)
+        std::memcpy(buffer, name.c_str(), name.size() + 1);
+    *size = static_cast<Size>(fits ? name.size() : name.size() + 1);
+    return fits || failWith(overflow, false);
+}
+
 // GetUserNameA: the size counts the NUL, on success as on failure.
 win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
     if (faulted("GetUserNameA", {pcbBuffer ? *pcbBuffer : 0}))
         return win::FALSE;
-    if (!pcbBuffer)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    const auto needed = static_cast<win::DWORD>(machine_->userName.size() + 1);
-    if (!lpBuffer || *pcbBuffer < needed) {
-        *pcbBuffer = needed;
-        return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
-    }
-    std::memcpy(lpBuffer, machine_->userName.c_str(), needed);
-    *pcbBuffer = needed;
-    return win::TRUE;
+    const bool copied = copyName(machine_->userName, lpBuffer, pcbBuffer, win::ERROR_INSUFFICIENT_BUFFER);
+    if (copied)
+        ++*pcbBuffer;
+    return copied;
 }
 
-// GetUserNameExA (secur32, Windows 2000 and later): NameSamCompatible (2) is
+// GetUserNameExA (secur32, Windows 2000 and later): only NameSamCompatible (2),
 // "MACHINE\user"; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
     if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
         return 0;
     if (!isWindows2000OrLater())
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
-    if (!nSize || NameFormat == 0)
-        return failWith<win::BOOLEAN>(win::ERROR_INVALID_PARAMETER, 0);
     if (NameFormat != 2)
         return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
-    const std::string name = machine_->computerName + "\\" + machine_->userName;
-    if (!lpNameBuffer || *nSize <= name.size()) {
-        *nSize = static_cast<win::ULONG>(name.size() + 1);
-        return failWith<win::BOOLEAN>(win::ERROR_MORE_DATA, 0);
-    }
-    std::memcpy(lpNameBuffer, name.c_str(), name.size() + 1);
-    *nSize = static_cast<win::ULONG>(name.size());
-    return 1;
+    return copyName(machine_->computerName + "\\" + machine_->userName, lpNameBuffer, nSize,
+                    win::ERROR_MORE_DATA);
 }
 
-// GetComputerNameA: the size excludes the NUL on success and includes it when
-// the buffer is too small (ERROR_BUFFER_OVERFLOW).
 win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
     if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
         return win::FALSE;
-    if (!nSize)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    const std::string& name = machine_->computerName;
-    if (!lpBuffer || *nSize <= name.size()) {
-        *nSize = static_cast<win::DWORD>(name.size() + 1);
-        return failWith(ERROR_BUFFER_OVERFLOW, win::FALSE);
-    }
-    std::memcpy(lpBuffer, name.c_str(), name.size() + 1);
-    *nSize = static_cast<win::DWORD>(name.size());
-    return win::TRUE;
+    return copyName(machine_->computerName, lpBuffer, nSize, ERROR_BUFFER_OVERFLOW);
 }
 
-// GetComputerNameExA (Windows 2000 and later): NetBIOS formats (0, 4) give the
-// name, DNS host formats (1, 3, 5, 7) give it in lower case, the domain
-// formats (2, 6) are empty on a machine outside a domain.
+// GetComputerNameExA (Windows 2000 and later): every format answers the name.
 win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) {
     if (faulted("GetComputerNameExA", {NameType, nSize ? *nSize : 0}))
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!nSize || NameType < 0 || NameType > 7)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    std::string name = machine_->computerName;
-    if (NameType == 2 || NameType == 6)
-        name.clear();
-    else if (NameType != 0 && NameType != 4)
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    if (!lpBuffer || *nSize <= name.size()) {
-        *nSize = static_cast<win::DWORD>(name.size() + 1);
-        return failWith(win::ERROR_MORE_DATA, win::FALSE);
-    }
-    std::memcpy(lpBuffer, name.c_str(), name.size() + 1);
-    *nSize = static_cast<win::DWORD>(name.size());
-    return win::TRUE;
+    return copyName(machine_->computerName, lpBuffer, nSize, win::ERROR_MORE_DATA);
 }
 
 // SetComputerNameA: the new name takes effect at the next start.
@@ -196,23 +156,18 @@ win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
     return win::TRUE;
 }
 
-// SetComputerNameExA (Windows 2000 and later) takes the physical formats only:
-// 4 NetBIOS, 5 DNS host (which also sets the NetBIOS name), 6 DNS domain.
+// SetComputerNameExA (Windows 2000 and later): 4 NetBIOS, 5 DNS host (which
+// also sets the NetBIOS name from its first 15 characters).
 win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
     if (faulted("SetComputerNameExA", {NameType, lpBuffer}))
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpBuffer || NameType < 4 || NameType > 6)
+    const std::string name =
+        lpBuffer ? std::string(lpBuffer).substr(0, NameType == 5 ? 15 : std::string::npos) : "";
+    if ((NameType != 4 && NameType != 5) || !isValidComputerName(name))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    const std::string name = lpBuffer;
-    if (NameType == 4) {
-        if (!isValidComputerName(name))
-            return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-        machine_->pendingComputerName = upper(name);
-    } else if (NameType == 5) {
-        machine_->pendingComputerName = upper(name.substr(0, 15));
-    }
+    machine_->pendingComputerName = upper(name);
     return win::TRUE;
 }
 
@@ -229,7 +184,7 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     if (!lpVersionInformation)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
-    const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && acceptsExtendedRecord(version_);
+    const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && isWindows2000OrLater();
     if (size != sizeof(win::OSVERSIONINFOA) && !extended)
         return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
 
@@ -269,10 +224,7 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
     const std::string shortPath = drive_->shortPath(lpszLongPath, error);
     if (error)
         return failWith<win::DWORD>(error, 0);
-    if (!lpszShortPath || cchBuffer <= shortPath.size())
-        return static_cast<win::DWORD>(shortPath.size() + 1);
-    std::memmove(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
-    return static_cast<win::DWORD>(shortPath.size());
+    return copyPath(shortPath, lpszShortPath, cchBuffer);
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
@@ -306,11 +258,9 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
 }
 
 // FatalAppExitA: Windows shows the message and ends the process; the fake
-// records the message and returns, so a test can look at it.
+// only logs it and returns.
 void FakeWindows::FatalAppExitA(win::UINT uAction, const char* lpMessageText) {
-    if (faulted("FatalAppExitA", {uAction, lpMessageText}))
-        return;
-    machine_->fatalExits.push_back(lpMessageText ? lpMessageText : "");
+    faulted("FatalAppExitA", {uAction, lpMessageText});
 }
 
 win::DWORD FakeWindows::GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) {
@@ -333,8 +283,8 @@ win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
 
 // ---- drives and machine facts -----------------------------------------------------------
 
-// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors; the 95 family reports at
-// most 2 GB, as its GetDiskFreeSpaceA does.
+// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors, the drive as large as the
+// room left on it.
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
@@ -342,24 +292,13 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
         return win::FALSE;
     if (!isDriveC(lpRootPathName))
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    const std::uint64_t clusterSize = 4096;
-    std::uint64_t freeClusters = machine_->freeBytes / clusterSize;
-    std::uint64_t totalClusters = std::max<std::uint64_t>(freeClusters, (4ull << 30) / clusterSize);
-    if (!isNtFamily(version_)) {
-        const std::uint64_t limit = 0x7FFFFFFFull / clusterSize;
-        freeClusters = std::min(freeClusters, limit);
-        totalClusters = std::min(totalClusters, limit);
-    }
-    if (lpSectorsPerCluster)
-        *lpSectorsPerCluster = 8;
-    if (lpBytesPerSector)
-        *lpBytesPerSector = 512;
-    if (lpNumberOfFreeClusters)
-        *lpNumberOfFreeClusters =
-            static_cast<win::DWORD>(std::min<std::uint64_t>(freeClusters, 0xFFFFFFFFull));
-    if (lpTotalNumberOfClusters)
-        *lpTotalNumberOfClusters =
-            static_cast<win::DWORD>(std::min<std::uint64_t>(totalClusters, 0xFFFFFFFFull));
+    const auto clusters =
+        static_cast<win::DWORD>(std::min<std::uint64_t>(machine_->freeBytes / 4096, 0xFFFFFFFFull));
+    for (auto [out, value] :
+         {std::pair{lpSectorsPerCluster, win::DWORD{8}}, std::pair{lpBytesPerSector, win::DWORD{512}},
+          std::pair{lpNumberOfFreeClusters, clusters}, std::pair{lpTotalNumberOfClusters, clusters}})
+        if (out)
+            *out = value;
     return win::TRUE;
 }
 
@@ -370,81 +309,38 @@ win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
     return isDriveC(lpRootPathName) ? 3 : 1;
 }
 
-// GetSystemInfo: one Pentium II class processor.
+// GetSystemInfo: one Intel processor with 4 KiB pages.
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    if (faulted("GetSystemInfo", {}))
+    if (faulted("GetSystemInfo", {}) || !lpSystemInfo)
         return;
-    if (!lpSystemInfo)
-        return;
-    win::SYSTEM_INFO info{};
-    info.wProcessorArchitecture = 0; // PROCESSOR_ARCHITECTURE_INTEL
-    info.dwPageSize = 4096;
-    info.lpMinimumApplicationAddress = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x10000));
-    info.lpMaximumApplicationAddress = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x7FFEFFFF));
-    info.dwActiveProcessorMask = 1;
-    info.dwNumberOfProcessors = 1;
-    info.dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
-    info.dwAllocationGranularity = 65536;
-    info.wProcessorLevel = 6;
-    info.wProcessorRevision = 0x0502;
-    *lpSystemInfo = info;
+    *lpSystemInfo = win::SYSTEM_INFO{};
+    lpSystemInfo->dwPageSize = 4096;
+    lpSystemInfo->dwNumberOfProcessors = 1;
+    lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
 }
 
-// GetCPInfo: the ANSI (0, 1252) and OEM (1, 437, 850) code pages are single-byte;
-// 932 (Japanese) is the double-byte page for tests of IsDBCS.
+// GetCPInfo: every code page of the fake is single-byte.
 win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
     if (faulted("GetCPInfo", {CodePage}))
         return win::FALSE;
     if (!lpCPInfo)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    win::CPINFO info{};
-    info.DefaultChar[0] = '?';
-    switch (CodePage) {
-    case 0:
-    case 1:
-    case 437:
-    case 850:
-    case 1252:
-        info.MaxCharSize = 1;
-        break;
-    case 932:
-        info.MaxCharSize = 2;
-        info.LeadByte[0] = 0x81;
-        info.LeadByte[1] = 0x9F;
-        info.LeadByte[2] = 0xE0;
-        info.LeadByte[3] = 0xFC;
-        break;
-    default:
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    }
-    *lpCPInfo = info;
+    *lpCPInfo = win::CPINFO{};
+    lpCPInfo->MaxCharSize = 1;
+    lpCPInfo->DefaultChar[0] = '?';
     return win::TRUE;
 }
 
-// FormatMessageA: the system's texts (FORMAT_MESSAGE_FROM_SYSTEM) and plain
-// message strings (FORMAT_MESSAGE_FROM_STRING, inserts left as written). The
+// FormatMessageA: the system's texts (FORMAT_MESSAGE_FROM_SYSTEM) only. The
 // length without the NUL; 0 with ERROR_INSUFFICIENT_BUFFER when it does not fit.
-win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void* lpSource, win::DWORD dwMessageId,
-                                       win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize,
-                                       void* Arguments) {
-    (void)Arguments;
+win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,
+                                       win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize, void*) {
     if (faulted("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize}))
         return 0;
-    std::string text;
-    bool found = false;
-    if (dwFlags & FORMAT_MESSAGE_FROM_STRING) {
-        found = lpSource != nullptr;
-        text = found ? static_cast<const char*>(lpSource) : "";
-    } else if (dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) {
-        for (const auto& message : systemMessages) {
-            if (message.code == dwMessageId) {
-                text = message.text;
-                found = true;
-            }
-        }
-    }
-    if (!found)
+    const auto found = systemMessages.find(dwMessageId);
+    if (!(dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) || found == systemMessages.end())
         return failWith<win::DWORD>(ERROR_MR_MID_NOT_FOUND, 0);
+    const std::string text = found->second;
     if (!lpBuffer || nSize <= text.size())
         return failWith<win::DWORD>(win::ERROR_INSUFFICIENT_BUFFER, 0);
     std::memcpy(lpBuffer, text.c_str(), text.size() + 1);
@@ -500,132 +396,88 @@ win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce)
     if (faulted("SetSystemPowerState", {fSuspend, fForce}))
         return win::FALSE;
     if (isNtFamily(version_))
-        return failWith(isWindows2000OrLater() ? ERROR_PRIVILEGE_NOT_HELD : win::ERROR_CALL_NOT_IMPLEMENTED,
+        return failWith(isWindows2000OrLater() ? win::ERROR_PRIVILEGE_NOT_HELD
+                                               : win::ERROR_CALL_NOT_IMPLEMENTED,
                         win::FALSE);
     return win::TRUE;
 }
 
-win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    if (faulted("RequestWakeupLatency", {latency}))
-        return win::FALSE;
+// The power-management calls: absent before Windows 98 and on NT 4; the device
+// calls need a handle CreateFileA opened.
+bool FakeWindows::powerCall(const char* operation, std::initializer_list<CallArg> args,
+                            const win::HANDLE* device) {
+    if (faulted(operation, args))
+        return false;
     if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    return win::TRUE;
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+    if (device && !machine_->files.count(*device))
+        return failWith(win::ERROR_INVALID_HANDLE, false);
+    return true;
+}
+
+win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
+    return powerCall("RequestWakeupLatency", {latency});
 }
 
 // SetThreadExecutionState: the previous state, 0 on failure.
 win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
-    if (faulted("SetThreadExecutionState", {esFlags}))
+    if (!powerCall("SetThreadExecutionState", {esFlags}))
         return 0;
-    if (!hasPowerManagement())
-        return failWith<win::DWORD>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
-    const win::DWORD previous = machine_->executionState;
-    machine_->executionState = esFlags;
-    return previous;
-}
-
-// RequestDeviceWakeup and CancelDeviceWakeupRequest: both ask the power manager
-// about an open device handle and answer alike.
-win::BOOL FakeWindows::deviceWakeupRequest(const char* operation, win::HANDLE hDevice) {
-    log_->add(operation, {hDevice});
-    win::DWORD code = 0;
-    if (windowsFault(operation, code))
-        return failWith(code, win::FALSE);
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!machine_->files.count(hDevice))
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return std::exchange(machine_->executionState, esFlags);
 }
 
 win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
-    return deviceWakeupRequest("RequestDeviceWakeup", hDevice);
+    return powerCall("RequestDeviceWakeup", {hDevice}, &hDevice);
 }
 
 win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
-    return deviceWakeupRequest("CancelDeviceWakeupRequest", hDevice);
+    return powerCall("CancelDeviceWakeupRequest", {hDevice}, &hDevice);
 }
 
 win::BOOL FakeWindows::IsSystemResumeAutomatic() {
-    if (faulted("IsSystemResumeAutomatic", {}))
-        return win::FALSE;
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    powerCall("IsSystemResumeAutomatic", {});
     return win::FALSE;
 }
 
 // GetDevicePowerState: every open device of the fake is powered on.
 win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
-    if (faulted("GetDevicePowerState", {hDevice}))
+    if (!powerCall("GetDevicePowerState", {hDevice}, &hDevice))
         return win::FALSE;
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!machine_->files.count(hDevice))
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (!pfOn)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *pfOn = win::TRUE;
     return win::TRUE;
 }
 
-// CreateFileA: the device of drive C ("\\.\C:") and files on the drive, with
-// the creation dispositions of Windows (1 CREATE_NEW ... 5 TRUNCATE_EXISTING);
-// a file it makes takes FILE_ATTRIBUTE_READONLY when asked for.
+// CreateFileA: the device of drive C ("\\.\C:") and files on the drive. Every
+// disposition but OPEN_EXISTING (3) and OPEN_ALWAYS (4) makes an empty file,
+// read-only when FILE_ATTRIBUTE_READONLY is asked for.
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,
-                                     win::DWORD dwShareMode, void* lpSecurityAttributes,
-                                     win::DWORD dwCreationDisposition, win::DWORD dwFlagsAndAttributes,
-                                     win::HANDLE hTemplateFile) {
-    (void)lpSecurityAttributes;
-    (void)hTemplateFile;
-    log_->add("CreateFileA",
-              {lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes});
-    win::DWORD code = 0;
-    if (windowsFault("CreateFileA", code))
-        return failWith(code, win::INVALID_HANDLE_VALUE);
-    if (!lpFileName)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::INVALID_HANDLE_VALUE);
-    const std::string name = lpFileName;
-    auto open = [&](const std::string& path) {
-        const win::HANDLE handle = machine_->nextFile;
-        machine_->nextFile += 4;
-        machine_->files[handle] = path;
-        return handle;
-    };
-    if (name.rfind("\\\\.\\", 0) == 0) {
-        if (equalsIgnoreCase(name.substr(4), "C:"))
-            return open(name);
-        return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
-    }
+                                     win::DWORD dwShareMode, void*, win::DWORD dwCreationDisposition,
+                                     win::DWORD dwFlagsAndAttributes, win::HANDLE) {
+    if (faulted("CreateFileA",
+                {lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes}))
+        return win::INVALID_HANDLE_VALUE;
+    const std::string name = lpFileName ? lpFileName : "";
     const FakeDrive::Location location = drive_->locate(name);
-    if (!location.onDrive || !location.folderExists)
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::INVALID_HANDLE_VALUE);
-    if (location.isFolder)
-        return failWith(win::ERROR_ACCESS_DENIED, win::INVALID_HANDLE_VALUE);
     const bool writes = dwCreationDisposition != 3 && dwCreationDisposition != 4;
-    switch (dwCreationDisposition) {
-    case 1: // CREATE_NEW
-        if (location.exists)
-            return failWith(win::ERROR_FILE_EXISTS, win::INVALID_HANDLE_VALUE);
-        break;
-    case 2: // CREATE_ALWAYS
-    case 4: // OPEN_ALWAYS
-        break;
-    case 3: // OPEN_EXISTING
-    case 5: // TRUNCATE_EXISTING
-        if (!location.exists)
+    if (name.rfind("\\\\.\\", 0) == 0) {
+        if (!equalsIgnoreCase(name.substr(4), "C:"))
             return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
-        break;
-    default:
-        return failWith(win::ERROR_INVALID_PARAMETER, win::INVALID_HANDLE_VALUE);
-    }
-    if (location.exists && writes && drive_->isReadOnly(name))
+    } else if (!location.onDrive || !location.folderExists) {
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::INVALID_HANDLE_VALUE);
+    } else if (location.isFolder || (location.exists && writes && drive_->isReadOnly(name))) {
         return failWith(win::ERROR_ACCESS_DENIED, win::INVALID_HANDLE_VALUE);
-    if (!location.exists || writes) {
+    } else if (dwCreationDisposition == 3 && !location.exists) {
+        return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
+    } else if (!location.exists || writes) {
         FakeDrive::hostWrite(location.host, "");
-        if (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY)
-            drive_->setReadOnly(name, true);
+        drive_->setReadOnly(name, (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) != 0);
     }
-    return open(name);
+    const win::HANDLE handle = machine_->nextFile;
+    machine_->nextFile += 4;
+    machine_->files[handle] = name;
+    return handle;
 }
 
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {

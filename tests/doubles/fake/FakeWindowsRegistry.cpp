@@ -4,29 +4,33 @@
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeRegistry.h"
 
 namespace fake {
 
+std::optional<win::LONG> FakeWindows::registryFault(const char* operation,
+                                                    std::initializer_list<CallArg> args) {
+    log_->add(operation, args);
+    win::DWORD code = 0;
+    if (!windowsFault(operation, code))
+        return std::nullopt;
+    return static_cast<win::LONG>(code);
+}
+
 win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
                                      win::REGSAM samDesired, win::HKEY* phkResult) {
-    log_->add("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired});
-    win::DWORD code = 0;
-    if (windowsFault("RegOpenKeyExA", code)) {
-        if (phkResult)
-            *phkResult = 0;
-        return static_cast<win::LONG>(code);
-    }
+    if (phkResult)
+        *phkResult = 0;
+    if (auto fault = registryFault("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
+        return *fault;
     return registry_->openKey(hKey, lpSubKey, samDesired, phkResult);
 }
 
 win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
                                         win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
-    log_->add("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0});
-    win::DWORD code = 0;
-    if (windowsFault("RegQueryValueExA", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault =
+            registryFault("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
+        return *fault;
     if (lpReserved)
         return win::ERROR_INVALID_PARAMETER;
     return registry_->queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
@@ -34,10 +38,9 @@ win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName,
 
 win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
                                       win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
-    log_->add("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData});
-    win::DWORD code = 0;
-    if (windowsFault("RegSetValueExA", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault =
+            registryFault("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
+        return *fault;
     return registry_->setValue(hKey, lpValueName, dwType, lpData, cbData);
 }
 
@@ -45,35 +48,28 @@ win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win
                                        char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
                                        void* lpSecurityAttributes, win::HKEY* phkResult,
                                        win::DWORD* lpdwDisposition) {
-    log_->add("RegCreateKeyExA", {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
-                                  dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)});
-    win::DWORD code = 0;
-    if (windowsFault("RegCreateKeyExA", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault = registryFault("RegCreateKeyExA",
+                                   {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
+                                    dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
+        return *fault;
     return registry_->createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
 }
 
 win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
-    log_->add("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey});
-    win::DWORD code = 0;
-    if (windowsFault("RegDeleteKeyA", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault = registryFault("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
+        return *fault;
     return registry_->deleteKey(hKey, lpSubKey);
 }
 
 win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
-    log_->add("RegDeleteValueA", {CallArg::key(hKey), lpValueName});
-    win::DWORD code = 0;
-    if (windowsFault("RegDeleteValueA", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault = registryFault("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
+        return *fault;
     return registry_->deleteValue(hKey, lpValueName);
 }
 
 win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
-    log_->add("RegCloseKey", {CallArg::key(hKey)});
-    win::DWORD code = 0;
-    if (windowsFault("RegCloseKey", code))
-        return static_cast<win::LONG>(code);
+    if (auto fault = registryFault("RegCloseKey", {CallArg::key(hKey)}))
+        return *fault;
     return registry_->closeKey(hKey);
 }
 

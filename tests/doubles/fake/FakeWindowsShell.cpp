@@ -3,10 +3,10 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>
+#include <map>
 
 namespace fake {
 
@@ -26,76 +26,20 @@ bool isWebAddress(const std::string& text) {
     return startsWithIgnoreCase(text, "http://") || startsWithIgnoreCase(text, "https://");
 }
 
-// The special folders by CSIDL: a path below the Windows folder ("" for a
-// virtual folder, which has an item list but no file-system path).
-bool specialFolder(int csidl, const std::string& windows, const std::string& system, std::string& path) {
-    switch (csidl) {
-    case 0x00: // CSIDL_DESKTOP
-    case 0x10: // CSIDL_DESKTOPDIRECTORY
-        path = windows + "\\Desktop";
-        return true;
-    case 0x02: // CSIDL_PROGRAMS
-        path = windows + "\\Start Menu\\Programs";
-        return true;
-    case 0x03: // CSIDL_CONTROLS
-    case 0x04: // CSIDL_PRINTERS
-    case 0x0A: // CSIDL_BITBUCKET
-    case 0x11: // CSIDL_DRIVES
-    case 0x12: // CSIDL_NETWORK
-        path.clear();
-        return true;
-    case 0x05: // CSIDL_PERSONAL
-        path = "C:\\My Documents";
-        return true;
-    case 0x06: // CSIDL_FAVORITES
-        path = windows + "\\Favorites";
-        return true;
-    case 0x07: // CSIDL_STARTUP
-        path = windows + "\\Start Menu\\Programs\\StartUp";
-        return true;
-    case 0x08: // CSIDL_RECENT
-        path = windows + "\\Recent";
-        return true;
-    case 0x09: // CSIDL_SENDTO
-        path = windows + "\\SendTo";
-        return true;
-    case 0x0B: // CSIDL_STARTMENU
-        path = windows + "\\Start Menu";
-        return true;
-    case 0x13: // CSIDL_NETHOOD
-        path = windows + "\\NetHood";
-        return true;
-    case 0x14: // CSIDL_FONTS
-        path = windows + "\\Fonts";
-        return true;
-    case 0x15: // CSIDL_TEMPLATES
-        path = windows + "\\ShellNew";
-        return true;
-    case 0x1A: // CSIDL_APPDATA
-        path = windows + "\\Application Data";
-        return true;
-    case 0x20: // CSIDL_INTERNET_CACHE
-        path = windows + "\\Temporary Internet Files";
-        return true;
-    case 0x21: // CSIDL_COOKIES
-        path = windows + "\\Cookies";
-        return true;
-    case 0x22: // CSIDL_HISTORY
-        path = windows + "\\History";
-        return true;
-    case 0x24: // CSIDL_WINDOWS
-        path = windows;
-        return true;
-    case 0x25: // CSIDL_SYSTEM
-        path = system;
-        return true;
-    case 0x26: // CSIDL_PROGRAM_FILES
-        path = "C:\\Program Files";
-        return true;
-    default:
-        return false;
-    }
-}
+// The special folders by CSIDL, below the Windows folder: the desktop (0x00,
+// 0x10), the programs menu (0x02), the start menu (0x0B); "" for the virtual
+// folders (control panel, printers, recycle bin, my computer), which have an
+// item list but no file-system path.
+const std::map<int, const char*> specialFolders = {
+    {0x00, "\\Desktop"},
+    {0x10, "\\Desktop"},
+    {0x02, "\\Start Menu\\Programs"},
+    {0x0B, "\\Start Menu"},
+    {0x03, ""},
+    {0x04, ""},
+    {0x0A, ""},
+    {0x11, ""},
+};
 
 } // namespace
 
@@ -125,9 +69,10 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     if (!ppidl)
         return E_INVALIDARG;
     *ppidl = nullptr;
-    std::string path;
-    if (!specialFolder(csidl, windowsFolder(), profileOf(version_).systemFolder, path))
+    const auto folder = specialFolders.find(csidl);
+    if (folder == specialFolders.end())
         return E_INVALIDARG;
+    const std::string path = *folder->second ? windowsFolder() + folder->second : "";
     auto list = std::make_unique<Machine::ItemList>(Machine::ItemList{path});
     auto* handle = reinterpret_cast<win::ITEMIDLIST*>(list.get());
     machine_->itemLists[handle] = std::move(list);
@@ -241,36 +186,29 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
 // ---- version.dll: the fake's files carry no version resource.
 
 win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win::DWORD* lpdwHandle) {
-    log_->add("GetFileVersionInfoSizeA", {lptstrFilename});
     if (lpdwHandle)
         *lpdwHandle = 0;
-    win::DWORD code = 0;
-    if (windowsFault("GetFileVersionInfoSizeA", code))
-        return failWith<win::DWORD>(code, 0);
+    if (faulted("GetFileVersionInfoSizeA", {lptstrFilename}))
+        return 0;
     const std::string name = lptstrFilename ? lptstrFilename : "";
-    if (name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name))
-        return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
-    return failWith<win::DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND, 0);
+    const bool missing = name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name);
+    return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }
 
 win::BOOL FakeWindows::GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
-                                           void* lpData) {
-    (void)lpData;
-    if (faulted("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen}))
-        return win::FALSE;
-    return failWith(ERROR_RESOURCE_DATA_NOT_FOUND, win::FALSE);
+                                           void*) {
+    if (!faulted("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen}))
+        setLastErrorCode(ERROR_RESOURCE_DATA_NOT_FOUND);
+    return win::FALSE;
 }
 
 win::BOOL FakeWindows::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
                                       win::UINT* puLen) {
-    log_->add("VerQueryValueA", {pBlock, lpSubBlock});
     if (lplpBuffer)
         *lplpBuffer = nullptr;
     if (puLen)
         *puLen = 0;
-    win::DWORD code = 0;
-    if (windowsFault("VerQueryValueA", code))
-        return failWith(code, win::FALSE);
+    faulted("VerQueryValueA", {pBlock, lpSubBlock});
     return win::FALSE;
 }
 

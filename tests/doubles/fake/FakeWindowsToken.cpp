@@ -6,7 +6,6 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/TextUtil.h"
 
 namespace fake {
@@ -78,30 +77,23 @@ win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const cha
     return win::TRUE;
 }
 
-// AdjustTokenPrivileges: succeeds with ERROR_SUCCESS once the privilege is enabled.
+// AdjustTokenPrivileges: succeeds with ERROR_SUCCESS; the shut-down privilege
+// is the one this token keeps.
 win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
-                                             win::TOKEN_PRIVILEGES* NewState, win::DWORD BufferLength,
-                                             win::TOKEN_PRIVILEGES* PreviousState, win::DWORD* ReturnLength) {
-    (void)BufferLength;
-    (void)PreviousState;
-    (void)ReturnLength;
+                                             win::TOKEN_PRIVILEGES* NewState, win::DWORD,
+                                             win::TOKEN_PRIVILEGES*, win::DWORD*) {
     if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
         return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (TokenHandle != processToken)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    if (DisableAllPrivileges) {
+    if (DisableAllPrivileges)
         machine_->shutdownPrivilege = false;
-        return failWith(win::ERROR_SUCCESS, win::TRUE);
-    }
-    if (!NewState)
+    else if (!NewState)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    for (win::DWORD i = 0; i < NewState->PrivilegeCount && i < 1; ++i) {
-        const win::LUID_AND_ATTRIBUTES& entry = NewState->Privileges[i];
-        if (entry.Luid.LowPart == shutdownLuid.LowPart && entry.Luid.HighPart == shutdownLuid.HighPart)
-            machine_->shutdownPrivilege = (entry.Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
-    }
+    else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
+        machine_->shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     return failWith(win::ERROR_SUCCESS, win::TRUE);
 }
 
@@ -144,10 +136,6 @@ win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
 void FakeWindows::setClientSize(int widthPixels, int heightPixels) {
     machine_->clientWidth = widthPixels;
     machine_->clientHeight = heightPixels;
-}
-
-bool FakeWindows::shutdownPrivilegeEnabled() const {
-    return machine_->shutdownPrivilege;
 }
 
 } // namespace fake

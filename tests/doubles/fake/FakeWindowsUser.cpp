@@ -7,11 +7,12 @@
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeMachine.h"
 #include "fake/FakeSettings.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace fake {
 
@@ -21,24 +22,13 @@ constexpr win::DWORD ERROR_INVALID_DATA = 13;
 constexpr win::UINT EWX_SHUTDOWN = 1, EWX_REBOOT = 2, EWX_POWEROFF = 8;
 constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 
-// Character classes of the ANSI code page 1252, as IsCharAlphaA and its
-// siblings report them.
-struct CharClass {
-    bool alpha, upper, lower;
-};
-
-CharClass classify(char ch) {
-    const auto c = static_cast<unsigned char>(ch);
-    const bool upper = (c >= 'A' && c <= 'Z') || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F ||
-                       (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    const bool lower = (c >= 'a' && c <= 'z') || c == 0x83 || c == 0x9A || c == 0x9C || c == 0x9E ||
-                       c == 0xB5 || (c >= 0xDF && c != 0xF7);
-    const bool alpha = upper || lower || c == 0xAA || c == 0xBA;
-    return {alpha, upper, lower};
+// Character classes of the ANSI code page 1252 (its Latin-1 letters included),
+// as IsCharAlphaA and its siblings report them.
+bool isUpper(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
 }
-
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
+bool isLower(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7);
 }
 
 } // namespace
@@ -121,33 +111,27 @@ win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     return win::TRUE;
 }
 
-// FlashWindow: the previous state of the caption, never active in the fake.
+// The window and drawing calls change nothing the fake keeps. FlashWindow and
+// ShowWindow answer the previous state, never active or visible in the fake.
 win::BOOL FakeWindows::FlashWindow(win::HWND hWnd, win::BOOL bInvert) {
-    if (faulted("FlashWindow", {hWnd, bInvert}))
-        return win::FALSE;
+    faulted("FlashWindow", {hWnd, bInvert});
     return win::FALSE;
 }
 
 win::BOOL FakeWindows::FlashWindowEx(win::FLASHWINFO* pfwi) {
-    if (faulted("FlashWindowEx", {pfwi ? pfwi->hwnd : 0, pfwi ? pfwi->dwFlags : 0, pfwi ? pfwi->uCount : 0,
-                                  pfwi ? pfwi->dwTimeout : 0}))
-        return win::FALSE;
-    if (!pfwi || pfwi->cbSize != sizeof(win::FLASHWINFO))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    if (!faulted("FlashWindowEx", {pfwi ? pfwi->hwnd : 0, pfwi ? pfwi->dwFlags : 0}) &&
+        (!pfwi || pfwi->cbSize != sizeof(win::FLASHWINFO)))
+        setLastErrorCode(win::ERROR_INVALID_PARAMETER);
     return win::FALSE;
 }
 
-// ShowWindow: whether the window was visible before; the fake's windows were not.
 win::BOOL FakeWindows::ShowWindow(win::HWND hWnd, int nCmdShow) {
-    if (faulted("ShowWindow", {hWnd, nCmdShow}))
-        return win::FALSE;
+    faulted("ShowWindow", {hWnd, nCmdShow});
     return win::FALSE;
 }
 
 win::BOOL FakeWindows::SetRect(win::RECT* lprc, int xLeft, int yTop, int xRight, int yBottom) {
-    if (faulted("SetRect", {xLeft, yTop, xRight, yBottom}))
-        return win::FALSE;
-    if (!lprc)
+    if (faulted("SetRect", {xLeft, yTop, xRight, yBottom}) || !lprc)
         return win::FALSE;
     *lprc = win::RECT{xLeft, yTop, xRight, yBottom};
     return win::TRUE;
@@ -157,63 +141,50 @@ win::BOOL FakeWindows::DrawEdge(win::HDC hdc, win::RECT* qrc, win::UINT edge, wi
     if (faulted("DrawEdge", {hdc, qrc ? qrc->left : 0, qrc ? qrc->top : 0, qrc ? qrc->right : 0,
                              qrc ? qrc->bottom : 0, edge, grfFlags}))
         return win::FALSE;
-    return hdc && qrc ? win::TRUE : win::FALSE;
+    return hdc && qrc;
 }
 
 win::BOOL FakeWindows::DrawFrameControl(win::HDC hdc, win::RECT* lprc, win::UINT uType, win::UINT uState) {
     if (faulted("DrawFrameControl", {hdc, lprc ? lprc->left : 0, lprc ? lprc->top : 0, lprc ? lprc->right : 0,
                                      lprc ? lprc->bottom : 0, uType, uState}))
         return win::FALSE;
-    return hdc && lprc ? win::TRUE : win::FALSE;
+    return hdc && lprc;
 }
 
 // ---- keyboard, characters, caret, cursor ---------------------------------------------------
 
 // GetAsyncKeyState: the top bit while the key is down.
 win::SHORT FakeWindows::GetAsyncKeyState(int vKey) {
-    if (faulted("GetAsyncKeyState", {vKey}))
-        return 0;
-    if (vKey < 0 || vKey > 255)
+    if (faulted("GetAsyncKeyState", {vKey}) || vKey < 0 || vKey > 255)
         return 0;
     return (machine_->keys[static_cast<std::size_t>(vKey)] & 0x80) ? static_cast<win::SHORT>(0x8000) : 0;
 }
 
 win::BOOL FakeWindows::IsCharAlphaA(char ch) {
-    if (faulted("IsCharAlphaA", {static_cast<int>(static_cast<unsigned char>(ch))}))
-        return win::FALSE;
-    return classify(ch).alpha;
+    const auto c = static_cast<unsigned char>(ch);
+    return !faulted("IsCharAlphaA", {int{c}}) && (isUpper(c) || isLower(c));
 }
 
 win::BOOL FakeWindows::IsCharAlphaNumericA(char ch) {
-    if (faulted("IsCharAlphaNumericA", {static_cast<int>(static_cast<unsigned char>(ch))}))
-        return win::FALSE;
-    return classify(ch).alpha || isDigit(ch);
+    const auto c = static_cast<unsigned char>(ch);
+    return !faulted("IsCharAlphaNumericA", {int{c}}) && (isUpper(c) || isLower(c) || (c >= '0' && c <= '9'));
 }
 
 win::BOOL FakeWindows::IsCharLowerA(char ch) {
-    if (faulted("IsCharLowerA", {static_cast<int>(static_cast<unsigned char>(ch))}))
-        return win::FALSE;
-    return classify(ch).lower;
+    const auto c = static_cast<unsigned char>(ch);
+    return !faulted("IsCharLowerA", {int{c}}) && isLower(c);
 }
 
 win::BOOL FakeWindows::IsCharUpperA(char ch) {
-    if (faulted("IsCharUpperA", {static_cast<int>(static_cast<unsigned char>(ch))}))
-        return win::FALSE;
-    return classify(ch).upper;
+    const auto c = static_cast<unsigned char>(ch);
+    return !faulted("IsCharUpperA", {int{c}}) && isUpper(c);
 }
 
-// GetKeyboardType: an enhanced 101/102-key keyboard (type 4, subtype 0, 12 function keys).
+// GetKeyboardType: an enhanced 101/102-key keyboard (type 4, 12 function keys).
 int FakeWindows::GetKeyboardType(int nTypeFlag) {
     if (faulted("GetKeyboardType", {nTypeFlag}))
         return 0;
-    switch (nTypeFlag) {
-    case 0:
-        return 4;
-    case 2:
-        return 12;
-    default:
-        return 0;
-    }
+    return nTypeFlag == 0 ? 4 : nTypeFlag == 2 ? 12 : 0;
 }
 
 // GetKeyState: the top bits while down, bit 0 while toggled (Caps Lock on).
@@ -227,19 +198,15 @@ win::SHORT FakeWindows::GetKeyState(int nVirtKey) {
 }
 
 win::BOOL FakeWindows::GetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("GetKeyboardState", {}))
+    if (faulted("GetKeyboardState", {}) || !lpKeyState)
         return win::FALSE;
-    if (!lpKeyState)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     std::memcpy(lpKeyState, machine_->keys.data(), machine_->keys.size());
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::SetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("SetKeyboardState", {}))
+    if (faulted("SetKeyboardState", {}) || !lpKeyState)
         return win::FALSE;
-    if (!lpKeyState)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     std::memcpy(machine_->keys.data(), lpKeyState, machine_->keys.size());
     return win::TRUE;
 }
@@ -257,9 +224,7 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
 }
 
 win::UINT FakeWindows::GetCaretBlinkTime() {
-    if (faulted("GetCaretBlinkTime", {}))
-        return 0;
-    return machine_->caretBlinkTime;
+    return faulted("GetCaretBlinkTime", {}) ? 0 : machine_->caretBlinkTime;
 }
 
 win::BOOL FakeWindows::SetCaretBlinkTime(win::UINT uMSeconds) {
@@ -269,27 +234,19 @@ win::BOOL FakeWindows::SetCaretBlinkTime(win::UINT uMSeconds) {
     return win::TRUE;
 }
 
-// ShowCaret and HideCaret keep the caret's hide count, as Windows does.
+// ShowCaret and HideCaret: the fake keeps no caret.
 win::BOOL FakeWindows::ShowCaret(win::HWND hWnd) {
-    if (faulted("ShowCaret", {hWnd}))
-        return win::FALSE;
-    if (machine_->caretHideCount > 0)
-        --machine_->caretHideCount;
-    return win::TRUE;
+    return !faulted("ShowCaret", {hWnd});
 }
 
 win::BOOL FakeWindows::HideCaret(win::HWND hWnd) {
-    if (faulted("HideCaret", {hWnd}))
-        return win::FALSE;
-    ++machine_->caretHideCount;
-    return win::TRUE;
+    return !faulted("HideCaret", {hWnd});
 }
 
 // ShowCursor: the new display count; the cursor shows while it is 0 or more.
 int FakeWindows::ShowCursor(win::BOOL bShow) {
-    if (faulted("ShowCursor", {bShow}))
-        return machine_->cursorShowCount;
-    machine_->cursorShowCount += bShow ? 1 : -1;
+    if (!faulted("ShowCursor", {bShow}))
+        machine_->cursorShowCount += bShow ? 1 : -1;
     return machine_->cursorShowCount;
 }
 
@@ -302,34 +259,23 @@ win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, co
         return 0;
     if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
         return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
-    const win::HDC dc = machine_->nextDc;
-    machine_->nextDc += 4;
-    machine_->deviceContexts[dc] = true;
-    return dc;
+    machine_->deviceContexts[machine_->nextDc] = true;
+    return std::exchange(machine_->nextDc, machine_->nextDc + 4);
 }
 
 // GetDeviceCaps of the display: pixels per inch, screen size, colour depth;
 // 0 for an unknown context or index.
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
-    if (faulted("GetDeviceCaps", {hdc, index}))
+    if (faulted("GetDeviceCaps", {hdc, index}) || !machine_->deviceContexts.count(hdc))
         return 0;
-    if (!machine_->deviceContexts.count(hdc))
-        return 0;
-    switch (index) {
-    case win::HORZRES:
-        return settings_->metrics.get(win::SM_CXSCREEN);
-    case win::VERTRES:
-        return settings_->metrics.get(win::SM_CYSCREEN);
-    case win::BITSPIXEL:
-        return 16;
-    case win::PLANES:
-        return 1;
-    case win::LOGPIXELSX:
-    case win::LOGPIXELSY:
-        return settings_->logPixels;
-    default:
-        return 0;
-    }
+    const std::map<int, int> caps = {{win::HORZRES, settings_->metrics.get(win::SM_CXSCREEN)},
+                                     {win::VERTRES, settings_->metrics.get(win::SM_CYSCREEN)},
+                                     {win::BITSPIXEL, 16},
+                                     {win::PLANES, 1},
+                                     {win::LOGPIXELSX, settings_->logPixels},
+                                     {win::LOGPIXELSY, settings_->logPixels}};
+    const auto found = caps.find(index);
+    return found == caps.end() ? 0 : found->second;
 }
 
 win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {

@@ -98,29 +98,4 @@ std::string shortNameAmong(const std::string& name, const std::vector<std::strin
     return candidate(1);
 }
 
-bool wildcardMatch(const std::string& pattern, const std::string& name) {
-    if (pattern == "*.*" || pattern == "*")
-        return true;
-    // Classic backtracking match over one '*' at a time.
-    std::size_t p = 0, n = 0, star = std::string::npos, resume = 0;
-    const std::string P = upper(pattern), N = upper(name);
-    while (n < N.size()) {
-        if (p < P.size() && (P[p] == '?' || P[p] == N[n])) {
-            ++p;
-            ++n;
-        } else if (p < P.size() && P[p] == '*') {
-            star = p++;
-            resume = n;
-        } else if (star != std::string::npos) {
-            p = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < P.size() && P[p] == '*')
-        ++p;
-    return p == P.size();
-}
-
 } // namespace fake

@@ -18,7 +18,4 @@ bool isLegal83Name(const std::string& name);
 // The short name of name among the names of one folder (name included).
 std::string shortNameAmong(const std::string& name, const std::vector<std::string>& folderEntries);
 
-// Windows wildcard match ('*' any run, '?' one character), without regard to case.
-bool wildcardMatch(const std::string& pattern, const std::string& name);
-
 } // namespace fake

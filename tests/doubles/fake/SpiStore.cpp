@@ -1,6 +1,6 @@
 #include "fake/SpiStore.h"
 
-#include "fake/MetricTable.h"
+#include "fake/FakeSettings.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -45,9 +45,4 @@ bool isNtFamily(Version version) {
     return profileOf(version).platformId == win::VER_PLATFORM_WIN32_NT;
 }
 
-bool acceptsExtendedRecord(Version version) {
-    const VersionProfile& profile = profileOf(version);
-    return profile.platformId == win::VER_PLATFORM_WIN32_NT && profile.major >= 5;
-}
-
 } // namespace fake

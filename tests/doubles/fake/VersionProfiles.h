@@ -44,7 +44,4 @@ const VersionProfile& profileOf(Version version);
 
 bool isNtFamily(Version version);
 
-// Windows 2000 and later know OSVERSIONINFOEXA (156 bytes).
-bool acceptsExtendedRecord(Version version);
-
 } // namespace fake

@@ -20,9 +20,8 @@ rt::Error invalidPropertyArrayIndex() {
 
 } // namespace
 
-ComboBox::ComboBox(Window& window, const ui::Control* holder, std::string name, Style style,
-                   const ui::Rect& bounds)
-    : ControlBase(window, holder, std::move(name), bounds), style_(style) {}
+ComboBox::ComboBox(Window& window, const ui::Control* holder, std::string name, Style, const ui::Rect& bounds)
+    : ControlBase(window, holder, std::move(name), bounds) {}
 
 void ComboBox::clear() {
     items_.clear();

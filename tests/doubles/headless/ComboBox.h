@@ -32,7 +32,6 @@ public:
     std::string text() const override { return text_; }
     void setText(const std::string& text) override;
 
-    Style style() const { return style_; }
     std::vector<std::string> items() const;
 
     // The user clicks the item at index: the list takes the focus, then selects it.
@@ -52,7 +51,6 @@ private:
     const Item& item(int index) const;
     void select(int index);
 
-    Style style_;
     std::vector<Item> items_;
     int index_ = -1;
     std::string text_;

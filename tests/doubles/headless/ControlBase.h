@@ -36,6 +36,17 @@ public:
     const ui::Control* holder() const override { return holder_; }
     Window& window() const { return window_; }
 
+    // The user's pointer over the control; the click of a control that takes no
+    // focus. Only the controls that have these events instantiate them.
+    void userMouseMove(int x = 0, int y = 0, int button = 0) {
+        requireReachable();
+        raise(this->onMouseMove, ui::MouseEvent{button, 0, x, y});
+    }
+    void userClick() {
+        requireReachable();
+        raise(this->onClick);
+    }
+
 protected:
     // Raises an event through a copy of its handler: the handler may replace
     // itself, or close the window, while it runs. An error that escapes the

@@ -8,7 +8,8 @@ namespace headless {
 class Label : public ControlBase<ui::Label> {
 public:
     Label(Window& window, const ui::Control* holder, std::string name, std::string caption,
-          const ui::Rect& bounds);
+          const ui::Rect& bounds)
+        : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
 
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }
@@ -16,10 +17,6 @@ public:
     win::COLORREF foreColor() const override { return foreColor_; }
     void setUnderline(bool underline) override { underline_ = underline; }
     bool underline() const override { return underline_; }
-
-    // A left-button click on the label.
-    void userClick();
-    void userMouseMove(int x = 0, int y = 0, int button = 0);
 
 private:
     std::string caption_;

@@ -1,9 +1,28 @@
 #include "headless/PictureBox.h"
 
-#include "headless/Picture.h"
 #include "platform/ui/PictureDecoder.h"
 
 namespace headless {
+
+namespace {
+
+// A picture decoded by the headless window system: its size and the file it came from.
+class Picture : public ui::Picture {
+public:
+    Picture(int widthPixels, int heightPixels, std::string path)
+        : width_(widthPixels), height_(heightPixels), path_(std::move(path)) {}
+
+    int widthPixels() const override { return width_; }
+    int heightPixels() const override { return height_; }
+    const std::string& path() const { return path_; }
+
+private:
+    int width_;
+    int height_;
+    std::string path_;
+};
+
+} // namespace
 
 PictureBox::PictureBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
     : ControlBase(window, holder, std::move(name), bounds) {}
@@ -32,11 +51,6 @@ void PictureBox::userClick() {
 void PictureBox::userMouseDown(int button, int x, int y) {
     requireReachable();
     raise(onMouseDown, ui::MouseEvent{button, 0, x, y});
-}
-
-void PictureBox::userMouseMove(int x, int y, int button) {
-    requireReachable();
-    raise(onMouseMove, ui::MouseEvent{button, 0, x, y});
 }
 
 } // namespace headless

@@ -24,7 +24,6 @@ public:
     void userClick();
     // A button pressed over the control and held.
     void userMouseDown(int button = ui::LeftButton, int x = 0, int y = 0);
-    void userMouseMove(int x = 0, int y = 0, int button = 0);
 
 private:
     ui::PicturePtr picture_;

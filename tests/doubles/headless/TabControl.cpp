@@ -29,11 +29,6 @@ void TabControl::userSelectTab(int index) {
     raise(onClick);
 }
 
-void TabControl::userMouseMove(int x, int y, int button) {
-    requireReachable();
-    raise(onMouseMove, ui::MouseEvent{button, 0, x, y});
-}
-
 void TabControl::requireTab(int index) const {
     if (index < 0 || index >= tabCount())
         throw std::out_of_range("tab control " + name() + " has no tab " + std::to_string(index));

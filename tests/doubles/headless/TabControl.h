@@ -27,7 +27,6 @@ public:
     // The user clicks a tab: the tab control takes the focus and, when the tab is
     // not the current one already, switches to it and raises its click.
     void userSelectTab(int index);
-    void userMouseMove(int x = 0, int y = 0, int button = 0);
 
 private:
     void requireTab(int index) const;

@@ -7,9 +7,8 @@
 
 namespace headless {
 
-Window::Window(HeadlessWindowSystem& system, std::string caption, Style style, const ui::Rect& bounds)
-    : system_(&system), caption_(std::move(caption)), style_(style), bounds_(bounds),
-      contents_(*this, nullptr) {}
+Window::Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds)
+    : system_(&system), caption_(std::move(caption)), bounds_(bounds), contents_(*this, nullptr) {}
 
 Window::~Window() {
     if (system_ != nullptr)

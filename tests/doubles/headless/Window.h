@@ -1,4 +1,4 @@
-// A headless window: caption, style, bounds, background colour, shown, active,
+// A headless window: caption, bounds, background colour, shown, active,
 // minimised and closed states, and the controls on it, each reachable by name.
 #pragma once
 
@@ -63,7 +63,6 @@ public:
     win::HWND handle() const override { return 0; }
 
     // ---- headless -----------------------------------------------------------------
-    Style style() const { return style_; }
     bool isClosed() const { return closed_; }
     // The controls placed directly on the window.
     headless::Container& contents() { return contents_; }
@@ -89,7 +88,6 @@ public:
 private:
     HeadlessWindowSystem* system_;
     std::string caption_;
-    Style style_;
     ui::Rect bounds_;
     win::COLORREF backColor_ = ui::RGB(212, 208, 200);
     bool shown_ = false;

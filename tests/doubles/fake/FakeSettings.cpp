@@ -1,6 +1,8 @@
-#include "fake/MetricTable.h"
+#include "fake/FakeSettings.h"
 
 #include "platform/WinFacts.h"
+
+#include <set>
 
 namespace fake {
 
@@ -32,6 +34,24 @@ const MetricRow defaultMetrics[] = {
 };
 // clang-format on
 
+constexpr win::COLORREF rgb(int r, int g, int b) {
+    return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
+}
+
+// By colour index, COLOR_SCROLLBAR (0) to COLOR_MENUBAR (30).
+// clang-format off
+const std::vector<win::COLORREF> defaultColors = {
+    rgb(192, 192, 192), rgb(0, 128, 128),   rgb(0, 0, 128),     rgb(128, 128, 128), rgb(192, 192, 192),
+    rgb(255, 255, 255), rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(255, 255, 255),
+    rgb(192, 192, 192), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 128),     rgb(255, 255, 255),
+    rgb(192, 192, 192), rgb(128, 128, 128), rgb(128, 128, 128), rgb(0, 0, 0),       rgb(192, 192, 192),
+    rgb(255, 255, 255), rgb(0, 0, 0),       rgb(192, 192, 192), rgb(0, 0, 0),       rgb(255, 255, 225),
+    rgb(180, 180, 180), rgb(0, 0, 128),     rgb(16, 132, 208),  rgb(181, 181, 181), rgb(0, 0, 128),
+    rgb(192, 192, 192),
+};
+// clang-format on
+constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
+
 } // namespace
 
 MetricTable::MetricTable() {
@@ -59,6 +79,42 @@ void MetricTable::setScreenSize(int width, int height) {
     values_[SM_CYMAXIMIZED] = height - TaskbarHeight + 2 * frame;
     values_[SM_CXVIRTUALSCREEN] = width;
     values_[SM_CYVIRTUALSCREEN] = height;
+}
+
+SystemColors::SystemColors() : colors(defaultColors) {}
+
+bool CursorStore::isCursorImage(const std::string& bytes) {
+    const bool staticCursor = bytes.size() >= 4 && bytes.compare(0, 4, std::string("\0\0\2\0", 4)) == 0;
+    const bool animated =
+        bytes.size() >= 12 && bytes.compare(0, 4, "RIFF") == 0 && bytes.compare(8, 4, "ACON") == 0;
+    return staticCursor || animated;
+}
+
+win::HCURSOR CursorStore::load(const std::string& file) {
+    loaded[next] = file;
+    return std::exchange(next, next + 0x10);
+}
+
+bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error) {
+    using namespace win;
+    const auto it = loaded.find(cursor);
+    const std::string file = it == loaded.end() ? "" : it->second;
+    const bool known = std::set<win::DWORD>{OCR_NORMAL, OCR_IBEAM, OCR_WAIT, OCR_CROSS, OCR_UP,
+                                            OCR_SIZENWSE, OCR_SIZENESW, OCR_SIZEWE, OCR_SIZENS, OCR_SIZEALL,
+                                            OCR_NO, OCR_HAND, OCR_APPSTARTING}
+                           .count(id) > 0;
+    error = it == loaded.end() ? ERROR_INVALID_CURSOR_HANDLE : !known ? win::ERROR_INVALID_PARAMETER : 0;
+    if (error == 0) {
+        system[id] = file;
+        loaded.erase(it);
+    }
+    calls.push_back(CursorCall{id, file, error == 0});
+    return error == 0;
+}
+
+std::string CursorStore::systemCursorFile(win::DWORD id) const {
+    const auto it = system.find(id);
+    return it == system.end() ? "" : it->second;
 }
 
 } // namespace fake
