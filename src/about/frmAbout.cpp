@@ -216,7 +216,7 @@ void frmAbout::StartSysInfo() {
                 !platform_.runtime.Dir(SysInfoPath + "\\MSINFO32.EXE").empty();
             SysInfoPath += "\\MSINFO32.EXE";
         }
-        // 4. A normal window with the focus; not waited for. The path is quoted:
+        // 3. A normal window with the focus; not waited for. The path is quoted:
         // it usually lies under "Program Files", and unquoted, the blank would
         // let Windows try "C:\Program.exe" first.
         if (found) {
@@ -226,7 +226,7 @@ void frmAbout::StartSysInfo() {
     } catch (const rt::Error&) {
         // The start itself failed, or the recorded folder is not a valid path.
     }
-    // 3. Not recorded, not there, or not started.
+    // 4. Not recorded, not there, or not started.
     if (!started)
         platform_.messages.MsgBox(sysInfoUnavailable, rt::vbOKOnly, platform_.runtime.appTitle());
 }
@@ -260,7 +260,7 @@ bool frmAbout::GetKeyValue(win::HKEY KeyRoot, const std::string& KeyName, const 
     // 4. Only string values are read as text; the callers read nothing else.
     KeyVal = (KeyValType == win::REG_SZ || KeyValType == win::REG_EXPAND_SZ) ? tmpVal : std::string();
 
-    // 5.
+    // 5. Close the key.
     platform_.api.RegCloseKey(hKey);
     return true;
 }

@@ -303,12 +303,12 @@ void ScreenInfo::IconFontName(const std::string& name) {
     metrics.cbSize = sizeof metrics;
     spi(SPI_GETICONMETRICS, sizeof metrics, &metrics, NoUpdate);
 
-    // 2.-3. At most 31 bytes and a NUL; the bytes after the NUL keep what Windows left there.
+    // 2. At most 31 bytes and a NUL; the bytes after the NUL keep what Windows left there.
     const std::size_t length = std::min(name.size(), MaxFaceNameBytes);
     std::memcpy(metrics.lfFont.lfFaceName, name.data(), length);
     metrics.lfFont.lfFaceName[length] = '\0';
 
-    // 4. Every other font field as Windows reported it.
+    // 3. Every other font field as Windows reported it.
     spi(SPI_SETICONTITLELOGFONT, sizeof metrics.lfFont, &metrics.lfFont, UpdateAndBroadcast);
 }
 

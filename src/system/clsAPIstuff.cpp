@@ -106,7 +106,7 @@ void clsAPIstuff::FatalErrorExit(const std::string& message) {
 
 void clsAPIstuff::DownLoadFile(std::string& baseAddress, std::string& filePath) {
     try {
-        // 1. to 3. One base address, kept by the object, with a scheme and a final slash.
+        // One base address, kept by the object, with a scheme and a final slash.
         if (baseAddress.empty())
             baseAddress = baseAddress_;
         if (baseAddress_.empty())
@@ -115,17 +115,16 @@ void clsAPIstuff::DownLoadFile(std::string& baseAddress, std::string& filePath) 
             baseAddress_ = "http://" + baseAddress_;
         if (baseAddress_.empty() || baseAddress_.back() != '/')
             baseAddress_ += "/";
-        // 4. The path goes after that slash.
+        // The path goes after that slash.
         if (!filePath.empty() && filePath.front() == '/')
             filePath.erase(0, 1);
-        // 5. The system's download dialog; its result is not ours to report.
+        // The system's download dialog; its result is not ours to report.
         const std::string address = baseAddress_ + filePath;
         std::u16string wide;
         for (const unsigned char c : address)
             wide += static_cast<char16_t>(c);
         platform_.api.DoFileDownload(wide.c_str());
     } catch (const rt::Error&) {
-        // 6.
         platform_.messages.MsgBox("An error has occured attempting to start download to " + baseAddress +
                                       filePath + ".",
                                   rt::vbOKOnly + rt::vbCritical, "Error");

@@ -138,8 +138,6 @@ void UpdateColors(sys::SystemColorsFast& colors, const app::Module1& module, int
     // 11. The colours in the user's registry.
     for (std::size_t i = 0; i < colorTexts.size(); ++i)
         values.SetRegValue(colorsKey, colorValueNames[i], colorTexts[i]);
-
-    // 12. The registry object is released on return.
 }
 
 } // namespace themes
