@@ -103,24 +103,6 @@ TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirst) {
     EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "text");
 }
 
-TYPED_TEST(SystemLibraryContract, NumbersAndStringsThroughTheKeyClass) {
-    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Count", -2, win::REG_DWORD, win::HKEY_CURRENT_USER), 0);
-    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Text", "abc", win::REG_SZ, win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.SetKeyValue(ScratchKey, "Skipped", "abc", win::REG_BINARY, win::HKEY_CURRENT_USER),
-              0);
-
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Count", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.LongKeyValue(), -2);
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Skipped", win::HKEY_CURRENT_USER), -1);
-    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
-    EXPECT_EQ(this->keys.LongKeyValue(), -2);
-
-    EXPECT_EQ(this->keys.DeleteKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Text"), "Error");
-}
-
 TYPED_TEST(SystemLibraryContract, MalformedPathIsReportedAndTouchesNothing) {
     this->registry.SetRegValue(ScratchPath + "\\", "Value", "text");
     EXPECT_EQ(this->registry.GetRegValue(ScratchPath + "\\", "Value"), "");

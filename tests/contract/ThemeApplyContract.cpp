@@ -183,21 +183,6 @@ TYPED_TEST(ThemeApplyContract, StructuresAreReadWithTheirSizeAndRefusedWithAWron
     }
 }
 
-TYPED_TEST(ThemeApplyContract, MinimizeAnimationRoundTripsThroughItsStructure) {
-    if (underWine<TypeParam>())
-        GTEST_SKIP() << "Wine 8 ignores SPI_SETANIMATION";
-    win::ANIMATIONINFO original{sizeof(win::ANIMATIONINFO), 0};
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof original, &original, win::NoUpdate));
-    win::ANIMATIONINFO changed{sizeof(win::ANIMATIONINFO), original.iMinAnimate ? 0 : -1};
-    ASSERT_TRUE(this->spi(win::SPI_SETANIMATION, sizeof changed, &changed, win::UpdateAndBroadcast));
-    win::ANIMATIONINFO now{sizeof(win::ANIMATIONINFO), 7};
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof now, &now, win::NoUpdate));
-    EXPECT_EQ(now.iMinAnimate != 0, original.iMinAnimate == 0);
-    ASSERT_TRUE(this->spi(win::SPI_SETANIMATION, sizeof original, &original, win::UpdateAndBroadcast));
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof now, &now, win::NoUpdate));
-    EXPECT_EQ(now.iMinAnimate, original.iMinAnimate);
-}
-
 TYPED_TEST(ThemeApplyContract, IconTitleFontRoundTripsAndShowsInTheIconMetrics) {
     // Wine 8 stores the LOGFONTA of SystemParametersInfoA(SPI_SETICONTITLELOGFONT)
     // as if it were a LOGFONTW, garbling the face name past repair.
@@ -301,28 +286,6 @@ TYPED_TEST(ThemeApplyContract, CursorFilesLoadAndAMissingOneGivesNoHandle) {
         const win::BOOL restored = this->spi(win::SPI_SETCURSORS, 0, nullptr, win::NoUpdate);
         EXPECT_TRUE(restored || underWine<TypeParam>());
     }
-}
-
-TYPED_TEST(ThemeApplyContract, TheMetricsTheProgramReadsAreConsistent) {
-    win::WindowsApi& api = this->api();
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CXSCREEN), 0);
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CYSCREEN), 0);
-    EXPECT_LE(api.GetSystemMetrics(win::SM_CXFULLSCREEN), api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CXMAXIMIZED), api.GetSystemMetrics(win::SM_CXFULLSCREEN));
-    EXPECT_GE(api.GetSystemMetrics(win::SM_CXMAXTRACK), api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_GE(api.GetSystemMetrics(win::SM_CXICONSPACING), api.GetSystemMetrics(win::SM_CXICON));
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CYCAPTION), api.GetSystemMetrics(win::SM_CYSMCAPTION));
-    EXPECT_EQ(api.GetSystemMetrics(win::SM_CXSMICON), api.GetSystemMetrics(win::SM_CXICON) / 2);
-    EXPECT_EQ(api.GetSystemMetrics(9999), 0) << "an index Windows does not know";
-
-    // The work area lies inside the screen.
-    win::RECT area{};
-    ASSERT_TRUE(this->spi(win::SPI_GETWORKAREA, 0, &area, win::NoUpdate));
-    EXPECT_GE(area.left, 0);
-    EXPECT_GE(area.top, 0);
-    EXPECT_LE(area.right, api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_LE(area.bottom, api.GetSystemMetrics(win::SM_CYSCREEN));
-    EXPECT_LT(area.left, area.right);
 }
 
 TYPED_TEST(ThemeApplyContract, AnActionWindowsDoesNotKnowFails) {

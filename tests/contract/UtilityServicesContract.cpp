@@ -139,13 +139,4 @@ TYPED_TEST(UtilityServicesContract, TheNtFamilyLetsTheProcessEnableItsShutDownPr
     api.CloseHandle(token);
 }
 
-TYPED_TEST(UtilityServicesContract, NoWindowHasNoClientAreaToDrawOn) {
-    win::WindowsApi& api = this->backend.api();
-    win::RECT area{1, 2, 3, 4};
-    api.SetLastError(0);
-    EXPECT_FALSE(api.GetClientRect(0, &area));
-    EXPECT_EQ(1400u, api.GetLastError()); // ERROR_INVALID_WINDOW_HANDLE
-    EXPECT_FALSE(api.UpdateWindow(0));
-}
-
 } // namespace

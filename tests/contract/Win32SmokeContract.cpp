@@ -59,19 +59,6 @@ TEST_F(Win32Smoke, WindowsFailuresBecomeProgramErrorNumbers) {
     EXPECT_EQ("read-only", runtime.readFile(scratch("locked.sys")));
 }
 
-TEST_F(Win32Smoke, ShellStartsWithoutWaiting) {
-    EXPECT_NE(0u, runtime.Shell("cmd.exe /c exit 0", rt::ShowMinimizedNoFocus));
-}
-
-TEST_F(Win32Smoke, ApplicationFacts) {
-    const std::string folder = runtime.appPath();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_NE('\\', folder.back());
-    EXPECT_EQ("contract_tests.exe", runtime.Dir(folder + "\\contract_tests.exe"));
-    EXPECT_EQ("Decorama", runtime.appTitle());
-    EXPECT_EQ(DECORAMA_VERSION_MAJOR, runtime.appVersion().major);
-}
-
 } // namespace
 
 #endif // _WIN32

@@ -12,40 +12,11 @@
 #   - the help button opens a window "About ..." whose Close button closes it;
 #   - each of the four tabs shows its own page; keys and mouse moves all over the
 #     window leave the program running; the title strip's close button ends it.
-# Screenshots, the cut-out preview and the inspector's report stay in
-# ARTIFACT_FOLDER/e2e-startup.
-# Usage: e2e-startup.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 # shellcheck source-path=SCRIPTDIR
 set -u
-build=$(readlink -m "$1") program=$(readlink -m "$2") artifacts=$(readlink -m "$3")
-here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../wine/wine-env.sh
-. "$here/../wine/wine-env.sh"
-wine_check || exit 1
-
-out="$artifacts/e2e-startup"
-work="$build/e2e-startup"
-rm -rf "$out" "$work"
-mkdir -p "$out" "$work"
-failures=0
-prefix=
-# shellcheck disable=SC2034  # wine-env.sh's xvfb_stop reads it
-XVFB_PID=
-
-fail() {
-    echo "e2e-startup: FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-# shellcheck disable=SC2317  # run by the EXIT trap
-finish() {
-    [ -n "$prefix" ] && wine_remove_prefix "$prefix"
-    xvfb_stop
-}
-trap finish EXIT
-
-# Twips as the program places its controls; Wine's display has 96 dots per inch.
-px() { echo $((($1 + 7) / 15)); }
+. "$(dirname "$0")/../wine/wine-env.sh"
+e2e_begin e2e-startup "$@"
 
 # ---- what the catalogue says ------------------------------------------------------------
 themes_file="$program/themes.txt"
@@ -115,21 +86,13 @@ if ! x86_64-w64-mingw32-g++-posix -O1 -static -o "$work/inspect.exe" "$work/insp
 fi
 
 # ---- start the program --------------------------------------------------------------------
-prefix=$(wine_new_prefix "$build" e2e-startup win98) || { echo "e2e-startup: no prefix" >&2; exit 1; }
-install="$prefix/drive_c/Program Files/Decorama"
-mkdir -p "$install"
-cp -r "$program/." "$install/"
-
-xvfb_start 1024x768x24 || { echo "e2e-startup: no screen" >&2; exit 1; }
-wine_start "$prefix" "$out/decorama.log" "$install/decorama.exe"
-main=$(wine_wait_window '^Brindlecove$' 90) || { wine_screenshot "$out/no-window.png"; fail "no window Brindlecove"; exit 1; }
-wine_wait_settled 30
+e2e_install win98 || exit 1
+xvfb_start || exit 1
+e2e_start || exit 1
 wine_screenshot "$out/01-start.png" || fail "no screenshot"
 
 # A complete load centres the window on the 1024 x 768 screen.
-eval "$(xdotool getwindowgeometry --shell "$main" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
 [ -n "${WIDTH:-}" ] || { fail "could not read the window's place"; exit 1; }
-win_x=$X win_y=$Y
 echo "window at ${X},${Y}, ${WIDTH}x${HEIGHT}"
 off_x=$((2 * X + WIDTH - 1024)) off_y=$((2 * Y + HEIGHT - 768))
 if [ "${off_x#-}" -gt 2 ] || [ "${off_y#-}" -gt 2 ]; then
@@ -195,11 +158,6 @@ else
 fi
 
 # ---- the user's clicks and keys ------------------------------------------------------------
-click_at() { # window-relative X Y
-    xdotool mousemove $((win_x + $1)) $((win_y + $2))
-    sleep 0.3
-    xdotool click 1
-}
 program_alive() { kill -0 "$WINE_PID" 2>/dev/null && xdotool search --name '^Brindlecove$' >/dev/null 2>&1; }
 # Polls CONDITION four times a second for at most SECONDS.
 wait_for() { # SECONDS CONDITION...
@@ -226,11 +184,9 @@ else
 fi
 
 # Each tab shows its own page.
-tab_left=$(px 120) tab_top=$(px 720) tab_share=$((($(px 9000) - 6) / 4))
 previous=
 for tab in 0 1 2 3; do
-    click_at $((tab_left + 2 + tab_share * tab + tab_share / 2)) $((tab_top + 10))
-    wine_wait_settled 20
+    e2e_tab $tab
     shot="$out/03-tab$tab.png"
     wine_screenshot "$shot"
     convert "$shot" -crop "${WIDTH}x$HEIGHT+$win_x+$win_y" +repage "$shot"
@@ -244,8 +200,7 @@ done
 
 # Tab through every control with Enter and the arrow keys, and the pointer across
 # the title strip and the tabs.
-click_at $((tab_left + 2 + tab_share / 2)) $((tab_top + 10))
-wine_wait_settled 20
+e2e_tab 0
 for _ in $(seq 1 12); do
     xdotool key Tab Down Up
     sleep 0.1
@@ -266,8 +221,4 @@ else
     fail "the program ended under keyboard and mouse input"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "e2e-startup: $failures check(s) failed; screenshots in $out"
-    exit 1
-fi
-echo "e2e-startup: all checks passed; screenshots in $out"
+e2e_end

@@ -40,6 +40,21 @@
 #   wine_wait_program_window EXE SECONDS  the same for any window of the program EXE
 #                                         ("decorama.exe"; Wine names the X window class
 #                                         after the program file)
+# End-to-end scripts (bash e2e-NAME.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER):
+#   e2e_begin NAME BUILD PROGRAM ARTIFACTS  sets build, program, out (ARTIFACTS/NAME) and work
+#                                         (BUILD/NAME), both emptied, failures=0; on exit the
+#                                         prefix is removed and the screen ended
+#   fail MESSAGE                          counts a failed check ([$run] names the run)
+#   e2e_install VERSION [RUN]             a fresh prefix ($prefix) with the program folder
+#                                         copied to C:\Program Files\Decorama ($install)
+#   e2e_start                             starts decorama.exe there and waits for its window
+#                                         to settle: main, win_x, win_y, WIDTH, HEIGHT
+#   e2e_tab N                             clicks tab N (0 to 3) of the main window
+#   click_at X Y                          clicks at X Y inside the main window
+#   px TWIPS                              the pixels of TWIPS at Wine's 96 dots per inch
+#   reg_value KEY [NAME]                  the text of a value of $prefix (the default without NAME)
+#   same_file FROM COPY                   fails the check unless COPY is a copy of FROM
+#   e2e_end                               the verdict: status 1 when a check failed
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -251,4 +266,67 @@ wine_wait_program_window() {
         sleep 0.25
     done
     return 1
+}
+
+# ---- end-to-end scripts -----------------------------------------------------------------
+
+e2e_begin() {
+    E2E_NAME=$1 build=$(readlink -m "$2") program=$(readlink -m "$3")
+    out="$(readlink -m "$4")/$1" work="$build/$1"
+    rm -rf "$out" "$work"
+    mkdir -p "$out" "$work"
+    failures=0 prefix= run= XVFB_PID=
+    trap '[ -n "$prefix" ] && wine_remove_prefix "$prefix"; xvfb_stop' EXIT
+    wine_check || exit 1
+}
+
+fail() {
+    echo "$E2E_NAME: FAIL${run:+ [$run]}: $*" >&2
+    failures=$((failures + 1))
+}
+
+e2e_install() {
+    prefix=$(wine_new_prefix "$build" "$E2E_NAME${2:+-$2}" "$1") || { fail "no prefix"; return 1; }
+    install="$prefix/drive_c/Program Files/Decorama"
+    mkdir -p "$install" && cp -r "$program/." "$install/"
+}
+
+e2e_start() {
+    wine_start "$prefix" "$out/${run:-decorama}.log" "$install/decorama.exe"
+    main=$(wine_wait_window '^Brindlecove$' 90) || {
+        wine_screenshot "$out/${run:+$run-}no-window.png"
+        fail "no window Brindlecove within 90 s"
+        return 1
+    }
+    wine_wait_settled 30
+    eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
+    win_x=$X win_y=$Y
+}
+
+px() { echo $((($1 + 7) / 15)); }
+
+click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.3 click 1; }
+
+# The tab control is at 120, 720 twips, 9000 wide, its four tabs side by side.
+e2e_tab() {
+    local share=$((($(px 9000) - 6) / 4))
+    click_at $(($(px 120) + 2 + share * $1 + share / 2)) $(($(px 720) + 10))
+    wine_wait_settled 20 || true
+}
+
+reg_value() {
+    local which=(/ve)
+    [ -n "${2:-}" ] && which=(/v "$2")
+    _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null
+    tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_(EXPAND_)?SZ' | head -n 1 | sed -E 's/^.*REG_(EXPAND_)?SZ[[:space:]]*//'
+}
+
+same_file() { cmp -s "$1" "$2" || fail "$2 is not a copy of $1"; }
+
+e2e_end() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$E2E_NAME: $failures check(s) failed; see $out" >&2
+        exit 1
+    fi
+    echo "$E2E_NAME: all checks passed; see $out"
 }

@@ -30,44 +30,6 @@ protected:
     headless::Label& link() { return headless::as<headless::Label>(*box->Label4); }
 };
 
-TEST_F(frmAboutTest, ShowsTheVersionAndTheHelpTextWithLineFeeds) {
-    const rt::AppVersion version = fake.appVersion();
-    EXPECT_EQ(box->lblVersion->caption(), "Version " + std::to_string(version.major) + "." +
-                                              std::to_string(version.minor) + "." +
-                                              std::to_string(version.revision));
-    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
-    EXPECT_EQ(text().rfind("Themes Tab\nSelect a Theme", 0), 0u);
-    EXPECT_EQ(text().find('\r'), std::string::npos);
-}
-
-TEST_F(frmAboutTest, FiveHeadingsAreEmphasisedAndTheCaretIsAtTheStart) {
-    const std::string help = text();
-    const std::pair<const char*, int> headings[] = {
-        {"Themes Tab", 10},   {"Mix - N - Match Tab", 19}, {"Screen Saver Tab", 16},
-        {"* USER NOTE:", 12}, {"Utilities Tab", 13},
-    };
-    std::vector<bool> expected(help.size(), false);
-    for (const auto& [heading, length] : headings) {
-        const std::size_t at = help.find(heading);
-        ASSERT_NE(at, std::string::npos) << heading;
-        std::fill_n(expected.begin() + static_cast<long>(at), length, true);
-    }
-    EXPECT_EQ(help.find("Themes Tab"), 0u);
-    for (std::size_t i = 0; i < help.size(); ++i)
-        ASSERT_EQ(box->RichTextBox1->isBold(static_cast<int>(i)), expected[i]) << "offset " << i;
-    EXPECT_EQ(box->RichTextBox1->selStart(), 0);
-    EXPECT_EQ(box->RichTextBox1->selLength(), 0);
-}
-
-TEST_F(frmAboutTest, LinkHoverAndRest) {
-    link().userMouseMove();
-    EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
-    EXPECT_TRUE(box->Label4->underline());
-    headless::as(box->window()).userMouseMove(100, 100);
-    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
-    EXPECT_FALSE(box->Label4->underline());
-}
-
 TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
     fake.scriptAnswers({rt::vbCancel});
     link().userMouseMove();
@@ -93,13 +55,6 @@ TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
     EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
     headless::as(box->window()).userMouseMove(100, 100);
     EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
-}
-
-TEST_F(frmAboutTest, CloseUnloadsTheBox) {
-    headless::as<headless::Button>(*box->cmdOK).userClick();
-    EXPECT_FALSE(box->isLoaded());
-    EXPECT_TRUE(headless::as(box->window()).isClosed());
-    EXPECT_TRUE(windows->openWindows().empty());
 }
 
 // ---- system information tool --------------------------------------------------------

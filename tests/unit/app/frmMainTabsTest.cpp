@@ -33,17 +33,6 @@ protected:
     void selectTab(int index) { user<headless::TabControl>(form->SSTab1).userSelectTab(index); }
 };
 
-TEST_F(TabsTest, UtilitiesHidesEveryPreview) {
-    selectTab(1);
-    ASSERT_TRUE(form->Image2->visible());
-    form->Image7->setVisible(true);
-
-    selectTab(3);
-    EXPECT_FALSE(form->Image2->visible());
-    EXPECT_FALSE(form->Image3->visible());
-    EXPECT_FALSE(form->Image7->visible());
-}
-
 TEST_F(TabsTest, BackToThemesSelectsTheFirstThemeAgain) {
     fill(form->Combo1, {"Autumn 800x600", "Lake 1024x768", "Moss 800x600"});
     user<headless::ComboBox>(form->Combo1).userSelect(2);
@@ -129,15 +118,6 @@ TEST_F(TabsTest, EmptyListsSelectNothing) {
     EXPECT_TRUE(selections["Combo1"].empty());
     EXPECT_TRUE(selections["Combo3"].empty());
     EXPECT_TRUE(selections["Combo4"].empty());
-}
-
-TEST_F(TabsTest, ScreenSaverFocusesAndSelectsItsList) {
-    fill(form->Combo4, {"Orlo Rain", "Orlo Stars"});
-    selectTab(2);
-    EXPECT_TRUE(form->Combo4->hasFocus());
-    EXPECT_EQ(selections["Combo4"], std::vector<int>{0});
-    EXPECT_FALSE(form->Image7->visible());
-    EXPECT_FALSE(form->Image2->visible());
 }
 
 } // namespace

@@ -86,14 +86,6 @@ TEST_F(ListFilesTest, EachFileLandsInItsOwnTableAndList) {
     }
 }
 
-TEST_F(ListFilesTest, FilesAreTakenFromTheProgramFolder) {
-    module.programFolder = "C:\\Apps\\Deco";
-    fake.makeFile("C:\\Apps\\Deco\\audio.txt", "1,right\r\n");
-    write("audio.txt", "1,wrong\r\n");
-    read(ListFileKind::Audio);
-    EXPECT_EQ(module.themeAudio(1), "right");
-}
-
 // A list-filling file needs no list; the others leave a given list alone.
 TEST_F(ListFilesTest, ListsAreOptionalAndOnlyListFillingFilesTouchThem) {
     write("screenSavers.txt", "4,Waves,waves.scr\r\n");
@@ -106,17 +98,6 @@ TEST_F(ListFilesTest, ListsAreOptionalAndOnlyListFillingFilesTouchThem) {
 }
 
 // ---- record layouts ----------------------------------------------------------
-
-TEST_F(ListFilesTest, NumbersStoredAsTextKeepTheirSpelling) {
-    write("themes.txt", "0,Dune 800x600,x,d.jpg,d.bmp, 04 \r\n");
-    write("colors.txt", "1,1,007,+5,1.50\r\n");
-    read(ListFileKind::Themes);
-    read(ListFileKind::Colors);
-    EXPECT_EQ(module.themeList(0), "Dune 800x600,x,d.jpg,d.bmp,04");
-    EXPECT_EQ(module.themeColors(1, 1, 1), "007");
-    EXPECT_EQ(module.themeColors(1, 1, 2), "+5");
-    EXPECT_EQ(module.themeColors(1, 1, 3), "1.50");
-}
 
 TEST_F(ListFilesTest, QuotedNameKeepsItsComma) {
     write("colorNames.txt", "5,\"Blue, dark\",bluedark\r\n");

@@ -45,24 +45,6 @@ TEST(ThemePreviewRecord, CutAtTheFirstFourCommas) {
     }
 }
 
-TEST(ThemePreviewRecord, LayoutByTheNamesEnding) {
-    const struct {
-        const char* name;
-        std::optional<ui::Rect> layout;
-    } rows[] = {
-        {"Autumn 800x600", smallLayout},  {"800x600", smallLayout},         {"Lake 1024x768", largeLayout},
-        {"x1024x768", largeLayout},       {"Autumn", std::nullopt},         {"Autumn 800X600", std::nullopt},
-        {"800x600 Autumn", std::nullopt}, {"Lake 1024x768 ", std::nullopt}, {"", std::nullopt},
-    };
-    for (const auto& row : rows) {
-        const std::optional<ui::Rect> layout = themes::previewLayoutFor(row.name);
-        ASSERT_EQ(layout.has_value(), row.layout.has_value()) << row.name;
-        if (layout) {
-            EXPECT_EQ(rect(*layout), rect(*row.layout)) << row.name;
-        }
-    }
-}
-
 class ThemePreviewTest : public ProgramFixture {
 protected:
     const std::string earlierWallpaper = folder + "\\earlier.bmp";
@@ -180,16 +162,6 @@ TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
     EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
     EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
     EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
-}
-
-TEST_F(ThemePreviewThemeListTest, TypingInTheThemeLineRedrawsThePreview) {
-    load();
-    ASSERT_EQ(form->Combo1->listIndex(), 0);
-    module.themeList(0) = "Harbour 1024x768,Coastal,canyon.bmp,other-wall.bmp,5";
-    themeList().userType("Harbour 1024");
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(form->selectedWallpaper, folder + "\\other-wall.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("5"));
 }
 
 TEST_F(ThemePreviewThemeListTest, ApplyingAThemeThatCouldNotBePreviewedWritesNothing) {

@@ -61,13 +61,6 @@ TEST_F(CustomRegistryTest, NoKeyIsLeftOpen) {
     EXPECT_EQ(windows.openKeyCount(), 0u);
 }
 
-TEST_F(CustomRegistryTest, TheRootAloneAddressesTheRootKey) {
-    windows.setString(HKEY_CURRENT_USER, "", "", "root default");
-    EXPECT_EQ(registry.GetRegValue("HKEY_CURRENT_USER", ""), "root default");
-    registry.SetRegValue("HKEY_CURRENT_USER", "AtRoot", "written");
-    EXPECT_EQ(windows.getString(HKEY_CURRENT_USER, "", "AtRoot"), "written");
-}
-
 // Each malformed path shows exactly one message per read or write and touches no key.
 TEST_F(CustomRegistryTest, MalformedPathShowsOneMessageAndTouchesNoKey) {
     for (const std::string path :
@@ -93,15 +86,6 @@ TEST_F(CustomRegistryTest, UnknownRootIsSilentAndTouchesNoKey) {
     registry.SetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper", "x.bmp");
     EXPECT_TRUE(windows.messageBoxes().empty());
     EXPECT_EQ(registryCalls(windows), 0);
-}
-
-TEST(CustomRegistryPlatform, TakesTheCaptionFromTheApplicationTitle) {
-    fake::FakeWindows windows;
-    rt::Platform platform{windows, windows, windows};
-    sys::CustomRegistry registry(platform);
-    registry.GetRegValue("Desktop", "");
-    ASSERT_EQ(windows.messageBoxes().size(), 1u);
-    EXPECT_EQ(windows.messageBoxes()[0].title, windows.appTitle());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // System colours: each property reads back what it wrote, on a colour of its
 // own; a staged write lands where the immediate one would, without touching the
-// screen; and the gradient and hot-track colours are gated by the version.
+// screen.
 #include "system/SystemColorsFast.h"
 
 #include "runtime/Error.h"
@@ -90,79 +90,6 @@ TEST(SystemColorsFastTest, EachPropertyWritesAndReadsAColourOfItsOwn) {
             if (other != index) {
                 EXPECT_EQ(staging.stagedIndex(other), SystemColorsFast::NotStaged) << property.name;
             }
-    }
-}
-
-TEST(SystemColorsGate, WinLevelFollowsTheVersion) {
-    const struct {
-        fake::Version version;
-        std::int32_t winLevel;
-    } cases[] = {
-        {fake::Version::Win95, 0},
-        {fake::Version::Win95OSR2, 0},
-        {fake::Version::Win98, 5},
-        {fake::Version::Win98SE, 5},
-        {fake::Version::WinME, 5},
-        {fake::Version::NT351, 0},
-        {fake::Version::NT4, 0},
-        {fake::Version::Win2000, 5},
-        {fake::Version::WinXP, 5},
-        {fake::Version::Vista, 0},
-        {fake::Version::Win95Build1212, 0},
-        {fake::Version::BuildLowWord40000, 5},
-        {fake::Version::Failing, 0},
-    };
-    for (const auto& c : cases) {
-        fake::FakeWindows windows;
-        windows.useVersion(c.version);
-        EXPECT_EQ(SystemColorsFast(windows, windows, "Decorama").WinLevel(), c.winLevel)
-            << static_cast<int>(c.version);
-    }
-}
-
-// Where the level is below 5, a gated colour raises the operating-system error,
-// or with RaiseErrors off reads zero and writes nothing, immediate or staged.
-TEST(SystemColorsGate, GatedColoursWorkOnlyFromLevelFive) {
-    for (const fake::Version version : {fake::Version::Win95, fake::Version::Win98}) {
-        fake::FakeWindows windows;
-        windows.useVersion(version);
-        auto paintAll = [&windows] {
-            for (int i = 0; i < SystemColorsFast::ColorCount; ++i)
-                windows.setSysColor(i, 0x00ABCDEFu);
-        };
-        paintAll();
-        const bool supported = version == fake::Version::Win98;
-        for (const ColorProperty& property : colorProperties()) {
-            if (!property.gated)
-                continue;
-            SystemColorsFast colors(windows, windows, "Decorama");
-            if (!supported) {
-                try {
-                    property.read(colors);
-                    ADD_FAILURE() << property.name << " read did not raise";
-                } catch (const rt::Error& error) {
-                    EXPECT_EQ(error.number(), static_cast<std::int32_t>(0x800413FAu)) << property.name;
-                    EXPECT_EQ(error.description(), "Invalid for this operating system.");
-                    EXPECT_EQ(error.source(), "SystemColors");
-                }
-                EXPECT_THROW(property.write(colors, 0x00010203u), rt::Error) << property.name;
-            }
-            colors.RaiseErrors = false;
-            EXPECT_EQ(property.read(colors), supported ? 0x00ABCDEFu : 0u) << property.name;
-            for (const bool immediately : {true, false}) {
-                SystemColorsFast writer(windows, windows, "Decorama");
-                writer.RaiseErrors = false;
-                writer.UpdateImmediately = immediately;
-                windows.clearLogs();
-                property.write(writer, 0x00010203u);
-                bool staged = false;
-                for (int i = 0; i < SystemColorsFast::ColorCount; ++i)
-                    staged = staged || writer.stagedIndex(i) != SystemColorsFast::NotStaged;
-                EXPECT_EQ(immediately ? !windows.setSysColorsCalls().empty() : staged, supported)
-                    << property.name << (immediately ? " immediate" : " staged");
-                paintAll();
-            }
-        }
     }
 }
 

@@ -105,13 +105,4 @@ TEST_F(clsRegistryTest, AFailedSecondQueryEmptiesTheResultAndReportsItsStatus) {
     EXPECT_EQ(registry.LongKeyValue(), -1);
 }
 
-TEST_F(clsRegistryTest, DeletesReportTheirStatus) {
-    EXPECT_EQ(registry.DeleteKeyValue(Colors, "Menu", HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(registry.DeleteKeyValue(Colors, "Menu", HKEY_CURRENT_USER),
-              static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(registry.DeleteKey(HKEY_CURRENT_USER, Colors), 0);
-    EXPECT_FALSE(windows.keyExists(HKEY_CURRENT_USER, Colors));
-    EXPECT_NE(registry.DeleteKey(HKEY_CURRENT_USER, Colors), 0);
-}
-
 } // namespace
