@@ -59,57 +59,51 @@ TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
 
 // ---- system information tool --------------------------------------------------------
 
-class SysInfoTest : public frmAboutTest {
-protected:
-    void startFromButton() { headless::as<headless::Button>(*box->cmdSysInfo).userClick(); }
-};
-
-TEST_F(SysInfoTest, RecordedPathIsStartedAsItStands) {
+// The path recorded for the tool is started as it stands, without looking for
+// the file first; only without one is the recorded folder tried.
+TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecordedFolder) {
     const std::string tool = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
-    fake.makeFile(tool, "MZ");
-    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", tool);
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\Elsewhere");
-    startFromButton();
-    ASSERT_EQ(fake.processes().size(), 1u);
-    EXPECT_EQ(fake.processes()[0].commandLine, '"' + tool + '"');
-    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
-    EXPECT_TRUE(fake.messageBoxes().empty());
-    EXPECT_EQ(fake.openKeyCount(), 0u);
-    // Started without looking for the file first.
-    for (const std::string& call : fake.callLog())
-        EXPECT_NE(call.rfind("Dir(", 0), 0u) << call;
-}
+    const struct {
+        const char* path;   // recorded in MSINFO\PATH, "" for none
+        const char* folder; // recorded in Shared Tools Location\MSINFO, "" for none
+        bool toolInFolder;
+        std::string started; // "" for the unavailable message
+    } rows[] = {
+        {tool.c_str(), "C:\\Elsewhere", false, '"' + tool + '"'},
+        {"C:\\Gone\\msinfo32.exe", "C:\\MSInfo", true, ""},
+        {"", "C:\\MSInfo", false, ""},
+        {"", "C:\\MSInfo", true, "\"C:\\MSInfo\\MSINFO32.EXE\""},
+        {"", "", false, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.path) + " | " + row.folder);
+        fake.makeFile(tool, "MZ");
+        fake.remove("C:\\MSInfo\\MSINFO32.EXE");
+        if (row.toolInFolder)
+            fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
+        fake.RegDeleteKeyA(win::HKEY_LOCAL_MACHINE, sysInfoKey);
+        fake.RegDeleteKeyA(win::HKEY_LOCAL_MACHINE, locationKey);
+        if (*row.path)
+            fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", row.path);
+        if (*row.folder)
+            fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", row.folder);
+        fake.clearLogs();
+        headless::as<headless::Button>(*box->cmdSysInfo).userClick();
 
-TEST_F(SysInfoTest, ABadRecordedPathIsUnavailableEvenWithTheFolderRecorded) {
-    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", "C:\\Gone\\msinfo32.exe");
-    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
-    box->StartSysInfo();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-}
-
-TEST_F(SysInfoTest, RecordedFolderIsUsedWhenTheToolIsThere) {
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
-    box->StartSysInfo();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKOnly);
-    EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
-
-    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
-    box->StartSysInfo();
-    ASSERT_EQ(fake.processes().size(), 1u);
-    EXPECT_EQ(fake.processes()[0].commandLine, "\"C:\\MSInfo\\MSINFO32.EXE\"");
-    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
-    EXPECT_EQ(fake.messageBoxes().size(), 1u);
-}
-
-TEST_F(SysInfoTest, NothingRecordedIsUnavailable) {
-    startFromButton();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-    EXPECT_TRUE(box->isLoaded());
+        if (row.started.empty()) {
+            EXPECT_TRUE(fake.processes().empty());
+            EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
+        } else {
+            ASSERT_EQ(fake.processes().size(), 1u);
+            EXPECT_EQ(fake.processes()[0].commandLine, row.started);
+            EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
+            EXPECT_TRUE(fake.messageBoxes().empty());
+        }
+        for (const std::string& call : fake.callLog())
+            EXPECT_TRUE(!*row.path || call.rfind("Dir(", 0) != 0) << call;
+        EXPECT_EQ(fake.openKeyCount(), 0u);
+        EXPECT_TRUE(box->isLoaded());
+    }
 }
 
 // ---- registry value reading -----------------------------------------------------------

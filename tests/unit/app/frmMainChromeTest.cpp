@@ -27,20 +27,6 @@ protected:
     }
 };
 
-TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
-    picture(form->imgX0).userMouseDown();
-    EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
-    EXPECT_FALSE(windows->quitRequested());
-
-    fake.clearLogs();
-    picture(form->imgX0).userClick();
-    EXPECT_EQ(windows->quitRequests(), 1);
-    // Nothing else: no question, no unload, nothing saved.
-    EXPECT_TRUE(fake.messageBoxes().empty());
-    EXPECT_TRUE(fake.callLog().empty());
-    EXPECT_FALSE(window().isClosed());
-}
-
 TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
     fake.remove(fake.appPath() + "\\ui\\close-hover.bmp");
     fake.makeFile(fake.appPath() + "\\ui\\close-normal.bmp", "not a picture");
@@ -70,24 +56,6 @@ protected:
         return found;
     }
 };
-
-TEST_F(AboutOpeningTest, HelpAndEmblemShowOneAboutBoxWithoutBlocking) {
-    form->window().show();
-    picture(form->imgHelp0).userClick();
-    ASSERT_NE(form->aboutBox(), nullptr);
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    EXPECT_TRUE(aboutWindows()[0]->isActive());
-    EXPECT_TRUE(form->window().isShown());
-
-    // Back to the main window, then the emblem: the open box comes to the front.
-    window().userActivate();
-    picture(form->Image4).userClick();
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    EXPECT_TRUE(aboutWindows()[0]->isActive());
-    // Not loaded twice: the help text is there once.
-    const std::string text = form->aboutBox()->RichTextBox1->text();
-    EXPECT_EQ(text.find("Themes Tab", 1), std::string::npos);
-}
 
 TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
     fake.scriptAnswers({rt::vbOK});

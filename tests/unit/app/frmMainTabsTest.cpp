@@ -33,19 +33,6 @@ protected:
     void selectTab(int index) { user<headless::TabControl>(form->SSTab1).userSelectTab(index); }
 };
 
-TEST_F(TabsTest, BackToThemesSelectsTheFirstThemeAgain) {
-    fill(form->Combo1, {"Autumn 800x600", "Lake 1024x768", "Moss 800x600"});
-    user<headless::ComboBox>(form->Combo1).userSelect(2);
-    selectTab(3);
-    selections.clear();
-
-    selectTab(0);
-    EXPECT_EQ(form->Combo1->listIndex(), 0);
-    EXPECT_EQ(selections["Combo1"], std::vector<int>{0});
-    EXPECT_TRUE(form->Combo1->hasFocus());
-    EXPECT_TRUE(form->Image7->visible());
-}
-
 TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {
     module.wallpaperList(0) = "Zero 800x600";
     module.wallpaperList(1) = "One 800x600";

@@ -99,14 +99,6 @@ TEST_F(ListFilesTest, ListsAreOptionalAndOnlyListFillingFilesTouchThem) {
 
 // ---- record layouts ----------------------------------------------------------
 
-TEST_F(ListFilesTest, QuotedNameKeepsItsComma) {
-    write("colorNames.txt", "5,\"Blue, dark\",bluedark\r\n");
-    read(ListFileKind::ColorNames);
-    EXPECT_EQ(listed(), Texts{"Blue, dark"});
-    EXPECT_EQ(list.itemData(0), 5);
-    EXPECT_EQ(module.colorSchemeList(5), "bluedark");
-}
-
 TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     // "dark" becomes the preview name and "bluedark" starts the next record,
     // whose index field is then "bluedark": a type mismatch.
@@ -116,31 +108,6 @@ TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     EXPECT_EQ(listed(), (Texts{"Blue", "6"}));
     EXPECT_EQ(list.itemData(1), 0) << "the numeric value of a text that is no number is 0";
     EXPECT_TRUE(module.colorSchemeList(6).empty());
-}
-
-// A comma at the very end opens a last, empty field, as it does before a line end.
-TEST_F(ListFilesTest, LastFieldMayBeEmptyWithoutALineEnd) {
-    write("shortAudio.txt", "4,yes\r\n5,");
-    write("colors.txt", "0,1,1,2,");
-    read(ListFileKind::ShortAudio);
-    read(ListFileKind::Colors);
-    EXPECT_EQ(module.themeShortAudio(4), "yes");
-    EXPECT_TRUE(module.themeShortAudio(5).empty());
-    EXPECT_EQ(module.themeColors(0, 1, 1), "1");
-    EXPECT_EQ(module.themeColors(0, 1, 2), "2");
-    EXPECT_TRUE(module.themeColors(0, 1, 3).empty());
-}
-
-TEST_F(ListFilesTest, EmptyFileYieldsNoRecords) {
-    for (const std::string content : {"", "\r\n", "  \r\n\n\r\t"}) {
-        for (const app::ListFileFormat& format : app::listFileFormats) {
-            SCOPED_TRACE(format.fileName);
-            write(format.fileName, content);
-            read(format.kind);
-        }
-    }
-    EXPECT_TRUE(filledEntries(module).empty());
-    EXPECT_EQ(list.listCount(), 0);
 }
 
 TEST_F(ListFilesTest, LaterRecordWithTheSameIndexWinsAndBothAreListed) {

@@ -88,18 +88,6 @@ TEST_F(MixNMatchTab, AMissingPreviewHidesItWithoutAnErrorAndTheWallpaperIsNotSet
     EXPECT_TRUE(fake.messageBoxes().empty());
 }
 
-TEST_F(MixNMatchTab, EnterInTheWallpaperListSetsTheWallpaperAsTheButtonDoes) {
-    wallpapers().userSelect(0);
-    pressEnter(wallpapers());
-    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
-    wallpapers().userSelect(1);
-    for (int key : {9, 32, 65})
-        wallpapers().userPressKey(key);
-    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
-    click(form->Command1);
-    EXPECT_EQ(file("Dunes 800x600.bmp"), fake.deskWallpaper());
-}
-
 TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColoursFromTheSchemeNumber) {
     installCursors(2);
     schemes().userSelect(2); // scheme number 5

@@ -150,20 +150,6 @@ protected:
     headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
 };
 
-TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
-    load();
-    themeList().userSelect(1);
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\canyon.bmp");
-    EXPECT_EQ(form->selectedWallpaper, folder + "\\canyon-wall.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("3"));
-
-    themeList().userSelect(0);
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
-    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
-}
-
 TEST_F(ThemePreviewThemeListTest, ApplyingAThemeThatCouldNotBePreviewedWritesNothing) {
     removeFile("harbour.bmp");
     load();

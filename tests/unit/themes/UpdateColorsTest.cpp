@@ -79,28 +79,6 @@ TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAnd
     EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
 }
 
-TEST_F(UpdateColorsTest, NoValueYetCountsAsRowZero) {
-    module.activeSchemeRow.reset();
-    applyTheme();
-    EXPECT_EQ(userValue(colors, "Scrollbar"), "0,0,0");
-    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(0, 1));
-}
-
-TEST_F(UpdateColorsTest, CursorDefaultValueHoldsTheArrowBeforeTheNamedValues) {
-    module.activeSchemeRow = "1";
-    applyTheme();
-    const auto& writes = fake.registryWrites();
-    auto at = [&](const std::string& name) {
-        return std::find_if(writes.begin(), writes.end(), [&](const fake::FakeWindows::RegistryWrite& w) {
-            return w.keyPath == "HKEY_CURRENT_USER\\Control Panel\\Cursors" && w.valueName == name;
-        });
-    };
-    ASSERT_NE(at(""), writes.end());
-    EXPECT_EQ(at("")->data, cursorFile(1, 1));
-    EXPECT_LT(at(""), at("AppStarting"));
-    EXPECT_LT(at("AppStarting"), at("Wait"));
-}
-
 TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
     module.activeSchemeRow = "4";
     module.themeCursors(4, 14) = "cursors\\wait.ani";
