@@ -22,16 +22,6 @@ namespace {
 const char* const ScratchKey = "Software\\DecoramaContract\\System";
 const std::string ScratchPath = std::string("HKEY_CURRENT_USER\\") + ScratchKey;
 
-// Message boxes are recorded and answered OK; none is ever shown.
-class RecordingMessages : public rt::MessageBoxService {
-public:
-    int MsgBox(const std::string& prompt, int, const std::string&) override {
-        prompts.push_back(prompt);
-        return rt::vbOK;
-    }
-    std::vector<std::string> prompts;
-};
-
 template <class Backend> class SystemLibraryContract : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(keys.CreateKey(ScratchKey, "", win::HKEY_CURRENT_USER), 0); }

@@ -23,16 +23,6 @@ namespace {
 
 const std::string pageBody = "<html>Decorama</html>";
 
-// Message boxes are recorded and answered OK; none is ever shown.
-class RecordingMessages : public rt::MessageBoxService {
-public:
-    int MsgBox(const std::string& prompt, int, const std::string&) override {
-        prompts.push_back(prompt);
-        return rt::vbOK;
-    }
-    std::vector<std::string> prompts;
-};
-
 template <class Backend> class UtilityServicesContract : public ::testing::Test {
 protected:
     std::string path(const std::string& name) { return backend.scratchFolder() + "\\" + name; }

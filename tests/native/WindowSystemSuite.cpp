@@ -102,27 +102,6 @@ public:
         "Themes Tab\nSelect a Theme.\n\n     * USER NOTE: uses\nUtilities Tab";
 };
 
-TYPED_TEST(WindowSystemSuite, RichTextComesBackAsAppendedAndFindRunsForward) {
-    ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
-    for (const char* piece : RichText::pieces)
-        box.append(piece);
-    const std::string text = RichText::whole;
-    EXPECT_EQ(box.text(), text);
-
-    const struct {
-        const char* text;
-        int start;
-    } cases[] = {{"Themes Tab", 0}, {"Tab", 0},    {"Tab", 7},  {"Tab", 8},    {"* USER NOTE:", 0},
-                 {"themes tab", 0}, {"Tab", 1000}, {"Tab", -3}, {"missing", 0}};
-    for (const auto& c : cases) {
-        const std::size_t from = static_cast<std::size_t>(std::max(c.start, 0));
-        const std::size_t found = from > text.size() ? std::string::npos : text.find(c.text, from);
-        EXPECT_EQ(box.find(c.text, c.start), found == std::string::npos ? -1 : static_cast<int>(found))
-            << c.text << " from " << c.start;
-    }
-    EXPECT_EQ(box.find("", 0), -1);
-}
-
 TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysInTheText) {
     ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
     for (const char* piece : RichText::pieces)

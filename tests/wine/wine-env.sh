@@ -15,46 +15,24 @@
 # - Every wait has a time limit, and a wineserver that does not end is killed by
 #   process id (only the processes of the prefix in question).
 #
-# Functions:
-#   wine_check                            wine64 is there (message and status 1 when not)
-#   wine_make_template BUILD              the template prefix of BUILD (made once, shared)
-#   wine_new_prefix BUILD NAME VERSION    prints a fresh prefix BUILD/wine/prefixes/NAME
-#                                         set to VERSION (win95 win98 winme nt40 win2k winxp win7)
-#   wine_set_version PREFIX VERSION       sets the Windows version a prefix reports
-#   wine_run PREFIX LOG SECONDS EXE ARGS  runs EXE to its end (output to LOG); its status,
-#                                         124 when it ran out of time
-#   wine_start PREFIX LOG EXE ARGS        starts EXE in the background; WINE_PID is its id
-#   wine_stop PREFIX                      ends every Wine process of PREFIX and its wineserver
-#   wine_remove_prefix PREFIX             wine_stop, then deletes the prefix
-#   wine_windows_path PATH                the Windows name (Z:\...) of a Linux path
-#   xvfb_start [WxHxD]                    a virtual screen on a free display; sets DISPLAY,
-#                                         XVFB_PID (default 1024x768x24)
-#   xvfb_stop                             ends that screen
-#   wine_screenshot FILE                  the whole screen of DISPLAY as a picture file
-#   wine_wait_settled SECONDS             waits until the screen stops changing: the
-#                                         same picture twice, QUIET seconds apart
-#                                         (WINE_SETTLE_QUIET, 0.5 by default); status 1
-#                                         when it still changes after SECONDS
-#   wine_wait_window NAME SECONDS         waits for a window whose title matches NAME;
-#                                         prints its X window id
-#   wine_wait_program_window EXE SECONDS  the same for any window of the program EXE
-#                                         ("decorama.exe"; Wine names the X window class
-#                                         after the program file)
-# End-to-end scripts (bash e2e-NAME.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER):
-#   e2e_begin NAME BUILD PROGRAM ARTIFACTS  sets build, program, out (ARTIFACTS/NAME) and work
-#                                         (BUILD/NAME), both emptied, failures=0; on exit the
-#                                         prefix is removed and the screen ended
-#   fail MESSAGE                          counts a failed check ([$run] names the run)
-#   e2e_install VERSION [RUN]             a fresh prefix ($prefix) with the program folder
-#                                         copied to C:\Program Files\Decorama ($install)
-#   e2e_start                             starts decorama.exe there and waits for its window
-#                                         to settle: main, win_x, win_y, WIDTH, HEIGHT
-#   e2e_tab N                             clicks tab N (0 to 3) of the main window
-#   click_at X Y                          clicks at X Y inside the main window
-#   px TWIPS                              the pixels of TWIPS at Wine's 96 dots per inch
-#   reg_value KEY [NAME]                  the text of a value of $prefix (the default without NAME)
-#   same_file FROM COPY                   fails the check unless COPY is a copy of FROM
-#   e2e_end                               the verdict: status 1 when a check failed
+# Functions (PREFIX: a prefix folder; VERSION: win95 win98 winme nt40 win2k winxp win7):
+#   wine_check; wine_make_template BUILD (made once, shared); wine_new_prefix BUILD NAME VERSION
+#   (prints the fresh prefix BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION;
+#   wine_run PREFIX LOG SECONDS EXE ARGS (its status, 124 out of time); wine_start PREFIX LOG
+#   EXE ARGS (in the background, WINE_PID); wine_stop PREFIX (every Wine process of it);
+#   wine_remove_prefix PREFIX; wine_windows_path PATH (Z:\...); xvfb_start [WxHxD] (a free
+#   display: DISPLAY, XVFB_PID; 1024x768x24); xvfb_stop; wine_screenshot FILE;
+#   wine_wait_settled SECONDS (the same picture twice, WINE_SETTLE_QUIET = 0.5 s apart);
+#   wine_wait_window NAME SECONDS and wine_wait_program_window EXE SECONDS (print the X
+#   window id of a window titled NAME, or of the program EXE's class).
+# End-to-end scripts, run as e2e-NAME.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER:
+#   e2e_begin NAME BUILD PROGRAM ARTIFACTS (build, program, out = ARTIFACTS/NAME and
+#   work = BUILD/NAME emptied; on exit the prefix is removed and the screen ended);
+#   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
+#   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
+#   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_tab N (0-3); click_at X Y (in the
+#   window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without NAME);
+#   same_file FROM COPY; e2e_end (status 1 when a check failed).
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}

@@ -16,15 +16,6 @@ protected:
         writeShippedFiles();
         load();
     }
-    // Every button in its pressed look, so that an event has to set all three.
-    void pressAll() {
-        picture(form->imgX0).userMouseDown();
-        picture(form->imgMin0).userMouseDown();
-        picture(form->imgHelp0).userMouseDown();
-    }
-    std::vector<std::string> looks() {
-        return {shown(form->imgX0), shown(form->imgMin0), shown(form->imgHelp0)};
-    }
 };
 
 TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {

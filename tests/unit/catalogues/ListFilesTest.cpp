@@ -1,5 +1,6 @@
 // The catalogue list files as start-up reads them: where each record lands, what
-// the selection lists receive and when, and how a bad file ends the reading.
+// the selection lists receive and when, the layouts a record may take, and how
+// a bad file ends the reading.
 #include "app/common/ListFiles.h"
 
 #include "contract/ErrorOf.h"
@@ -110,11 +111,44 @@ TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     EXPECT_TRUE(module.colorSchemeList(6).empty());
 }
 
-TEST_F(ListFilesTest, LaterRecordWithTheSameIndexWinsAndBothAreListed) {
-    write("wallpapers.txt", "2,Sand 800x600\r\n2,Sea 1024x768\r\n");
-    read(ListFileKind::Wallpapers);
-    EXPECT_EQ(listed(), (Texts{"Sand 800x600", "Sea 1024x768"}));
-    EXPECT_EQ(filledEntries(module), Texts{"wallpapers(2)=Sea 1024x768"});
+// Layouts the reader must take as the plain one (every field quoted, CR LF after
+// each record): blanks around fields, optional quotes, LF or CR alone, empty
+// lines, records split over lines or run together, no last line end. The fuzz
+// target holds the reader to ending cleanly on any input; this, to reading these
+// right.
+TEST_F(ListFilesTest, TrickyLayoutsReadAsThePlainOne) {
+    const struct {
+        ListFileKind kind;
+        const char* plain;
+        const char* layout;
+    } rows[] = {
+        {ListFileKind::ColorNames, "\"1\",\"Blue\",\"sky\"\r\n\"2\",\"Red\",\"sea\"\r\n",
+         " 1 ,\tBlue , sky\r\n2,Red,sea"},
+        {ListFileKind::ColorNames, "\"1\",\"Blue\",\"sky\"\r\n\"2\",\"Red\",\"sea\"\r\n",
+         "\r\n \r\n1,Blue,sky\n\n2,\"Red\",sea\r"},
+        {ListFileKind::ColorNames, "\"1\",\"Blue\",\"sky\"\r\n\"2\",\"Red\",\"sea\"\r\n",
+         "1,Blue,sky,2\rRed\r\nsea\n"},
+        {ListFileKind::ColorNames, "\"1\",\"Blue, dark\",\"a\r\nb\"\r\n", "1 , \"Blue, dark\" ,\"a\r\nb\""},
+        {ListFileKind::ColorNames, "\"3\",\" pad\t\",\"\"\r\n\"4\",ab\"c,\"\"\r\n",
+         "3,\" pad\t\",\"\"\r\n4,ab\"c ,"},
+        {ListFileKind::Colors, "\"0\",\"5\",\"1\",\"2\",\"3\"\r\n\"1\",\"8\",\"255\",\"0\",\"9\"\r\n",
+         "0,5\n1,2,3,1,8\r\n255,0,9\r\n\r\n"},
+        {ListFileKind::Themes, "\"0\",\"Sea 800x600\",\"a,b\",\"p.jpg\",\"w.bmp\",\"2\"\r\n",
+         "0, Sea 800x600 ,\"a,b\"\rp.jpg,w.bmp,2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.layout));
+        startOver(row.kind, row.plain);
+        read(row.kind);
+        const Texts plainEntries = filledEntries(module), plainListed = listed();
+        const std::vector<std::int32_t> plainData = itemData(&list);
+        EXPECT_FALSE(plainListed.empty() && plainEntries.empty());
+        startOver(row.kind, row.layout);
+        EXPECT_EQ(readError(row.kind), 0);
+        EXPECT_EQ(filledEntries(module), plainEntries);
+        EXPECT_EQ(listed(), plainListed);
+        EXPECT_EQ(itemData(&list), plainData);
+    }
 }
 
 TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {

@@ -76,21 +76,6 @@ protected:
     std::map<std::string, std::vector<Record>> catalogues;
 };
 
-// Loading a catalogue reads a fixed count of fields per record, so a stray comma
-// would shift every later record: each CRLF line holds exactly one record.
-TEST_F(SampleCollection, EveryCatalogueHasCrlfLinesOfOneWholeRecordEach) {
-    for (const app::ListFileFormat& file : app::listFileFormats) {
-        const std::string text = readBytes(folder / file.fileName);
-        std::size_t crlf = 0;
-        for (std::size_t pos = 0; (pos = text.find("\r\n", pos)) != std::string::npos; pos += 2)
-            ++crlf;
-        EXPECT_TRUE(endsWith(text, "\r\n")) << file.fileName;
-        EXPECT_EQ(crlf, static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')))
-            << file.fileName;
-        EXPECT_EQ(crlf, records(file.fileName).size()) << file.fileName;
-    }
-}
-
 TEST_F(SampleCollection, EveryFileTheCataloguesNameIsThereAndLoads) {
     std::set<std::string> names = {
         "wvleft.bmp",    "wvline.gif",   "wvlogo.gif",    "Zuve Zivi ziz Odida.wav",

@@ -1,7 +1,6 @@
-// The theme preview: a theme record cut at its first four commas, the preview
-// placed at the layout its name selects, the wallpaper path and scheme row it
-// records, what a theme that cannot be previewed leaves behind, and the theme
-// list events of the main window that redraw it.
+// The theme preview: the preview placed at the layout its name selects, the
+// wallpaper path and scheme row it records (a theme record cut at its first four
+// commas), and what a theme that cannot be previewed leaves behind.
 #include "themes/ThemePreview.h"
 #include "unit/ProgramFixture.h"
 
@@ -17,32 +16,6 @@ const ui::Rect elsewhere{100, 200, 300, 400};
 
 std::vector<int> rect(const ui::Rect& r) {
     return {r.left, r.top, r.width, r.height};
-}
-
-TEST(ThemePreviewRecord, CutAtTheFirstFourCommas) {
-    const struct {
-        const char* record;
-        std::vector<std::string> parts;
-    } rows[] = {
-        {"a,b,c,d,4,extra", {"a", "b", "c", "d", "4,extra"}},
-        {",,,,", {"", "", "", "", ""}},
-        {"a,,c,d,", {"a", "", "c", "d", ""}},
-    };
-    for (const auto& row : rows) {
-        const themes::ThemeRecord theme = themes::splitThemeRecord(row.record);
-        EXPECT_EQ((std::vector<std::string>{theme.name, theme.unused, theme.previewFile, theme.wallpaperFile,
-                                            theme.schemeRow}),
-                  row.parts)
-            << row.record;
-    }
-    for (const char* tooShort : {"", "Autumn 800x600", "a,b,c,d"}) {
-        try {
-            themes::splitThemeRecord(tooShort);
-            ADD_FAILURE() << "no error for \"" << tooShort << "\"";
-        } catch (const rt::Error& error) {
-            EXPECT_EQ(error.number(), rt::ErrInvalidProcedureCall) << tooShort;
-        }
-    }
 }
 
 class ThemePreviewTest : public ProgramFixture {
