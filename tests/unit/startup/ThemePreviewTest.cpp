@@ -115,23 +115,4 @@ TEST_F(ThemePreviewTest, ThemeThatCannotBePreviewedLeavesNothingBehind) {
     }
 }
 
-// ---- the theme list of the main window ------------------------------------------------------
-
-class ThemePreviewThemeListTest : public ProgramFixture {
-protected:
-    void SetUp() override { writeStandardCatalogue(); }
-    headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
-};
-
-TEST_F(ThemePreviewThemeListTest, ApplyingAThemeThatCouldNotBePreviewedWritesNothing) {
-    removeFile("harbour.bmp");
-    load();
-    fake.clearLogs();
-    headless::as<headless::Button>(*form->Command2).userClick();
-    EXPECT_TRUE(fake.registryWrites().empty());
-    EXPECT_TRUE(fake.setSysColorsCalls().empty());
-    EXPECT_EQ(fake.deskWallpaper(), "");
-    EXPECT_TRUE(fake.messageBoxes().empty());
-}
-
 } // namespace

@@ -20,17 +20,14 @@ namespace {
 using fake::Version;
 using sys::Accessibility;
 
-enum class Gate { None, G1, G2, G3 };
-
 // One property: the structure it lives in, its flag mask (flags) or the offset
-// of its field (fields), and how to use it.
+// of its field (fields), and how to use it (its gate is in VersionGatesTest).
 struct Member {
     const char* name;
     win::UINT get;
     std::size_t size;
     win::DWORD mask;
     std::size_t offset; // 0 for a flag
-    Gate gate;
     std::function<std::int64_t(Accessibility&)> read;
     std::function<void(Accessibility&, std::int64_t)> write; // empty for read-only members
 };
@@ -51,38 +48,38 @@ struct Member {
 #define GROUP_sk win::SPI_GETSTICKYKEYS, sizeof(STRUCT_sk)
 #define STRUCT_tk win::TOGGLEKEYS
 #define GROUP_tk win::SPI_GETTOGGLEKEYS, sizeof(STRUCT_tk)
-#define FLAG(Name, Group, Mask, G) Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), nullptr}
-#define FLAG_RW(Name, Group, Mask, G) \
-    Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), \
+#define FLAG(Name, Group, Mask) Member{#Name, GROUP_##Group, Mask, 0, READ(Name), nullptr}
+#define FLAG_RW(Name, Group, Mask) \
+    Member{#Name, GROUP_##Group, Mask, 0, READ(Name), \
            [](Accessibility& a, std::int64_t v) { a.Name(v != 0); }}
-#define FIELD(Name, Group, Field, G) \
-    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), Gate::G, READ(Name), \
+#define FIELD(Name, Group, Field) \
+    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), READ(Name), \
            [](Accessibility& a, std::int64_t v) { a.Name(static_cast<std::int32_t>(v)); }}
 
 const std::vector<Member>& members() {
     static const std::vector<Member> all = {
-        FLAG(hcAvailable, hc, win::HCF_AVAILABLE, None),
-        FLAG_RW(hcHighContrastOn, hc, win::HCF_HIGHCONTRASTON, None),
-        FIELD(atTimeOutMilliseconds, at, iTimeOutMSec, None),
-        FLAG(atAvailable, at, 0, None),
-        FLAG_RW(atActive, at, win::ATF_TIMEOUTON, None),
-        FIELD(fkDelayMSec, fk, iDelayMSec, None),
-        FIELD(fkBounceMSec, fk, iBounceMSec, None),
-        FLAG(fkAvailable, fk, win::FKF_AVAILABLE, None),
-        FLAG_RW(fkActive, fk, win::FKF_FILTERKEYSON, None),
-        FLAG_RW(fkHotKeySound, fk, win::FKF_HOTKEYSOUND, G1),
-        FIELD(mkCtrlSpeed, mk, iCtrlSpeed, None),
-        FLAG_RW(mkMouseKeysOn, mk, win::MKF_MOUSEKEYSON, None),
-        FLAG_RW(mkModifiers, mk, win::MKF_MODIFIERS, G1),
-        FLAG_RW(mkMouseMode, mk, win::MKF_MOUSEMODE, G2),
-        FLAG_RW(ssActive, ss, win::SSF_SOUNDSENTRYON, None),
-        FIELD(ssFSTextEffect, ss, iFSTextEffect, G3),
-        FIELD(ssWindowsEffect, ss, iWindowsEffect, None),
-        FLAG_RW(skActive, sk, win::SKF_STICKYKEYSON, None),
-        FLAG(skLeftAltLatched, sk, win::SKF_LALTLATCHED, G2),
-        FLAG_RW(skLeftWinLocked, sk, win::SKF_LWINLOCKED, G2),
-        FLAG_RW(tkActive, tk, win::TKF_TOGGLEKEYSON, None),
-        FLAG_RW(tkConfirmHotKey, tk, win::TKF_CONFIRMHOTKEY, G1),
+        FLAG(hcAvailable, hc, win::HCF_AVAILABLE),
+        FLAG_RW(hcHighContrastOn, hc, win::HCF_HIGHCONTRASTON),
+        FIELD(atTimeOutMilliseconds, at, iTimeOutMSec),
+        FLAG(atAvailable, at, 0),
+        FLAG_RW(atActive, at, win::ATF_TIMEOUTON),
+        FIELD(fkDelayMSec, fk, iDelayMSec),
+        FIELD(fkBounceMSec, fk, iBounceMSec),
+        FLAG(fkAvailable, fk, win::FKF_AVAILABLE),
+        FLAG_RW(fkActive, fk, win::FKF_FILTERKEYSON),
+        FLAG_RW(fkHotKeySound, fk, win::FKF_HOTKEYSOUND),
+        FIELD(mkCtrlSpeed, mk, iCtrlSpeed),
+        FLAG_RW(mkMouseKeysOn, mk, win::MKF_MOUSEKEYSON),
+        FLAG_RW(mkModifiers, mk, win::MKF_MODIFIERS),
+        FLAG_RW(mkMouseMode, mk, win::MKF_MOUSEMODE),
+        FLAG_RW(ssActive, ss, win::SSF_SOUNDSENTRYON),
+        FIELD(ssFSTextEffect, ss, iFSTextEffect),
+        FIELD(ssWindowsEffect, ss, iWindowsEffect),
+        FLAG_RW(skActive, sk, win::SKF_STICKYKEYSON),
+        FLAG(skLeftAltLatched, sk, win::SKF_LALTLATCHED),
+        FLAG_RW(skLeftWinLocked, sk, win::SKF_LWINLOCKED),
+        FLAG_RW(tkActive, tk, win::TKF_TOGGLEKEYSON),
+        FLAG_RW(tkConfirmHotKey, tk, win::TKF_CONFIRMHOTKEY),
     };
     return all;
 }

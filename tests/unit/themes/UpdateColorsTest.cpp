@@ -153,18 +153,6 @@ TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
     }
 }
 
-TEST_F(UpdateColorsTest, SchemeVariantWithoutSelectionOrWithABadRowWritesNothing) {
-    module.activeSchemeRow = "5";
-    EXPECT_THROW(applyScheme(-1), rt::Error);
-    expectNothingWritten();
-
-    // Icons and cursors would come from a valid position, but the colours cannot:
-    // the scheme is not applied by halves.
-    module.activeSchemeRow = "40";
-    EXPECT_THROW(applyScheme(2), rt::Error);
-    expectNothingWritten();
-}
-
 TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
     module.activeSchemeRow = "2";
     sys::SystemColorsFast applier(platform);
