@@ -1,6 +1,6 @@
 // Checks of the real Windows backend that need Windows itself: the structures
 // passing through, the late-bound functions, the runtime's mapping of Windows
-// failures to the program's error numbers, and the application's own facts.
+// failures to the program's error numbers.
 // Run under Wine for every Windows version the program supports.
 #ifdef _WIN32
 

@@ -1,6 +1,6 @@
-// Link labels: the looks of the four actions in every order a window drives
-// them, the shell request of a follow, and the start-up sound sample label of
-// the main window.
+// Link labels: the sound and the shell request of a follow, what a failed
+// follow or a missing sound leaves, and the start-up sound sample label of the
+// main window.
 #include "app/common/MakeLink.h"
 #include "unit/ProgramFixture.h"
 

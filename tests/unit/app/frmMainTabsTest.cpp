@@ -1,6 +1,6 @@
-// Switching tabs: the previews are hidden, and the tab's list selects its first
-// entry again (the Mix - N - Match wallpaper list is rebuilt from the catalogue
-// first), so that the tab's preview is current.
+// Switching tabs: the tab's list selects its first entry again (the
+// Mix - N - Match wallpaper list is rebuilt from the catalogue first), so that
+// the tab's preview is current.
 #include "unit/ProgramFixture.h"
 
 #include <functional>

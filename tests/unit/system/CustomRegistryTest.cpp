@@ -1,6 +1,6 @@
 // String values by full key path, beyond what the contract suite holds on both
-// backends: the root names, keys never left open, the malformed-path message and
-// the silence over an unknown root.
+// backends: the root names, keys never left open and the silence over an
+// unknown root.
 #include "system/CustomRegistry.h"
 
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
-// Screen and desktop settings: the version gates, and each setting written and
-// read back through the fake Windows (which the contract suite holds to the real
-// one), with the conversions ScreenInfo makes on the way.
+// Screen and desktop settings: the interface level of each version, and the
+// conversions ScreenInfo makes on the way to and from Windows (the grid's signed
+// low word, the icon font's points at the display's resolution).
 #include "system/ScreenInfo.h"
 
 #include "runtime/Error.h"
