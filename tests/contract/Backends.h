@@ -8,8 +8,12 @@
 #pragma once
 
 #include "FakeBackend.h"
+#include "platform/MessageBoxService.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include "Win32Backend.h"
@@ -17,3 +21,13 @@ using ContractBackends = ::testing::Types<FakeBackend, Win32Backend>;
 #else
 using ContractBackends = ::testing::Types<FakeBackend>;
 #endif
+
+// Message boxes are recorded and answered OK; none is ever shown.
+class RecordingMessages : public rt::MessageBoxService {
+public:
+    int MsgBox(const std::string& prompt, int, const std::string&) override {
+        prompts.push_back(prompt);
+        return rt::vbOK;
+    }
+    std::vector<std::string> prompts;
+};

@@ -1,8 +1,11 @@
 // The cursor files of the sample collection load as cursors: every file named in
 // cursors.txt, and the " Static.cur" companion of each animated one, gives a
-// handle from LoadCursorFromFileA, on the fake and on the real Windows alike.
+// handle from LoadCursorFromFileA, on the fake and on the real Windows alike; a
+// missing file or one that is no cursor gives none, and a loaded cursor can
+// become a system cursor.
 #include "Backends.h"
 
+#include "platform/WinFacts.h"
 #include "runtime/FieldReader.h"
 
 #include <cstdlib>
@@ -84,6 +87,20 @@ TYPED_TEST(SampleCollectionContract, EveryCursorFileLoads) {
         const std::string path = this->placed(name);
         EXPECT_NE(win::HCURSOR(0), this->backend.api().LoadCursorFromFileA(path.c_str())) << path;
     }
+    win::WindowsApi& api = this->backend.api();
+    api.SetLastError(0);
+    EXPECT_EQ(win::HCURSOR(0),
+              api.LoadCursorFromFileA((this->backend.scratchFolder() + "\\missing.cur").c_str()));
+    EXPECT_NE(0u, api.GetLastError());
+    EXPECT_EQ(win::HCURSOR(0), api.LoadCursorFromFileA(this->placed("cursors.txt").c_str()));
+
+    // Windows takes the cursor over and destroys it when it is replaced in turn.
+    const win::HCURSOR arrow = api.LoadCursorFromFileA(this->placed(*files.begin()).c_str());
+    EXPECT_TRUE(api.SetSystemCursor(arrow, win::OCR_NORMAL));
+    // The user's cursors come back from the registry (Wine 8 keeps no system
+    // cursors to replace, and refuses the request).
+    if (TypeParam::isReal)
+        api.SystemParametersInfoA(win::SPI_SETCURSORS, 0, nullptr, 0);
 }
 
 } // namespace

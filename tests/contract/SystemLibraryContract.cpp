@@ -22,16 +22,6 @@ namespace {
 const char* const ScratchKey = "Software\\DecoramaContract\\System";
 const std::string ScratchPath = std::string("HKEY_CURRENT_USER\\") + ScratchKey;
 
-// Message boxes are recorded and answered OK; none is ever shown.
-class RecordingMessages : public rt::MessageBoxService {
-public:
-    int MsgBox(const std::string& prompt, int, const std::string&) override {
-        prompts.push_back(prompt);
-        return rt::vbOK;
-    }
-    std::vector<std::string> prompts;
-};
-
 template <class Backend> class SystemLibraryContract : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(keys.CreateKey(ScratchKey, "", win::HKEY_CURRENT_USER), 0); }
@@ -101,24 +91,6 @@ TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirst) {
     // Creating it again opens it and leaves the value alone.
     EXPECT_EQ(this->keys.CreateKey(std::string(ScratchKey) + "\\Created\\", "", win::HKEY_CURRENT_USER), 0);
     EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "text");
-}
-
-TYPED_TEST(SystemLibraryContract, NumbersAndStringsThroughTheKeyClass) {
-    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Count", -2, win::REG_DWORD, win::HKEY_CURRENT_USER), 0);
-    ASSERT_EQ(this->keys.SetKeyValue(ScratchKey, "Text", "abc", win::REG_SZ, win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.SetKeyValue(ScratchKey, "Skipped", "abc", win::REG_BINARY, win::HKEY_CURRENT_USER),
-              0);
-
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Count", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.LongKeyValue(), -2);
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
-    EXPECT_EQ(this->keys.QueryKeyValue(ScratchKey, "Skipped", win::HKEY_CURRENT_USER), -1);
-    EXPECT_EQ(this->keys.StringKeyValue(), "abc");
-    EXPECT_EQ(this->keys.LongKeyValue(), -2);
-
-    EXPECT_EQ(this->keys.DeleteKeyValue(ScratchKey, "Text", win::HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Text"), "Error");
 }
 
 TYPED_TEST(SystemLibraryContract, MalformedPathIsReportedAndTouchesNothing) {

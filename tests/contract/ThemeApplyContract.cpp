@@ -1,6 +1,6 @@
 // The Windows calls a theme apply makes, held against every backend:
 // SystemParametersInfoA for each row of the settings table, SetSysColors and
-// GetSysColor, LoadCursorFromFileA and SetSystemCursor, GetSystemMetrics.
+// GetSysColor, GetSystemMetrics (the cursor calls are in SampleCollectionContract).
 // Every setting a test changes is read first and put back before the test ends,
 // so the real machine is left as it was found. A setting the running Windows
 // version lacks (its row's gate is closed) is skipped, not passed.
@@ -60,23 +60,6 @@ std::vector<const Setting*> rowsWhere(const std::function<bool(const Setting&)>&
             rows.push_back(row);
     }
     return rows;
-}
-
-// A 32 x 32 monochrome cursor file with its hot spot at (5, 7).
-std::string cursorFile() {
-    std::string file;
-    auto word = [&](std::uint16_t v) { file.append(reinterpret_cast<const char*>(&v), 2); };
-    auto dword = [&](std::uint32_t v) { file.append(reinterpret_cast<const char*>(&v), 4); };
-    constexpr std::uint32_t imageSize = 40 + 8 + 128 + 128;
-    word(0), word(2), word(1);                         // reserved, type 2 (cursor), one image
-    file += std::string("\x20\x20\x00\x00", 4);        // 32 x 32, no palette count, reserved
-    word(5), word(7), dword(imageSize), dword(22);     // hot spot, image size and offset
-    dword(40), dword(32), dword(64), word(1), word(1); // BITMAPINFOHEADER: XOR and AND masks stacked
-    dword(0), dword(0), dword(0), dword(0), dword(0), dword(0);
-    dword(0x000000), dword(0xFFFFFF); // black and white
-    file += std::string(128, '\x0F'); // XOR mask
-    file += std::string(128, '\xF0'); // AND mask
-    return file;
 }
 
 template <class Backend> class ThemeApplyContract : public ::testing::Test {
@@ -183,49 +166,6 @@ TYPED_TEST(ThemeApplyContract, StructuresAreReadWithTheirSizeAndRefusedWithAWron
     }
 }
 
-TYPED_TEST(ThemeApplyContract, MinimizeAnimationRoundTripsThroughItsStructure) {
-    if (underWine<TypeParam>())
-        GTEST_SKIP() << "Wine 8 ignores SPI_SETANIMATION";
-    win::ANIMATIONINFO original{sizeof(win::ANIMATIONINFO), 0};
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof original, &original, win::NoUpdate));
-    win::ANIMATIONINFO changed{sizeof(win::ANIMATIONINFO), original.iMinAnimate ? 0 : -1};
-    ASSERT_TRUE(this->spi(win::SPI_SETANIMATION, sizeof changed, &changed, win::UpdateAndBroadcast));
-    win::ANIMATIONINFO now{sizeof(win::ANIMATIONINFO), 7};
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof now, &now, win::NoUpdate));
-    EXPECT_EQ(now.iMinAnimate != 0, original.iMinAnimate == 0);
-    ASSERT_TRUE(this->spi(win::SPI_SETANIMATION, sizeof original, &original, win::UpdateAndBroadcast));
-    ASSERT_TRUE(this->spi(win::SPI_GETANIMATION, sizeof now, &now, win::NoUpdate));
-    EXPECT_EQ(now.iMinAnimate, original.iMinAnimate);
-}
-
-TYPED_TEST(ThemeApplyContract, IconTitleFontRoundTripsAndShowsInTheIconMetrics) {
-    // Wine 8 stores the LOGFONTA of SystemParametersInfoA(SPI_SETICONTITLELOGFONT)
-    // as if it were a LOGFONTW, garbling the face name past repair.
-    if (underWine<TypeParam>())
-        GTEST_SKIP() << "Wine 8 garbles the face name of SPI_SETICONTITLELOGFONT";
-    win::LOGFONTA original{};
-    ASSERT_TRUE(this->spi(win::SPI_GETICONTITLELOGFONT, 0, &original, win::NoUpdate));
-    win::LOGFONTA changed = original;
-    changed.lfHeight = original.lfHeight == -13 ? -12 : -13;
-    std::strcpy(changed.lfFaceName, "Arial");
-    ASSERT_TRUE(this->spi(win::SPI_SETICONTITLELOGFONT, sizeof changed, &changed, win::UpdateAndBroadcast));
-
-    win::LOGFONTA now{};
-    ASSERT_TRUE(this->spi(win::SPI_GETICONTITLELOGFONT, 0, &now, win::NoUpdate));
-    EXPECT_EQ(now.lfHeight, changed.lfHeight);
-    EXPECT_STREQ(now.lfFaceName, "Arial");
-    win::ICONMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    ASSERT_TRUE(this->spi(win::SPI_GETICONMETRICS, sizeof metrics, &metrics, win::NoUpdate));
-    EXPECT_EQ(metrics.lfFont.lfHeight, changed.lfHeight);
-    EXPECT_STREQ(metrics.lfFont.lfFaceName, "Arial");
-
-    ASSERT_TRUE(this->spi(win::SPI_SETICONTITLELOGFONT, sizeof original, &original, win::UpdateAndBroadcast));
-    ASSERT_TRUE(this->spi(win::SPI_GETICONTITLELOGFONT, 0, &now, win::NoUpdate));
-    EXPECT_EQ(now.lfHeight, original.lfHeight);
-    EXPECT_STREQ(now.lfFaceName, original.lfFaceName);
-}
-
 TYPED_TEST(ThemeApplyContract, TheWallpaperTextRoundTrips) {
     // The fake plays a Windows that has the setting.
     if constexpr (!TypeParam::isReal)
@@ -279,50 +219,6 @@ TYPED_TEST(ThemeApplyContract, AnIndexWindowsDoesNotKnowIsSkippedAndTheRestAppli
     EXPECT_EQ(this->api().GetSysColor(win::COLOR_MENU), values[1]);
     EXPECT_TRUE(this->api().SetSysColors(1, &indices[1], &menu));
     EXPECT_EQ(this->api().GetSysColor(win::COLOR_MENU), menu);
-}
-
-TYPED_TEST(ThemeApplyContract, CursorFilesLoadAndAMissingOneGivesNoHandle) {
-    const std::string folder = this->backend.scratchFolder();
-    this->backend.runtime().writeFile(folder + "\\arrow.cur", cursorFile());
-    this->backend.runtime().writeFile(folder + "\\notacursor.cur", "plain text, not a cursor");
-
-    this->api().SetLastError(0);
-    EXPECT_EQ(this->api().LoadCursorFromFileA((folder + "\\missing.cur").c_str()), win::HCURSOR{});
-    EXPECT_NE(this->api().GetLastError(), 0u);
-    EXPECT_EQ(this->api().LoadCursorFromFileA((folder + "\\notacursor.cur").c_str()), win::HCURSOR{});
-
-    const win::HCURSOR arrow = this->api().LoadCursorFromFileA((folder + "\\arrow.cur").c_str());
-    ASSERT_NE(arrow, win::HCURSOR{});
-    // Windows takes the cursor over and destroys it when it is replaced in turn.
-    EXPECT_TRUE(this->api().SetSystemCursor(arrow, win::OCR_NORMAL));
-    // Put the user's cursors back from the registry (Wine 8 keeps no system
-    // cursors to replace, and refuses the request).
-    if (TypeParam::isReal) {
-        const win::BOOL restored = this->spi(win::SPI_SETCURSORS, 0, nullptr, win::NoUpdate);
-        EXPECT_TRUE(restored || underWine<TypeParam>());
-    }
-}
-
-TYPED_TEST(ThemeApplyContract, TheMetricsTheProgramReadsAreConsistent) {
-    win::WindowsApi& api = this->api();
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CXSCREEN), 0);
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CYSCREEN), 0);
-    EXPECT_LE(api.GetSystemMetrics(win::SM_CXFULLSCREEN), api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CXMAXIMIZED), api.GetSystemMetrics(win::SM_CXFULLSCREEN));
-    EXPECT_GE(api.GetSystemMetrics(win::SM_CXMAXTRACK), api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_GE(api.GetSystemMetrics(win::SM_CXICONSPACING), api.GetSystemMetrics(win::SM_CXICON));
-    EXPECT_GT(api.GetSystemMetrics(win::SM_CYCAPTION), api.GetSystemMetrics(win::SM_CYSMCAPTION));
-    EXPECT_EQ(api.GetSystemMetrics(win::SM_CXSMICON), api.GetSystemMetrics(win::SM_CXICON) / 2);
-    EXPECT_EQ(api.GetSystemMetrics(9999), 0) << "an index Windows does not know";
-
-    // The work area lies inside the screen.
-    win::RECT area{};
-    ASSERT_TRUE(this->spi(win::SPI_GETWORKAREA, 0, &area, win::NoUpdate));
-    EXPECT_GE(area.left, 0);
-    EXPECT_GE(area.top, 0);
-    EXPECT_LE(area.right, api.GetSystemMetrics(win::SM_CXSCREEN));
-    EXPECT_LE(area.bottom, api.GetSystemMetrics(win::SM_CYSCREEN));
-    EXPECT_LT(area.left, area.right);
 }
 
 TYPED_TEST(ThemeApplyContract, AnActionWindowsDoesNotKnowFails) {

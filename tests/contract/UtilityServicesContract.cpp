@@ -23,16 +23,6 @@ namespace {
 
 const std::string pageBody = "<html>Decorama</html>";
 
-// Message boxes are recorded and answered OK; none is ever shown.
-class RecordingMessages : public rt::MessageBoxService {
-public:
-    int MsgBox(const std::string& prompt, int, const std::string&) override {
-        prompts.push_back(prompt);
-        return rt::vbOK;
-    }
-    std::vector<std::string> prompts;
-};
-
 template <class Backend> class UtilityServicesContract : public ::testing::Test {
 protected:
     std::string path(const std::string& name) { return backend.scratchFolder() + "\\" + name; }
@@ -137,15 +127,6 @@ TYPED_TEST(UtilityServicesContract, TheNtFamilyLetsTheProcessEnableItsShutDownPr
     EXPECT_TRUE(api.AdjustTokenPrivileges(token, win::FALSE, &privileges, 0, nullptr, nullptr));
     EXPECT_EQ(win::ERROR_SUCCESS, api.GetLastError());
     api.CloseHandle(token);
-}
-
-TYPED_TEST(UtilityServicesContract, NoWindowHasNoClientAreaToDrawOn) {
-    win::WindowsApi& api = this->backend.api();
-    win::RECT area{1, 2, 3, 4};
-    api.SetLastError(0);
-    EXPECT_FALSE(api.GetClientRect(0, &area));
-    EXPECT_EQ(1400u, api.GetLastError()); // ERROR_INVALID_WINDOW_HANDLE
-    EXPECT_FALSE(api.UpdateWindow(0));
 }
 
 } // namespace

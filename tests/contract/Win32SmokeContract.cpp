@@ -1,6 +1,6 @@
 // Checks of the real Windows backend that need Windows itself: the structures
 // passing through, the late-bound functions, the runtime's mapping of Windows
-// failures to the program's error numbers, and the application's own facts.
+// failures to the program's error numbers.
 // Run under Wine for every Windows version the program supports.
 #ifdef _WIN32
 
@@ -57,19 +57,6 @@ TEST_F(Win32Smoke, WindowsFailuresBecomeProgramErrorNumbers) {
     EXPECT_EQ(53, errorOf([&] { runtime.Shell(scratch("none.exe"), 1); }));
     EXPECT_EQ(53, errorOf([&] { runtime.Shell("C:\\NoSuchFolder\\x.exe", 1); }));
     EXPECT_EQ("read-only", runtime.readFile(scratch("locked.sys")));
-}
-
-TEST_F(Win32Smoke, ShellStartsWithoutWaiting) {
-    EXPECT_NE(0u, runtime.Shell("cmd.exe /c exit 0", rt::ShowMinimizedNoFocus));
-}
-
-TEST_F(Win32Smoke, ApplicationFacts) {
-    const std::string folder = runtime.appPath();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_NE('\\', folder.back());
-    EXPECT_EQ("contract_tests.exe", runtime.Dir(folder + "\\contract_tests.exe"));
-    EXPECT_EQ("Decorama", runtime.appTitle());
-    EXPECT_EQ(DECORAMA_VERSION_MAJOR, runtime.appVersion().major);
 }
 
 } // namespace

@@ -94,20 +94,6 @@ TYPED_TEST(WindowSystemSuite, ListItemsKeepTheirOrderAndDataAndPositionsOutsideF
     EXPECT_TRUE(this->events.empty());
 }
 
-TYPED_TEST(WindowSystemSuite, BoundsReadBackAsTheyWereGiven) {
-    const ui::Rect given{240, 2880, 900, 315};
-    ui::ComboBox& dropDown = this->window->addComboBox("Combo5", ui::ComboBox::Style::DropDown, given);
-    const ui::Rect windowBounds{1500, 1200, 6000, 4500};
-    this->window->move(windowBounds);
-    for (const auto& [read, want] :
-         {std::pair{dropDown.bounds(), given}, {this->window->bounds(), windowBounds}}) {
-        EXPECT_EQ(read.left, want.left);
-        EXPECT_EQ(read.top, want.top);
-        EXPECT_EQ(read.width, want.width);
-        EXPECT_EQ(read.height, want.height);
-    }
-}
-
 class RichText {
 public:
     static constexpr const char* pieces[] = {
@@ -115,27 +101,6 @@ public:
     static constexpr const char* whole =
         "Themes Tab\nSelect a Theme.\n\n     * USER NOTE: uses\nUtilities Tab";
 };
-
-TYPED_TEST(WindowSystemSuite, RichTextComesBackAsAppendedAndFindRunsForward) {
-    ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
-    for (const char* piece : RichText::pieces)
-        box.append(piece);
-    const std::string text = RichText::whole;
-    EXPECT_EQ(box.text(), text);
-
-    const struct {
-        const char* text;
-        int start;
-    } cases[] = {{"Themes Tab", 0}, {"Tab", 0},    {"Tab", 7},  {"Tab", 8},    {"* USER NOTE:", 0},
-                 {"themes tab", 0}, {"Tab", 1000}, {"Tab", -3}, {"missing", 0}};
-    for (const auto& c : cases) {
-        const std::size_t from = static_cast<std::size_t>(std::max(c.start, 0));
-        const std::size_t found = from > text.size() ? std::string::npos : text.find(c.text, from);
-        EXPECT_EQ(box.find(c.text, c.start), found == std::string::npos ? -1 : static_cast<int>(found))
-            << c.text << " from " << c.start;
-    }
-    EXPECT_EQ(box.find("", 0), -1);
-}
 
 TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysInTheText) {
     ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
@@ -192,26 +157,6 @@ TYPED_TEST(WindowSystemSuite, AFailedPictureLoadKeepsThePicture) {
     EXPECT_EQ(box.picture(), nullptr);
 }
 
-TYPED_TEST(WindowSystemSuite, ClicksRaiseMouseDownThenClickAndOnlyTheLeftButtonClicks) {
-    ui::PictureBox& picture = this->window->addPictureBox("Image7", {120, 120, 1500, 1500});
-    picture.onMouseDown = [this](const ui::MouseEvent& event) {
-        this->events.push_back("down " + std::to_string(event.button));
-    };
-    picture.onClick = [this] { this->events.push_back("click"); };
-    ui::Label& label = this->window->addLabel("Label3", "Zuve Zivi Ziz Odida", {1800, 120, 3000, 255});
-    label.onClick = [this] { this->events.push_back("label"); };
-
-    this->backend.click(picture);
-    this->backend.rightPress(picture);
-    this->backend.click(label);
-    EXPECT_EQ(this->events, (std::vector<std::string>{"down 1", "click", "down 2", "label"}));
-
-    label.setForeColor(0xFF0000);
-    label.setUnderline(true);
-    EXPECT_EQ(label.foreColor(), 0xFF0000u);
-    EXPECT_TRUE(label.underline());
-}
-
 TYPED_TEST(WindowSystemSuite, AHandlerMayCloseTheWindowItRunsIn) {
     ui::Button& close = this->window->addButton("cmdOK", "Close", {120, 120, 1500, 375});
     ui::Label& label = this->window->addLabel("lblTitle", "Title", {120, 600, 1500, 255});
@@ -229,14 +174,6 @@ TYPED_TEST(WindowSystemSuite, AHandlerMayCloseTheWindowItRunsIn) {
     label.setCaption("After");
     EXPECT_EQ(label.caption(), "After");
     EXPECT_EQ(list.listCount(), 0);
-}
-
-TYPED_TEST(WindowSystemSuite, ClosingFromTheSystemMenuTellsTheProgram) {
-    int closedEvents = 0;
-    this->window->onClosed = [&] { ++closedEvents; };
-    this->backend.closeFromSystemMenu(*this->window);
-    EXPECT_EQ(closedEvents, 1);
-    EXPECT_FALSE(this->window->isShown());
 }
 
 } // namespace

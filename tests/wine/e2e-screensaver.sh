@@ -11,68 +11,34 @@
 #   3. Each saver with /p puts its window over the whole of a window that
 #      saverhost makes, and ends when that window closes. (Wine does not show a
 #      child window of another process, so its drawing is not on the screen.)
-# Screenshots of every step are kept in ARTIFACT_FOLDER/e2e-screensaver.
-# Usage: e2e-screensaver.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
 set -u
-build=$1 program=$2 artifacts=$3
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-out="$artifacts/e2e-screensaver"
-mkdir -p "$out"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-prefix= XVFB_PID=
-trap '[ -n "$prefix" ] && wine_stop "$prefix"; xvfb_stop' EXIT
-
+. "$(dirname "$0")/wine-env.sh"
+e2e_begin e2e-screensaver "$@"
 savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"
 saverhost="$build/tests/wine/standins/saverhost.exe"
-wine_check || exit 1
 for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost"; do
     [ -f "$f" ] || { echo "e2e-screensaver: $f not built" >&2; exit 1; }
 done
 
-# The main window's layout in twips (app/frmMain.cpp); 15 twips a pixel.
-px() { echo $((($1 + 7) / 15)); }
-tab_left=$(px 120) tab_top=$(px 720) tab_width=$(px 9000)
+# The page's controls, in twips as the program places them (app/frmMain.cpp).
 set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
 minutes_x=$(px $((120 + 900 + 300))) minutes_y=$(px $((720 + 4560 + 157)))
 
-click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.3 click 1; } # window-relative X Y
-
-reg_value() { # KEY NAME
-    _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" /v "$2" >"$prefix/reg.out" 2>&1 </dev/null
-    tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_SZ' | head -n 1 | sed -E 's/^.*REG_SZ[[:space:]]*//'
-}
-
 cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
-# Waits until C:\cplstub.log has N lines.
-wait_cpl_lines() { # N SECONDS
+wait_cpl_lines() { # N SECONDS: until C:\cplstub.log has N lines
     local i
     for i in $(seq 1 $(($2 * 4))); do [ "$(cpl_log | wc -l)" -ge "$1" ] && return 0 || sleep 0.25; done
     return 1
 }
 
-prefix=$(wine_new_prefix "$build" e2e-screensaver win98) || exit 1
-install="$prefix/drive_c/Program Files/Decorama"
-mkdir -p "$install"
-cp -r "$program/." "$install/"
+e2e_install win98 || exit 1
 cp "$cplstub" "$prefix/drive_c/windows/system32/desk.cpl"
-rm -f "$prefix/drive_c/cplstub.log"
-wine_stop "$prefix"
-xvfb_start 1024x768x24 || exit 1
+xvfb_start || exit 1
 
 # ---- 1. The tab ------------------------------------------------------------------------
-wine_start "$prefix" "$out/decorama.log" "$install/decorama.exe"
-main=$(wine_wait_window '^Brindlecove$' 90) || { wine_screenshot "$out/no-window.png"; fail "no main window"; exit 1; }
-wine_wait_settled 30
-eval "$(xdotool getwindowgeometry --shell "$main")"
-win_x=$X win_y=$Y
-tab_share=$(((tab_width - 6) / 4))
-click_at $((tab_left + 2 + tab_share * 2 + tab_share / 2)) $((tab_top + 10))
-wine_wait_settled 10
+e2e_start || exit 1
+e2e_tab 2
 # Choosing the tab puts the focus on the saver list, on its first saver.
 xdotool key --clearmodifiers Down
 wine_wait_settled 10
@@ -140,5 +106,4 @@ for name in "${savers[@]}"; do
     wine_stop "$prefix"
 done
 
-[ "$failures" -eq 0 ] || { echo "e2e-screensaver: $failures check(s) failed"; exit 1; }
-echo "e2e-screensaver: all checks passed"
+e2e_end

@@ -1,8 +1,6 @@
 #!/bin/bash
 # End to end under Wine: sysreport.exe prints what the settings library reads.
 #
-#   e2e-sysreport.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER
-#
 # Runs BUILD/tools/sysreport.exe in a fresh prefix for Windows 95, 98, NT 4 and
 # 2000. Each report has every class, every line "Class.Property = value", no
 # error but "unsupported" (and the overflow of memory counts beyond 2 GiB), the
@@ -10,29 +8,8 @@
 # the version lacks. Reports stay in ARTIFACT_FOLDER/e2e-sysreport.
 # shellcheck source-path=SCRIPTDIR
 set -u
-build=$(readlink -m "$1") artifacts=$(readlink -m "$3")
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
-
-out="$artifacts/e2e-sysreport"
-rm -rf "$out"
-mkdir -p "$out"
-failures=0
-prefix=
-
-fail() {
-    echo "e2e-sysreport: FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-# shellcheck disable=SC2317  # run by the EXIT trap
-finish() {
-    [ -n "$prefix" ] && wine_remove_prefix "$prefix"
-}
-trap finish EXIT
-
-wine_check || exit 1
-wine_make_template "$build" >/dev/null || exit 1
+. "$(dirname "$0")/wine-env.sh"
+e2e_begin e2e-sysreport "$@"
 report_exe="$build/tools/sysreport.exe"
 [ -f "$report_exe" ] || { echo "e2e-sysreport: $report_exe not built" >&2; exit 1; }
 
@@ -105,8 +82,4 @@ for version in win95 win98 nt40 win2k; do
     esac
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "e2e-sysreport: $failures checks failed; reports in $out" >&2
-    exit 1
-fi
-echo "e2e-sysreport: all checks passed; reports in $out"
+e2e_end

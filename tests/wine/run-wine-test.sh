@@ -7,6 +7,8 @@
 # The output is also kept in BUILD/artifacts/wine/NAME.log, and a GoogleTest
 # program writes its XML report to BUILD/artifacts/wine/NAME.xml; the prefix is kept in
 # BUILD/wine/prefixes/NAME when the test fails, and removed when it passes.
+# WINE_TEST_SCREEN=1 gives the program a screen of its own (the native window
+# tests need real windows); the other tests must not depend on a screen.
 set -u
 . "$(dirname "$0")/wine-env.sh"
 
@@ -20,11 +22,12 @@ export GTEST_OUTPUT
 
 wine_check || exit 1
 prefix=$(wine_new_prefix "$build" "$name" "$version") || exit 1
-# No display: the tests must not depend on a screen.
-unset DISPLAY
+XVFB_PID=
+if [ "${WINE_TEST_SCREEN:-0}" = 1 ]; then xvfb_start || exit 1; else unset DISPLAY; fi
 wine_run "$prefix" "$log" "$seconds" "$@"
 status=$?
 wine_stop "$prefix"
+xvfb_stop
 
 cat "$log"
 if [ "$status" -eq 124 ]; then

@@ -15,31 +15,24 @@
 # - Every wait has a time limit, and a wineserver that does not end is killed by
 #   process id (only the processes of the prefix in question).
 #
-# Functions:
-#   wine_check                            wine64 is there (message and status 1 when not)
-#   wine_make_template BUILD              the template prefix of BUILD (made once, shared)
-#   wine_new_prefix BUILD NAME VERSION    prints a fresh prefix BUILD/wine/prefixes/NAME
-#                                         set to VERSION (win95 win98 winme nt40 win2k winxp win7)
-#   wine_set_version PREFIX VERSION       sets the Windows version a prefix reports
-#   wine_run PREFIX LOG SECONDS EXE ARGS  runs EXE to its end (output to LOG); its status,
-#                                         124 when it ran out of time
-#   wine_start PREFIX LOG EXE ARGS        starts EXE in the background; WINE_PID is its id
-#   wine_stop PREFIX                      ends every Wine process of PREFIX and its wineserver
-#   wine_remove_prefix PREFIX             wine_stop, then deletes the prefix
-#   wine_windows_path PATH                the Windows name (Z:\...) of a Linux path
-#   xvfb_start [WxHxD]                    a virtual screen on a free display; sets DISPLAY,
-#                                         XVFB_PID (default 1024x768x24)
-#   xvfb_stop                             ends that screen
-#   wine_screenshot FILE                  the whole screen of DISPLAY as a picture file
-#   wine_wait_settled SECONDS             waits until the screen stops changing: the
-#                                         same picture twice, QUIET seconds apart
-#                                         (WINE_SETTLE_QUIET, 0.5 by default); status 1
-#                                         when it still changes after SECONDS
-#   wine_wait_window NAME SECONDS         waits for a window whose title matches NAME;
-#                                         prints its X window id
-#   wine_wait_program_window EXE SECONDS  the same for any window of the program EXE
-#                                         ("decorama.exe"; Wine names the X window class
-#                                         after the program file)
+# Functions (PREFIX: a prefix folder; VERSION: win95 win98 winme nt40 win2k winxp win7):
+#   wine_check; wine_make_template BUILD (made once, shared); wine_new_prefix BUILD NAME VERSION
+#   (prints the fresh prefix BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION;
+#   wine_run PREFIX LOG SECONDS EXE ARGS (its status, 124 out of time); wine_start PREFIX LOG
+#   EXE ARGS (in the background, WINE_PID); wine_stop PREFIX (every Wine process of it);
+#   wine_remove_prefix PREFIX; wine_windows_path PATH (Z:\...); xvfb_start [WxHxD] (a free
+#   display: DISPLAY, XVFB_PID; 1024x768x24); xvfb_stop; wine_screenshot FILE;
+#   wine_wait_settled SECONDS (the same picture twice, WINE_SETTLE_QUIET = 0.5 s apart);
+#   wine_wait_window NAME SECONDS and wine_wait_program_window EXE SECONDS (print the X
+#   window id of a window titled NAME, or of the program EXE's class).
+# End-to-end scripts, run as e2e-NAME.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER:
+#   e2e_begin NAME BUILD PROGRAM ARTIFACTS (build, program, out = ARTIFACTS/NAME and
+#   work = BUILD/NAME emptied; on exit the prefix is removed and the screen ended);
+#   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
+#   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
+#   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_tab N (0-3); click_at X Y (in the
+#   window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without NAME);
+#   same_file FROM COPY; e2e_end (status 1 when a check failed).
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -251,4 +244,67 @@ wine_wait_program_window() {
         sleep 0.25
     done
     return 1
+}
+
+# ---- end-to-end scripts -----------------------------------------------------------------
+
+e2e_begin() {
+    E2E_NAME=$1 build=$(readlink -m "$2") program=$(readlink -m "$3")
+    out="$(readlink -m "$4")/$1" work="$build/$1"
+    rm -rf "$out" "$work"
+    mkdir -p "$out" "$work"
+    failures=0 prefix= run= XVFB_PID=
+    trap '[ -n "$prefix" ] && wine_remove_prefix "$prefix"; xvfb_stop' EXIT
+    wine_check || exit 1
+}
+
+fail() {
+    echo "$E2E_NAME: FAIL${run:+ [$run]}: $*" >&2
+    failures=$((failures + 1))
+}
+
+e2e_install() {
+    prefix=$(wine_new_prefix "$build" "$E2E_NAME${2:+-$2}" "$1") || { fail "no prefix"; return 1; }
+    install="$prefix/drive_c/Program Files/Decorama"
+    mkdir -p "$install" && cp -r "$program/." "$install/"
+}
+
+e2e_start() {
+    wine_start "$prefix" "$out/${run:-decorama}.log" "$install/decorama.exe"
+    main=$(wine_wait_window '^Brindlecove$' 90) || {
+        wine_screenshot "$out/${run:+$run-}no-window.png"
+        fail "no window Brindlecove within 90 s"
+        return 1
+    }
+    wine_wait_settled 30
+    eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
+    win_x=$X win_y=$Y
+}
+
+px() { echo $((($1 + 7) / 15)); }
+
+click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.3 click 1; }
+
+# The tab control is at 120, 720 twips, 9000 wide, its four tabs side by side.
+e2e_tab() {
+    local share=$((($(px 9000) - 6) / 4))
+    click_at $(($(px 120) + 2 + share * $1 + share / 2)) $(($(px 720) + 10))
+    wine_wait_settled 20 || true
+}
+
+reg_value() {
+    local which=(/ve)
+    [ -n "${2:-}" ] && which=(/v "$2")
+    _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null
+    tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_(EXPAND_)?SZ' | head -n 1 | sed -E 's/^.*REG_(EXPAND_)?SZ[[:space:]]*//'
+}
+
+same_file() { cmp -s "$1" "$2" || fail "$2 is not a copy of $1"; }
+
+e2e_end() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$E2E_NAME: $failures check(s) failed; see $out" >&2
+        exit 1
+    fi
+    echo "$E2E_NAME: all checks passed; see $out"
 }

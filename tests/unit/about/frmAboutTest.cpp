@@ -30,44 +30,6 @@ protected:
     headless::Label& link() { return headless::as<headless::Label>(*box->Label4); }
 };
 
-TEST_F(frmAboutTest, ShowsTheVersionAndTheHelpTextWithLineFeeds) {
-    const rt::AppVersion version = fake.appVersion();
-    EXPECT_EQ(box->lblVersion->caption(), "Version " + std::to_string(version.major) + "." +
-                                              std::to_string(version.minor) + "." +
-                                              std::to_string(version.revision));
-    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
-    EXPECT_EQ(text().rfind("Themes Tab\nSelect a Theme", 0), 0u);
-    EXPECT_EQ(text().find('\r'), std::string::npos);
-}
-
-TEST_F(frmAboutTest, FiveHeadingsAreEmphasisedAndTheCaretIsAtTheStart) {
-    const std::string help = text();
-    const std::pair<const char*, int> headings[] = {
-        {"Themes Tab", 10},   {"Mix - N - Match Tab", 19}, {"Screen Saver Tab", 16},
-        {"* USER NOTE:", 12}, {"Utilities Tab", 13},
-    };
-    std::vector<bool> expected(help.size(), false);
-    for (const auto& [heading, length] : headings) {
-        const std::size_t at = help.find(heading);
-        ASSERT_NE(at, std::string::npos) << heading;
-        std::fill_n(expected.begin() + static_cast<long>(at), length, true);
-    }
-    EXPECT_EQ(help.find("Themes Tab"), 0u);
-    for (std::size_t i = 0; i < help.size(); ++i)
-        ASSERT_EQ(box->RichTextBox1->isBold(static_cast<int>(i)), expected[i]) << "offset " << i;
-    EXPECT_EQ(box->RichTextBox1->selStart(), 0);
-    EXPECT_EQ(box->RichTextBox1->selLength(), 0);
-}
-
-TEST_F(frmAboutTest, LinkHoverAndRest) {
-    link().userMouseMove();
-    EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
-    EXPECT_TRUE(box->Label4->underline());
-    headless::as(box->window()).userMouseMove(100, 100);
-    EXPECT_EQ(box->Label4->foreColor(), app::linkBlue);
-    EXPECT_FALSE(box->Label4->underline());
-}
-
 TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
     fake.scriptAnswers({rt::vbCancel});
     link().userMouseMove();
@@ -95,66 +57,53 @@ TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
     EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
 }
 
-TEST_F(frmAboutTest, CloseUnloadsTheBox) {
-    headless::as<headless::Button>(*box->cmdOK).userClick();
-    EXPECT_FALSE(box->isLoaded());
-    EXPECT_TRUE(headless::as(box->window()).isClosed());
-    EXPECT_TRUE(windows->openWindows().empty());
-}
-
 // ---- system information tool --------------------------------------------------------
 
-class SysInfoTest : public frmAboutTest {
-protected:
-    void startFromButton() { headless::as<headless::Button>(*box->cmdSysInfo).userClick(); }
-};
-
-TEST_F(SysInfoTest, RecordedPathIsStartedAsItStands) {
+// The path recorded for the tool is started as it stands, without looking for
+// the file first; only without one is the recorded folder tried.
+TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecordedFolder) {
     const std::string tool = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
-    fake.makeFile(tool, "MZ");
-    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", tool);
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\Elsewhere");
-    startFromButton();
-    ASSERT_EQ(fake.processes().size(), 1u);
-    EXPECT_EQ(fake.processes()[0].commandLine, '"' + tool + '"');
-    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
-    EXPECT_TRUE(fake.messageBoxes().empty());
-    EXPECT_EQ(fake.openKeyCount(), 0u);
-    // Started without looking for the file first.
-    for (const std::string& call : fake.callLog())
-        EXPECT_NE(call.rfind("Dir(", 0), 0u) << call;
-}
+    const struct {
+        const char* path;   // recorded in MSINFO\PATH, "" for none
+        const char* folder; // recorded in Shared Tools Location\MSINFO, "" for none
+        bool toolInFolder;
+        std::string started; // "" for the unavailable message
+    } rows[] = {
+        {tool.c_str(), "C:\\Elsewhere", false, '"' + tool + '"'},
+        {"C:\\Gone\\msinfo32.exe", "C:\\MSInfo", true, ""},
+        {"", "C:\\MSInfo", false, ""},
+        {"", "C:\\MSInfo", true, "\"C:\\MSInfo\\MSINFO32.EXE\""},
+        {"", "", false, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.path) + " | " + row.folder);
+        fake.makeFile(tool, "MZ");
+        fake.remove("C:\\MSInfo\\MSINFO32.EXE");
+        if (row.toolInFolder)
+            fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
+        fake.RegDeleteKeyA(win::HKEY_LOCAL_MACHINE, sysInfoKey);
+        fake.RegDeleteKeyA(win::HKEY_LOCAL_MACHINE, locationKey);
+        if (*row.path)
+            fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", row.path);
+        if (*row.folder)
+            fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", row.folder);
+        fake.clearLogs();
+        headless::as<headless::Button>(*box->cmdSysInfo).userClick();
 
-TEST_F(SysInfoTest, ABadRecordedPathIsUnavailableEvenWithTheFolderRecorded) {
-    fake.setString(win::HKEY_LOCAL_MACHINE, sysInfoKey, "PATH", "C:\\Gone\\msinfo32.exe");
-    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
-    box->StartSysInfo();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-}
-
-TEST_F(SysInfoTest, RecordedFolderIsUsedWhenTheToolIsThere) {
-    fake.setString(win::HKEY_LOCAL_MACHINE, locationKey, "MSINFO", "C:\\MSInfo");
-    box->StartSysInfo();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKOnly);
-    EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
-
-    fake.makeFile("C:\\MSInfo\\MSINFO32.EXE", "MZ");
-    box->StartSysInfo();
-    ASSERT_EQ(fake.processes().size(), 1u);
-    EXPECT_EQ(fake.processes()[0].commandLine, "\"C:\\MSInfo\\MSINFO32.EXE\"");
-    EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
-    EXPECT_EQ(fake.messageBoxes().size(), 1u);
-}
-
-TEST_F(SysInfoTest, NothingRecordedIsUnavailable) {
-    startFromButton();
-    EXPECT_TRUE(fake.processes().empty());
-    EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
-    EXPECT_TRUE(box->isLoaded());
+        if (row.started.empty()) {
+            EXPECT_TRUE(fake.processes().empty());
+            EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
+        } else {
+            ASSERT_EQ(fake.processes().size(), 1u);
+            EXPECT_EQ(fake.processes()[0].commandLine, row.started);
+            EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
+            EXPECT_TRUE(fake.messageBoxes().empty());
+        }
+        for (const std::string& call : fake.callLog())
+            EXPECT_TRUE(!*row.path || call.rfind("Dir(", 0) != 0) << call;
+        EXPECT_EQ(fake.openKeyCount(), 0u);
+        EXPECT_TRUE(box->isLoaded());
+    }
 }
 
 // ---- registry value reading -----------------------------------------------------------

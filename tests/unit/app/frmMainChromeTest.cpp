@@ -16,76 +16,7 @@ protected:
         writeShippedFiles();
         load();
     }
-    // Every button in its pressed look, so that an event has to set all three.
-    void pressAll() {
-        picture(form->imgX0).userMouseDown();
-        picture(form->imgMin0).userMouseDown();
-        picture(form->imgHelp0).userMouseDown();
-    }
-    std::vector<std::string> looks() {
-        return {shown(form->imgX0), shown(form->imgMin0), shown(form->imgHelp0)};
-    }
 };
-
-TEST_F(TitleStripTest, ButtonsStartWithTheirNormalLook) {
-    EXPECT_EQ(looks(),
-              (std::vector<std::string>{"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}));
-    for (ui::PictureBox* holder : {form->imgX1, form->imgX3, form->imgX4, form->imgMin1, form->imgMin3,
-                                   form->imgMin4, form->imgHelp1, form->imgHelp3, form->imgHelp4})
-        EXPECT_FALSE(holder->visible()) << holder->name();
-    EXPECT_EQ(shown(form->Image4), "logo.bmp");
-    EXPECT_EQ(shown(form->Image1), "sound.bmp");
-}
-
-TEST_F(TitleStripTest, EveryMouseMoveSetsAllThreeButtons) {
-    const struct {
-        const char* over;
-        std::function<void()> move;
-        std::vector<std::string> expected;
-    } rows[] = {
-        {"window",
-         [this] { window().userMouseMove(3000, 100); },
-         {"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
-        {"tabs",
-         [this] { user<headless::TabControl>(form->SSTab1).userMouseMove(); },
-         {"close-normal.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
-        {"close",
-         [this] { picture(form->imgX0).userMouseMove(); },
-         {"close-hover.bmp", "minimize-normal.bmp", "help-normal.bmp"}},
-        {"minimise",
-         [this] { picture(form->imgMin0).userMouseMove(); },
-         {"close-normal.bmp", "minimize-hover.bmp", "help-normal.bmp"}},
-        {"help",
-         [this] { picture(form->imgHelp0).userMouseMove(); },
-         {"close-normal.bmp", "minimize-normal.bmp", "help-hover.bmp"}},
-    };
-    for (const auto& row : rows) {
-        pressAll();
-        row.move();
-        EXPECT_EQ(looks(), row.expected) << "mouse over " << row.over;
-    }
-}
-
-TEST_F(TitleStripTest, CloseEndsTheProgramOnlyWhenTheClickCompletes) {
-    picture(form->imgX0).userMouseDown();
-    EXPECT_EQ(shown(form->imgX0), "close-pressed.bmp");
-    EXPECT_FALSE(windows->quitRequested());
-
-    fake.clearLogs();
-    picture(form->imgX0).userClick();
-    EXPECT_EQ(windows->quitRequests(), 1);
-    // Nothing else: no question, no unload, nothing saved.
-    EXPECT_TRUE(fake.messageBoxes().empty());
-    EXPECT_TRUE(fake.callLog().empty());
-    EXPECT_FALSE(window().isClosed());
-}
-
-TEST_F(TitleStripTest, MinimiseMinimisesTheWindow) {
-    form->window().show();
-    picture(form->imgMin0).userClick();
-    EXPECT_TRUE(form->window().isMinimized());
-    EXPECT_FALSE(windows->quitRequested());
-}
 
 TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
     fake.remove(fake.appPath() + "\\ui\\close-hover.bmp");
@@ -117,24 +48,6 @@ protected:
     }
 };
 
-TEST_F(AboutOpeningTest, HelpAndEmblemShowOneAboutBoxWithoutBlocking) {
-    form->window().show();
-    picture(form->imgHelp0).userClick();
-    ASSERT_NE(form->aboutBox(), nullptr);
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    EXPECT_TRUE(aboutWindows()[0]->isActive());
-    EXPECT_TRUE(form->window().isShown());
-
-    // Back to the main window, then the emblem: the open box comes to the front.
-    window().userActivate();
-    picture(form->Image4).userClick();
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    EXPECT_TRUE(aboutWindows()[0]->isActive());
-    // Not loaded twice: the help text is there once.
-    const std::string text = form->aboutBox()->RichTextBox1->text();
-    EXPECT_EQ(text.find("Themes Tab", 1), std::string::npos);
-}
-
 TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
     fake.scriptAnswers({rt::vbOK});
     picture(form->imgHelp0).userClick();
@@ -155,15 +68,6 @@ TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
     EXPECT_EQ(second->Label4->foreColor(), ui::RGB(0, 0, 255));
     ASSERT_EQ(aboutWindows().size(), 1u);
     EXPECT_TRUE(aboutWindows()[0]->isActive());
-}
-
-TEST_F(AboutOpeningTest, ClosingFromTheSystemMenuUnloadsToo) {
-    picture(form->imgHelp0).userClick();
-    ASSERT_EQ(aboutWindows().size(), 1u);
-    aboutWindows()[0]->userClose();
-    EXPECT_EQ(form->aboutBox(), nullptr);
-    picture(form->imgHelp0).userClick();
-    EXPECT_EQ(aboutWindows().size(), 1u);
 }
 
 } // namespace

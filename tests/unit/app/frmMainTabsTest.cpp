@@ -1,6 +1,6 @@
-// Switching tabs: the previews are hidden, and the tab's list selects its first
-// entry again (the Mix - N - Match wallpaper list is rebuilt from the catalogue
-// first), so that the tab's preview is current.
+// Switching tabs: the tab's list selects its first entry again (the
+// Mix - N - Match wallpaper list is rebuilt from the catalogue first), so that
+// the tab's preview is current.
 #include "unit/ProgramFixture.h"
 
 #include <functional>
@@ -32,30 +32,6 @@ protected:
     }
     void selectTab(int index) { user<headless::TabControl>(form->SSTab1).userSelectTab(index); }
 };
-
-TEST_F(TabsTest, UtilitiesHidesEveryPreview) {
-    selectTab(1);
-    ASSERT_TRUE(form->Image2->visible());
-    form->Image7->setVisible(true);
-
-    selectTab(3);
-    EXPECT_FALSE(form->Image2->visible());
-    EXPECT_FALSE(form->Image3->visible());
-    EXPECT_FALSE(form->Image7->visible());
-}
-
-TEST_F(TabsTest, BackToThemesSelectsTheFirstThemeAgain) {
-    fill(form->Combo1, {"Autumn 800x600", "Lake 1024x768", "Moss 800x600"});
-    user<headless::ComboBox>(form->Combo1).userSelect(2);
-    selectTab(3);
-    selections.clear();
-
-    selectTab(0);
-    EXPECT_EQ(form->Combo1->listIndex(), 0);
-    EXPECT_EQ(selections["Combo1"], std::vector<int>{0});
-    EXPECT_TRUE(form->Combo1->hasFocus());
-    EXPECT_TRUE(form->Image7->visible());
-}
 
 TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {
     module.wallpaperList(0) = "Zero 800x600";
@@ -129,15 +105,6 @@ TEST_F(TabsTest, EmptyListsSelectNothing) {
     EXPECT_TRUE(selections["Combo1"].empty());
     EXPECT_TRUE(selections["Combo3"].empty());
     EXPECT_TRUE(selections["Combo4"].empty());
-}
-
-TEST_F(TabsTest, ScreenSaverFocusesAndSelectsItsList) {
-    fill(form->Combo4, {"Orlo Rain", "Orlo Stars"});
-    selectTab(2);
-    EXPECT_TRUE(form->Combo4->hasFocus());
-    EXPECT_EQ(selections["Combo4"], std::vector<int>{0});
-    EXPECT_FALSE(form->Image7->visible());
-    EXPECT_FALSE(form->Image2->visible());
 }
 
 } // namespace

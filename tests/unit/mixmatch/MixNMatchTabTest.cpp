@@ -1,6 +1,6 @@
-// The "Mix - N - Match" tab as a user drives it: previews placed by the
-// wallpaper's name, the wallpaper and colour-scheme applies, and the selection
-// it shares with the Themes tab.
+// The "Mix - N - Match" tab as a user drives it: previews hidden for a
+// wallpaper without a size, the wallpaper and colour-scheme applies, and the
+// selection it shares with the Themes tab.
 #include "unit/ProgramFixture.h"
 
 #include <gtest/gtest.h>
@@ -62,29 +62,6 @@ protected:
     }
 };
 
-TEST_F(MixNMatchTab, PreviewsArePlacedByTheWallpapersSizeEnding) {
-    struct Case {
-        int entry;
-        ui::Rect wallpaper, scheme;
-    } cases[] = {
-        {0, {4830, 1410, 3735, 2925}, {7200, 3150, 1365, 1185}}, // Lake 1024x768
-        {1, {4920, 1530, 3585, 2685}, {7200, 3140, 1305, 1075}}, // Dunes 800x600
-    };
-    for (const Case& c : cases) {
-        wallpapers().userSelect(c.entry);
-        const std::string name = wallpapers().text();
-        SCOPED_TRACE(name);
-        const ui::Rect shown = form->Image2->bounds();
-        const ui::Rect corner = form->Image3->bounds();
-        EXPECT_EQ((std::array{c.wallpaper.left, c.wallpaper.top, c.wallpaper.width, c.wallpaper.height}),
-                  (std::array{shown.left, shown.top, shown.width, shown.height}));
-        EXPECT_EQ((std::array{c.scheme.left, c.scheme.top, c.scheme.width, c.scheme.height}),
-                  (std::array{corner.left, corner.top, corner.width, corner.height}));
-        EXPECT_TRUE(form->Image2->visible() && form->Image3->visible());
-        EXPECT_EQ(file(name + ".bmp"), form->selectedWallpaper);
-    }
-}
-
 TEST_F(MixNMatchTab, AWallpaperWithoutASizeEndingHidesBothAndTheButtonSetsThePreviousOne) {
     wallpapers().userSelect(1);
     wallpapers().userSelect(2); // Plain
@@ -109,18 +86,6 @@ TEST_F(MixNMatchTab, AMissingPreviewHidesItWithoutAnErrorAndTheWallpaperIsNotSet
     EXPECT_FALSE(form->Image3->visible());
     EXPECT_EQ("5", module.activeSchemeRow.value_or(""));
     EXPECT_TRUE(fake.messageBoxes().empty());
-}
-
-TEST_F(MixNMatchTab, EnterInTheWallpaperListSetsTheWallpaperAsTheButtonDoes) {
-    wallpapers().userSelect(0);
-    pressEnter(wallpapers());
-    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
-    wallpapers().userSelect(1);
-    for (int key : {9, 32, 65})
-        wallpapers().userPressKey(key);
-    EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
-    click(form->Command1);
-    EXPECT_EQ(file("Dunes 800x600.bmp"), fake.deskWallpaper());
 }
 
 TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColoursFromTheSchemeNumber) {

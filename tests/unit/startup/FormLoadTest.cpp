@@ -253,18 +253,4 @@ TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
     EXPECT_TRUE(asDesigned());
 }
 
-TEST_F(StartupTest, FirstThemeWithoutItsPreviewPictureDoesNotStopTheLoad) {
-    removeFile("harbour.bmp");
-    load();
-
-    EXPECT_TRUE(prompts().empty());
-    EXPECT_EQ(loaded(), allFiles);
-    EXPECT_EQ(form->Combo1->listIndex(), 0);
-    EXPECT_FALSE(form->Image7->visible());
-    EXPECT_EQ(form->Image7->picture(), nullptr);
-    EXPECT_EQ(form->selectedWallpaper, "");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>(""));
-    EXPECT_TRUE(centred());
-}
-
 } // namespace

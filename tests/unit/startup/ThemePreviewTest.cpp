@@ -1,7 +1,6 @@
-// The theme preview: a theme record cut at its first four commas, the preview
-// placed at the layout its name selects, the wallpaper path and scheme row it
-// records, what a theme that cannot be previewed leaves behind, and the theme
-// list events of the main window that redraw it.
+// The theme preview: the preview placed at the layout its name selects, the
+// wallpaper path and scheme row it records (a theme record cut at its first four
+// commas), and what a theme that cannot be previewed leaves behind.
 #include "themes/ThemePreview.h"
 #include "unit/ProgramFixture.h"
 
@@ -17,50 +16,6 @@ const ui::Rect elsewhere{100, 200, 300, 400};
 
 std::vector<int> rect(const ui::Rect& r) {
     return {r.left, r.top, r.width, r.height};
-}
-
-TEST(ThemePreviewRecord, CutAtTheFirstFourCommas) {
-    const struct {
-        const char* record;
-        std::vector<std::string> parts;
-    } rows[] = {
-        {"a,b,c,d,4,extra", {"a", "b", "c", "d", "4,extra"}},
-        {",,,,", {"", "", "", "", ""}},
-        {"a,,c,d,", {"a", "", "c", "d", ""}},
-    };
-    for (const auto& row : rows) {
-        const themes::ThemeRecord theme = themes::splitThemeRecord(row.record);
-        EXPECT_EQ((std::vector<std::string>{theme.name, theme.unused, theme.previewFile, theme.wallpaperFile,
-                                            theme.schemeRow}),
-                  row.parts)
-            << row.record;
-    }
-    for (const char* tooShort : {"", "Autumn 800x600", "a,b,c,d"}) {
-        try {
-            themes::splitThemeRecord(tooShort);
-            ADD_FAILURE() << "no error for \"" << tooShort << "\"";
-        } catch (const rt::Error& error) {
-            EXPECT_EQ(error.number(), rt::ErrInvalidProcedureCall) << tooShort;
-        }
-    }
-}
-
-TEST(ThemePreviewRecord, LayoutByTheNamesEnding) {
-    const struct {
-        const char* name;
-        std::optional<ui::Rect> layout;
-    } rows[] = {
-        {"Autumn 800x600", smallLayout},  {"800x600", smallLayout},         {"Lake 1024x768", largeLayout},
-        {"x1024x768", largeLayout},       {"Autumn", std::nullopt},         {"Autumn 800X600", std::nullopt},
-        {"800x600 Autumn", std::nullopt}, {"Lake 1024x768 ", std::nullopt}, {"", std::nullopt},
-    };
-    for (const auto& row : rows) {
-        const std::optional<ui::Rect> layout = themes::previewLayoutFor(row.name);
-        ASSERT_EQ(layout.has_value(), row.layout.has_value()) << row.name;
-        if (layout) {
-            EXPECT_EQ(rect(*layout), rect(*row.layout)) << row.name;
-        }
-    }
 }
 
 class ThemePreviewTest : public ProgramFixture {
@@ -158,49 +113,6 @@ TEST_F(ThemePreviewTest, ThemeThatCannotBePreviewedLeavesNothingBehind) {
         EXPECT_NO_THROW(select(row.record, row.position)) << row.what;
         expectNothingPreviewed(row.what);
     }
-}
-
-// ---- the theme list of the main window ------------------------------------------------------
-
-class ThemePreviewThemeListTest : public ProgramFixture {
-protected:
-    void SetUp() override { writeStandardCatalogue(); }
-    headless::ComboBox& themeList() { return headless::as<headless::ComboBox>(*form->Combo1); }
-};
-
-TEST_F(ThemePreviewThemeListTest, ChoosingAThemeRedrawsThePreview) {
-    load();
-    themeList().userSelect(1);
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\canyon.bmp");
-    EXPECT_EQ(form->selectedWallpaper, folder + "\\canyon-wall.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("3"));
-
-    themeList().userSelect(0);
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(smallLayout));
-    EXPECT_EQ(picture(form->Image7).picturePath(), folder + "\\harbour.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("2"));
-}
-
-TEST_F(ThemePreviewThemeListTest, TypingInTheThemeLineRedrawsThePreview) {
-    load();
-    ASSERT_EQ(form->Combo1->listIndex(), 0);
-    module.themeList(0) = "Harbour 1024x768,Coastal,canyon.bmp,other-wall.bmp,5";
-    themeList().userType("Harbour 1024");
-    EXPECT_EQ(rect(form->Image7->bounds()), rect(largeLayout));
-    EXPECT_EQ(form->selectedWallpaper, folder + "\\other-wall.bmp");
-    EXPECT_EQ(module.activeSchemeRow, std::optional<std::string>("5"));
-}
-
-TEST_F(ThemePreviewThemeListTest, ApplyingAThemeThatCouldNotBePreviewedWritesNothing) {
-    removeFile("harbour.bmp");
-    load();
-    fake.clearLogs();
-    headless::as<headless::Button>(*form->Command2).userClick();
-    EXPECT_TRUE(fake.registryWrites().empty());
-    EXPECT_TRUE(fake.setSysColorsCalls().empty());
-    EXPECT_EQ(fake.deskWallpaper(), "");
-    EXPECT_TRUE(fake.messageBoxes().empty());
 }
 
 } // namespace

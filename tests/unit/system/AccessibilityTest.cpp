@@ -1,6 +1,6 @@
-// Accessibility: every flag bit and field of each structure goes to its own
-// place and back, the gates where they flip, and the write rules (no fetch
-// first, the exclusive filter-key timings, the control speed's modifier bit).
+// Accessibility: a flag and a field of each structure, and a member behind each
+// gate, go to their own place and back; the write rules (no fetch first, the
+// exclusive filter-key timings, the control speed's modifier bit).
 #include "system/Accessibility.h"
 
 #include "runtime/Error.h"
@@ -20,17 +20,14 @@ namespace {
 using fake::Version;
 using sys::Accessibility;
 
-enum class Gate { None, G1, G2, G3 };
-
 // One property: the structure it lives in, its flag mask (flags) or the offset
-// of its field (fields), and how to use it.
+// of its field (fields), and how to use it (its gate is in VersionGatesTest).
 struct Member {
     const char* name;
     win::UINT get;
     std::size_t size;
     win::DWORD mask;
     std::size_t offset; // 0 for a flag
-    Gate gate;
     std::function<std::int64_t(Accessibility&)> read;
     std::function<void(Accessibility&, std::int64_t)> write; // empty for read-only members
 };
@@ -51,94 +48,38 @@ struct Member {
 #define GROUP_sk win::SPI_GETSTICKYKEYS, sizeof(STRUCT_sk)
 #define STRUCT_tk win::TOGGLEKEYS
 #define GROUP_tk win::SPI_GETTOGGLEKEYS, sizeof(STRUCT_tk)
-#define FLAG(Name, Group, Mask, G) Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), nullptr}
-#define FLAG_RW(Name, Group, Mask, G) \
-    Member{#Name, GROUP_##Group, Mask, 0, Gate::G, READ(Name), \
+#define FLAG(Name, Group, Mask) Member{#Name, GROUP_##Group, Mask, 0, READ(Name), nullptr}
+#define FLAG_RW(Name, Group, Mask) \
+    Member{#Name, GROUP_##Group, Mask, 0, READ(Name), \
            [](Accessibility& a, std::int64_t v) { a.Name(v != 0); }}
-#define FIELD(Name, Group, Field, G) \
-    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), Gate::G, READ(Name), \
+#define FIELD(Name, Group, Field) \
+    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), READ(Name), \
            [](Accessibility& a, std::int64_t v) { a.Name(static_cast<std::int32_t>(v)); }}
 
 const std::vector<Member>& members() {
     static const std::vector<Member> all = {
-        FLAG(hcAvailable, hc, win::HCF_AVAILABLE, None),
-        FLAG_RW(hcConfirmHotKey, hc, win::HCF_CONFIRMHOTKEY, None),
-        FLAG_RW(hcHighContrastOn, hc, win::HCF_HIGHCONTRASTON, None),
-        FLAG_RW(hcHotKeyActive, hc, win::HCF_HOTKEYACTIVE, None),
-        FLAG(hcHotKeyAvailable, hc, win::HCF_HOTKEYAVAILABLE, None),
-        FLAG_RW(hcHotKeySound, hc, win::HCF_HOTKEYSOUND, None),
-        FIELD(atTimeOutMilliseconds, at, iTimeOutMSec, None),
-        FLAG(atAvailable, at, 0, None),
-        FLAG_RW(atActive, at, win::ATF_TIMEOUTON, None),
-        FLAG_RW(atFeedback, at, win::ATF_ONOFFFEEDBACK, None),
-        FIELD(fkWaitMSec, fk, iWaitMSec, None),
-        FIELD(fkDelayMSec, fk, iDelayMSec, None),
-        FIELD(fkRepeatMSec, fk, iRepeatMSec, None),
-        FIELD(fkBounceMSec, fk, iBounceMSec, None),
-        FLAG(fkAvailable, fk, win::FKF_AVAILABLE, None),
-        FLAG_RW(fkClickOn, fk, win::FKF_CLICKON, None),
-        FLAG_RW(fkActive, fk, win::FKF_FILTERKEYSON, None),
-        FLAG_RW(fkHotkeyActive, fk, win::FKF_HOTKEYACTIVE, None),
-        FLAG_RW(fkHotKeySound, fk, win::FKF_HOTKEYSOUND, G1),
-        FLAG_RW(fkHotKeyConfirm, fk, win::FKF_CONFIRMHOTKEY, G1),
-        FLAG_RW(fkIndicator, fk, win::FKF_INDICATOR, G1),
-        FIELD(mkMaxSpeed, mk, iMaxSpeed, None),
-        FIELD(mkTimeToMaxSpeed, mk, iTimeToMaxSpeed, None),
-        FIELD(mkCtrlSpeed, mk, iCtrlSpeed, None),
-        FLAG(mkAvailable, mk, win::MKF_AVAILABLE, None),
-        FLAG_RW(mkConfirmHotKey, mk, win::MKF_CONFIRMHOTKEY, G1),
-        FLAG_RW(mkHotKeyActive, mk, win::MKF_HOTKEYACTIVE, None),
-        FLAG_RW(mkHotKeySound, mk, win::MKF_HOTKEYSOUND, None),
-        FLAG(mkActive, mk, win::MKF_MOUSEKEYSON, None),
-        FLAG_RW(mkIndicator, mk, win::MKF_INDICATOR, G1),
-        FLAG_RW(mkMouseKeysOn, mk, win::MKF_MOUSEKEYSON, None),
-        FLAG_RW(mkModifiers, mk, win::MKF_MODIFIERS, G1),
-        FLAG_RW(mkMouseMode, mk, win::MKF_MOUSEMODE, G2),
-        FLAG_RW(mkReplaceNumbers, mk, win::MKF_REPLACENUMBERS, G1),
-        FLAG_RW(mkLeftButtonSel, mk, win::MKF_LEFTBUTTONSEL, G2),
-        FLAG_RW(mkRightButtonSel, mk, win::MKF_RIGHTBUTTONSEL, G2),
-        FLAG_RW(mkLeftButtonDown, mk, win::MKF_LEFTBUTTONDOWN, G2),
-        FLAG_RW(mkRightButtonDown, mk, win::MKF_RIGHTBUTTONDOWN, G2),
-        FLAG_RW(ssActive, ss, win::SSF_SOUNDSENTRYON, None),
-        FLAG(ssAvailable, ss, win::SSF_AVAILABLE, None),
-        FIELD(ssFSTextEffect, ss, iFSTextEffect, G3),
-        FIELD(ssFSTextEffectMSec, ss, iFSTextEffectMSec, G3),
-        FIELD(ssFSTextEffectColorBits, ss, iFSTextEffectColorBits, G3),
-        FIELD(ssFSGraphicEffect, ss, iFSGrafEffect, G3),
-        FIELD(ssFSGraphicEffectMSec, ss, iFSGrafEffectMSec, G3),
-        FIELD(ssFSGraphicEffectColor, ss, iFSGrafEffectColor, G3),
-        FIELD(ssWindowsEffect, ss, iWindowsEffect, None),
-        FIELD(ssWindowsEffectMSec, ss, iWindowsEffectMSec, G3),
-        FLAG_RW(skAudibleFeedback, sk, win::SKF_AUDIBLEFEEDBACK, None),
-        FLAG(skAvailable, sk, win::SKF_AVAILABLE, None),
-        FLAG_RW(skConfirmHotKey, sk, win::SKF_CONFIRMHOTKEY, G1),
-        FLAG_RW(skHotKeyActive, sk, win::SKF_HOTKEYACTIVE, None),
-        FLAG_RW(skHotKeySound, sk, win::SKF_HOTKEYSOUND, None),
-        FLAG_RW(skIndicator, sk, win::SKF_INDICATOR, G1),
-        FLAG_RW(skActive, sk, win::SKF_STICKYKEYSON, None),
-        FLAG_RW(skTriState, sk, win::SKF_TRISTATE, None),
-        FLAG_RW(skTwoKeysOff, sk, win::SKF_TWOKEYSOFF, None),
-        FLAG(skLeftAltLatched, sk, win::SKF_LALTLATCHED, G2),
-        FLAG(skLeftCtlLatched, sk, win::SKF_LCTLLATCHED, G2),
-        FLAG(skLeftShiftLatched, sk, win::SKF_LSHIFTLATCHED, G2),
-        FLAG(skRightAltLatched, sk, win::SKF_RALTLATCHED, G2),
-        FLAG(skRightCtlLatched, sk, win::SKF_RCTLLATCHED, G2),
-        FLAG(skRightShiftLatched, sk, win::SKF_RSHIFTLATCHED, G2),
-        FLAG(skLeftAltLocked, sk, win::SKF_LALTLOCKED, G2),
-        FLAG(skLeftCtlLocked, sk, win::SKF_LCTLLOCKED, G2),
-        FLAG(skLeftShiftLocked, sk, win::SKF_LSHIFTLOCKED, G2),
-        FLAG(skRightAltLocked, sk, win::SKF_RALTLOCKED, G2),
-        FLAG(skRightCtlLocked, sk, win::SKF_RCTLLOCKED, G2),
-        FLAG(skRightShiftLocked, sk, win::SKF_RSHIFTLOCKED, G2),
-        FLAG_RW(skLeftWinLatched, sk, win::SKF_LWINLATCHED, G2),
-        FLAG_RW(skRightWinLatched, sk, win::SKF_RWINLATCHED, G2),
-        FLAG_RW(skLeftWinLocked, sk, win::SKF_LWINLOCKED, G2),
-        FLAG_RW(skRightWinLocked, sk, win::SKF_RWINLOCKED, G2),
-        FLAG_RW(tkActive, tk, win::TKF_TOGGLEKEYSON, None),
-        FLAG(tkAvailable, tk, win::TKF_AVAILABLE, None),
-        FLAG_RW(tkHotKeyActive, tk, win::TKF_HOTKEYACTIVE, None),
-        FLAG_RW(tkConfirmHotKey, tk, win::TKF_CONFIRMHOTKEY, G1),
-        FLAG_RW(tkHotKeySound, tk, win::TKF_HOTKEYSOUND, None),
+        FLAG(hcAvailable, hc, win::HCF_AVAILABLE),
+        FLAG_RW(hcHighContrastOn, hc, win::HCF_HIGHCONTRASTON),
+        FIELD(atTimeOutMilliseconds, at, iTimeOutMSec),
+        FLAG(atAvailable, at, 0),
+        FLAG_RW(atActive, at, win::ATF_TIMEOUTON),
+        FIELD(fkDelayMSec, fk, iDelayMSec),
+        FIELD(fkBounceMSec, fk, iBounceMSec),
+        FLAG(fkAvailable, fk, win::FKF_AVAILABLE),
+        FLAG_RW(fkActive, fk, win::FKF_FILTERKEYSON),
+        FLAG_RW(fkHotKeySound, fk, win::FKF_HOTKEYSOUND),
+        FIELD(mkCtrlSpeed, mk, iCtrlSpeed),
+        FLAG_RW(mkMouseKeysOn, mk, win::MKF_MOUSEKEYSON),
+        FLAG_RW(mkModifiers, mk, win::MKF_MODIFIERS),
+        FLAG_RW(mkMouseMode, mk, win::MKF_MOUSEMODE),
+        FLAG_RW(ssActive, ss, win::SSF_SOUNDSENTRYON),
+        FIELD(ssFSTextEffect, ss, iFSTextEffect),
+        FIELD(ssWindowsEffect, ss, iWindowsEffect),
+        FLAG_RW(skActive, sk, win::SKF_STICKYKEYSON),
+        FLAG(skLeftAltLatched, sk, win::SKF_LALTLATCHED),
+        FLAG_RW(skLeftWinLocked, sk, win::SKF_LWINLOCKED),
+        FLAG_RW(tkActive, tk, win::TKF_TOGGLEKEYSON),
+        FLAG_RW(tkConfirmHotKey, tk, win::TKF_CONFIRMHOTKEY),
     };
     return all;
 }
@@ -172,7 +113,7 @@ std::size_t tiedWord(const std::string& name) {
     return name == "mkCtrlSpeed" ? FlagsAt : 0;
 }
 
-// On Windows 98 every member is there: each one reads its own bit or field,
+// On Windows 98 every member is there: each row reads its own bit or field,
 // and a write after a read changes that bit or field and nothing else.
 TEST(Accessibility, EveryFlagAndFieldRoundTrips) {
     fake::FakeWindows windows;
@@ -213,41 +154,6 @@ TEST(Accessibility, EveryFlagAndFieldRoundTrips) {
         }
     }
 }
-
-bool supported(Gate gate, Version version) {
-    const bool win95 = version == Version::Win95, win98 = version == Version::Win98;
-    const bool win2000 = version == Version::Win2000;
-    return gate == Gate::None || (gate == Gate::G1 && (win95 || win98 || win2000)) ||
-           (gate == Gate::G2 && (win98 || win2000)) || (gate == Gate::G3 && (win95 || win98));
-}
-
-class AccessibilityGates : public ::testing::TestWithParam<Version> {};
-
-TEST_P(AccessibilityGates, GatedReadsRaiseOnlyWhereUnsupported) {
-    fake::FakeWindows windows;
-    windows.useVersion(GetParam());
-    for (const Member& member : members()) {
-        Accessibility access(windows);
-        bool raised = false;
-        try {
-            member.read(access);
-        } catch (const rt::Error& error) {
-            raised = true;
-            EXPECT_EQ(error.number(), rt::ErrUnsupported);
-            EXPECT_EQ(error.source(), "Accessibility");
-        }
-        EXPECT_EQ(raised, !supported(member.gate, GetParam())) << member.name;
-        access.RaiseErrors = false;
-        windows.clearLogs();
-        if (raised) {
-            EXPECT_EQ(member.read(access), 0) << member.name;
-            EXPECT_TRUE(windows.spiCalls().empty()) << member.name;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, AccessibilityGates,
-                         ::testing::Values(Version::Win95, Version::Win98, Version::NT4, Version::Win2000));
 
 TEST(Accessibility, HotKeySoundWriteWorksOnNt4WhereItsReadDoesNot) {
     fake::FakeWindows windows;

@@ -1,6 +1,6 @@
 // String values by full key path, beyond what the contract suite holds on both
-// backends: the root names, keys never left open, the malformed-path message and
-// the silence over an unknown root.
+// backends: the root names, keys never left open and the silence over an
+// unknown root.
 #include "system/CustomRegistry.h"
 
 #include "platform/Platform.h"
@@ -61,47 +61,12 @@ TEST_F(CustomRegistryTest, NoKeyIsLeftOpen) {
     EXPECT_EQ(windows.openKeyCount(), 0u);
 }
 
-TEST_F(CustomRegistryTest, TheRootAloneAddressesTheRootKey) {
-    windows.setString(HKEY_CURRENT_USER, "", "", "root default");
-    EXPECT_EQ(registry.GetRegValue("HKEY_CURRENT_USER", ""), "root default");
-    registry.SetRegValue("HKEY_CURRENT_USER", "AtRoot", "written");
-    EXPECT_EQ(windows.getString(HKEY_CURRENT_USER, "", "AtRoot"), "written");
-}
-
-// Each malformed path shows exactly one message per read or write and touches no key.
-TEST_F(CustomRegistryTest, MalformedPathShowsOneMessageAndTouchesNoKey) {
-    for (const std::string path :
-         {"Control Panel\\Desktop", "HKEY_CURRENT_USER\\Control Panel\\Desktop\\", "HKEY_CURRENT_USER\\",
-          "hkey_current_user\\Control Panel", "", " HKEY_CURRENT_USER\\Control Panel"}) {
-        fake::FakeWindows windows;
-        sys::CustomRegistry registry{windows, windows, "Decorama"};
-        EXPECT_EQ(registry.GetRegValue(path, "Wallpaper"), "") << path;
-        registry.SetRegValue(path, "Wallpaper", "x.bmp");
-        ASSERT_EQ(windows.messageBoxes().size(), 2u) << path;
-        for (const auto& box : windows.messageBoxes()) {
-            EXPECT_EQ(box.prompt, "Incorrect Format:\n\n" + path);
-            EXPECT_EQ(box.style, rt::vbOKOnly);
-            EXPECT_EQ(box.title, "Decorama");
-        }
-        EXPECT_EQ(registryCalls(windows), 0) << path;
-    }
-}
-
 TEST_F(CustomRegistryTest, UnknownRootIsSilentAndTouchesNoKey) {
     windows.clearLogs();
     EXPECT_EQ(registry.GetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper"), "");
     registry.SetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper", "x.bmp");
     EXPECT_TRUE(windows.messageBoxes().empty());
     EXPECT_EQ(registryCalls(windows), 0);
-}
-
-TEST(CustomRegistryPlatform, TakesTheCaptionFromTheApplicationTitle) {
-    fake::FakeWindows windows;
-    rt::Platform platform{windows, windows, windows};
-    sys::CustomRegistry registry(platform);
-    registry.GetRegValue("Desktop", "");
-    ASSERT_EQ(windows.messageBoxes().size(), 1u);
-    EXPECT_EQ(windows.messageBoxes()[0].title, windows.appTitle());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Mouse and keyboard: the gates where they flip, the acceleration triple, the
-// cursor's display counter and the lock keys on both families.
+// Mouse and keyboard: the acceleration triple, the cursor's display counter and
+// the lock keys on both families (the gates are in VersionGatesTest).
 #include "system/Keyboard.h"
 #include "system/Mouse.h"
 
@@ -15,52 +15,6 @@
 namespace {
 
 using fake::Version;
-
-bool raises(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const rt::Error& error) {
-        EXPECT_EQ(error.number(), rt::ErrUnsupported);
-        EXPECT_EQ(error.source(), "Mouse");
-        return true;
-    }
-    return false;
-}
-
-struct MouseGateCase {
-    Version version;
-    bool hover, hoverDelay, trails, tracking;
-};
-
-class MouseGates : public ::testing::TestWithParam<MouseGateCase> {};
-
-TEST_P(MouseGates, FlipWithTheVersion) {
-    fake::FakeWindows windows;
-    windows.useVersion(GetParam().version);
-    sys::Mouse mouse(windows);
-    EXPECT_EQ(!raises([&] { mouse.HoverX(); }), GetParam().hover);
-    EXPECT_EQ(!raises([&] { mouse.SnapToDefault(true); }), GetParam().hover);
-    EXPECT_EQ(!raises([&] { mouse.HoverDelay(); }), GetParam().hoverDelay);
-    EXPECT_EQ(!raises([&] { mouse.WheelPresent(); }), GetParam().hoverDelay);
-    EXPECT_EQ(!raises([&] { mouse.MouseTrails(2); }), GetParam().trails);
-    EXPECT_EQ(!raises([&] { mouse.ActiveWindowTracking(); }), GetParam().tracking);
-    // The wheel write never reports; its read does.
-    EXPECT_FALSE(raises([&] { mouse.WheelScrollLines(5); }));
-    EXPECT_EQ(!raises([&] { mouse.WheelScrollLines(); }), GetParam().hover);
-
-    mouse.RaiseErrors = false;
-    windows.clearLogs();
-    if (!GetParam().hover) {
-        EXPECT_EQ(mouse.HoverX() + windows.spiCalls().size(), 0u);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, MouseGates,
-                         ::testing::Values(MouseGateCase{Version::Win95, false, false, true, false},
-                                           MouseGateCase{Version::Win98, true, true, true, true},
-                                           MouseGateCase{Version::NT4, true, true, false, false},
-                                           MouseGateCase{Version::Win2000, true, true, false, true},
-                                           MouseGateCase{Version::Vista, false, true, false, false}));
 
 TEST(Mouse, OneAccelerationValueKeepsTheOtherTwo) {
     fake::FakeWindows windows;

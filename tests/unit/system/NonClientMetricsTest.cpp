@@ -100,15 +100,6 @@ TEST_F(NonClientMetricsTest, SizeWriteSavesTheWholeSnapshotWithEditedFonts) {
     EXPECT_EQ(after.lfCaptionFont.lfItalic, 0);
 }
 
-TEST_F(NonClientMetricsTest, ConversionFollowsTheDisplayResolution) {
-    windows.setLogPixels(120);
-    sys::NonClientMetrics metrics(windows);
-    EXPECT_EQ(metrics.CaptionFont().Size, 7); // -floor(-11 * 72 / 120) = 7
-    metrics.CaptionFont().Size = 9;
-    metrics.SaveSettings();
-    EXPECT_EQ(saved().lfCaptionFont.lfHeight, -15); // -floor(9 * 120 / 72)
-}
-
 TEST_F(NonClientMetricsTest, SnapshotIsNotRefreshedAndEachObjectSavesItsOwn) {
     sys::NonClientMetrics first(windows);
     sys::NonClientMetrics second(windows);

@@ -1,5 +1,5 @@
-// Power and memory status: the battery bits, the narrowing of the 64-bit
-// counts, the drive device path and the versions without power management.
+// Power and memory status: the battery bits and the narrowing of the 64-bit
+// counts (the gates are in VersionGatesTest).
 #include "system/MemoryStatus.h"
 #include "system/PowerStatus.h"
 
@@ -42,42 +42,6 @@ INSTANTIATE_TEST_SUITE_P(Flags, Battery,
                          ::testing::Values(BatteryCase{2, 2, false}, BatteryCase{9, 1, true},
                                            BatteryCase{255, 255, false}, BatteryCase{128, 128, false},
                                            BatteryCase{8 | 4, 4, true}));
-
-TEST(PowerStatus, DriveMembersOpenTheDeviceOfTheFirstLetter) {
-    fake::FakeWindows windows;
-    windows.useVersion(Version::Win2000);
-    sys::PowerStatus power(windows);
-    windows.clearLogs();
-    EXPECT_TRUE(power.DrivePowerState("c:\\"));
-    ASSERT_FALSE(windows.callLog().empty());
-    EXPECT_NE(windows.callLog()[0].find("\\\\.\\c:"), std::string::npos) << windows.callLog()[0];
-    EXPECT_EQ(windows.callLog().back().rfind("CloseHandle", 0), 0u);
-    // An unknown drive has no device: the call fails and nothing is closed.
-    windows.clearLogs();
-    EXPECT_FALSE(power.DrivePowerState("Q"));
-    EXPECT_EQ(windows.callLog().back().rfind("GetDevicePowerState", 0), 0u);
-}
-
-TEST(PowerStatus, VersionsWithoutPowerManagement) {
-    fake::FakeWindows windows;
-    windows.useVersion(Version::NT4);
-    sys::PowerStatus nt4(windows);
-    for (const auto& use : std::vector<std::function<void()>>{
-             [&] { nt4.ACLineStatus(); }, [&] { nt4.Suspend(); }, [&] { nt4.RemainAwake(1); },
-             [&] { nt4.DrivePowerState("C"); }, [&] { nt4.BatteryLifePercent(); }})
-        EXPECT_EQ(errorOf(use), rt::ErrUnsupported);
-    nt4.RaiseErrors = false;
-    windows.clearLogs();
-    EXPECT_EQ(nt4.ACLineStatus(), 0);
-    EXPECT_FALSE(nt4.IsSystemResumeAuto());
-    EXPECT_TRUE(windows.callLog().empty());
-
-    // Windows 95 reads its battery but has no wake-up calls.
-    windows.useVersion(Version::Win95);
-    sys::PowerStatus win95(windows);
-    EXPECT_EQ(errorOf([&] { win95.BatteryState(); }), 0);
-    EXPECT_EQ(errorOf([&] { win95.WakeUpLatency(1); }), rt::ErrUnsupported);
-}
 
 constexpr std::uint64_t GiB = 1024ull * 1024 * 1024;
 

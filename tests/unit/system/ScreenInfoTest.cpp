@@ -1,6 +1,6 @@
-// Screen and desktop settings: the version gates, and each setting written and
-// read back through the fake Windows (which the contract suite holds to the real
-// one), with the conversions ScreenInfo makes on the way.
+// Screen and desktop settings: the interface level of each version, and the
+// conversions ScreenInfo makes on the way to and from Windows (the grid's signed
+// low word, the icon font's points at the display's resolution).
 #include "system/ScreenInfo.h"
 
 #include "runtime/Error.h"
@@ -17,37 +17,6 @@
 namespace {
 
 using sys::ScreenInfo;
-
-// ---- gates ---------------------------------------------------------------------
-
-enum class Gate { WinLevel5, Win2000 };
-
-struct GatedMember {
-    const char* name;
-    Gate gate;
-    // Uses the member once: a read gives its value (the text's length for a
-    // string), a write gives 0.
-    std::function<std::int64_t(ScreenInfo&)> use;
-};
-
-// One member of each way of being gated: a switch and a number at level 5, a
-// switch and the wallpaper text on Windows 2000, a metric at level 5.
-const std::vector<GatedMember>& gatedMembers() {
-    static const std::vector<GatedMember> members = {
-        {"MenuAnimation write", Gate::WinLevel5,
-         [](ScreenInfo& s) {
-             s.MenuAnimation(true);
-             return std::int64_t{0};
-         }},
-        {"ForegroundFlashCount read", Gate::WinLevel5,
-         [](ScreenInfo& s) { return s.ForegroundFlashCount(); }},
-        {"TooltipFade read", Gate::Win2000, [](ScreenInfo& s) { return std::int64_t{s.TooltipFade()}; }},
-        {"DesktopWallpaper read", Gate::Win2000,
-         [](ScreenInfo& s) { return static_cast<std::int64_t>(s.DesktopWallpaper().size()); }},
-        {"VirtualScreenWidth read", Gate::WinLevel5, [](ScreenInfo& s) { return s.VirtualScreenWidth(); }},
-    };
-    return members;
-}
 
 struct VersionCase {
     fake::Version version;
@@ -85,52 +54,6 @@ TEST(ScreenInfoGates, FollowTheVersion) {
     }
 }
 
-// Every setting the gated members read is non-zero, so a supported read shows.
-void fillGatedSettings(fake::FakeWindows& windows) {
-    ScreenInfo screen(windows);
-    screen.RaiseErrors = false;
-    screen.ForegroundFlashCount(3);
-    screen.TooltipFade(true);
-    screen.DesktopWallpaper("C:\\WINDOWS\\Clouds.bmp");
-    windows.setMetric(78, 2048); // the virtual screen's width
-}
-
-// On one Windows of each gate level, every gated member either works (one call
-// to Windows) or, unsupported, raises the operating-system error, or with
-// RaiseErrors off gives zero, calling nothing either way.
-TEST(ScreenInfoGates, GatedMembersWorkOnlyWhereSupported) {
-    for (const fake::Version version : {fake::Version::Win95, fake::Version::Win98, fake::Version::Win2000}) {
-        fake::FakeWindows windows;
-        windows.useVersion(version);
-        fillGatedSettings(windows);
-        for (const GatedMember& member : gatedMembers()) {
-            for (const bool raise : {true, false}) {
-                ScreenInfo screen(windows);
-                screen.RaiseErrors = raise;
-                const bool supported =
-                    member.gate == Gate::WinLevel5 ? screen.WinLevel() >= 5 : screen.IsWin2000();
-                const std::string what =
-                    std::string(member.name) + " on " + std::to_string(static_cast<int>(version));
-                windows.clearLogs();
-                std::int64_t result = 0;
-                try {
-                    result = member.use(screen);
-                    EXPECT_TRUE(supported || !raise) << what << " did not raise";
-                } catch (const rt::Error& error) {
-                    EXPECT_FALSE(supported) << what;
-                    EXPECT_EQ(error.number(), static_cast<std::int32_t>(0x800413FAu)) << what;
-                    EXPECT_EQ(error.description(), "Invalid for this operating system.");
-                    EXPECT_EQ(error.source(), "Screen");
-                }
-                EXPECT_EQ(windows.callLog().size(), supported ? 1u : 0u) << what;
-                if (std::strstr(member.name, " read")) {
-                    EXPECT_EQ(result != 0, supported) << what;
-                }
-            }
-        }
-    }
-}
-
 // ---- settings written and read back ------------------------------------------------
 
 class ScreenInfoTest : public ::testing::Test {
@@ -138,61 +61,6 @@ protected:
     void SetUp() override { windows.useVersion(fake::Version::Win2000); }
     fake::FakeWindows windows;
 };
-
-struct SwitchRow {
-    const char* name;
-    std::function<bool(ScreenInfo&)> read;
-    std::function<void(ScreenInfo&, bool)> write;
-};
-
-// clang-format off
-#define SWITCH_ROW(Name) \
-    SwitchRow{#Name, [](ScreenInfo& screen) { return screen.Name(); }, \
-              [](ScreenInfo& screen, bool value) { screen.Name(value); }}
-// clang-format on
-
-// Each switch reads back what was written to it, and only it: two members
-// sharing a setting, or a get and set that do not pair, show here.
-TEST_F(ScreenInfoTest, EachSwitchReadsBackAloneWhatWasWritten) {
-    const std::vector<SwitchRow> rows = {
-        SWITCH_ROW(MenuAnimation),     SWITCH_ROW(MenuFade),
-        SWITCH_ROW(ComboBoxAnimation), SWITCH_ROW(ListboxSmoothScrolling),
-        SWITCH_ROW(GradientCaptions),  SWITCH_ROW(MenuKeysAlwaysUnderlined),
-        SWITCH_ROW(HotTracking),       SWITCH_ROW(SelectionFade),
-        SWITCH_ROW(TooltipAnimation),  SWITCH_ROW(TooltipFade),
-        SWITCH_ROW(UIEffects),         SWITCH_ROW(DragFullWindows),
-        SWITCH_ROW(IconTitleWrap),     SWITCH_ROW(MenuDropAlignment),
-        SWITCH_ROW(MinAnimation),
-    };
-    ScreenInfo screen(windows);
-    for (const SwitchRow& row : rows)
-        row.write(screen, false);
-    for (const SwitchRow& on : rows) {
-        on.write(screen, true);
-        for (const SwitchRow& row : rows)
-            EXPECT_EQ(row.read(screen), &row == &on) << row.name << " after setting " << on.name;
-        on.write(screen, false);
-        EXPECT_FALSE(on.read(screen)) << on.name;
-    }
-}
-
-#undef SWITCH_ROW
-
-TEST_F(ScreenInfoTest, NumbersReadBackWhatWasWritten) {
-    ScreenInfo screen(windows);
-    screen.ForegroundLockTimeOut(200000);
-    screen.ForegroundFlashCount(7);
-    screen.BorderMultiplier(3);
-    screen.GridGranularity(8);
-    screen.IconHorizontalSpacing(75);
-    screen.IconVerticalSpacing(80);
-    EXPECT_EQ(screen.ForegroundLockTimeOut(), 200000);
-    EXPECT_EQ(screen.ForegroundFlashCount(), 7);
-    EXPECT_EQ(screen.BorderMultiplier(), 3);
-    EXPECT_EQ(screen.GridGranularity(), 8);
-    EXPECT_EQ(screen.IconHorizontalSpacing(), 75);
-    EXPECT_EQ(screen.IconVerticalSpacing(), 80);
-}
 
 TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
     ScreenInfo screen(windows);
@@ -204,35 +72,6 @@ TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
         windows.setSpiValue(0x12, row.stored);
         EXPECT_EQ(screen.GridGranularity(), row.read) << row.stored;
     }
-}
-
-TEST_F(ScreenInfoTest, BooleanMetricsReadNonZeroAsTrue) {
-    ScreenInfo screen(windows);
-    windows.setMetric(41, 0);
-    windows.setMetric(81, 5);
-    EXPECT_FALSE(screen.PenWindows());
-    EXPECT_TRUE(screen.SameDisplayFormat());
-    windows.setMetric(41, 1);
-    windows.setMetric(81, 0);
-    EXPECT_TRUE(screen.PenWindows());
-    EXPECT_FALSE(screen.SameDisplayFormat());
-}
-
-TEST_F(ScreenInfoTest, DesktopWallpaperReadsBackCutToThePathBuffer) {
-    ScreenInfo screen(windows);
-    screen.DesktopWallpaper("C:\\WINNT\\Sunset.bmp");
-    EXPECT_EQ(screen.DesktopWallpaper(), "C:\\WINNT\\Sunset.bmp");
-    const std::string path = "C:\\" + std::string(300, 'w') + ".bmp";
-    screen.DesktopWallpaper(path);
-    EXPECT_EQ(screen.DesktopWallpaper(), path.substr(0, 259));
-}
-
-// The pattern is emptied without telling the open windows.
-TEST_F(ScreenInfoTest, SetDeskPatternStoresAnEmptyPatternWithoutBroadcast) {
-    ScreenInfo screen(windows);
-    screen.SetDeskPattern();
-    ASSERT_FALSE(windows.spiCalls().empty());
-    EXPECT_EQ(windows.spiCalls().back().fWinIni, 0u);
 }
 
 // ---- the icon-title font ------------------------------------------------------------
@@ -249,30 +88,6 @@ win::LOGFONTA fontNamed(const char* face, win::LONG height) {
 void useIconFont(fake::FakeWindows& windows, const win::LOGFONTA& font) {
     win::LOGFONTA copy = font;
     windows.SystemParametersInfoA(0x22, sizeof copy, &copy, 0);
-}
-
-// The face is cut to 31 characters; what followed the old name's end stays.
-TEST_F(ScreenInfoTest, IconFontNameKeepsTheRestOfTheFont) {
-    const std::string forty = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
-    const struct {
-        const char* before;
-        std::string written;
-        std::string read;
-    } rows[] = {{"Tahoma", forty, forty.substr(0, 31)},
-                {"Microsoft Sans Serif", "Arial", "Arial"},
-                {"Tahoma", "", ""}};
-    for (const auto& row : rows) {
-        useIconFont(windows, fontNamed(row.before, -11));
-        ScreenInfo screen(windows);
-        screen.IconFontName(row.written);
-        EXPECT_EQ(screen.IconFontName(), row.read) << row.written;
-        const win::LOGFONTA stored = windows.spiStructure<win::LOGFONTA>(0x1F);
-        EXPECT_EQ(stored.lfHeight, -11);
-        EXPECT_EQ(stored.lfWeight, 400);
-        const std::string before = row.before;
-        for (std::size_t i = row.read.size() + 1; i < before.size(); ++i)
-            EXPECT_EQ(stored.lfFaceName[i], before[i]) << row.written << " at " << i;
-    }
 }
 
 // Points from the height at the display's dots per inch, rounded up; the height
@@ -312,18 +127,6 @@ TEST_F(ScreenInfoTest, IconFontSizeWithoutADisplayContextReadsZeroAndWritesNothi
     EXPECT_EQ(screen.IconFontSize(), 0);
     screen.IconFontSize(12);
     EXPECT_EQ(windows.spiStructure<win::LOGFONTA>(0x1F).lfHeight, -11);
-}
-
-// Only the edges given move.
-TEST_F(ScreenInfoTest, WorkAreaReadsBackWithTheEdgesGiven) {
-    win::RECT area{10, 20, 790, 570};
-    windows.SystemParametersInfoA(0x2F, 0, &area, 0);
-    ScreenInfo screen(windows);
-    screen.SetWorkArea(std::nullopt, std::nullopt, 700);
-    std::int32_t left = -1, top = -1, right = -1, bottom = -1;
-    screen.GetWorkarea(left, top, right, bottom);
-    EXPECT_EQ((std::vector<std::int32_t>{left, top, right, bottom}),
-              (std::vector<std::int32_t>{10, 20, 700, 570}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // System information: the interface levels and gates by version, the version
-// text of each family, and the name reads and writes with their errors.
+// text of each family, and the user name with its error.
 #include "system/SystemInfo.h"
 
 #include "contract/ErrorOf.h"
@@ -80,30 +80,6 @@ TEST(SystemInfo, VersionTextOfEachFamily) {
     EXPECT_EQ(SystemInfo(windows).OSVersion(),
               "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)");
     EXPECT_EQ(windows.openKeyCount(), 0u);
-}
-
-TEST(SystemInfo, ComputerNameWritesByFormat) {
-    fake::FakeWindows windows;
-    windows.useVersion(Version::Win2000);
-    SystemInfo info(windows);
-    EXPECT_EQ(info.ComputerName(0), "DECORAMA-PC");
-
-    const std::string longName = "A-NAME-OF-SIXTEEN";
-    EXPECT_EQ(errorOf([&] { info.ComputerName(4, longName); }), rt::ErrComputerNameTooLong);
-    EXPECT_EQ(windows.pendingComputerName(), "");
-    EXPECT_EQ(errorOf([&] { info.ComputerName(5, longName); }), rt::ErrNetBiosNameTooLong);
-    EXPECT_EQ(windows.pendingComputerName(), "");
-    // Only a warning: without RaiseErrors the host name is written all the same.
-    info.RaiseErrors = false;
-    info.ComputerName(5, longName);
-    EXPECT_NE(windows.pendingComputerName(), "");
-    EXPECT_EQ(errorOf([&] { info.ComputerName(9, "X"); }), rt::ErrInvalidProcedureCall);
-
-    windows.useVersion(Version::Win98);
-    SystemInfo win98(windows);
-    EXPECT_EQ(errorOf([&] { win98.ComputerName(4, "SHORT"); }), rt::ErrUnsupported);
-    win98.ComputerName(0, "NEWNAME");
-    EXPECT_EQ(windows.pendingComputerName(), "NEWNAME");
 }
 
 TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {

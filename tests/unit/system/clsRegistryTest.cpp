@@ -26,19 +26,6 @@ protected:
     sys::clsRegistry registry{windows};
 };
 
-TEST_F(clsRegistryTest, CreateKeyJoinsTheNamesAndLeavesAnExistingKeyAlone) {
-    EXPECT_EQ(registry.CreateKey("Control Panel\\Cursors\\", "Arrow", HKEY_CURRENT_USER), 0);
-    EXPECT_TRUE(windows.keyExists(HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
-    EXPECT_EQ(registry.CreateKey("Control Panel\\Colors\\", "", HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(windows.getString(HKEY_CURRENT_USER, Colors, "Menu"), "192,192,192");
-    EXPECT_TRUE(windows.subKeyNames(HKEY_CURRENT_USER, Colors).empty());
-
-    windows.failOn("RegCreateKeyExA", 3, win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(registry.CreateKey("Software\\", "Denied", HKEY_CURRENT_USER),
-              static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(windows.keyExists(HKEY_CURRENT_USER, "Software\\Denied"));
-}
-
 TEST_F(clsRegistryTest, SetKeyValueConvertsToTheTypeCode) {
     EXPECT_EQ(registry.SetKeyValue(Colors, "Ratio", 12.5, win::REG_SZ, HKEY_CURRENT_USER), 0);
     EXPECT_EQ(registry.SetKeyValue(Colors, "FromText", "-7", win::REG_DWORD, HKEY_CURRENT_USER), 0);
@@ -103,15 +90,6 @@ TEST_F(clsRegistryTest, AFailedSecondQueryEmptiesTheResultAndReportsItsStatus) {
     EXPECT_EQ(registry.QueryKeyValue(Colors, "Count", HKEY_CURRENT_USER),
               static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
     EXPECT_EQ(registry.LongKeyValue(), -1);
-}
-
-TEST_F(clsRegistryTest, DeletesReportTheirStatus) {
-    EXPECT_EQ(registry.DeleteKeyValue(Colors, "Menu", HKEY_CURRENT_USER), 0);
-    EXPECT_EQ(registry.DeleteKeyValue(Colors, "Menu", HKEY_CURRENT_USER),
-              static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(registry.DeleteKey(HKEY_CURRENT_USER, Colors), 0);
-    EXPECT_FALSE(windows.keyExists(HKEY_CURRENT_USER, Colors));
-    EXPECT_NE(registry.DeleteKey(HKEY_CURRENT_USER, Colors), 0);
 }
 
 } // namespace

@@ -87,15 +87,6 @@ TEST_F(ThemeApplicationTest, AMissingSourceSkipsOnlyItsOwnCopy) {
     EXPECT_TRUE(startupSound().has_value());
 }
 
-TEST_F(ThemeApplicationTest, AMissingDestinationFolderEndsTheSequenceKeepingEarlierWrites) {
-    fake.remove("c:\\WINDOWS\\web");
-    apply();
-    EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "3,5,8");
-    EXPECT_EQ(installed("c:\\WINDOWS\\logow.sys"), "picture logow.sys");
-    EXPECT_FALSE(fake.exists("c:\\WINDOWS\\web\\wvleft.bmp"));
-    EXPECT_FALSE(startupSound().has_value());
-}
-
 TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
     fake.failOn("FileCopy", 2, rt::ErrPermissionDenied);
     apply();

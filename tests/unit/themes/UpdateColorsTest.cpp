@@ -79,39 +79,6 @@ TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAnd
     EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
 }
 
-TEST_F(UpdateColorsTest, ThemeVariantLeavesAnEmptySubKeyPerCursorName) {
-    applyTheme();
-    std::vector<std::string> names = fake.subKeyNames(win::HKEY_CURRENT_USER, cursors);
-    std::vector<std::string> expected;
-    for (const auto& slot : themes::cursorSlots)
-        expected.push_back(slot.registryValue);
-    std::sort(names.begin(), names.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
-}
-
-TEST_F(UpdateColorsTest, NoValueYetCountsAsRowZero) {
-    module.activeSchemeRow.reset();
-    applyTheme();
-    EXPECT_EQ(userValue(colors, "Scrollbar"), "0,0,0");
-    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(0, 1));
-}
-
-TEST_F(UpdateColorsTest, CursorDefaultValueHoldsTheArrowBeforeTheNamedValues) {
-    module.activeSchemeRow = "1";
-    applyTheme();
-    const auto& writes = fake.registryWrites();
-    auto at = [&](const std::string& name) {
-        return std::find_if(writes.begin(), writes.end(), [&](const fake::FakeWindows::RegistryWrite& w) {
-            return w.keyPath == "HKEY_CURRENT_USER\\Control Panel\\Cursors" && w.valueName == name;
-        });
-    };
-    ASSERT_NE(at(""), writes.end());
-    EXPECT_EQ(at("")->data, cursorFile(1, 1));
-    EXPECT_LT(at(""), at("AppStarting"));
-    EXPECT_LT(at("AppStarting"), at("Wait"));
-}
-
 TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
     module.activeSchemeRow = "4";
     module.themeCursors(4, 14) = "cursors\\wait.ani";
@@ -135,33 +102,6 @@ TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
     applyTheme(); // no cursor files installed
     EXPECT_EQ(fake.systemCursorFile(32512), "");
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
-}
-
-// The registry text keeps red as stored and the others in shortest form; the
-// value rounds half to even and keeps each component within its byte.
-TEST_F(UpdateColorsTest, ColourValueAndRegistryText) {
-    const struct {
-        const char *red, *green, *blue, *text;
-        win::COLORREF value;
-    } rows[] = {
-        {"255", "128", "0", "255,128,0", 255 + 128 * 256},
-        {"0255", "12.0", "7.6", "0255,12,7.6", 255 + 12 * 256 + 8 * 65536},
-        {"2.5", "3.5", " 4", "2.5,3.5,4", 2 + 4 * 256 + 4 * 65536},
-        {"", "", "", ",0,0", 0}, // a missing colour line is black
-        {"300", "0", "0", "300,0,0", 255},
-        {"0", "-5", "0", "0,-5,0", 0},
-    };
-    module.activeSchemeRow = "7";
-    for (const auto& row : rows) {
-        module.themeColors(7, 5, 1) = row.red;
-        module.themeColors(7, 5, 2) = row.green;
-        module.themeColors(7, 5, 3) = row.blue;
-        fake.clearLogs();
-        applyTheme();
-        EXPECT_EQ(userValue(colors, "Window"), row.text);
-        ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
-        EXPECT_EQ(fake.setSysColorsCalls()[0][5].second, row.value) << row.text;
-    }
 }
 
 // The recycle bin's default icon follows whichever of its states it shows now;
@@ -211,18 +151,6 @@ TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
         }
         expectNothingWritten();
     }
-}
-
-TEST_F(UpdateColorsTest, SchemeVariantWithoutSelectionOrWithABadRowWritesNothing) {
-    module.activeSchemeRow = "5";
-    EXPECT_THROW(applyScheme(-1), rt::Error);
-    expectNothingWritten();
-
-    // Icons and cursors would come from a valid position, but the colours cannot:
-    // the scheme is not applied by halves.
-    module.activeSchemeRow = "40";
-    EXPECT_THROW(applyScheme(2), rt::Error);
-    expectNothingWritten();
 }
 
 TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {

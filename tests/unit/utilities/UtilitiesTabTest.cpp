@@ -42,19 +42,6 @@ protected:
     }
 };
 
-TEST_F(UtilitiesTab, EachDisplayPropertiesButtonStartsOnePageMinimisedWithTheFocus) {
-    const std::pair<ui::Button*, char> buttons[] = {
-        {form->Command10, '0'}, {form->Command11, '2'}, {form->Command12, '1'}, {form->Command13, '3'}};
-    for (const auto& [button, page] : buttons) {
-        fake.clearLogs();
-        click(button);
-        EXPECT_EQ(std::vector<std::string>{std::string("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,") +
-                                           page + " @2"},
-                  started())
-            << button->name();
-    }
-}
-
 TEST_F(UtilitiesTab, TheThemeManagerStartsFromTheFirstLocationThatHoldsIt) {
     const std::string first = "C:\\Program Files\\Plus!\\themes.exe";
     const std::string second = "C:\\Program Files\\Plus!\\themes\\THEMES.EXE";
@@ -114,13 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RestoreCase{fake::Version::Win2000, "2000", "2000logo", "2000logos", "2000logow"},
                       RestoreCase{fake::Version::WinXP, "", "", "", ""}));
 
-TEST_F(UtilitiesTab, RestoreOn2000LeavesTheWindowsFolderAlone) {
-    open(fake::Version::Win2000, "2000");
-    fake.makeFile("c:\\windows\\logos.sys", "other");
-    click(form->Command14);
-    EXPECT_EQ("other", fake.fileBytes("c:\\windows\\logos.sys"));
-}
-
 TEST_F(UtilitiesTab, RestoreSkipsAMissingPictureAndStopsAtAReadOnlyOne) {
     for (const char* kind : {"logo", "logos", "logow"})
         fake.makeFile(module.programFolder + "\\98" + kind + ".sys", std::string("98") + kind);
@@ -152,22 +132,6 @@ const EndCase endCases[] = {
     {"Command17", "This program is going to reboot your computer. Press OK to continue or Cancel to stop.",
      6},
 };
-
-TEST_F(UtilitiesTab, CancelInTheQuestionEndsTheProgramAndLeavesWindowsAlone) {
-    for (const EndCase& c : endCases) {
-        SCOPED_TRACE(c.button);
-        fake.clearLogs();
-        fake.scriptAnswers({rt::vbCancel});
-        const int quitsBefore = windows.quitRequests();
-        headless::find<headless::Button>(form->window(), c.button).userClick();
-        ASSERT_EQ(1u, fake.messageBoxes().size());
-        EXPECT_EQ(c.question, fake.messageBoxes()[0].prompt);
-        EXPECT_EQ(273, fake.messageBoxes()[0].style);
-        EXPECT_EQ("Decorama", fake.messageBoxes()[0].title);
-        EXPECT_EQ(quitsBefore + 1, windows.quitRequests());
-        EXPECT_TRUE(fake.exitRequests().empty());
-    }
-}
 
 TEST_F(UtilitiesTab, OkHandsTheRequestToWindowsWithTheShutDownPrivilegeOnNt) {
     for (const auto& [version, privileged] :
