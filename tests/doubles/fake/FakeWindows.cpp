@@ -367,6 +367,10 @@ void FakeWindows::failOn(const std::string& operation, int nthUse, std::int32_t 
     faults_->failOn(operation, nthUse, error);
 }
 
+const std::vector<std::pair<std::string, int>>& FakeWindows::operationTrail() const {
+    return faults_->trail();
+}
+
 bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
     const auto fault = faults_->use(operation);
     if (!fault)

@@ -179,6 +179,8 @@ public:
     // the Windows error code returned as status or set as last error, with the
     // call's failure return; for runtime services it is the rt::Error number thrown.
     void failOn(const std::string& operation, int nthUse, std::int32_t error);
+    // Every use of a faultable operation so far, in order, as (operation, nth use).
+    const std::vector<std::pair<std::string, int>>& operationTrail() const;
     // Empties every log (calls, writes, processes, boxes ...); stores are kept.
     void clearLogs();
 

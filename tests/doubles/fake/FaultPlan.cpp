@@ -8,6 +8,7 @@ void FaultPlan::failOn(const std::string& operation, int nthUse, std::int32_t er
 
 std::optional<std::int32_t> FaultPlan::use(const std::string& operation) {
     const int n = ++uses_[operation];
+    trail_.emplace_back(operation, n);
     const auto plan = planned_.find(operation);
     if (plan == planned_.end())
         return std::nullopt;

@@ -1,0 +1,285 @@
+// The fault sweep of every handler that writes to Windows: a clean run records
+// the Windows calls and file services the handler uses, in order; then, for
+// every k, a fresh program runs the handler with the k-th of them failing (a
+// file service with 53 and with 75, a Windows call with its failure return and
+// last error 5). Each run must keep to the handler's error rule, leave no error
+// escaping to the "Run-time error" box, and leave nothing half-written.
+#include "unit/ProgramFixture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+namespace {
+
+using Trail = std::vector<std::pair<std::string, int>>;
+enum class Outcome { GoesOn, Stops, Either };
+enum class Rule {
+    Silent,      // every failure is passed over; a Windows failure does not stop it
+    SkipMissing, // 53 skips a step; any other file error ends it silently
+    StartUp,     // 53 skips a step; any other error shows its number and description and ends it
+};
+
+bool isFileService(const std::string& op) {
+    static const std::set<std::string> services{"Dir",       "FileCopy",  "Kill",       "Name", "readFile",
+                                                "readBytes", "writeFile", "writeBytes", "Shell"};
+    return services.count(op) > 0;
+}
+
+std::string le32(std::uint32_t v) {
+    return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+}
+const std::string oldSaver = "old saver", newSaver(700, 'n');
+
+// One program over a fresh fake Windows, arranged as a user would have it.
+struct Program : unit_test::ProgramFixture {
+    void TestBody() override {}
+    using ProgramFixture::fake;
+    using ProgramFixture::prompts;
+
+    void click(ui::Button* button) { user<headless::Button>(button).userClick(); }
+    void enter(ui::ComboBox* list) {
+        list->setFocus();
+        user<headless::ComboBox>(list).userPressKey(13);
+    }
+    std::string saver() const { return folder + "\\\xFF.SCR"; }
+
+    void startUp() {
+        writeStandardCatalogue();
+        for (const char* picture : unit_test::shippedPictures)
+            write(std::string("ui\\") + picture, headless_test::bmpBytes(18, 18));
+        prepare();
+    }
+    void themeSelected() {
+        fillSchemeRows();
+        installCursors(2);
+        fake.makeFolder("c:\\WINDOWS\\web");
+        for (const char* name :
+             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
+            write(name, name);
+        fake.makeFile("c:\\logo.sys", "old");
+        module.themeShortAudio(2) = "x";
+        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,2";
+        prepare();
+        form->Combo1->addItem("Harbour 800x600");
+        form->Combo1->setListIndex(0);
+        form->Combo3->addItem("Brick");
+        form->Combo3->setListIndex(0);
+        module.activeSchemeRow = "2";
+        form->selectedWallpaper = folder + "\\harbour.bmp";
+    }
+    void saverListed() {
+        module.windowsVersion = "98";
+        write("samples", le32(0x635245B5) + le32(2) + le32(32) + le32(3) + le32(0) + le32(35) +
+                             le32(std::uint32_t(newSaver.size())) + le32(0) + "abc" + newSaver);
+        fake.makeFile(saver(), oldSaver);
+        prepare();
+        for (int i = 0; i < 2; ++i) {
+            form->Combo4->addItem("Orlo " + std::to_string(i));
+            form->Combo4->setItemData(i, i);
+            module.screenSaverList(i) = "orlo" + std::to_string(i) + ".scr";
+            write(module.screenSaverList(i), "listed");
+        }
+        form->Combo4->setListIndex(1);
+        form->Combo5->setText("10");
+    }
+    void picturesToRestore() {
+        module.windowsVersion = "98";
+        for (const char* kind : {"logo", "logos", "logow"})
+            write(std::string("98") + kind + ".sys", std::string("98") + kind);
+        for (const char* installed : {"c:\\logo.sys", "c:\\windows\\logos.sys", "c:\\windows\\logow.sys"})
+            fake.makeFile(installed, "old");
+        prepare();
+    }
+    void plainWindow() {
+        fake.makeFile("C:\\program files\\Plus!\\themes\\themes.exe", "exe");
+        prepare();
+    }
+    void askedOnNt() {
+        fake.useVersion(fake::Version::NT4);
+        prepare();
+        fake.scriptAnswers({rt::vbOK});
+    }
+
+    // The user's click or key.
+    void startsUp() { form->Form_Load(); }
+    void clicksApplyTheme() { click(form->Command2); }
+    void clicksApplyWallpaper() { click(form->Command1); }
+    void clicksApplyColor() { click(form->Command3); }
+    void clicksApplyMixNMatch() { click(form->Command4); }
+    void clicksSetScreenSaver() { click(form->Command6); }
+    void entersMinutes() { enter(form->Combo5); }
+    void clicksRestoreGraphics() { click(form->Command14); }
+    void clicksEachDisplayPage() {
+        for (ui::Button* page : {form->Command10, form->Command11, form->Command12, form->Command13})
+            click(page);
+    }
+    void clicksThemeManager() { click(form->Command15); }
+    void clicksLogOff() { click(form->Command5); }
+    void clicksRestart() { click(form->Command17); }
+    void clicksShutDown() { click(form->Command16); }
+
+    // What must hold after any run: "" when it holds.
+    std::string nothing() { return ""; }
+    std::string logoWhole() {
+        const std::string logo = fake.exists("c:\\logo.sys") ? fake.fileBytes("c:\\logo.sys") : "old";
+        return logo == "old" || logo == "logo.sys" || logo == "98logo" ? "" : "c:\\logo.sys holds " + logo;
+    }
+    std::string saverWhole() {
+        if (!fake.exists(saver()))
+            return "the extracted saver is gone";
+        if (fake.exists(folder + "\\\xFF.TMP"))
+            return "a part-written saver is left beside it";
+        const std::string bytes = fake.fileBytes(saver());
+        if (bytes != oldSaver && bytes != newSaver)
+            return "the extracted saver holds " + std::to_string(bytes.size()) + " other bytes";
+        return bytes == oldSaver && !fake.processes().empty() ? "the old saver was installed" : "";
+    }
+};
+
+struct Handler {
+    const char* name;
+    void (Program::*arrange)();
+    void (Program::*act)();
+    Rule rule;
+    std::string (Program::*invariant)();
+    std::set<std::string> gates = {}; // Windows calls whose failure rightly ends the handler
+};
+
+const Handler handlers[] = {
+    {"StartUp", &Program::startUp, &Program::startsUp, Rule::StartUp, &Program::nothing},
+    {"ApplyTheme", &Program::themeSelected, &Program::clicksApplyTheme, Rule::SkipMissing,
+     &Program::logoWhole},
+    {"ApplyWallpaper", &Program::themeSelected, &Program::clicksApplyWallpaper, Rule::Silent,
+     &Program::nothing},
+    {"ApplyColor", &Program::themeSelected, &Program::clicksApplyColor, Rule::Silent, &Program::nothing},
+    {"ApplyMixNMatch", &Program::themeSelected, &Program::clicksApplyMixNMatch, Rule::Silent,
+     &Program::nothing},
+    {"SetScreenSaver",
+     &Program::saverListed,
+     &Program::clicksSetScreenSaver,
+     Rule::Silent,
+     &Program::saverWhole,
+     {"GetShortPathNameA"}},
+    {"EnterInMinutes",
+     &Program::saverListed,
+     &Program::entersMinutes,
+     Rule::Silent,
+     &Program::nothing,
+     {"GetShortPathNameA"}},
+    {"RestoreGraphics", &Program::picturesToRestore, &Program::clicksRestoreGraphics, Rule::SkipMissing,
+     &Program::logoWhole},
+    {"DisplayProperties", &Program::plainWindow, &Program::clicksEachDisplayPage, Rule::Silent,
+     &Program::nothing},
+    {"ThemeManager", &Program::plainWindow, &Program::clicksThemeManager, Rule::Silent, &Program::nothing},
+    {"LogOffOk", &Program::askedOnNt, &Program::clicksLogOff, Rule::Silent, &Program::nothing},
+    {"RestartOk", &Program::askedOnNt, &Program::clicksRestart, Rule::Silent, &Program::nothing},
+    {"ShutDownOk", &Program::askedOnNt, &Program::clicksShutDown, Rule::Silent, &Program::nothing},
+};
+
+// Runs the handler on a fresh program; the operations it used.
+Trail runOnce(Program& run, const Handler& h, std::string& escaped) {
+    (run.*h.arrange)();
+    const std::size_t start = run.fake.operationTrail().size();
+    try {
+        (run.*h.act)();
+    } catch (const std::exception& error) {
+        escaped = error.what();
+    }
+    const Trail& all = run.fake.operationTrail();
+    return Trail(all.begin() + std::ptrdiff_t(start), all.end());
+}
+
+// The fake's log line of the nth use of an operation, arguments and all.
+std::string logLine(const Program& run, const std::string& op, int nth) {
+    for (const std::string& line : run.fake.callLog())
+        if (line.rfind(op + "(", 0) == 0 && --nth == 0)
+            return line;
+    return op;
+}
+
+Outcome expected(const Handler& h, const std::string& op, const std::string& line, int error) {
+    if (!isFileService(op))
+        return h.gates.count(op) ? Outcome::Either : Outcome::GoesOn;
+    if (h.rule == Rule::StartUp && line.find(".bmp\"") != std::string::npos)
+        return Outcome::GoesOn; // the theme preview hides a picture it cannot read
+    if (h.rule == Rule::Silent || error == rt::ErrFileNotFound)
+        return h.rule == Rule::SkipMissing ? Outcome::GoesOn : Outcome::Either;
+    return Outcome::Stops;
+}
+
+void PrintTo(const Handler& handler, std::ostream* out) {
+    *out << handler.name;
+}
+
+class FaultSweep : public ::testing::TestWithParam<Handler> {};
+
+TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
+    const Handler& h = GetParam();
+    Program clean;
+    std::string escaped;
+    const Trail used = runOnce(clean, h, escaped);
+    ASSERT_EQ("", escaped);
+    ASSERT_FALSE(used.empty());
+    std::string lastOp;
+    for (const auto& use : used)
+        lastOp = use.first == "MsgBox" ? lastOp : use.first;
+
+    int runs = 0;
+    for (std::size_t k = 0; k < used.size(); ++k) {
+        const auto& [op, nth] = used[k];
+        if (op == "MsgBox")
+            continue; // the user's answer, not something written to Windows
+        for (int error : isFileService(op) ? std::vector<int>{53, 75} : std::vector<int>{5}) {
+            ++runs;
+            Program run;
+            run.fake.failOn(op, nth, error);
+            std::string escapedHere;
+            const Trail trail = runOnce(run, h, escapedHere);
+            SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " +
+                         logLine(clean, op, nth) + " failing with " + std::to_string(error));
+            EXPECT_EQ("", escapedHere);
+            std::vector<std::string> boxes = run.prompts();
+            for (const std::string& box : boxes)
+                EXPECT_EQ(std::string::npos, box.find("Run-time error")) << box;
+
+            std::size_t at = 0;
+            while (at < trail.size() && trail[at] != used[k])
+                ++at;
+            ASSERT_LT(at, trail.size()) << "the failing operation never came";
+            bool wentOn = at + 1 == trail.size() && op == lastOp, stopped = true;
+            for (std::size_t i = at + 1; i < trail.size(); ++i) {
+                wentOn = wentOn || trail[i].first == lastOp;
+                stopped = stopped && trail[i].first == "MsgBox";
+            }
+            const Outcome outcome = expected(h, op, logLine(clean, op, nth), error);
+            const std::string numberedBox = std::to_string(error) + rt::Error(error).description();
+            if (h.rule == Rule::StartUp && outcome == Outcome::Stops) { // shows number and description
+                EXPECT_EQ(std::vector<std::string>{numberedBox}, boxes);
+            } else if (h.rule == Rule::SkipMissing) {
+                EXPECT_EQ(std::vector<std::string>{}, boxes);
+            } else if (h.rule == Rule::StartUp) { // a skipped step shows nothing of its own
+                EXPECT_EQ(boxes.end(), std::find(boxes.begin(), boxes.end(), numberedBox));
+            }
+            if (outcome == Outcome::Stops) {
+                EXPECT_TRUE(stopped) << "went on past the failure";
+            }
+            // A failing call in the handler's last write has nothing left to go on to.
+            const bool lastOfItsKind =
+                std::find_if(used.begin() + std::ptrdiff_t(k) + 1, used.end(),
+                             [&](const auto& later) { return later.first == op; }) == used.end();
+            if (outcome == Outcome::GoesOn && !lastOfItsKind &&
+                !(h.rule == Rule::StartUp && !boxes.empty())) {
+                EXPECT_TRUE(wentOn) << "stopped at the failure; the clean run ended with " << lastOp;
+            }
+            EXPECT_EQ("", (run.*h.invariant)());
+        }
+    }
+    RecordProperty("runs", runs);
+    std::printf("[ sweep    ] %s: %zu operations, %d faulted runs\n", h.name, used.size(), runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachHandlerThatWritesToWindows, FaultSweep, ::testing::ValuesIn(handlers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
