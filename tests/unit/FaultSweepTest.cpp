@@ -27,7 +27,7 @@ bool isFileService(const std::string& op) {
 }
 
 std::string le32(std::uint32_t v) {
-    return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
 }
 const std::string oldSaver = "old saver", newSaver(700, 'n');
 
@@ -37,12 +37,24 @@ struct Program : unit_test::ProgramFixture {
     using ProgramFixture::fake;
     using ProgramFixture::prompts;
 
-    void click(ui::Button* button) { user<headless::Button>(button).userClick(); }
-    void enter(ui::ComboBox* list) {
-        list->setFocus();
-        user<headless::ComboBox>(list).userPressKey(13);
-    }
     std::string saver() const { return folder + "\\\xFF.SCR"; }
+    // The user clicks each button in turn or presses Enter in each list; with
+    // none, the window loads.
+    void act(const std::vector<const char*>& controls) try {
+        if (controls.empty())
+            form->Form_Load();
+        for (const char* name : controls) {
+            ui::Control* control = window().control(name);
+            if (auto* list = dynamic_cast<headless::ComboBox*>(control)) {
+                list->setFocus();
+                list->userPressKey(13);
+            } else {
+                headless::as<headless::Button>(*control).userClick();
+            }
+        }
+    } catch (...) { // the load event is called directly: what escapes it, the window system shows
+        windows->reportUnhandled(std::current_exception());
+    }
 
     void startUp() {
         writeStandardCatalogue();
@@ -101,26 +113,7 @@ struct Program : unit_test::ProgramFixture {
         fake.scriptAnswers({rt::vbOK});
     }
 
-    // The user's click or key.
-    void startsUp() { form->Form_Load(); }
-    void clicksApplyTheme() { click(form->Command2); }
-    void clicksApplyWallpaper() { click(form->Command1); }
-    void clicksApplyColor() { click(form->Command3); }
-    void clicksApplyMixNMatch() { click(form->Command4); }
-    void clicksSetScreenSaver() { click(form->Command6); }
-    void entersMinutes() { enter(form->Combo5); }
-    void clicksRestoreGraphics() { click(form->Command14); }
-    void clicksEachDisplayPage() {
-        for (ui::Button* page : {form->Command10, form->Command11, form->Command12, form->Command13})
-            click(page);
-    }
-    void clicksThemeManager() { click(form->Command15); }
-    void clicksLogOff() { click(form->Command5); }
-    void clicksRestart() { click(form->Command17); }
-    void clicksShutDown() { click(form->Command16); }
-
     // What must hold after any run: "" when it holds.
-    std::string nothing() { return ""; }
     std::string logoWhole() {
         const std::string logo = fake.exists("c:\\logo.sys") ? fake.fileBytes("c:\\logo.sys") : "old";
         return logo == "old" || logo == "logo.sys" || logo == "98logo" ? "" : "c:\\logo.sys holds " + logo;
@@ -140,54 +133,36 @@ struct Program : unit_test::ProgramFixture {
 struct Handler {
     const char* name;
     void (Program::*arrange)();
-    void (Program::*act)();
+    std::vector<const char*> controls;
     Rule rule;
-    std::string (Program::*invariant)();
-    std::set<std::string> gates = {}; // Windows calls whose failure rightly ends the handler
+    std::string (Program::*invariant)() = nullptr;
 };
 
 const Handler handlers[] = {
-    {"StartUp", &Program::startUp, &Program::startsUp, Rule::StartUp, &Program::nothing},
-    {"ApplyTheme", &Program::themeSelected, &Program::clicksApplyTheme, Rule::SkipMissing,
-     &Program::logoWhole},
-    {"ApplyWallpaper", &Program::themeSelected, &Program::clicksApplyWallpaper, Rule::Silent,
-     &Program::nothing},
-    {"ApplyColor", &Program::themeSelected, &Program::clicksApplyColor, Rule::Silent, &Program::nothing},
-    {"ApplyMixNMatch", &Program::themeSelected, &Program::clicksApplyMixNMatch, Rule::Silent,
-     &Program::nothing},
-    {"SetScreenSaver",
-     &Program::saverListed,
-     &Program::clicksSetScreenSaver,
-     Rule::Silent,
-     &Program::saverWhole,
-     {"GetShortPathNameA"}},
-    {"EnterInMinutes",
-     &Program::saverListed,
-     &Program::entersMinutes,
-     Rule::Silent,
-     &Program::nothing,
-     {"GetShortPathNameA"}},
-    {"RestoreGraphics", &Program::picturesToRestore, &Program::clicksRestoreGraphics, Rule::SkipMissing,
-     &Program::logoWhole},
-    {"DisplayProperties", &Program::plainWindow, &Program::clicksEachDisplayPage, Rule::Silent,
-     &Program::nothing},
-    {"ThemeManager", &Program::plainWindow, &Program::clicksThemeManager, Rule::Silent, &Program::nothing},
-    {"LogOffOk", &Program::askedOnNt, &Program::clicksLogOff, Rule::Silent, &Program::nothing},
-    {"RestartOk", &Program::askedOnNt, &Program::clicksRestart, Rule::Silent, &Program::nothing},
-    {"ShutDownOk", &Program::askedOnNt, &Program::clicksShutDown, Rule::Silent, &Program::nothing},
+    {"StartUp", &Program::startUp, {}, Rule::StartUp},
+    {"ApplyTheme", &Program::themeSelected, {"Command2"}, Rule::SkipMissing, &Program::logoWhole},
+    {"ApplyWallpaper", &Program::themeSelected, {"Command1"}, Rule::Silent},
+    {"ApplyColor", &Program::themeSelected, {"Command3"}, Rule::Silent},
+    {"ApplyMixNMatch", &Program::themeSelected, {"Command4"}, Rule::Silent},
+    {"SetScreenSaver", &Program::saverListed, {"Command6"}, Rule::Silent, &Program::saverWhole},
+    {"EnterInMinutes", &Program::saverListed, {"Combo5"}, Rule::Silent},
+    {"RestoreGraphics", &Program::picturesToRestore, {"Command14"}, Rule::SkipMissing, &Program::logoWhole},
+    {"DisplayProperties",
+     &Program::plainWindow,
+     {"Command10", "Command11", "Command12", "Command13"},
+     Rule::Silent},
+    {"ThemeManager", &Program::plainWindow, {"Command15"}, Rule::Silent},
+    {"LogOffOk", &Program::askedOnNt, {"Command5"}, Rule::Silent},
+    {"RestartOk", &Program::askedOnNt, {"Command17"}, Rule::Silent},
+    {"ShutDownOk", &Program::askedOnNt, {"Command16"}, Rule::Silent},
 };
 
 // Runs the handler on a fresh program; the operations it used.
-Trail runOnce(Program& run, const Handler& h, std::string& escaped) {
+Trail runOnce(Program& run, const Handler& h) {
     (run.*h.arrange)();
     const std::size_t start = run.fake.operationTrail().size();
-    try {
-        (run.*h.act)();
-    } catch (const std::exception& error) {
-        escaped = error.what();
-    }
-    const Trail& all = run.fake.operationTrail();
-    return Trail(all.begin() + std::ptrdiff_t(start), all.end());
+    run.act(h.controls);
+    return Trail(run.fake.operationTrail().begin() + std::ptrdiff_t(start), run.fake.operationTrail().end());
 }
 
 // The fake's log line of the nth use of an operation, arguments and all.
@@ -199,8 +174,8 @@ std::string logLine(const Program& run, const std::string& op, int nth) {
 }
 
 Outcome expected(const Handler& h, const std::string& op, const std::string& line, int error) {
-    if (!isFileService(op))
-        return h.gates.count(op) ? Outcome::Either : Outcome::GoesOn;
+    if (!isFileService(op)) // without a short path there is nothing to install
+        return op == "GetShortPathNameA" ? Outcome::Either : Outcome::GoesOn;
     if (h.rule == Rule::StartUp && line.find(".bmp\"") != std::string::npos)
         return Outcome::GoesOn; // the theme preview hides a picture it cannot read
     if (h.rule == Rule::Silent || error == rt::ErrFileNotFound)
@@ -217,44 +192,35 @@ class FaultSweep : public ::testing::TestWithParam<Handler> {};
 TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
     const Handler& h = GetParam();
     Program clean;
-    std::string escaped;
-    const Trail used = runOnce(clean, h, escaped);
-    ASSERT_EQ("", escaped);
-    ASSERT_FALSE(used.empty());
-    std::string lastOp;
-    for (const auto& use : used)
-        lastOp = use.first == "MsgBox" ? lastOp : use.first;
+    const Trail used = runOnce(clean, h);
+    for (const std::string& box : clean.prompts())
+        ASSERT_EQ(std::string::npos, box.find("Run-time error")) << box;
+    auto isBox = [](const auto& use) { return use.first == "MsgBox"; };
+    const auto last = std::find_if_not(used.rbegin(), used.rend(), isBox);
+    ASSERT_NE(used.rend(), last);
 
     int runs = 0;
     for (std::size_t k = 0; k < used.size(); ++k) {
         const auto& [op, nth] = used[k];
-        if (op == "MsgBox")
+        if (isBox(used[k]))
             continue; // the user's answer, not something written to Windows
         for (int error : isFileService(op) ? std::vector<int>{53, 75} : std::vector<int>{5}) {
             ++runs;
             Program run;
             run.fake.failOn(op, nth, error);
-            std::string escapedHere;
-            const Trail trail = runOnce(run, h, escapedHere);
-            SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " +
-                         logLine(clean, op, nth) + " failing with " + std::to_string(error));
-            EXPECT_EQ("", escapedHere);
-            std::vector<std::string> boxes = run.prompts();
+            const Trail trail = runOnce(run, h);
+            const std::string line = logLine(clean, op, nth);
+            SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " + line +
+                         " failing with " + std::to_string(error));
+            const std::vector<std::string> boxes = run.prompts();
             for (const std::string& box : boxes)
                 EXPECT_EQ(std::string::npos, box.find("Run-time error")) << box;
 
-            std::size_t at = 0;
-            while (at < trail.size() && trail[at] != used[k])
-                ++at;
-            ASSERT_LT(at, trail.size()) << "the failing operation never came";
-            bool wentOn = at + 1 == trail.size() && op == lastOp, stopped = true;
-            for (std::size_t i = at + 1; i < trail.size(); ++i) {
-                wentOn = wentOn || trail[i].first == lastOp;
-                stopped = stopped && trail[i].first == "MsgBox";
-            }
-            const Outcome outcome = expected(h, op, logLine(clean, op, nth), error);
+            const auto failed = std::find(trail.begin(), trail.end(), used[k]);
+            ASSERT_NE(trail.end(), failed) << "the failing operation never came";
+            const Outcome outcome = expected(h, op, line, error);
             const std::string numberedBox = std::to_string(error) + rt::Error(error).description();
-            if (h.rule == Rule::StartUp && outcome == Outcome::Stops) { // shows number and description
+            if (h.rule == Rule::StartUp && outcome == Outcome::Stops) { // its number and description
                 EXPECT_EQ(std::vector<std::string>{numberedBox}, boxes);
             } else if (h.rule == Rule::SkipMissing) {
                 EXPECT_EQ(std::vector<std::string>{}, boxes);
@@ -262,20 +228,23 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
                 EXPECT_EQ(boxes.end(), std::find(boxes.begin(), boxes.end(), numberedBox));
             }
             if (outcome == Outcome::Stops) {
-                EXPECT_TRUE(stopped) << "went on past the failure";
+                EXPECT_TRUE(std::all_of(failed + 1, trail.end(), isBox)) << "went on past the failure";
             }
-            // A failing call in the handler's last write has nothing left to go on to.
-            const bool lastOfItsKind =
-                std::find_if(used.begin() + std::ptrdiff_t(k) + 1, used.end(),
-                             [&](const auto& later) { return later.first == op; }) == used.end();
+            // A failure in the handler's last write has nothing left to go on to; a
+            // failure start-up reports ends it where the rule says.
+            const bool lastOfItsKind = std::none_of(used.begin() + std::ptrdiff_t(k) + 1, used.end(),
+                                                    [&](const auto& later) { return later.first == op; });
             if (outcome == Outcome::GoesOn && !lastOfItsKind &&
                 !(h.rule == Rule::StartUp && !boxes.empty())) {
-                EXPECT_TRUE(wentOn) << "stopped at the failure; the clean run ended with " << lastOp;
+                EXPECT_TRUE(std::any_of(failed + 1, trail.end(),
+                                        [&](const auto& u) { return u.first == last->first; }))
+                    << "stopped at the failure; the clean run ended with " << last->first;
             }
-            EXPECT_EQ("", (run.*h.invariant)());
+            if (h.invariant) {
+                EXPECT_EQ("", (run.*h.invariant)());
+            }
         }
     }
-    RecordProperty("runs", runs);
     std::printf("[ sweep    ] %s: %zu operations, %d faulted runs\n", h.name, used.size(), runs);
 }
 
