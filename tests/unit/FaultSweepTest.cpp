@@ -81,18 +81,14 @@ struct Program : unit_test::ProgramFixture {
         form->selectedWallpaper = folder + "\\harbour.bmp";
     }
     void saverListed() {
-        module.windowsVersion = "98";
-        write("samples", le32(0x635245B5) + le32(2) + le32(32) + le32(3) + le32(0) + le32(35) +
-                             le32(std::uint32_t(newSaver.size())) + le32(0) + "abc" + newSaver);
+        write("samples", le32(0x635245B5) + le32(1) + le32(20) + le32(std::uint32_t(newSaver.size())) +
+                             le32(0) + newSaver);
         fake.makeFile(saver(), oldSaver);
+        module.screenSaverList(0) = "orlo.scr";
+        write("orlo.scr", "listed");
         prepare();
-        for (int i = 0; i < 2; ++i) {
-            form->Combo4->addItem("Orlo " + std::to_string(i));
-            form->Combo4->setItemData(i, i);
-            module.screenSaverList(i) = "orlo" + std::to_string(i) + ".scr";
-            write(module.screenSaverList(i), "listed");
-        }
-        form->Combo4->setListIndex(1);
+        form->Combo4->addItem("Orlo");
+        form->Combo4->setListIndex(0);
         form->Combo5->setText("10");
     }
     void picturesToRestore() {
