@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <set>
 
 namespace {
 
@@ -21,9 +20,8 @@ enum class Rule {
 };
 
 bool isFileService(const std::string& op) {
-    static const std::set<std::string> services{"Dir",       "FileCopy",  "Kill",       "Name", "readFile",
-                                                "readBytes", "writeFile", "writeBytes", "Shell"};
-    return services.count(op) > 0;
+    return std::string(" Dir FileCopy Kill Name readFile readBytes writeFile writeBytes Shell ")
+               .find(" " + op + " ") != std::string::npos;
 }
 
 std::string le32(std::uint32_t v) {
