@@ -26,8 +26,22 @@ std::optional<std::string> shortPathOf(win::WindowsApi& api, const std::string& 
     return std::string(buffer, length);
 }
 
+// A path that cannot even be looked at (a drive gone, a name Windows refuses)
+// holds no file this tab could install.
 bool fileExists(rt::Runtime& runtime, const std::string& path) {
-    return !runtime.Dir(path).empty();
+    try {
+        return !runtime.Dir(path).empty();
+    } catch (const rt::Error&) {
+        return false;
+    }
+}
+
+void removeQuietly(rt::Runtime& runtime, const std::string& path) {
+    try {
+        if (fileExists(runtime, path))
+            runtime.Kill(path);
+    } catch (const rt::Error&) {
+    }
 }
 
 // Switches the saver on, names it in system.ini and opens Display Properties on
@@ -53,24 +67,32 @@ std::optional<std::string> readResourceFile(rt::Runtime& runtime, const std::str
 }
 
 // Writes the program beside its final name first and only then puts it in
-// place, so a write that fails part way leaves the installed saver as it was
-// rather than a cut program that Windows would run.
+// place, with the installed saver set aside rather than deleted until the new
+// one has its name: a write or rename that fails part way leaves the installed
+// saver as it was rather than a cut program, or none, for Windows to run.
 bool replaceFile(rt::Runtime& runtime, const std::string& path, const std::string& bytes) {
-    const std::string partial = path.substr(0, path.size() - 4) + ".TMP";
+    const std::string stem = path.substr(0, path.size() - 4);
+    const std::string partial = stem + ".TMP", previous = stem + ".OLD";
+    bool setAside = false;
     try {
         runtime.writeFile(partial, bytes);
-        if (fileExists(runtime, path))
-            runtime.Kill(path);
+        removeQuietly(runtime, previous);
+        if (fileExists(runtime, path)) {
+            runtime.Name(path, previous);
+            setAside = true;
+        }
         runtime.Name(partial, path);
-        return true;
     } catch (const rt::Error&) {
         try {
-            if (fileExists(runtime, partial))
-                runtime.Kill(partial);
+            if (setAside)
+                runtime.Name(previous, path);
         } catch (const rt::Error&) {
         }
+        removeQuietly(runtime, partial);
         return false;
     }
+    removeQuietly(runtime, previous);
+    return true;
 }
 
 } // namespace

@@ -22,6 +22,15 @@ void startQuietly(rt::Runtime& runtime, const std::string& commandLine, int show
     }
 }
 
+// A location that cannot be looked at (a drive gone, a name refused) holds no theme manager.
+bool holdsThemeManager(rt::Runtime& runtime, const char* location) {
+    try {
+        return rt::UCase(runtime.Dir(location)) == "THEMES.EXE";
+    } catch (const rt::Error&) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::string displayPropertiesCommand(DisplayPage page) {
@@ -34,7 +43,7 @@ void OpenDisplayProperties(rt::Runtime& runtime, DisplayPage page) {
 
 void LaunchThemeManager(rt::Runtime& runtime) {
     for (const char* location : themeManagerLocations) {
-        if (rt::UCase(runtime.Dir(location)) == "THEMES.EXE") {
+        if (holdsThemeManager(runtime, location)) {
             const std::string commandLine = std::string("\"") + location + "\" /s \"" + defaultTheme + "\"";
             startQuietly(runtime, commandLine, rt::ShowNormalNoFocus);
             return;

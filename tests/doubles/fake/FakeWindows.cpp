@@ -161,6 +161,7 @@ void FakeWindows::clearLogs() {
 // third RegSetValueExA fails" without caring what came before.
 std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operation) {
     const int use = ++uses_[operation];
+    trail_.emplace_back(operation, use);
     const auto& planned = plannedFaults_[operation];
     const auto fault = planned.find(use);
     return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);

@@ -193,6 +193,8 @@ public:
     void failOn(const std::string& operation, int nthUse, std::int32_t error) {
         plannedFaults_[operation][nthUse] = error;
     }
+    // Every use of a faultable operation so far, in order, as (operation, nth use).
+    const std::vector<std::pair<std::string, int>>& operationTrail() const { return trail_; }
     // Empties every log (calls, writes, processes, boxes ...); stores are kept.
     void clearLogs();
 
@@ -463,6 +465,7 @@ private:
     // The planned failures by operation and use, and the uses counted so far.
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
+    std::vector<std::pair<std::string, int>> trail_;
     std::unique_ptr<FakeDrive> drive_;
     std::unique_ptr<FakeRegistry> registry_;
     std::unique_ptr<FakeSettings> settings_;
