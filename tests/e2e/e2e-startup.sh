@@ -47,12 +47,6 @@ done
 
 # ---- the user's clicks and keys ------------------------------------------------------------
 program_alive() { kill -0 "$WINE_PID" 2>/dev/null && xdotool search --name '^Brindlecove$' >/dev/null 2>&1; }
-# Polls CONDITION four times a second for at most SECONDS.
-wait_for() { # SECONDS CONDITION...
-    local _
-    for _ in $(seq 1 $(($1 * 4))); do "${@:2}" && return 0; sleep 0.25; done
-    return 1
-}
 about_closed() { ! xdotool search --onlyvisible --name '^About ' >/dev/null 2>&1; }
 program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 

@@ -19,15 +19,15 @@ apply_wallpaper_x=$(px $((120 + 240 + 1080))) apply_color_x=$(px $((120 + 2520 +
 apply_both_x=$(px $((120 + 4830 + 1867)))
 keys() {
     xdotool key --clearmodifiers --delay 300 "$@"
-    sleep 1
+    wine_wait_settled 10 || true
 }
 numbers() { tr -d '\r' <"$program/$1" | grep . | tr -d ' "'; } # FILE of numbers
 
 check_wallpaper() { # LIST_POSITION: wallpaperList entry POSITION + 2
-    local name got
+    local name
     name=$(tr -d '\r' <"$program/wallpapers.txt" | awk -F, -v e=$(($1 + 2)) '$1 + 0 == e {print $2}')
-    got=$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)
-    [ "$got" = "C:\\Program Files\\Decorama\\$name.bmp" ] || fail "Wallpaper is '$got', expected $name.bmp"
+    wait_for 20 reg_is 'HKCU\Control Panel\Desktop' Wallpaper "C:\\Program Files\\Decorama\\$name.bmp" ||
+        fail "Wallpaper is '$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)', expected $name.bmp"
 }
 
 check_scheme() { # LIST_POSITION
@@ -35,8 +35,8 @@ check_scheme() { # LIST_POSITION
     row=$(numbers colorNames.txt | sed -n "$(($1 + 1))p" | cut -d, -f1)
     for entry in Window:5 TitleText:9 ButtonAlternateFace:25 Background:1; do
         expected=$(numbers colors.txt | awk -F, -v r="$row" -v i="${entry#*:}" '$1 == r && $2 == i {print $3 "," $4 "," $5}')
-        got=$(reg_value 'HKCU\Control Panel\Colors' "${entry%:*}")
-        [ "$got" = "$expected" ] || fail "Colors\\${entry%:*} is '$got', expected '$expected' (scheme $row)"
+        wait_for 30 reg_is 'HKCU\Control Panel\Colors' "${entry%:*}" "$expected" ||
+            fail "Colors\\${entry%:*} is '$(reg_value 'HKCU\Control Panel\Colors' "${entry%:*}")', expected '$expected' (scheme $row)"
     done
 }
 
@@ -44,18 +44,16 @@ run=win98
 if e2e_install win98 $run && e2e_start; then
     e2e_tab 1
     keys Down Return
-    sleep 2
     check_wallpaper 1
     keys Down
     click_at "$apply_wallpaper_x" "$buttons_y"
-    sleep 2
     check_wallpaper 2
     click_at "$scheme_list_x" "$scheme_list_y"
     keys Down Down
     click_at "$apply_color_x" "$buttons_y"
-    sleep 4
-    wine_screenshot "$out/$run-scheme-applied.png"
     check_scheme 2
+    wine_wait_settled 10 || true
+    wine_screenshot "$out/$run-scheme-applied.png"
 fi
 wine_remove_prefix "$prefix"
 
@@ -66,9 +64,9 @@ if e2e_install win2k $run && e2e_start; then
     click_at "$scheme_list_x" "$scheme_list_y"
     keys Down Down Down Down
     click_at "$apply_both_x" "$buttons_y"
-    sleep 4
-    wine_screenshot "$out/$run-applied.png"
     check_wallpaper 3
     check_scheme 4
+    wine_wait_settled 10 || true
+    wine_screenshot "$out/$run-applied.png"
 fi
 e2e_end

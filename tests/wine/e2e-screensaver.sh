@@ -80,12 +80,10 @@ saver_ends() { # NAME HOW
     local name=$1 how=$2 shot="$out/fullscreen-${1// /-}-$2.png" window i
     wine_start "$prefix" "$out/${name// /-}-s.log" "$install/$name.scr" /s
     window=$(wine_wait_window "^$name\$" 30) || { fail "$name /s: no window"; wine_stop "$prefix"; return; }
-    sleep 2
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    [ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] && [ "$X" = 0 ] && [ "$Y" = 0 ] ||
-        fail "$name /s covers ${WIDTH}x$HEIGHT at $X,$Y, not the screen"
-    wine_screenshot "$shot"
-    [ "$(convert "$shot" -format %k info:)" -gt 8 ] || fail "$name /s draws a plain screen"
+    covers() { eval "$(xdotool getwindowgeometry --shell "$window")" && [ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] && [ "$X" = 0 ] && [ "$Y" = 0 ]; }
+    wait_for 10 covers || fail "$name /s covers ${WIDTH}x$HEIGHT at $X,$Y, not the screen"
+    drawn() { wine_screenshot "$shot" && [ "$(convert "$shot" -format %k info:)" -gt 8 ]; }
+    wait_for 10 drawn || fail "$name /s draws a plain screen"
     if [ "$how" = key ]; then xdotool key --clearmodifiers space; else xdotool mousemove_relative -- 60 40; fi
     for i in $(seq 1 40); do kill -0 "$WINE_PID" 2>/dev/null && sleep 0.25; done
     kill -0 "$WINE_PID" 2>/dev/null && fail "$name /s still runs after a $how"

@@ -35,6 +35,9 @@ install_pictures() { # WINDOWS_FOLDER
     printf 'installed logow' >"$c/$1/logow.sys"
 }
 
+# Once no picture still holds what was installed, each is put back or deleted.
+restored() { ! grep -qs '^installed' "$c/logo.sys" "$c/$1/logos.sys" "$c/$1/logow.sys"; }
+
 restore_graphics() { # VERSION WINDOWS_FOLDER
     run=$1
     e2e_install "$1" "$1" || return 1
@@ -44,7 +47,7 @@ restore_graphics() { # VERSION WINDOWS_FOLDER
     e2e_start && e2e_tab 3 || return 1
     # shellcheck disable=SC2086
     click_at $restore
-    sleep 3
+    wait_for 20 restored "$2" || true
 }
 
 run=win98
@@ -85,7 +88,7 @@ if [ -n "$prefix" ] && e2e_start && e2e_tab 3; then
 
     # shellcheck disable=SC2086
     click_at $restore
-    sleep 3
+    wait_for 20 restored windows || true
     same_file "$program/98logo.sys" "$c/logo.sys"
     same_file "$program/98logos.sys" "$c/windows/logos.sys"
     same_file "$program/98logow.sys" "$c/windows/logow.sys"
@@ -93,7 +96,7 @@ if [ -n "$prefix" ] && e2e_start && e2e_tab 3; then
     # shellcheck disable=SC2086
     click_at $log_off
     if question=$(wine_wait_window '^Decorama$' 30); then
-        sleep 1
+        wine_wait_settled 10 || true
         wine_screenshot "$out/$run-log-off-question.png"
         xdotool windowactivate --sync "$question" >/dev/null 2>&1
         xdotool key --clearmodifiers Return # Cancel is the default button.

@@ -32,7 +32,8 @@
 #   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
 #   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_tab N (0-3); click_at X Y (in the
 #   window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without NAME);
-#   same_file FROM COPY; e2e_end (status 1 when a check failed).
+#   same_file FROM COPY; wait_for SECONDS COMMAND... (polls COMMAND four times a second until
+#   it succeeds); reg_is KEY NAME VALUE; e2e_end (status 1 when a check failed).
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -300,6 +301,14 @@ reg_value() {
 }
 
 same_file() { cmp -s "$1" "$2" || fail "$2 is not a copy of $1"; }
+
+wait_for() { # SECONDS COMMAND...
+    local _
+    for _ in $(seq 1 $(($1 * 4))); do "${@:2}" && return 0; sleep 0.25; done
+    return 1
+}
+
+reg_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
 
 e2e_end() {
     if [ "$failures" -ne 0 ]; then
