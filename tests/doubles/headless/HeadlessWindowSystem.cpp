@@ -1,6 +1,6 @@
 #include "headless/HeadlessWindowSystem.h"
 
-#include "headless/Window.h"
+#include "headless/Controls.h"
 #include "runtime/Error.h"
 
 #include <algorithm>
