@@ -13,7 +13,6 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
-#include "fake/Records.h"
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
