@@ -23,8 +23,7 @@ inline std::string rootKeyName(win::HKEY key) {
         {win::HKEY_USERS, "HKEY_USERS"},
         {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
         {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
-        {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"},
-    };
+        {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"}};
     for (const auto& root : roots) {
         if (root.first == key)
             return root.second;

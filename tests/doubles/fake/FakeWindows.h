@@ -121,8 +121,10 @@ public:
     // A setting held as one number (uiParam or pvParam families).
     void setSpiValue(win::UINT getAction, std::int64_t value) { settings_->spi.setValue(getAction, value); }
     // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
-    std::string spiBytes(win::UINT getAction) const;
-    void setSpiBytes(win::UINT getAction, const std::string& bytes);
+    std::string spiBytes(win::UINT getAction) const { return settings_->spi.bytes(getAction); }
+    void setSpiBytes(win::UINT getAction, const std::string& bytes) {
+        settings_->spi.setBytes(getAction, bytes);
+    }
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
         const std::string bytes = spiBytes(getAction);
@@ -423,7 +425,7 @@ private:
         setLastErrorCode(code);
         return result;
     }
-    void setLastErrorCode(win::DWORD code);
+    void setLastErrorCode(win::DWORD code) { machine_->lastError = code; }
     // Logs a power-management call; false, with the last error set, when it fails.
     bool powerCall(const char* operation, std::initializer_list<CallArg> args,
                    const win::HANDLE* device = nullptr);
@@ -436,7 +438,7 @@ private:
     bool isWindows2000OrLater() const;
     // Throws the planned rt::Error for this use of a runtime service, if any.
     void runtimeFault(const char* operation);
-    std::string resolveAppPath() const;
+    std::string resolveAppPath() const { return machine_->appPath; }
 
     Version version_ = Version::Win98;
     std::unique_ptr<CallLog> log_;

@@ -65,7 +65,9 @@ public:
     // There is no event loop to run: the tests raise the events themselves.
     int run() override { return 0; }
     void quit() override { ++quitRequests_; }
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+        return messages_.MsgBox(prompt, style, title);
+    }
 
     // ---- headless -----------------------------------------------------------------
     rt::Runtime& runtime() { return runtime_; }
@@ -84,9 +86,12 @@ public:
     std::vector<Window*> openWindows() const;
 
     // Bookkeeping for the windows and controls of this system.
-    void setFocus(Window& window, const ui::Control& control);
-    void activate(Window& window);
-    void deactivate(Window& window);
+    void setFocus(Window& window, const ui::Control& control) {
+        focusWindow_ = &window;
+        focused_ = &control;
+    }
+    void activate(Window& window) { active_ = &window; }
+    void deactivate(Window& window) { active_ = active_ == &window ? nullptr : active_; }
     // The window closed: it is no longer active and none of its controls has the focus.
     void release(Window& window);
     // The window object is destroyed.
