@@ -14,37 +14,63 @@
 
 namespace fake {
 
+// "HKEY_CURRENT_USER" for the predefined roots, "" for any other handle.
+inline std::string rootKeyName(win::HKEY key) {
+    static const std::pair<win::HKEY, const char*> roots[] = {
+        {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+        {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+        {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+        {win::HKEY_USERS, "HKEY_USERS"},
+        {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+        {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+        {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"}};
+    for (const auto& root : roots) {
+        if (root.first == key)
+            return root.second;
+    }
+    return "";
+}
+
 class CallArg {
 public:
-    CallArg(const char* text);
-    CallArg(const std::string& text);
+    CallArg(const char* text) : text_(text ? "\"" + std::string(text) + "\"" : "NULL") {}
+    CallArg(const std::string& text) : text_("\"" + text + "\"") {}
     CallArg(bool value) : text_(value ? "true" : "false") {}
     template <class T, class = std::enable_if_t<std::is_integral_v<T> || std::is_enum_v<T>>>
-    CallArg(T value) : text_(number(static_cast<std::int64_t>(value), std::is_signed_v<T>)) {}
+    CallArg(T value)
+        : text_(std::is_signed_v<T> ? std::to_string(static_cast<std::int64_t>(value))
+                                    : std::to_string(static_cast<std::uint64_t>(value))) {}
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
 
     // A registry key handle: the predefined roots by name, others as numbers.
-    static CallArg key(win::HKEY key);
+    static CallArg key(win::HKEY key) {
+        const std::string name = rootKeyName(key);
+        return CallArg(Raw{}, name.empty() ? std::to_string(static_cast<std::uint64_t>(key)) : name);
+    }
     const std::string& text() const { return text_; }
 
 private:
     struct Raw {};
     CallArg(Raw, std::string text) : text_(std::move(text)) {}
-    static std::string number(std::int64_t value, bool isSigned);
     std::string text_;
 };
 
 class CallLog {
 public:
-    void add(const char* name, std::initializer_list<CallArg> args);
+    void add(const char* name, std::initializer_list<CallArg> args) {
+        std::string line = std::string(name) + '(';
+        const char* separator = "";
+        for (const CallArg& arg : args) {
+            line += separator + arg.text();
+            separator = ", ";
+        }
+        lines_.push_back(line + ')');
+    }
     const std::vector<std::string>& lines() const { return lines_; }
     void clear() { lines_.clear(); }
 
 private:
     std::vector<std::string> lines_;
 };
-
-// "HKEY_CURRENT_USER" for the predefined roots, "" for any other handle.
-std::string rootKeyName(win::HKEY key);
 
 } // namespace fake

@@ -16,7 +16,6 @@
 #pragma once
 
 #include "platform/WinTypes.h"
-#include "fake/Records.h"
 
 #include <map>
 #include <memory>
@@ -25,6 +24,14 @@
 #include <vector>
 
 namespace fake {
+
+// One successful RegSetValueExA.
+struct RegistryWrite {
+    std::string keyPath;   // "HKEY_CURRENT_USER\Control Panel\Colors"
+    std::string valueName; // "" for the default value
+    win::DWORD type;
+    std::string data; // the bytes written; a string type without its NUL
+};
 
 class FakeRegistry {
 public:

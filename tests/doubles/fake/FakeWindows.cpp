@@ -121,14 +121,6 @@ void FakeWindows::setMetric(int index, int value) {
     }
 }
 
-std::string FakeWindows::spiBytes(win::UINT getAction) const {
-    return settings_->spi.bytes(getAction);
-}
-
-void FakeWindows::setSpiBytes(win::UINT getAction, const std::string& bytes) {
-    settings_->spi.setBytes(getAction, bytes);
-}
-
 // ---- other machine state ------------------------------------------------------------
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
@@ -189,10 +181,6 @@ void FakeWindows::runtimeFault(const char* operation) {
     if (*fault == 58)
         throw rt::Error(rt::ErrFileAlreadyExists);
     throw rt::Error(*fault);
-}
-
-std::string FakeWindows::resolveAppPath() const {
-    return machine_->appPath;
 }
 
 } // namespace fake

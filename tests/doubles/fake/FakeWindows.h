@@ -13,7 +13,6 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
-#include "fake/Records.h"
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
@@ -122,8 +121,10 @@ public:
     // A setting held as one number (uiParam or pvParam families).
     void setSpiValue(win::UINT getAction, std::int64_t value) { settings_->spi.setValue(getAction, value); }
     // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
-    std::string spiBytes(win::UINT getAction) const;
-    void setSpiBytes(win::UINT getAction, const std::string& bytes);
+    std::string spiBytes(win::UINT getAction) const { return settings_->spi.bytes(getAction); }
+    void setSpiBytes(win::UINT getAction, const std::string& bytes) {
+        settings_->spi.setBytes(getAction, bytes);
+    }
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
         const std::string bytes = spiBytes(getAction);
@@ -202,161 +203,142 @@ public:
     std::string appPath() override;
     std::string appTitle() override;
     rt::AppVersion appVersion() override;
-    std::string Dir(const std::string& path) override;
-    void FileCopy(const std::string& source, const std::string& destination) override;
-    void Kill(const std::string& path) override;
-    void Name(const std::string& oldPath, const std::string& newPath) override;
-    std::string readFile(const std::string& path) override;
-    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) override;
-    void writeFile(const std::string& path, const std::string& data) override;
-    void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) override;
-    std::uint32_t Shell(const std::string& commandLine, int showMode) override;
+    std::string Dir(const std::string&) override;
+    void FileCopy(const std::string&, const std::string&) override;
+    void Kill(const std::string&) override;
+    void Name(const std::string&, const std::string&) override;
+    std::string readFile(const std::string&) override;
+    std::string readBytes(const std::string&, std::uint64_t, std::size_t) override;
+    void writeFile(const std::string&, const std::string&) override;
+    void writeBytes(const std::string&, std::uint64_t, const std::string&) override;
+    std::uint32_t Shell(const std::string&, int) override;
 
     // ---- rt::MessageBoxService -------------------------------------------------
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    int MsgBox(const std::string&, int, const std::string&) override;
 
     // ---- win::WindowsApi -------------------------------------------------------
     win::DWORD GetLastError() override;
-    void SetLastError(win::DWORD dwErrCode) override;
+    void SetLastError(win::DWORD) override;
 
-    win::LONG RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
-                            win::REGSAM samDesired, win::HKEY* phkResult) override;
-    win::LONG RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
-                               win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) override;
-    win::LONG RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved, win::DWORD dwType,
-                             const win::BYTE* lpData, win::DWORD cbData) override;
-    win::LONG RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved, char* lpClass,
-                              win::DWORD dwOptions, win::REGSAM samDesired, void* lpSecurityAttributes,
-                              win::HKEY* phkResult, win::DWORD* lpdwDisposition) override;
-    win::LONG RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) override;
-    win::LONG RegDeleteValueA(win::HKEY hKey, const char* lpValueName) override;
-    win::LONG RegCloseKey(win::HKEY hKey) override;
-    win::BOOL GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) override;
+    win::LONG RegOpenKeyExA(win::HKEY, const char*, win::DWORD, win::REGSAM, win::HKEY*) override;
+    win::LONG RegQueryValueExA(win::HKEY, const char*, win::DWORD*, win::DWORD*, win::BYTE*,
+                               win::DWORD*) override;
+    win::LONG RegSetValueExA(win::HKEY, const char*, win::DWORD, win::DWORD, const win::BYTE*,
+                             win::DWORD) override;
+    win::LONG RegCreateKeyExA(win::HKEY, const char*, win::DWORD, char*, win::DWORD, win::REGSAM, void*,
+                              win::HKEY*, win::DWORD*) override;
+    win::LONG RegDeleteKeyA(win::HKEY, const char*) override;
+    win::LONG RegDeleteValueA(win::HKEY, const char*) override;
+    win::LONG RegCloseKey(win::HKEY) override;
+    win::BOOL GetUserNameA(char*, win::DWORD*) override;
 
-    win::BOOL GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) override;
-    win::DWORD GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath,
-                                 win::DWORD cchBuffer) override;
-    win::BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName, const char* lpString,
-                                         const char* lpFileName) override;
-    void FatalAppExitA(win::UINT uAction, const char* lpMessageText) override;
-    win::BOOL GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
-                                win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
-                                win::DWORD* lpTotalNumberOfClusters) override;
-    win::UINT GetDriveTypeA(const char* lpRootPathName) override;
-    void GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) override;
-    win::BOOL GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) override;
-    win::DWORD GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) override;
-    win::UINT GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) override;
-    win::UINT GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) override;
-    win::BOOL GetComputerNameA(char* lpBuffer, win::DWORD* nSize) override;
-    win::BOOL GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) override;
-    win::BOOL SetComputerNameA(const char* lpComputerName) override;
-    win::BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
-    win::DWORD FormatMessageA(win::DWORD dwFlags, const void* lpSource, win::DWORD dwMessageId,
-                              win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize,
-                              void* Arguments) override;
+    win::BOOL GetVersionExA(win::OSVERSIONINFOA*) override;
+    win::DWORD GetShortPathNameA(const char*, char*, win::DWORD) override;
+    win::BOOL WritePrivateProfileStringA(const char*, const char*, const char*, const char*) override;
+    void FatalAppExitA(win::UINT, const char*) override;
+    win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
+    win::UINT GetDriveTypeA(const char*) override;
+    void GetSystemInfo(win::SYSTEM_INFO*) override;
+    win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override;
+    win::DWORD GetTempPathA(win::DWORD, char*) override;
+    win::UINT GetWindowsDirectoryA(char*, win::UINT) override;
+    win::UINT GetSystemDirectoryA(char*, win::UINT) override;
+    win::BOOL GetComputerNameA(char*, win::DWORD*) override;
+    win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override;
+    win::BOOL SetComputerNameA(const char*) override;
+    win::BOOL SetComputerNameExA(int, const char*) override;
+    win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
+                              void*) override;
 
-    void GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) override;
-    win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) override;
-    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) override;
-    win::BOOL SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) override;
-    win::BOOL RequestWakeupLatency(int latency) override;
-    win::DWORD SetThreadExecutionState(win::DWORD esFlags) override;
-    win::BOOL RequestDeviceWakeup(win::HANDLE hDevice) override;
-    win::BOOL CancelDeviceWakeupRequest(win::HANDLE hDevice) override;
+    void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
+    win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
+    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;
+    win::BOOL SetSystemPowerState(win::BOOL, win::BOOL) override;
+    win::BOOL RequestWakeupLatency(int) override;
+    win::DWORD SetThreadExecutionState(win::DWORD) override;
+    win::BOOL RequestDeviceWakeup(win::HANDLE) override;
+    win::BOOL CancelDeviceWakeupRequest(win::HANDLE) override;
     win::BOOL IsSystemResumeAutomatic() override;
-    win::BOOL GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) override;
-    win::HANDLE CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess, win::DWORD dwShareMode,
-                            void* lpSecurityAttributes, win::DWORD dwCreationDisposition,
-                            win::DWORD dwFlagsAndAttributes, win::HANDLE hTemplateFile) override;
-    win::BOOL CloseHandle(win::HANDLE hObject) override;
+    win::BOOL GetDevicePowerState(win::HANDLE, win::BOOL*) override;
+    win::HANDLE CreateFileA(const char*, win::DWORD, win::DWORD, void*, win::DWORD, win::DWORD,
+                            win::HANDLE) override;
+    win::BOOL CloseHandle(win::HANDLE) override;
 
-    win::BOOL SystemParametersInfoA(win::UINT uiAction, win::UINT uiParam, void* pvParam,
-                                    win::UINT fWinIni) override;
-    int GetSystemMetrics(int nIndex) override;
-    win::DWORD GetSysColor(int nIndex) override;
-    win::BOOL SetSysColors(int cElements, const win::INT* lpaElements,
-                           const win::COLORREF* lpaRgbValues) override;
-    win::HCURSOR LoadCursorFromFileA(const char* lpFileName) override;
-    win::BOOL SetSystemCursor(win::HCURSOR hcur, win::DWORD id) override;
+    win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
+    int GetSystemMetrics(int) override;
+    win::DWORD GetSysColor(int) override;
+    win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
+    win::HCURSOR LoadCursorFromFileA(const char*) override;
+    win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
 
-    win::BOOL ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) override;
-    win::BOOL FlashWindow(win::HWND hWnd, win::BOOL bInvert) override;
-    win::BOOL FlashWindowEx(win::FLASHWINFO* pfwi) override;
-    win::BOOL ShowWindow(win::HWND hWnd, int nCmdShow) override;
-    win::BOOL SetRect(win::RECT* lprc, int xLeft, int yTop, int xRight, int yBottom) override;
-    win::BOOL DrawEdge(win::HDC hdc, win::RECT* qrc, win::UINT edge, win::UINT grfFlags) override;
-    win::BOOL DrawFrameControl(win::HDC hdc, win::RECT* lprc, win::UINT uType, win::UINT uState) override;
+    win::BOOL ExitWindowsEx(win::UINT, win::DWORD) override;
+    win::BOOL FlashWindow(win::HWND, win::BOOL) override;
+    win::BOOL FlashWindowEx(win::FLASHWINFO*) override;
+    win::BOOL ShowWindow(win::HWND, int) override;
+    win::BOOL SetRect(win::RECT*, int, int, int, int) override;
+    win::BOOL DrawEdge(win::HDC, win::RECT*, win::UINT, win::UINT) override;
+    win::BOOL DrawFrameControl(win::HDC, win::RECT*, win::UINT, win::UINT) override;
 
-    win::SHORT GetAsyncKeyState(int vKey) override;
-    win::BOOL IsCharAlphaA(char ch) override;
-    win::BOOL IsCharAlphaNumericA(char ch) override;
-    win::BOOL IsCharLowerA(char ch) override;
-    win::BOOL IsCharUpperA(char ch) override;
-    int GetKeyboardType(int nTypeFlag) override;
-    win::SHORT GetKeyState(int nVirtKey) override;
-    win::BOOL GetKeyboardState(win::BYTE* lpKeyState) override;
-    win::BOOL SetKeyboardState(win::BYTE* lpKeyState) override;
-    void keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags, win::ULONG_PTR dwExtraInfo) override;
+    win::SHORT GetAsyncKeyState(int) override;
+    win::BOOL IsCharAlphaA(char) override;
+    win::BOOL IsCharAlphaNumericA(char) override;
+    win::BOOL IsCharLowerA(char) override;
+    win::BOOL IsCharUpperA(char) override;
+    int GetKeyboardType(int) override;
+    win::SHORT GetKeyState(int) override;
+    win::BOOL GetKeyboardState(win::BYTE*) override;
+    win::BOOL SetKeyboardState(win::BYTE*) override;
+    void keybd_event(win::BYTE, win::BYTE, win::DWORD, win::ULONG_PTR) override;
     win::UINT GetCaretBlinkTime() override;
-    win::BOOL SetCaretBlinkTime(win::UINT uMSeconds) override;
-    win::BOOL ShowCaret(win::HWND hWnd) override;
-    win::BOOL HideCaret(win::HWND hWnd) override;
-    int ShowCursor(win::BOOL bShow) override;
+    win::BOOL SetCaretBlinkTime(win::UINT) override;
+    win::BOOL ShowCaret(win::HWND) override;
+    win::BOOL HideCaret(win::HWND) override;
+    int ShowCursor(win::BOOL) override;
 
-    win::HDC CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
-                       const void* pdm) override;
-    int GetDeviceCaps(win::HDC hdc, int index) override;
-    win::BOOL DeleteDC(win::HDC hdc) override;
+    win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
+    int GetDeviceCaps(win::HDC, int) override;
+    win::BOOL DeleteDC(win::HDC) override;
 
-    win::HINSTANCE ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
-                                 const char* lpParameters, const char* lpDirectory,
-                                 win::INT nShowCmd) override;
-    win::HRESULT SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) override;
-    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) override;
-    void CoTaskMemFree(void* pv) override;
+    win::HINSTANCE ShellExecuteA(win::HWND, const char*, const char*, const char*, const char*,
+                                 win::INT) override;
+    win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
+    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
+    void CoTaskMemFree(void*) override;
 
-    win::BOOL sndPlaySoundA(const char* pszSound, win::UINT fuSound) override;
+    win::BOOL sndPlaySoundA(const char*, win::UINT) override;
 
-    win::HINTERNET InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType, const char* lpszProxy,
-                                 const char* lpszProxyBypass, win::DWORD dwFlags) override;
-    win::HINTERNET InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl, const char* lpszHeaders,
-                                    win::DWORD dwHeadersLength, win::DWORD dwFlags,
-                                    win::DWORD_PTR dwContext) override;
-    win::BOOL InternetReadFile(win::HINTERNET hFile, void* lpBuffer, win::DWORD dwNumberOfBytesToRead,
-                               win::DWORD* lpdwNumberOfBytesRead) override;
-    win::BOOL InternetCloseHandle(win::HINTERNET hInternet) override;
+    win::HINTERNET InternetOpenA(const char*, win::DWORD, const char*, const char*, win::DWORD) override;
+    win::HINTERNET InternetOpenUrlA(win::HINTERNET, const char*, const char*, win::DWORD, win::DWORD,
+                                    win::DWORD_PTR) override;
+    win::BOOL InternetReadFile(win::HINTERNET, void*, win::DWORD, win::DWORD*) override;
+    win::BOOL InternetCloseHandle(win::HINTERNET) override;
 
-    win::HRESULT DoFileDownload(const char16_t* lpszFile) override;
+    win::HRESULT DoFileDownload(const char16_t*) override;
 
-    win::DWORD GetFileVersionInfoSizeA(const char* lptstrFilename, win::DWORD* lpdwHandle) override;
-    win::BOOL GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
-                                  void* lpData) override;
-    win::BOOL VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
-                             win::UINT* puLen) override;
+    win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
+    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
+    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override;
 
-    win::BOOLEAN GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) override;
+    win::BOOLEAN GetUserNameExA(int, char*, win::ULONG*) override;
 
     // ---- drawing on a window (FakeWindowsToken.cpp) ----------------------------------
     // The fake knows no windows of its own: any handle but 0 stands for one whose
     // client area setClientSize gives (640 x 480 pixels unless set); its device
     // context is the handle with the high bit set.
-    win::BOOL GetClientRect(win::HWND hWnd, win::RECT* lpRect) override;
-    win::HDC GetDC(win::HWND hWnd) override;
-    int ReleaseDC(win::HWND hWnd, win::HDC hDC) override;
-    win::BOOL InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) override;
-    win::BOOL UpdateWindow(win::HWND hWnd) override;
+    win::BOOL GetClientRect(win::HWND, win::RECT*) override;
+    win::HDC GetDC(win::HWND) override;
+    int ReleaseDC(win::HWND, win::HDC) override;
+    win::BOOL InvalidateRect(win::HWND, const win::RECT*, win::BOOL) override;
+    win::BOOL UpdateWindow(win::HWND) override;
     void setClientSize(int widthPixels, int heightPixels);
 
     // ---- shortcuts and the process token (FakeWindowsToken.cpp) -------------------
-    win::HRESULT SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) override;
+    win::HRESULT SaveShellLink(const char*, const char*, const char*) override;
     win::HANDLE GetCurrentProcess() override;
-    win::BOOL OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
-                               win::HANDLE* TokenHandle) override;
-    win::BOOL LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, win::LUID* lpLuid) override;
-    win::BOOL AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
-                                    win::TOKEN_PRIVILEGES* NewState, win::DWORD BufferLength,
-                                    win::TOKEN_PRIVILEGES* PreviousState, win::DWORD* ReturnLength) override;
+    win::BOOL OpenProcessToken(win::HANDLE, win::DWORD, win::HANDLE*) override;
+    win::BOOL LookupPrivilegeValueA(const char*, const char*, win::LUID*) override;
+    win::BOOL AdjustTokenPrivileges(win::HANDLE, win::BOOL, win::TOKEN_PRIVILEGES*, win::DWORD,
+                                    win::TOKEN_PRIVILEGES*, win::DWORD*) override;
     // The target and arguments of a link SaveShellLink wrote, as "target|arguments";
     // nothing when there is no such link.
     std::optional<std::string> shellLink(const std::string& windowsPath) const;
@@ -445,7 +427,7 @@ private:
         setLastErrorCode(code);
         return result;
     }
-    void setLastErrorCode(win::DWORD code);
+    void setLastErrorCode(win::DWORD code) { machine_->lastError = code; }
     // Logs a power-management call; false, with the last error set, when it fails.
     bool powerCall(const char* operation, std::initializer_list<CallArg> args,
                    const win::HANDLE* device = nullptr);
@@ -458,7 +440,7 @@ private:
     bool isWindows2000OrLater() const;
     // Throws the planned rt::Error for this use of a runtime service, if any.
     void runtimeFault(const char* operation);
-    std::string resolveAppPath() const;
+    std::string resolveAppPath() const { return machine_->appPath; }
 
     Version version_ = Version::Win98;
     std::unique_ptr<CallLog> log_;

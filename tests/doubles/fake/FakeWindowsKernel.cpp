@@ -77,10 +77,6 @@ bool FakeWindows::isWindows2000OrLater() const {
     return p.platformId == win::VER_PLATFORM_WIN32_NT && p.major >= 5;
 }
 
-void FakeWindows::setLastErrorCode(win::DWORD code) {
-    machine_->lastError = code;
-}
-
 // ---- thread error state ------------------------------------------------------------
 
 win::DWORD FakeWindows::GetLastError() {

@@ -7,11 +7,41 @@
 
 namespace fake {
 
-std::string upper(std::string text);
-bool equalsIgnoreCase(const std::string& a, const std::string& b);
-bool startsWithIgnoreCase(const std::string& text, const std::string& prefix);
-std::string trim(const std::string& text);
+inline char upperChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+inline std::string upper(std::string text) {
+    for (char& c : text)
+        c = upperChar(c);
+    return text;
+}
+
+inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && upper(a) == upper(b);
+}
+
+inline bool startsWithIgnoreCase(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+inline std::string trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 // Splits at every separator; empty parts are kept.
-std::vector<std::string> split(const std::string& text, char separator);
+inline std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
 
 } // namespace fake

@@ -4,14 +4,7 @@
 // (headless::as<headless::Label>(*form.Label3).userClick()).
 #pragma once
 
-#include "headless/Button.h"
-#include "headless/ComboBox.h"
-#include "headless/Frame.h"
-#include "headless/Label.h"
-#include "headless/PictureBox.h"
-#include "headless/RichTextBox.h"
-#include "headless/TabControl.h"
-#include "headless/Window.h"
+#include "headless/Controls.h"
 
 #include <stdexcept>
 #include <string>

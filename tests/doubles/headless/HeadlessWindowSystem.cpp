@@ -1,6 +1,6 @@
 #include "headless/HeadlessWindowSystem.h"
 
-#include "headless/Window.h"
+#include "headless/Controls.h"
 #include "runtime/Error.h"
 
 #include <algorithm>
@@ -25,10 +25,6 @@ std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string
     return window;
 }
 
-int HeadlessWindowSystem::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    return messages_.MsgBox(prompt, style, title);
-}
-
 void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
     std::string text;
     try {
@@ -51,20 +47,6 @@ std::vector<Window*> HeadlessWindowSystem::openWindows() const {
             open.push_back(window);
     }
     return open;
-}
-
-void HeadlessWindowSystem::setFocus(Window& window, const ui::Control& control) {
-    focusWindow_ = &window;
-    focused_ = &control;
-}
-
-void HeadlessWindowSystem::activate(Window& window) {
-    active_ = &window;
-}
-
-void HeadlessWindowSystem::deactivate(Window& window) {
-    if (active_ == &window)
-        active_ = nullptr;
 }
 
 void HeadlessWindowSystem::release(Window& window) {

@@ -10,7 +10,6 @@
 
 #include "platform/Runtime.h"
 #include "platform/ui/WindowSystem.h"
-#include "headless/Screen.h"
 
 #include <exception>
 #include <memory>
@@ -20,6 +19,34 @@
 namespace headless {
 
 class Window;
+
+// The screen of the headless window system: a size in pixels, the twips of one
+// pixel, and the mouse pointer shape with the history of its changes.
+class Screen : public ui::Screen {
+public:
+    Screen(int widthPixels, int heightPixels, int twipsPerPixel)
+        : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
+
+    int width() const override { return widthPixels_ * twipsPerPixel_; }
+    int height() const override { return heightPixels_ * twipsPerPixel_; }
+    int twipsPerPixelX() const override { return twipsPerPixel_; }
+    int twipsPerPixelY() const override { return twipsPerPixel_; }
+    void setMousePointer(int pointer) override {
+        pointer_ = pointer;
+        history_.push_back(pointer);
+    }
+    int mousePointer() const override { return pointer_; }
+
+    // Every pointer shape set, in order (the hourglass-then-arrow of long operations).
+    const std::vector<int>& mousePointerHistory() const { return history_; }
+
+private:
+    int widthPixels_;
+    int heightPixels_;
+    int twipsPerPixel_;
+    int pointer_ = ui::vbDefault;
+    std::vector<int> history_;
+};
 
 class HeadlessWindowSystem : public ui::WindowSystem {
 public:
@@ -38,7 +65,9 @@ public:
     // There is no event loop to run: the tests raise the events themselves.
     int run() override { return 0; }
     void quit() override { ++quitRequests_; }
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+        return messages_.MsgBox(prompt, style, title);
+    }
 
     // ---- headless -----------------------------------------------------------------
     rt::Runtime& runtime() { return runtime_; }
@@ -57,9 +86,12 @@ public:
     std::vector<Window*> openWindows() const;
 
     // Bookkeeping for the windows and controls of this system.
-    void setFocus(Window& window, const ui::Control& control);
-    void activate(Window& window);
-    void deactivate(Window& window);
+    void setFocus(Window& window, const ui::Control& control) {
+        focusWindow_ = &window;
+        focused_ = &control;
+    }
+    void activate(Window& window) { active_ = &window; }
+    void deactivate(Window& window) { active_ = active_ == &window ? nullptr : active_; }
     // The window closed: it is no longer active and none of its controls has the focus.
     void release(Window& window);
     // The window object is destroyed.

@@ -1,0 +1,244 @@
+#include "headless/Controls.h"
+
+#include "platform/ui/PictureDecoder.h"
+#include "runtime/Error.h"
+
+#include <algorithm>
+
+namespace headless {
+
+template <class Control, class... Args> Control& Container::add(Args&&... args) {
+    auto control = std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...);
+    Control& added = *control;
+    window_.registerControl(added);
+    controls_.push_back(std::move(control));
+    return added;
+}
+
+ui::Label& Container::addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
+    return add<Label>(name, caption, bounds);
+}
+ui::Button& Container::addButton(const std::string& name, const std::string& caption,
+                                 const ui::Rect& bounds) {
+    return add<Button>(name, caption, bounds);
+}
+ui::Frame& Container::addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
+    return add<Frame>(name, caption, bounds);
+}
+ui::PictureBox& Container::addPictureBox(const std::string& name, const ui::Rect& bounds) {
+    return add<PictureBox>(name, bounds);
+}
+ui::ComboBox& Container::addComboBox(const std::string& name, ui::ComboBox::Style style,
+                                     const ui::Rect& bounds) {
+    return add<ComboBox>(name, style, bounds);
+}
+ui::TabControl& Container::addTabControl(const std::string& name, const std::vector<std::string>& captions,
+                                         const ui::Rect& bounds) {
+    return add<TabControl>(name, captions, bounds);
+}
+ui::RichTextBox& Container::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
+    return add<RichTextBox>(name, bounds);
+}
+
+Window::~Window() {
+    if (system_ != nullptr)
+        system_->forget(*this);
+}
+
+void Window::show() {
+    if (closed_)
+        throw std::logic_error("window \"" + caption_ + "\" was closed and cannot be shown again");
+    shown_ = true;
+    // Showing a window that is already shown activates it, as VB's Show does.
+    system().activate(*this);
+}
+
+void Window::minimize() {
+    minimized_ = true;
+    system().deactivate(*this);
+}
+
+void Window::close() {
+    if (closed_)
+        return;
+    // The controls stay in memory so that a handler that closed its own window
+    // can return safely; they are out of the user's reach from now on.
+    closed_ = true;
+    shown_ = false;
+    minimized_ = false;
+    if (system_ != nullptr)
+        system_->release(*this);
+}
+
+ui::Control* Window::control(const std::string& name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void Window::userMouseMove(int x, int y, int button) {
+    requireOpen();
+    // Copies: a handler may replace itself while it runs.
+    const ui::MouseHandler handler = onMouseMove;
+    if (handler)
+        handler(ui::MouseEvent{button, 0, x, y});
+}
+
+void Window::userClose() {
+    requireOpen();
+    close();
+    const ui::Handler handler = onClosed;
+    if (handler)
+        handler();
+}
+
+void Window::userActivate() {
+    requireOpen();
+    if (!shown_)
+        throw std::logic_error("window \"" + caption_ + "\" is not shown");
+    minimized_ = false;
+    system().activate(*this);
+}
+
+HeadlessWindowSystem& Window::system() const {
+    if (system_ == nullptr)
+        throw std::logic_error("window \"" + caption_ + "\" outlived its window system");
+    return *system_;
+}
+
+void Window::registerControl(ui::Control& control) {
+    if (!controls_.emplace(control.name(), &control).second)
+        throw std::logic_error("window \"" + caption_ + "\" already has a control named " + control.name());
+}
+
+void Window::requireOpen() const {
+    if (closed_)
+        throw std::logic_error("window \"" + caption_ + "\" is closed");
+}
+
+namespace {
+
+// A picture decoded by the headless window system: its size and the file it came from.
+class Picture : public ui::Picture {
+public:
+    Picture(const ui::DecodedImage& image, std::string path)
+        : width(image.width), height(image.height), path(std::move(path)) {}
+
+    int widthPixels() const override { return width; }
+    int heightPixels() const override { return height; }
+
+    const int width;
+    const int height;
+    const std::string path;
+};
+
+} // namespace
+
+void PictureBox::loadPicture(const std::string& path) {
+    if (path.empty()) {
+        picture_.reset();
+        return;
+    }
+    // Both steps throw before anything changes: the control keeps its picture.
+    const std::string bytes = window().system().runtime().readFile(path);
+    picture_ = std::make_shared<Picture>(ui::decodePicture(bytes), path);
+}
+
+std::string PictureBox::picturePath() const {
+    const auto* loaded = dynamic_cast<const Picture*>(picture_.get());
+    return loaded == nullptr ? std::string() : loaded->path;
+}
+
+void ComboBox::setText(const std::string& text) {
+    const bool changed = text != text_;
+    text_ = text;
+    if (changed)
+        raise(onChange);
+}
+
+std::vector<std::string> ComboBox::items() const {
+    std::vector<std::string> texts;
+    for (const Item& entry : items_)
+        texts.push_back(entry.text);
+    return texts;
+}
+
+void ComboBox::userSelect(int index) {
+    requireReachable();
+    if (!inList(index))
+        throw std::out_of_range("list " + name() + " has no item " + std::to_string(index));
+    setFocus();
+    select(index);
+}
+
+void ComboBox::userPressKey(int keyCode) {
+    requireReachable();
+    if (!hasFocus())
+        throw std::logic_error("list " + name() + " does not have the focus for key " +
+                               std::to_string(keyCode));
+    raise(onKeyDown, keyCode);
+}
+
+// The runtime's errors for an item that is not there (381) and for a selection
+// outside the list (380).
+std::size_t ComboBox::checked(int index) const {
+    if (!inList(index))
+        throw rt::Error(381, "Invalid property array index");
+    return at(index);
+}
+
+void ComboBox::select(int index) {
+    if (index != -1 && !inList(index))
+        throw rt::Error(380, "Invalid property value");
+    index_ = index;
+    const std::string text = index == -1 ? std::string() : items_[at(index)].text;
+    const bool changed = text != text_;
+    text_ = text;
+    raise(onClick);
+    if (changed)
+        raise(onChange);
+}
+
+TabControl::TabControl(Window& window, const ui::Control* holder, std::string name,
+                       std::vector<std::string> captions, const ui::Rect& bounds)
+    : ControlBase(window, holder, std::move(name), bounds), captions_(std::move(captions)) {
+    for (std::size_t i = 0; i < captions_.size(); ++i)
+        pages_.push_back(std::make_unique<Container>(window, this));
+}
+
+void TabControl::userSelectTab(int index) {
+    requireReachable();
+    checked(index);
+    setFocus();
+    if (index == tab_)
+        return;
+    tab_ = index;
+    raise(onClick);
+}
+
+std::size_t TabControl::checked(int index) const {
+    if (index < 0 || index >= tabCount())
+        throw std::out_of_range("tab control " + name() + " has no tab " + std::to_string(index));
+    return static_cast<std::size_t>(index);
+}
+
+int RichTextBox::find(const std::string& text, int start) const {
+    if (text.empty() || start >= length())
+        return -1;
+    const std::size_t found = text_.find(text, static_cast<std::size_t>(std::max(start, 0)));
+    return found == std::string::npos ? -1 : static_cast<int>(found);
+}
+
+void RichTextBox::setSelStart(int start) {
+    selStart_ = std::clamp(start, 0, length());
+    selLength_ = 0;
+}
+
+void RichTextBox::setSelLength(int length) {
+    selLength_ = std::clamp(length, 0, this->length() - selStart_);
+}
+
+void RichTextBox::setSelBold(bool bold) {
+    std::fill(bold_.begin() + selStart_, bold_.begin() + selStart_ + selLength_, bold);
+}
+
+} // namespace headless
