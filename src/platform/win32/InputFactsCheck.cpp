@@ -73,7 +73,7 @@
     F(TKF_TOGGLEKEYSON) \
     F(VK_CAPITAL) \
     F(VK_NUMLOCK) \
-    F(VK_SCROLL) \
+    F(VK_SCROLL)
 
 // clang-format on
 
