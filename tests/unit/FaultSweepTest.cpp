@@ -104,7 +104,7 @@ struct Program : unit_test::ProgramFixture {
     void askedOnNt() {
         fake.useVersion(fake::Version::NT4);
         prepare();
-        fake.scriptAnswers({rt::vbOK});
+        fake.answers = {rt::vbOK};
     }
 
     // What must hold after any run: "" when it holds.
@@ -120,7 +120,7 @@ struct Program : unit_test::ProgramFixture {
         const std::string bytes = fake.fileBytes(saver());
         if (bytes != oldSaver && bytes != newSaver)
             return "the extracted saver holds " + std::to_string(bytes.size()) + " other bytes";
-        return bytes == oldSaver && !fake.processes().empty() ? "the old saver was installed" : "";
+        return bytes == oldSaver && !fake.processes.empty() ? "the old saver was installed" : "";
     }
 };
 

@@ -14,7 +14,6 @@
 
 namespace fake {
 
-// "HKEY_CURRENT_USER" for the predefined roots, "" for any other handle.
 inline std::string rootKeyName(win::HKEY key) {
     static const std::pair<win::HKEY, const char*> roots[] = {
         {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
@@ -41,8 +40,6 @@ public:
         : text_(std::is_signed_v<T> ? std::to_string(static_cast<std::int64_t>(value))
                                     : std::to_string(static_cast<std::uint64_t>(value))) {}
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
-
-    // A registry key handle: the predefined roots by name, others as numbers.
     static CallArg key(win::HKEY key) {
         const std::string name = rootKeyName(key);
         return CallArg(Raw{}, name.empty() ? std::to_string(static_cast<std::uint64_t>(key)) : name);

@@ -12,8 +12,6 @@ namespace fake {
 
 namespace {
 
-// The program part of a command line, as CreateProcess reads it: the quoted
-// text, or everything up to the first blank.
 std::string programOf(const std::string& commandLine) {
     const std::string line = trim(commandLine);
     if (!line.empty() && line[0] == '"') {
@@ -92,8 +90,6 @@ void FakeWindows::writeBytes(const std::string& path, std::uint64_t offset, cons
     drive_->writeBytes(path, offset, data);
 }
 
-// Shell: a program named by a path must exist on the drive (53 otherwise); a
-// bare name ("rundll32.exe") is found along the search path and always starts.
 std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
     log_->add("Shell", {commandLine, showMode});
     runtimeFault("Shell");
@@ -106,23 +102,21 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
         if (!drive_->fileExists(path) && !drive_->fileExists(path + ".exe"))
             throw rt::Error(rt::ErrFileNotFound);
     }
-    machine_->processes.push_back(Process{commandLine, showMode});
-    const std::uint32_t id = machine_->nextProcessId;
-    machine_->nextProcessId += 4;
+    processes.push_back(Process{commandLine, showMode});
+    const std::uint32_t id = nextProcessId;
+    nextProcessId += 4;
     return id;
 }
 
-// MsgBox: recorded with the answer given, taken from the script; OK once the
-// script has run out.
 int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
     log_->add("MsgBox", {prompt, style, title});
     runtimeFault("MsgBox");
     int answer = rt::vbOK;
-    if (!machine_->answers.empty()) {
-        answer = machine_->answers.front();
-        machine_->answers.pop_front();
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
     }
-    machine_->messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
+    messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
     return answer;
 }
 

@@ -65,7 +65,7 @@ TEST_F(CustomRegistryTest, UnknownRootIsSilentAndTouchesNoKey) {
     windows.clearLogs();
     EXPECT_EQ(registry.GetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper"), "");
     registry.SetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper", "x.bmp");
-    EXPECT_TRUE(windows.messageBoxes().empty());
+    EXPECT_TRUE(windows.messageBoxes.empty());
     EXPECT_EQ(registryCalls(windows), 0);
 }
 

@@ -42,9 +42,9 @@ TEST(Mouse, TwoHidesNeedTwoShows) {
     mouse.CursorOn(false);
     mouse.CursorOn(false);
     mouse.CursorOn(true);
-    EXPECT_LT(windows.cursorShowCount(), 0);
+    EXPECT_LT(windows.cursorShowCount, 0);
     mouse.CursorOn(true);
-    EXPECT_EQ(windows.cursorShowCount(), 0);
+    EXPECT_EQ(windows.cursorShowCount, 0);
 }
 
 constexpr int Caps = 0x14;

@@ -93,7 +93,7 @@ TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
     EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
     EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));
     EXPECT_FALSE(startupSound().has_value());
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 // An empty sound entry, or a sound file that is not there, clears the start-up sound.
