@@ -161,7 +161,7 @@ Trail runOnce(Program& run, const Handler& h) {
 
 // The fake's log line of the nth use of an operation, arguments and all.
 std::string logLine(const Program& run, const std::string& op, int nth) {
-    for (const std::string& line : run.fake.callLog())
+    for (const std::string& line : run.fake.log.lines)
         if (line.rfind(op + "(", 0) == 0 && --nth == 0)
             return line;
     return op;

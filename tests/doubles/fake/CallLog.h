@@ -52,8 +52,7 @@ private:
     std::string text_;
 };
 
-class CallLog {
-public:
+struct CallLog {
     void add(const char* name, std::initializer_list<CallArg> args) {
         std::string line = std::string(name) + '(';
         const char* separator = "";
@@ -61,13 +60,9 @@ public:
             line += separator + arg.text();
             separator = ", ";
         }
-        lines_.push_back(line + ')');
+        lines.push_back(line + ')');
     }
-    const std::vector<std::string>& lines() const { return lines_; }
-    void clear() { lines_.clear(); }
-
-private:
-    std::vector<std::string> lines_;
+    std::vector<std::string> lines;
 };
 
 } // namespace fake

@@ -157,7 +157,7 @@ win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWOR
     std::string logged = value.data;
     if ((type == win::REG_SZ || type == win::REG_EXPAND_SZ) && !logged.empty() && logged.back() == '\0')
         logged.pop_back();
-    writes_.push_back(RegistryWrite{fullPath(*handle.key), name, type, logged});
+    writes.push_back(RegistryWrite{fullPath(*handle.key), name, type, logged});
     return win::ERROR_SUCCESS;
 }
 
@@ -228,7 +228,7 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
 // error, so a planned fault is returned as the status and leaves the last error alone.
 std::optional<win::LONG> FakeWindows::registryFault(const char* operation,
                                                     std::initializer_list<CallArg> args) {
-    log_->add(operation, args);
+    log.add(operation, args);
     win::DWORD code = 0;
     if (!windowsFault(operation, code))
         return std::nullopt;
@@ -241,7 +241,7 @@ win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::
         *phkResult = 0;
     if (auto fault = registryFault("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
         return *fault;
-    return registry_->openKey(hKey, lpSubKey, samDesired, phkResult);
+    return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
 }
 
 win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
@@ -251,7 +251,7 @@ win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName,
         return *fault;
     if (lpReserved)
         return win::ERROR_INVALID_PARAMETER;
-    return registry_->queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
+    return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
 }
 
 win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
@@ -259,7 +259,7 @@ win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, w
     if (auto fault =
             registryFault("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
         return *fault;
-    return registry_->setValue(hKey, lpValueName, dwType, lpData, cbData);
+    return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
 }
 
 win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved,
@@ -270,25 +270,25 @@ win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win
                                    {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
                                     dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
         return *fault;
-    return registry_->createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
+    return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
 }
 
 win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
     if (auto fault = registryFault("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
         return *fault;
-    return registry_->deleteKey(hKey, lpSubKey);
+    return registry.deleteKey(hKey, lpSubKey);
 }
 
 win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
     if (auto fault = registryFault("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
         return *fault;
-    return registry_->deleteValue(hKey, lpValueName);
+    return registry.deleteValue(hKey, lpValueName);
 }
 
 win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
     if (auto fault = registryFault("RegCloseKey", {CallArg::key(hKey)}))
         return *fault;
-    return registry_->closeKey(hKey);
+    return registry.closeKey(hKey);
 }
 
 } // namespace fake

@@ -58,8 +58,7 @@ public:
     bool keyExists(win::HKEY root, const std::string& subKey) const;
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
     std::size_t openHandleCount() const { return handles_.size(); }
-    const std::vector<RegistryWrite>& writes() const { return writes_; }
-    void clearWrites() { writes_.clear(); }
+    std::vector<RegistryWrite> writes;
 
 private:
     struct Value {
@@ -87,7 +86,6 @@ private:
     std::map<win::HKEY, Handle> handles_;
     win::HKEY nextHandle_ = 0x100;
     bool ntRules_ = false;
-    std::vector<RegistryWrite> writes_;
 };
 
 } // namespace fake

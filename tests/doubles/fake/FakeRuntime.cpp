@@ -28,70 +28,70 @@ bool isAbsolutePath(const std::string& path) {
 } // namespace
 
 std::string FakeWindows::appPath() {
-    log_->add("appPath", {});
+    log.add("appPath", {});
     return resolveAppPath();
 }
 
 std::string FakeWindows::appTitle() {
-    log_->add("appTitle", {});
+    log.add("appTitle", {});
     return "Decorama";
 }
 
 rt::AppVersion FakeWindows::appVersion() {
-    log_->add("appVersion", {});
+    log.add("appVersion", {});
     return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};
 }
 
 std::string FakeWindows::Dir(const std::string& path) {
-    log_->add("Dir", {path});
+    log.add("Dir", {path});
     runtimeFault("Dir");
     return drive_->dir(path);
 }
 
 void FakeWindows::FileCopy(const std::string& source, const std::string& destination) {
-    log_->add("FileCopy", {source, destination});
+    log.add("FileCopy", {source, destination});
     runtimeFault("FileCopy");
     drive_->copyFile(source, destination);
 }
 
 void FakeWindows::Kill(const std::string& path) {
-    log_->add("Kill", {path});
+    log.add("Kill", {path});
     runtimeFault("Kill");
     drive_->kill(path);
 }
 
 void FakeWindows::Name(const std::string& oldPath, const std::string& newPath) {
-    log_->add("Name", {oldPath, newPath});
+    log.add("Name", {oldPath, newPath});
     runtimeFault("Name");
     drive_->rename(oldPath, newPath);
 }
 
 std::string FakeWindows::readFile(const std::string& path) {
-    log_->add("readFile", {path});
+    log.add("readFile", {path});
     runtimeFault("readFile");
     return drive_->readFile(path);
 }
 
 std::string FakeWindows::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) {
-    log_->add("readBytes", {path, offset, count});
+    log.add("readBytes", {path, offset, count});
     runtimeFault("readBytes");
     return drive_->readBytes(path, offset, count);
 }
 
 void FakeWindows::writeFile(const std::string& path, const std::string& data) {
-    log_->add("writeFile", {path, data.size()});
+    log.add("writeFile", {path, data.size()});
     runtimeFault("writeFile");
     drive_->writeFile(path, data);
 }
 
 void FakeWindows::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {
-    log_->add("writeBytes", {path, offset, data.size()});
+    log.add("writeBytes", {path, offset, data.size()});
     runtimeFault("writeBytes");
     drive_->writeBytes(path, offset, data);
 }
 
 std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
-    log_->add("Shell", {commandLine, showMode});
+    log.add("Shell", {commandLine, showMode});
     runtimeFault("Shell");
     const std::string program = programOf(commandLine);
     if (program.empty())
@@ -109,7 +109,7 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
 }
 
 int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    log_->add("MsgBox", {prompt, style, title});
+    log.add("MsgBox", {prompt, style, title});
     runtimeFault("MsgBox");
     int answer = rt::vbOK;
     if (!answers.empty()) {

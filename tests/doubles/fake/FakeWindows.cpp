@@ -47,9 +47,7 @@ FakeWindows::FakeWindows() : FakeWindows(makeTemporaryDrive()) {
     ownsDrive = true;
 }
 
-FakeWindows::FakeWindows(fs::path driveRoot)
-    : log_(std::make_unique<CallLog>()), drive_(std::make_unique<FakeDrive>(std::move(driveRoot))),
-      registry_(std::make_unique<FakeRegistry>()), settings_(std::make_unique<FakeSettings>()) {
+FakeWindows::FakeWindows(fs::path driveRoot) : drive_(std::make_unique<FakeDrive>(std::move(driveRoot))) {
     useVersion(Version::Win98);
     drive_->makeFolder(appFolder);
 }
@@ -64,7 +62,7 @@ FakeWindows::~FakeWindows() {
 
 void FakeWindows::useVersion(Version v) {
     version_ = v;
-    registry_->setNtRules(isNtFamily(v));
+    registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
     drive_->makeFolder(profile.windowsFolder);
     drive_->makeFolder(profile.systemFolder);
@@ -81,7 +79,7 @@ void FakeWindows::setAppPath(const std::string& windowsPath) {
 
 std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& subKey,
                                                   const std::string& valueName) const {
-    const auto value = registry_->get(root, subKey, valueName);
+    const auto value = registry.get(root, subKey, valueName);
     if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
         return std::nullopt;
     std::string text = value->data;
@@ -92,7 +90,7 @@ std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::str
 
 std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& subKey,
                                                 const std::string& valueName) const {
-    const auto value = registry_->get(root, subKey, valueName);
+    const auto value = registry.get(root, subKey, valueName);
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
     win::DWORD result = 0;
@@ -101,12 +99,12 @@ std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::strin
 }
 
 void FakeWindows::setMetric(int index, int value) {
-    settings_->metrics.set(index, value);
+    settings.metrics.set(index, value);
     if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
-        const int width = settings_->metrics.get(win::SM_CXSCREEN),
-                  height = settings_->metrics.get(win::SM_CYSCREEN);
-        settings_->metrics.setScreenSize(width, height);
-        settings_->spi.setScreenSize(width, height);
+        const int width = settings.metrics.get(win::SM_CXSCREEN),
+                  height = settings.metrics.get(win::SM_CYSCREEN);
+        settings.metrics.setScreenSize(width, height);
+        settings.spi.setScreenSize(width, height);
     }
 }
 
@@ -119,11 +117,11 @@ void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
 }
 
 void FakeWindows::clearLogs() {
-    log_->clear();
-    registry_->clearWrites();
-    settings_->colors.calls.clear();
-    settings_->cursors.calls.clear();
-    settings_->spi.calls.clear();
+    log.lines.clear();
+    registry.writes.clear();
+    settings.colors.calls.clear();
+    settings.cursors.calls.clear();
+    settings.spi.calls.clear();
     processes.clear();
     shellRequests.clear();
     sounds.clear();
@@ -147,7 +145,7 @@ bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
 }
 
 bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
-    log_->add(operation, args);
+    log.add(operation, args);
     win::DWORD code = 0;
     if (!windowsFault(operation, code))
         return false;

@@ -60,40 +60,33 @@ public:
     }
     void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
                    const std::string& value) {
-        registry_->put(root, subKey, valueName, win::REG_SZ, value + '\0');
+        registry.put(root, subKey, valueName, win::REG_SZ, value + '\0');
     }
     void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value) {
-        registry_->put(root, subKey, valueName, win::REG_DWORD,
-                       std::string(reinterpret_cast<const char*>(&value), sizeof value));
+        registry.put(root, subKey, valueName, win::REG_DWORD,
+                     std::string(reinterpret_cast<const char*>(&value), sizeof value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
                                          const std::string& valueName) const;
     std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
                                        const std::string& valueName) const;
     bool keyExists(win::HKEY root, const std::string& subKey) const {
-        return registry_->keyExists(root, subKey);
+        return registry.keyExists(root, subKey);
     }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const {
-        return registry_->subKeyNames(root, subKey);
+        return registry.subKeyNames(root, subKey);
     }
     using RegistryWrite = fake::RegistryWrite;
-    const std::vector<RegistryWrite>& registryWrites() const { return registry_->writes(); }
-    std::size_t openKeyCount() const { return registry_->openHandleCount(); }
-    const std::vector<std::vector<std::pair<int, win::COLORREF>>>& setSysColorsCalls() const {
-        return settings_->colors.calls;
-    }
-    std::string systemCursorFile(win::DWORD id) const { return settings_->cursors.systemCursorFile(id); }
-    using CursorCall = fake::CursorCall;
-    const std::vector<CursorCall>& setSystemCursorCalls() const { return settings_->cursors.calls; }
-    void setMetric(int index, int value);                      // GetSystemMetrics
-    void setLogPixels(int dpi) { settings_->logPixels = dpi; } // GetDeviceCaps(LOGPIXELSY), default 96
+    std::size_t openKeyCount() const { return registry.openHandleCount(); }
+    std::string systemCursorFile(win::DWORD id) const { return settings.cursors.systemCursorFile(id); }
+    void setMetric(int index, int value); // GetSystemMetrics
     std::string deskWallpaper() const {
-        return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
+        return settings.spi.bytes(win::SPI_GETDESKWALLPAPER);
     } // last SPI_SETDESKWALLPAPER path
-    void setSpiValue(win::UINT getAction, std::int64_t value) { settings_->spi.setValue(getAction, value); }
-    std::string spiBytes(win::UINT getAction) const { return settings_->spi.bytes(getAction); }
+    void setSpiValue(win::UINT getAction, std::int64_t value) { settings.spi.setValue(getAction, value); }
+    std::string spiBytes(win::UINT getAction) const { return settings.spi.bytes(getAction); }
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
-        settings_->spi.setBytes(getAction, bytes);
+        settings.spi.setBytes(getAction, bytes);
     }
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
@@ -104,10 +97,7 @@ public:
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
         setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
     }
-    using SpiCall = fake::SpiCall;
-    const std::vector<SpiCall>& spiCalls() const { return settings_->spi.calls; }
     void setKeyState(int virtualKey, win::SHORT state); // GetKeyState / GetAsyncKeyState
-    const std::vector<std::string>& callLog() const { return log_->lines(); }
     struct Process {
         std::string commandLine;
         int showMode;
@@ -161,6 +151,9 @@ public:
                                0};
     std::uint64_t freeBytes = 1ull << 30;
     std::map<std::string, std::string> urlBodies;
+    CallLog log;
+    FakeRegistry registry;
+    FakeSettings settings;
     void failOn(const std::string& operation, int nthUse, std::int32_t error) {
         plannedFaults_[operation][nthUse] = error;
     }
@@ -328,13 +321,10 @@ private:
     void runtimeFault(const char* operation);
     std::string resolveAppPath() const { return appFolder; }
     Version version_ = Version::Win98;
-    std::unique_ptr<CallLog> log_;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
     std::vector<std::pair<std::string, int>> trail_;
     std::unique_ptr<FakeDrive> drive_;
-    std::unique_ptr<FakeRegistry> registry_;
-    std::unique_ptr<FakeSettings> settings_;
 };
 
 } // namespace fake

@@ -75,12 +75,12 @@ bool FakeWindows::isWindows2000OrLater() const {
 }
 
 win::DWORD FakeWindows::GetLastError() {
-    log_->add("GetLastError", {});
+    log.add("GetLastError", {});
     return lastError;
 }
 
 void FakeWindows::SetLastError(win::DWORD dwErrCode) {
-    log_->add("SetLastError", {dwErrCode});
+    log.add("SetLastError", {dwErrCode});
     lastError = dwErrCode;
 }
 

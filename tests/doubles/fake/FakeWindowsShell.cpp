@@ -46,7 +46,7 @@ const std::map<int, const char*> specialFolders = {
 win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
                                           const char* lpParameters, const char* lpDirectory,
                                           win::INT nShowCmd) {
-    log_->add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
+    log.add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
     win::DWORD code = 0;
     if (windowsFault("ShellExecuteA", code))
         return failWith<win::HINSTANCE>(code, code);
@@ -60,7 +60,7 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
-    log_->add("SHGetSpecialFolderLocation", {hwnd, csidl});
+    log.add("SHGetSpecialFolderLocation", {hwnd, csidl});
     win::DWORD code = 0;
     if (windowsFault("SHGetSpecialFolderLocation", code))
         return hresultFromWin32(code);
@@ -165,7 +165,7 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
     std::string address;
     for (const char16_t* c = lpszFile; c && *c; ++c)
         address += *c < 0x80 ? static_cast<char>(*c) : '?';
-    log_->add("DoFileDownload", {address});
+    log.add("DoFileDownload", {address});
     win::DWORD code = 0;
     if (windowsFault("DoFileDownload", code))
         return hresultFromWin32(code);

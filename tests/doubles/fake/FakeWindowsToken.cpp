@@ -26,7 +26,7 @@ win::HRESULT hresultFromWin32(win::DWORD code) {
 } // namespace
 
 win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
-    log_->add("SaveShellLink", {linkFile, targetPath, arguments});
+    log.add("SaveShellLink", {linkFile, targetPath, arguments});
     win::DWORD code = 0;
     if (windowsFault("SaveShellLink", code))
         return hresultFromWin32(code);
@@ -48,7 +48,7 @@ std::optional<std::string> FakeWindows::shellLink(const std::string& windowsPath
 }
 
 win::HANDLE FakeWindows::GetCurrentProcess() {
-    log_->add("GetCurrentProcess", {});
+    log.add("GetCurrentProcess", {});
     return currentProcess;
 }
 
@@ -113,18 +113,18 @@ win::HDC FakeWindows::GetDC(win::HWND hWnd) {
 }
 
 int FakeWindows::ReleaseDC(win::HWND hWnd, win::HDC hDC) {
-    log_->add("ReleaseDC", {hWnd, hDC});
+    log.add("ReleaseDC", {hWnd, hDC});
     return hDC == (hWnd | windowDcBit) ? 1 : 0;
 }
 
 win::BOOL FakeWindows::InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) {
     (void)lpRect;
-    log_->add("InvalidateRect", {hWnd, bErase});
+    log.add("InvalidateRect", {hWnd, bErase});
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
-    log_->add("UpdateWindow", {hWnd});
+    log.add("UpdateWindow", {hWnd});
     return hWnd != 0 ? win::TRUE : win::FALSE;
 }
 

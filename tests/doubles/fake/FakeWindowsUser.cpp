@@ -36,7 +36,7 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
     if (faulted("SystemParametersInfoA", {uiAction, uiParam, static_cast<const void*>(pvParam), fWinIni}))
         return win::FALSE;
     win::DWORD error = 0;
-    const win::BOOL result = settings_->spi.call(uiAction, uiParam, pvParam, fWinIni, error);
+    const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)
         setLastErrorCode(error);
     return result;
@@ -45,13 +45,13 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
 int FakeWindows::GetSystemMetrics(int nIndex) {
     if (faulted("GetSystemMetrics", {nIndex}))
         return 0;
-    return settings_->metrics.get(nIndex);
+    return settings.metrics.get(nIndex);
 }
 
 win::DWORD FakeWindows::GetSysColor(int nIndex) {
     if (faulted("GetSysColor", {nIndex}))
         return 0;
-    return settings_->colors.get(nIndex);
+    return settings.colors.get(nIndex);
 }
 
 // SetSysColors: one call, all colours at once; indices Windows does not know
@@ -65,9 +65,9 @@ win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
     std::vector<std::pair<int, win::COLORREF>> pairs;
     for (int i = 0; i < cElements; ++i) {
         pairs.emplace_back(lpaElements[i], lpaRgbValues[i]);
-        settings_->colors.set(lpaElements[i], lpaRgbValues[i]);
+        settings.colors.set(lpaElements[i], lpaRgbValues[i]);
     }
-    settings_->colors.calls.push_back(std::move(pairs));
+    settings.colors.calls.push_back(std::move(pairs));
     return win::TRUE;
 }
 
@@ -78,14 +78,14 @@ win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
         return failWith<win::HCURSOR>(win::ERROR_FILE_NOT_FOUND, 0);
     if (!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)))
         return failWith<win::HCURSOR>(ERROR_INVALID_DATA, 0);
-    return settings_->cursors.load(lpFileName);
+    return settings.cursors.load(lpFileName);
 }
 
 win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
     if (faulted("SetSystemCursor", {hcur, id}))
         return win::FALSE;
     win::DWORD error = 0;
-    if (!settings_->cursors.replace(hcur, id, error))
+    if (!settings.cursors.replace(hcur, id, error))
         return failWith(error, win::FALSE);
     return win::TRUE;
 }
@@ -244,12 +244,12 @@ win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, co
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
     if (faulted("GetDeviceCaps", {hdc, index}) || !deviceContexts.count(hdc))
         return 0;
-    const std::map<int, int> caps = {{win::HORZRES, settings_->metrics.get(win::SM_CXSCREEN)},
-                                     {win::VERTRES, settings_->metrics.get(win::SM_CYSCREEN)},
+    const std::map<int, int> caps = {{win::HORZRES, settings.metrics.get(win::SM_CXSCREEN)},
+                                     {win::VERTRES, settings.metrics.get(win::SM_CYSCREEN)},
                                      {win::BITSPIXEL, 16},
                                      {win::PLANES, 1},
-                                     {win::LOGPIXELSX, settings_->logPixels},
-                                     {win::LOGPIXELSY, settings_->logPixels}};
+                                     {win::LOGPIXELSX, settings.logPixels},
+                                     {win::LOGPIXELSY, settings.logPixels}};
     const auto found = caps.find(index);
     return found == caps.end() ? 0 : found->second;
 }

@@ -99,7 +99,7 @@ TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecorded
             EXPECT_EQ(fake.processes[0].showMode, rt::ShowNormalFocus);
             EXPECT_TRUE(fake.messageBoxes.empty());
         }
-        for (const std::string& call : fake.callLog())
+        for (const std::string& call : fake.log.lines)
             EXPECT_TRUE(!*row.path || call.rfind("Dir(", 0) != 0) << call;
         EXPECT_EQ(fake.openKeyCount(), 0u);
         EXPECT_TRUE(box->isLoaded());

@@ -65,7 +65,7 @@ TEST_F(StartupSoundLabelTest, ClickPlaysTheSoundThenFollowsTheLink) {
     EXPECT_EQ(request.file, "Zuve Zivi Ziz Odida");
     EXPECT_EQ(request.directory, module.programFolder);
     EXPECT_EQ(request.showCmd, 1);
-    const auto& calls = fake.callLog();
+    const auto& calls = fake.log.lines;
     const auto sound = std::find_if(calls.begin(), calls.end(),
                                     [](const std::string& c) { return c.rfind("sndPlaySoundA", 0) == 0; });
     const auto shell = std::find_if(calls.begin(), calls.end(),

@@ -57,8 +57,8 @@ protected:
         return userValue("Control Panel\\Cursors", name);
     }
     bool nothingApplied() const {
-        return fake.registryWrites().empty() && fake.setSysColorsCalls().empty() &&
-               fake.setSystemCursorCalls().empty();
+        return fake.registry.writes.empty() && fake.settings.colors.calls.empty() &&
+               fake.settings.cursors.calls.empty();
     }
 };
 

@@ -94,7 +94,7 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
         w.press(w.form->Combo5, key);
     }
     EXPECT_FALSE(w.fake.exists(w.extracted()));
-    EXPECT_TRUE(w.fake.spiCalls().empty());
+    EXPECT_TRUE(w.fake.settings.spi.calls.empty());
     w.clickSet();
     ASSERT_EQ(w.fake.fileBytes(w.extracted()), w.programs[0]);
     w.choose(2);
@@ -103,8 +103,8 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
     EXPECT_EQ(w.fake.fileBytes(w.extracted()), w.programs[2]);
     EXPECT_EQ(w.installs(), 2u);
     EXPECT_EQ(w.bootSaver(), w.shortPath(w.extracted()));
-    ASSERT_FALSE(w.fake.spiCalls().empty());
-    const fake::SpiCall& on = w.fake.spiCalls().back(); // switched on, neither stored nor broadcast
+    ASSERT_FALSE(w.fake.settings.spi.calls.empty());
+    const fake::SpiCall& on = w.fake.settings.spi.calls.back(); // switched on, neither stored nor broadcast
     EXPECT_EQ(std::vector<std::uintptr_t>({on.action, on.uiParam, on.pvValue, on.fWinIni}),
               std::vector<std::uintptr_t>({17, 1, 0, 0}));
     EXPECT_EQ(w.windows.screen().mousePointerHistory(), std::vector<int>({11, 0, 11, 0}));

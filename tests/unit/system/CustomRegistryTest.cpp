@@ -19,7 +19,7 @@ const char* const DesktopPath = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
 
 int registryCalls(const fake::FakeWindows& windows) {
     int count = 0;
-    for (const std::string& line : windows.callLog())
+    for (const std::string& line : windows.log.lines)
         count += line.rfind("Reg", 0) == 0;
     return count;
 }
