@@ -52,7 +52,7 @@ std::size_t windowsCalls(const fake::FakeWindows& fake) {
         "appPath",  "appTitle",  "appVersion", "Dir",        "FileCopy", "Kill",  "Name",
         "readFile", "readBytes", "writeFile",  "writeBytes", "Shell",    "MsgBox"};
     std::size_t count = 0;
-    for (const std::string& line : fake.callLog())
+    for (const std::string& line : fake.log.lines)
         if (runtimeServices.count(line.substr(0, line.find('('))) == 0)
             ++count;
     return count;

@@ -87,7 +87,7 @@ TYPED_TEST(UtilityServicesContract, UrlSourceIsTheStartOfTheResourcePaddedTo1000
 #endif
     const std::string address = "http://127.0.0.1:" + std::to_string(port) + "/page.html";
     if constexpr (!TypeParam::isReal)
-        this->backend.fake().setUrlBody(address, pageBody);
+        this->backend.fake().urlBodies[address] = pageBody;
     EXPECT_EQ(pageBody + std::string(1000 - pageBody.size(), ' '), this->stuff.GetURLSource(address));
 }
 

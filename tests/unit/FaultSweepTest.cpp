@@ -104,7 +104,7 @@ struct Program : unit_test::ProgramFixture {
     void askedOnNt() {
         fake.useVersion(fake::Version::NT4);
         prepare();
-        fake.scriptAnswers({rt::vbOK});
+        fake.answers = {rt::vbOK};
     }
 
     // What must hold after any run: "" when it holds.
@@ -120,7 +120,7 @@ struct Program : unit_test::ProgramFixture {
         const std::string bytes = fake.fileBytes(saver());
         if (bytes != oldSaver && bytes != newSaver)
             return "the extracted saver holds " + std::to_string(bytes.size()) + " other bytes";
-        return bytes == oldSaver && !fake.processes().empty() ? "the old saver was installed" : "";
+        return bytes == oldSaver && !fake.processes.empty() ? "the old saver was installed" : "";
     }
 };
 
@@ -161,7 +161,7 @@ Trail runOnce(Program& run, const Handler& h) {
 
 // The fake's log line of the nth use of an operation, arguments and all.
 std::string logLine(const Program& run, const std::string& op, int nth) {
-    for (const std::string& line : run.fake.callLog())
+    for (const std::string& line : run.fake.log.lines)
         if (line.rfind(op + "(", 0) == 0 && --nth == 0)
             return line;
     return op;

@@ -110,7 +110,7 @@ protected:
     }
     std::vector<std::string> prompts() const {
         std::vector<std::string> shown;
-        for (const auto& box : fake.messageBoxes())
+        for (const auto& box : fake.messageBoxes)
             shown.push_back(box.prompt);
         return shown;
     }

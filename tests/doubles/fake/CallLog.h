@@ -14,7 +14,6 @@
 
 namespace fake {
 
-// "HKEY_CURRENT_USER" for the predefined roots, "" for any other handle.
 inline std::string rootKeyName(win::HKEY key) {
     static const std::pair<win::HKEY, const char*> roots[] = {
         {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
@@ -41,8 +40,6 @@ public:
         : text_(std::is_signed_v<T> ? std::to_string(static_cast<std::int64_t>(value))
                                     : std::to_string(static_cast<std::uint64_t>(value))) {}
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
-
-    // A registry key handle: the predefined roots by name, others as numbers.
     static CallArg key(win::HKEY key) {
         const std::string name = rootKeyName(key);
         return CallArg(Raw{}, name.empty() ? std::to_string(static_cast<std::uint64_t>(key)) : name);
@@ -55,8 +52,7 @@ private:
     std::string text_;
 };
 
-class CallLog {
-public:
+struct CallLog {
     void add(const char* name, std::initializer_list<CallArg> args) {
         std::string line = std::string(name) + '(';
         const char* separator = "";
@@ -64,13 +60,9 @@ public:
             line += separator + arg.text();
             separator = ", ";
         }
-        lines_.push_back(line + ')');
+        lines.push_back(line + ')');
     }
-    const std::vector<std::string>& lines() const { return lines_; }
-    void clear() { lines_.clear(); }
-
-private:
-    std::vector<std::string> lines_;
+    std::vector<std::string> lines;
 };
 
 } // namespace fake

@@ -16,14 +16,6 @@ namespace fake {
 
 namespace {
 
-// DOS 8.3 names, as FAT and NTFS generate them for long names: spaces and extra
-// dots dropped, characters that DOS refuses turned into '_', upper case, the
-// first six characters of the name, "~" and a number, and the first three
-// characters of the extension ("Program Files" -> "PROGRA~1",
-// "Zuve Zivi ziz Odida.wav" -> "ZUVEZI~1.WAV"). A name that already is a legal
-// 8.3 name is its own short name. The numbers go to the long names sharing a
-// stem in the order of their names, so the result does not depend on the order
-// the files were made in.
 bool isDosCharacter(char c) {
     const auto u = static_cast<unsigned char>(c);
     return u > 0x20 && u < 0x7F && !std::strchr("\"*+,/:;<=>?[\\]|.", c);
@@ -291,9 +283,6 @@ void FakeDrive::clearReadOnlyMarks() {
     }
 }
 
-// The short form names every component by its 8.3 name; a stored name that
-// already is a legal 8.3 name is its own short name, in the case it is stored
-// with ("C:\PROBEDIR\LOGO.SYS" gives "C:\ProbeDir\logo.sys").
 std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
     std::vector<std::string> parts;
     error = win::ERROR_PATH_NOT_FOUND;
@@ -350,14 +339,11 @@ FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
     return location;
 }
 
-// Dir: the stored name of the file, "" when there is none. Folders are not files.
 std::string FakeDrive::dir(const std::string& path) const {
     const Location location = locate(path);
     return location.exists && !location.isFolder ? location.storedName : "";
 }
 
-// FileCopy: replaces an existing destination, keeping its stored name; like
-// CopyFile, the copy takes the source's read-only mark with it.
 void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
     const Location from = existingFile(source);
     const Location to = writableTarget(destination);
@@ -368,7 +354,6 @@ void FakeDrive::copyFile(const std::string& source, const std::string& destinati
         setReadOnly(destination, true);
 }
 
-// Kill: deletes one file.
 void FakeDrive::kill(const std::string& path) {
     const Location location = locate(path);
     if (!location.folderExists)
@@ -380,8 +365,6 @@ void FakeDrive::kill(const std::string& path) {
     fs::remove(location.host);
 }
 
-// Name: renames or moves a file or folder; the new name must not exist yet
-// (the same entry under another case is a rename of the case only).
 void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     const Location from = locate(oldPath);
     if (!from.folderExists)
@@ -420,7 +403,6 @@ void FakeDrive::writeFile(const std::string& path, const std::string& data) {
     hostWrite(writableTarget(path).host, data);
 }
 
-// writeBytes: a write past the end fills the gap with zero bytes.
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {
     const Location location = writableTarget(path);
     std::string bytes = location.exists ? hostRead(location.host) : std::string();

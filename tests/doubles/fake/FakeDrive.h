@@ -21,9 +21,7 @@ namespace fake {
 class FakeDrive {
 public:
     explicit FakeDrive(std::filesystem::path root);
-
     const std::filesystem::path& root() const { return root_; }
-
     struct Location {
         bool onDrive = false;       // a path on drive C:
         bool exists = false;        // the entry exists
@@ -33,7 +31,6 @@ public:
         std::string storedName;     // its name as stored, "" when missing
     };
     Location locate(const std::string& windowsPath) const;
-
     bool exists(const std::string& windowsPath) const { return locate(windowsPath).exists; }
     bool fileExists(const std::string& windowsPath) const;
     void makeFolder(const std::string& windowsPath);
@@ -41,14 +38,8 @@ public:
     void remove(const std::string& windowsPath);
     bool isReadOnly(const std::string& windowsPath) const;
     void setReadOnly(const std::string& windowsPath, bool readOnly);
-    // Clears every read-only mark so the host folder can be removed.
     void clearReadOnlyMarks();
-
-    // GetShortPathNameA's result: the short form, or "" with error set to
-    // ERROR_FILE_NOT_FOUND / ERROR_PATH_NOT_FOUND.
     std::string shortPath(const std::string& longPath, win::DWORD& error) const;
-
-    // ---- runtime file services (throw rt::Error) ----
     std::string dir(const std::string& pattern) const;
     void copyFile(const std::string& source, const std::string& destination);
     void kill(const std::string& path);
@@ -57,20 +48,15 @@ public:
     std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const;
     void writeFile(const std::string& path, const std::string& data);
     void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data);
-
-    // Host-level byte access, no checks.
     static std::string hostRead(const std::filesystem::path& host);
     static void hostWrite(const std::filesystem::path& host, const std::string& bytes);
 
 private:
-    // The components of a path on drive C:, "." and ".." folded; false for any other drive.
     static bool components(const std::string& windowsPath, std::vector<std::string>& parts);
-    // The stored name in folder that matches name (long or short), "" when none.
     std::string match(const std::filesystem::path& folder, const std::string& name) const;
     static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
     Location existingFile(const std::string& path) const;   // 53 / 76 / 75 for a folder
     Location writableTarget(const std::string& path) const; // 76 / 75
-
     std::filesystem::path root_;
 };
 

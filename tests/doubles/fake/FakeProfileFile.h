@@ -17,34 +17,23 @@ namespace fake {
 class FakeProfileFile {
 public:
     explicit FakeProfileFile(const std::string& text);
-
-    // WritePrivateProfileStringA's edit: key null deletes the section, value
-    // null deletes the key.
     void write(const std::string& section, const char* key, const char* value);
-
     std::string text() const;
 
 private:
     static constexpr std::size_t npos = std::string::npos;
-
     static bool isHeader(const std::string& line) {
         const std::string t = trim(line);
         return !t.empty() && t[0] == '[';
     }
-
     static std::string headerName(const std::string& line) {
         const std::string t = trim(line);
         const auto close = t.find(']');
         return trim(t.substr(1, close == npos ? npos : close - 1));
     }
-
-    // The index of the section's header line, or npos.
     std::size_t findSection(const std::string& section) const;
-    // The end (exclusive) of the section that starts at header.
     std::size_t sectionEnd(std::size_t header) const;
-    // The index of the key's line in [from, to), or npos.
     std::size_t findKey(const std::string& key, std::size_t from, std::size_t to) const;
-
     std::vector<std::string> lines_;
 };
 
@@ -112,8 +101,6 @@ inline void FakeProfileFile::write(const std::string& section, const char* key, 
     }
     if (!value)
         return;
-    // After the last non-blank line of the section, so a blank line that
-    // separates it from the next section stays where it is.
     std::size_t at = end;
     while (at > header + 1 && trim(lines_[at - 1]).empty())
         --at;

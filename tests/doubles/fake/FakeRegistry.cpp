@@ -1,6 +1,7 @@
 #include "fake/FakeRegistry.h"
 
 #include "fake/CallLog.h"
+#include "fake/FakeWindows.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>
@@ -74,7 +75,6 @@ std::string FakeRegistry::fullPath(const Key& key) {
     return key.parent ? fullPath(*key.parent) + "\\" + key.name : key.name;
 }
 
-// A value keeps the case of the name it was first written with.
 FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
     Value& value = key.values[upper(name)];
     if (value.name.empty())
@@ -82,8 +82,6 @@ FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
     return value;
 }
 
-// RegOpenKeyExA: a new handle to an existing key; an empty or null sub-key
-// opens another handle to hKey's own key.
 win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result) {
     if (!result)
         return win::ERROR_INVALID_PARAMETER;
@@ -100,8 +98,6 @@ win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM a
     return win::ERROR_SUCCESS;
 }
 
-// RegCreateKeyExA: opens the key, creating every missing level; creating needs
-// KEY_CREATE_SUB_KEY on the handle it starts from.
 win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
                                   win::DWORD* disposition) {
     const Handle parent = resolve(key);
@@ -121,8 +117,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
     return win::ERROR_SUCCESS;
 }
 
-// RegQueryValueExA: with no buffer it reports type and size; a buffer that is
-// too small gets nothing, the status ERROR_MORE_DATA and the size needed.
 win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                                    win::DWORD* size) {
     const Handle handle = resolve(key);
@@ -147,7 +141,6 @@ win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DW
     return fits ? win::ERROR_SUCCESS : win::ERROR_MORE_DATA;
 }
 
-// RegSetValueExA: needs KEY_SET_VALUE; stores the bytes exactly as given.
 win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWORD type, const win::BYTE* data,
                                  win::DWORD size) {
     const Handle handle = resolve(key);
@@ -161,11 +154,10 @@ win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWOR
     Value& value = valueOf(*handle.key, name);
     value.type = type;
     value.data.assign(reinterpret_cast<const char*>(data), data ? size : 0);
-
     std::string logged = value.data;
     if ((type == win::REG_SZ || type == win::REG_EXPAND_SZ) && !logged.empty() && logged.back() == '\0')
         logged.pop_back();
-    writes_.push_back(RegistryWrite{fullPath(*handle.key), name, type, logged});
+    writes.push_back(RegistryWrite{fullPath(*handle.key), name, type, logged});
     return win::ERROR_SUCCESS;
 }
 
@@ -197,7 +189,6 @@ win::LONG FakeRegistry::deleteValue(win::HKEY key, const char* valueName) {
     return win::ERROR_SUCCESS;
 }
 
-// RegCloseKey: closing a predefined root succeeds and changes nothing.
 win::LONG FakeRegistry::closeKey(win::HKEY key) {
     if (roots_.count(key) || handles_.erase(key))
         return win::ERROR_SUCCESS;
@@ -231,6 +222,73 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
         for (const auto& sub : key->subKeys)
             names.push_back(sub.second->name);
     return names;
+}
+
+// Registry calls report failure through their status, not through the thread's last
+// error, so a planned fault is returned as the status and leaves the last error alone.
+std::optional<win::LONG> FakeWindows::registryFault(const char* operation,
+                                                    std::initializer_list<CallArg> args) {
+    log.add(operation, args);
+    win::DWORD code = 0;
+    if (!windowsFault(operation, code))
+        return std::nullopt;
+    return static_cast<win::LONG>(code);
+}
+
+win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
+                                     win::REGSAM samDesired, win::HKEY* phkResult) {
+    if (phkResult)
+        *phkResult = 0;
+    if (auto fault = registryFault("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
+        return *fault;
+    return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
+}
+
+win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
+                                        win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
+    if (auto fault =
+            registryFault("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
+        return *fault;
+    if (lpReserved)
+        return win::ERROR_INVALID_PARAMETER;
+    return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
+}
+
+win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
+                                      win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
+    if (auto fault =
+            registryFault("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
+        return *fault;
+    return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
+}
+
+win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved,
+                                       char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
+                                       void* lpSecurityAttributes, win::HKEY* phkResult,
+                                       win::DWORD* lpdwDisposition) {
+    if (auto fault = registryFault("RegCreateKeyExA",
+                                   {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
+                                    dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
+        return *fault;
+    return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
+}
+
+win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
+    if (auto fault = registryFault("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
+        return *fault;
+    return registry.deleteKey(hKey, lpSubKey);
+}
+
+win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
+    if (auto fault = registryFault("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
+        return *fault;
+    return registry.deleteValue(hKey, lpValueName);
+}
+
+win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
+    if (auto fault = registryFault("RegCloseKey", {CallArg::key(hKey)}))
+        return *fault;
+    return registry.closeKey(hKey);
 }
 
 } // namespace fake

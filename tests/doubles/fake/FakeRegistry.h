@@ -25,7 +25,6 @@
 
 namespace fake {
 
-// One successful RegSetValueExA.
 struct RegistryWrite {
     std::string keyPath;   // "HKEY_CURRENT_USER\Control Panel\Colors"
     std::string valueName; // "" for the default value
@@ -36,11 +35,8 @@ struct RegistryWrite {
 class FakeRegistry {
 public:
     FakeRegistry();
-
     // The rules of NT (true) or of the 95 family (false).
     void setNtRules(bool ntRules) { ntRules_ = ntRules; }
-
-    // ---- the advapi32 calls (status codes as Windows returns them) ----
     win::LONG openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result);
     win::LONG createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
                         win::DWORD* disposition);
@@ -51,8 +47,6 @@ public:
     win::LONG deleteKey(win::HKEY key, const char* subKey);
     win::LONG deleteValue(win::HKEY key, const char* valueName);
     win::LONG closeKey(win::HKEY key);
-
-    // ---- direct access for tests ----
     void put(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD type,
              const std::string& data);
     struct StoredValue {
@@ -64,9 +58,7 @@ public:
     bool keyExists(win::HKEY root, const std::string& subKey) const;
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
     std::size_t openHandleCount() const { return handles_.size(); }
-
-    const std::vector<RegistryWrite>& writes() const { return writes_; }
-    void clearWrites() { writes_.clear(); }
+    std::vector<RegistryWrite> writes;
 
 private:
     struct Value {
@@ -84,22 +76,16 @@ private:
         std::shared_ptr<Key> key;
         win::REGSAM access;
     };
-
-    // The key and access a handle or predefined root stands for; nullptr key for none.
     Handle resolve(win::HKEY key) const;
-    // The key at path below from, nullptr when missing; with create, missing
-    // levels are made and created tells whether any was.
     static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
                                      bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);
     static std::string fullPath(const Key& key);
     static Value& valueOf(Key& key, const std::string& name);
-
     std::map<win::HKEY, std::shared_ptr<Key>> roots_;
     std::map<win::HKEY, Handle> handles_;
     win::HKEY nextHandle_ = 0x100;
     bool ntRules_ = false;
-    std::vector<RegistryWrite> writes_;
 };
 
 } // namespace fake

@@ -12,8 +12,6 @@ namespace fake {
 
 namespace {
 
-// The program part of a command line, as CreateProcess reads it: the quoted
-// text, or everything up to the first blank.
 std::string programOf(const std::string& commandLine) {
     const std::string line = trim(commandLine);
     if (!line.empty() && line[0] == '"') {
@@ -30,72 +28,70 @@ bool isAbsolutePath(const std::string& path) {
 } // namespace
 
 std::string FakeWindows::appPath() {
-    log_->add("appPath", {});
+    log.add("appPath", {});
     return resolveAppPath();
 }
 
 std::string FakeWindows::appTitle() {
-    log_->add("appTitle", {});
+    log.add("appTitle", {});
     return "Decorama";
 }
 
 rt::AppVersion FakeWindows::appVersion() {
-    log_->add("appVersion", {});
+    log.add("appVersion", {});
     return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};
 }
 
 std::string FakeWindows::Dir(const std::string& path) {
-    log_->add("Dir", {path});
+    log.add("Dir", {path});
     runtimeFault("Dir");
     return drive_->dir(path);
 }
 
 void FakeWindows::FileCopy(const std::string& source, const std::string& destination) {
-    log_->add("FileCopy", {source, destination});
+    log.add("FileCopy", {source, destination});
     runtimeFault("FileCopy");
     drive_->copyFile(source, destination);
 }
 
 void FakeWindows::Kill(const std::string& path) {
-    log_->add("Kill", {path});
+    log.add("Kill", {path});
     runtimeFault("Kill");
     drive_->kill(path);
 }
 
 void FakeWindows::Name(const std::string& oldPath, const std::string& newPath) {
-    log_->add("Name", {oldPath, newPath});
+    log.add("Name", {oldPath, newPath});
     runtimeFault("Name");
     drive_->rename(oldPath, newPath);
 }
 
 std::string FakeWindows::readFile(const std::string& path) {
-    log_->add("readFile", {path});
+    log.add("readFile", {path});
     runtimeFault("readFile");
     return drive_->readFile(path);
 }
 
 std::string FakeWindows::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) {
-    log_->add("readBytes", {path, offset, count});
+    log.add("readBytes", {path, offset, count});
     runtimeFault("readBytes");
     return drive_->readBytes(path, offset, count);
 }
 
 void FakeWindows::writeFile(const std::string& path, const std::string& data) {
-    log_->add("writeFile", {path, data.size()});
+    log.add("writeFile", {path, data.size()});
     runtimeFault("writeFile");
     drive_->writeFile(path, data);
 }
 
 void FakeWindows::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {
-    log_->add("writeBytes", {path, offset, data.size()});
+    log.add("writeBytes", {path, offset, data.size()});
     runtimeFault("writeBytes");
     drive_->writeBytes(path, offset, data);
 }
 
-// Shell: a program named by a path must exist on the drive (53 otherwise); a
-// bare name ("rundll32.exe") is found along the search path and always starts.
 std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
-    log_->add("Shell", {commandLine, showMode});
+    log.add("Shell", {commandLine, showMode});
     runtimeFault("Shell");
     const std::string program = programOf(commandLine);
     if (program.empty())
@@ -106,23 +102,21 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
         if (!drive_->fileExists(path) && !drive_->fileExists(path + ".exe"))
             throw rt::Error(rt::ErrFileNotFound);
     }
-    machine_->processes.push_back(Process{commandLine, showMode});
-    const std::uint32_t id = machine_->nextProcessId;
-    machine_->nextProcessId += 4;
+    processes.push_back(Process{commandLine, showMode});
+    const std::uint32_t id = nextProcessId;
+    nextProcessId += 4;
     return id;
 }
 
-// MsgBox: recorded with the answer given, taken from the script; OK once the
-// script has run out.
 int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    log_->add("MsgBox", {prompt, style, title});
+    log.add("MsgBox", {prompt, style, title});
     runtimeFault("MsgBox");
     int answer = rt::vbOK;
-    if (!machine_->answers.empty()) {
-        answer = machine_->answers.front();
-        machine_->answers.pop_front();
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
     }
-    machine_->messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
+    messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
     return answer;
 }
 

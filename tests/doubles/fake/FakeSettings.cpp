@@ -18,31 +18,39 @@ struct MetricRow {
     int value;
 };
 
-// Metrics without a row read 0.
-// clang-format off
 const MetricRow defaultMetrics[] = {
-    {SM_CXVSCROLL, 16},        {SM_CYHSCROLL, 16},        {SM_CYCAPTION, 19},        {SM_CXBORDER, 1},
-    {SM_CYBORDER, 1},          {SM_CXFIXEDFRAME, 3},      {SM_CYFIXEDFRAME, 3},      {SM_CYVTHUMB, 16},
-    {SM_CXHTHUMB, 16},         {SM_CXICON, 32},           {SM_CYICON, 32},           {SM_CXCURSOR, 32},
-    {SM_CYCURSOR, 32},         {SM_CYMENU, 19},           {SM_MOUSEPRESENT, 1},      {SM_CYVSCROLL, 16},
-    {SM_CXHSCROLL, 16},        {SM_CXMIN, 112},           {SM_CYMIN, 27},            {SM_CXSIZE, 18},
-    {SM_CYSIZE, 18},           {SM_CXSIZEFRAME, 4},       {SM_CYSIZEFRAME, 4},       {SM_CXMINTRACK, 112},
-    {SM_CYMINTRACK, 27},       {SM_CXDOUBLECLK, 4},       {SM_CYDOUBLECLK, 4},       {SM_CXICONSPACING, 75},
-    {SM_CYICONSPACING, 75},    {SM_CMOUSEBUTTONS, 3},     {SM_CXEDGE, 2},            {SM_CYEDGE, 2},
-    {SM_CXMINSPACING, 160},    {SM_CYMINSPACING, 24},     {SM_CXSMICON, 16},         {SM_CYSMICON, 16},
-    {SM_CYSMCAPTION, 16},      {SM_CXSMSIZE, 12},         {SM_CYSMSIZE, 15},         {SM_CXMENUSIZE, 18},
-    {SM_CYMENUSIZE, 18},       {SM_ARRANGE, 8},           {SM_CXMINIMIZED, 160},     {SM_CYMINIMIZED, 24},
-    {SM_NETWORK, 3},           {SM_CXDRAG, 4},            {SM_CYDRAG, 4},            {SM_CXMENUCHECK, 13},
-    {SM_CYMENUCHECK, 13},      {SM_MOUSEWHEELPRESENT, 1}, {SM_CMONITORS, 1},         {SM_SAMEDISPLAYFORMAT, 1},
+    {SM_CXVSCROLL, 16},     {SM_CYHSCROLL, 16},
+    {SM_CYCAPTION, 19},     {SM_CXBORDER, 1},
+    {SM_CYBORDER, 1},       {SM_CXFIXEDFRAME, 3},
+    {SM_CYFIXEDFRAME, 3},   {SM_CYVTHUMB, 16},
+    {SM_CXHTHUMB, 16},      {SM_CXICON, 32},
+    {SM_CYICON, 32},        {SM_CXCURSOR, 32},
+    {SM_CYCURSOR, 32},      {SM_CYMENU, 19},
+    {SM_MOUSEPRESENT, 1},   {SM_CYVSCROLL, 16},
+    {SM_CXHSCROLL, 16},     {SM_CXMIN, 112},
+    {SM_CYMIN, 27},         {SM_CXSIZE, 18},
+    {SM_CYSIZE, 18},        {SM_CXSIZEFRAME, 4},
+    {SM_CYSIZEFRAME, 4},    {SM_CXMINTRACK, 112},
+    {SM_CYMINTRACK, 27},    {SM_CXDOUBLECLK, 4},
+    {SM_CYDOUBLECLK, 4},    {SM_CXICONSPACING, 75},
+    {SM_CYICONSPACING, 75}, {SM_CMOUSEBUTTONS, 3},
+    {SM_CXEDGE, 2},         {SM_CYEDGE, 2},
+    {SM_CXMINSPACING, 160}, {SM_CYMINSPACING, 24},
+    {SM_CXSMICON, 16},      {SM_CYSMICON, 16},
+    {SM_CYSMCAPTION, 16},   {SM_CXSMSIZE, 12},
+    {SM_CYSMSIZE, 15},      {SM_CXMENUSIZE, 18},
+    {SM_CYMENUSIZE, 18},    {SM_ARRANGE, 8},
+    {SM_CXMINIMIZED, 160},  {SM_CYMINIMIZED, 24},
+    {SM_NETWORK, 3},        {SM_CXDRAG, 4},
+    {SM_CYDRAG, 4},         {SM_CXMENUCHECK, 13},
+    {SM_CYMENUCHECK, 13},   {SM_MOUSEWHEELPRESENT, 1},
+    {SM_CMONITORS, 1},      {SM_SAMEDISPLAYFORMAT, 1},
 };
-// clang-format on
 
 constexpr win::COLORREF rgb(int r, int g, int b) {
     return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
 }
 
-// By colour index, COLOR_SCROLLBAR (0) to COLOR_MENUBAR (30).
-// clang-format off
 const std::vector<win::COLORREF> defaultColors = {
     rgb(192, 192, 192), rgb(0, 128, 128),   rgb(0, 0, 128),     rgb(128, 128, 128), rgb(192, 192, 192),
     rgb(255, 255, 255), rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(255, 255, 255),
@@ -52,7 +60,6 @@ const std::vector<win::COLORREF> defaultColors = {
     rgb(180, 180, 180), rgb(0, 0, 128),     rgb(16, 132, 208),  rgb(181, 181, 181), rgb(0, 0, 128),
     rgb(192, 192, 192),
 };
-// clang-format on
 constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 
 } // namespace
@@ -74,7 +81,6 @@ void MetricTable::setScreenSize(int width, int height) {
     values_[SM_CXSCREEN] = width;
     values_[SM_CYSCREEN] = height;
     values_[SM_CXFULLSCREEN] = width;
-    // The full-screen client area is the work area less a caption.
     values_[SM_CYFULLSCREEN] = height - TaskbarHeight - get(SM_CYCAPTION);
     values_[SM_CXMAXTRACK] = width + 2 * (frame + 2);
     values_[SM_CYMAXTRACK] = height + 2 * (frame + 2);
@@ -156,11 +162,9 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
         if (row->transport != Transport::Structure && row->transport != Transport::Text && row->metric < 0)
             numbers_[row] = row->initial;
     }
-    // The classic desktop: MS Sans Serif 8 point (-11 at 96 dpi) everywhere, bold captions.
     const int mouse[3] = {6, 10, 1};
     setBytes(win::SPI_GETMOUSE, std::string(reinterpret_cast<const char*>(mouse), sizeof mouse));
     setBytes(win::SPI_GETICONTITLELOGFONT, bytesOf(font("MS Sans Serif", -11, 400)));
-
     win::NONCLIENTMETRICSA ncm{};
     ncm.cbSize = sizeof ncm;
     ncm.iBorderWidth = 1;
@@ -175,7 +179,6 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
     ncm.lfStatusFont = font("MS Sans Serif", -11, 400);
     ncm.lfMessageFont = font("MS Sans Serif", -11, 400);
     setBytes(win::SPI_GETNONCLIENTMETRICS, bytesOf(ncm));
-
     setBytes(win::SPI_GETANIMATION, bytesOf(win::ANIMATIONINFO{sizeof(win::ANIMATIONINFO), 1}));
     setBytes(win::SPI_GETFILTERKEYS,
              bytesOf(win::FILTERKEYS{sizeof(win::FILTERKEYS), 0x7E, 1000, 1000, 500, 0}));
@@ -314,7 +317,6 @@ std::string SpiStore::structure(const Setting& row) const {
         const auto it = bytes_.find(&row);
         return it == bytes_.end() ? "" : it->second;
     }
-    // ICONMETRICSA is assembled from the settings it is made of.
     win::ICONMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     metrics.iHorzSpacing = metrics_.get(win::SM_CXICONSPACING);
@@ -330,7 +332,6 @@ void SpiStore::setStructure(const Setting& row, const std::string& bytes) {
         bytes_[&row] = bytes;
         return;
     }
-    // SPI_SETICONMETRICS spreads the structure over the settings it is made of.
     win::ICONMETRICSA metrics{};
     std::memcpy(&metrics, bytes.data(), std::min(bytes.size(), sizeof metrics));
     metrics_.set(win::SM_CXICONSPACING, metrics.iHorzSpacing);

@@ -14,14 +14,12 @@
 
 namespace fake {
 
-// One SetSystemCursor.
 struct CursorCall {
     win::DWORD id;
     std::string file; // the file the handle was loaded from, "" for an unknown handle
     bool succeeded;
 };
 
-// One SystemParametersInfoA.
 struct SpiCall {
     win::UINT action, uiParam;
     std::uintptr_t pvValue; // pvParam as a number: the value itself for the pvParam-value settings
@@ -36,10 +34,7 @@ public:
     MetricTable();
     int get(int index) const;
     void set(int index, int value) { values_[index] = value; }
-    // The screen and every metric derived from it (full-screen client area,
-    // maximised and tracking sizes, virtual screen).
     void setScreenSize(int width, int height);
-
     static constexpr int TaskbarHeight = 28;
 
 private:
@@ -57,7 +52,6 @@ struct SystemColors {
             colors[static_cast<std::size_t>(index)] = color;
     }
     bool valid(int index) const { return index >= 0 && static_cast<std::size_t>(index) < colors.size(); }
-
     std::vector<win::COLORREF> colors;
     std::vector<std::vector<std::pair<int, win::COLORREF>>> calls; // one per SetSysColors
 };
@@ -72,7 +66,6 @@ struct CursorStore {
     // False with the Windows error in error when the handle or id is refused.
     bool replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error);
     std::string systemCursorFile(win::DWORD id) const;
-
     std::vector<CursorCall> calls;
     std::map<win::HCURSOR, std::string> loaded;
     std::map<win::DWORD, std::string> system;
@@ -88,17 +81,12 @@ struct CursorStore {
 class SpiStore {
 public:
     explicit SpiStore(MetricTable& metrics);
-
-    // SystemParametersInfoA; error receives the last error when the result is FALSE.
     win::BOOL call(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni, win::DWORD& error);
-
     std::int64_t value(win::UINT action) const;
     void setValue(win::UINT action, std::int64_t value);
     std::string bytes(win::UINT action) const;
     void setBytes(win::UINT action, const std::string& bytes);
-    // Keeps the work area in step with a new screen size (the taskbar at the bottom).
     void setScreenSize(int width, int height);
-
     std::vector<SpiCall> calls;
 
 private:
@@ -108,7 +96,6 @@ private:
     void setNumber(const win::Setting& row, std::int64_t value);
     std::string structure(const win::Setting& row) const;
     void setStructure(const win::Setting& row, const std::string& bytes);
-
     MetricTable& metrics_;
     std::map<const win::Setting*, std::int64_t> numbers_;
     std::map<const win::Setting*, std::string> bytes_;       // structures and texts
@@ -118,7 +105,6 @@ private:
 class FakeSettings {
 public:
     FakeSettings() : spi(metrics) {}
-
     MetricTable metrics;
     SystemColors colors;
     CursorStore cursors;

@@ -22,9 +22,6 @@ namespace fake {
 
 namespace {
 
-// A new, empty host folder for drive C:. A name already taken is retried under
-// another; any other failure (no temporary folder, no room, no rights) cannot be
-// cured by retrying and ends the set-up at once.
 fs::path makeTemporaryDrive() {
     constexpr int attempts = 100;
     static std::atomic<unsigned> counter{0};
@@ -47,30 +44,25 @@ fs::path makeTemporaryDrive() {
 } // namespace
 
 FakeWindows::FakeWindows() : FakeWindows(makeTemporaryDrive()) {
-    machine_->ownsDrive = true;
+    ownsDrive = true;
 }
 
-FakeWindows::FakeWindows(fs::path driveRoot)
-    : log_(std::make_unique<CallLog>()), drive_(std::make_unique<FakeDrive>(std::move(driveRoot))),
-      registry_(std::make_unique<FakeRegistry>()), settings_(std::make_unique<FakeSettings>()),
-      machine_(std::make_unique<Machine>()) {
+FakeWindows::FakeWindows(fs::path driveRoot) : drive_(std::make_unique<FakeDrive>(std::move(driveRoot))) {
     useVersion(Version::Win98);
-    drive_->makeFolder(machine_->appPath);
+    drive_->makeFolder(appFolder);
 }
 
 FakeWindows::~FakeWindows() {
-    if (machine_->ownsDrive) {
+    if (ownsDrive) {
         drive_->clearReadOnlyMarks();
         std::error_code ec;
         fs::remove_all(drive_->root(), ec);
     }
 }
 
-// ---- set-up -------------------------------------------------------------------
-
 void FakeWindows::useVersion(Version v) {
     version_ = v;
-    registry_->setNtRules(isNtFamily(v));
+    registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
     drive_->makeFolder(profile.windowsFolder);
     drive_->makeFolder(profile.systemFolder);
@@ -81,15 +73,13 @@ void FakeWindows::setAppPath(const std::string& windowsPath) {
     std::string path = windowsPath;
     while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
         path.pop_back();
-    machine_->appPath = path;
+    appFolder = path;
     drive_->makeFolder(path);
 }
 
-// ---- registry ---------------------------------------------------------------------
-
 std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& subKey,
                                                   const std::string& valueName) const {
-    const auto value = registry_->get(root, subKey, valueName);
+    const auto value = registry.get(root, subKey, valueName);
     if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
         return std::nullopt;
     std::string text = value->data;
@@ -100,7 +90,7 @@ std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::str
 
 std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& subKey,
                                                 const std::string& valueName) const {
-    const auto value = registry_->get(root, subKey, valueName);
+    const auto value = registry.get(root, subKey, valueName);
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
     win::DWORD result = 0;
@@ -108,49 +98,38 @@ std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::strin
     return result;
 }
 
-// ---- settings stores ----------------------------------------------------------------
-
 void FakeWindows::setMetric(int index, int value) {
-    settings_->metrics.set(index, value);
-    // The screen size carries the metrics derived from it and the work area.
+    settings.metrics.set(index, value);
     if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
-        const int width = settings_->metrics.get(win::SM_CXSCREEN),
-                  height = settings_->metrics.get(win::SM_CYSCREEN);
-        settings_->metrics.setScreenSize(width, height);
-        settings_->spi.setScreenSize(width, height);
+        const int width = settings.metrics.get(win::SM_CXSCREEN),
+                  height = settings.metrics.get(win::SM_CYSCREEN);
+        settings.metrics.setScreenSize(width, height);
+        settings.spi.setScreenSize(width, height);
     }
 }
-
-// ---- other machine state ------------------------------------------------------------
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
     if (virtualKey < 0 || virtualKey > 255)
         return;
     const auto bits = static_cast<std::uint16_t>(state);
-    machine_->keys[static_cast<std::size_t>(virtualKey)] =
+    keys[static_cast<std::size_t>(virtualKey)] =
         static_cast<win::BYTE>(((bits & 0x8000) ? 0x80 : 0) | (bits & 1));
 }
 
-// ---- logs ---------------------------------------------------------------------------
-
 void FakeWindows::clearLogs() {
-    log_->clear();
-    registry_->clearWrites();
-    settings_->colors.calls.clear();
-    settings_->cursors.calls.clear();
-    settings_->spi.calls.clear();
-    machine_->processes.clear();
-    machine_->shellRequests.clear();
-    machine_->sounds.clear();
-    machine_->exitRequests.clear();
-    machine_->messageBoxes.clear();
-    machine_->downloads.clear();
+    log.lines.clear();
+    registry.writes.clear();
+    settings.colors.calls.clear();
+    settings.cursors.calls.clear();
+    settings.spi.calls.clear();
+    processes.clear();
+    shellRequests.clear();
+    sounds.clear();
+    exitRequests.clear();
+    messageBoxes.clear();
+    downloads.clear();
 }
 
-// ---- faults -------------------------------------------------------------------------
-
-// Every use of an operation is counted, planned or not, so a test can say "the
-// third RegSetValueExA fails" without caring what came before.
 std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operation) {
     const int use = ++uses_[operation];
     trail_.emplace_back(operation, use);
@@ -166,7 +145,7 @@ bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
 }
 
 bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
-    log_->add(operation, args);
+    log.add(operation, args);
     win::DWORD code = 0;
     if (!windowsFault(operation, code))
         return false;

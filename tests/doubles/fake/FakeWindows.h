@@ -31,27 +31,16 @@ namespace fake {
 
 class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
 public:
-    // Owns a fresh temporary host folder standing for drive C:, removed at destruction.
     FakeWindows();
-    // Uses an existing host folder as drive C:; it is left in place.
     explicit FakeWindows(std::filesystem::path driveRoot);
     ~FakeWindows() override;
     FakeWindows(const FakeWindows&) = delete;
     FakeWindows& operator=(const FakeWindows&) = delete;
-
-    // ---- set-up -------------------------------------------------------------
-    // Default Win98 (4.10 build 0x040A07CE). Also creates the version's Windows
-    // and system folders (C:\WINDOWS or C:\WINNT).
     void useVersion(Version v);
     Version version() const { return version_; }
-    // Default "C:\Program Files\Decorama"; the folder is created.
     void setAppPath(const std::string& windowsPath);
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
-
-    // ---- files on drive C: ----------------------------------------------------
-    // Windows paths are resolved case-insensitively component by component
-    // against the entries that exist: c:\WINDOWS and c:\windows are one folder.
     std::filesystem::path hostPath(const std::string& windowsPath) const {
         return drive_->locate(windowsPath).host;
     }
@@ -59,71 +48,45 @@ public:
     void makeFolder(const std::string& windowsPath) {
         drive_->makeFolder(windowsPath);
     } // with missing levels
-    // Writes a file with the given bytes, creating missing folder levels.
     void makeFile(const std::string& windowsPath, const std::string& bytes) {
         drive_->makeFile(windowsPath, bytes);
     }
-    // The file's bytes, "" when it is missing.
     std::string fileBytes(const std::string& windowsPath) const {
         return drive_->fileExists(windowsPath) ? FakeDrive::hostRead(drive_->locate(windowsPath).host) : "";
     }
-    // Removes a file or a whole folder; nothing when it is missing.
     void remove(const std::string& windowsPath) { drive_->remove(windowsPath); }
     void setReadOnly(const std::string& windowsPath, bool readOnly) {
         drive_->setReadOnly(windowsPath, readOnly);
     }
-
-    // ---- registry -----------------------------------------------------------
     void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
                    const std::string& value) {
-        registry_->put(root, subKey, valueName, win::REG_SZ, value + '\0');
+        registry.put(root, subKey, valueName, win::REG_SZ, value + '\0');
     }
     void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value) {
-        registry_->put(root, subKey, valueName, win::REG_DWORD,
-                       std::string(reinterpret_cast<const char*>(&value), sizeof value));
+        registry.put(root, subKey, valueName, win::REG_DWORD,
+                     std::string(reinterpret_cast<const char*>(&value), sizeof value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
                                          const std::string& valueName) const;
     std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
                                        const std::string& valueName) const;
     bool keyExists(win::HKEY root, const std::string& subKey) const {
-        return registry_->keyExists(root, subKey);
+        return registry.keyExists(root, subKey);
     }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const {
-        return registry_->subKeyNames(root, subKey);
+        return registry.subKeyNames(root, subKey);
     }
     using RegistryWrite = fake::RegistryWrite;
-    // Every successful RegSetValueExA, in order.
-    const std::vector<RegistryWrite>& registryWrites() const { return registry_->writes(); }
-    // Handles opened and not closed yet.
-    std::size_t openKeyCount() const { return registry_->openHandleCount(); }
-
-    // ---- settings stores ------------------------------------------------------
-    win::COLORREF sysColor(int index) const { return settings_->colors.get(index); }
-    void setSysColor(int index, win::COLORREF color) { settings_->colors.set(index, color); }
-    // One entry per successful SetSysColors: the (index, colour) pairs passed.
-    const std::vector<std::vector<std::pair<int, win::COLORREF>>>& setSysColorsCalls() const {
-        return settings_->colors.calls;
-    }
-
-    // The file of the cursor that replaced system cursor id, "" if untouched.
-    std::string systemCursorFile(win::DWORD id) const { return settings_->cursors.systemCursorFile(id); }
-    using CursorCall = fake::CursorCall;
-    const std::vector<CursorCall>& setSystemCursorCalls() const { return settings_->cursors.calls; }
-
-    void setMetric(int index, int value);                      // GetSystemMetrics
-    void setLogPixels(int dpi) { settings_->logPixels = dpi; } // GetDeviceCaps(LOGPIXELSY), default 96
-
-    // SystemParametersInfoA store, addressed by the GET action of a setting.
+    std::size_t openKeyCount() const { return registry.openHandleCount(); }
+    std::string systemCursorFile(win::DWORD id) const { return settings.cursors.systemCursorFile(id); }
+    void setMetric(int index, int value); // GetSystemMetrics
     std::string deskWallpaper() const {
-        return settings_->spi.bytes(win::SPI_GETDESKWALLPAPER);
+        return settings.spi.bytes(win::SPI_GETDESKWALLPAPER);
     } // last SPI_SETDESKWALLPAPER path
-    // A setting held as one number (uiParam or pvParam families).
-    void setSpiValue(win::UINT getAction, std::int64_t value) { settings_->spi.setValue(getAction, value); }
-    // A setting held as a structure or buffer (RECT, LOGFONTA, ...): its bytes.
-    std::string spiBytes(win::UINT getAction) const { return settings_->spi.bytes(getAction); }
+    void setSpiValue(win::UINT getAction, std::int64_t value) { settings.spi.setValue(getAction, value); }
+    std::string spiBytes(win::UINT getAction) const { return settings.spi.bytes(getAction); }
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
-        settings_->spi.setBytes(getAction, bytes);
+        settings.spi.setBytes(getAction, bytes);
     }
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
@@ -134,72 +97,68 @@ public:
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
         setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
     }
-    using SpiCall = fake::SpiCall;
-    const std::vector<SpiCall>& spiCalls() const { return settings_->spi.calls; }
-
-    // ---- other machine state -------------------------------------------------
-    // The name SetComputerNameA/ExA left for the next start, "" when none; like
-    // Windows, GetComputerNameA keeps answering the current name until then.
-    std::string pendingComputerName() const { return machine_->pendingComputerName; }
-    void setKeyState(int virtualKey, win::SHORT state);               // GetKeyState / GetAsyncKeyState
-    int cursorShowCount() const { return machine_->cursorShowCount; } // ShowCursor counter, 0 at start
-    void setUrlBody(const std::string& url, const std::string& body) {
-        machine_->urlBodies[url] = body;
-    } // wininet canned bodies
-    void setPowerStatus(const win::SYSTEM_POWER_STATUS& status) { machine_->power = status; }
-    void setMemoryStatus(const win::MEMORYSTATUSEX& status) { machine_->memory = status; }
-    void setFreeSpace(std::uint64_t freeBytes) { machine_->freeBytes = freeBytes; } // GetDiskFreeSpaceA of C:
-
-    // ---- logs ---------------------------------------------------------------
-    // One line per WindowsApi/Runtime call, "Name(arg, arg)".
-    const std::vector<std::string>& callLog() const { return log_->lines(); }
+    void setKeyState(int virtualKey, win::SHORT state); // GetKeyState / GetAsyncKeyState
     struct Process {
         std::string commandLine;
         int showMode;
     };
-    const std::vector<Process>& processes() const { return machine_->processes; }
     struct ShellRequest {
         win::HWND hwnd;
         std::string operation, file, parameters, directory;
         int showCmd;
     };
-    const std::vector<ShellRequest>& shellRequests() const { return machine_->shellRequests; }
     struct Sound {
         std::string path;
         win::UINT flags;
     };
-    const std::vector<Sound>& soundsPlayed() const { return machine_->sounds; }
     struct ExitRequest {
         win::UINT flags;
         win::DWORD reason;
     };
-    const std::vector<ExitRequest>& exitRequests() const { return machine_->exitRequests; }
     struct MessageBoxRecord {
         std::string prompt;
         int style;
         std::string title;
         int answer;
     };
-    const std::vector<MessageBoxRecord>& messageBoxes() const { return machine_->messageBoxes; }
-    // Answers for the next message boxes, in order; vbOK when the script runs out.
-    void scriptAnswers(std::vector<int> answers) { machine_->answers.assign(answers.begin(), answers.end()); }
-    // Addresses handed to DoFileDownload.
-    const std::vector<std::string>& downloads() const { return machine_->downloads; }
-
-    // ---- faults -------------------------------------------------------------
-    // Makes the nth use (1-based) of a named operation (a WindowsApi or Runtime
-    // member name, "RegSetValueExA", "FileCopy") fail. For Windows calls error is
-    // the Windows error code returned as status or set as last error, with the
-    // call's failure return; for runtime services it is the rt::Error number thrown.
+    std::vector<Process> processes;
+    std::vector<ShellRequest> shellRequests;
+    std::vector<Sound> sounds;
+    std::vector<ExitRequest> exitRequests;
+    std::vector<MessageBoxRecord> messageBoxes;
+    std::deque<int> answers;
+    std::vector<std::string> downloads;
+    // SE_SHUTDOWN_NAME enabled in the process token (NT family).
+    bool shutdownPrivilege = false;
+    int clientWidth = 640;
+    int clientHeight = 480;
+    std::string userName = "Tester";
+    std::string computerName = "DECORAMA-PC";
+    std::string pendingComputerName;
+    std::array<win::BYTE, 256> keys{};
+    win::UINT caretBlinkTime = 530;
+    int cursorShowCount = 0;
+    win::DWORD executionState = 0x80000000; // ES_CONTINUOUS
+    win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    win::MEMORYSTATUSEX memory{sizeof(win::MEMORYSTATUSEX),
+                               50,
+                               256ull << 20,
+                               128ull << 20,
+                               512ull << 20,
+                               384ull << 20,
+                               0x7FFE0000ull,
+                               0x7F000000ull,
+                               0};
+    std::uint64_t freeBytes = 1ull << 30;
+    std::map<std::string, std::string> urlBodies;
+    CallLog log;
+    FakeRegistry registry;
+    FakeSettings settings;
     void failOn(const std::string& operation, int nthUse, std::int32_t error) {
         plannedFaults_[operation][nthUse] = error;
     }
-    // Every use of a faultable operation so far, in order, as (operation, nth use).
     const std::vector<std::pair<std::string, int>>& operationTrail() const { return trail_; }
-    // Empties every log (calls, writes, processes, boxes ...); stores are kept.
     void clearLogs();
-
-    // ---- rt::Runtime ----------------------------------------------------------
     std::string appPath() override;
     std::string appTitle() override;
     rt::AppVersion appVersion() override;
@@ -212,14 +171,9 @@ public:
     void writeFile(const std::string&, const std::string&) override;
     void writeBytes(const std::string&, std::uint64_t, const std::string&) override;
     std::uint32_t Shell(const std::string&, int) override;
-
-    // ---- rt::MessageBoxService -------------------------------------------------
     int MsgBox(const std::string&, int, const std::string&) override;
-
-    // ---- win::WindowsApi -------------------------------------------------------
     win::DWORD GetLastError() override;
     void SetLastError(win::DWORD) override;
-
     win::LONG RegOpenKeyExA(win::HKEY, const char*, win::DWORD, win::REGSAM, win::HKEY*) override;
     win::LONG RegQueryValueExA(win::HKEY, const char*, win::DWORD*, win::DWORD*, win::BYTE*,
                                win::DWORD*) override;
@@ -231,7 +185,6 @@ public:
     win::LONG RegDeleteValueA(win::HKEY, const char*) override;
     win::LONG RegCloseKey(win::HKEY) override;
     win::BOOL GetUserNameA(char*, win::DWORD*) override;
-
     win::BOOL GetVersionExA(win::OSVERSIONINFOA*) override;
     win::DWORD GetShortPathNameA(const char*, char*, win::DWORD) override;
     win::BOOL WritePrivateProfileStringA(const char*, const char*, const char*, const char*) override;
@@ -249,7 +202,6 @@ public:
     win::BOOL SetComputerNameExA(int, const char*) override;
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
-
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
     win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;
@@ -263,14 +215,12 @@ public:
     win::HANDLE CreateFileA(const char*, win::DWORD, win::DWORD, void*, win::DWORD, win::DWORD,
                             win::HANDLE) override;
     win::BOOL CloseHandle(win::HANDLE) override;
-
     win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
     int GetSystemMetrics(int) override;
     win::DWORD GetSysColor(int) override;
     win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
     win::HCURSOR LoadCursorFromFileA(const char*) override;
     win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
-
     win::BOOL ExitWindowsEx(win::UINT, win::DWORD) override;
     win::BOOL FlashWindow(win::HWND, win::BOOL) override;
     win::BOOL FlashWindowEx(win::FLASHWINFO*) override;
@@ -278,7 +228,6 @@ public:
     win::BOOL SetRect(win::RECT*, int, int, int, int) override;
     win::BOOL DrawEdge(win::HDC, win::RECT*, win::UINT, win::UINT) override;
     win::BOOL DrawFrameControl(win::HDC, win::RECT*, win::UINT, win::UINT) override;
-
     win::SHORT GetAsyncKeyState(int) override;
     win::BOOL IsCharAlphaA(char) override;
     win::BOOL IsCharAlphaNumericA(char) override;
@@ -294,125 +243,59 @@ public:
     win::BOOL ShowCaret(win::HWND) override;
     win::BOOL HideCaret(win::HWND) override;
     int ShowCursor(win::BOOL) override;
-
     win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
     int GetDeviceCaps(win::HDC, int) override;
     win::BOOL DeleteDC(win::HDC) override;
-
     win::HINSTANCE ShellExecuteA(win::HWND, const char*, const char*, const char*, const char*,
                                  win::INT) override;
     win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
     win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
     void CoTaskMemFree(void*) override;
-
     win::BOOL sndPlaySoundA(const char*, win::UINT) override;
-
     win::HINTERNET InternetOpenA(const char*, win::DWORD, const char*, const char*, win::DWORD) override;
     win::HINTERNET InternetOpenUrlA(win::HINTERNET, const char*, const char*, win::DWORD, win::DWORD,
                                     win::DWORD_PTR) override;
     win::BOOL InternetReadFile(win::HINTERNET, void*, win::DWORD, win::DWORD*) override;
     win::BOOL InternetCloseHandle(win::HINTERNET) override;
-
     win::HRESULT DoFileDownload(const char16_t*) override;
-
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
     win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
     win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override;
-
     win::BOOLEAN GetUserNameExA(int, char*, win::ULONG*) override;
-
-    // ---- drawing on a window (FakeWindowsToken.cpp) ----------------------------------
-    // The fake knows no windows of its own: any handle but 0 stands for one whose
-    // client area setClientSize gives (640 x 480 pixels unless set); its device
-    // context is the handle with the high bit set.
     win::BOOL GetClientRect(win::HWND, win::RECT*) override;
     win::HDC GetDC(win::HWND) override;
     int ReleaseDC(win::HWND, win::HDC) override;
     win::BOOL InvalidateRect(win::HWND, const win::RECT*, win::BOOL) override;
     win::BOOL UpdateWindow(win::HWND) override;
     void setClientSize(int widthPixels, int heightPixels);
-
-    // ---- shortcuts and the process token (FakeWindowsToken.cpp) -------------------
     win::HRESULT SaveShellLink(const char*, const char*, const char*) override;
     win::HANDLE GetCurrentProcess() override;
     win::BOOL OpenProcessToken(win::HANDLE, win::DWORD, win::HANDLE*) override;
     win::BOOL LookupPrivilegeValueA(const char*, const char*, win::LUID*) override;
     win::BOOL AdjustTokenPrivileges(win::HANDLE, win::BOOL, win::TOKEN_PRIVILEGES*, win::DWORD,
                                     win::TOKEN_PRIVILEGES*, win::DWORD*) override;
-    // The target and arguments of a link SaveShellLink wrote, as "target|arguments";
-    // nothing when there is no such link.
     std::optional<std::string> shellLink(const std::string& windowsPath) const;
-    // Whether the process has enabled the shut-down privilege.
-    bool shutdownPrivilegeEnabled() const { return machine_->shutdownPrivilege; }
 
 private:
-    // The small state of the machine that has no unit of its own: the thread's
-    // last error, the application's folder, names, keyboard, caret and cursor
-    // counters, memory and power records, open handles of kernel32, gdi32,
-    // shell32 and wininet, and the logs of processes, shell requests, sounds,
-    // exit requests and message boxes.
-    struct Machine {
-        bool ownsDrive = false;
-        win::DWORD lastError = 0;
-        std::string appPath = "C:\\Program Files\\Decorama";
-
-        std::vector<Process> processes;
-        std::vector<ShellRequest> shellRequests;
-        std::vector<Sound> sounds;
-        std::vector<ExitRequest> exitRequests;
-        std::vector<MessageBoxRecord> messageBoxes;
-        std::deque<int> answers;
-        std::vector<std::string> downloads;
-        std::uint32_t nextProcessId = 0x100;
-        // SE_SHUTDOWN_NAME enabled in the process token (NT family).
-        bool shutdownPrivilege = false;
-        // The client area of any window GetClientRect is asked about.
-        int clientWidth = 640;
-        int clientHeight = 480;
-
-        std::string userName = "Tester";
-        std::string computerName = "DECORAMA-PC";
-        std::string pendingComputerName;
-
-        // Key state bytes as GetKeyboardState gives them: 0x80 down, 0x01 toggled.
-        std::array<win::BYTE, 256> keys{};
-        win::UINT caretBlinkTime = 530;
-        int cursorShowCount = 0;
-        win::DWORD executionState = 0x80000000; // ES_CONTINUOUS
-
-        win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
-        win::MEMORYSTATUSEX memory{sizeof(win::MEMORYSTATUSEX),
-                                   50,
-                                   256ull << 20,
-                                   128ull << 20,
-                                   512ull << 20,
-                                   384ull << 20,
-                                   0x7FFE0000ull,
-                                   0x7F000000ull,
-                                   0};
-        std::uint64_t freeBytes = 1ull << 30;
-
-        // CreateFileA handles: the path each was opened on ("\\.\C:" for the drive).
-        std::map<win::HANDLE, std::string> files;
-        win::HANDLE nextFile = 0x200;
-        std::map<win::HDC, bool> deviceContexts;
-        win::HDC nextDc = 0x300;
-
-        struct ItemList {
-            std::string path; // "" for a virtual folder without a file-system path
-        };
-        std::map<const win::ITEMIDLIST*, std::unique_ptr<ItemList>> itemLists;
-
-        struct InternetHandle {
-            bool isUrl = false;
-            std::string body;
-            std::size_t position = 0;
-        };
-        std::map<win::HINTERNET, InternetHandle> internet;
-        win::HINTERNET nextInternet = 0xCC0000;
-        std::map<std::string, std::string> urlBodies;
+    bool ownsDrive = false;
+    std::string appFolder = "C:\\Program Files\\Decorama";
+    win::DWORD lastError = 0;
+    std::uint32_t nextProcessId = 0x100;
+    std::map<win::HANDLE, std::string> files;
+    win::HANDLE nextFile = 0x200;
+    std::map<win::HDC, bool> deviceContexts;
+    win::HDC nextDc = 0x300;
+    struct ItemList {
+        std::string path; // "" for a virtual folder without a file-system path
     };
-    // Counts one use of the operation; the planned error when this use must fail.
+    std::map<const win::ITEMIDLIST*, std::unique_ptr<ItemList>> itemLists;
+    struct InternetHandle {
+        bool isUrl = false;
+        std::string body;
+        std::size_t position = 0;
+    };
+    std::map<win::HINTERNET, InternetHandle> internet;
+    win::HINTERNET nextInternet = 0xCC0000;
     std::optional<std::int32_t> plannedFault(const std::string& operation);
     // True when the fault plan makes this use of a Windows call fail, with the
     // planned Windows error in code.
@@ -420,15 +303,12 @@ private:
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
-    // Logs a registry call; the planned status when the fault plan makes this use fail.
     std::optional<win::LONG> registryFault(const char* operation, std::initializer_list<CallArg> args);
-    // Sets the thread's last error and hands back the call's failure result.
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;
     }
-    void setLastErrorCode(win::DWORD code) { machine_->lastError = code; }
-    // Logs a power-management call; false, with the last error set, when it fails.
+    void setLastErrorCode(win::DWORD code) { lastError = code; }
     bool powerCall(const char* operation, std::initializer_list<CallArg> args,
                    const win::HANDLE* device = nullptr);
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
@@ -438,20 +318,13 @@ private:
     bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
     bool isWindows2000OrLater() const;
-    // Throws the planned rt::Error for this use of a runtime service, if any.
     void runtimeFault(const char* operation);
-    std::string resolveAppPath() const { return machine_->appPath; }
-
+    std::string resolveAppPath() const { return appFolder; }
     Version version_ = Version::Win98;
-    std::unique_ptr<CallLog> log_;
-    // The planned failures by operation and use, and the uses counted so far.
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
     std::vector<std::pair<std::string, int>> trail_;
     std::unique_ptr<FakeDrive> drive_;
-    std::unique_ptr<FakeRegistry> registry_;
-    std::unique_ptr<FakeSettings> settings_;
-    std::unique_ptr<Machine> machine_;
 };
 
 } // namespace fake

@@ -26,7 +26,6 @@ constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
 constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
 constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
-// The system's message texts for the codes the program may show.
 const std::map<win::DWORD, const char*> systemMessages = {
     {0, "The operation completed successfully.\r\n"},
     {2, "The system cannot find the file specified.\r\n"},
@@ -36,8 +35,6 @@ const std::map<win::DWORD, const char*> systemMessages = {
     {120, "This function is not supported on this system.\r\n"},
 };
 
-// Copies text with its NUL into a buffer of size characters when it fits:
-// the length without the NUL, else the size needed with the NUL.
 win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
     if (!buffer || size <= text.size())
         return static_cast<win::DWORD>(text.size() + 1);
@@ -77,22 +74,16 @@ bool FakeWindows::isWindows2000OrLater() const {
     return p.platformId == win::VER_PLATFORM_WIN32_NT && p.major >= 5;
 }
 
-// ---- thread error state ------------------------------------------------------------
-
 win::DWORD FakeWindows::GetLastError() {
-    log_->add("GetLastError", {});
-    return machine_->lastError;
+    log.add("GetLastError", {});
+    return lastError;
 }
 
 void FakeWindows::SetLastError(win::DWORD dwErrCode) {
-    log_->add("SetLastError", {dwErrCode});
-    machine_->lastError = dwErrCode;
+    log.add("SetLastError", {dwErrCode});
+    lastError = dwErrCode;
 }
 
-// ---- names --------------------------------------------------------------------------
-
-// The name calls report through their in-out count: without the NUL on success,
-// with it (and the call's overflow error) when the buffer is too small.
 template <class Size>
 bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
     if (!size)
@@ -104,11 +95,10 @@ bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, wi
     return fits || failWith(overflow, false);
 }
 
-// GetUserNameA: the size counts the NUL, on success as on failure.
 win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
     if (faulted("GetUserNameA", {pcbBuffer ? *pcbBuffer : 0}))
         return win::FALSE;
-    const bool copied = copyName(machine_->userName, lpBuffer, pcbBuffer, win::ERROR_INSUFFICIENT_BUFFER);
+    const bool copied = copyName(userName, lpBuffer, pcbBuffer, win::ERROR_INSUFFICIENT_BUFFER);
     if (copied)
         ++*pcbBuffer;
     return copied;
@@ -123,14 +113,13 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
     if (NameFormat != 2)
         return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
-    return copyName(machine_->computerName + "\\" + machine_->userName, lpNameBuffer, nSize,
-                    win::ERROR_MORE_DATA);
+    return copyName(computerName + "\\" + userName, lpNameBuffer, nSize, win::ERROR_MORE_DATA);
 }
 
 win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
     if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
         return win::FALSE;
-    return copyName(machine_->computerName, lpBuffer, nSize, ERROR_BUFFER_OVERFLOW);
+    return copyName(computerName, lpBuffer, nSize, ERROR_BUFFER_OVERFLOW);
 }
 
 // GetComputerNameExA (Windows 2000 and later): every format answers the name.
@@ -139,16 +128,15 @@ win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWO
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    return copyName(machine_->computerName, lpBuffer, nSize, win::ERROR_MORE_DATA);
+    return copyName(computerName, lpBuffer, nSize, win::ERROR_MORE_DATA);
 }
 
-// SetComputerNameA: the new name takes effect at the next start.
 win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
     if (faulted("SetComputerNameA", {lpComputerName}))
         return win::FALSE;
     if (!lpComputerName || !isValidComputerName(lpComputerName))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    machine_->pendingComputerName = upper(lpComputerName);
+    pendingComputerName = upper(lpComputerName);
     return win::TRUE;
 }
 
@@ -163,11 +151,9 @@ win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
         lpBuffer ? std::string(lpBuffer).substr(0, NameType == 5 ? 15 : std::string::npos) : "";
     if ((NameType != 4 && NameType != 5) || !isValidComputerName(name))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    machine_->pendingComputerName = upper(name);
+    pendingComputerName = upper(name);
     return win::TRUE;
 }
-
-// ---- version --------------------------------------------------------------------------
 
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
 // from Windows 2000 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
@@ -183,7 +169,6 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && isWindows2000OrLater();
     if (size != sizeof(win::OSVERSIONINFOA) && !extended)
         return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
-
     win::OSVERSIONINFOA& info = *lpVersionInformation;
     info.dwMajorVersion = profile.major;
     info.dwMinorVersion = profile.minor;
@@ -203,11 +188,6 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     return win::TRUE;
 }
 
-// ---- paths and profile files -----------------------------------------------------------
-
-// GetShortPathNameA: the length without the NUL, or the size needed with the
-// NUL when the buffer is too small (buffer untouched); 0 with ERROR_FILE_NOT_FOUND
-// or ERROR_PATH_NOT_FOUND when the file or a folder on the way is missing.
 win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszShortPath,
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
@@ -277,10 +257,6 @@ win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
     return copyPath(profileOf(version_).systemFolder, lpBuffer, uSize);
 }
 
-// ---- drives and machine facts -----------------------------------------------------------
-
-// GetDiskFreeSpaceA: 4 KiB clusters of 8 sectors, the drive as large as the
-// room left on it.
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
@@ -288,8 +264,7 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
         return win::FALSE;
     if (!isDriveC(lpRootPathName))
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    const auto clusters =
-        static_cast<win::DWORD>(std::min<std::uint64_t>(machine_->freeBytes / 4096, 0xFFFFFFFFull));
+    const auto clusters = static_cast<win::DWORD>(std::min<std::uint64_t>(freeBytes / 4096, 0xFFFFFFFFull));
     for (auto [out, value] :
          {std::pair{lpSectorsPerCluster, win::DWORD{8}}, std::pair{lpBytesPerSector, win::DWORD{512}},
           std::pair{lpNumberOfFreeClusters, clusters}, std::pair{lpTotalNumberOfClusters, clusters}})
@@ -298,14 +273,12 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
     return win::TRUE;
 }
 
-// GetDriveTypeA: 3 (DRIVE_FIXED) for C:, 1 (DRIVE_NO_ROOT_DIR) for any other root.
 win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
     if (faulted("GetDriveTypeA", {lpRootPathName}))
         return 0;
     return isDriveC(lpRootPathName) ? 3 : 1;
 }
 
-// GetSystemInfo: one Intel processor with 4 KiB pages.
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     if (faulted("GetSystemInfo", {}) || !lpSystemInfo)
         return;
@@ -315,7 +288,6 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
 }
 
-// GetCPInfo: every code page of the fake is single-byte.
 win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
     if (faulted("GetCPInfo", {CodePage}))
         return win::FALSE;
@@ -327,8 +299,6 @@ win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
     return win::TRUE;
 }
 
-// FormatMessageA: the system's texts (FORMAT_MESSAGE_FROM_SYSTEM) only. The
-// length without the NUL; 0 with ERROR_INSUFFICIENT_BUFFER when it does not fit.
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,
                                        win::DWORD dwLanguageId, char* lpBuffer, win::DWORD nSize, void*) {
     if (faulted("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize}))
@@ -343,14 +313,12 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWO
     return static_cast<win::DWORD>(text.size());
 }
 
-// ---- memory and power ----------------------------------------------------------------------
-
 void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
     if (faulted("GlobalMemoryStatus", {}))
         return;
     if (!lpBuffer)
         return;
-    const win::MEMORYSTATUSEX& m = machine_->memory;
+    const win::MEMORYSTATUSEX& m = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUS);
     lpBuffer->dwMemoryLoad = m.dwMemoryLoad;
     lpBuffer->dwTotalPhys = narrowCount(m.ullTotalPhys);
@@ -369,7 +337,7 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpBuffer || lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *lpBuffer = machine_->memory;
+    *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
     return win::TRUE;
 }
@@ -382,7 +350,7 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     if (!lpSystemPowerStatus)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *lpSystemPowerStatus = machine_->power;
+    *lpSystemPowerStatus = power;
     return win::TRUE;
 }
 
@@ -406,7 +374,7 @@ bool FakeWindows::powerCall(const char* operation, std::initializer_list<CallArg
         return false;
     if (!hasPowerManagement())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
-    if (device && !machine_->files.count(*device))
+    if (device && !files.count(*device))
         return failWith(win::ERROR_INVALID_HANDLE, false);
     return true;
 }
@@ -415,11 +383,10 @@ win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
     return powerCall("RequestWakeupLatency", {latency});
 }
 
-// SetThreadExecutionState: the previous state, 0 on failure.
 win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
     if (!powerCall("SetThreadExecutionState", {esFlags}))
         return 0;
-    return std::exchange(machine_->executionState, esFlags);
+    return std::exchange(executionState, esFlags);
 }
 
 win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
@@ -435,7 +402,6 @@ win::BOOL FakeWindows::IsSystemResumeAutomatic() {
     return win::FALSE;
 }
 
-// GetDevicePowerState: every open device of the fake is powered on.
 win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
     if (!powerCall("GetDevicePowerState", {hDevice}, &hDevice))
         return win::FALSE;
@@ -445,9 +411,6 @@ win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn)
     return win::TRUE;
 }
 
-// CreateFileA: the device of drive C ("\\.\C:") and files on the drive. Every
-// disposition but OPEN_EXISTING (3) and OPEN_ALWAYS (4) makes an empty file,
-// read-only when FILE_ATTRIBUTE_READONLY is asked for.
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,
                                      win::DWORD dwShareMode, void*, win::DWORD dwCreationDisposition,
                                      win::DWORD dwFlagsAndAttributes, win::HANDLE) {
@@ -470,16 +433,16 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
         FakeDrive::hostWrite(location.host, "");
         drive_->setReadOnly(name, (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) != 0);
     }
-    const win::HANDLE handle = machine_->nextFile;
-    machine_->nextFile += 4;
-    machine_->files[handle] = name;
+    const win::HANDLE handle = nextFile;
+    nextFile += 4;
+    files[handle] = name;
     return handle;
 }
 
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
     if (faulted("CloseHandle", {hObject}))
         return win::FALSE;
-    if (machine_->files.erase(hObject) == 0)
+    if (files.erase(hObject) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
 }

@@ -43,26 +43,24 @@ const std::map<int, const char*> specialFolders = {
 
 } // namespace
 
-// ShellExecuteA: greater than 32 on success (42 here); SE_ERR_FNF (2) for a
-// document that does not exist. Addresses of the web always open.
 win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
                                           const char* lpParameters, const char* lpDirectory,
                                           win::INT nShowCmd) {
-    log_->add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
+    log.add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
     win::DWORD code = 0;
     if (windowsFault("ShellExecuteA", code))
         return failWith<win::HINSTANCE>(code, code);
     const std::string file = lpFile ? lpFile : "";
-    machine_->shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
-                                                   lpParameters ? lpParameters : "",
-                                                   lpDirectory ? lpDirectory : "", nShowCmd});
+    shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
+                                         lpParameters ? lpParameters : "", lpDirectory ? lpDirectory : "",
+                                         nShowCmd});
     if (isWebAddress(file) || (!file.empty() && drive_->exists(file)))
         return 42;
     return failWith<win::HINSTANCE>(win::ERROR_FILE_NOT_FOUND, 2);
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
-    log_->add("SHGetSpecialFolderLocation", {hwnd, csidl});
+    log.add("SHGetSpecialFolderLocation", {hwnd, csidl});
     win::DWORD code = 0;
     if (windowsFault("SHGetSpecialFolderLocation", code))
         return hresultFromWin32(code);
@@ -73,9 +71,9 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     if (folder == specialFolders.end())
         return E_INVALIDARG;
     const std::string path = *folder->second ? windowsFolder() + folder->second : "";
-    auto list = std::make_unique<Machine::ItemList>(Machine::ItemList{path});
+    auto list = std::make_unique<ItemList>(ItemList{path});
     auto* handle = reinterpret_cast<win::ITEMIDLIST*>(list.get());
-    machine_->itemLists[handle] = std::move(list);
+    itemLists[handle] = std::move(list);
     *ppidl = handle;
     return S_OK;
 }
@@ -83,8 +81,8 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
 win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
     if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
         return win::FALSE;
-    const auto it = machine_->itemLists.find(pidl);
-    if (it == machine_->itemLists.end() || it->second->path.empty() || !pszPath) {
+    const auto it = itemLists.find(pidl);
+    if (it == itemLists.end() || it->second->path.empty() || !pszPath) {
         if (pszPath)
             pszPath[0] = '\0';
         return win::FALSE;
@@ -96,15 +94,13 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
 void FakeWindows::CoTaskMemFree(void* pv) {
     if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
         return;
-    machine_->itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
+    itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
 }
 
-// sndPlaySoundA: every request is recorded. A missing file plays the default
-// sound unless SND_NODEFAULT asks not to, in which case the call fails.
 win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     if (faulted("sndPlaySoundA", {pszSound, fuSound}))
         return win::FALSE;
-    machine_->sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
+    sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
     if (!pszSound)
         return win::TRUE; // stops the sound that plays
     if (!drive_->fileExists(pszSound) && (fuSound & SND_NODEFAULT))
@@ -112,17 +108,14 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     return win::TRUE;
 }
 
-// ---- wininet: a session handle, then one handle per opened address over the
-// canned bodies of setUrlBody; an unknown address does not resolve.
-
 win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
                                           const char* lpszProxy, const char* lpszProxyBypass,
                                           win::DWORD dwFlags) {
     if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
         return 0;
-    const win::HINTERNET handle = machine_->nextInternet;
-    machine_->nextInternet += 4;
-    machine_->internet[handle] = Machine::InternetHandle{};
+    const win::HINTERNET handle = nextInternet;
+    nextInternet += 4;
+    internet[handle] = InternetHandle{};
     return handle;
 }
 
@@ -131,15 +124,15 @@ win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const cha
                                              win::DWORD dwFlags, win::DWORD_PTR dwContext) {
     if (faulted("InternetOpenUrlA", {hInternet, lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext}))
         return 0;
-    const auto session = machine_->internet.find(hInternet);
-    if (session == machine_->internet.end() || session->second.isUrl)
+    const auto session = internet.find(hInternet);
+    if (session == internet.end() || session->second.isUrl)
         return failWith<win::HINTERNET>(win::ERROR_INVALID_HANDLE, 0);
-    const auto body = machine_->urlBodies.find(lpszUrl ? lpszUrl : "");
-    if (body == machine_->urlBodies.end())
+    const auto body = urlBodies.find(lpszUrl ? lpszUrl : "");
+    if (body == urlBodies.end())
         return failWith<win::HINTERNET>(ERROR_INTERNET_NAME_NOT_RESOLVED, 0);
-    const win::HINTERNET handle = machine_->nextInternet;
-    machine_->nextInternet += 4;
-    machine_->internet[handle] = Machine::InternetHandle{true, body->second, 0};
+    const win::HINTERNET handle = nextInternet;
+    nextInternet += 4;
+    internet[handle] = InternetHandle{true, body->second, 0};
     return handle;
 }
 
@@ -147,12 +140,12 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
                                         win::DWORD dwNumberOfBytesToRead, win::DWORD* lpdwNumberOfBytesRead) {
     if (faulted("InternetReadFile", {hFile, dwNumberOfBytesToRead}))
         return win::FALSE;
-    const auto it = machine_->internet.find(hFile);
-    if (it == machine_->internet.end() || !it->second.isUrl)
+    const auto it = internet.find(hFile);
+    if (it == internet.end() || !it->second.isUrl)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (!lpBuffer || !lpdwNumberOfBytesRead)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    Machine::InternetHandle& file = it->second;
+    InternetHandle& file = it->second;
     const std::size_t n = std::min<std::size_t>(dwNumberOfBytesToRead, file.body.size() - file.position);
     std::memcpy(lpBuffer, file.body.data() + file.position, n);
     file.position += n;
@@ -163,27 +156,24 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
 win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
     if (faulted("InternetCloseHandle", {hInternet}))
         return win::FALSE;
-    if (machine_->internet.erase(hInternet) == 0)
+    if (internet.erase(hInternet) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
 }
 
-// DoFileDownload: shows the download dialog; the fake records the address.
 win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
     std::string address;
     for (const char16_t* c = lpszFile; c && *c; ++c)
         address += *c < 0x80 ? static_cast<char>(*c) : '?';
-    log_->add("DoFileDownload", {address});
+    log.add("DoFileDownload", {address});
     win::DWORD code = 0;
     if (windowsFault("DoFileDownload", code))
         return hresultFromWin32(code);
     if (!lpszFile)
         return E_INVALIDARG;
-    machine_->downloads.push_back(address);
+    downloads.push_back(address);
     return S_OK;
 }
-
-// ---- version.dll: the fake's files carry no version resource.
 
 win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win::DWORD* lpdwHandle) {
     if (lpdwHandle)

@@ -25,9 +25,8 @@ win::HRESULT hresultFromWin32(win::DWORD code) {
 
 } // namespace
 
-// SaveShellLink: fails as IPersistFile::Save does when the folder is missing.
 win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
-    log_->add("SaveShellLink", {linkFile, targetPath, arguments});
+    log.add("SaveShellLink", {linkFile, targetPath, arguments});
     win::DWORD code = 0;
     if (windowsFault("SaveShellLink", code))
         return hresultFromWin32(code);
@@ -49,7 +48,7 @@ std::optional<std::string> FakeWindows::shellLink(const std::string& windowsPath
 }
 
 win::HANDLE FakeWindows::GetCurrentProcess() {
-    log_->add("GetCurrentProcess", {});
+    log.add("GetCurrentProcess", {});
     return currentProcess;
 }
 
@@ -77,8 +76,6 @@ win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const cha
     return win::TRUE;
 }
 
-// AdjustTokenPrivileges: succeeds with ERROR_SUCCESS; the shut-down privilege
-// is the one this token keeps.
 win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
                                              win::TOKEN_PRIVILEGES* NewState, win::DWORD,
                                              win::TOKEN_PRIVILEGES*, win::DWORD*) {
@@ -89,15 +86,13 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
     if (TokenHandle != processToken)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (DisableAllPrivileges)
-        machine_->shutdownPrivilege = false;
+        shutdownPrivilege = false;
     else if (!NewState)
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
-        machine_->shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
+        shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     return failWith(win::ERROR_SUCCESS, win::TRUE);
 }
-
-// ---- drawing on a window
 
 constexpr win::DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 constexpr win::HDC windowDcBit = win::HDC{1} << (sizeof(win::HDC) * 8 - 1);
@@ -107,7 +102,7 @@ win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
         return win::FALSE;
     if (hWnd == 0 || !lpRect)
         return failWith(ERROR_INVALID_WINDOW_HANDLE, win::FALSE);
-    *lpRect = win::RECT{0, 0, machine_->clientWidth, machine_->clientHeight};
+    *lpRect = win::RECT{0, 0, clientWidth, clientHeight};
     return win::TRUE;
 }
 
@@ -118,24 +113,24 @@ win::HDC FakeWindows::GetDC(win::HWND hWnd) {
 }
 
 int FakeWindows::ReleaseDC(win::HWND hWnd, win::HDC hDC) {
-    log_->add("ReleaseDC", {hWnd, hDC});
+    log.add("ReleaseDC", {hWnd, hDC});
     return hDC == (hWnd | windowDcBit) ? 1 : 0;
 }
 
 win::BOOL FakeWindows::InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) {
     (void)lpRect;
-    log_->add("InvalidateRect", {hWnd, bErase});
+    log.add("InvalidateRect", {hWnd, bErase});
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
-    log_->add("UpdateWindow", {hWnd});
+    log.add("UpdateWindow", {hWnd});
     return hWnd != 0 ? win::TRUE : win::FALSE;
 }
 
 void FakeWindows::setClientSize(int widthPixels, int heightPixels) {
-    machine_->clientWidth = widthPixels;
-    machine_->clientHeight = heightPixels;
+    clientWidth = widthPixels;
+    clientHeight = heightPixels;
 }
 
 } // namespace fake

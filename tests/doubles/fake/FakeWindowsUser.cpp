@@ -22,8 +22,6 @@ constexpr win::DWORD ERROR_INVALID_DATA = 13;
 constexpr win::UINT EWX_SHUTDOWN = 1, EWX_REBOOT = 2, EWX_POWEROFF = 8;
 constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 
-// Character classes of the ANSI code page 1252 (its Latin-1 letters included),
-// as IsCharAlphaA and its siblings report them.
 bool isUpper(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
 }
@@ -33,14 +31,12 @@ bool isLower(unsigned char c) {
 
 } // namespace
 
-// ---- settings stores ---------------------------------------------------------------
-
 win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiParam, void* pvParam,
                                              win::UINT fWinIni) {
     if (faulted("SystemParametersInfoA", {uiAction, uiParam, static_cast<const void*>(pvParam), fWinIni}))
         return win::FALSE;
     win::DWORD error = 0;
-    const win::BOOL result = settings_->spi.call(uiAction, uiParam, pvParam, fWinIni, error);
+    const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)
         setLastErrorCode(error);
     return result;
@@ -49,13 +45,13 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
 int FakeWindows::GetSystemMetrics(int nIndex) {
     if (faulted("GetSystemMetrics", {nIndex}))
         return 0;
-    return settings_->metrics.get(nIndex);
+    return settings.metrics.get(nIndex);
 }
 
 win::DWORD FakeWindows::GetSysColor(int nIndex) {
     if (faulted("GetSysColor", {nIndex}))
         return 0;
-    return settings_->colors.get(nIndex);
+    return settings.colors.get(nIndex);
 }
 
 // SetSysColors: one call, all colours at once; indices Windows does not know
@@ -69,14 +65,12 @@ win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
     std::vector<std::pair<int, win::COLORREF>> pairs;
     for (int i = 0; i < cElements; ++i) {
         pairs.emplace_back(lpaElements[i], lpaRgbValues[i]);
-        settings_->colors.set(lpaElements[i], lpaRgbValues[i]);
+        settings.colors.set(lpaElements[i], lpaRgbValues[i]);
     }
-    settings_->colors.calls.push_back(std::move(pairs));
+    settings.colors.calls.push_back(std::move(pairs));
     return win::TRUE;
 }
 
-// LoadCursorFromFileA: a handle for a .cur or .ani file; 0 with
-// ERROR_FILE_NOT_FOUND for a missing file, ERROR_INVALID_DATA for other bytes.
 win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
     if (faulted("LoadCursorFromFileA", {lpFileName}))
         return 0;
@@ -84,19 +78,17 @@ win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
         return failWith<win::HCURSOR>(win::ERROR_FILE_NOT_FOUND, 0);
     if (!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)))
         return failWith<win::HCURSOR>(ERROR_INVALID_DATA, 0);
-    return settings_->cursors.load(lpFileName);
+    return settings.cursors.load(lpFileName);
 }
 
 win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
     if (faulted("SetSystemCursor", {hcur, id}))
         return win::FALSE;
     win::DWORD error = 0;
-    if (!settings_->cursors.replace(hcur, id, error))
+    if (!settings.cursors.replace(hcur, id, error))
         return failWith(error, win::FALSE);
     return win::TRUE;
 }
-
-// ---- session, windows, drawing ------------------------------------------------------
 
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
 // restarting needs SE_SHUTDOWN_NAME enabled in the process token, or the
@@ -104,15 +96,12 @@ win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
 win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     if (faulted("ExitWindowsEx", {uFlags, dwReason}))
         return win::FALSE;
-    machine_->exitRequests.push_back(ExitRequest{uFlags, dwReason});
-    if (isNtFamily(version_) && (uFlags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)) &&
-        !machine_->shutdownPrivilege)
+    exitRequests.push_back(ExitRequest{uFlags, dwReason});
+    if (isNtFamily(version_) && (uFlags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)) && !shutdownPrivilege)
         return failWith(win::ERROR_PRIVILEGE_NOT_HELD, win::FALSE);
     return win::TRUE;
 }
 
-// The window and drawing calls change nothing the fake keeps. FlashWindow and
-// ShowWindow answer the previous state, never active or visible in the fake.
 win::BOOL FakeWindows::FlashWindow(win::HWND hWnd, win::BOOL bInvert) {
     faulted("FlashWindow", {hWnd, bInvert});
     return win::FALSE;
@@ -151,13 +140,10 @@ win::BOOL FakeWindows::DrawFrameControl(win::HDC hdc, win::RECT* lprc, win::UINT
     return hdc && lprc;
 }
 
-// ---- keyboard, characters, caret, cursor ---------------------------------------------------
-
-// GetAsyncKeyState: the top bit while the key is down.
 win::SHORT FakeWindows::GetAsyncKeyState(int vKey) {
     if (faulted("GetAsyncKeyState", {vKey}) || vKey < 0 || vKey > 255)
         return 0;
-    return (machine_->keys[static_cast<std::size_t>(vKey)] & 0x80) ? static_cast<win::SHORT>(0x8000) : 0;
+    return (keys[static_cast<std::size_t>(vKey)] & 0x80) ? static_cast<win::SHORT>(0x8000) : 0;
 }
 
 win::BOOL FakeWindows::IsCharAlphaA(char ch) {
@@ -180,43 +166,40 @@ win::BOOL FakeWindows::IsCharUpperA(char ch) {
     return !faulted("IsCharUpperA", {int{c}}) && isUpper(c);
 }
 
-// GetKeyboardType: an enhanced 101/102-key keyboard (type 4, 12 function keys).
 int FakeWindows::GetKeyboardType(int nTypeFlag) {
     if (faulted("GetKeyboardType", {nTypeFlag}))
         return 0;
     return nTypeFlag == 0 ? 4 : nTypeFlag == 2 ? 12 : 0;
 }
 
-// GetKeyState: the top bits while down, bit 0 while toggled (Caps Lock on).
 win::SHORT FakeWindows::GetKeyState(int nVirtKey) {
     if (faulted("GetKeyState", {nVirtKey}))
         return 0;
     if (nVirtKey < 0 || nVirtKey > 255)
         return 0;
-    const win::BYTE state = machine_->keys[static_cast<std::size_t>(nVirtKey)];
+    const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
     return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));
 }
 
 win::BOOL FakeWindows::GetKeyboardState(win::BYTE* lpKeyState) {
     if (faulted("GetKeyboardState", {}) || !lpKeyState)
         return win::FALSE;
-    std::memcpy(lpKeyState, machine_->keys.data(), machine_->keys.size());
+    std::memcpy(lpKeyState, keys.data(), keys.size());
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::SetKeyboardState(win::BYTE* lpKeyState) {
     if (faulted("SetKeyboardState", {}) || !lpKeyState)
         return win::FALSE;
-    std::memcpy(machine_->keys.data(), lpKeyState, machine_->keys.size());
+    std::memcpy(keys.data(), lpKeyState, keys.size());
     return win::TRUE;
 }
 
-// keybd_event: a press sets the key down and flips its toggle, a release lets it up.
 void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                               win::ULONG_PTR dwExtraInfo) {
     if (faulted("keybd_event", {bVk, bScan, dwFlags, dwExtraInfo}))
         return;
-    win::BYTE& state = machine_->keys[bVk];
+    win::BYTE& state = keys[bVk];
     if (dwFlags & KEYEVENTF_KEYUP)
         state = static_cast<win::BYTE>(state & ~0x80);
     else
@@ -224,17 +207,16 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
 }
 
 win::UINT FakeWindows::GetCaretBlinkTime() {
-    return faulted("GetCaretBlinkTime", {}) ? 0 : machine_->caretBlinkTime;
+    return faulted("GetCaretBlinkTime", {}) ? 0 : caretBlinkTime;
 }
 
 win::BOOL FakeWindows::SetCaretBlinkTime(win::UINT uMSeconds) {
     if (faulted("SetCaretBlinkTime", {uMSeconds}))
         return win::FALSE;
-    machine_->caretBlinkTime = uMSeconds;
+    caretBlinkTime = uMSeconds;
     return win::TRUE;
 }
 
-// ShowCaret and HideCaret: the fake keeps no caret.
 win::BOOL FakeWindows::ShowCaret(win::HWND hWnd) {
     return !faulted("ShowCaret", {hWnd});
 }
@@ -243,37 +225,31 @@ win::BOOL FakeWindows::HideCaret(win::HWND hWnd) {
     return !faulted("HideCaret", {hWnd});
 }
 
-// ShowCursor: the new display count; the cursor shows while it is 0 or more.
 int FakeWindows::ShowCursor(win::BOOL bShow) {
     if (!faulted("ShowCursor", {bShow}))
-        machine_->cursorShowCount += bShow ? 1 : -1;
-    return machine_->cursorShowCount;
+        cursorShowCount += bShow ? 1 : -1;
+    return cursorShowCount;
 }
 
-// ---- gdi32 ---------------------------------------------------------------------------------
-
-// CreateICA: an information context on the display ("DISPLAY"); 0 for other drivers.
 win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
                                 const void* pdm) {
     if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}))
         return 0;
     if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
         return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
-    machine_->deviceContexts[machine_->nextDc] = true;
-    return std::exchange(machine_->nextDc, machine_->nextDc + 4);
+    deviceContexts[nextDc] = true;
+    return std::exchange(nextDc, nextDc + 4);
 }
 
-// GetDeviceCaps of the display: pixels per inch, screen size, colour depth;
-// 0 for an unknown context or index.
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
-    if (faulted("GetDeviceCaps", {hdc, index}) || !machine_->deviceContexts.count(hdc))
+    if (faulted("GetDeviceCaps", {hdc, index}) || !deviceContexts.count(hdc))
         return 0;
-    const std::map<int, int> caps = {{win::HORZRES, settings_->metrics.get(win::SM_CXSCREEN)},
-                                     {win::VERTRES, settings_->metrics.get(win::SM_CYSCREEN)},
+    const std::map<int, int> caps = {{win::HORZRES, settings.metrics.get(win::SM_CXSCREEN)},
+                                     {win::VERTRES, settings.metrics.get(win::SM_CYSCREEN)},
                                      {win::BITSPIXEL, 16},
                                      {win::PLANES, 1},
-                                     {win::LOGPIXELSX, settings_->logPixels},
-                                     {win::LOGPIXELSY, settings_->logPixels}};
+                                     {win::LOGPIXELSX, settings.logPixels},
+                                     {win::LOGPIXELSY, settings.logPixels}};
     const auto found = caps.find(index);
     return found == caps.end() ? 0 : found->second;
 }
@@ -281,7 +257,7 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
 win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {
     if (faulted("DeleteDC", {hdc}))
         return win::FALSE;
-    if (machine_->deviceContexts.erase(hdc) == 0)
+    if (deviceContexts.erase(hdc) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
 }

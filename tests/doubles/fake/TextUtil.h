@@ -32,7 +32,6 @@ inline std::string trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// Splits at every separator; empty parts are kept.
 inline std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::string::size_type start = 0;

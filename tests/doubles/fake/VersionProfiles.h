@@ -50,24 +50,34 @@ constexpr win::DWORD build9x(win::DWORD major, win::DWORD minor, win::DWORD buil
     return (major << 24) | (minor << 16) | build;
 }
 
-// clang-format off
 inline const VersionProfile profiles[] = {
-    // version                    name                   fails  platform major minor build                     service pack       sp  type windows folder  system folder
-    {Version::Win95,             "Windows 95",           false, W95, 4, 0,  build9x(4, 0, 950),   "",                0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win95OSR2,         "Windows 95 OSR2",      false, W95, 4, 0,  build9x(4, 0, 1111),  " B",              0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win98,             "Windows 98",           false, W95, 4, 10, build9x(4, 10, 1998), " ",               0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win98SE,           "Windows 98 SE",        false, W95, 4, 10, build9x(4, 10, 2222), " A ",             0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::WinME,             "Windows ME",           false, W95, 4, 90, build9x(4, 90, 3000), " ",               0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::NT351,             "Windows NT 3.51",      false, NT,  3, 51, 1057,                 "Service Pack 5",  5, 1, "C:\\WINNT",   "C:\\WINNT\\system32"},
-    {Version::NT4,               "Windows NT 4.0",       false, NT,  4, 0,  1381,                 "Service Pack 6",  6, 1, "C:\\WINNT",   "C:\\WINNT\\system32"},
-    {Version::Win2000,           "Windows 2000",         false, NT,  5, 0,  2195,                 "Service Pack 4",  4, 1, "C:\\WINNT",   "C:\\WINNT\\system32"},
-    {Version::WinXP,             "Windows XP",           false, NT,  5, 1,  2600,                 "Service Pack 3",  3, 1, "C:\\WINDOWS", "C:\\WINDOWS\\system32"},
-    {Version::Vista,             "Windows Vista",        false, NT,  6, 0,  6000,                 "",                0, 1, "C:\\WINDOWS", "C:\\WINDOWS\\system32"},
-    {Version::Win95Build1212,    "Windows 95 build 1212",false, W95, 4, 0,  build9x(4, 0, 1212),  "",                0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::BuildLowWord40000, "build low word 40000", false, W95, 4, 10, build9x(4, 10, 40000),"",                0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::Failing,           "failing GetVersionExA",true,  0,   0, 0,  0,                    "",                0, 0, "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
+    {Version::Win95, "Windows 95", false, W95, 4, 0, build9x(4, 0, 950), "", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
+    {Version::Win95OSR2, "Windows 95 OSR2", false, W95, 4, 0, build9x(4, 0, 1111), " B", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
+    {Version::Win98, "Windows 98", false, W95, 4, 10, build9x(4, 10, 1998), " ", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
+    {Version::Win98SE, "Windows 98 SE", false, W95, 4, 10, build9x(4, 10, 2222), " A ", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
+    {Version::WinME, "Windows ME", false, W95, 4, 90, build9x(4, 90, 3000), " ", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
+    {Version::NT351, "Windows NT 3.51", false, NT, 3, 51, 1057, "Service Pack 5", 5, 1, "C:\\WINNT",
+     "C:\\WINNT\\system32"},
+    {Version::NT4, "Windows NT 4.0", false, NT, 4, 0, 1381, "Service Pack 6", 6, 1, "C:\\WINNT",
+     "C:\\WINNT\\system32"},
+    {Version::Win2000, "Windows 2000", false, NT, 5, 0, 2195, "Service Pack 4", 4, 1, "C:\\WINNT",
+     "C:\\WINNT\\system32"},
+    {Version::WinXP, "Windows XP", false, NT, 5, 1, 2600, "Service Pack 3", 3, 1, "C:\\WINDOWS",
+     "C:\\WINDOWS\\system32"},
+    {Version::Vista, "Windows Vista", false, NT, 6, 0, 6000, "", 0, 1, "C:\\WINDOWS",
+     "C:\\WINDOWS\\system32"},
+    {Version::Win95Build1212, "Windows 95 build 1212", false, W95, 4, 0, build9x(4, 0, 1212), "", 0, 0,
+     "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
+    {Version::BuildLowWord40000, "build low word 40000", false, W95, 4, 10, build9x(4, 10, 40000), "", 0, 0,
+     "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
+    {Version::Failing, "failing GetVersionExA", true, 0, 0, 0, 0, "", 0, 0, "C:\\WINDOWS",
+     "C:\\WINDOWS\\SYSTEM"},
 };
-// clang-format on
 
 } // namespace versions
 

@@ -49,7 +49,6 @@ void Window::show() {
     if (closed_)
         throw std::logic_error("window \"" + caption_ + "\" was closed and cannot be shown again");
     shown_ = true;
-    // Showing a window that is already shown activates it, as VB's Show does.
     system().activate(*this);
 }
 
@@ -61,8 +60,6 @@ void Window::minimize() {
 void Window::close() {
     if (closed_)
         return;
-    // The controls stay in memory so that a handler that closed its own window
-    // can return safely; they are out of the user's reach from now on.
     closed_ = true;
     shown_ = false;
     minimized_ = false;
@@ -77,7 +74,6 @@ ui::Control* Window::control(const std::string& name) const {
 
 void Window::userMouseMove(int x, int y, int button) {
     requireOpen();
-    // Copies: a handler may replace itself while it runs.
     const ui::MouseHandler handler = onMouseMove;
     if (handler)
         handler(ui::MouseEvent{button, 0, x, y});
@@ -117,15 +113,12 @@ void Window::requireOpen() const {
 
 namespace {
 
-// A picture decoded by the headless window system: its size and the file it came from.
 class Picture : public ui::Picture {
 public:
     Picture(const ui::DecodedImage& image, std::string path)
         : width(image.width), height(image.height), path(std::move(path)) {}
-
     int widthPixels() const override { return width; }
     int heightPixels() const override { return height; }
-
     const int width;
     const int height;
     const std::string path;
@@ -138,7 +131,6 @@ void PictureBox::loadPicture(const std::string& path) {
         picture_.reset();
         return;
     }
-    // Both steps throw before anything changes: the control keeps its picture.
     const std::string bytes = window().system().runtime().readFile(path);
     picture_ = std::make_shared<Picture>(ui::decodePicture(bytes), path);
 }
@@ -178,8 +170,6 @@ void ComboBox::userPressKey(int keyCode) {
     raise(onKeyDown, keyCode);
 }
 
-// The runtime's errors for an item that is not there (381) and for a selection
-// outside the list (380).
 std::size_t ComboBox::checked(int index) const {
     if (!inList(index))
         throw rt::Error(381, "Invalid property array index");

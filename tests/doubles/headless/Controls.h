@@ -19,13 +19,9 @@ namespace headless {
 
 class Window;
 
-// The controls of one holder (a window, a frame, or one page of a tab control),
-// in the order they were added. Every control is named on its window.
 class Container : public ui::Container {
 public:
-    // holder: the frame or tab control whose contents these are, nullptr on the window.
     Container(Window& window, const ui::Control* holder) : window_(window), holder_(holder) {}
-
     ui::Label& addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
     ui::Button& addButton(const std::string& name, const std::string& caption,
                           const ui::Rect& bounds) override;
@@ -36,19 +32,15 @@ public:
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
                                   const ui::Rect& bounds) override;
     ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
-
     const std::vector<std::unique_ptr<ui::Control>>& controls() const { return controls_; }
 
 private:
     template <class Control, class... Args> Control& add(Args&&... args);
-
     Window& window_;
     const ui::Control* holder_;
     std::vector<std::unique_ptr<ui::Control>> controls_;
 };
 
-// A window: caption, bounds, background colour, shown, active, minimised and
-// closed states, and the controls on it, each reachable by name.
 class Window : public ui::Window {
 public:
     Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds)
@@ -56,8 +48,6 @@ public:
     ~Window() override;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
-
-    // The controls placed on the window itself.
     ui::Label& addLabel(const std::string& name, const std::string& caption,
                         const ui::Rect& bounds) override {
         return contents_.addLabel(name, caption, bounds);
@@ -84,7 +74,6 @@ public:
     ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
         return contents_.addRichTextBox(name, bounds);
     }
-
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
@@ -98,26 +87,16 @@ public:
     bool isMinimized() const override { return minimized_; }
     void close() override;
     win::HWND handle() const override { return 0; }
-
     bool isClosed() const { return closed_; }
     headless::Container& contents() { return contents_; }
-    // The control of that name anywhere on the window (in frames and tab pages too),
-    // nullptr when there is none.
     ui::Control* control(const std::string& name) const;
-
-    // The user moves the mouse over the window background.
     void userMouseMove(int x, int y, int button = 0);
-    // The user closes the window from its system menu or with Alt+F4.
     void userClose();
-    // The user clicks the window's taskbar button or frame: restored and active.
     void userActivate();
-
-    // Bookkeeping for the controls and the window system.
     HeadlessWindowSystem& system() const;
     bool attached() const { return system_ != nullptr; }
     void registerControl(ui::Control& control);
     void detach() { system_ = nullptr; }
-    // Throws std::logic_error when the window is closed: a user cannot act on it.
     void requireOpen() const;
 
 private:
@@ -132,20 +111,16 @@ private:
     std::map<std::string, ui::Control*> controls_;
 };
 
-// The holder of a control: the frame or tab control it sits in, nullptr on the window.
 class Holder {
 public:
     virtual ~Holder() = default;
     virtual const ui::Control* holder() const = 0;
 };
 
-// What every control keeps whatever its kind: name, bounds in its holder,
-// visibility and its share of the keyboard focus.
 template <class Interface> class ControlBase : public Interface, public Holder {
 public:
     ControlBase(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
         : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {}
-
     const std::string& name() const override { return name_; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
     ui::Rect bounds() const override { return bounds_; }
@@ -155,9 +130,6 @@ public:
     bool hasFocus() const override { return window_.attached() && window_.system().focusedControl() == this; }
     const ui::Control* holder() const override { return holder_; }
     Window& window() const { return window_; }
-
-    // The user's pointer over the control; the click of a control that takes no
-    // focus. Only the controls that have these events instantiate them.
     void userMouseMove(int x = 0, int y = 0, int button = 0) {
         requireReachable();
         raise(this->onMouseMove, ui::MouseEvent{button, 0, x, y});
@@ -168,9 +140,6 @@ public:
     }
 
 protected:
-    // Raises an event through a copy of its handler: the handler may replace
-    // itself, or close the window, while it runs. An error that escapes the
-    // handler is shown and the program goes on, as the native window system does.
     template <class Handler, class... Args> void raise(const Handler& handler, const Args&... args) {
         if (!handler)
             return;
@@ -182,7 +151,6 @@ protected:
             system.reportUnhandled(std::current_exception());
         }
     }
-
     void requireReachable() const {
         window_.requireOpen();
         for (const ui::Control* control = this; control != nullptr;) {
@@ -201,13 +169,11 @@ private:
     bool visible_ = true;
 };
 
-// A label: caption, text colour and underline; click and mouse-move events.
 class Label : public ControlBase<ui::Label> {
 public:
     Label(Window& window, const ui::Control* holder, std::string name, std::string caption,
           const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
-
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }
     void setForeColor(win::COLORREF color) override { foreColor_ = color; }
@@ -226,11 +192,8 @@ public:
     Button(Window& window, const ui::Control* holder, std::string name, std::string caption,
            const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
-
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }
-
-    // A left-button click: the button takes the focus, then raises its click.
     void userClick() {
         requireReachable();
         setFocus();
@@ -247,7 +210,6 @@ public:
           const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)),
           contents_(window, this) {}
-
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }
     Container& contents() override { return contents_; }
@@ -257,29 +219,19 @@ private:
     Container contents_;
 };
 
-// A picture control. Loading reads the file through the runtime (the fake drive
-// in the tests) and decodes it as the native control does, so a missing file
-// fails with 53 and an unreadable one with 481.
 class PictureBox : public ControlBase<ui::PictureBox> {
 public:
     PictureBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds) {}
-
     void loadPicture(const std::string& path) override;
     ui::PicturePtr picture() const override { return picture_; }
     void setPicture(ui::PicturePtr picture) override { picture_ = std::move(picture); }
     void refresh() override {}
-
-    // The file the shown picture was loaded from, "" when there is none.
     std::string picturePath() const;
-
-    // A left-button click: the button goes down (mouse-down), then comes up over
-    // the control (click).
     void userClick() {
         userMouseDown(ui::LeftButton);
         raise(onClick);
     }
-    // A button pressed over the control and held.
     void userMouseDown(int button = ui::LeftButton, int x = 0, int y = 0) {
         requireReachable();
         raise(onMouseDown, ui::MouseEvent{button, 0, x, y});
@@ -289,16 +241,10 @@ private:
     ui::PicturePtr picture_;
 };
 
-// A combo box: items with item data, the selected position, the edit line, and
-// the change, click and key-down events. A selection, whether the user's or set
-// from code, puts the item's text in the edit line and raises onClick, then
-// onChange when the edit text changed, before it returns. Selecting the position
-// already selected raises onClick again.
 class ComboBox : public ControlBase<ui::ComboBox> {
 public:
     ComboBox(Window& window, const ui::Control* holder, std::string name, Style, const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds) {}
-
     void clear() override {
         items_.clear();
         index_ = -1;
@@ -307,28 +253,19 @@ public:
     void addItem(const std::string& text) override { items_.push_back(Item{text, 0}); }
     int listCount() const override { return static_cast<int>(items_.size()); }
     int listIndex() const override { return index_; }
-    // -1 clears the selection; any other position outside the list throws 380.
     void setListIndex(int index) override { select(index); }
-    // The empty text for a position outside the list.
     std::string list(int index) const override { return inList(index) ? items_[at(index)].text : ""; }
-    // Item data of a position outside the list throws 381.
     std::int32_t itemData(int index) const override { return items_[checked(index)].data; }
     void setItemData(int index, std::int32_t data) override { items_[checked(index)].data = data; }
     std::string text() const override { return text_; }
     void setText(const std::string& text) override;
-
     std::vector<std::string> items() const;
-
-    // The user clicks the item at index: the list takes the focus, then selects it.
     void userSelect(int index);
-    // The user types over the edit line.
     void userType(const std::string& text) {
         requireReachable();
         setFocus();
         setText(text);
     }
-    // A key pressed while the list has the focus (a user cannot type into a list
-    // that does not have it).
     void userPressKey(int keyCode);
 
 private:
@@ -340,60 +277,44 @@ private:
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
     std::size_t checked(int index) const;
     void select(int index);
-
     std::vector<Item> items_;
     int index_ = -1;
     std::string text_;
 };
 
-// A tab control: its tabs with their pages of controls, the current tab, the
-// background colour, and the click (after the tab changed) and mouse-move
-// events. Page controls are placed relative to the tab control's own top-left
-// corner, tab row included.
 class TabControl : public ControlBase<ui::TabControl> {
 public:
     TabControl(Window& window, const ui::Control* holder, std::string name, std::vector<std::string> captions,
                const ui::Rect& bounds);
-
     int tabCount() const override { return static_cast<int>(captions_.size()); }
     int tab() const override { return tab_; }
     std::string tabCaption(int index) const override { return captions_[checked(index)]; }
     Container& page(int index) override { return *pages_[checked(index)]; }
     void setBackColor(win::COLORREF color) override { backColor_ = color; }
     win::COLORREF backColor() const override { return backColor_; }
-
-    // The user clicks a tab: the tab control takes the focus and, when the tab is
-    // not the current one already, switches to it and raises its click.
     void userSelectTab(int index);
 
 private:
     std::size_t checked(int index) const;
-
     std::vector<std::string> captions_;
     std::vector<std::unique_ptr<Container>> pages_;
     int tab_ = 0;
     win::COLORREF backColor_ = ui::RGB(212, 208, 200);
 };
 
-// A rich-text box: its text exactly as appended, the selection, and the
-// emphasis (bold) of every character.
 class RichTextBox : public ControlBase<ui::RichTextBox> {
 public:
     RichTextBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
         : ControlBase(window, holder, std::move(name), bounds) {}
-
     void append(const std::string& text) override {
         text_ += text;
         bold_.resize(text_.size(), false);
     }
     std::string text() const override { return text_; }
-    // Case-sensitive; a start before the text searches from its beginning.
     int find(const std::string& text, int start) const override;
     int selStart() const override { return selStart_; }
-    // Clamped to the text; the selection becomes empty.
     void setSelStart(int start) override;
     int selLength() const override { return selLength_; }
-    // Clamped to the end of the text.
     void setSelLength(int length) override;
     void setSelBold(bool bold) override;
     bool isBold(int offset) const override {
@@ -402,7 +323,6 @@ public:
 
 private:
     int length() const { return static_cast<int>(text_.size()); }
-
     std::string text_;
     std::vector<bool> bold_;
     int selStart_ = 0;

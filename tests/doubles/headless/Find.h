@@ -12,7 +12,6 @@
 
 namespace headless {
 
-// The headless window behind a window of this system.
 inline Window& as(ui::Window& window) {
     auto* headless = dynamic_cast<Window*>(&window);
     if (headless == nullptr)
@@ -20,7 +19,6 @@ inline Window& as(ui::Window& window) {
     return *headless;
 }
 
-// The control as T; throws when it is of another kind.
 template <class T> T& as(ui::Control& control) {
     auto* typed = dynamic_cast<T*>(&control);
     if (typed == nullptr)
@@ -28,8 +26,6 @@ template <class T> T& as(ui::Control& control) {
     return *typed;
 }
 
-// The control of that name anywhere on the window, as T; throws when there is
-// none or it is of another kind.
 template <class T> T& find(ui::Window& window, const std::string& name) {
     ui::Control* control = as(window).control(name);
     if (control == nullptr)

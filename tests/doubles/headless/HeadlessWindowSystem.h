@@ -20,13 +20,10 @@ namespace headless {
 
 class Window;
 
-// The screen of the headless window system: a size in pixels, the twips of one
-// pixel, and the mouse pointer shape with the history of its changes.
 class Screen : public ui::Screen {
 public:
     Screen(int widthPixels, int heightPixels, int twipsPerPixel)
         : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
-
     int width() const override { return widthPixels_ * twipsPerPixel_; }
     int height() const override { return heightPixels_ * twipsPerPixel_; }
     int twipsPerPixelX() const override { return twipsPerPixel_; }
@@ -36,8 +33,6 @@ public:
         history_.push_back(pointer);
     }
     int mousePointer() const override { return pointer_; }
-
-    // Every pointer shape set, in order (the hourglass-then-arrow of long operations).
     const std::vector<int>& mousePointerHistory() const { return history_; }
 
 private:
@@ -50,51 +45,34 @@ private:
 
 class HeadlessWindowSystem : public ui::WindowSystem {
 public:
-    // A screen of widthPixels x heightPixels, each pixel twipsPerPixel twips wide
-    // and high. Pictures are read through runtime.
     HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages, int widthPixels = 1024,
                          int heightPixels = 768, int twipsPerPixel = 15);
     ~HeadlessWindowSystem() override;
     HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
-
-    // ---- ui::WindowSystem -------------------------------------------------------
     std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
                                              const ui::Rect& bounds) override;
     Screen& screen() override { return screen_; }
-    // There is no event loop to run: the tests raise the events themselves.
     int run() override { return 0; }
     void quit() override { ++quitRequests_; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {
         return messages_.MsgBox(prompt, style, title);
     }
-
-    // ---- headless -----------------------------------------------------------------
     rt::Runtime& runtime() { return runtime_; }
     bool quitRequested() const { return quitRequests_ > 0; }
     int quitRequests() const { return quitRequests_; }
-
-    // An error that escaped an event handler: a critical-stop box with the
-    // error's number and description, as the native window system shows it.
     void reportUnhandled(std::exception_ptr error);
-
-    // The control with the keyboard focus, nullptr when none has it.
     const ui::Control* focusedControl() const { return focused_; }
-    // The active window, nullptr when none is.
     Window* activeWindow() const { return active_; }
     // Windows created and not closed, in the order they were created.
     std::vector<Window*> openWindows() const;
-
-    // Bookkeeping for the windows and controls of this system.
     void setFocus(Window& window, const ui::Control& control) {
         focusWindow_ = &window;
         focused_ = &control;
     }
     void activate(Window& window) { active_ = &window; }
     void deactivate(Window& window) { active_ = active_ == &window ? nullptr : active_; }
-    // The window closed: it is no longer active and none of its controls has the focus.
     void release(Window& window);
-    // The window object is destroyed.
     void forget(Window& window);
 
 private:

@@ -31,27 +31,27 @@ protected:
 };
 
 TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
-    fake.scriptAnswers({rt::vbCancel});
+    fake.answers = {rt::vbCancel};
     link().userMouseMove();
     link().userClick();
-    ASSERT_EQ(fake.messageBoxes().size(), 1u);
-    EXPECT_EQ(fake.messageBoxes()[0].prompt,
+    ASSERT_EQ(fake.messageBoxes.size(), 1u);
+    EXPECT_EQ(fake.messageBoxes[0].prompt,
               "If you are connected to the internet, or after a connection to the "
               "internet is established, click OK, otherwise Cancel.");
-    EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKCancel);
-    EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
-    EXPECT_TRUE(fake.shellRequests().empty());
+    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbOKCancel);
+    EXPECT_EQ(fake.messageBoxes[0].title, "Decorama");
+    EXPECT_TRUE(fake.shellRequests.empty());
     EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
 }
 
 TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
-    fake.scriptAnswers({rt::vbOK});
+    fake.answers = {rt::vbOK};
     link().userClick();
-    ASSERT_EQ(fake.shellRequests().size(), 1u);
-    EXPECT_EQ(fake.shellRequests()[0].file, about::helpAddress);
-    EXPECT_EQ(fake.shellRequests()[0].operation, "Open");
-    EXPECT_EQ(fake.shellRequests()[0].hwnd, box->window().handle());
-    EXPECT_EQ(fake.shellRequests()[0].directory, module.programFolder);
+    ASSERT_EQ(fake.shellRequests.size(), 1u);
+    EXPECT_EQ(fake.shellRequests[0].file, about::helpAddress);
+    EXPECT_EQ(fake.shellRequests[0].operation, "Open");
+    EXPECT_EQ(fake.shellRequests[0].hwnd, box->window().handle());
+    EXPECT_EQ(fake.shellRequests[0].directory, module.programFolder);
     EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
     headless::as(box->window()).userMouseMove(100, 100);
     EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
@@ -91,15 +91,15 @@ TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecorded
         headless::as<headless::Button>(*box->cmdSysInfo).userClick();
 
         if (row.started.empty()) {
-            EXPECT_TRUE(fake.processes().empty());
+            EXPECT_TRUE(fake.processes.empty());
             EXPECT_EQ(prompts(), std::vector<std::string>{unavailable});
         } else {
-            ASSERT_EQ(fake.processes().size(), 1u);
-            EXPECT_EQ(fake.processes()[0].commandLine, row.started);
-            EXPECT_EQ(fake.processes()[0].showMode, rt::ShowNormalFocus);
-            EXPECT_TRUE(fake.messageBoxes().empty());
+            ASSERT_EQ(fake.processes.size(), 1u);
+            EXPECT_EQ(fake.processes[0].commandLine, row.started);
+            EXPECT_EQ(fake.processes[0].showMode, rt::ShowNormalFocus);
+            EXPECT_TRUE(fake.messageBoxes.empty());
         }
-        for (const std::string& call : fake.callLog())
+        for (const std::string& call : fake.log.lines)
             EXPECT_TRUE(!*row.path || call.rfind("Dir(", 0) != 0) << call;
         EXPECT_EQ(fake.openKeyCount(), 0u);
         EXPECT_TRUE(box->isLoaded());

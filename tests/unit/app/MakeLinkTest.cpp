@@ -35,7 +35,7 @@ TEST_F(MakeLinkTest, AFailedShellRequestStillCountsAsFollowed) {
     act(label, 2);
     EXPECT_EQ(label.foreColor(), linkPurple);
     EXPECT_TRUE(linkVisited);
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 // ---- the main window's start-up sound sample ------------------------------------------
@@ -55,17 +55,17 @@ TEST_F(StartupSoundLabelTest, ClickPlaysTheSoundThenFollowsTheLink) {
     fake.clearLogs();
     label3().userClick();
 
-    ASSERT_EQ(fake.soundsPlayed().size(), 1u);
-    EXPECT_EQ(fake.soundsPlayed()[0].path, module.programFolder + wave);
-    EXPECT_EQ(fake.soundsPlayed()[0].flags, 3u);
-    ASSERT_EQ(fake.shellRequests().size(), 1u);
-    const auto& request = fake.shellRequests()[0];
+    ASSERT_EQ(fake.sounds.size(), 1u);
+    EXPECT_EQ(fake.sounds[0].path, module.programFolder + wave);
+    EXPECT_EQ(fake.sounds[0].flags, 3u);
+    ASSERT_EQ(fake.shellRequests.size(), 1u);
+    const auto& request = fake.shellRequests[0];
     EXPECT_EQ(request.hwnd, form->window().handle());
     EXPECT_EQ(request.operation, "Open");
     EXPECT_EQ(request.file, "Zuve Zivi Ziz Odida");
     EXPECT_EQ(request.directory, module.programFolder);
     EXPECT_EQ(request.showCmd, 1);
-    const auto& calls = fake.callLog();
+    const auto& calls = fake.log.lines;
     const auto sound = std::find_if(calls.begin(), calls.end(),
                                     [](const std::string& c) { return c.rfind("sndPlaySoundA", 0) == 0; });
     const auto shell = std::find_if(calls.begin(), calls.end(),
@@ -76,18 +76,18 @@ TEST_F(StartupSoundLabelTest, ClickPlaysTheSoundThenFollowsTheLink) {
 
 TEST_F(StartupSoundLabelTest, MissingWaveFileIsSilentAndTheLabelStillTurnsPurple) {
     label3().userClick();
-    EXPECT_EQ(fake.soundsPlayed().size(), 1u);
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_EQ(fake.sounds.size(), 1u);
+    EXPECT_TRUE(fake.messageBoxes.empty());
     EXPECT_EQ(form->Label3->foreColor(), linkPurple);
 }
 
 TEST_F(StartupSoundLabelTest, TheSoundPicturePlaysTheSameFileWithoutTheLink) {
     picture(form->Image1).userClick();
     picture(form->Image1).userClick();
-    ASSERT_EQ(fake.soundsPlayed().size(), 2u);
-    EXPECT_EQ(fake.soundsPlayed()[1].path, module.programFolder + wave);
-    EXPECT_EQ(fake.soundsPlayed()[1].flags, 3u);
-    EXPECT_TRUE(fake.shellRequests().empty());
+    ASSERT_EQ(fake.sounds.size(), 2u);
+    EXPECT_EQ(fake.sounds[1].path, module.programFolder + wave);
+    EXPECT_EQ(fake.sounds[1].flags, 3u);
+    EXPECT_TRUE(fake.shellRequests.empty());
     EXPECT_EQ(form->Label3->foreColor(), linkBlue);
 }
 

@@ -49,7 +49,7 @@ protected:
 };
 
 TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
-    fake.scriptAnswers({rt::vbOK});
+    fake.answers = {rt::vbOK};
     picture(form->imgHelp0).userClick();
     about::frmAbout* first = form->aboutBox();
     ASSERT_NE(first, nullptr);

@@ -57,8 +57,8 @@ protected:
         return userValue("Control Panel\\Cursors", name);
     }
     bool nothingApplied() const {
-        return fake.registryWrites().empty() && fake.setSysColorsCalls().empty() &&
-               fake.setSystemCursorCalls().empty();
+        return fake.registry.writes.empty() && fake.settings.colors.calls.empty() &&
+               fake.settings.cursors.calls.empty();
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(MixNMatchTab, AMissingPreviewHidesItWithoutAnErrorAndTheWallpaperIsNotSet
     schemes().userSelect(2);
     EXPECT_FALSE(form->Image3->visible());
     EXPECT_EQ("5", module.activeSchemeRow.value_or(""));
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColoursFromTheSchemeNumber) {
@@ -147,7 +147,7 @@ TEST_F(MixNMatchTab, ApplyColorWithoutAValidSelectionAppliesNothing) {
         fake.clearLogs();
         click(form->Command3);
         EXPECT_TRUE(nothingApplied());
-        EXPECT_TRUE(fake.messageBoxes().empty());
+        EXPECT_TRUE(fake.messageBoxes.empty());
     }
 }
 

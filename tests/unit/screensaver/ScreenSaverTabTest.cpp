@@ -79,7 +79,7 @@ struct World {
     // Display Properties started on the Screen Saver page, minimised with the focus.
     std::size_t installs() const {
         std::size_t n = 0;
-        for (const auto& p : fake.processes())
+        for (const auto& p : fake.processes)
             n += p.commandLine == "rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,1" && p.showMode == 2;
         return n;
     }
@@ -94,7 +94,7 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
         w.press(w.form->Combo5, key);
     }
     EXPECT_FALSE(w.fake.exists(w.extracted()));
-    EXPECT_TRUE(w.fake.spiCalls().empty());
+    EXPECT_TRUE(w.fake.settings.spi.calls.empty());
     w.clickSet();
     ASSERT_EQ(w.fake.fileBytes(w.extracted()), w.programs[0]);
     w.choose(2);
@@ -103,12 +103,12 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
     EXPECT_EQ(w.fake.fileBytes(w.extracted()), w.programs[2]);
     EXPECT_EQ(w.installs(), 2u);
     EXPECT_EQ(w.bootSaver(), w.shortPath(w.extracted()));
-    ASSERT_FALSE(w.fake.spiCalls().empty());
-    const fake::SpiCall& on = w.fake.spiCalls().back(); // switched on, neither stored nor broadcast
+    ASSERT_FALSE(w.fake.settings.spi.calls.empty());
+    const fake::SpiCall& on = w.fake.settings.spi.calls.back(); // switched on, neither stored nor broadcast
     EXPECT_EQ(std::vector<std::uintptr_t>({on.action, on.uiParam, on.pvValue, on.fWinIni}),
               std::vector<std::uintptr_t>({17, 1, 0, 0}));
     EXPECT_EQ(w.windows.screen().mousePointerHistory(), std::vector<int>({11, 0, 11, 0}));
-    EXPECT_TRUE(w.fake.messageBoxes().empty());
+    EXPECT_TRUE(w.fake.messageBoxes.empty());
     EXPECT_EQ(w.waitTime(), "120") << "the button never touches the wait time";
 }
 
@@ -137,9 +137,9 @@ TEST(ScreenSaverTab, ADamagedOrMissingResourceFileInstallsNothing) {
         w.clickSet();
 
         EXPECT_EQ(w.fake.fileBytes(w.extracted()), "old saver");
-        ASSERT_EQ(w.fake.messageBoxes().size(), 1u);
-        EXPECT_EQ(w.fake.messageBoxes()[0].prompt, "File is not a Vaild External Resource File!");
-        EXPECT_EQ(w.fake.messageBoxes()[0].title, "Decorama");
+        ASSERT_EQ(w.fake.messageBoxes.size(), 1u);
+        EXPECT_EQ(w.fake.messageBoxes[0].prompt, "File is not a Vaild External Resource File!");
+        EXPECT_EQ(w.fake.messageBoxes[0].title, "Decorama");
         EXPECT_EQ(w.installs(), 0u);
     }
 }
@@ -176,7 +176,7 @@ TEST(ScreenSaverTab, NothingIsInstalledWithoutAnEntryOrAWholeFileOrAShortPathTha
         EXPECT_EQ(w->installs(), 0u);
         EXPECT_EQ(w->bootSaver(), "");
         EXPECT_EQ(w->waitTime(), "120");
-        EXPECT_TRUE(w->fake.messageBoxes().empty());
+        EXPECT_TRUE(w->fake.messageBoxes.empty());
     }
 }
 

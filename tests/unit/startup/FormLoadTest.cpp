@@ -100,8 +100,8 @@ protected:
     // The one message box of a load that ended early.
     void expectOneMessage(const std::string& prompt) {
         ASSERT_EQ(prompts(), std::vector<std::string>{prompt});
-        EXPECT_EQ(fake.messageBoxes()[0].style, rt::vbOKOnly);
-        EXPECT_EQ(fake.messageBoxes()[0].title, "Decorama");
+        EXPECT_EQ(fake.messageBoxes[0].style, rt::vbOKOnly);
+        EXPECT_EQ(fake.messageBoxes[0].title, "Decorama");
     }
 };
 

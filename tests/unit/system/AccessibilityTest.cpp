@@ -170,7 +170,7 @@ TEST(Accessibility, WriteRules) {
     Accessibility access(windows);
     // A write before any read of its group hands over an empty size.
     access.tkActive(true);
-    EXPECT_EQ(windows.spiCalls().back().uiParam, 0u);
+    EXPECT_EQ(windows.settings.spi.calls.back().uiParam, 0u);
     // The two filter-key timings exclude each other; 0 leaves the other alone.
     access.fkActive();
     access.fkBounceMSec(300);
@@ -190,7 +190,7 @@ TEST(Accessibility, WriteRules) {
     EXPECT_FALSE(access.mkModifiers());
     // Show sounds travels as 1, not as the all-bits True.
     access.shActive(true);
-    EXPECT_EQ(windows.spiCalls().back().uiParam, 1u);
+    EXPECT_EQ(windows.settings.spi.calls.back().uiParam, 1u);
     EXPECT_TRUE(access.shActive());
 }
 

@@ -19,7 +19,7 @@ const char* const DesktopPath = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
 
 int registryCalls(const fake::FakeWindows& windows) {
     int count = 0;
-    for (const std::string& line : windows.callLog())
+    for (const std::string& line : windows.log.lines)
         count += line.rfind("Reg", 0) == 0;
     return count;
 }
@@ -65,7 +65,7 @@ TEST_F(CustomRegistryTest, UnknownRootIsSilentAndTouchesNoKey) {
     windows.clearLogs();
     EXPECT_EQ(registry.GetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper"), "");
     registry.SetRegValue("HKEY_CURENT_USER\\Control Panel\\Desktop", "Wallpaper", "x.bmp");
-    EXPECT_TRUE(windows.messageBoxes().empty());
+    EXPECT_TRUE(windows.messageBoxes.empty());
     EXPECT_EQ(registryCalls(windows), 0);
 }
 

@@ -26,11 +26,11 @@ TEST(Mouse, OneAccelerationValueKeepsTheOtherTwo) {
     EXPECT_EQ(mouse.MouseSpeed(), before[2]);
 
     // Without the current triple nothing is written rather than zeros.
-    windows.failOn("SystemParametersInfoA", static_cast<int>(windows.spiCalls().size()) + 1, 87);
+    windows.failOn("SystemParametersInfoA", static_cast<int>(windows.settings.spi.calls.size()) + 1, 87);
     windows.clearLogs();
     mouse.MouseThreshHold1(1);
     EXPECT_EQ(
-        std::count_if(windows.callLog().begin(), windows.callLog().end(),
+        std::count_if(windows.log.lines.begin(), windows.log.lines.end(),
                       [](const std::string& call) { return call.rfind("SystemParametersInfoA", 0) == 0; }),
         1);
     EXPECT_EQ(mouse.MouseThreshHold1(), before[0]);
@@ -42,9 +42,9 @@ TEST(Mouse, TwoHidesNeedTwoShows) {
     mouse.CursorOn(false);
     mouse.CursorOn(false);
     mouse.CursorOn(true);
-    EXPECT_LT(windows.cursorShowCount(), 0);
+    EXPECT_LT(windows.cursorShowCount, 0);
     mouse.CursorOn(true);
-    EXPECT_EQ(windows.cursorShowCount(), 0);
+    EXPECT_EQ(windows.cursorShowCount, 0);
 }
 
 constexpr int Caps = 0x14;
@@ -64,7 +64,7 @@ TEST_P(LockKeys, WritingAStateTwiceKeepsIt) {
     windows.clearLogs();
     keyboard.Capslock(true);
     EXPECT_TRUE(keyboard.Capslock());
-    EXPECT_EQ(windows.callLog().size(), nt ? 2u : 3u); // the state read, then the write or nothing
+    EXPECT_EQ(windows.log.lines.size(), nt ? 2u : 3u); // the state read, then the write or nothing
     keyboard.Capslock(false);
     EXPECT_FALSE(keyboard.Capslock());
     EXPECT_FALSE(keyboard.Numlock());

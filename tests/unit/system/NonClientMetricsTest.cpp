@@ -74,10 +74,10 @@ TEST_F(NonClientMetricsTest, SizeWriteSavesTheWholeSnapshotWithEditedFonts) {
     windows.clearLogs();
     metrics.BorderWidth(3);
 
-    ASSERT_EQ(windows.spiCalls().size(), 1u);
-    EXPECT_EQ(windows.spiCalls()[0].action, SetMetrics);
-    EXPECT_EQ(windows.spiCalls()[0].uiParam, sizeof(win::NONCLIENTMETRICSA));
-    EXPECT_EQ(windows.spiCalls()[0].fWinIni, 3u);
+    ASSERT_EQ(windows.settings.spi.calls.size(), 1u);
+    EXPECT_EQ(windows.settings.spi.calls[0].action, SetMetrics);
+    EXPECT_EQ(windows.settings.spi.calls[0].uiParam, sizeof(win::NONCLIENTMETRICSA));
+    EXPECT_EQ(windows.settings.spi.calls[0].fWinIni, 3u);
 
     const win::NONCLIENTMETRICSA after = saved();
     EXPECT_EQ(after.iBorderWidth, 3);

@@ -26,7 +26,7 @@ class Battery : public ::testing::TestWithParam<BatteryCase> {};
 
 TEST_P(Battery, StateAndChargingComeFromTheFlag) {
     fake::FakeWindows windows;
-    windows.setPowerStatus(win::SYSTEM_POWER_STATUS{1, GetParam().flag, 80, 0, 3600, 7200});
+    windows.power = win::SYSTEM_POWER_STATUS{1, GetParam().flag, 80, 0, 3600, 7200};
     sys::PowerStatus power(windows);
     EXPECT_EQ(power.BatteryState(), GetParam().state);
     EXPECT_EQ(power.BatteryCharging(), GetParam().charging);
@@ -49,7 +49,7 @@ constexpr std::uint64_t GiB = 1024ull * 1024 * 1024;
 TEST(MemoryStatus, CountsByVersion) {
     fake::FakeWindows windows;
     win::MEMORYSTATUSEX status{sizeof status, 40, 2 * GiB - 1, 0, 3 * GiB, 0, 0, 0, 5};
-    windows.setMemoryStatus(status);
+    windows.memory = status;
     windows.useVersion(Version::Win2000);
     sys::MemoryStatus win2000(windows);
     EXPECT_EQ(win2000.MemoryLoad(), 40);

@@ -99,13 +99,13 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
         std::int16_t points;
     } rows[] = {{96, -12, 9}, {120, -15, 9}, {96, -16, 12}, {120, -20, 12}, {96, -11, 9}};
     for (const auto& row : rows) {
-        windows.setLogPixels(row.dpi);
+        windows.settings.logPixels = row.dpi;
         useIconFont(windows, fontNamed("Tahoma", row.height));
         ScreenInfo screen(windows);
         windows.clearLogs();
         EXPECT_EQ(screen.IconFontSize(), row.points) << row.height << " at " << row.dpi;
         int created = 0, deleted = 0;
-        for (const std::string& line : windows.callLog()) {
+        for (const std::string& line : windows.log.lines) {
             created += line.rfind("CreateICA(", 0) == 0;
             deleted += line.rfind("DeleteDC(", 0) == 0;
         }

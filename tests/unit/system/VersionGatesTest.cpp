@@ -126,7 +126,7 @@ TEST(VersionGates, EachKindOfGateOfEachClassOpensOnlyOnItsVersions) {
                 windows.clearLogs();
                 EXPECT_EQ(row.use(windows, false), 0);
                 // Only the questions that tell the version apart.
-                for (const std::string& call : windows.callLog())
+                for (const std::string& call : windows.log.lines)
                     EXPECT_TRUE(call.rfind("GetVersion", 0) == 0 || call.rfind("GetSystemInfo", 0) == 0)
                         << call;
             }

@@ -53,13 +53,13 @@ TEST_F(ApiStuff, DownloadAddressesGetASchemeAndOneSlashAndTheBaseIsKept) {
     EXPECT_EQ((std::vector<std::string>{"http://www.example.com/files/setup.exe",
                                         "http://www.example.com/files/readme.txt",
                                         "http://www.example.com/files/a.zip"}),
-              fake.downloads());
+              fake.downloads);
     EXPECT_EQ("http://www.example.com/files/", none);
 }
 
 TEST_F(ApiStuff, FreeDiscSpaceCountsBytesBeyondFourGigabytes) {
     fake.useVersion(fake::Version::Win2000);
-    fake.setFreeSpace(6ull << 30);
+    fake.freeBytes = 6ull << 30;
     const std::string report = stuff.FreeDiscSpace("C");
     // 4 KiB clusters of eight 512-byte sectors; 6 GiB free of 6 GiB.
     EXPECT_EQ("Sectors per Cluster: 8\r\n"

@@ -43,7 +43,7 @@ TEST_F(clsRegistryTest, SetKeyValueConvertsToTheTypeCode) {
     } catch (const rt::Error& error) {
         EXPECT_EQ(error.number(), rt::ErrTypeMismatch);
     }
-    EXPECT_EQ(windows.registryWrites().size(), 3u);
+    EXPECT_EQ(windows.registry.writes.size(), 3u);
 }
 
 TEST_F(clsRegistryTest, SetKeyValueIntoAMissingKeyFailsAndCreatesNothing) {

@@ -35,8 +35,8 @@ TEST_P(GetWinVersionOnProfile, GivesTheTagOfTheVersion) {
     EXPECT_EQ(sys::GetWinVersion(windows), GetParam().tag) << fake::profileOf(GetParam().version).name;
 
     // One GetVersionExA and nothing else.
-    ASSERT_EQ(windows.callLog().size(), 1u);
-    EXPECT_EQ(windows.callLog()[0], "GetVersionExA(148)");
+    ASSERT_EQ(windows.log.lines.size(), 1u);
+    EXPECT_EQ(windows.log.lines[0], "GetVersionExA(148)");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryProfile, GetWinVersionOnProfile, ::testing::ValuesIn(versionCases),

@@ -93,7 +93,7 @@ TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
     EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
     EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));
     EXPECT_FALSE(startupSound().has_value());
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 // An empty sound entry, or a sound file that is not there, clears the start-up sound.
@@ -113,7 +113,7 @@ TEST_F(ThemeApplicationTest, NoSoundToInstallClearsTheStartupSound) {
 TEST_F(ThemeApplicationTest, AnEmptyWallpaperLeavesTheWallpaperAlone) {
     selection.selectedWallpaper.clear();
     apply();
-    for (const auto& call : fake.spiCalls())
+    for (const auto& call : fake.settings.spi.calls)
         EXPECT_NE(call.action, 20u);
     EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
 }
@@ -129,9 +129,9 @@ TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
         selection.themeListIndex = c.themeListIndex;
         module.activeSchemeRow = c.row;
         apply();
-        EXPECT_TRUE(fake.registryWrites().empty());
-        EXPECT_TRUE(fake.setSysColorsCalls().empty());
-        EXPECT_TRUE(fake.spiCalls().empty());
+        EXPECT_TRUE(fake.registry.writes.empty());
+        EXPECT_TRUE(fake.settings.colors.calls.empty());
+        EXPECT_TRUE(fake.settings.spi.calls.empty());
         EXPECT_FALSE(fake.exists("c:\\logo.sys"));
         EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, soundKey));
     }

@@ -31,11 +31,11 @@ protected:
     // Everything an apply asked of Windows, in order.
     std::vector<std::string> writes() const {
         std::vector<std::string> all;
-        for (const auto& w : fake.registryWrites())
+        for (const auto& w : fake.registry.writes)
             all.push_back(w.keyPath + "|" + w.valueName + "|" + w.data);
-        for (const auto& call : fake.setSysColorsCalls())
+        for (const auto& call : fake.settings.colors.calls)
             all.push_back("SetSysColors " + std::to_string(call.size()));
-        for (const auto& call : fake.setSystemCursorCalls())
+        for (const auto& call : fake.settings.cursors.calls)
             all.push_back("SetSystemCursor " + std::to_string(call.id));
         all.push_back("wallpaper " + fake.deskWallpaper());
         all.push_back("logo " + fake.fileBytes("c:\\logo.sys"));
@@ -47,7 +47,7 @@ protected:
 TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
     user<headless::Button>(form->Command2).userClick();
     const std::vector<std::string> byButton = writes();
-    EXPECT_GT(fake.registryWrites().size(), 40u);
+    EXPECT_GT(fake.registry.writes.size(), 40u);
     // Both leave the focus on the theme list.
     EXPECT_EQ(windows->focusedControl(), form->Combo1);
 
@@ -65,8 +65,8 @@ TEST_F(ThemeApplyHandlersTest, OtherKeysInTheThemeListWriteNothing) {
     themeList().setFocus();
     for (int key : {9, 27, 32, 40, 65})
         themeList().userPressKey(key);
-    EXPECT_TRUE(fake.registryWrites().empty());
-    EXPECT_TRUE(fake.setSysColorsCalls().empty());
+    EXPECT_TRUE(fake.registry.writes.empty());
+    EXPECT_TRUE(fake.settings.colors.calls.empty());
     EXPECT_FALSE(fake.exists("c:\\logo.sys"));
 }
 

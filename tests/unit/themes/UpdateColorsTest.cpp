@@ -32,9 +32,9 @@ protected:
     }
     // Nothing of the appearance reached Windows.
     void expectNothingWritten() {
-        EXPECT_TRUE(fake.registryWrites().empty());
-        EXPECT_TRUE(fake.setSysColorsCalls().empty());
-        EXPECT_TRUE(fake.setSystemCursorCalls().empty());
+        EXPECT_TRUE(fake.registry.writes.empty());
+        EXPECT_TRUE(fake.settings.colors.calls.empty());
+        EXPECT_TRUE(fake.settings.cursors.calls.empty());
         EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
     }
 };
@@ -54,8 +54,8 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
     EXPECT_EQ(userValue(recycleBin, "full"), iconFile(3, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
     EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
-    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
-    const auto& call = fake.setSysColorsCalls().front();
+    ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
+    const auto& call = fake.settings.colors.calls.front();
     ASSERT_EQ(call.size(), 29u);
     for (int i = 0; i < 29; ++i) {
         EXPECT_EQ(call[static_cast<std::size_t>(i)].first, i);
@@ -69,7 +69,7 @@ TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAnd
     applyScheme(2);
     // Only the theme variant makes the cursor key; the live cursors change all the same.
     EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
-    EXPECT_EQ(fake.setSystemCursorCalls().size(), 11u);
+    EXPECT_EQ(fake.settings.cursors.calls.size(), 11u);
 
     fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
     applyScheme(2);
@@ -91,7 +91,7 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
     EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
     // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
     std::vector<win::DWORD> ids;
-    for (const auto& call : fake.setSystemCursorCalls())
+    for (const auto& call : fake.settings.cursors.calls)
         ids.push_back(call.id);
     EXPECT_EQ(ids, (std::vector<win::DWORD>{32650, 32515, 32513, 32648, 32646, 32643, 32645, 32642, 32644,
                                             32512, 32514}));
@@ -161,8 +161,8 @@ TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
     module.mixMatchApply = false;
     themes::UpdateColors(applier, module, 0, -1);
 
-    ASSERT_EQ(fake.setSysColorsCalls().size(), 1u);
-    EXPECT_EQ(fake.setSysColorsCalls()[0][4].second, 0x00336699u);
+    ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
+    EXPECT_EQ(fake.settings.colors.calls[0][4].second, 0x00336699u);
     EXPECT_EQ(userValue(colors, "Menu"), "153,102,51");
     EXPECT_EQ(userValue(colors, "Window"), "2,5,7");
 }

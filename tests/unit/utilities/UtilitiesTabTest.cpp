@@ -36,7 +36,7 @@ protected:
     void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
     std::vector<std::string> started() const {
         std::vector<std::string> lines;
-        for (const auto& process : fake.processes())
+        for (const auto& process : fake.processes)
             lines.push_back(process.commandLine + " @" + std::to_string(process.showMode));
         return lines;
     }
@@ -47,7 +47,7 @@ TEST_F(UtilitiesTab, TheThemeManagerStartsFromTheFirstLocationThatHoldsIt) {
     const std::string second = "C:\\Program Files\\Plus!\\themes\\THEMES.EXE";
     click(form->Command15);
     EXPECT_TRUE(started().empty());
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 
     fake.makeFile(second, "MZ");
     click(form->Command15);
@@ -89,7 +89,7 @@ TEST_P(RestoreGraphics, PutsBackThePicturesOfTheVersion) {
     EXPECT_EQ(c.logow, fake.fileBytes(windowsFolder + "\\logow.sys"));
     EXPECT_EQ(std::string(c.logo).empty(), !fake.exists("c:\\logo.sys"));
     EXPECT_EQ(ui::vbDefault, windows.screen().mousePointer());
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,7 +116,7 @@ TEST_F(UtilitiesTab, RestoreSkipsAMissingPictureAndStopsAtAReadOnlyOne) {
     EXPECT_EQ("98logo", fake.fileBytes("c:\\logo.sys"));
     EXPECT_EQ("old", fake.fileBytes("c:\\windows\\logos.sys"));
     EXPECT_EQ("98logow", fake.fileBytes("c:\\windows\\logow.sys"));
-    EXPECT_TRUE(fake.messageBoxes().empty());
+    EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
 struct EndCase {
@@ -140,13 +140,13 @@ TEST_F(UtilitiesTab, OkHandsTheRequestToWindowsWithTheShutDownPrivilegeOnNt) {
         for (const EndCase& c : endCases) {
             SCOPED_TRACE(c.button);
             fake.clearLogs();
-            fake.scriptAnswers({rt::vbOK});
+            fake.answers = {rt::vbOK};
             headless::find<headless::Button>(form->window(), c.button).userClick();
-            ASSERT_EQ(1u, fake.exitRequests().size());
-            EXPECT_EQ(c.flags, fake.exitRequests()[0].flags);
+            ASSERT_EQ(1u, fake.exitRequests.size());
+            EXPECT_EQ(c.flags, fake.exitRequests[0].flags);
         }
         // The NT family refuses a shut-down or restart to a process without it.
-        EXPECT_EQ(privileged, fake.shutdownPrivilegeEnabled());
+        EXPECT_EQ(privileged, fake.shutdownPrivilege);
     }
 }
 
