@@ -6,8 +6,8 @@
 // item data (f1's numeric value) overflow before the index is converted.
 #include "app/common/ListFiles.h"
 
-#include "unit/catalogues/MemoryRuntime.h"
-#include "unit/catalogues/RecordingComboBox.h"
+#include "fake/MemoryRuntime.h"
+#include "headless/RecordingComboBox.h"
 
 #include <cstddef>
 #include <cstdint>

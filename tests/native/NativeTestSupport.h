@@ -10,7 +10,7 @@
 #include "platform/native/NativeChild.h"
 #include "platform/native/NativeWindowSystem.h"
 #include "platform/native/WinHeaders.h"
-#include "unit/catalogues/MemoryRuntime.h"
+#include "fake/MemoryRuntime.h"
 
 #include <gtest/gtest.h>
 
