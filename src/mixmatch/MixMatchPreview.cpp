@@ -2,17 +2,13 @@
 
 #include "app/common/Module1.h"
 #include "runtime/Error.h"
+#include "runtime/TextConv.h"
 
 namespace mixmatch {
 namespace {
 
 constexpr PreviewLayout smallLayout{{4920, 1530, 3585, 2685}, {7200, 3140, 1305, 1075}};
 constexpr PreviewLayout largeLayout{{4830, 1410, 3735, 2925}, {7200, 3150, 1365, 1185}};
-
-bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 void hideAndClear(ui::PictureBox& preview) {
     preview.setVisible(false);
@@ -34,9 +30,9 @@ bool loadPreview(ui::PictureBox& preview, const std::string& path) {
 } // namespace
 
 std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName) {
-    if (endsWith(wallpaperName, "800x600"))
+    if (rt::EndsWith(wallpaperName, "800x600"))
         return smallLayout;
-    if (endsWith(wallpaperName, "1024x768"))
+    if (rt::EndsWith(wallpaperName, "1024x768"))
         return largeLayout;
     return std::nullopt;
 }

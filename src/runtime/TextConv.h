@@ -35,4 +35,9 @@ std::string Trim(std::string_view text);
 // Upper case of the ASCII letters.
 std::string UCase(std::string_view text);
 
+// Whether text ends with ending, letter for letter.
+inline bool EndsWith(std::string_view text, std::string_view ending) {
+    return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
+}
+
 } // namespace rt

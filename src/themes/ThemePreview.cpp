@@ -2,6 +2,7 @@
 
 #include "app/common/Module1.h"
 #include "runtime/Error.h"
+#include "runtime/TextConv.h"
 
 #include <array>
 
@@ -10,11 +11,6 @@ namespace {
 
 constexpr ui::Rect layout800x600{4920, 1530, 3585, 2685};
 constexpr ui::Rect layout1024x768{4830, 1410, 3735, 2925};
-
-bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 } // namespace
 
@@ -42,9 +38,9 @@ ThemeRecord splitThemeRecord(const std::string& record) {
 }
 
 std::optional<ui::Rect> previewLayoutFor(const std::string& themeName) {
-    if (endsWith(themeName, "800x600"))
+    if (rt::EndsWith(themeName, "800x600"))
         return layout800x600;
-    if (endsWith(themeName, "1024x768"))
+    if (rt::EndsWith(themeName, "1024x768"))
         return layout1024x768;
     return std::nullopt;
 }
