@@ -27,6 +27,17 @@ bool loadPreview(ui::PictureBox& preview, const std::string& path) {
     }
 }
 
+// The layout the wallpaper name selects; with none, both previews are hidden.
+std::optional<PreviewLayout> layoutOrNone(const std::string& wallpaperName, ui::PictureBox& wallpaperPreview,
+                                          ui::PictureBox& schemePreview) {
+    const std::optional<PreviewLayout> layout = mixMatchLayoutFor(wallpaperName);
+    if (!layout) {
+        hideAndClear(wallpaperPreview);
+        hideAndClear(schemePreview);
+    }
+    return layout;
+}
+
 } // namespace
 
 std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName) {
@@ -53,12 +64,9 @@ void setMixMatchImage(const app::Module1& module, const std::string& wallpaperNa
 
     // 2. Both previews at the layout the name selects; a name without a size
     //    ending shows neither and records nothing.
-    const std::optional<PreviewLayout> layout = mixMatchLayoutFor(wallpaperName);
-    if (!layout) {
-        hideAndClear(wallpaperPreview);
-        hideAndClear(schemePreview);
+    const std::optional<PreviewLayout> layout = layoutOrNone(wallpaperName, wallpaperPreview, schemePreview);
+    if (!layout)
         return;
-    }
     wallpaperPreview.move(layout->wallpaper);
     schemePreview.move(layout->scheme);
     wallpaperPreview.setVisible(true);
@@ -90,12 +98,9 @@ void showSchemePreview(app::Module1& module, ui::ComboBox& schemeList, const std
         return;
 
     // 3. Placed in the corner of the wallpaper the wallpaper list shows.
-    const std::optional<PreviewLayout> layout = mixMatchLayoutFor(wallpaperName);
-    if (!layout) {
-        hideAndClear(wallpaperPreview);
-        hideAndClear(schemePreview);
+    const std::optional<PreviewLayout> layout = layoutOrNone(wallpaperName, wallpaperPreview, schemePreview);
+    if (!layout)
         return;
-    }
     schemePreview.move(layout->scheme);
     schemePreview.setVisible(true);
 
