@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <sstream>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -71,8 +72,12 @@ TYPED_TEST(UtilityServicesContract, ShortcutsAreLinkFilesThatStartTheirTarget) {
     ASSERT_FALSE(desktop.empty());
     if constexpr (!TypeParam::isReal)
         this->backend.fake().makeFolder(desktop);
-    const std::string desktopLink = desktop + "\\Decorama Contract.lnk";
-    this->stuff.DesktopShortcut("Decorama Contract", target, true);
+    // Wine gives every prefix the same desktop folder (the Unix home), and the
+    // runs for the Windows versions go side by side: one link name each.
+    const char* played = std::getenv("DECORAMA_WINE_VERSION");
+    const std::string linkName = std::string("Decorama Contract ") + (played ? played : "");
+    const std::string desktopLink = desktop + "\\" + linkName + ".lnk";
+    this->stuff.DesktopShortcut(linkName, target, true);
     EXPECT_EQ(target, this->targetOf(desktopLink));
     EXPECT_TRUE(this->messages.prompts.empty());
     this->backend.runtime().Kill(desktopLink);
