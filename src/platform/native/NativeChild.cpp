@@ -3,13 +3,25 @@
 #include "platform/native/NativeWindowSystem.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace native {
 
 namespace {
 
-constexpr const char* ChildProperty = "Decorama.Child";
-constexpr const char* ProcProperty = "Decorama.Proc";
+// What the program knows of each window it linked to an object: the object and,
+// for a subclassed window, the procedure it had before. Kept in the process, not
+// as window properties: every message of a subclassed window looks it up, and a
+// property is a round trip to the window manager's server under Wine.
+struct Link {
+    NativeChild* child = nullptr;
+    WNDPROC previous = nullptr;
+};
+
+std::unordered_map<HWND, Link>& links() {
+    static std::unordered_map<HWND, Link> table;
+    return table;
+}
 
 } // namespace
 
@@ -18,36 +30,44 @@ NativeChild::~NativeChild() {
 }
 
 NativeChild* NativeChild::from(HWND window) {
-    if (window == nullptr)
-        return nullptr;
-    return static_cast<NativeChild*>(::GetPropA(window, ChildProperty));
+    const auto found = links().find(window);
+    return found != links().end() ? found->second.child : nullptr;
 }
 
 void NativeChild::bind(HWND window) {
     hwnd_ = window;
     if (window == nullptr)
         return;
-    ::SetPropA(window, ChildProperty, this);
+    Link& link = links()[window];
+    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC)) != &NativeChild::subclassProc)
+        link.previous = nullptr; // left by a window that is gone and had the same handle
+    link.child = this;
     linked_.push_back(window);
 }
 
 void NativeChild::subclass(HWND window) {
-    if (window == nullptr || ::GetPropA(window, ProcProperty) != nullptr)
+    if (window == nullptr)
         return;
-    if (std::find(linked_.begin(), linked_.end(), window) == linked_.end()) {
-        ::SetPropA(window, ChildProperty, this);
+    const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+    if (current == &NativeChild::subclassProc)
+        return;
+    if (std::find(linked_.begin(), linked_.end(), window) == linked_.end())
         linked_.push_back(window);
-    }
-    const LONG_PTR previous =
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeChild::subclassProc));
-    ::SetPropA(window, ProcProperty, reinterpret_cast<HANDLE>(previous));
+    // The link is complete before the window can see a message through it; a
+    // link left by a window that is gone and had the same handle is replaced.
+    links()[window] = Link{this, current};
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeChild::subclassProc));
 }
 
+// A window handle may be reused once its window is gone: only this object's own
+// link is removed.
 void NativeChild::unlink(HWND window) {
-    const HANDLE previous = ::RemovePropA(window, ProcProperty);
-    if (previous != nullptr)
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    ::RemovePropA(window, ChildProperty);
+    const auto found = links().find(window);
+    if (found == links().end() || found->second.child != this)
+        return;
+    if (found->second.previous != nullptr)
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(found->second.previous));
+    links().erase(found);
 }
 
 void NativeChild::forget(HWND window) {
@@ -70,10 +90,11 @@ void NativeChild::destroyWindow() {
 
 LRESULT CALLBACK NativeChild::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Kept before anything runs: a handler may unlink and destroy the window.
-    const auto previous = reinterpret_cast<WNDPROC>(::GetPropA(window, ProcProperty));
-    NativeChild* child = from(window);
-    if (previous == nullptr)
+    const auto found = links().find(window);
+    if (found == links().end() || found->second.previous == nullptr)
         return ::DefWindowProcA(window, message, wParam, lParam);
+    const WNDPROC previous = found->second.previous;
+    NativeChild* child = found->second.child;
     if (message == WM_NCDESTROY) {
         if (child != nullptr)
             child->forget(window);

@@ -4,9 +4,9 @@
 // (or the parts it is made of, such as a combo box's edit line) and sees them in
 // filter() before the control's own window procedure.
 //
-// The link between a window and its object is a window property, removed when
-// the window is destroyed or the object goes first, so no message ever reaches
-// an object that is gone.
+// The link between a window and its object is kept in a table of the process,
+// removed when the window is destroyed or the object goes first, so no message
+// ever reaches an object that is gone.
 #pragma once
 
 #include "platform/native/WinHeaders.h"

@@ -36,7 +36,7 @@ public:
     bool visible() const override { return visible_; }
     void setFocus() override {
         if (hwnd() != nullptr)
-            ::SetFocus(hwnd());
+            system_.focus(hwnd());
     }
     bool hasFocus() const override {
         HWND focus = ::GetFocus();

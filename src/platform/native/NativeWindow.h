@@ -45,6 +45,8 @@ public:
     win::HWND handle() const override { return reinterpret_cast<win::HWND>(hwnd()); }
 
     COLORREF surfaceColor() const override { return backColor_; }
+    // The control that takes the focus when the window is next activated.
+    void focusOnActivation(HWND control) { lastFocus_ = control; }
 
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

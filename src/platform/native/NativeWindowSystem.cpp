@@ -181,6 +181,17 @@ void NativeWindowSystem::quit() {
     ::PostQuitMessage(0);
 }
 
+void NativeWindowSystem::focus(HWND control) {
+    const HWND root = programWindowOf(control);
+    for (NativeWindow* open : windows_) {
+        if (open->hwnd() == root && !::IsWindowVisible(root)) {
+            open->focusOnActivation(control);
+            return;
+        }
+    }
+    ::SetFocus(control);
+}
+
 HWND NativeWindowSystem::programWindowOf(HWND window) const {
     HWND root = window;
     while (root != nullptr && (::GetWindowLongA(root, GWL_STYLE) & WS_CHILD))

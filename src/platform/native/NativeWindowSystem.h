@@ -54,6 +54,10 @@ public:
     void windowClosed(NativeWindow& window);
     // Gives the focus to the first control of root that the Tab key reaches.
     void focusFirstControl(HWND root);
+    // Gives control the focus. A window that has not been shown yet gives it to
+    // the control when it is first activated: setting it now would activate the
+    // hidden window once before it is shown, which costs as much again.
+    void focus(HWND control);
 
     // Runs an event handler. An error that escapes it must not unwind through
     // Windows' own frames (the program would end): it is shown and the program
