@@ -100,7 +100,9 @@ void NativeWindow::show() {
     else if (!::IsWindowVisible(hwnd()))
         ::ShowWindow(hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(hwnd());
-    ::UpdateWindow(hwnd());
+    // No UpdateWindow: the window and its controls paint from the message loop,
+    // which every caller returns to at once, rather than all of them before the
+    // program reads its next message.
 }
 
 bool NativeWindow::isShown() const {
