@@ -68,9 +68,9 @@ int main() {
     }
     const Clock::time_point painted = Clock::now();
 
-    std::printf("process %.1f  windows %.1f  controls %.1f  load %.1f  show %.1f  paint %.1f  (ms)\n", process,
-                msBetween(start, windowsReady), msBetween(windowsReady, built), msBetween(built, loaded),
-                msBetween(loaded, shown), msBetween(shown, painted));
+    std::printf("process %.1f  windows %.1f  controls %.1f  load %.1f  show %.1f  paint %.1f  (ms)\n",
+                process, msBetween(start, windowsReady), msBetween(windowsReady, built),
+                msBetween(built, loaded), msBetween(loaded, shown), msBetween(shown, painted));
     form.window().close();
     return 0;
 }
