@@ -51,7 +51,20 @@ std::size_t numberLength(std::string_view text, std::size_t pos) {
     return i - pos;
 }
 
+// text is a number as numberLength() found it.
 double parseNumber(std::string_view text) {
+    // A whole number of up to 15 digits is exact in a double, so it is read here
+    // directly, which gives what strtod gives: the catalogues' indexes are all
+    // such numbers, and the C runtime's strtod looks the locale up on each call.
+    const std::size_t digitsFrom = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (text.size() - digitsFrom <= 15) {
+        std::int64_t whole = 0;
+        std::size_t i = digitsFrom;
+        while (i < text.size() && isDigit(text[i]))
+            whole = whole * 10 + (text[i++] - '0');
+        if (i == text.size())
+            return text[0] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     std::string copy(text);
     for (char& c : copy)
         if (c == 'd' || c == 'D')
@@ -83,7 +96,8 @@ double roundHalfEven(double value) {
 std::int32_t CLng(double value) {
     if (!std::isfinite(value))
         throw Error(ErrOverflow);
-    double rounded = roundHalfEven(value);
+    // A whole number rounds to itself in every rounding mode.
+    const double rounded = std::trunc(value) == value ? value : roundHalfEven(value);
     if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
         throw Error(ErrOverflow);
