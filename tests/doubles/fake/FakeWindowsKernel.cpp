@@ -20,7 +20,6 @@ namespace fake {
 
 namespace {
 
-constexpr win::DWORD ERROR_BUFFER_OVERFLOW = 111;
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
 constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
@@ -40,12 +39,6 @@ win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
         return static_cast<win::DWORD>(text.size() + 1);
     std::memcpy(buffer, text.c_str(), text.size() + 1);
     return static_cast<win::DWORD>(text.size());
-}
-
-bool isValidComputerName(const std::string& name) {
-    if (name.empty() || name.size() > 15)
-        return false;
-    return name.find_first_of(" \"*+,/:;<=>?[\\]|") == std::string::npos;
 }
 
 bool isDriveC(const char* root) {
@@ -114,45 +107,6 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
     if (NameFormat != 2)
         return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
     return copyName(computerName + "\\" + userName, lpNameBuffer, nSize, win::ERROR_MORE_DATA);
-}
-
-win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
-    if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
-        return win::FALSE;
-    return copyName(computerName, lpBuffer, nSize, ERROR_BUFFER_OVERFLOW);
-}
-
-// GetComputerNameExA (Windows 2000 and later): every format answers the name.
-win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) {
-    if (faulted("GetComputerNameExA", {NameType, nSize ? *nSize : 0}))
-        return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    return copyName(computerName, lpBuffer, nSize, win::ERROR_MORE_DATA);
-}
-
-win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
-    if (faulted("SetComputerNameA", {lpComputerName}))
-        return win::FALSE;
-    if (!lpComputerName || !isValidComputerName(lpComputerName))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    pendingComputerName = upper(lpComputerName);
-    return win::TRUE;
-}
-
-// SetComputerNameExA (Windows 2000 and later): 4 NetBIOS, 5 DNS host (which
-// also sets the NetBIOS name from its first 15 characters).
-win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
-    if (faulted("SetComputerNameExA", {NameType, lpBuffer}))
-        return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    const std::string name =
-        lpBuffer ? std::string(lpBuffer).substr(0, NameType == 5 ? 15 : std::string::npos) : "";
-    if ((NameType != 4 && NameType != 5) || !isValidComputerName(name))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    pendingComputerName = upper(name);
-    return win::TRUE;
 }
 
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
@@ -233,30 +187,6 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
     return win::TRUE;
 }
 
-// FatalAppExitA: Windows shows the message and ends the process; the fake
-// only logs it and returns.
-void FakeWindows::FatalAppExitA(win::UINT uAction, const char* lpMessageText) {
-    faulted("FatalAppExitA", {uAction, lpMessageText});
-}
-
-win::DWORD FakeWindows::GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) {
-    if (faulted("GetTempPathA", {nBufferLength}))
-        return 0;
-    return copyPath(windowsFolder() + "\\TEMP\\", lpBuffer, nBufferLength);
-}
-
-win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
-    if (faulted("GetWindowsDirectoryA", {uSize}))
-        return 0;
-    return copyPath(windowsFolder(), lpBuffer, uSize);
-}
-
-win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
-    if (faulted("GetSystemDirectoryA", {uSize}))
-        return 0;
-    return copyPath(profileOf(version_).systemFolder, lpBuffer, uSize);
-}
-
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
@@ -286,17 +216,6 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwPageSize = 4096;
     lpSystemInfo->dwNumberOfProcessors = 1;
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
-}
-
-win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
-    if (faulted("GetCPInfo", {CodePage}))
-        return win::FALSE;
-    if (!lpCPInfo)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *lpCPInfo = win::CPINFO{};
-    lpCPInfo->MaxCharSize = 1;
-    lpCPInfo->DefaultChar[0] = '?';
-    return win::TRUE;
 }
 
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,
@@ -354,61 +273,11 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
     return win::TRUE;
 }
 
-// SetSystemPowerState: NT needs SE_SHUTDOWN_NAME enabled first, which the
-// program never asks for, so there it fails with ERROR_PRIVILEGE_NOT_HELD.
-win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) {
-    if (faulted("SetSystemPowerState", {fSuspend, fForce}))
-        return win::FALSE;
-    if (isNtFamily(version_))
-        return failWith(isWindows2000OrLater() ? win::ERROR_PRIVILEGE_NOT_HELD
-                                               : win::ERROR_CALL_NOT_IMPLEMENTED,
-                        win::FALSE);
-    return win::TRUE;
-}
-
-// The power-management calls: absent before Windows 98 and on NT 4; the device
-// calls need a handle CreateFileA opened.
-bool FakeWindows::powerCall(const char* operation, std::initializer_list<CallArg> args,
-                            const win::HANDLE* device) {
-    if (faulted(operation, args))
-        return false;
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
-    if (device && !files.count(*device))
-        return failWith(win::ERROR_INVALID_HANDLE, false);
-    return true;
-}
-
+// RequestWakeupLatency: absent before Windows 98 and on NT 4.
 win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    return powerCall("RequestWakeupLatency", {latency});
-}
-
-win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
-    if (!powerCall("SetThreadExecutionState", {esFlags}))
-        return 0;
-    return std::exchange(executionState, esFlags);
-}
-
-win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
-    return powerCall("RequestDeviceWakeup", {hDevice}, &hDevice);
-}
-
-win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
-    return powerCall("CancelDeviceWakeupRequest", {hDevice}, &hDevice);
-}
-
-win::BOOL FakeWindows::IsSystemResumeAutomatic() {
-    powerCall("IsSystemResumeAutomatic", {});
-    return win::FALSE;
-}
-
-win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
-    if (!powerCall("GetDevicePowerState", {hDevice}, &hDevice))
+    if (faulted("RequestWakeupLatency", {latency}))
         return win::FALSE;
-    if (!pfOn)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *pfOn = win::TRUE;
-    return win::TRUE;
+    return hasPowerManagement() || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
 }
 
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,

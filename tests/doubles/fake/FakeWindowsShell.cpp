@@ -185,21 +185,4 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
     return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }
 
-win::BOOL FakeWindows::GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
-                                           void*) {
-    if (!faulted("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen}))
-        setLastErrorCode(ERROR_RESOURCE_DATA_NOT_FOUND);
-    return win::FALSE;
-}
-
-win::BOOL FakeWindows::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
-                                      win::UINT* puLen) {
-    if (lplpBuffer)
-        *lplpBuffer = nullptr;
-    if (puLen)
-        *puLen = 0;
-    faulted("VerQueryValueA", {pBlock, lpSubBlock});
-    return win::FALSE;
-}
-
 } // namespace fake

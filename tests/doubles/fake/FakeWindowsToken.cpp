@@ -1,7 +1,7 @@
-// Drawing on a window, shell links and the process token, for the fake. A link file holds its
-// target and arguments as "target|arguments" (a real one is a binary shell
-// link; the program never reads one back). The token knows one privilege, the
-// shut-down privilege, which ExitWindowsEx asks for on the NT family.
+// Shell links and the process token, for the fake. A link file holds its target
+// and arguments as "target|arguments" (a real one is a binary shell link; the
+// program never reads one back). The token knows one privilege, the shut-down
+// privilege, which ExitWindowsEx asks for on the NT family.
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
@@ -92,45 +92,6 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
     else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
         shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     return failWith(win::ERROR_SUCCESS, win::TRUE);
-}
-
-constexpr win::DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
-constexpr win::HDC windowDcBit = win::HDC{1} << (sizeof(win::HDC) * 8 - 1);
-
-win::BOOL FakeWindows::GetClientRect(win::HWND hWnd, win::RECT* lpRect) {
-    if (faulted("GetClientRect", {hWnd}))
-        return win::FALSE;
-    if (hWnd == 0 || !lpRect)
-        return failWith(ERROR_INVALID_WINDOW_HANDLE, win::FALSE);
-    *lpRect = win::RECT{0, 0, clientWidth, clientHeight};
-    return win::TRUE;
-}
-
-win::HDC FakeWindows::GetDC(win::HWND hWnd) {
-    if (faulted("GetDC", {hWnd}))
-        return 0;
-    return hWnd | windowDcBit;
-}
-
-int FakeWindows::ReleaseDC(win::HWND hWnd, win::HDC hDC) {
-    log.add("ReleaseDC", {hWnd, hDC});
-    return hDC == (hWnd | windowDcBit) ? 1 : 0;
-}
-
-win::BOOL FakeWindows::InvalidateRect(win::HWND hWnd, const win::RECT* lpRect, win::BOOL bErase) {
-    (void)lpRect;
-    log.add("InvalidateRect", {hWnd, bErase});
-    return win::TRUE;
-}
-
-win::BOOL FakeWindows::UpdateWindow(win::HWND hWnd) {
-    log.add("UpdateWindow", {hWnd});
-    return hWnd != 0 ? win::TRUE : win::FALSE;
-}
-
-void FakeWindows::setClientSize(int widthPixels, int heightPixels) {
-    clientWidth = widthPixels;
-    clientHeight = heightPixels;
 }
 
 } // namespace fake
