@@ -7,7 +7,9 @@
 
 namespace headless {
 
-template <class Control, class... Args> Control& Container::add(Args&&... args) {
+template <class Base>
+template <class Control, class... Args>
+Control& ContainerOf<Base>::add(Args&&... args) {
     auto control = std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...);
     Control& added = *control;
     window_.registerControl(added);
@@ -15,30 +17,43 @@ template <class Control, class... Args> Control& Container::add(Args&&... args) 
     return added;
 }
 
-ui::Label& Container::addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
+template <class Base>
+ui::Label& ContainerOf<Base>::addLabel(const std::string& name, const std::string& caption,
+                                       const ui::Rect& bounds) {
     return add<Label>(name, caption, bounds);
 }
-ui::Button& Container::addButton(const std::string& name, const std::string& caption,
-                                 const ui::Rect& bounds) {
+template <class Base>
+ui::Button& ContainerOf<Base>::addButton(const std::string& name, const std::string& caption,
+                                         const ui::Rect& bounds) {
     return add<Button>(name, caption, bounds);
 }
-ui::Frame& Container::addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
+template <class Base>
+ui::Frame& ContainerOf<Base>::addFrame(const std::string& name, const std::string& caption,
+                                       const ui::Rect& bounds) {
     return add<Frame>(name, caption, bounds);
 }
-ui::PictureBox& Container::addPictureBox(const std::string& name, const ui::Rect& bounds) {
+template <class Base>
+ui::PictureBox& ContainerOf<Base>::addPictureBox(const std::string& name, const ui::Rect& bounds) {
     return add<PictureBox>(name, bounds);
 }
-ui::ComboBox& Container::addComboBox(const std::string& name, ui::ComboBox::Style style,
-                                     const ui::Rect& bounds) {
-    return add<ComboBox>(name, style, bounds);
+template <class Base>
+ui::ComboBox& ContainerOf<Base>::addComboBox(const std::string& name, ui::ComboBox::Style,
+                                             const ui::Rect& bounds) {
+    return add<ComboBox>(name, bounds);
 }
-ui::TabControl& Container::addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                         const ui::Rect& bounds) {
+template <class Base>
+ui::TabControl& ContainerOf<Base>::addTabControl(const std::string& name,
+                                                 const std::vector<std::string>& captions,
+                                                 const ui::Rect& bounds) {
     return add<TabControl>(name, captions, bounds);
 }
-ui::RichTextBox& Container::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
+template <class Base>
+ui::RichTextBox& ContainerOf<Base>::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
     return add<RichTextBox>(name, bounds);
 }
+
+template class ContainerOf<ui::Container>;
+template class ContainerOf<ui::Window>;
 
 Window::~Window() {
     if (system_ != nullptr)
@@ -68,8 +83,8 @@ void Window::close() {
 }
 
 ui::Control* Window::control(const std::string& name) const {
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
+    const auto found = named_.find(name);
+    return found == named_.end() ? nullptr : found->second;
 }
 
 void Window::userMouseMove(int x, int y, int button) {
@@ -87,14 +102,6 @@ void Window::userClose() {
         handler();
 }
 
-void Window::userActivate() {
-    requireOpen();
-    if (!shown_)
-        throw std::logic_error("window \"" + caption_ + "\" is not shown");
-    minimized_ = false;
-    system().activate(*this);
-}
-
 HeadlessWindowSystem& Window::system() const {
     if (system_ == nullptr)
         throw std::logic_error("window \"" + caption_ + "\" outlived its window system");
@@ -102,7 +109,7 @@ HeadlessWindowSystem& Window::system() const {
 }
 
 void Window::registerControl(ui::Control& control) {
-    if (!controls_.emplace(control.name(), &control).second)
+    if (!named_.emplace(control.name(), &control).second)
         throw std::logic_error("window \"" + caption_ + "\" already has a control named " + control.name());
 }
 

@@ -54,13 +54,11 @@ public:
                                              const ui::Rect& bounds) override;
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
-    void quit() override { ++quitRequests_; }
+    void quit() override {} // run() has no loop to end
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {
         return messages_.MsgBox(prompt, style, title);
     }
     rt::Runtime& runtime() { return runtime_; }
-    bool quitRequested() const { return quitRequests_ > 0; }
-    int quitRequests() const { return quitRequests_; }
     void reportUnhandled(std::exception_ptr error);
     const ui::Control* focusedControl() const { return focused_; }
     Window* activeWindow() const { return active_; }
@@ -83,7 +81,6 @@ private:
     Window* active_ = nullptr;
     Window* focusWindow_ = nullptr;
     const ui::Control* focused_ = nullptr;
-    int quitRequests_ = 0;
 };
 
 } // namespace headless
