@@ -47,6 +47,13 @@ const MetricRow defaultMetrics[] = {
     {SM_CMONITORS, 1},      {SM_SAMEDISPLAYFORMAT, 1},
 };
 
+// A screen of 1024 x 768 with a 28-pixel taskbar at the bottom.
+const MetricRow screenMetrics[] = {
+    {SM_CXSCREEN, 1024},        {SM_CYSCREEN, 768},        {SM_CXFULLSCREEN, 1024}, {SM_CYFULLSCREEN, 721},
+    {SM_CXMAXTRACK, 1036},      {SM_CYMAXTRACK, 780},      {SM_CXMAXIMIZED, 1032},  {SM_CYMAXIMIZED, 748},
+    {SM_CXVIRTUALSCREEN, 1024}, {SM_CYVIRTUALSCREEN, 768},
+};
+
 constexpr win::COLORREF rgb(int r, int g, int b) {
     return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
 }
@@ -67,27 +74,13 @@ constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 MetricTable::MetricTable() {
     for (const MetricRow& row : defaultMetrics)
         values_[row.index] = row.value;
-    setScreenSize(1024, 768);
+    for (const MetricRow& row : screenMetrics)
+        values_[row.index] = row.value;
 }
 
 int MetricTable::get(int index) const {
     const auto it = values_.find(index);
     return it == values_.end() ? 0 : it->second;
-}
-
-void MetricTable::setScreenSize(int width, int height) {
-    using namespace win;
-    const int frame = get(SM_CXSIZEFRAME);
-    values_[SM_CXSCREEN] = width;
-    values_[SM_CYSCREEN] = height;
-    values_[SM_CXFULLSCREEN] = width;
-    values_[SM_CYFULLSCREEN] = height - TaskbarHeight - get(SM_CYCAPTION);
-    values_[SM_CXMAXTRACK] = width + 2 * (frame + 2);
-    values_[SM_CYMAXTRACK] = height + 2 * (frame + 2);
-    values_[SM_CXMAXIMIZED] = width + 2 * frame;
-    values_[SM_CYMAXIMIZED] = height - TaskbarHeight + 2 * frame;
-    values_[SM_CXVIRTUALSCREEN] = width;
-    values_[SM_CYVIRTUALSCREEN] = height;
 }
 
 SystemColors::SystemColors() : colors(defaultColors) {}
@@ -196,11 +189,7 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
     setBytes(win::SPI_GETHIGHCONTRAST, bytesOf(contrast));
     pointedText_[&win::setting(win::SPI_GETHIGHCONTRAST)] = "High Contrast Black";
     pointedText_[&win::setting(win::SPI_GETSOUNDSENTRY)] = "";
-    setScreenSize(1024, 768);
-}
-
-void SpiStore::setScreenSize(int width, int height) {
-    setBytes(win::SPI_GETWORKAREA, bytesOf(win::RECT{0, 0, width, height - MetricTable::TaskbarHeight}));
+    setBytes(win::SPI_GETWORKAREA, bytesOf(win::RECT{0, 0, 1024, 740}));
 }
 
 win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni,

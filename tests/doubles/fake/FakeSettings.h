@@ -34,8 +34,6 @@ public:
     MetricTable();
     int get(int index) const;
     void set(int index, int value) { values_[index] = value; }
-    void setScreenSize(int width, int height);
-    static constexpr int TaskbarHeight = 28;
 
 private:
     std::map<int, int> values_;
@@ -86,7 +84,6 @@ public:
     void setValue(win::UINT action, std::int64_t value);
     std::string bytes(win::UINT action) const;
     void setBytes(win::UINT action, const std::string& bytes);
-    void setScreenSize(int width, int height);
     std::vector<SpiCall> calls;
 
 private:

@@ -13,7 +13,6 @@
 #include <atomic>
 #include <cstring>
 #include <random>
-#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -23,22 +22,14 @@ namespace fake {
 namespace {
 
 fs::path makeTemporaryDrive() {
-    constexpr int attempts = 100;
     static std::atomic<unsigned> counter{0};
     std::random_device random;
-    const fs::path temporary = fs::temp_directory_path();
-    std::error_code ec;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const fs::path candidate =
-            temporary / ("decorama-fake-" + std::to_string(random()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(candidate, ec))
-            return candidate;
-        if (ec)
-            throw std::runtime_error("fake Windows: cannot create drive C: at " + candidate.string() + ": " +
-                                     ec.message());
+    for (;;) { // another process may have taken the name
+        const fs::path drive = fs::temp_directory_path() / ("decorama-fake-" + std::to_string(random()) +
+                                                            "-" + std::to_string(counter++));
+        if (fs::create_directory(drive))
+            return drive;
     }
-    throw std::runtime_error("fake Windows: no free folder name for drive C: in " + temporary.string() +
-                             " after " + std::to_string(attempts) + " attempts");
 }
 
 } // namespace
@@ -77,9 +68,9 @@ void FakeWindows::setAppPath(const std::string& windowsPath) {
     drive_->makeFolder(path);
 }
 
-std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& subKey,
-                                                  const std::string& valueName) const {
-    const auto value = registry.get(root, subKey, valueName);
+std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& key,
+                                                  const std::string& name) const {
+    const auto value = registry.get(root, key, name);
     if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
         return std::nullopt;
     std::string text = value->data;
@@ -88,24 +79,14 @@ std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::str
     return text;
 }
 
-std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& subKey,
-                                                const std::string& valueName) const {
-    const auto value = registry.get(root, subKey, valueName);
+std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& key,
+                                                const std::string& name) const {
+    const auto value = registry.get(root, key, name);
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
     win::DWORD result = 0;
     std::memcpy(&result, value->data.data(), sizeof result);
     return result;
-}
-
-void FakeWindows::setMetric(int index, int value) {
-    settings.metrics.set(index, value);
-    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
-        const int width = settings.metrics.get(win::SM_CXSCREEN),
-                  height = settings.metrics.get(win::SM_CYSCREEN);
-        settings.metrics.setScreenSize(width, height);
-        settings.spi.setScreenSize(width, height);
-    }
 }
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {

@@ -16,6 +16,7 @@
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <deque>
@@ -41,48 +42,33 @@ public:
     void setAppPath(const std::string& windowsPath);
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
-    std::filesystem::path hostPath(const std::string& windowsPath) const {
-        return drive_->locate(windowsPath).host;
+    std::filesystem::path hostPath(const std::string& path) const { return drive_->locate(path).host; }
+    bool exists(const std::string& path) const { return drive_->exists(path); }
+    void makeFolder(const std::string& path) { drive_->makeFolder(path); } // with missing levels
+    void makeFile(const std::string& path, const std::string& bytes) { drive_->makeFile(path, bytes); }
+    std::string fileBytes(const std::string& path) const {
+        return drive_->fileExists(path) ? FakeDrive::hostRead(hostPath(path)) : "";
     }
-    bool exists(const std::string& windowsPath) const { return drive_->exists(windowsPath); }
-    void makeFolder(const std::string& windowsPath) {
-        drive_->makeFolder(windowsPath);
-    } // with missing levels
-    void makeFile(const std::string& windowsPath, const std::string& bytes) {
-        drive_->makeFile(windowsPath, bytes);
-    }
-    std::string fileBytes(const std::string& windowsPath) const {
-        return drive_->fileExists(windowsPath) ? FakeDrive::hostRead(drive_->locate(windowsPath).host) : "";
-    }
-    void remove(const std::string& windowsPath) { drive_->remove(windowsPath); }
-    void setReadOnly(const std::string& windowsPath, bool readOnly) {
-        drive_->setReadOnly(windowsPath, readOnly);
-    }
-    void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
+    void remove(const std::string& path) { drive_->remove(path); }
+    void setReadOnly(const std::string& path, bool readOnly) { drive_->setReadOnly(path, readOnly); }
+    void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
-        registry.put(root, subKey, valueName, win::REG_SZ, value + '\0');
+        registry.put(root, key, name, win::REG_SZ, value + '\0');
     }
-    void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value) {
-        registry.put(root, subKey, valueName, win::REG_DWORD,
-                     std::string(reinterpret_cast<const char*>(&value), sizeof value));
+    void setDword(win::HKEY root, const std::string& key, const std::string& name, win::DWORD value) {
+        registry.put(root, key, name, win::REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
     }
-    std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
-                                         const std::string& valueName) const;
-    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
-                                       const std::string& valueName) const;
-    bool keyExists(win::HKEY root, const std::string& subKey) const {
-        return registry.keyExists(root, subKey);
+    std::optional<std::string> getString(win::HKEY root, const std::string& key,
+                                         const std::string& name) const;
+    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key, const std::string& name) const;
+    bool keyExists(win::HKEY root, const std::string& key) const { return registry.keyExists(root, key); }
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& key) const {
+        return registry.subKeyNames(root, key);
     }
-    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const {
-        return registry.subKeyNames(root, subKey);
-    }
-    using RegistryWrite = fake::RegistryWrite;
     std::size_t openKeyCount() const { return registry.openHandleCount(); }
     std::string systemCursorFile(win::DWORD id) const { return settings.cursors.systemCursorFile(id); }
-    void setMetric(int index, int value); // GetSystemMetrics
-    std::string deskWallpaper() const {
-        return settings.spi.bytes(win::SPI_GETDESKWALLPAPER);
-    } // last SPI_SETDESKWALLPAPER path
+    // The path the last SPI_SETDESKWALLPAPER set.
+    std::string deskWallpaper() const { return settings.spi.bytes(win::SPI_GETDESKWALLPAPER); }
     void setSpiValue(win::UINT getAction, std::int64_t value) { settings.spi.setValue(getAction, value); }
     std::string spiBytes(win::UINT getAction) const { return settings.spi.bytes(getAction); }
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
@@ -91,7 +77,7 @@ public:
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
         const std::string bytes = spiBytes(getAction);
-        std::memcpy(&value, bytes.data(), bytes.size() < sizeof(T) ? bytes.size() : sizeof(T));
+        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
         return value;
     }
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
@@ -135,15 +121,8 @@ public:
     std::array<win::BYTE, 256> keys{};
     int cursorShowCount = 0;
     win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    win::MEMORYSTATUSEX memory{sizeof(win::MEMORYSTATUSEX),
-                               50,
-                               256ull << 20,
-                               128ull << 20,
-                               512ull << 20,
-                               384ull << 20,
-                               0x7FFE0000ull,
-                               0x7F000000ull,
-                               0};
+    win::MEMORYSTATUSEX memory{sizeof memory, 50,         256 << 20,  128 << 20, 512 << 20,
+                               384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
     std::map<std::string, std::string> urlBodies;
     CallLog log;
