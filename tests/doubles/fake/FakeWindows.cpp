@@ -55,8 +55,7 @@ void FakeWindows::useVersion(Version v) {
     version_ = v;
     registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
-    drive_->makeFolder(profile.windowsFolder);
-    drive_->makeFolder(profile.systemFolder);
+    drive_->makeFolder(std::string(profile.windowsFolder) + (isNtFamily(v) ? "\\system32" : "\\SYSTEM"));
     drive_->makeFolder(std::string(profile.windowsFolder) + "\\TEMP");
 }
 
