@@ -7,54 +7,6 @@
 
 namespace headless {
 
-template <class Base>
-template <class Control, class... Args>
-Control& ContainerOf<Base>::add(Args&&... args) {
-    auto control = std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...);
-    Control& added = *control;
-    window_.registerControl(added);
-    controls_.push_back(std::move(control));
-    return added;
-}
-
-template <class Base>
-ui::Label& ContainerOf<Base>::addLabel(const std::string& name, const std::string& caption,
-                                       const ui::Rect& bounds) {
-    return add<Label>(name, caption, bounds);
-}
-template <class Base>
-ui::Button& ContainerOf<Base>::addButton(const std::string& name, const std::string& caption,
-                                         const ui::Rect& bounds) {
-    return add<Button>(name, caption, bounds);
-}
-template <class Base>
-ui::Frame& ContainerOf<Base>::addFrame(const std::string& name, const std::string& caption,
-                                       const ui::Rect& bounds) {
-    return add<Frame>(name, caption, bounds);
-}
-template <class Base>
-ui::PictureBox& ContainerOf<Base>::addPictureBox(const std::string& name, const ui::Rect& bounds) {
-    return add<PictureBox>(name, bounds);
-}
-template <class Base>
-ui::ComboBox& ContainerOf<Base>::addComboBox(const std::string& name, ui::ComboBox::Style,
-                                             const ui::Rect& bounds) {
-    return add<ComboBox>(name, bounds);
-}
-template <class Base>
-ui::TabControl& ContainerOf<Base>::addTabControl(const std::string& name,
-                                                 const std::vector<std::string>& captions,
-                                                 const ui::Rect& bounds) {
-    return add<TabControl>(name, captions, bounds);
-}
-template <class Base>
-ui::RichTextBox& ContainerOf<Base>::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
-    return add<RichTextBox>(name, bounds);
-}
-
-template class ContainerOf<ui::Container>;
-template class ContainerOf<ui::Window>;
-
 Window::~Window() {
     if (system_ != nullptr)
         system_->forget(*this);

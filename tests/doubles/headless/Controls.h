@@ -18,25 +18,50 @@
 namespace headless {
 
 class Window;
+class Label;
+class Button;
+class Frame;
+class PictureBox;
+class ComboBox;
+class TabControl;
+class RichTextBox;
 
 // What holds controls: a window, a frame or a tab page. Controls are made with the
 // window they live on and the control holding them (none for the window itself).
 template <class Base> class ContainerOf : public Base {
 public:
     ContainerOf(Window& window, const ui::Control* holder) : window_(window), holder_(holder) {}
-    ui::Label& addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
+    ui::Label& addLabel(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return add<Label>(name, caption, bounds);
+    }
     ui::Button& addButton(const std::string& name, const std::string& caption,
-                          const ui::Rect& bounds) override;
-    ui::Frame& addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
-    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override;
-    ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style style,
-                              const ui::Rect& bounds) override;
+                          const ui::Rect& bounds) override {
+        return add<Button>(name, caption, bounds);
+    }
+    ui::Frame& addFrame(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return add<Frame>(name, caption, bounds);
+    }
+    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override {
+        return add<PictureBox>(name, bounds);
+    }
+    ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style, const ui::Rect& bounds) override {
+        return add<ComboBox>(name, bounds);
+    }
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                  const ui::Rect& bounds) override;
-    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
+                                  const ui::Rect& bounds) override {
+        return add<TabControl>(name, captions, bounds);
+    }
+    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
+        return add<RichTextBox>(name, bounds);
+    }
 
 private:
-    template <class Control, class... Args> Control& add(Args&&... args);
+    template <class Control, class... Args> Control& add(Args&&... args) {
+        controls_.push_back(std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...));
+        return static_cast<Control&>(*controls_.back());
+    }
     Window& window_;
     const ui::Control* holder_;
     std::vector<std::unique_ptr<ui::Control>> controls_;
@@ -94,7 +119,9 @@ public:
 template <class Interface> class ControlBase : public Interface, public Holder {
 public:
     ControlBase(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
-        : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {}
+        : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {
+        window.registerControl(*this);
+    }
     const std::string& name() const override { return name_; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
     ui::Rect bounds() const override { return bounds_; }
