@@ -1,8 +1,8 @@
-// kernel32, advapi32 (user name) and secur32 calls of the fake: the thread's
-// last error, version, paths and profile files, machine facts, memory and power.
-// Buffer conventions follow each call's documentation: the directory calls
-// return the length without the NUL, or the size needed with the NUL when the
-// buffer is too small; the name calls report the size through their in-out count.
+// kernel32, advapi32 (user name, process token) and secur32 calls of the fake:
+// the thread's last error, version, paths and profile files, machine facts,
+// memory and power. GetShortPathNameA returns the length without the NUL, or the
+// size needed with the NUL when the buffer is too small; the name calls report
+// the size through their in-out count.
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
@@ -52,6 +52,11 @@ win::ULONG_PTR narrowCount(std::uint64_t value) {
     return static_cast<win::ULONG_PTR>(
         std::min<std::uint64_t>(value, std::numeric_limits<win::ULONG_PTR>::max()));
 }
+
+constexpr win::HANDLE currentProcess = static_cast<win::HANDLE>(-1);
+constexpr win::HANDLE processToken = 0x7100;
+constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
+constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
 
 } // namespace
 
@@ -314,6 +319,55 @@ win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
     if (files.erase(hObject) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
+}
+
+// The process token knows one privilege, the shut-down privilege, which
+// ExitWindowsEx asks for on the NT family.
+win::HANDLE FakeWindows::GetCurrentProcess() {
+    log.add("GetCurrentProcess", {});
+    return currentProcess;
+}
+
+win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
+                                        win::HANDLE* TokenHandle) {
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (ProcessHandle != currentProcess || !TokenHandle)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    *TokenHandle = processToken;
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
+                                             win::LUID* lpLuid) {
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
+        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
+    *lpLuid = shutdownLuid;
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
+                                             win::TOKEN_PRIVILEGES* NewState, win::DWORD,
+                                             win::TOKEN_PRIVILEGES*, win::DWORD*) {
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (TokenHandle != processToken)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (DisableAllPrivileges)
+        shutdownPrivilege = false;
+    else if (!NewState)
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
+    else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
+        shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
+    return failWith(win::ERROR_SUCCESS, win::TRUE);
 }
 
 } // namespace fake

@@ -1,4 +1,6 @@
-// shell32, ole32, winmm, wininet, shdocvw and version.dll, for the fake.
+// shell32, ole32, winmm, wininet, shdocvw and version.dll, for the fake. A link
+// file holds its target and arguments as "target|arguments" (a real one is a
+// binary shell link; the program never reads one back).
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
@@ -183,6 +185,28 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
     const std::string name = lptstrFilename ? lptstrFilename : "";
     const bool missing = name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name);
     return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
+}
+
+win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
+    log.add("SaveShellLink", {linkFile, targetPath, arguments});
+    win::DWORD code = 0;
+    if (windowsFault("SaveShellLink", code))
+        return hresultFromWin32(code);
+    if (!linkFile || !targetPath)
+        return E_INVALIDARG;
+    const FakeDrive::Location location = drive_->locate(linkFile);
+    if (!location.onDrive || !location.folderExists)
+        return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
+    if (location.isFolder || (location.exists && drive_->isReadOnly(linkFile)))
+        return hresultFromWin32(win::ERROR_ACCESS_DENIED);
+    FakeDrive::hostWrite(location.host, std::string(targetPath) + "|" + (arguments ? arguments : ""));
+    return S_OK;
+}
+
+std::optional<std::string> FakeWindows::shellLink(const std::string& windowsPath) const {
+    if (!drive_->fileExists(windowsPath))
+        return std::nullopt;
+    return fileBytes(windowsPath);
 }
 
 } // namespace fake
