@@ -133,7 +133,8 @@ bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> 
     return true;
 }
 
-void FakeWindows::runtimeFault(const char* operation) {
+void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args) {
+    log.add(operation, args);
     const auto fault = plannedFault(operation);
     if (!fault)
         return;

@@ -136,14 +136,26 @@ public:
     std::string appPath() override;
     std::string appTitle() override;
     rt::AppVersion appVersion() override;
-    std::string Dir(const std::string&) override;
-    void FileCopy(const std::string&, const std::string&) override;
-    void Kill(const std::string&) override;
-    void Name(const std::string&, const std::string&) override;
-    std::string readFile(const std::string&) override;
-    std::string readBytes(const std::string&, std::uint64_t, std::size_t) override;
-    void writeFile(const std::string&, const std::string&) override;
-    void writeBytes(const std::string&, std::uint64_t, const std::string&) override;
+    std::string Dir(const std::string& path) override { return driveFor("Dir", {path}).dir(path); }
+    void FileCopy(const std::string& source, const std::string& destination) override {
+        driveFor("FileCopy", {source, destination}).copyFile(source, destination);
+    }
+    void Kill(const std::string& path) override { driveFor("Kill", {path}).kill(path); }
+    void Name(const std::string& oldPath, const std::string& newPath) override {
+        driveFor("Name", {oldPath, newPath}).rename(oldPath, newPath);
+    }
+    std::string readFile(const std::string& path) override {
+        return driveFor("readFile", {path}).readFile(path);
+    }
+    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) override {
+        return driveFor("readBytes", {path, offset, count}).readBytes(path, offset, count);
+    }
+    void writeFile(const std::string& path, const std::string& data) override {
+        driveFor("writeFile", {path, data.size()}).writeFile(path, data);
+    }
+    void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) override {
+        driveFor("writeBytes", {path, offset, data.size()}).writeBytes(path, offset, data);
+    }
     std::uint32_t Shell(const std::string&, int) override;
     int MsgBox(const std::string&, int, const std::string&) override;
     win::DWORD GetLastError() override;
@@ -310,8 +322,12 @@ private:
     bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
     bool isWindows2000OrLater() const;
-    void runtimeFault(const char* operation);
-    std::string resolveAppPath() const { return appFolder; }
+    // Logs a runtime service; throws the planned error when the fault plan makes this use fail.
+    void runtimeCall(const char* operation, std::initializer_list<CallArg> args);
+    FakeDrive& driveFor(const char* operation, std::initializer_list<CallArg> args) {
+        runtimeCall(operation, args);
+        return *drive_;
+    }
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
