@@ -184,9 +184,8 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
     if (location.isFolder || drive_->isReadOnly(path))
         return failWith(win::ERROR_ACCESS_DENIED, win::FALSE);
-    FakeProfileFile profile(location.exists ? FakeDrive::hostRead(location.host) : "");
-    profile.write(lpAppName, lpKeyName, lpString);
-    const std::string text = profile.text();
+    const std::string text = writeProfileString(location.exists ? FakeDrive::hostRead(location.host) : "",
+                                                lpAppName, lpKeyName, lpString);
     if (location.exists || !text.empty())
         FakeDrive::hostWrite(location.host, text);
     return win::TRUE;
