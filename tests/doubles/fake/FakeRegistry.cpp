@@ -83,8 +83,6 @@ FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
 }
 
 win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result) {
-    if (!result)
-        return win::ERROR_INVALID_PARAMETER;
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
     if (!parent.key)
@@ -102,8 +100,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
                                   win::DWORD* disposition) {
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
-    if (!result)
-        return win::ERROR_INVALID_PARAMETER;
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
     if (!dropLeadingBackslash(path, ntRules_))
@@ -120,8 +116,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
 win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                                    win::DWORD* size) {
     const Handle handle = resolve(key);
-    if (data && !size)
-        return win::ERROR_INVALID_PARAMETER;
     if (!handle.key)
         return win::ERROR_INVALID_HANDLE;
     if (!(handle.access & win::KEY_QUERY_VALUE))
@@ -165,8 +159,6 @@ win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWOR
 // family and refused with ERROR_ACCESS_DENIED on NT.
 win::LONG FakeRegistry::deleteKey(win::HKEY key, const char* subKey) {
     const Handle parent = resolve(key);
-    if (!subKey)
-        return win::ERROR_INVALID_PARAMETER;
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
     const auto target = walk(parent.key, subKey);

@@ -34,21 +34,15 @@ fs::path makeTemporaryDrive() {
 
 } // namespace
 
-FakeWindows::FakeWindows() : FakeWindows(makeTemporaryDrive()) {
-    ownsDrive = true;
-}
-
-FakeWindows::FakeWindows(fs::path driveRoot) : drive_(std::make_unique<FakeDrive>(std::move(driveRoot))) {
+FakeWindows::FakeWindows() : drive_(std::make_unique<FakeDrive>(makeTemporaryDrive())) {
     useVersion(Version::Win98);
     drive_->makeFolder(appFolder);
 }
 
 FakeWindows::~FakeWindows() {
-    if (ownsDrive) {
-        drive_->clearReadOnlyMarks();
-        std::error_code ec;
-        fs::remove_all(drive_->root(), ec);
-    }
+    drive_->clearReadOnlyMarks();
+    std::error_code ec;
+    fs::remove_all(drive_->root(), ec);
 }
 
 void FakeWindows::useVersion(Version v) {

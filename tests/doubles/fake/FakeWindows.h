@@ -33,7 +33,6 @@ namespace fake {
 class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
 public:
     FakeWindows();
-    explicit FakeWindows(std::filesystem::path driveRoot);
     ~FakeWindows() override;
     FakeWindows(const FakeWindows&) = delete;
     FakeWindows& operator=(const FakeWindows&) = delete;
@@ -205,8 +204,12 @@ public:
                             win::HANDLE) override;
     win::BOOL CloseHandle(win::HANDLE) override;
     win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
-    int GetSystemMetrics(int) override;
-    win::DWORD GetSysColor(int) override;
+    int GetSystemMetrics(int index) override {
+        return faulted(__func__, {index}) ? 0 : settings.metrics.get(index);
+    }
+    win::DWORD GetSysColor(int index) override {
+        return faulted(__func__, {index}) ? 0 : settings.colors.get(index);
+    }
     win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
     win::HCURSOR LoadCursorFromFileA(const char*) override;
     win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
@@ -273,7 +276,6 @@ public:
     std::optional<std::string> shellLink(const std::string& windowsPath) const;
 
 private:
-    bool ownsDrive = false;
     std::string appFolder = "C:\\Program Files\\Decorama";
     win::DWORD lastError = 0;
     std::uint32_t nextProcessId = 0x100;

@@ -84,8 +84,6 @@ void FakeWindows::SetLastError(win::DWORD dwErrCode) {
 
 template <class Size>
 bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
-    if (!size)
-        return failWith(win::ERROR_INVALID_PARAMETER, false);
     const bool fits = buffer && *size > name.size();
     if (fits)
         std::memcpy(buffer, name.c_str(), name.size() + 1);
@@ -122,8 +120,6 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     const VersionProfile& profile = profileOf(version_);
     if (profile.getVersionFails)
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpVersionInformation)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
     const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && isWindows2000OrLater();
     if (size != sizeof(win::OSVERSIONINFOA) && !extended)
@@ -151,8 +147,6 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
-    if (!lpszLongPath)
-        return failWith<win::DWORD>(win::ERROR_INVALID_PARAMETER, 0);
     if (!*lpszLongPath)
         return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
     win::DWORD error = 0;
@@ -169,13 +163,6 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
                                                   const char* lpString, const char* lpFileName) {
     if (faulted("WritePrivateProfileStringA", {lpAppName, lpKeyName, lpString, lpFileName}))
         return win::FALSE;
-    if (!lpFileName)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    if (!lpAppName) {
-        if (!lpKeyName && !lpString)
-            return win::TRUE; // flushes the profile cache
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    }
     std::string path = lpFileName;
     if (path.find_first_of("\\/:") == std::string::npos)
         path = windowsFolder() + "\\" + path;
@@ -214,7 +201,7 @@ win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
 }
 
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    if (faulted("GetSystemInfo", {}) || !lpSystemInfo)
+    if (faulted("GetSystemInfo", {}))
         return;
     *lpSystemInfo = win::SYSTEM_INFO{};
     lpSystemInfo->dwPageSize = 4096;
@@ -239,8 +226,6 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWO
 void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
     if (faulted("GlobalMemoryStatus", {}))
         return;
-    if (!lpBuffer)
-        return;
     const win::MEMORYSTATUSEX& m = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUS);
     lpBuffer->dwMemoryLoad = m.dwMemoryLoad;
@@ -258,7 +243,7 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpBuffer || lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
+    if (lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
@@ -271,8 +256,6 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
         return win::FALSE;
     if (isNtFamily(version_) && !isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpSystemPowerStatus)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpSystemPowerStatus = power;
     return win::TRUE;
 }
@@ -362,8 +345,6 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (DisableAllPrivileges)
         shutdownPrivilege = false;
-    else if (!NewState)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
         shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     return failWith(win::ERROR_SUCCESS, win::TRUE);

@@ -66,8 +66,6 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     win::DWORD code = 0;
     if (windowsFault("SHGetSpecialFolderLocation", code))
         return hresultFromWin32(code);
-    if (!ppidl)
-        return E_INVALIDARG;
     *ppidl = nullptr;
     const auto folder = specialFolders.find(csidl);
     if (folder == specialFolders.end())
@@ -84,13 +82,8 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
     if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
         return win::FALSE;
     const auto it = itemLists.find(pidl);
-    if (it == itemLists.end() || it->second->path.empty() || !pszPath) {
-        if (pszPath)
-            pszPath[0] = '\0';
-        return win::FALSE;
-    }
-    std::strcpy(pszPath, it->second->path.c_str());
-    return win::TRUE;
+    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->path.c_str());
+    return *pszPath != '\0';
 }
 
 void FakeWindows::CoTaskMemFree(void* pv) {
@@ -145,8 +138,6 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
     const auto it = internet.find(hFile);
     if (it == internet.end() || !it->second.isUrl)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    if (!lpBuffer || !lpdwNumberOfBytesRead)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     InternetHandle& file = it->second;
     const std::size_t n = std::min<std::size_t>(dwNumberOfBytesToRead, file.body.size() - file.position);
     std::memcpy(lpBuffer, file.body.data() + file.position, n);
@@ -192,8 +183,6 @@ win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* target
     win::DWORD code = 0;
     if (windowsFault("SaveShellLink", code))
         return hresultFromWin32(code);
-    if (!linkFile || !targetPath)
-        return E_INVALIDARG;
     const FakeDrive::Location location = drive_->locate(linkFile);
     if (!location.onDrive || !location.folderExists)
         return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);

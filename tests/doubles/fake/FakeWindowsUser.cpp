@@ -34,26 +34,12 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
     return result;
 }
 
-int FakeWindows::GetSystemMetrics(int nIndex) {
-    if (faulted("GetSystemMetrics", {nIndex}))
-        return 0;
-    return settings.metrics.get(nIndex);
-}
-
-win::DWORD FakeWindows::GetSysColor(int nIndex) {
-    if (faulted("GetSysColor", {nIndex}))
-        return 0;
-    return settings.colors.get(nIndex);
-}
-
 // SetSysColors: one call, all colours at once; indices Windows does not know
 // are skipped. The call is recorded with every pair handed over.
 win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
                                     const win::COLORREF* lpaRgbValues) {
     if (faulted("SetSysColors", {cElements}))
         return win::FALSE;
-    if (cElements > 0 && (!lpaElements || !lpaRgbValues))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     std::vector<std::pair<int, win::COLORREF>> pairs;
     for (int i = 0; i < cElements; ++i) {
         pairs.emplace_back(lpaElements[i], lpaRgbValues[i]);
