@@ -65,10 +65,8 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::walk(std::shared_ptr<Key> key, 
 }
 
 win::HKEY FakeRegistry::newHandle(const std::shared_ptr<Key>& key, win::REGSAM access) {
-    const win::HKEY handle = nextHandle_;
-    nextHandle_ += 4;
-    handles_[handle] = Handle{key, ntRules_ ? (access & ALL_KEY_RIGHTS) : ALL_KEY_RIGHTS};
-    return handle;
+    handles_[nextHandle_] = Handle{key, ntRules_ ? (access & ALL_KEY_RIGHTS) : ALL_KEY_RIGHTS};
+    return std::exchange(nextHandle_, nextHandle_ + 4);
 }
 
 std::string FakeRegistry::fullPath(const Key& key) {
@@ -218,29 +216,21 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
 
 // Registry calls report failure through their status, not through the thread's last
 // error, so a planned fault is returned as the status and leaves the last error alone.
-std::optional<win::LONG> FakeWindows::registryFault(const char* operation,
-                                                    std::initializer_list<CallArg> args) {
-    log.add(operation, args);
-    win::DWORD code = 0;
-    if (!windowsFault(operation, code))
-        return std::nullopt;
-    return static_cast<win::LONG>(code);
-}
-
 win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
                                      win::REGSAM samDesired, win::HKEY* phkResult) {
     if (phkResult)
         *phkResult = 0;
-    if (auto fault = registryFault("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
+        return static_cast<win::LONG>(*fault);
     return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
 }
 
 win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
                                         win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
-    if (auto fault =
-            registryFault("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
+        return static_cast<win::LONG>(*fault);
     if (lpReserved)
         return win::ERROR_INVALID_PARAMETER;
     return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
@@ -248,9 +238,9 @@ win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName,
 
 win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
                                       win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
-    if (auto fault =
-            registryFault("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
+        return static_cast<win::LONG>(*fault);
     return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
 }
 
@@ -258,28 +248,28 @@ win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win
                                        char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
                                        void* lpSecurityAttributes, win::HKEY* phkResult,
                                        win::DWORD* lpdwDisposition) {
-    if (auto fault = registryFault("RegCreateKeyExA",
-                                   {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
-                                    dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
-        return *fault;
+    if (auto fault = plannedError("RegCreateKeyExA",
+                                  {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
+                                   dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
+        return static_cast<win::LONG>(*fault);
     return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
 }
 
 win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
-    if (auto fault = registryFault("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
-        return *fault;
+    if (auto fault = plannedError("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
+        return static_cast<win::LONG>(*fault);
     return registry.deleteKey(hKey, lpSubKey);
 }
 
 win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
-    if (auto fault = registryFault("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
-        return *fault;
+    if (auto fault = plannedError("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
+        return static_cast<win::LONG>(*fault);
     return registry.deleteValue(hKey, lpValueName);
 }
 
 win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
-    if (auto fault = registryFault("RegCloseKey", {CallArg::key(hKey)}))
-        return *fault;
+    if (auto fault = plannedError("RegCloseKey", {CallArg::key(hKey)}))
+        return static_cast<win::LONG>(*fault);
     return registry.closeKey(hKey);
 }
 

@@ -54,9 +54,7 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
             throw rt::Error(rt::ErrFileNotFound);
     }
     processes.push_back(Process{commandLine, showMode});
-    const std::uint32_t id = nextProcessId;
-    nextProcessId += 4;
-    return id;
+    return std::exchange(nextProcessId, nextProcessId + 4);
 }
 
 int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {

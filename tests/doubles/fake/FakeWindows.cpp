@@ -112,19 +112,18 @@ std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operati
     return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);
 }
 
-bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
+std::optional<win::DWORD> FakeWindows::plannedError(const char* operation,
+                                                    std::initializer_list<CallArg> args) {
+    log.add(operation, args);
     const auto fault = plannedFault(operation);
-    code = static_cast<win::DWORD>(fault.value_or(0));
-    return fault.has_value();
+    return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
 }
 
 bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
-    log.add(operation, args);
-    win::DWORD code = 0;
-    if (!windowsFault(operation, code))
-        return false;
-    setLastErrorCode(code);
-    return true;
+    const auto error = plannedError(operation, args);
+    if (error)
+        setLastErrorCode(*error);
+    return error.has_value();
 }
 
 void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args) {

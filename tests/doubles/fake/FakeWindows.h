@@ -295,13 +295,11 @@ private:
     std::map<win::HINTERNET, InternetHandle> internet;
     win::HINTERNET nextInternet = 0xCC0000;
     std::optional<std::int32_t> plannedFault(const std::string& operation);
-    // True when the fault plan makes this use of a Windows call fail, with the
-    // planned Windows error in code.
-    bool windowsFault(const char* operation, win::DWORD& code);
+    // Logs a Windows call; the planned error when the fault plan makes this use fail.
+    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args);
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
-    std::optional<win::LONG> registryFault(const char* operation, std::initializer_list<CallArg> args);
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;

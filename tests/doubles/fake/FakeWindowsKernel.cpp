@@ -289,10 +289,8 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
         FakeDrive::hostWrite(location.host, "");
         drive_->setReadOnly(name, (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) != 0);
     }
-    const win::HANDLE handle = nextFile;
-    nextFile += 4;
-    files[handle] = name;
-    return handle;
+    files[nextFile] = name;
+    return std::exchange(nextFile, nextFile + 4);
 }
 
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {

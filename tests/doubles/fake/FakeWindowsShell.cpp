@@ -48,10 +48,9 @@ const std::map<int, const char*> specialFolders = {
 win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
                                           const char* lpParameters, const char* lpDirectory,
                                           win::INT nShowCmd) {
-    log.add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
-    win::DWORD code = 0;
-    if (windowsFault("ShellExecuteA", code))
-        return failWith<win::HINSTANCE>(code, code);
+    if (const auto code =
+            plannedError("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd}))
+        return failWith<win::HINSTANCE>(*code, *code);
     const std::string file = lpFile ? lpFile : "";
     shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
                                          lpParameters ? lpParameters : "", lpDirectory ? lpDirectory : "",
@@ -62,10 +61,8 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
-    log.add("SHGetSpecialFolderLocation", {hwnd, csidl});
-    win::DWORD code = 0;
-    if (windowsFault("SHGetSpecialFolderLocation", code))
-        return hresultFromWin32(code);
+    if (auto code = plannedError("SHGetSpecialFolderLocation", {hwnd, csidl}))
+        return hresultFromWin32(*code);
     *ppidl = nullptr;
     const auto folder = specialFolders.find(csidl);
     if (folder == specialFolders.end())
@@ -108,10 +105,8 @@ win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAc
                                           win::DWORD dwFlags) {
     if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
         return 0;
-    const win::HINTERNET handle = nextInternet;
-    nextInternet += 4;
-    internet[handle] = InternetHandle{};
-    return handle;
+    internet[nextInternet] = InternetHandle{};
+    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
@@ -125,10 +120,8 @@ win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const cha
     const auto body = urlBodies.find(lpszUrl ? lpszUrl : "");
     if (body == urlBodies.end())
         return failWith<win::HINTERNET>(ERROR_INTERNET_NAME_NOT_RESOLVED, 0);
-    const win::HINTERNET handle = nextInternet;
-    nextInternet += 4;
-    internet[handle] = InternetHandle{true, body->second, 0};
-    return handle;
+    internet[nextInternet] = InternetHandle{true, body->second, 0};
+    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
@@ -158,10 +151,8 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
     std::string address;
     for (const char16_t* c = lpszFile; c && *c; ++c)
         address += *c < 0x80 ? static_cast<char>(*c) : '?';
-    log.add("DoFileDownload", {address});
-    win::DWORD code = 0;
-    if (windowsFault("DoFileDownload", code))
-        return hresultFromWin32(code);
+    if (auto code = plannedError("DoFileDownload", {address}))
+        return hresultFromWin32(*code);
     if (!lpszFile)
         return E_INVALIDARG;
     downloads.push_back(address);
@@ -179,10 +170,8 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
 }
 
 win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
-    log.add("SaveShellLink", {linkFile, targetPath, arguments});
-    win::DWORD code = 0;
-    if (windowsFault("SaveShellLink", code))
-        return hresultFromWin32(code);
+    if (auto code = plannedError("SaveShellLink", {linkFile, targetPath, arguments}))
+        return hresultFromWin32(*code);
     const FakeDrive::Location location = drive_->locate(linkFile);
     if (!location.onDrive || !location.folderExists)
         return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
