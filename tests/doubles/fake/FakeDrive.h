@@ -1,12 +1,8 @@
 // Drive C: of the fake, kept in a folder of the host. Windows paths are resolved
-// one component at a time against the entries that exist, without regard to
-// case and also by their 8.3 short names, so "c:\WINDOWS", "C:\windows" and
-// "C:\PROGRA~1" find what Windows would find. Only drive C exists; a path on
-// any other drive is a path that is not found.
-//
-// The runtime file services are built here with the program's error numbers:
-// 53 file not found, 76 path not found, 75 path/file access error (read-only
-// file, or a folder where a file is expected), 58 file already exists.
+// one component at a time, without regard to case and also by 8.3 short names
+// ("C:\PROGRA~1"); any other drive is not found. The runtime file services throw
+// the program's errors: 53 file not found, 76 path not found, 75 path/file
+// access error (read-only file, or a folder for a file), 58 file already exists.
 #pragma once
 
 #include "platform/WinTypes.h"

@@ -1,6 +1,5 @@
-// The fake's construction, the test-side set-up and inspection API, and the
-// fault plan's glue. The Windows calls and runtime services live in the
-// FakeWindows*.cpp files next to this one, by library.
+// The fake's construction, its test-side API, the fault plan's glue, and the
+// runtime services: application facts, processes, message boxes from a script.
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
@@ -9,6 +8,7 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
+#include "fake/TextUtil.h"
 
 #include <atomic>
 #include <cstring>
@@ -30,6 +30,19 @@ fs::path makeTemporaryDrive() {
         if (fs::create_directory(drive))
             return drive;
     }
+}
+
+std::string programOf(const std::string& commandLine) {
+    const std::string line = trim(commandLine);
+    if (!line.empty() && line[0] == '"') {
+        const auto close = line.find('"', 1);
+        return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    }
+    return line.substr(0, line.find(' '));
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
 } // namespace
@@ -134,6 +147,47 @@ void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallA
     if (*fault == 58)
         throw rt::Error(rt::ErrFileAlreadyExists);
     throw rt::Error(*fault);
+}
+
+std::string FakeWindows::appPath() {
+    log.add("appPath", {});
+    return appFolder;
+}
+
+std::string FakeWindows::appTitle() {
+    log.add("appTitle", {});
+    return "Decorama";
+}
+
+rt::AppVersion FakeWindows::appVersion() {
+    log.add("appVersion", {});
+    return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};
+}
+
+std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
+    runtimeCall("Shell", {commandLine, showMode});
+    const std::string program = programOf(commandLine);
+    if (program.empty())
+        throw rt::Error(rt::ErrInvalidProcedureCall);
+    const bool namedByPath = program.find_first_of("\\/:") != std::string::npos;
+    if (namedByPath) {
+        const std::string path = isAbsolutePath(program) ? program : appFolder + "\\" + program;
+        if (!drive_->fileExists(path) && !drive_->fileExists(path + ".exe"))
+            throw rt::Error(rt::ErrFileNotFound);
+    }
+    processes.push_back(Process{commandLine, showMode});
+    return std::exchange(nextProcessId, nextProcessId + 4);
+}
+
+int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    runtimeCall("MsgBox", {prompt, style, title});
+    int answer = rt::vbOK;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
+    return answer;
 }
 
 } // namespace fake

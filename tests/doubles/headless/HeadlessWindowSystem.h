@@ -1,11 +1,6 @@
-// The window system of the tests: windows and controls kept in memory, with the
-// state the native ones keep and the events they raise, driven by the tests
-// through user-style actions (userClick, userSelect, userSelectTab ...).
-//
-// It keeps what is global in a real window system: the one control that has the
-// keyboard focus, the one active window, the screen, and the program's request
-// to end its event loop. Message boxes go to the message service it is given
-// (the fake Windows in the tests, which logs them and answers from a script).
+// The window system of the tests: the headless windows and controls, and what is
+// global in a real window system (the focused control, the active window, the
+// screen). Message boxes go to the message service it is given.
 #pragma once
 
 #include "platform/Runtime.h"
