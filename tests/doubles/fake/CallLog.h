@@ -14,18 +14,20 @@
 
 namespace fake {
 
+inline const std::pair<win::HKEY, const char*> rootKeys[] = {
+    {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+    {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+    {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+    {win::HKEY_USERS, "HKEY_USERS"},
+    {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+    {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+    {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"},
+};
+
 inline std::string rootKeyName(win::HKEY key) {
-    static const std::pair<win::HKEY, const char*> roots[] = {
-        {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
-        {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
-        {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
-        {win::HKEY_USERS, "HKEY_USERS"},
-        {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
-        {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
-        {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"}};
-    for (const auto& root : roots) {
-        if (root.first == key)
-            return root.second;
+    for (const auto& [root, name] : rootKeys) {
+        if (root == key)
+            return name;
     }
     return "";
 }

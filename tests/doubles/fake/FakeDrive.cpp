@@ -112,16 +112,9 @@ std::string normalisedComponent(const std::string& part) {
     return last == std::string::npos ? "" : part.substr(0, last + 1);
 }
 
-// The folder part and the last component of a Windows path ("C:\a\b" -> "C:\a\", "b").
-void splitLast(const std::string& path, std::string& folder, std::string& name) {
-    const auto at = path.find_last_of("\\/:");
-    if (at == std::string::npos) {
-        folder.clear();
-        name = path;
-        return;
-    }
-    folder = path.substr(0, at + 1);
-    name = path.substr(at + 1);
+// Where the last component of a Windows path starts ("C:\a\b" -> 5; 0 without a folder).
+std::size_t lastComponent(const std::string& path) {
+    return path.find_last_of("\\/:") + 1; // npos + 1 is 0
 }
 
 } // namespace
@@ -237,9 +230,7 @@ void FakeDrive::makeFolder(const std::string& windowsPath) {
 }
 
 void FakeDrive::makeFile(const std::string& windowsPath, const std::string& bytes) {
-    std::string folder, name;
-    splitLast(windowsPath, folder, name);
-    makeFolder(folder);
+    makeFolder(windowsPath.substr(0, lastComponent(windowsPath)));
     const Location location = locate(windowsPath);
     if (location.onDrive && !location.isFolder)
         hostWrite(location.host, bytes);
@@ -378,9 +369,7 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     if (to.exists) {
         if (!fs::equivalent(from.host, to.host))
             throw rt::Error(ErrFileAlreadyExists, "File already exists");
-        std::string folder, name;
-        splitLast(newPath, folder, name);
-        target = to.host.parent_path() / normalisedComponent(name);
+        target = to.host.parent_path() / normalisedComponent(newPath.substr(lastComponent(newPath)));
     }
     std::error_code ec;
     fs::rename(from.host, target, ec);

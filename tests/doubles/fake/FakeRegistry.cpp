@@ -26,11 +26,9 @@ bool dropLeadingBackslash(std::string& path, bool refuse) {
 } // namespace
 
 FakeRegistry::FakeRegistry() {
-    for (win::HKEY key :
-         {win::HKEY_CLASSES_ROOT, win::HKEY_CURRENT_USER, win::HKEY_LOCAL_MACHINE, win::HKEY_USERS,
-          win::HKEY_PERFORMANCE_DATA, win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA}) {
+    for (const auto& [key, name] : rootKeys) {
         roots_[key] = std::make_shared<Key>();
-        roots_[key]->name = rootKeyName(key);
+        roots_[key]->name = name;
     }
 }
 

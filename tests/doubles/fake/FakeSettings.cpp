@@ -3,6 +3,7 @@
 #include "platform/WinFacts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <set>
@@ -155,8 +156,7 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
         if (row->transport != Transport::Structure && row->transport != Transport::Text && row->metric < 0)
             numbers_[row] = row->initial;
     }
-    const int mouse[3] = {6, 10, 1};
-    setBytes(win::SPI_GETMOUSE, std::string(reinterpret_cast<const char*>(mouse), sizeof mouse));
+    setBytes(win::SPI_GETMOUSE, bytesOf(std::array<int, 3>{6, 10, 1}));
     setBytes(win::SPI_GETICONTITLELOGFONT, bytesOf(font("MS Sans Serif", -11, 400)));
     win::NONCLIENTMETRICSA ncm{};
     ncm.cbSize = sizeof ncm;
@@ -183,10 +183,8 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
     sentry.cbSize = sizeof sentry;
     sentry.dwFlags = 0x2;
     setBytes(win::SPI_GETSOUNDSENTRY, bytesOf(sentry));
-    win::HIGHCONTRASTA contrast{};
-    contrast.cbSize = sizeof contrast;
-    contrast.dwFlags = 0x5E;
-    setBytes(win::SPI_GETHIGHCONTRAST, bytesOf(contrast));
+    setBytes(win::SPI_GETHIGHCONTRAST,
+             bytesOf(win::HIGHCONTRASTA{sizeof(win::HIGHCONTRASTA), 0x5E, nullptr}));
     pointedText_[&win::setting(win::SPI_GETHIGHCONTRAST)] = "High Contrast Black";
     pointedText_[&win::setting(win::SPI_GETSOUNDSENTRY)] = "";
     setBytes(win::SPI_GETWORKAREA, bytesOf(win::RECT{0, 0, 1024, 740}));
