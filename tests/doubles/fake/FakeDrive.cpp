@@ -377,19 +377,11 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
         throw rt::Error(rt::ErrPathFileAccess);
 }
 
-std::string FakeDrive::readFile(const std::string& path) const {
-    return hostRead(existingFile(path).host);
-}
-
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
     const std::string bytes = readFile(path);
     if (offset >= bytes.size())
         return "";
     return bytes.substr(static_cast<std::size_t>(offset), count);
-}
-
-void FakeDrive::writeFile(const std::string& path, const std::string& data) {
-    hostWrite(writableTarget(path).host, data);
 }
 
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {

@@ -40,9 +40,11 @@ public:
     void copyFile(const std::string& source, const std::string& destination);
     void kill(const std::string& path);
     void rename(const std::string& oldPath, const std::string& newPath);
-    std::string readFile(const std::string& path) const;
+    std::string readFile(const std::string& path) const { return hostRead(existingFile(path).host); }
     std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const;
-    void writeFile(const std::string& path, const std::string& data);
+    void writeFile(const std::string& path, const std::string& data) {
+        hostWrite(writableTarget(path).host, data);
+    }
     void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data);
     static std::string hostRead(const std::filesystem::path& host);
     static void hostWrite(const std::filesystem::path& host, const std::string& bytes);

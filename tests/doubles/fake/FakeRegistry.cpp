@@ -35,8 +35,7 @@ FakeRegistry::FakeRegistry() {
 FakeRegistry::Handle FakeRegistry::resolve(win::HKEY key) const {
     if (const auto root = roots_.find(key); root != roots_.end())
         return Handle{root->second, ALL_KEY_RIGHTS};
-    const auto it = handles_.find(key);
-    return it == handles_.end() ? Handle{nullptr, 0} : it->second;
+    return lookup(handles_, key, Handle{nullptr, 0});
 }
 
 // Windows skips empty levels inside and at the end: "a\\b", "a\" and "a\\\\b"
@@ -65,10 +64,6 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::walk(std::shared_ptr<Key> key, 
 win::HKEY FakeRegistry::newHandle(const std::shared_ptr<Key>& key, win::REGSAM access) {
     handles_[nextHandle_] = Handle{key, ntRules_ ? (access & ALL_KEY_RIGHTS) : ALL_KEY_RIGHTS};
     return std::exchange(nextHandle_, nextHandle_ + 4);
-}
-
-std::string FakeRegistry::fullPath(const Key& key) {
-    return key.parent ? fullPath(*key.parent) + "\\" + key.name : key.name;
 }
 
 FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
@@ -198,10 +193,6 @@ std::optional<FakeRegistry::StoredValue> FakeRegistry::get(win::HKEY root, const
         return std::nullopt;
     const Value& value = key->values.at(upper(valueName));
     return StoredValue{value.type, value.data};
-}
-
-bool FakeRegistry::keyExists(win::HKEY root, const std::string& subKey) const {
-    return walk(roots_.at(root), subKey) != nullptr;
 }
 
 std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::string& subKey) const {

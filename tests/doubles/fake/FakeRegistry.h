@@ -48,7 +48,9 @@ public:
     };
     std::optional<StoredValue> get(win::HKEY root, const std::string& subKey,
                                    const std::string& valueName) const;
-    bool keyExists(win::HKEY root, const std::string& subKey) const;
+    bool keyExists(win::HKEY root, const std::string& subKey) const {
+        return walk(roots_.at(root), subKey) != nullptr;
+    }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
     std::size_t openHandleCount() const { return handles_.size(); }
     std::vector<RegistryWrite> writes;
@@ -73,7 +75,9 @@ private:
     static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
                                      bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);
-    static std::string fullPath(const Key& key);
+    static std::string fullPath(const Key& key) {
+        return key.parent ? fullPath(*key.parent) + "\\" + key.name : key.name;
+    }
     static Value& valueOf(Key& key, const std::string& name);
     std::map<win::HKEY, std::shared_ptr<Key>> roots_;
     std::map<win::HKEY, Handle> handles_;

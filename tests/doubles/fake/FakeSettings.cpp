@@ -1,6 +1,7 @@
 #include "fake/FakeSettings.h"
 
 #include "platform/WinFacts.h"
+#include "fake/TextUtil.h"
 
 #include <algorithm>
 #include <array>
@@ -79,11 +80,6 @@ MetricTable::MetricTable() {
         values_[row.index] = row.value;
 }
 
-int MetricTable::get(int index) const {
-    const auto it = values_.find(index);
-    return it == values_.end() ? 0 : it->second;
-}
-
 SystemColors::SystemColors() : colors(defaultColors) {}
 
 bool CursorStore::isCursorImage(const std::string& bytes) {
@@ -114,11 +110,6 @@ bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error)
     }
     calls.push_back(CursorCall{id, file, error == 0});
     return error == 0;
-}
-
-std::string CursorStore::systemCursorFile(win::DWORD id) const {
-    const auto it = system.find(id);
-    return it == system.end() ? "" : it->second;
 }
 
 namespace {
@@ -286,8 +277,7 @@ win::BOOL SpiStore::set(const Setting& row, win::UINT uiParam, void* pvParam, wi
 std::int64_t SpiStore::number(const Setting& row) const {
     if (row.metric >= 0)
         return metrics_.get(row.metric);
-    const auto it = numbers_.find(&row);
-    return it == numbers_.end() ? 0 : it->second;
+    return lookup(numbers_, &row, std::int64_t{0});
 }
 
 void SpiStore::setNumber(const Setting& row, std::int64_t value) {
@@ -301,8 +291,7 @@ void SpiStore::setNumber(const Setting& row, std::int64_t value) {
 
 std::string SpiStore::structure(const Setting& row) const {
     if (row.get != win::SPI_GETICONMETRICS) {
-        const auto it = bytes_.find(&row);
-        return it == bytes_.end() ? "" : it->second;
+        return lookup(bytes_, &row, std::string());
     }
     win::ICONMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;

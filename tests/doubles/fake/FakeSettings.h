@@ -5,6 +5,7 @@
 
 #include "platform/WinTypes.h"
 #include "platform/Settings.h"
+#include "fake/TextUtil.h"
 
 #include <cstdint>
 #include <map>
@@ -32,7 +33,7 @@ struct SpiCall {
 class MetricTable {
 public:
     MetricTable();
-    int get(int index) const;
+    int get(int index) const { return lookup(values_, index, 0); }
     void set(int index, int value) { values_[index] = value; }
 
 private:
@@ -63,7 +64,7 @@ struct CursorStore {
     win::HCURSOR load(const std::string& file);
     // False with the Windows error in error when the handle or id is refused.
     bool replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error);
-    std::string systemCursorFile(win::DWORD id) const;
+    std::string systemCursorFile(win::DWORD id) const { return lookup(system, id, std::string()); }
     std::vector<CursorCall> calls;
     std::map<win::HCURSOR, std::string> loaded;
     std::map<win::DWORD, std::string> system;

@@ -139,8 +139,7 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
                                      {win::PLANES, 1},
                                      {win::LOGPIXELSX, settings.logPixels},
                                      {win::LOGPIXELSY, settings.logPixels}};
-    const auto found = caps.find(index);
-    return found == caps.end() ? 0 : found->second;
+    return lookup(caps, index, 0);
 }
 
 win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {

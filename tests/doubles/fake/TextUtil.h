@@ -1,11 +1,17 @@
-// Small text helpers of the fake: ASCII case folding, as Windows compares the
-// names of keys, values, files and profile sections.
+// Small helpers of the fake: ASCII case folding, as Windows compares the names
+// of keys, values, files and profile sections, and map look-ups.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace fake {
+
+// The value stored under key, or fallback.
+template <class Map, class Key, class Value> Value lookup(const Map& map, const Key& key, Value fallback) {
+    const auto it = map.find(key);
+    return it == map.end() ? fallback : it->second;
+}
 
 inline char upperChar(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;

@@ -34,11 +34,6 @@ void Window::close() {
         system_->release(*this);
 }
 
-ui::Control* Window::control(const std::string& name) const {
-    const auto found = named_.find(name);
-    return found == named_.end() ? nullptr : found->second;
-}
-
 void Window::userMouseMove(int x, int y, int button) {
     requireOpen();
     const ui::MouseHandler handler = onMouseMove;
@@ -180,14 +175,6 @@ int RichTextBox::find(const std::string& text, int start) const {
 void RichTextBox::setSelStart(int start) {
     selStart_ = std::clamp(start, 0, length());
     selLength_ = 0;
-}
-
-void RichTextBox::setSelLength(int length) {
-    selLength_ = std::clamp(length, 0, this->length() - selStart_);
-}
-
-void RichTextBox::setSelBold(bool bold) {
-    std::fill(bold_.begin() + selStart_, bold_.begin() + selStart_ + selLength_, bold);
 }
 
 HeadlessWindowSystem::HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages,

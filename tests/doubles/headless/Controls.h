@@ -7,6 +7,7 @@
 #include "headless/HeadlessWindowSystem.h"
 #include "platform/ui/WindowSystem.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -90,7 +91,9 @@ public:
     void close() override;
     win::HWND handle() const override { return 0; }
     bool isClosed() const { return closed_; }
-    ui::Control* control(const std::string& name) const;
+    ui::Control* control(const std::string& name) const {
+        return named_.count(name) ? named_.at(name) : nullptr;
+    }
     void userMouseMove(int x, int y, int button = 0);
     void userClose();
     HeadlessWindowSystem& system() const;
@@ -304,8 +307,10 @@ public:
     int selStart() const override { return selStart_; }
     void setSelStart(int start) override;
     int selLength() const override { return selLength_; }
-    void setSelLength(int length) override;
-    void setSelBold(bool bold) override;
+    void setSelLength(int length) override { selLength_ = std::clamp(length, 0, this->length() - selStart_); }
+    void setSelBold(bool bold) override {
+        std::fill(bold_.begin() + selStart_, bold_.begin() + selStart_ + selLength_, bold);
+    }
     bool isBold(int offset) const override {
         return offset >= 0 && offset < length() && bold_[static_cast<std::size_t>(offset)];
     }
