@@ -184,12 +184,8 @@ FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
     if (!components(windowsPath, parts))
         return location;
     location.onDrive = true;
+    location.exists = location.isFolder = location.folderExists = parts.empty(); // the root folder
     fs::path current = root_;
-    if (parts.empty()) {
-        location.exists = location.isFolder = location.folderExists = true;
-        location.host = root_;
-        return location;
-    }
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
         const std::string stored = match(current, parts[i]);
@@ -297,12 +293,8 @@ std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error)
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {
-    std::ifstream in(host, std::ios::binary | std::ios::ate);
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return bytes;
+    std::ifstream in(host, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {

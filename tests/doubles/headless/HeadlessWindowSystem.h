@@ -18,23 +18,19 @@ class Window;
 class Screen : public ui::Screen {
 public:
     Screen(int widthPixels, int heightPixels, int twipsPerPixel)
-        : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
-    int width() const override { return widthPixels_ * twipsPerPixel_; }
-    int height() const override { return heightPixels_ * twipsPerPixel_; }
-    int twipsPerPixelX() const override { return twipsPerPixel_; }
-    int twipsPerPixelY() const override { return twipsPerPixel_; }
-    void setMousePointer(int pointer) override {
-        pointer_ = pointer;
-        history_.push_back(pointer);
-    }
-    int mousePointer() const override { return pointer_; }
+        : width_(widthPixels * twipsPerPixel), height_(heightPixels * twipsPerPixel), twips_(twipsPerPixel) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    int twipsPerPixelX() const override { return twips_; }
+    int twipsPerPixelY() const override { return twips_; }
+    void setMousePointer(int pointer) override { history_.push_back(pointer); }
+    int mousePointer() const override { return history_.empty() ? ui::vbDefault : history_.back(); }
     const std::vector<int>& mousePointerHistory() const { return history_; }
 
 private:
-    int widthPixels_;
-    int heightPixels_;
-    int twipsPerPixel_;
-    int pointer_ = ui::vbDefault;
+    int width_;
+    int height_;
+    int twips_;
     std::vector<int> history_;
 };
 
