@@ -32,16 +32,14 @@ bool isWebAddress(const std::string& text) {
 // 0x10), the programs menu (0x02), the start menu (0x0B); "" for the virtual
 // folders (control panel, printers, recycle bin, my computer), which have an
 // item list but no file-system path.
-const std::map<int, const char*> specialFolders = {
-    {0x00, "\\Desktop"},
-    {0x10, "\\Desktop"},
-    {0x02, "\\Start Menu\\Programs"},
-    {0x0B, "\\Start Menu"},
-    {0x03, ""},
-    {0x04, ""},
-    {0x0A, ""},
-    {0x11, ""},
-};
+const std::map<int, const char*> specialFolders = {{0x00, "\\Desktop"},
+                                                   {0x10, "\\Desktop"},
+                                                   {0x02, "\\Start Menu\\Programs"},
+                                                   {0x0B, "\\Start Menu"},
+                                                   {0x03, ""},
+                                                   {0x04, ""},
+                                                   {0x0A, ""},
+                                                   {0x11, ""}};
 
 } // namespace
 

@@ -19,8 +19,7 @@ public:
     std::string appTitle() override { return "Decorama"; }
     rt::AppVersion appVersion() override { return {1, 0, 0}; }
     std::string Dir(const std::string& path) override {
-        const auto it = files_.find(rt::UCase(path));
-        return it == files_.end() ? std::string() : it->second.name;
+        return files_.count(rt::UCase(path)) ? files_.at(rt::UCase(path)).name : std::string();
     }
     void FileCopy(const std::string&, const std::string&) override { unsupported(); }
     void Kill(const std::string&) override { unsupported(); }

@@ -13,13 +13,9 @@ template <class Map, class Key, class Value> Value lookup(const Map& map, const 
     return it == map.end() ? fallback : it->second;
 }
 
-inline char upperChar(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 inline std::string upper(std::string text) {
     for (char& c : text)
-        c = upperChar(c);
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     return text;
 }
 
