@@ -43,14 +43,14 @@ public:
                                     : std::to_string(static_cast<std::uint64_t>(value))) {}
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
     static CallArg key(win::HKEY key) {
-        const std::string name = rootKeyName(key);
-        return CallArg(Raw{}, name.empty() ? std::to_string(static_cast<std::uint64_t>(key)) : name);
+        CallArg arg(static_cast<std::uint64_t>(key));
+        if (!rootKeyName(key).empty())
+            arg.text_ = rootKeyName(key);
+        return arg;
     }
     const std::string& text() const { return text_; }
 
 private:
-    struct Raw {};
-    CallArg(Raw, std::string text) : text_(std::move(text)) {}
     std::string text_;
 };
 

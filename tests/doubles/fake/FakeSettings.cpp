@@ -316,24 +316,4 @@ void SpiStore::setStructure(const Setting& row, const std::string& bytes) {
     setBytes(win::SPI_GETICONTITLELOGFONT, bytesOf(metrics.lfFont));
 }
 
-std::int64_t SpiStore::value(win::UINT action) const {
-    const Setting* row = win::findSetting(action);
-    return row ? number(*row) : 0;
-}
-
-void SpiStore::setValue(win::UINT action, std::int64_t value) {
-    if (const Setting* row = win::findSetting(action))
-        setNumber(*row, value);
-}
-
-std::string SpiStore::bytes(win::UINT action) const {
-    const Setting* row = win::findSetting(action);
-    return row ? structure(*row) : "";
-}
-
-void SpiStore::setBytes(win::UINT action, const std::string& bytes) {
-    if (const Setting* row = win::findSetting(action))
-        setStructure(*row, bytes);
-}
-
 } // namespace fake

@@ -81,10 +81,11 @@ class SpiStore {
 public:
     explicit SpiStore(MetricTable& metrics);
     win::BOOL call(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni, win::DWORD& error);
-    std::int64_t value(win::UINT action) const;
-    void setValue(win::UINT action, std::int64_t value);
-    std::string bytes(win::UINT action) const;
-    void setBytes(win::UINT action, const std::string& bytes);
+    // The test side's access by action; an action without a settings row is a fault of the test.
+    std::int64_t value(win::UINT action) const { return number(win::setting(action)); }
+    void setValue(win::UINT action, std::int64_t value) { setNumber(win::setting(action), value); }
+    std::string bytes(win::UINT action) const { return structure(win::setting(action)); }
+    void setBytes(win::UINT action, const std::string& bytes) { setStructure(win::setting(action), bytes); }
     std::vector<SpiCall> calls;
 
 private:

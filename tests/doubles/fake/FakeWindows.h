@@ -34,8 +34,6 @@ class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::Messa
 public:
     FakeWindows();
     ~FakeWindows() override;
-    FakeWindows(const FakeWindows&) = delete;
-    FakeWindows& operator=(const FakeWindows&) = delete;
     void useVersion(Version v);
     Version version() const { return version_; }
     void setAppPath(const std::string& windowsPath);

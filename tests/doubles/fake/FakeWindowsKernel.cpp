@@ -41,11 +41,9 @@ win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
     return static_cast<win::DWORD>(text.size());
 }
 
+// A null root is the current drive, C:.
 bool isDriveC(const char* root) {
-    if (!root)
-        return true; // the current drive
-    const std::string r = root;
-    return equalsIgnoreCase(r, "C:\\") || equalsIgnoreCase(r, "C:");
+    return !root || equalsIgnoreCase(root, "C:\\") || equalsIgnoreCase(root, "C:");
 }
 
 win::ULONG_PTR narrowCount(std::uint64_t value) {

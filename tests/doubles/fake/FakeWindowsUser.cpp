@@ -81,9 +81,7 @@ win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
 }
 
 win::SHORT FakeWindows::GetKeyState(int nVirtKey) {
-    if (faulted("GetKeyState", {nVirtKey}))
-        return 0;
-    if (nVirtKey < 0 || nVirtKey > 255)
+    if (faulted("GetKeyState", {nVirtKey}) || nVirtKey < 0 || nVirtKey > 255)
         return 0;
     const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
     return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));

@@ -75,8 +75,6 @@ public:
     Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds)
         : ContainerOf(*this, nullptr), system_(&system), caption_(std::move(caption)), bounds_(bounds) {}
     ~Window() override;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
