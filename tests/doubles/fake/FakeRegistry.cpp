@@ -186,13 +186,13 @@ void FakeRegistry::put(win::HKEY root, const std::string& subKey, const std::str
     value.data = data;
 }
 
-std::optional<FakeRegistry::StoredValue> FakeRegistry::get(win::HKEY root, const std::string& subKey,
-                                                           const std::string& valueName) const {
+const FakeRegistry::Value* FakeRegistry::get(win::HKEY root, const std::string& subKey,
+                                             const std::string& valueName) const {
     const auto key = walk(roots_.at(root), subKey);
-    if (!key || !key->values.count(upper(valueName)))
-        return std::nullopt;
-    const Value& value = key->values.at(upper(valueName));
-    return StoredValue{value.type, value.data};
+    if (!key)
+        return nullptr;
+    const auto it = key->values.find(upper(valueName));
+    return it == key->values.end() ? nullptr : &it->second;
 }
 
 std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::string& subKey) const {

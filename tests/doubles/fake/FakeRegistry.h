@@ -42,12 +42,13 @@ public:
     win::LONG closeKey(win::HKEY key);
     void put(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD type,
              const std::string& data);
-    struct StoredValue {
-        win::DWORD type;
+    struct Value {
+        std::string name;
+        win::DWORD type = win::REG_NONE;
         std::string data;
     };
-    std::optional<StoredValue> get(win::HKEY root, const std::string& subKey,
-                                   const std::string& valueName) const;
+    // The value as stored, nullptr when there is none.
+    const Value* get(win::HKEY root, const std::string& subKey, const std::string& valueName) const;
     bool keyExists(win::HKEY root, const std::string& subKey) const {
         return walk(roots_.at(root), subKey) != nullptr;
     }
@@ -56,11 +57,6 @@ public:
     std::vector<RegistryWrite> writes;
 
 private:
-    struct Value {
-        std::string name;
-        win::DWORD type = win::REG_NONE;
-        std::string data;
-    };
     struct Key {
         std::string name;
         Key* parent = nullptr;
