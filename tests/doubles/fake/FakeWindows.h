@@ -271,7 +271,9 @@ public:
     win::BOOL LookupPrivilegeValueA(const char*, const char*, win::LUID*) override;
     win::BOOL AdjustTokenPrivileges(win::HANDLE, win::BOOL, win::TOKEN_PRIVILEGES*, win::DWORD,
                                     win::TOKEN_PRIVILEGES*, win::DWORD*) override;
-    std::optional<std::string> shellLink(const std::string& windowsPath) const;
+    std::optional<std::string> shellLink(const std::string& path) const {
+        return drive_->fileExists(path) ? std::optional<std::string>(fileBytes(path)) : std::nullopt;
+    }
 
 private:
     std::string appFolder = "C:\\Program Files\\Decorama";
@@ -316,10 +318,10 @@ private:
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
     template <class Size>
     bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
-    // Windows 98/ME and 2000 and later have the power-management calls.
-    bool hasPowerManagement() const;
     // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
-    bool isWindows2000OrLater() const;
+    bool isWindows2000OrLater() const {
+        return profileOf(version_).platformId == win::VER_PLATFORM_WIN32_NT && profileOf(version_).major >= 5;
+    }
     // Logs a runtime service; throws the planned error when the fault plan makes this use fail.
     void runtimeCall(const char* operation, std::initializer_list<CallArg> args);
     FakeDrive& driveFor(const char* operation, std::initializer_list<CallArg> args) {

@@ -115,18 +115,6 @@ std::string writeProfileString(const std::string& text, const std::string& secti
 
 } // namespace
 
-bool FakeWindows::hasPowerManagement() const {
-    const VersionProfile& p = profileOf(version_);
-    if (p.getVersionFails)
-        return false;
-    return (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-}
-
-bool FakeWindows::isWindows2000OrLater() const {
-    const VersionProfile& p = profileOf(version_);
-    return p.platformId == win::VER_PLATFORM_WIN32_NT && p.major >= 5;
-}
-
 win::DWORD FakeWindows::GetLastError() {
     log.add("GetLastError", {});
     return lastError;
@@ -315,11 +303,14 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
     return win::TRUE;
 }
 
-// RequestWakeupLatency: absent before Windows 98 and on NT 4.
+// RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
 win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
     if (faulted("RequestWakeupLatency", {latency}))
         return win::FALSE;
-    return hasPowerManagement() || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+    const VersionProfile& p = profileOf(version_);
+    const bool present =
+        (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
+    return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
 }
 
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,

@@ -179,10 +179,4 @@ win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* target
     return S_OK;
 }
 
-std::optional<std::string> FakeWindows::shellLink(const std::string& windowsPath) const {
-    if (!drive_->fileExists(windowsPath))
-        return std::nullopt;
-    return fileBytes(windowsPath);
-}
-
 } // namespace fake
