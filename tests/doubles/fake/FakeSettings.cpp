@@ -75,9 +75,9 @@ constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 
 MetricTable::MetricTable() {
     for (const MetricRow& row : defaultMetrics)
-        values_[row.index] = row.value;
+        values[row.index] = row.value;
     for (const MetricRow& row : screenMetrics)
-        values_[row.index] = row.value;
+        values[row.index] = row.value;
 }
 
 SystemColors::SystemColors() : colors(defaultColors) {}

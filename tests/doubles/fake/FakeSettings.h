@@ -30,14 +30,11 @@ struct SpiCall {
 // GetSystemMetrics as a table: one row per metric with the value of a classic
 // Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts). Indices
 // without a row read 0, as Windows answers for an unknown index.
-class MetricTable {
-public:
+struct MetricTable {
     MetricTable();
-    int get(int index) const { return lookup(values_, index, 0); }
-    void set(int index, int value) { values_[index] = value; }
-
-private:
-    std::map<int, int> values_;
+    int get(int index) const { return lookup(values, index, 0); }
+    void set(int index, int value) { values[index] = value; }
+    std::map<int, int> values;
 };
 
 // The system colours of the classic "Windows Standard" scheme, as Wine's

@@ -270,14 +270,10 @@ void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
     if (faulted("GlobalMemoryStatus", {}))
         return;
     const win::MEMORYSTATUSEX& m = memory;
-    lpBuffer->dwLength = sizeof(win::MEMORYSTATUS);
-    lpBuffer->dwMemoryLoad = m.dwMemoryLoad;
-    lpBuffer->dwTotalPhys = narrowCount(m.ullTotalPhys);
-    lpBuffer->dwAvailPhys = narrowCount(m.ullAvailPhys);
-    lpBuffer->dwTotalPageFile = narrowCount(m.ullTotalPageFile);
-    lpBuffer->dwAvailPageFile = narrowCount(m.ullAvailPageFile);
-    lpBuffer->dwTotalVirtual = narrowCount(m.ullTotalVirtual);
-    lpBuffer->dwAvailVirtual = narrowCount(m.ullAvailVirtual);
+    *lpBuffer = win::MEMORYSTATUS{sizeof(win::MEMORYSTATUS),       m.dwMemoryLoad,
+                                  narrowCount(m.ullTotalPhys),     narrowCount(m.ullAvailPhys),
+                                  narrowCount(m.ullTotalPageFile), narrowCount(m.ullAvailPageFile),
+                                  narrowCount(m.ullTotalVirtual),  narrowCount(m.ullAvailVirtual)};
 }
 
 // GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.

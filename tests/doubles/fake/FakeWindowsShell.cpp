@@ -91,11 +91,8 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     if (faulted("sndPlaySoundA", {pszSound, fuSound}))
         return win::FALSE;
     sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
-    if (!pszSound)
-        return win::TRUE; // stops the sound that plays
-    if (!drive_->fileExists(pszSound) && (fuSound & SND_NODEFAULT))
-        return win::FALSE;
-    return win::TRUE;
+    // A null sound stops the one that plays; a missing one plays the default unless SND_NODEFAULT.
+    return !pszSound || drive_->fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
 }
 
 win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
