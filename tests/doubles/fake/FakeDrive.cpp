@@ -102,8 +102,6 @@ std::string shortNameAmong(const std::string& name, const std::vector<std::strin
     return candidate(1);
 }
 
-constexpr std::int32_t ErrFileAlreadyExists = 58;
-
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
 std::string normalisedComponent(const std::string& part) {
     if (part == "." || part == "..")
@@ -360,7 +358,7 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     fs::path target = to.host;
     if (to.exists) {
         if (!fs::equivalent(from.host, to.host))
-            throw rt::Error(ErrFileAlreadyExists, "File already exists");
+            throw rt::Error(rt::ErrFileAlreadyExists, "File already exists");
         target = to.host.parent_path() / normalisedComponent(newPath.substr(lastComponent(newPath)));
     }
     std::error_code ec;

@@ -141,12 +141,8 @@ bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> 
 
 void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args) {
     log.add(operation, args);
-    const auto fault = plannedFault(operation);
-    if (!fault)
-        return;
-    if (*fault == 58)
-        throw rt::Error(rt::ErrFileAlreadyExists);
-    throw rt::Error(*fault);
+    if (const auto fault = plannedFault(operation))
+        throw rt::Error(*fault);
 }
 
 std::string FakeWindows::appPath() {

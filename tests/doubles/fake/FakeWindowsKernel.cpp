@@ -34,13 +34,6 @@ const std::map<win::DWORD, const char*> systemMessages = {
     {120, "This function is not supported on this system.\r\n"},
 };
 
-win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
-    if (!buffer || size <= text.size())
-        return static_cast<win::DWORD>(text.size() + 1);
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
-    return static_cast<win::DWORD>(text.size());
-}
-
 // A null root is the current drive, C:.
 bool isDriveC(const char* root) {
     return !root || equalsIgnoreCase(root, "C:\\") || equalsIgnoreCase(root, "C:");
@@ -196,7 +189,10 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
     const std::string shortPath = drive_->shortPath(lpszLongPath, error);
     if (error)
         return failWith<win::DWORD>(error, 0);
-    return copyPath(shortPath, lpszShortPath, cchBuffer);
+    if (!lpszShortPath || cchBuffer <= shortPath.size())
+        return static_cast<win::DWORD>(shortPath.size() + 1);
+    std::memcpy(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
+    return static_cast<win::DWORD>(shortPath.size());
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
