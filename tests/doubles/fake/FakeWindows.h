@@ -283,10 +283,8 @@ private:
     win::HANDLE nextFile = 0x200;
     std::map<win::HDC, bool> deviceContexts;
     win::HDC nextDc = 0x300;
-    struct ItemList {
-        std::string path; // "" for a virtual folder without a file-system path
-    };
-    std::map<const win::ITEMIDLIST*, std::unique_ptr<ItemList>> itemLists;
+    // Each item list's path, "" for a virtual folder without one.
+    std::map<const win::ITEMIDLIST*, std::unique_ptr<std::string>> itemLists;
     struct InternetHandle {
         bool isUrl = false;
         std::string body;

@@ -25,7 +25,7 @@ win::HRESULT hresultFromWin32(win::DWORD code) {
 }
 
 bool isWebAddress(const std::string& text) {
-    return startsWithIgnoreCase(text, "http://") || startsWithIgnoreCase(text, "https://");
+    return equalsIgnoreCase(text.substr(0, 7), "http://") || equalsIgnoreCase(text.substr(0, 8), "https://");
 }
 
 // The special folders by CSIDL, below the Windows folder: the desktop (0x00,
@@ -65,11 +65,9 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     const auto folder = specialFolders.find(csidl);
     if (folder == specialFolders.end())
         return E_INVALIDARG;
-    const std::string path = *folder->second ? windowsFolder() + folder->second : "";
-    auto list = std::make_unique<ItemList>(ItemList{path});
-    auto* handle = reinterpret_cast<win::ITEMIDLIST*>(list.get());
-    itemLists[handle] = std::move(list);
-    *ppidl = handle;
+    auto path = std::make_unique<std::string>(*folder->second ? windowsFolder() + folder->second : "");
+    *ppidl = reinterpret_cast<win::ITEMIDLIST*>(path.get());
+    itemLists[*ppidl] = std::move(path);
     return S_OK;
 }
 
@@ -77,7 +75,7 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
     if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
         return win::FALSE;
     const auto it = itemLists.find(pidl);
-    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->path.c_str());
+    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
     return *pszPath != '\0';
 }
 

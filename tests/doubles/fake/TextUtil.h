@@ -23,10 +23,6 @@ inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && upper(a) == upper(b);
 }
 
-inline bool startsWithIgnoreCase(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
-}
-
 inline std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)

@@ -4,6 +4,7 @@
 #include "runtime/Error.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace headless {
 
@@ -212,10 +213,8 @@ void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
 
 std::vector<Window*> HeadlessWindowSystem::openWindows() const {
     std::vector<Window*> open;
-    for (Window* window : windows_) {
-        if (!window->isClosed())
-            open.push_back(window);
-    }
+    std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(open),
+                 [](Window* w) { return !w->isClosed(); });
     return open;
 }
 
