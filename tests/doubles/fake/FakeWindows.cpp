@@ -63,7 +63,6 @@ void FakeWindows::useVersion(Version v) {
     registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
     drive_->makeFolder(std::string(profile.windowsFolder) + (isNtFamily(v) ? "\\system32" : "\\SYSTEM"));
-    drive_->makeFolder(std::string(profile.windowsFolder) + "\\TEMP");
 }
 
 void FakeWindows::setAppPath(const std::string& windowsPath) {

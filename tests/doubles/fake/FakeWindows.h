@@ -316,7 +316,7 @@ private:
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
     template <class Size>
     bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
-    // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
+    // Windows 2000 and later (GetUserNameExA, GlobalMemoryStatusEx, OSVERSIONINFOEXA).
     bool isWindows2000OrLater() const {
         return profileOf(version_).platformId == win::VER_PLATFORM_WIN32_NT && profileOf(version_).major >= 5;
     }
