@@ -115,11 +115,7 @@ std::size_t lastComponent(const std::string& path) {
     return path.find_last_of("\\/:") + 1; // npos + 1 is 0
 }
 
-} // namespace
-
-FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
-
-bool FakeDrive::components(const std::string& windowsPath, std::vector<std::string>& parts) {
+bool components(const std::string& windowsPath, std::vector<std::string>& parts) {
     std::string path = windowsPath;
     std::replace(path.begin(), path.end(), '/', '\\');
     if (path.rfind("\\\\", 0) == 0)
@@ -144,7 +140,7 @@ bool FakeDrive::components(const std::string& windowsPath, std::vector<std::stri
     return true;
 }
 
-std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
+std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
@@ -154,7 +150,7 @@ std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
     return names;
 }
 
-std::string FakeDrive::match(const fs::path& folder, const std::string& name) const {
+std::string match(const fs::path& folder, const std::string& name) {
 #ifndef _WIN32
     // The name as written is the common case; only other spellings need the listing.
     // (A Windows host folder matches any spelling, so there the listing tells the stored one.)
@@ -175,6 +171,10 @@ std::string FakeDrive::match(const fs::path& folder, const std::string& name) co
     }
     return "";
 }
+
+} // namespace
+
+FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
 
 FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
     Location location;

@@ -50,9 +50,6 @@ public:
     static void hostWrite(const std::filesystem::path& host, const std::string& bytes);
 
 private:
-    static bool components(const std::string& windowsPath, std::vector<std::string>& parts);
-    std::string match(const std::filesystem::path& folder, const std::string& name) const;
-    static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
     Location existingFile(const std::string& path) const;   // 53 / 76 / 75 for a folder
     Location writableTarget(const std::string& path) const; // 76 / 75
     std::filesystem::path root_;

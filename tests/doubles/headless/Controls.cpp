@@ -178,10 +178,6 @@ void RichTextBox::setSelStart(int start) {
     selLength_ = 0;
 }
 
-HeadlessWindowSystem::HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages,
-                                           int widthPixels, int heightPixels, int twipsPerPixel)
-    : runtime_(runtime), messages_(messages), screen_(widthPixels, heightPixels, twipsPerPixel) {}
-
 HeadlessWindowSystem::~HeadlessWindowSystem() {
     // Windows that outlive the system must not call back into it.
     for (Window* window : windows_)

@@ -37,7 +37,8 @@ private:
 class HeadlessWindowSystem : public ui::WindowSystem {
 public:
     HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages, int widthPixels = 1024,
-                         int heightPixels = 768, int twipsPerPixel = 15);
+                         int heightPixels = 768, int twipsPerPixel = 15)
+        : runtime_(runtime), messages_(messages), screen_(widthPixels, heightPixels, twipsPerPixel) {}
     ~HeadlessWindowSystem() override;
     HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
