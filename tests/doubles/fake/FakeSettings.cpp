@@ -198,16 +198,13 @@ win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win
 win::BOOL SpiStore::get(const Setting& row, win::UINT uiParam, void* pvParam, win::DWORD& error) {
     if (row.transport == Transport::Returned)
         return static_cast<win::BOOL>(number(row));
-    if (!pvParam) {
+    if (!pvParam || (row.transport == Transport::Text && uiParam == 0) ||
+        (row.transport == Transport::Structure && row.hasCbSize && dwordAt(pvParam) != row.size)) {
         error = win::ERROR_INVALID_PARAMETER;
         return win::FALSE;
     }
     switch (row.transport) {
     case Transport::Text: {
-        if (uiParam == 0) {
-            error = win::ERROR_INVALID_PARAMETER;
-            return win::FALSE;
-        }
         const std::string& text = bytes_[&row];
         const std::size_t n = std::min<std::size_t>(text.size(), uiParam - 1);
         std::memcpy(pvParam, text.data(), n);
@@ -215,10 +212,6 @@ win::BOOL SpiStore::get(const Setting& row, win::UINT uiParam, void* pvParam, wi
         return win::TRUE;
     }
     case Transport::Structure: {
-        if (row.hasCbSize && dwordAt(pvParam) != row.size) {
-            error = win::ERROR_INVALID_PARAMETER;
-            return win::FALSE;
-        }
         const std::string stored = structure(row);
         std::memcpy(pvParam, stored.data(), std::min(stored.size(), row.size));
         if (row.textAt) {
@@ -290,9 +283,8 @@ void SpiStore::setNumber(const Setting& row, std::int64_t value) {
 }
 
 std::string SpiStore::structure(const Setting& row) const {
-    if (row.get != win::SPI_GETICONMETRICS) {
+    if (row.get != win::SPI_GETICONMETRICS)
         return lookup(bytes_, &row, std::string());
-    }
     win::ICONMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     metrics.iHorzSpacing = metrics_.get(win::SM_CXICONSPACING);
