@@ -14,18 +14,20 @@
 
 namespace fake {
 
+inline const std::pair<win::HKEY, const char*> rootKeys[] = {
+    {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+    {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+    {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+    {win::HKEY_USERS, "HKEY_USERS"},
+    {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+    {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+    {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"},
+};
+
 inline std::string rootKeyName(win::HKEY key) {
-    static const std::pair<win::HKEY, const char*> roots[] = {
-        {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
-        {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
-        {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
-        {win::HKEY_USERS, "HKEY_USERS"},
-        {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
-        {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
-        {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"}};
-    for (const auto& root : roots) {
-        if (root.first == key)
-            return root.second;
+    for (const auto& [root, name] : rootKeys) {
+        if (root == key)
+            return name;
     }
     return "";
 }
@@ -41,14 +43,14 @@ public:
                                     : std::to_string(static_cast<std::uint64_t>(value))) {}
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
     static CallArg key(win::HKEY key) {
-        const std::string name = rootKeyName(key);
-        return CallArg(Raw{}, name.empty() ? std::to_string(static_cast<std::uint64_t>(key)) : name);
+        CallArg arg(static_cast<std::uint64_t>(key));
+        if (!rootKeyName(key).empty())
+            arg.text_ = rootKeyName(key);
+        return arg;
     }
     const std::string& text() const { return text_; }
 
 private:
-    struct Raw {};
-    CallArg(Raw, std::string text) : text_(std::move(text)) {}
     std::string text_;
 };
 

@@ -102,8 +102,6 @@ std::string shortNameAmong(const std::string& name, const std::vector<std::strin
     return candidate(1);
 }
 
-constexpr std::int32_t ErrFileAlreadyExists = 58;
-
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
 std::string normalisedComponent(const std::string& part) {
     if (part == "." || part == "..")
@@ -112,23 +110,12 @@ std::string normalisedComponent(const std::string& part) {
     return last == std::string::npos ? "" : part.substr(0, last + 1);
 }
 
-// The folder part and the last component of a Windows path ("C:\a\b" -> "C:\a\", "b").
-void splitLast(const std::string& path, std::string& folder, std::string& name) {
-    const auto at = path.find_last_of("\\/:");
-    if (at == std::string::npos) {
-        folder.clear();
-        name = path;
-        return;
-    }
-    folder = path.substr(0, at + 1);
-    name = path.substr(at + 1);
+// Where the last component of a Windows path starts ("C:\a\b" -> 5; 0 without a folder).
+std::size_t lastComponent(const std::string& path) {
+    return path.find_last_of("\\/:") + 1; // npos + 1 is 0
 }
 
-} // namespace
-
-FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
-
-bool FakeDrive::components(const std::string& windowsPath, std::vector<std::string>& parts) {
+bool components(const std::string& windowsPath, std::vector<std::string>& parts) {
     std::string path = windowsPath;
     std::replace(path.begin(), path.end(), '/', '\\');
     if (path.rfind("\\\\", 0) == 0)
@@ -153,7 +140,7 @@ bool FakeDrive::components(const std::string& windowsPath, std::vector<std::stri
     return true;
 }
 
-std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
+std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
@@ -163,7 +150,7 @@ std::vector<std::string> FakeDrive::entriesOf(const fs::path& folder) {
     return names;
 }
 
-std::string FakeDrive::match(const fs::path& folder, const std::string& name) const {
+std::string match(const fs::path& folder, const std::string& name) {
 #ifndef _WIN32
     // The name as written is the common case; only other spellings need the listing.
     // (A Windows host folder matches any spelling, so there the listing tells the stored one.)
@@ -185,18 +172,18 @@ std::string FakeDrive::match(const fs::path& folder, const std::string& name) co
     return "";
 }
 
+} // namespace
+
+FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
+
 FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
     Location location;
     std::vector<std::string> parts;
     if (!components(windowsPath, parts))
         return location;
     location.onDrive = true;
+    location.exists = location.isFolder = location.folderExists = parts.empty(); // the root folder
     fs::path current = root_;
-    if (parts.empty()) {
-        location.exists = location.isFolder = location.folderExists = true;
-        location.host = root_;
-        return location;
-    }
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
         const std::string stored = match(current, parts[i]);
@@ -237,9 +224,7 @@ void FakeDrive::makeFolder(const std::string& windowsPath) {
 }
 
 void FakeDrive::makeFile(const std::string& windowsPath, const std::string& bytes) {
-    std::string folder, name;
-    splitLast(windowsPath, folder, name);
-    makeFolder(folder);
+    makeFolder(windowsPath.substr(0, lastComponent(windowsPath)));
     const Location location = locate(windowsPath);
     if (location.onDrive && !location.isFolder)
         hostWrite(location.host, bytes);
@@ -306,12 +291,8 @@ std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error)
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {
-    std::ifstream in(host, std::ios::binary | std::ios::ate);
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return bytes;
+    std::ifstream in(host, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
@@ -377,10 +358,8 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     fs::path target = to.host;
     if (to.exists) {
         if (!fs::equivalent(from.host, to.host))
-            throw rt::Error(ErrFileAlreadyExists, "File already exists");
-        std::string folder, name;
-        splitLast(newPath, folder, name);
-        target = to.host.parent_path() / normalisedComponent(name);
+            throw rt::Error(rt::ErrFileAlreadyExists, "File already exists");
+        target = to.host.parent_path() / normalisedComponent(newPath.substr(lastComponent(newPath)));
     }
     std::error_code ec;
     fs::rename(from.host, target, ec);
@@ -388,19 +367,11 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
         throw rt::Error(rt::ErrPathFileAccess);
 }
 
-std::string FakeDrive::readFile(const std::string& path) const {
-    return hostRead(existingFile(path).host);
-}
-
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
     const std::string bytes = readFile(path);
     if (offset >= bytes.size())
         return "";
     return bytes.substr(static_cast<std::size_t>(offset), count);
-}
-
-void FakeDrive::writeFile(const std::string& path, const std::string& data) {
-    hostWrite(writableTarget(path).host, data);
 }
 
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {

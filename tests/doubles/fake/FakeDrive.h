@@ -1,12 +1,8 @@
 // Drive C: of the fake, kept in a folder of the host. Windows paths are resolved
-// one component at a time against the entries that exist, without regard to
-// case and also by their 8.3 short names, so "c:\WINDOWS", "C:\windows" and
-// "C:\PROGRA~1" find what Windows would find. Only drive C exists; a path on
-// any other drive is a path that is not found.
-//
-// The runtime file services are built here with the program's error numbers:
-// 53 file not found, 76 path not found, 75 path/file access error (read-only
-// file, or a folder where a file is expected), 58 file already exists.
+// one component at a time, without regard to case and also by 8.3 short names
+// ("C:\PROGRA~1"); any other drive is not found. The runtime file services throw
+// the program's errors: 53 file not found, 76 path not found, 75 path/file
+// access error (read-only file, or a folder for a file), 58 file already exists.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -44,17 +40,16 @@ public:
     void copyFile(const std::string& source, const std::string& destination);
     void kill(const std::string& path);
     void rename(const std::string& oldPath, const std::string& newPath);
-    std::string readFile(const std::string& path) const;
+    std::string readFile(const std::string& path) const { return hostRead(existingFile(path).host); }
     std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const;
-    void writeFile(const std::string& path, const std::string& data);
+    void writeFile(const std::string& path, const std::string& data) {
+        hostWrite(writableTarget(path).host, data);
+    }
     void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data);
     static std::string hostRead(const std::filesystem::path& host);
     static void hostWrite(const std::filesystem::path& host, const std::string& bytes);
 
 private:
-    static bool components(const std::string& windowsPath, std::vector<std::string>& parts);
-    std::string match(const std::filesystem::path& folder, const std::string& name) const;
-    static std::vector<std::string> entriesOf(const std::filesystem::path& folder);
     Location existingFile(const std::string& path) const;   // 53 / 76 / 75 for a folder
     Location writableTarget(const std::string& path) const; // 76 / 75
     std::filesystem::path root_;

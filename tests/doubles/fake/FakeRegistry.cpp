@@ -26,19 +26,16 @@ bool dropLeadingBackslash(std::string& path, bool refuse) {
 } // namespace
 
 FakeRegistry::FakeRegistry() {
-    for (win::HKEY key :
-         {win::HKEY_CLASSES_ROOT, win::HKEY_CURRENT_USER, win::HKEY_LOCAL_MACHINE, win::HKEY_USERS,
-          win::HKEY_PERFORMANCE_DATA, win::HKEY_CURRENT_CONFIG, win::HKEY_DYN_DATA}) {
+    for (const auto& [key, name] : rootKeys) {
         roots_[key] = std::make_shared<Key>();
-        roots_[key]->name = rootKeyName(key);
+        roots_[key]->name = name;
     }
 }
 
 FakeRegistry::Handle FakeRegistry::resolve(win::HKEY key) const {
     if (const auto root = roots_.find(key); root != roots_.end())
         return Handle{root->second, ALL_KEY_RIGHTS};
-    const auto it = handles_.find(key);
-    return it == handles_.end() ? Handle{nullptr, 0} : it->second;
+    return lookup(handles_, key, Handle{nullptr, 0});
 }
 
 // Windows skips empty levels inside and at the end: "a\\b", "a\" and "a\\\\b"
@@ -65,14 +62,8 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::walk(std::shared_ptr<Key> key, 
 }
 
 win::HKEY FakeRegistry::newHandle(const std::shared_ptr<Key>& key, win::REGSAM access) {
-    const win::HKEY handle = nextHandle_;
-    nextHandle_ += 4;
-    handles_[handle] = Handle{key, ntRules_ ? (access & ALL_KEY_RIGHTS) : ALL_KEY_RIGHTS};
-    return handle;
-}
-
-std::string FakeRegistry::fullPath(const Key& key) {
-    return key.parent ? fullPath(*key.parent) + "\\" + key.name : key.name;
+    handles_[nextHandle_] = Handle{key, ntRules_ ? (access & ALL_KEY_RIGHTS) : ALL_KEY_RIGHTS};
+    return std::exchange(nextHandle_, nextHandle_ + 4);
 }
 
 FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
@@ -83,8 +74,6 @@ FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
 }
 
 win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result) {
-    if (!result)
-        return win::ERROR_INVALID_PARAMETER;
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
     if (!parent.key)
@@ -102,8 +91,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
                                   win::DWORD* disposition) {
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
-    if (!result)
-        return win::ERROR_INVALID_PARAMETER;
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
     if (!dropLeadingBackslash(path, ntRules_))
@@ -120,8 +107,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
 win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                                    win::DWORD* size) {
     const Handle handle = resolve(key);
-    if (data && !size)
-        return win::ERROR_INVALID_PARAMETER;
     if (!handle.key)
         return win::ERROR_INVALID_HANDLE;
     if (!(handle.access & win::KEY_QUERY_VALUE))
@@ -165,8 +150,6 @@ win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWOR
 // family and refused with ERROR_ACCESS_DENIED on NT.
 win::LONG FakeRegistry::deleteKey(win::HKEY key, const char* subKey) {
     const Handle parent = resolve(key);
-    if (!subKey)
-        return win::ERROR_INVALID_PARAMETER;
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
     const auto target = walk(parent.key, subKey);
@@ -203,17 +186,13 @@ void FakeRegistry::put(win::HKEY root, const std::string& subKey, const std::str
     value.data = data;
 }
 
-std::optional<FakeRegistry::StoredValue> FakeRegistry::get(win::HKEY root, const std::string& subKey,
-                                                           const std::string& valueName) const {
+const FakeRegistry::Value* FakeRegistry::get(win::HKEY root, const std::string& subKey,
+                                             const std::string& valueName) const {
     const auto key = walk(roots_.at(root), subKey);
-    if (!key || !key->values.count(upper(valueName)))
-        return std::nullopt;
-    const Value& value = key->values.at(upper(valueName));
-    return StoredValue{value.type, value.data};
-}
-
-bool FakeRegistry::keyExists(win::HKEY root, const std::string& subKey) const {
-    return walk(roots_.at(root), subKey) != nullptr;
+    if (!key)
+        return nullptr;
+    const auto it = key->values.find(upper(valueName));
+    return it == key->values.end() ? nullptr : &it->second;
 }
 
 std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::string& subKey) const {
@@ -226,29 +205,21 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
 
 // Registry calls report failure through their status, not through the thread's last
 // error, so a planned fault is returned as the status and leaves the last error alone.
-std::optional<win::LONG> FakeWindows::registryFault(const char* operation,
-                                                    std::initializer_list<CallArg> args) {
-    log.add(operation, args);
-    win::DWORD code = 0;
-    if (!windowsFault(operation, code))
-        return std::nullopt;
-    return static_cast<win::LONG>(code);
-}
-
 win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
                                      win::REGSAM samDesired, win::HKEY* phkResult) {
     if (phkResult)
         *phkResult = 0;
-    if (auto fault = registryFault("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
+        return static_cast<win::LONG>(*fault);
     return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
 }
 
 win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
                                         win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
-    if (auto fault =
-            registryFault("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
+        return static_cast<win::LONG>(*fault);
     if (lpReserved)
         return win::ERROR_INVALID_PARAMETER;
     return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
@@ -256,9 +227,9 @@ win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName,
 
 win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
                                       win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
-    if (auto fault =
-            registryFault("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
-        return *fault;
+    if (const auto fault =
+            plannedError("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
+        return static_cast<win::LONG>(*fault);
     return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
 }
 
@@ -266,28 +237,28 @@ win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win
                                        char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
                                        void* lpSecurityAttributes, win::HKEY* phkResult,
                                        win::DWORD* lpdwDisposition) {
-    if (auto fault = registryFault("RegCreateKeyExA",
-                                   {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
-                                    dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
-        return *fault;
+    if (auto fault = plannedError("RegCreateKeyExA",
+                                  {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
+                                   dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
+        return static_cast<win::LONG>(*fault);
     return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
 }
 
 win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
-    if (auto fault = registryFault("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
-        return *fault;
+    if (auto fault = plannedError("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
+        return static_cast<win::LONG>(*fault);
     return registry.deleteKey(hKey, lpSubKey);
 }
 
 win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
-    if (auto fault = registryFault("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
-        return *fault;
+    if (auto fault = plannedError("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
+        return static_cast<win::LONG>(*fault);
     return registry.deleteValue(hKey, lpValueName);
 }
 
 win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
-    if (auto fault = registryFault("RegCloseKey", {CallArg::key(hKey)}))
-        return *fault;
+    if (auto fault = plannedError("RegCloseKey", {CallArg::key(hKey)}))
+        return static_cast<win::LONG>(*fault);
     return registry.closeKey(hKey);
 }
 

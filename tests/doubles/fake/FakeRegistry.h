@@ -1,18 +1,11 @@
-// An in-memory registry with the behaviour of the advapi32 calls the program
-// makes: seven predefined roots, keys and values found without regard to case
-// (a name keeps the case it was first written with), values of any type kept as
-// bytes, numbered handles that remember the access they were opened with, and
-// the Windows status codes for every failure.
-//
-// Three rules follow the Windows family, as Wine's advapi32 splits them too:
-// - deleting a key that has sub-keys: the 95 family removes the whole subtree,
-//   NT refuses with ERROR_ACCESS_DENIED;
-// - access rights: NT enforces the rights a handle was opened with (a KEY_READ
-//   handle cannot set values); the 95 family has no registry security and
-//   grants every right (generic rights are not mapped: the program asks for
-//   specific ones);
-// - a sub-key path that starts with a backslash: NT refuses it with
-//   ERROR_BAD_PATHNAME; the 95 family's RegCreateKeyExA skips that one backslash.
+// An in-memory registry: seven predefined roots, keys and values found without
+// regard to case (a name keeps the case it was first written with), handles that
+// remember their access, and the Windows status codes. Three rules follow the
+// family, as in Wine's advapi32: deleting a key with sub-keys removes the subtree
+// on the 95 family and is refused (ERROR_ACCESS_DENIED) on NT; only NT enforces
+// a handle's access rights (specific rights; generic ones are not mapped); a
+// sub-key path with a leading backslash is refused on NT (ERROR_BAD_PATHNAME)
+// and skipped by the 95 family's RegCreateKeyExA.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -49,23 +42,21 @@ public:
     win::LONG closeKey(win::HKEY key);
     void put(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD type,
              const std::string& data);
-    struct StoredValue {
-        win::DWORD type;
-        std::string data;
-    };
-    std::optional<StoredValue> get(win::HKEY root, const std::string& subKey,
-                                   const std::string& valueName) const;
-    bool keyExists(win::HKEY root, const std::string& subKey) const;
-    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
-    std::size_t openHandleCount() const { return handles_.size(); }
-    std::vector<RegistryWrite> writes;
-
-private:
     struct Value {
         std::string name;
         win::DWORD type = win::REG_NONE;
         std::string data;
     };
+    // The value as stored, nullptr when there is none.
+    const Value* get(win::HKEY root, const std::string& subKey, const std::string& valueName) const;
+    bool keyExists(win::HKEY root, const std::string& subKey) const {
+        return walk(roots_.at(root), subKey) != nullptr;
+    }
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
+    std::size_t openHandleCount() const { return handles_.size(); }
+    std::vector<RegistryWrite> writes;
+
+private:
     struct Key {
         std::string name;
         Key* parent = nullptr;
@@ -80,7 +71,9 @@ private:
     static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
                                      bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);
-    static std::string fullPath(const Key& key);
+    static std::string fullPath(const Key& key) {
+        return key.parent ? fullPath(*key.parent) + "\\" + key.name : key.name;
+    }
     static Value& valueOf(Key& key, const std::string& name);
     std::map<win::HKEY, std::shared_ptr<Key>> roots_;
     std::map<win::HKEY, Handle> handles_;

@@ -1,8 +1,10 @@
 #include "fake/FakeSettings.h"
 
 #include "platform/WinFacts.h"
+#include "fake/TextUtil.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <set>
@@ -47,6 +49,13 @@ const MetricRow defaultMetrics[] = {
     {SM_CMONITORS, 1},      {SM_SAMEDISPLAYFORMAT, 1},
 };
 
+// A screen of 1024 x 768 with a 28-pixel taskbar at the bottom.
+const MetricRow screenMetrics[] = {
+    {SM_CXSCREEN, 1024},        {SM_CYSCREEN, 768},        {SM_CXFULLSCREEN, 1024}, {SM_CYFULLSCREEN, 721},
+    {SM_CXMAXTRACK, 1036},      {SM_CYMAXTRACK, 780},      {SM_CXMAXIMIZED, 1032},  {SM_CYMAXIMIZED, 748},
+    {SM_CXVIRTUALSCREEN, 1024}, {SM_CYVIRTUALSCREEN, 768},
+};
+
 constexpr win::COLORREF rgb(int r, int g, int b) {
     return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
 }
@@ -66,28 +75,9 @@ constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 
 MetricTable::MetricTable() {
     for (const MetricRow& row : defaultMetrics)
-        values_[row.index] = row.value;
-    setScreenSize(1024, 768);
-}
-
-int MetricTable::get(int index) const {
-    const auto it = values_.find(index);
-    return it == values_.end() ? 0 : it->second;
-}
-
-void MetricTable::setScreenSize(int width, int height) {
-    using namespace win;
-    const int frame = get(SM_CXSIZEFRAME);
-    values_[SM_CXSCREEN] = width;
-    values_[SM_CYSCREEN] = height;
-    values_[SM_CXFULLSCREEN] = width;
-    values_[SM_CYFULLSCREEN] = height - TaskbarHeight - get(SM_CYCAPTION);
-    values_[SM_CXMAXTRACK] = width + 2 * (frame + 2);
-    values_[SM_CYMAXTRACK] = height + 2 * (frame + 2);
-    values_[SM_CXMAXIMIZED] = width + 2 * frame;
-    values_[SM_CYMAXIMIZED] = height - TaskbarHeight + 2 * frame;
-    values_[SM_CXVIRTUALSCREEN] = width;
-    values_[SM_CYVIRTUALSCREEN] = height;
+        values[row.index] = row.value;
+    for (const MetricRow& row : screenMetrics)
+        values[row.index] = row.value;
 }
 
 SystemColors::SystemColors() : colors(defaultColors) {}
@@ -120,11 +110,6 @@ bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error)
     }
     calls.push_back(CursorCall{id, file, error == 0});
     return error == 0;
-}
-
-std::string CursorStore::systemCursorFile(win::DWORD id) const {
-    const auto it = system.find(id);
-    return it == system.end() ? "" : it->second;
 }
 
 namespace {
@@ -162,8 +147,7 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
         if (row->transport != Transport::Structure && row->transport != Transport::Text && row->metric < 0)
             numbers_[row] = row->initial;
     }
-    const int mouse[3] = {6, 10, 1};
-    setBytes(win::SPI_GETMOUSE, std::string(reinterpret_cast<const char*>(mouse), sizeof mouse));
+    setBytes(win::SPI_GETMOUSE, bytesOf(std::array<int, 3>{6, 10, 1}));
     setBytes(win::SPI_GETICONTITLELOGFONT, bytesOf(font("MS Sans Serif", -11, 400)));
     win::NONCLIENTMETRICSA ncm{};
     ncm.cbSize = sizeof ncm;
@@ -190,17 +174,11 @@ SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
     sentry.cbSize = sizeof sentry;
     sentry.dwFlags = 0x2;
     setBytes(win::SPI_GETSOUNDSENTRY, bytesOf(sentry));
-    win::HIGHCONTRASTA contrast{};
-    contrast.cbSize = sizeof contrast;
-    contrast.dwFlags = 0x5E;
-    setBytes(win::SPI_GETHIGHCONTRAST, bytesOf(contrast));
+    setBytes(win::SPI_GETHIGHCONTRAST,
+             bytesOf(win::HIGHCONTRASTA{sizeof(win::HIGHCONTRASTA), 0x5E, nullptr}));
     pointedText_[&win::setting(win::SPI_GETHIGHCONTRAST)] = "High Contrast Black";
     pointedText_[&win::setting(win::SPI_GETSOUNDSENTRY)] = "";
-    setScreenSize(1024, 768);
-}
-
-void SpiStore::setScreenSize(int width, int height) {
-    setBytes(win::SPI_GETWORKAREA, bytesOf(win::RECT{0, 0, width, height - MetricTable::TaskbarHeight}));
+    setBytes(win::SPI_GETWORKAREA, bytesOf(win::RECT{0, 0, 1024, 740}));
 }
 
 win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni,
@@ -220,16 +198,13 @@ win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win
 win::BOOL SpiStore::get(const Setting& row, win::UINT uiParam, void* pvParam, win::DWORD& error) {
     if (row.transport == Transport::Returned)
         return static_cast<win::BOOL>(number(row));
-    if (!pvParam) {
+    if (!pvParam || (row.transport == Transport::Text && uiParam == 0) ||
+        (row.transport == Transport::Structure && row.hasCbSize && dwordAt(pvParam) != row.size)) {
         error = win::ERROR_INVALID_PARAMETER;
         return win::FALSE;
     }
     switch (row.transport) {
     case Transport::Text: {
-        if (uiParam == 0) {
-            error = win::ERROR_INVALID_PARAMETER;
-            return win::FALSE;
-        }
         const std::string& text = bytes_[&row];
         const std::size_t n = std::min<std::size_t>(text.size(), uiParam - 1);
         std::memcpy(pvParam, text.data(), n);
@@ -237,10 +212,6 @@ win::BOOL SpiStore::get(const Setting& row, win::UINT uiParam, void* pvParam, wi
         return win::TRUE;
     }
     case Transport::Structure: {
-        if (row.hasCbSize && dwordAt(pvParam) != row.size) {
-            error = win::ERROR_INVALID_PARAMETER;
-            return win::FALSE;
-        }
         const std::string stored = structure(row);
         std::memcpy(pvParam, stored.data(), std::min(stored.size(), row.size));
         if (row.textAt) {
@@ -299,8 +270,7 @@ win::BOOL SpiStore::set(const Setting& row, win::UINT uiParam, void* pvParam, wi
 std::int64_t SpiStore::number(const Setting& row) const {
     if (row.metric >= 0)
         return metrics_.get(row.metric);
-    const auto it = numbers_.find(&row);
-    return it == numbers_.end() ? 0 : it->second;
+    return lookup(numbers_, &row, std::int64_t{0});
 }
 
 void SpiStore::setNumber(const Setting& row, std::int64_t value) {
@@ -313,10 +283,8 @@ void SpiStore::setNumber(const Setting& row, std::int64_t value) {
 }
 
 std::string SpiStore::structure(const Setting& row) const {
-    if (row.get != win::SPI_GETICONMETRICS) {
-        const auto it = bytes_.find(&row);
-        return it == bytes_.end() ? "" : it->second;
-    }
+    if (row.get != win::SPI_GETICONMETRICS)
+        return lookup(bytes_, &row, std::string());
     win::ICONMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     metrics.iHorzSpacing = metrics_.get(win::SM_CXICONSPACING);
@@ -338,26 +306,6 @@ void SpiStore::setStructure(const Setting& row, const std::string& bytes) {
     metrics_.set(win::SM_CYICONSPACING, metrics.iVertSpacing);
     setValue(win::SPI_GETICONTITLEWRAP, metrics.iTitleWrap);
     setBytes(win::SPI_GETICONTITLELOGFONT, bytesOf(metrics.lfFont));
-}
-
-std::int64_t SpiStore::value(win::UINT action) const {
-    const Setting* row = win::findSetting(action);
-    return row ? number(*row) : 0;
-}
-
-void SpiStore::setValue(win::UINT action, std::int64_t value) {
-    if (const Setting* row = win::findSetting(action))
-        setNumber(*row, value);
-}
-
-std::string SpiStore::bytes(win::UINT action) const {
-    const Setting* row = win::findSetting(action);
-    return row ? structure(*row) : "";
-}
-
-void SpiStore::setBytes(win::UINT action, const std::string& bytes) {
-    if (const Setting* row = win::findSetting(action))
-        setStructure(*row, bytes);
 }
 
 } // namespace fake

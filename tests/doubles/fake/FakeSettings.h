@@ -5,6 +5,7 @@
 
 #include "platform/WinTypes.h"
 #include "platform/Settings.h"
+#include "fake/TextUtil.h"
 
 #include <cstdint>
 #include <map>
@@ -29,16 +30,11 @@ struct SpiCall {
 // GetSystemMetrics as a table: one row per metric with the value of a classic
 // Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts). Indices
 // without a row read 0, as Windows answers for an unknown index.
-class MetricTable {
-public:
+struct MetricTable {
     MetricTable();
-    int get(int index) const;
-    void set(int index, int value) { values_[index] = value; }
-    void setScreenSize(int width, int height);
-    static constexpr int TaskbarHeight = 28;
-
-private:
-    std::map<int, int> values_;
+    int get(int index) const { return lookup(values, index, 0); }
+    void set(int index, int value) { values[index] = value; }
+    std::map<int, int> values;
 };
 
 // The system colours of the classic "Windows Standard" scheme, as Wine's
@@ -65,7 +61,7 @@ struct CursorStore {
     win::HCURSOR load(const std::string& file);
     // False with the Windows error in error when the handle or id is refused.
     bool replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error);
-    std::string systemCursorFile(win::DWORD id) const;
+    std::string systemCursorFile(win::DWORD id) const { return lookup(system, id, std::string()); }
     std::vector<CursorCall> calls;
     std::map<win::HCURSOR, std::string> loaded;
     std::map<win::DWORD, std::string> system;
@@ -82,11 +78,11 @@ class SpiStore {
 public:
     explicit SpiStore(MetricTable& metrics);
     win::BOOL call(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni, win::DWORD& error);
-    std::int64_t value(win::UINT action) const;
-    void setValue(win::UINT action, std::int64_t value);
-    std::string bytes(win::UINT action) const;
-    void setBytes(win::UINT action, const std::string& bytes);
-    void setScreenSize(int width, int height);
+    // The test side's access by action; an action without a settings row is a fault of the test.
+    std::int64_t value(win::UINT action) const { return number(win::setting(action)); }
+    void setValue(win::UINT action, std::int64_t value) { setNumber(win::setting(action), value); }
+    std::string bytes(win::UINT action) const { return structure(win::setting(action)); }
+    void setBytes(win::UINT action, const std::string& bytes) { setStructure(win::setting(action), bytes); }
     std::vector<SpiCall> calls;
 
 private:

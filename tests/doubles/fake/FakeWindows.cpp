@@ -1,6 +1,5 @@
-// The fake's construction, the test-side set-up and inspection API, and the
-// fault plan's glue. The Windows calls and runtime services live in the
-// FakeWindows*.cpp files next to this one, by library.
+// The fake's construction, its test-side API, the fault plan's glue, and the
+// runtime services: application facts, processes, message boxes from a script.
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
@@ -9,11 +8,11 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
+#include "fake/TextUtil.h"
 
 #include <atomic>
 #include <cstring>
 #include <random>
-#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -23,50 +22,47 @@ namespace fake {
 namespace {
 
 fs::path makeTemporaryDrive() {
-    constexpr int attempts = 100;
     static std::atomic<unsigned> counter{0};
     std::random_device random;
-    const fs::path temporary = fs::temp_directory_path();
-    std::error_code ec;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const fs::path candidate =
-            temporary / ("decorama-fake-" + std::to_string(random()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(candidate, ec))
-            return candidate;
-        if (ec)
-            throw std::runtime_error("fake Windows: cannot create drive C: at " + candidate.string() + ": " +
-                                     ec.message());
+    for (;;) { // another process may have taken the name
+        const fs::path drive = fs::temp_directory_path() / ("decorama-fake-" + std::to_string(random()) +
+                                                            "-" + std::to_string(counter++));
+        if (fs::create_directory(drive))
+            return drive;
     }
-    throw std::runtime_error("fake Windows: no free folder name for drive C: in " + temporary.string() +
-                             " after " + std::to_string(attempts) + " attempts");
+}
+
+std::string programOf(const std::string& commandLine) {
+    const std::string line = trim(commandLine);
+    if (!line.empty() && line[0] == '"') {
+        const auto close = line.find('"', 1);
+        return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    }
+    return line.substr(0, line.find(' '));
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
 } // namespace
 
-FakeWindows::FakeWindows() : FakeWindows(makeTemporaryDrive()) {
-    ownsDrive = true;
-}
-
-FakeWindows::FakeWindows(fs::path driveRoot) : drive_(std::make_unique<FakeDrive>(std::move(driveRoot))) {
+FakeWindows::FakeWindows() : drive_(std::make_unique<FakeDrive>(makeTemporaryDrive())) {
     useVersion(Version::Win98);
     drive_->makeFolder(appFolder);
 }
 
 FakeWindows::~FakeWindows() {
-    if (ownsDrive) {
-        drive_->clearReadOnlyMarks();
-        std::error_code ec;
-        fs::remove_all(drive_->root(), ec);
-    }
+    drive_->clearReadOnlyMarks();
+    std::error_code ec;
+    fs::remove_all(drive_->root(), ec);
 }
 
 void FakeWindows::useVersion(Version v) {
     version_ = v;
     registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
-    drive_->makeFolder(profile.windowsFolder);
-    drive_->makeFolder(profile.systemFolder);
-    drive_->makeFolder(std::string(profile.windowsFolder) + "\\TEMP");
+    drive_->makeFolder(std::string(profile.windowsFolder) + (isNtFamily(v) ? "\\system32" : "\\SYSTEM"));
 }
 
 void FakeWindows::setAppPath(const std::string& windowsPath) {
@@ -77,9 +73,9 @@ void FakeWindows::setAppPath(const std::string& windowsPath) {
     drive_->makeFolder(path);
 }
 
-std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& subKey,
-                                                  const std::string& valueName) const {
-    const auto value = registry.get(root, subKey, valueName);
+std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& key,
+                                                  const std::string& name) const {
+    const auto value = registry.get(root, key, name);
     if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
         return std::nullopt;
     std::string text = value->data;
@@ -88,24 +84,14 @@ std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::str
     return text;
 }
 
-std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& subKey,
-                                                const std::string& valueName) const {
-    const auto value = registry.get(root, subKey, valueName);
+std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& key,
+                                                const std::string& name) const {
+    const auto value = registry.get(root, key, name);
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
     win::DWORD result = 0;
     std::memcpy(&result, value->data.data(), sizeof result);
     return result;
-}
-
-void FakeWindows::setMetric(int index, int value) {
-    settings.metrics.set(index, value);
-    if (index == win::SM_CXSCREEN || index == win::SM_CYSCREEN) {
-        const int width = settings.metrics.get(win::SM_CXSCREEN),
-                  height = settings.metrics.get(win::SM_CYSCREEN);
-        settings.metrics.setScreenSize(width, height);
-        settings.spi.setScreenSize(width, height);
-    }
 }
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
@@ -138,28 +124,65 @@ std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operati
     return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);
 }
 
-bool FakeWindows::windowsFault(const char* operation, win::DWORD& code) {
+std::optional<win::DWORD> FakeWindows::plannedError(const char* operation,
+                                                    std::initializer_list<CallArg> args) {
+    log.add(operation, args);
     const auto fault = plannedFault(operation);
-    code = static_cast<win::DWORD>(fault.value_or(0));
-    return fault.has_value();
+    return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
 }
 
 bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
-    log.add(operation, args);
-    win::DWORD code = 0;
-    if (!windowsFault(operation, code))
-        return false;
-    setLastErrorCode(code);
-    return true;
+    const auto error = plannedError(operation, args);
+    if (error)
+        setLastErrorCode(*error);
+    return error.has_value();
 }
 
-void FakeWindows::runtimeFault(const char* operation) {
-    const auto fault = plannedFault(operation);
-    if (!fault)
-        return;
-    if (*fault == 58)
-        throw rt::Error(rt::ErrFileAlreadyExists);
-    throw rt::Error(*fault);
+void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args) {
+    log.add(operation, args);
+    if (const auto fault = plannedFault(operation))
+        throw rt::Error(*fault);
+}
+
+std::string FakeWindows::appPath() {
+    log.add("appPath", {});
+    return appFolder;
+}
+
+std::string FakeWindows::appTitle() {
+    log.add("appTitle", {});
+    return "Decorama";
+}
+
+rt::AppVersion FakeWindows::appVersion() {
+    log.add("appVersion", {});
+    return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};
+}
+
+std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
+    runtimeCall("Shell", {commandLine, showMode});
+    const std::string program = programOf(commandLine);
+    if (program.empty())
+        throw rt::Error(rt::ErrInvalidProcedureCall);
+    const bool namedByPath = program.find_first_of("\\/:") != std::string::npos;
+    if (namedByPath) {
+        const std::string path = isAbsolutePath(program) ? program : appFolder + "\\" + program;
+        if (!drive_->fileExists(path) && !drive_->fileExists(path + ".exe"))
+            throw rt::Error(rt::ErrFileNotFound);
+    }
+    processes.push_back(Process{commandLine, showMode});
+    return std::exchange(nextProcessId, nextProcessId + 4);
+}
+
+int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    runtimeCall("MsgBox", {prompt, style, title});
+    int answer = rt::vbOK;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    messageBoxes.push_back(MessageBoxRecord{prompt, style, title, answer});
+    return answer;
 }
 
 } // namespace fake

@@ -16,6 +16,7 @@
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <deque>
@@ -32,57 +33,39 @@ namespace fake {
 class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
 public:
     FakeWindows();
-    explicit FakeWindows(std::filesystem::path driveRoot);
     ~FakeWindows() override;
-    FakeWindows(const FakeWindows&) = delete;
-    FakeWindows& operator=(const FakeWindows&) = delete;
     void useVersion(Version v);
     Version version() const { return version_; }
     void setAppPath(const std::string& windowsPath);
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
-    std::filesystem::path hostPath(const std::string& windowsPath) const {
-        return drive_->locate(windowsPath).host;
+    std::filesystem::path hostPath(const std::string& path) const { return drive_->locate(path).host; }
+    bool exists(const std::string& path) const { return drive_->exists(path); }
+    void makeFolder(const std::string& path) { drive_->makeFolder(path); } // with missing levels
+    void makeFile(const std::string& path, const std::string& bytes) { drive_->makeFile(path, bytes); }
+    std::string fileBytes(const std::string& path) const {
+        return drive_->fileExists(path) ? FakeDrive::hostRead(hostPath(path)) : "";
     }
-    bool exists(const std::string& windowsPath) const { return drive_->exists(windowsPath); }
-    void makeFolder(const std::string& windowsPath) {
-        drive_->makeFolder(windowsPath);
-    } // with missing levels
-    void makeFile(const std::string& windowsPath, const std::string& bytes) {
-        drive_->makeFile(windowsPath, bytes);
-    }
-    std::string fileBytes(const std::string& windowsPath) const {
-        return drive_->fileExists(windowsPath) ? FakeDrive::hostRead(drive_->locate(windowsPath).host) : "";
-    }
-    void remove(const std::string& windowsPath) { drive_->remove(windowsPath); }
-    void setReadOnly(const std::string& windowsPath, bool readOnly) {
-        drive_->setReadOnly(windowsPath, readOnly);
-    }
-    void setString(win::HKEY root, const std::string& subKey, const std::string& valueName,
+    void remove(const std::string& path) { drive_->remove(path); }
+    void setReadOnly(const std::string& path, bool readOnly) { drive_->setReadOnly(path, readOnly); }
+    void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
-        registry.put(root, subKey, valueName, win::REG_SZ, value + '\0');
+        registry.put(root, key, name, win::REG_SZ, value + '\0');
     }
-    void setDword(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD value) {
-        registry.put(root, subKey, valueName, win::REG_DWORD,
-                     std::string(reinterpret_cast<const char*>(&value), sizeof value));
+    void setDword(win::HKEY root, const std::string& key, const std::string& name, win::DWORD value) {
+        registry.put(root, key, name, win::REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
     }
-    std::optional<std::string> getString(win::HKEY root, const std::string& subKey,
-                                         const std::string& valueName) const;
-    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& subKey,
-                                       const std::string& valueName) const;
-    bool keyExists(win::HKEY root, const std::string& subKey) const {
-        return registry.keyExists(root, subKey);
+    std::optional<std::string> getString(win::HKEY root, const std::string& key,
+                                         const std::string& name) const;
+    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key, const std::string& name) const;
+    bool keyExists(win::HKEY root, const std::string& key) const { return registry.keyExists(root, key); }
+    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& key) const {
+        return registry.subKeyNames(root, key);
     }
-    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const {
-        return registry.subKeyNames(root, subKey);
-    }
-    using RegistryWrite = fake::RegistryWrite;
     std::size_t openKeyCount() const { return registry.openHandleCount(); }
     std::string systemCursorFile(win::DWORD id) const { return settings.cursors.systemCursorFile(id); }
-    void setMetric(int index, int value); // GetSystemMetrics
-    std::string deskWallpaper() const {
-        return settings.spi.bytes(win::SPI_GETDESKWALLPAPER);
-    } // last SPI_SETDESKWALLPAPER path
+    // The path the last SPI_SETDESKWALLPAPER set.
+    std::string deskWallpaper() const { return settings.spi.bytes(win::SPI_GETDESKWALLPAPER); }
     void setSpiValue(win::UINT getAction, std::int64_t value) { settings.spi.setValue(getAction, value); }
     std::string spiBytes(win::UINT getAction) const { return settings.spi.bytes(getAction); }
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
@@ -91,7 +74,7 @@ public:
     template <class T> T spiStructure(win::UINT getAction) const {
         T value{};
         const std::string bytes = spiBytes(getAction);
-        std::memcpy(&value, bytes.data(), bytes.size() < sizeof(T) ? bytes.size() : sizeof(T));
+        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
         return value;
     }
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
@@ -130,25 +113,13 @@ public:
     std::vector<std::string> downloads;
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
     bool shutdownPrivilege = false;
-    int clientWidth = 640;
-    int clientHeight = 480;
     std::string userName = "Tester";
     std::string computerName = "DECORAMA-PC";
-    std::string pendingComputerName;
     std::array<win::BYTE, 256> keys{};
-    win::UINT caretBlinkTime = 530;
     int cursorShowCount = 0;
-    win::DWORD executionState = 0x80000000; // ES_CONTINUOUS
     win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    win::MEMORYSTATUSEX memory{sizeof(win::MEMORYSTATUSEX),
-                               50,
-                               256ull << 20,
-                               128ull << 20,
-                               512ull << 20,
-                               384ull << 20,
-                               0x7FFE0000ull,
-                               0x7F000000ull,
-                               0};
+    win::MEMORYSTATUSEX memory{sizeof memory, 50,         256 << 20,  128 << 20, 512 << 20,
+                               384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
     std::map<std::string, std::string> urlBodies;
     CallLog log;
@@ -162,14 +133,26 @@ public:
     std::string appPath() override;
     std::string appTitle() override;
     rt::AppVersion appVersion() override;
-    std::string Dir(const std::string&) override;
-    void FileCopy(const std::string&, const std::string&) override;
-    void Kill(const std::string&) override;
-    void Name(const std::string&, const std::string&) override;
-    std::string readFile(const std::string&) override;
-    std::string readBytes(const std::string&, std::uint64_t, std::size_t) override;
-    void writeFile(const std::string&, const std::string&) override;
-    void writeBytes(const std::string&, std::uint64_t, const std::string&) override;
+    std::string Dir(const std::string& path) override { return driveFor("Dir", {path}).dir(path); }
+    void FileCopy(const std::string& source, const std::string& destination) override {
+        driveFor("FileCopy", {source, destination}).copyFile(source, destination);
+    }
+    void Kill(const std::string& path) override { driveFor("Kill", {path}).kill(path); }
+    void Name(const std::string& oldPath, const std::string& newPath) override {
+        driveFor("Name", {oldPath, newPath}).rename(oldPath, newPath);
+    }
+    std::string readFile(const std::string& path) override {
+        return driveFor("readFile", {path}).readFile(path);
+    }
+    std::string readBytes(const std::string& path, std::uint64_t offset, std::size_t count) override {
+        return driveFor("readBytes", {path, offset, count}).readBytes(path, offset, count);
+    }
+    void writeFile(const std::string& path, const std::string& data) override {
+        driveFor("writeFile", {path, data.size()}).writeFile(path, data);
+    }
+    void writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) override {
+        driveFor("writeBytes", {path, offset, data.size()}).writeBytes(path, offset, data);
+    }
     std::uint32_t Shell(const std::string&, int) override;
     int MsgBox(const std::string&, int, const std::string&) override;
     win::DWORD GetLastError() override;
@@ -188,60 +171,69 @@ public:
     win::BOOL GetVersionExA(win::OSVERSIONINFOA*) override;
     win::DWORD GetShortPathNameA(const char*, char*, win::DWORD) override;
     win::BOOL WritePrivateProfileStringA(const char*, const char*, const char*, const char*) override;
-    void FatalAppExitA(win::UINT, const char*) override;
+    // Windows ends the process here; the fake only logs the call.
+    void FatalAppExitA(win::UINT uAction, const char* text) override {
+        faulted("FatalAppExitA", {uAction, text});
+    }
     win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
     win::UINT GetDriveTypeA(const char*) override;
     void GetSystemInfo(win::SYSTEM_INFO*) override;
-    win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override;
-    win::DWORD GetTempPathA(win::DWORD, char*) override;
-    win::UINT GetWindowsDirectoryA(char*, win::UINT) override;
-    win::UINT GetSystemDirectoryA(char*, win::UINT) override;
-    win::BOOL GetComputerNameA(char*, win::DWORD*) override;
-    win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override;
-    win::BOOL SetComputerNameA(const char*) override;
-    win::BOOL SetComputerNameExA(int, const char*) override;
+    win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
+    win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
+    win::UINT GetWindowsDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
+    win::UINT GetSystemDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
+    win::BOOL GetComputerNameA(char*, win::DWORD*) override { return unsupported(__func__); }
+    win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override { return unsupported(__func__); }
+    win::BOOL SetComputerNameA(const char*) override { return unsupported(__func__); }
+    win::BOOL SetComputerNameExA(int, const char*) override { return unsupported(__func__); }
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
     win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;
-    win::BOOL SetSystemPowerState(win::BOOL, win::BOOL) override;
+    win::BOOL SetSystemPowerState(win::BOOL, win::BOOL) override { return unsupported(__func__); }
     win::BOOL RequestWakeupLatency(int) override;
-    win::DWORD SetThreadExecutionState(win::DWORD) override;
-    win::BOOL RequestDeviceWakeup(win::HANDLE) override;
-    win::BOOL CancelDeviceWakeupRequest(win::HANDLE) override;
-    win::BOOL IsSystemResumeAutomatic() override;
-    win::BOOL GetDevicePowerState(win::HANDLE, win::BOOL*) override;
+    win::DWORD SetThreadExecutionState(win::DWORD) override { return unsupported(__func__); }
+    win::BOOL RequestDeviceWakeup(win::HANDLE) override { return unsupported(__func__); }
+    win::BOOL CancelDeviceWakeupRequest(win::HANDLE) override { return unsupported(__func__); }
+    win::BOOL IsSystemResumeAutomatic() override { return unsupported(__func__); }
+    win::BOOL GetDevicePowerState(win::HANDLE, win::BOOL*) override { return unsupported(__func__); }
     win::HANDLE CreateFileA(const char*, win::DWORD, win::DWORD, void*, win::DWORD, win::DWORD,
                             win::HANDLE) override;
     win::BOOL CloseHandle(win::HANDLE) override;
     win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
-    int GetSystemMetrics(int) override;
-    win::DWORD GetSysColor(int) override;
+    int GetSystemMetrics(int index) override {
+        return faulted(__func__, {index}) ? 0 : settings.metrics.get(index);
+    }
+    win::DWORD GetSysColor(int index) override {
+        return faulted(__func__, {index}) ? 0 : settings.colors.get(index);
+    }
     win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
     win::HCURSOR LoadCursorFromFileA(const char*) override;
     win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
     win::BOOL ExitWindowsEx(win::UINT, win::DWORD) override;
-    win::BOOL FlashWindow(win::HWND, win::BOOL) override;
-    win::BOOL FlashWindowEx(win::FLASHWINFO*) override;
-    win::BOOL ShowWindow(win::HWND, int) override;
-    win::BOOL SetRect(win::RECT*, int, int, int, int) override;
-    win::BOOL DrawEdge(win::HDC, win::RECT*, win::UINT, win::UINT) override;
-    win::BOOL DrawFrameControl(win::HDC, win::RECT*, win::UINT, win::UINT) override;
-    win::SHORT GetAsyncKeyState(int) override;
-    win::BOOL IsCharAlphaA(char) override;
-    win::BOOL IsCharAlphaNumericA(char) override;
-    win::BOOL IsCharLowerA(char) override;
-    win::BOOL IsCharUpperA(char) override;
-    int GetKeyboardType(int) override;
+    win::BOOL FlashWindow(win::HWND, win::BOOL) override { return unsupported(__func__); }
+    win::BOOL FlashWindowEx(win::FLASHWINFO*) override { return unsupported(__func__); }
+    win::BOOL ShowWindow(win::HWND, int) override { return unsupported(__func__); }
+    win::BOOL SetRect(win::RECT*, int, int, int, int) override { return unsupported(__func__); }
+    win::BOOL DrawEdge(win::HDC, win::RECT*, win::UINT, win::UINT) override { return unsupported(__func__); }
+    win::BOOL DrawFrameControl(win::HDC, win::RECT*, win::UINT, win::UINT) override {
+        return unsupported(__func__);
+    }
+    win::SHORT GetAsyncKeyState(int) override { return unsupported(__func__); }
+    win::BOOL IsCharAlphaA(char) override { return unsupported(__func__); }
+    win::BOOL IsCharAlphaNumericA(char) override { return unsupported(__func__); }
+    win::BOOL IsCharLowerA(char) override { return unsupported(__func__); }
+    win::BOOL IsCharUpperA(char) override { return unsupported(__func__); }
+    int GetKeyboardType(int) override { return unsupported(__func__); }
     win::SHORT GetKeyState(int) override;
     win::BOOL GetKeyboardState(win::BYTE*) override;
     win::BOOL SetKeyboardState(win::BYTE*) override;
     void keybd_event(win::BYTE, win::BYTE, win::DWORD, win::ULONG_PTR) override;
-    win::UINT GetCaretBlinkTime() override;
-    win::BOOL SetCaretBlinkTime(win::UINT) override;
-    win::BOOL ShowCaret(win::HWND) override;
-    win::BOOL HideCaret(win::HWND) override;
+    win::UINT GetCaretBlinkTime() override { return unsupported(__func__); }
+    win::BOOL SetCaretBlinkTime(win::UINT) override { return unsupported(__func__); }
+    win::BOOL ShowCaret(win::HWND) override { return unsupported(__func__); }
+    win::BOOL HideCaret(win::HWND) override { return unsupported(__func__); }
     int ShowCursor(win::BOOL) override;
     win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
     int GetDeviceCaps(win::HDC, int) override;
@@ -259,25 +251,31 @@ public:
     win::BOOL InternetCloseHandle(win::HINTERNET) override;
     win::HRESULT DoFileDownload(const char16_t*) override;
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
-    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
-    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override;
+    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override {
+        return unsupported(__func__);
+    }
+    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override {
+        return unsupported(__func__);
+    }
     win::BOOLEAN GetUserNameExA(int, char*, win::ULONG*) override;
-    win::BOOL GetClientRect(win::HWND, win::RECT*) override;
-    win::HDC GetDC(win::HWND) override;
-    int ReleaseDC(win::HWND, win::HDC) override;
-    win::BOOL InvalidateRect(win::HWND, const win::RECT*, win::BOOL) override;
-    win::BOOL UpdateWindow(win::HWND) override;
-    void setClientSize(int widthPixels, int heightPixels);
+    win::BOOL GetClientRect(win::HWND, win::RECT*) override { return unsupported(__func__); }
+    win::HDC GetDC(win::HWND) override { return unsupported(__func__); }
+    int ReleaseDC(win::HWND, win::HDC) override { return unsupported(__func__); }
+    win::BOOL InvalidateRect(win::HWND, const win::RECT*, win::BOOL) override {
+        return unsupported(__func__);
+    }
+    win::BOOL UpdateWindow(win::HWND) override { return unsupported(__func__); }
     win::HRESULT SaveShellLink(const char*, const char*, const char*) override;
     win::HANDLE GetCurrentProcess() override;
     win::BOOL OpenProcessToken(win::HANDLE, win::DWORD, win::HANDLE*) override;
     win::BOOL LookupPrivilegeValueA(const char*, const char*, win::LUID*) override;
     win::BOOL AdjustTokenPrivileges(win::HANDLE, win::BOOL, win::TOKEN_PRIVILEGES*, win::DWORD,
                                     win::TOKEN_PRIVILEGES*, win::DWORD*) override;
-    std::optional<std::string> shellLink(const std::string& windowsPath) const;
+    std::optional<std::string> shellLink(const std::string& path) const {
+        return drive_->fileExists(path) ? std::optional<std::string>(fileBytes(path)) : std::nullopt;
+    }
 
 private:
-    bool ownsDrive = false;
     std::string appFolder = "C:\\Program Files\\Decorama";
     win::DWORD lastError = 0;
     std::uint32_t nextProcessId = 0x100;
@@ -285,10 +283,8 @@ private:
     win::HANDLE nextFile = 0x200;
     std::map<win::HDC, bool> deviceContexts;
     win::HDC nextDc = 0x300;
-    struct ItemList {
-        std::string path; // "" for a virtual folder without a file-system path
-    };
-    std::map<const win::ITEMIDLIST*, std::unique_ptr<ItemList>> itemLists;
+    // Each item list's path, "" for a virtual folder without one.
+    std::map<const win::ITEMIDLIST*, std::unique_ptr<std::string>> itemLists;
     struct InternetHandle {
         bool isUrl = false;
         std::string body;
@@ -297,29 +293,39 @@ private:
     std::map<win::HINTERNET, InternetHandle> internet;
     win::HINTERNET nextInternet = 0xCC0000;
     std::optional<std::int32_t> plannedFault(const std::string& operation);
-    // True when the fault plan makes this use of a Windows call fail, with the
-    // planned Windows error in code.
-    bool windowsFault(const char* operation, win::DWORD& code);
+    // Logs a Windows call; the planned error when the fault plan makes this use fail.
+    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args);
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
-    std::optional<win::LONG> registryFault(const char* operation, std::initializer_list<CallArg> args);
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;
     }
     void setLastErrorCode(win::DWORD code) { lastError = code; }
-    bool powerCall(const char* operation, std::initializer_list<CallArg> args,
-                   const win::HANDLE* device = nullptr);
+    // A call no test makes: logged, and failed as a Windows without it fails it, with
+    // ERROR_CALL_NOT_IMPLEMENTED and the call's zero, FALSE or NULL.
+    struct Zero {
+        template <class R> operator R() const { return R{}; }
+    };
+    Zero unsupported(const char* operation) {
+        if (!faulted(operation, {}))
+            setLastErrorCode(win::ERROR_CALL_NOT_IMPLEMENTED);
+        return Zero{};
+    }
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
     template <class Size>
     bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
-    // Windows 98/ME and 2000 and later have the power-management calls.
-    bool hasPowerManagement() const;
-    // Windows 2000 and later (GetComputerNameExA, GetUserNameExA, GlobalMemoryStatusEx).
-    bool isWindows2000OrLater() const;
-    void runtimeFault(const char* operation);
-    std::string resolveAppPath() const { return appFolder; }
+    // Windows 2000 and later (GetUserNameExA, GlobalMemoryStatusEx, OSVERSIONINFOEXA).
+    bool isWindows2000OrLater() const {
+        return profileOf(version_).platformId == win::VER_PLATFORM_WIN32_NT && profileOf(version_).major >= 5;
+    }
+    // Logs a runtime service; throws the planned error when the fault plan makes this use fail.
+    void runtimeCall(const char* operation, std::initializer_list<CallArg> args);
+    FakeDrive& driveFor(const char* operation, std::initializer_list<CallArg> args) {
+        runtimeCall(operation, args);
+        return *drive_;
+    }
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;

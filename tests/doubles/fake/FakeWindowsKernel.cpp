@@ -1,13 +1,12 @@
-// kernel32, advapi32 (user name) and secur32 calls of the fake: the thread's
-// last error, version, paths and profile files, machine facts, memory and power.
-// Buffer conventions follow each call's documentation: the directory calls
-// return the length without the NUL, or the size needed with the NUL when the
-// buffer is too small; the name calls report the size through their in-out count.
+// kernel32, advapi32 (user name, process token) and secur32 calls of the fake:
+// the thread's last error, version, paths and profile files, machine facts,
+// memory and power. GetShortPathNameA returns the length without the NUL, or the
+// size needed with the NUL when the buffer is too small; the name calls report
+// the size through their in-out count.
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
-#include "fake/FakeProfileFile.h"
 #include "fake/TextUtil.h"
 
 #include <algorithm>
@@ -15,12 +14,12 @@
 #include <limits>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace fake {
 
 namespace {
 
-constexpr win::DWORD ERROR_BUFFER_OVERFLOW = 111;
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
 constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
@@ -35,24 +34,9 @@ const std::map<win::DWORD, const char*> systemMessages = {
     {120, "This function is not supported on this system.\r\n"},
 };
 
-win::DWORD copyPath(const std::string& text, char* buffer, win::DWORD size) {
-    if (!buffer || size <= text.size())
-        return static_cast<win::DWORD>(text.size() + 1);
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
-    return static_cast<win::DWORD>(text.size());
-}
-
-bool isValidComputerName(const std::string& name) {
-    if (name.empty() || name.size() > 15)
-        return false;
-    return name.find_first_of(" \"*+,/:;<=>?[\\]|") == std::string::npos;
-}
-
+// A null root is the current drive, C:.
 bool isDriveC(const char* root) {
-    if (!root)
-        return true; // the current drive
-    const std::string r = root;
-    return equalsIgnoreCase(r, "C:\\") || equalsIgnoreCase(r, "C:");
+    return !root || equalsIgnoreCase(root, "C:\\") || equalsIgnoreCase(root, "C:");
 }
 
 win::ULONG_PTR narrowCount(std::uint64_t value) {
@@ -60,19 +44,69 @@ win::ULONG_PTR narrowCount(std::uint64_t value) {
         std::min<std::uint64_t>(value, std::numeric_limits<win::ULONG_PTR>::max()));
 }
 
+constexpr win::HANDLE currentProcess = static_cast<win::HANDLE>(-1);
+constexpr win::HANDLE processToken = 0x7100;
+constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
+constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
+
+// The edit WritePrivateProfileStringA makes to the text of a Windows profile file
+// (system.ini and the like): sections and keys found without regard to case and
+// surrounding blanks, a key's line replaced in place with its stored name kept, a
+// new key added after the last line of its section, a new section added at the
+// end, a null key removing the whole section and a null string removing the key.
+// Lines end with CR LF, as Windows writes them.
+std::string writeProfileString(const std::string& text, const std::string& section, const char* key,
+                               const char* value) {
+    std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : split(text, '\n');
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back(); // the end of the last line
+    for (std::string& line : lines) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+    }
+    const auto at = [&](std::size_t i) { return lines.begin() + static_cast<std::ptrdiff_t>(i); };
+    const auto isHeader = [&](std::size_t i) { return trim(lines[i]).rfind('[', 0) == 0; };
+    const auto isSection = [&](std::size_t i) {
+        const std::string line = trim(lines[i]);
+        return isHeader(i) && equalsIgnoreCase(trim(line.substr(1, line.find(']') - 1)), trim(section));
+    };
+    const auto nameOf = [&](std::size_t i) { return trim(lines[i].substr(0, lines[i].find('='))); };
+    const auto isKey = [&](std::size_t i) {
+        return lines[i].find('=') != std::string::npos && equalsIgnoreCase(nameOf(i), trim(key));
+    };
+    std::size_t header = 0;
+    while (header < lines.size() && !isSection(header))
+        ++header;
+    std::size_t end = header + 1, line = header + 1;
+    while (end < lines.size() && !isHeader(end))
+        ++end;
+    while (key && line < end && !isKey(line))
+        ++line;
+    if (!key) {
+        if (header < lines.size())
+            lines.erase(at(header), at(end));
+    } else if (header == lines.size()) {
+        if (value) {
+            lines.push_back("[" + section + "]");
+            lines.push_back(std::string(key) + "=" + value);
+        }
+    } else if (line < end) {
+        if (value)
+            lines[line] = nameOf(line) + "=" + value;
+        else
+            lines.erase(at(line));
+    } else if (value) {
+        while (end > header + 1 && trim(lines[end - 1]).empty())
+            --end;
+        lines.insert(at(end), std::string(key) + "=" + value);
+    }
+    std::string edited;
+    for (const std::string& kept : lines)
+        edited += kept + "\r\n";
+    return edited;
+}
+
 } // namespace
-
-bool FakeWindows::hasPowerManagement() const {
-    const VersionProfile& p = profileOf(version_);
-    if (p.getVersionFails)
-        return false;
-    return (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-}
-
-bool FakeWindows::isWindows2000OrLater() const {
-    const VersionProfile& p = profileOf(version_);
-    return p.platformId == win::VER_PLATFORM_WIN32_NT && p.major >= 5;
-}
 
 win::DWORD FakeWindows::GetLastError() {
     log.add("GetLastError", {});
@@ -86,8 +120,6 @@ void FakeWindows::SetLastError(win::DWORD dwErrCode) {
 
 template <class Size>
 bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
-    if (!size)
-        return failWith(win::ERROR_INVALID_PARAMETER, false);
     const bool fits = buffer && *size > name.size();
     if (fits)
         std::memcpy(buffer, name.c_str(), name.size() + 1);
@@ -116,45 +148,6 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
     return copyName(computerName + "\\" + userName, lpNameBuffer, nSize, win::ERROR_MORE_DATA);
 }
 
-win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
-    if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
-        return win::FALSE;
-    return copyName(computerName, lpBuffer, nSize, ERROR_BUFFER_OVERFLOW);
-}
-
-// GetComputerNameExA (Windows 2000 and later): every format answers the name.
-win::BOOL FakeWindows::GetComputerNameExA(int NameType, char* lpBuffer, win::DWORD* nSize) {
-    if (faulted("GetComputerNameExA", {NameType, nSize ? *nSize : 0}))
-        return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    return copyName(computerName, lpBuffer, nSize, win::ERROR_MORE_DATA);
-}
-
-win::BOOL FakeWindows::SetComputerNameA(const char* lpComputerName) {
-    if (faulted("SetComputerNameA", {lpComputerName}))
-        return win::FALSE;
-    if (!lpComputerName || !isValidComputerName(lpComputerName))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    pendingComputerName = upper(lpComputerName);
-    return win::TRUE;
-}
-
-// SetComputerNameExA (Windows 2000 and later): 4 NetBIOS, 5 DNS host (which
-// also sets the NetBIOS name from its first 15 characters).
-win::BOOL FakeWindows::SetComputerNameExA(int NameType, const char* lpBuffer) {
-    if (faulted("SetComputerNameExA", {NameType, lpBuffer}))
-        return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    const std::string name =
-        lpBuffer ? std::string(lpBuffer).substr(0, NameType == 5 ? 15 : std::string::npos) : "";
-    if ((NameType != 4 && NameType != 5) || !isValidComputerName(name))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    pendingComputerName = upper(name);
-    return win::TRUE;
-}
-
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
 // from Windows 2000 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
 win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) {
@@ -163,8 +156,6 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     const VersionProfile& profile = profileOf(version_);
     if (profile.getVersionFails)
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpVersionInformation)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
     const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && isWindows2000OrLater();
     if (size != sizeof(win::OSVERSIONINFOA) && !extended)
@@ -192,15 +183,16 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
-    if (!lpszLongPath)
-        return failWith<win::DWORD>(win::ERROR_INVALID_PARAMETER, 0);
     if (!*lpszLongPath)
         return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
     win::DWORD error = 0;
     const std::string shortPath = drive_->shortPath(lpszLongPath, error);
     if (error)
         return failWith<win::DWORD>(error, 0);
-    return copyPath(shortPath, lpszShortPath, cchBuffer);
+    if (!lpszShortPath || cchBuffer <= shortPath.size())
+        return static_cast<win::DWORD>(shortPath.size() + 1);
+    std::memcpy(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
+    return static_cast<win::DWORD>(shortPath.size());
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
@@ -210,13 +202,6 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
                                                   const char* lpString, const char* lpFileName) {
     if (faulted("WritePrivateProfileStringA", {lpAppName, lpKeyName, lpString, lpFileName}))
         return win::FALSE;
-    if (!lpFileName)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    if (!lpAppName) {
-        if (!lpKeyName && !lpString)
-            return win::TRUE; // flushes the profile cache
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    }
     std::string path = lpFileName;
     if (path.find_first_of("\\/:") == std::string::npos)
         path = windowsFolder() + "\\" + path;
@@ -225,36 +210,11 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
     if (location.isFolder || drive_->isReadOnly(path))
         return failWith(win::ERROR_ACCESS_DENIED, win::FALSE);
-    FakeProfileFile profile(location.exists ? FakeDrive::hostRead(location.host) : "");
-    profile.write(lpAppName, lpKeyName, lpString);
-    const std::string text = profile.text();
+    const std::string text = writeProfileString(location.exists ? FakeDrive::hostRead(location.host) : "",
+                                                lpAppName, lpKeyName, lpString);
     if (location.exists || !text.empty())
         FakeDrive::hostWrite(location.host, text);
     return win::TRUE;
-}
-
-// FatalAppExitA: Windows shows the message and ends the process; the fake
-// only logs it and returns.
-void FakeWindows::FatalAppExitA(win::UINT uAction, const char* lpMessageText) {
-    faulted("FatalAppExitA", {uAction, lpMessageText});
-}
-
-win::DWORD FakeWindows::GetTempPathA(win::DWORD nBufferLength, char* lpBuffer) {
-    if (faulted("GetTempPathA", {nBufferLength}))
-        return 0;
-    return copyPath(windowsFolder() + "\\TEMP\\", lpBuffer, nBufferLength);
-}
-
-win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
-    if (faulted("GetWindowsDirectoryA", {uSize}))
-        return 0;
-    return copyPath(windowsFolder(), lpBuffer, uSize);
-}
-
-win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
-    if (faulted("GetSystemDirectoryA", {uSize}))
-        return 0;
-    return copyPath(profileOf(version_).systemFolder, lpBuffer, uSize);
 }
 
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
@@ -280,23 +240,12 @@ win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
 }
 
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    if (faulted("GetSystemInfo", {}) || !lpSystemInfo)
+    if (faulted("GetSystemInfo", {}))
         return;
     *lpSystemInfo = win::SYSTEM_INFO{};
     lpSystemInfo->dwPageSize = 4096;
     lpSystemInfo->dwNumberOfProcessors = 1;
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
-}
-
-win::BOOL FakeWindows::GetCPInfo(win::UINT CodePage, win::CPINFO* lpCPInfo) {
-    if (faulted("GetCPInfo", {CodePage}))
-        return win::FALSE;
-    if (!lpCPInfo)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *lpCPInfo = win::CPINFO{};
-    lpCPInfo->MaxCharSize = 1;
-    lpCPInfo->DefaultChar[0] = '?';
-    return win::TRUE;
 }
 
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,
@@ -316,17 +265,11 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWO
 void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
     if (faulted("GlobalMemoryStatus", {}))
         return;
-    if (!lpBuffer)
-        return;
     const win::MEMORYSTATUSEX& m = memory;
-    lpBuffer->dwLength = sizeof(win::MEMORYSTATUS);
-    lpBuffer->dwMemoryLoad = m.dwMemoryLoad;
-    lpBuffer->dwTotalPhys = narrowCount(m.ullTotalPhys);
-    lpBuffer->dwAvailPhys = narrowCount(m.ullAvailPhys);
-    lpBuffer->dwTotalPageFile = narrowCount(m.ullTotalPageFile);
-    lpBuffer->dwAvailPageFile = narrowCount(m.ullAvailPageFile);
-    lpBuffer->dwTotalVirtual = narrowCount(m.ullTotalVirtual);
-    lpBuffer->dwAvailVirtual = narrowCount(m.ullAvailVirtual);
+    *lpBuffer = win::MEMORYSTATUS{sizeof(win::MEMORYSTATUS),       m.dwMemoryLoad,
+                                  narrowCount(m.ullTotalPhys),     narrowCount(m.ullAvailPhys),
+                                  narrowCount(m.ullTotalPageFile), narrowCount(m.ullAvailPageFile),
+                                  narrowCount(m.ullTotalVirtual),  narrowCount(m.ullAvailVirtual)};
 }
 
 // GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.
@@ -335,7 +278,7 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpBuffer || lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
+    if (lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
         return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
@@ -348,67 +291,18 @@ win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPo
         return win::FALSE;
     if (isNtFamily(version_) && !isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpSystemPowerStatus)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpSystemPowerStatus = power;
     return win::TRUE;
 }
 
-// SetSystemPowerState: NT needs SE_SHUTDOWN_NAME enabled first, which the
-// program never asks for, so there it fails with ERROR_PRIVILEGE_NOT_HELD.
-win::BOOL FakeWindows::SetSystemPowerState(win::BOOL fSuspend, win::BOOL fForce) {
-    if (faulted("SetSystemPowerState", {fSuspend, fForce}))
-        return win::FALSE;
-    if (isNtFamily(version_))
-        return failWith(isWindows2000OrLater() ? win::ERROR_PRIVILEGE_NOT_HELD
-                                               : win::ERROR_CALL_NOT_IMPLEMENTED,
-                        win::FALSE);
-    return win::TRUE;
-}
-
-// The power-management calls: absent before Windows 98 and on NT 4; the device
-// calls need a handle CreateFileA opened.
-bool FakeWindows::powerCall(const char* operation, std::initializer_list<CallArg> args,
-                            const win::HANDLE* device) {
-    if (faulted(operation, args))
-        return false;
-    if (!hasPowerManagement())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
-    if (device && !files.count(*device))
-        return failWith(win::ERROR_INVALID_HANDLE, false);
-    return true;
-}
-
+// RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
 win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    return powerCall("RequestWakeupLatency", {latency});
-}
-
-win::DWORD FakeWindows::SetThreadExecutionState(win::DWORD esFlags) {
-    if (!powerCall("SetThreadExecutionState", {esFlags}))
-        return 0;
-    return std::exchange(executionState, esFlags);
-}
-
-win::BOOL FakeWindows::RequestDeviceWakeup(win::HANDLE hDevice) {
-    return powerCall("RequestDeviceWakeup", {hDevice}, &hDevice);
-}
-
-win::BOOL FakeWindows::CancelDeviceWakeupRequest(win::HANDLE hDevice) {
-    return powerCall("CancelDeviceWakeupRequest", {hDevice}, &hDevice);
-}
-
-win::BOOL FakeWindows::IsSystemResumeAutomatic() {
-    powerCall("IsSystemResumeAutomatic", {});
-    return win::FALSE;
-}
-
-win::BOOL FakeWindows::GetDevicePowerState(win::HANDLE hDevice, win::BOOL* pfOn) {
-    if (!powerCall("GetDevicePowerState", {hDevice}, &hDevice))
+    if (faulted("RequestWakeupLatency", {latency}))
         return win::FALSE;
-    if (!pfOn)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
-    *pfOn = win::TRUE;
-    return win::TRUE;
+    const VersionProfile& p = profileOf(version_);
+    const bool present =
+        (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
+    return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
 }
 
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,
@@ -433,10 +327,8 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
         FakeDrive::hostWrite(location.host, "");
         drive_->setReadOnly(name, (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) != 0);
     }
-    const win::HANDLE handle = nextFile;
-    nextFile += 4;
-    files[handle] = name;
-    return handle;
+    files[nextFile] = name;
+    return std::exchange(nextFile, nextFile + 4);
 }
 
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
@@ -445,6 +337,53 @@ win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
     if (files.erase(hObject) == 0)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     return win::TRUE;
+}
+
+// The process token knows one privilege, the shut-down privilege, which
+// ExitWindowsEx asks for on the NT family.
+win::HANDLE FakeWindows::GetCurrentProcess() {
+    log.add("GetCurrentProcess", {});
+    return currentProcess;
+}
+
+win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
+                                        win::HANDLE* TokenHandle) {
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (ProcessHandle != currentProcess || !TokenHandle)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    *TokenHandle = processToken;
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
+                                             win::LUID* lpLuid) {
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
+        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
+    *lpLuid = shutdownLuid;
+    return win::TRUE;
+}
+
+win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
+                                             win::TOKEN_PRIVILEGES* NewState, win::DWORD,
+                                             win::TOKEN_PRIVILEGES*, win::DWORD*) {
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+        return win::FALSE;
+    if (!isNtFamily(version_))
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (TokenHandle != processToken)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (DisableAllPrivileges)
+        shutdownPrivilege = false;
+    else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
+        shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
+    return failWith(win::ERROR_SUCCESS, win::TRUE);
 }
 
 } // namespace fake

@@ -1,4 +1,6 @@
-// shell32, ole32, winmm, wininet, shdocvw and version.dll, for the fake.
+// shell32, ole32, winmm, wininet, shdocvw and version.dll, for the fake. A link
+// file holds its target and arguments as "target|arguments" (a real one is a
+// binary shell link; the program never reads one back).
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
@@ -23,33 +25,30 @@ win::HRESULT hresultFromWin32(win::DWORD code) {
 }
 
 bool isWebAddress(const std::string& text) {
-    return startsWithIgnoreCase(text, "http://") || startsWithIgnoreCase(text, "https://");
+    return equalsIgnoreCase(text.substr(0, 7), "http://") || equalsIgnoreCase(text.substr(0, 8), "https://");
 }
 
 // The special folders by CSIDL, below the Windows folder: the desktop (0x00,
 // 0x10), the programs menu (0x02), the start menu (0x0B); "" for the virtual
 // folders (control panel, printers, recycle bin, my computer), which have an
 // item list but no file-system path.
-const std::map<int, const char*> specialFolders = {
-    {0x00, "\\Desktop"},
-    {0x10, "\\Desktop"},
-    {0x02, "\\Start Menu\\Programs"},
-    {0x0B, "\\Start Menu"},
-    {0x03, ""},
-    {0x04, ""},
-    {0x0A, ""},
-    {0x11, ""},
-};
+const std::map<int, const char*> specialFolders = {{0x00, "\\Desktop"},
+                                                   {0x10, "\\Desktop"},
+                                                   {0x02, "\\Start Menu\\Programs"},
+                                                   {0x0B, "\\Start Menu"},
+                                                   {0x03, ""},
+                                                   {0x04, ""},
+                                                   {0x0A, ""},
+                                                   {0x11, ""}};
 
 } // namespace
 
 win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperation, const char* lpFile,
                                           const char* lpParameters, const char* lpDirectory,
                                           win::INT nShowCmd) {
-    log.add("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd});
-    win::DWORD code = 0;
-    if (windowsFault("ShellExecuteA", code))
-        return failWith<win::HINSTANCE>(code, code);
+    if (const auto code =
+            plannedError("ShellExecuteA", {hwnd, lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd}))
+        return failWith<win::HINSTANCE>(*code, *code);
     const std::string file = lpFile ? lpFile : "";
     shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
                                          lpParameters ? lpParameters : "", lpDirectory ? lpDirectory : "",
@@ -60,21 +59,15 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
-    log.add("SHGetSpecialFolderLocation", {hwnd, csidl});
-    win::DWORD code = 0;
-    if (windowsFault("SHGetSpecialFolderLocation", code))
-        return hresultFromWin32(code);
-    if (!ppidl)
-        return E_INVALIDARG;
+    if (auto code = plannedError("SHGetSpecialFolderLocation", {hwnd, csidl}))
+        return hresultFromWin32(*code);
     *ppidl = nullptr;
     const auto folder = specialFolders.find(csidl);
     if (folder == specialFolders.end())
         return E_INVALIDARG;
-    const std::string path = *folder->second ? windowsFolder() + folder->second : "";
-    auto list = std::make_unique<ItemList>(ItemList{path});
-    auto* handle = reinterpret_cast<win::ITEMIDLIST*>(list.get());
-    itemLists[handle] = std::move(list);
-    *ppidl = handle;
+    auto path = std::make_unique<std::string>(*folder->second ? windowsFolder() + folder->second : "");
+    *ppidl = reinterpret_cast<win::ITEMIDLIST*>(path.get());
+    itemLists[*ppidl] = std::move(path);
     return S_OK;
 }
 
@@ -82,13 +75,8 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
     if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
         return win::FALSE;
     const auto it = itemLists.find(pidl);
-    if (it == itemLists.end() || it->second->path.empty() || !pszPath) {
-        if (pszPath)
-            pszPath[0] = '\0';
-        return win::FALSE;
-    }
-    std::strcpy(pszPath, it->second->path.c_str());
-    return win::TRUE;
+    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
+    return *pszPath != '\0';
 }
 
 void FakeWindows::CoTaskMemFree(void* pv) {
@@ -101,11 +89,8 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     if (faulted("sndPlaySoundA", {pszSound, fuSound}))
         return win::FALSE;
     sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
-    if (!pszSound)
-        return win::TRUE; // stops the sound that plays
-    if (!drive_->fileExists(pszSound) && (fuSound & SND_NODEFAULT))
-        return win::FALSE;
-    return win::TRUE;
+    // A null sound stops the one that plays; a missing one plays the default unless SND_NODEFAULT.
+    return !pszSound || drive_->fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
 }
 
 win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
@@ -113,10 +98,8 @@ win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAc
                                           win::DWORD dwFlags) {
     if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
         return 0;
-    const win::HINTERNET handle = nextInternet;
-    nextInternet += 4;
-    internet[handle] = InternetHandle{};
-    return handle;
+    internet[nextInternet] = InternetHandle{};
+    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
@@ -130,10 +113,8 @@ win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const cha
     const auto body = urlBodies.find(lpszUrl ? lpszUrl : "");
     if (body == urlBodies.end())
         return failWith<win::HINTERNET>(ERROR_INTERNET_NAME_NOT_RESOLVED, 0);
-    const win::HINTERNET handle = nextInternet;
-    nextInternet += 4;
-    internet[handle] = InternetHandle{true, body->second, 0};
-    return handle;
+    internet[nextInternet] = InternetHandle{true, body->second, 0};
+    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
@@ -143,8 +124,6 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
     const auto it = internet.find(hFile);
     if (it == internet.end() || !it->second.isUrl)
         return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    if (!lpBuffer || !lpdwNumberOfBytesRead)
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     InternetHandle& file = it->second;
     const std::size_t n = std::min<std::size_t>(dwNumberOfBytesToRead, file.body.size() - file.position);
     std::memcpy(lpBuffer, file.body.data() + file.position, n);
@@ -165,10 +144,8 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
     std::string address;
     for (const char16_t* c = lpszFile; c && *c; ++c)
         address += *c < 0x80 ? static_cast<char>(*c) : '?';
-    log.add("DoFileDownload", {address});
-    win::DWORD code = 0;
-    if (windowsFault("DoFileDownload", code))
-        return hresultFromWin32(code);
+    if (auto code = plannedError("DoFileDownload", {address}))
+        return hresultFromWin32(*code);
     if (!lpszFile)
         return E_INVALIDARG;
     downloads.push_back(address);
@@ -185,21 +162,16 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
     return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }
 
-win::BOOL FakeWindows::GetFileVersionInfoA(const char* lptstrFilename, win::DWORD dwHandle, win::DWORD dwLen,
-                                           void*) {
-    if (!faulted("GetFileVersionInfoA", {lptstrFilename, dwHandle, dwLen}))
-        setLastErrorCode(ERROR_RESOURCE_DATA_NOT_FOUND);
-    return win::FALSE;
-}
-
-win::BOOL FakeWindows::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
-                                      win::UINT* puLen) {
-    if (lplpBuffer)
-        *lplpBuffer = nullptr;
-    if (puLen)
-        *puLen = 0;
-    faulted("VerQueryValueA", {pBlock, lpSubBlock});
-    return win::FALSE;
+win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
+    if (auto code = plannedError("SaveShellLink", {linkFile, targetPath, arguments}))
+        return hresultFromWin32(*code);
+    const FakeDrive::Location location = drive_->locate(linkFile);
+    if (!location.onDrive || !location.folderExists)
+        return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
+    if (location.isFolder || (location.exists && drive_->isReadOnly(linkFile)))
+        return hresultFromWin32(win::ERROR_ACCESS_DENIED);
+    FakeDrive::hostWrite(location.host, std::string(targetPath) + "|" + (arguments ? arguments : ""));
+    return S_OK;
 }
 
 } // namespace fake

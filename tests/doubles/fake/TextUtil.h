@@ -1,5 +1,5 @@
-// Small text helpers of the fake: ASCII case folding, as Windows compares the
-// names of keys, values, files and profile sections.
+// Small helpers of the fake: ASCII case folding, as Windows compares the names
+// of keys, values, files and profile sections, and map look-ups.
 #pragma once
 
 #include <string>
@@ -7,22 +7,20 @@
 
 namespace fake {
 
-inline char upperChar(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// The value stored under key, or fallback.
+template <class Map, class Key, class Value> Value lookup(const Map& map, const Key& key, Value fallback) {
+    const auto it = map.find(key);
+    return it == map.end() ? fallback : it->second;
 }
 
 inline std::string upper(std::string text) {
     for (char& c : text)
-        c = upperChar(c);
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     return text;
 }
 
 inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && upper(a) == upper(b);
-}
-
-inline bool startsWithIgnoreCase(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
 
 inline std::string trim(const std::string& text) {

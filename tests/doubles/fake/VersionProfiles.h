@@ -5,7 +5,8 @@
 
 #include "platform/WinTypes.h"
 
-#include <string>
+#include <cstddef>
+#include <iterator>
 
 namespace fake {
 
@@ -26,7 +27,6 @@ enum class Version {
 };
 
 struct VersionProfile {
-    Version version;
     const char* name;
     bool getVersionFails;
     win::DWORD platformId;
@@ -37,7 +37,6 @@ struct VersionProfile {
     win::WORD servicePackMajor;
     win::BYTE productType; // VER_NT_WORKSTATION (1) on NT, 0 on the 95 family
     const char* windowsFolder;
-    const char* systemFolder;
 };
 
 namespace versions {
@@ -50,43 +49,28 @@ constexpr win::DWORD build9x(win::DWORD major, win::DWORD minor, win::DWORD buil
     return (major << 24) | (minor << 16) | build;
 }
 
+// In the order of Version.
 inline const VersionProfile profiles[] = {
-    {Version::Win95, "Windows 95", false, W95, 4, 0, build9x(4, 0, 950), "", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win95OSR2, "Windows 95 OSR2", false, W95, 4, 0, build9x(4, 0, 1111), " B", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win98, "Windows 98", false, W95, 4, 10, build9x(4, 10, 1998), " ", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
-    {Version::Win98SE, "Windows 98 SE", false, W95, 4, 10, build9x(4, 10, 2222), " A ", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
-    {Version::WinME, "Windows ME", false, W95, 4, 90, build9x(4, 90, 3000), " ", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
-    {Version::NT351, "Windows NT 3.51", false, NT, 3, 51, 1057, "Service Pack 5", 5, 1, "C:\\WINNT",
-     "C:\\WINNT\\system32"},
-    {Version::NT4, "Windows NT 4.0", false, NT, 4, 0, 1381, "Service Pack 6", 6, 1, "C:\\WINNT",
-     "C:\\WINNT\\system32"},
-    {Version::Win2000, "Windows 2000", false, NT, 5, 0, 2195, "Service Pack 4", 4, 1, "C:\\WINNT",
-     "C:\\WINNT\\system32"},
-    {Version::WinXP, "Windows XP", false, NT, 5, 1, 2600, "Service Pack 3", 3, 1, "C:\\WINDOWS",
-     "C:\\WINDOWS\\system32"},
-    {Version::Vista, "Windows Vista", false, NT, 6, 0, 6000, "", 0, 1, "C:\\WINDOWS",
-     "C:\\WINDOWS\\system32"},
-    {Version::Win95Build1212, "Windows 95 build 1212", false, W95, 4, 0, build9x(4, 0, 1212), "", 0, 0,
-     "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::BuildLowWord40000, "build low word 40000", false, W95, 4, 10, build9x(4, 10, 40000), "", 0, 0,
-     "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM"},
-    {Version::Failing, "failing GetVersionExA", true, 0, 0, 0, 0, "", 0, 0, "C:\\WINDOWS",
-     "C:\\WINDOWS\\SYSTEM"},
+    {"Windows 95", false, W95, 4, 0, build9x(4, 0, 950), "", 0, 0, "C:\\WINDOWS"},
+    {"Windows 95 OSR2", false, W95, 4, 0, build9x(4, 0, 1111), " B", 0, 0, "C:\\WINDOWS"},
+    {"Windows 98", false, W95, 4, 10, build9x(4, 10, 1998), " ", 0, 0, "C:\\WINDOWS"},
+    {"Windows 98 SE", false, W95, 4, 10, build9x(4, 10, 2222), " A ", 0, 0, "C:\\WINDOWS"},
+    {"Windows ME", false, W95, 4, 90, build9x(4, 90, 3000), " ", 0, 0, "C:\\WINDOWS"},
+    {"Windows NT 3.51", false, NT, 3, 51, 1057, "Service Pack 5", 5, 1, "C:\\WINNT"},
+    {"Windows NT 4.0", false, NT, 4, 0, 1381, "Service Pack 6", 6, 1, "C:\\WINNT"},
+    {"Windows 2000", false, NT, 5, 0, 2195, "Service Pack 4", 4, 1, "C:\\WINNT"},
+    {"Windows XP", false, NT, 5, 1, 2600, "Service Pack 3", 3, 1, "C:\\WINDOWS"},
+    {"Windows Vista", false, NT, 6, 0, 6000, "", 0, 1, "C:\\WINDOWS"},
+    {"Windows 95 build 1212", false, W95, 4, 0, build9x(4, 0, 1212), "", 0, 0, "C:\\WINDOWS"},
+    {"build low word 40000", false, W95, 4, 10, build9x(4, 10, 40000), "", 0, 0, "C:\\WINDOWS"},
+    {"failing GetVersionExA", true, 0, 0, 0, 0, "", 0, 0, "C:\\WINDOWS"},
 };
+static_assert(std::size(profiles) == static_cast<std::size_t>(Version::Failing) + 1);
 
 } // namespace versions
 
 inline const VersionProfile& profileOf(Version version) {
-    for (const VersionProfile& profile : versions::profiles) {
-        if (profile.version == version)
-            return profile;
-    }
-    return versions::profiles[2];
+    return versions::profiles[static_cast<std::size_t>(version)];
 }
 
 inline bool isNtFamily(Version version) {

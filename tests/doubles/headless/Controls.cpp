@@ -4,41 +4,9 @@
 #include "runtime/Error.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace headless {
-
-template <class Control, class... Args> Control& Container::add(Args&&... args) {
-    auto control = std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...);
-    Control& added = *control;
-    window_.registerControl(added);
-    controls_.push_back(std::move(control));
-    return added;
-}
-
-ui::Label& Container::addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
-    return add<Label>(name, caption, bounds);
-}
-ui::Button& Container::addButton(const std::string& name, const std::string& caption,
-                                 const ui::Rect& bounds) {
-    return add<Button>(name, caption, bounds);
-}
-ui::Frame& Container::addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) {
-    return add<Frame>(name, caption, bounds);
-}
-ui::PictureBox& Container::addPictureBox(const std::string& name, const ui::Rect& bounds) {
-    return add<PictureBox>(name, bounds);
-}
-ui::ComboBox& Container::addComboBox(const std::string& name, ui::ComboBox::Style style,
-                                     const ui::Rect& bounds) {
-    return add<ComboBox>(name, style, bounds);
-}
-ui::TabControl& Container::addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                         const ui::Rect& bounds) {
-    return add<TabControl>(name, captions, bounds);
-}
-ui::RichTextBox& Container::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
-    return add<RichTextBox>(name, bounds);
-}
 
 Window::~Window() {
     if (system_ != nullptr)
@@ -67,11 +35,6 @@ void Window::close() {
         system_->release(*this);
 }
 
-ui::Control* Window::control(const std::string& name) const {
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
-}
-
 void Window::userMouseMove(int x, int y, int button) {
     requireOpen();
     const ui::MouseHandler handler = onMouseMove;
@@ -87,14 +50,6 @@ void Window::userClose() {
         handler();
 }
 
-void Window::userActivate() {
-    requireOpen();
-    if (!shown_)
-        throw std::logic_error("window \"" + caption_ + "\" is not shown");
-    minimized_ = false;
-    system().activate(*this);
-}
-
 HeadlessWindowSystem& Window::system() const {
     if (system_ == nullptr)
         throw std::logic_error("window \"" + caption_ + "\" outlived its window system");
@@ -102,7 +57,7 @@ HeadlessWindowSystem& Window::system() const {
 }
 
 void Window::registerControl(ui::Control& control) {
-    if (!controls_.emplace(control.name(), &control).second)
+    if (!named_.emplace(control.name(), &control).second)
         throw std::logic_error("window \"" + caption_ + "\" already has a control named " + control.name());
 }
 
@@ -223,12 +178,53 @@ void RichTextBox::setSelStart(int start) {
     selLength_ = 0;
 }
 
-void RichTextBox::setSelLength(int length) {
-    selLength_ = std::clamp(length, 0, this->length() - selStart_);
+HeadlessWindowSystem::~HeadlessWindowSystem() {
+    // Windows that outlive the system must not call back into it.
+    for (Window* window : windows_)
+        window->detach();
 }
 
-void RichTextBox::setSelBold(bool bold) {
-    std::fill(bold_.begin() + selStart_, bold_.begin() + selStart_ + selLength_, bold);
+std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string& caption,
+                                                               ui::Window::Style style,
+                                                               const ui::Rect& bounds) {
+    auto window = std::make_unique<Window>(*this, caption, style, bounds);
+    windows_.push_back(window.get());
+    return window;
+}
+
+void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
+    std::string text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const rt::Error& failure) {
+        text = "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
+    } catch (const std::exception& failure) {
+        text = std::string("Run-time error:\n\n") + failure.what();
+    } catch (...) {
+        text = "Run-time error.";
+    }
+    const int MB_ICONHAND = 16;
+    messages_.MsgBox(text, MB_ICONHAND, runtime_.appTitle());
+}
+
+std::vector<Window*> HeadlessWindowSystem::openWindows() const {
+    std::vector<Window*> open;
+    std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(open),
+                 [](Window* w) { return !w->isClosed(); });
+    return open;
+}
+
+void HeadlessWindowSystem::release(Window& window) {
+    deactivate(window);
+    if (focusWindow_ == &window) {
+        focusWindow_ = nullptr;
+        focused_ = nullptr;
+    }
+}
+
+void HeadlessWindowSystem::forget(Window& window) {
+    release(window);
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
 }
 
 } // namespace headless

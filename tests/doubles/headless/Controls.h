@@ -7,6 +7,7 @@
 #include "headless/HeadlessWindowSystem.h"
 #include "platform/ui/WindowSystem.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -18,62 +19,62 @@
 namespace headless {
 
 class Window;
+class Label;
+class Button;
+class Frame;
+class PictureBox;
+class ComboBox;
+class TabControl;
+class RichTextBox;
 
-class Container : public ui::Container {
+// What holds controls: a window, a frame or a tab page. Controls are made with the
+// window they live on and the control holding them (none for the window itself).
+template <class Base> class ContainerOf : public Base {
 public:
-    Container(Window& window, const ui::Control* holder) : window_(window), holder_(holder) {}
-    ui::Label& addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
+    ContainerOf(Window& window, const ui::Control* holder) : window_(window), holder_(holder) {}
+    ui::Label& addLabel(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return add<Label>(name, caption, bounds);
+    }
     ui::Button& addButton(const std::string& name, const std::string& caption,
-                          const ui::Rect& bounds) override;
-    ui::Frame& addFrame(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
-    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override;
-    ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style style,
-                              const ui::Rect& bounds) override;
+                          const ui::Rect& bounds) override {
+        return add<Button>(name, caption, bounds);
+    }
+    ui::Frame& addFrame(const std::string& name, const std::string& caption,
+                        const ui::Rect& bounds) override {
+        return add<Frame>(name, caption, bounds);
+    }
+    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override {
+        return add<PictureBox>(name, bounds);
+    }
+    ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style, const ui::Rect& bounds) override {
+        return add<ComboBox>(name, bounds);
+    }
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                  const ui::Rect& bounds) override;
-    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
-    const std::vector<std::unique_ptr<ui::Control>>& controls() const { return controls_; }
+                                  const ui::Rect& bounds) override {
+        return add<TabControl>(name, captions, bounds);
+    }
+    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
+        return add<RichTextBox>(name, bounds);
+    }
 
 private:
-    template <class Control, class... Args> Control& add(Args&&... args);
+    template <class Control, class... Args> Control& add(Args&&... args) {
+        controls_.push_back(std::make_unique<Control>(window_, holder_, std::forward<Args>(args)...));
+        return static_cast<Control&>(*controls_.back());
+    }
     Window& window_;
     const ui::Control* holder_;
     std::vector<std::unique_ptr<ui::Control>> controls_;
 };
 
-class Window : public ui::Window {
+using Container = ContainerOf<ui::Container>;
+
+class Window : public ContainerOf<ui::Window> {
 public:
     Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds)
-        : system_(&system), caption_(std::move(caption)), bounds_(bounds), contents_(*this, nullptr) {}
+        : ContainerOf(*this, nullptr), system_(&system), caption_(std::move(caption)), bounds_(bounds) {}
     ~Window() override;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-    ui::Label& addLabel(const std::string& name, const std::string& caption,
-                        const ui::Rect& bounds) override {
-        return contents_.addLabel(name, caption, bounds);
-    }
-    ui::Button& addButton(const std::string& name, const std::string& caption,
-                          const ui::Rect& bounds) override {
-        return contents_.addButton(name, caption, bounds);
-    }
-    ui::Frame& addFrame(const std::string& name, const std::string& caption,
-                        const ui::Rect& bounds) override {
-        return contents_.addFrame(name, caption, bounds);
-    }
-    ui::PictureBox& addPictureBox(const std::string& name, const ui::Rect& bounds) override {
-        return contents_.addPictureBox(name, bounds);
-    }
-    ui::ComboBox& addComboBox(const std::string& name, ui::ComboBox::Style style,
-                              const ui::Rect& bounds) override {
-        return contents_.addComboBox(name, style, bounds);
-    }
-    ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
-                                  const ui::Rect& bounds) override {
-        return contents_.addTabControl(name, captions, bounds);
-    }
-    ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
-        return contents_.addRichTextBox(name, bounds);
-    }
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
@@ -88,11 +89,11 @@ public:
     void close() override;
     win::HWND handle() const override { return 0; }
     bool isClosed() const { return closed_; }
-    headless::Container& contents() { return contents_; }
-    ui::Control* control(const std::string& name) const;
+    ui::Control* control(const std::string& name) const {
+        return named_.count(name) ? named_.at(name) : nullptr;
+    }
     void userMouseMove(int x, int y, int button = 0);
     void userClose();
-    void userActivate();
     HeadlessWindowSystem& system() const;
     bool attached() const { return system_ != nullptr; }
     void registerControl(ui::Control& control);
@@ -107,8 +108,7 @@ private:
     bool shown_ = false;
     bool minimized_ = false;
     bool closed_ = false;
-    headless::Container contents_;
-    std::map<std::string, ui::Control*> controls_;
+    std::map<std::string, ui::Control*> named_;
 };
 
 class Holder {
@@ -120,7 +120,9 @@ public:
 template <class Interface> class ControlBase : public Interface, public Holder {
 public:
     ControlBase(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
-        : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {}
+        : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {
+        window.registerControl(*this);
+    }
     const std::string& name() const override { return name_; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
     ui::Rect bounds() const override { return bounds_; }
@@ -169,60 +171,55 @@ private:
     bool visible_ = true;
 };
 
-class Label : public ControlBase<ui::Label> {
+template <class Interface> class Captioned : public ControlBase<Interface> {
 public:
-    Label(Window& window, const ui::Control* holder, std::string name, std::string caption,
-          const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
+    Captioned(Window& window, const ui::Control* holder, std::string name, std::string caption,
+              const ui::Rect& bounds)
+        : ControlBase<Interface>(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
     void setCaption(const std::string& caption) override { caption_ = caption; }
     std::string caption() const override { return caption_; }
+
+private:
+    std::string caption_;
+};
+
+class Label : public Captioned<ui::Label> {
+public:
+    using Captioned::Captioned;
     void setForeColor(win::COLORREF color) override { foreColor_ = color; }
     win::COLORREF foreColor() const override { return foreColor_; }
     void setUnderline(bool underline) override { underline_ = underline; }
     bool underline() const override { return underline_; }
 
 private:
-    std::string caption_;
     win::COLORREF foreColor_ = ui::RGB(0, 0, 0);
     bool underline_ = false;
 };
 
-class Button : public ControlBase<ui::Button> {
+class Button : public Captioned<ui::Button> {
 public:
-    Button(Window& window, const ui::Control* holder, std::string name, std::string caption,
-           const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)) {}
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-    std::string caption() const override { return caption_; }
+    using Captioned::Captioned;
     void userClick() {
         requireReachable();
         setFocus();
         raise(onClick);
     }
-
-private:
-    std::string caption_;
 };
 
-class Frame : public ControlBase<ui::Frame> {
+class Frame : public Captioned<ui::Frame> {
 public:
     Frame(Window& window, const ui::Control* holder, std::string name, std::string caption,
           const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds), caption_(std::move(caption)),
-          contents_(window, this) {}
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-    std::string caption() const override { return caption_; }
+        : Captioned(window, holder, std::move(name), std::move(caption), bounds), contents_(window, this) {}
     Container& contents() override { return contents_; }
 
 private:
-    std::string caption_;
     Container contents_;
 };
 
 class PictureBox : public ControlBase<ui::PictureBox> {
 public:
-    PictureBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds) {}
+    using ControlBase::ControlBase;
     void loadPicture(const std::string& path) override;
     ui::PicturePtr picture() const override { return picture_; }
     void setPicture(ui::PicturePtr picture) override { picture_ = std::move(picture); }
@@ -243,8 +240,7 @@ private:
 
 class ComboBox : public ControlBase<ui::ComboBox> {
 public:
-    ComboBox(Window& window, const ui::Control* holder, std::string name, Style, const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds) {}
+    using ControlBase::ControlBase;
     void clear() override {
         items_.clear();
         index_ = -1;
@@ -261,11 +257,6 @@ public:
     void setText(const std::string& text) override;
     std::vector<std::string> items() const;
     void userSelect(int index);
-    void userType(const std::string& text) {
-        requireReachable();
-        setFocus();
-        setText(text);
-    }
     void userPressKey(int keyCode);
 
 private:
@@ -304,8 +295,7 @@ private:
 
 class RichTextBox : public ControlBase<ui::RichTextBox> {
 public:
-    RichTextBox(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
-        : ControlBase(window, holder, std::move(name), bounds) {}
+    using ControlBase::ControlBase;
     void append(const std::string& text) override {
         text_ += text;
         bold_.resize(text_.size(), false);
@@ -315,8 +305,10 @@ public:
     int selStart() const override { return selStart_; }
     void setSelStart(int start) override;
     int selLength() const override { return selLength_; }
-    void setSelLength(int length) override;
-    void setSelBold(bool bold) override;
+    void setSelLength(int length) override { selLength_ = std::clamp(length, 0, this->length() - selStart_); }
+    void setSelBold(bool bold) override {
+        std::fill(bold_.begin() + selStart_, bold_.begin() + selStart_ + selLength_, bold);
+    }
     bool isBold(int offset) const override {
         return offset >= 0 && offset < length() && bold_[static_cast<std::size_t>(offset)];
     }

@@ -1,7 +1,5 @@
-// Reaching a window's controls from a test: by name, as the headless control
-// that offers the user actions (headless::find<headless::ComboBox>(window,
-// "Combo1").userSelect(2)), or from the interface a window class keeps
-// (headless::as<headless::Label>(*form.Label3).userClick()).
+// Reaching a window's controls from a test, by name or from the interface a
+// window class keeps: headless::find<headless::ComboBox>(window, "Combo1").
 #pragma once
 
 #include "headless/Controls.h"

@@ -1,11 +1,6 @@
-// The window system of the tests: windows and controls kept in memory, with the
-// state the native ones keep and the events they raise, driven by the tests
-// through user-style actions (userClick, userSelect, userSelectTab ...).
-//
-// It keeps what is global in a real window system: the one control that has the
-// keyboard focus, the one active window, the screen, and the program's request
-// to end its event loop. Message boxes go to the message service it is given
-// (the fake Windows in the tests, which logs them and answers from a script).
+// The window system of the tests: the headless windows and controls, and what is
+// global in a real window system (the focused control, the active window, the
+// screen). Message boxes go to the message service it is given.
 #pragma once
 
 #include "platform/Runtime.h"
@@ -23,30 +18,27 @@ class Window;
 class Screen : public ui::Screen {
 public:
     Screen(int widthPixels, int heightPixels, int twipsPerPixel)
-        : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
-    int width() const override { return widthPixels_ * twipsPerPixel_; }
-    int height() const override { return heightPixels_ * twipsPerPixel_; }
-    int twipsPerPixelX() const override { return twipsPerPixel_; }
-    int twipsPerPixelY() const override { return twipsPerPixel_; }
-    void setMousePointer(int pointer) override {
-        pointer_ = pointer;
-        history_.push_back(pointer);
-    }
-    int mousePointer() const override { return pointer_; }
+        : width_(widthPixels * twipsPerPixel), height_(heightPixels * twipsPerPixel), twips_(twipsPerPixel) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    int twipsPerPixelX() const override { return twips_; }
+    int twipsPerPixelY() const override { return twips_; }
+    void setMousePointer(int pointer) override { history_.push_back(pointer); }
+    int mousePointer() const override { return history_.empty() ? ui::vbDefault : history_.back(); }
     const std::vector<int>& mousePointerHistory() const { return history_; }
 
 private:
-    int widthPixels_;
-    int heightPixels_;
-    int twipsPerPixel_;
-    int pointer_ = ui::vbDefault;
+    int width_;
+    int height_;
+    int twips_;
     std::vector<int> history_;
 };
 
 class HeadlessWindowSystem : public ui::WindowSystem {
 public:
     HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages, int widthPixels = 1024,
-                         int heightPixels = 768, int twipsPerPixel = 15);
+                         int heightPixels = 768, int twipsPerPixel = 15)
+        : runtime_(runtime), messages_(messages), screen_(widthPixels, heightPixels, twipsPerPixel) {}
     ~HeadlessWindowSystem() override;
     HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
@@ -54,13 +46,11 @@ public:
                                              const ui::Rect& bounds) override;
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
-    void quit() override { ++quitRequests_; }
+    void quit() override {} // run() has no loop to end
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {
         return messages_.MsgBox(prompt, style, title);
     }
     rt::Runtime& runtime() { return runtime_; }
-    bool quitRequested() const { return quitRequests_ > 0; }
-    int quitRequests() const { return quitRequests_; }
     void reportUnhandled(std::exception_ptr error);
     const ui::Control* focusedControl() const { return focused_; }
     Window* activeWindow() const { return active_; }
@@ -83,7 +73,6 @@ private:
     Window* active_ = nullptr;
     Window* focusWindow_ = nullptr;
     const ui::Control* focused_ = nullptr;
-    int quitRequests_ = 0;
 };
 
 } // namespace headless

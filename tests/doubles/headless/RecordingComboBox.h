@@ -1,5 +1,5 @@
-// A combo box that only keeps its items and item data, for watching what the
-// list-file reader adds and in which order.
+// A combo box that only keeps its items and item data, for the list-file reader
+// to fill without a window.
 #pragma once
 
 #include "platform/ui/WindowSystem.h"
@@ -14,11 +14,6 @@ namespace catalogues_test {
 
 class RecordingComboBox : public ui::ComboBox {
 public:
-    struct Item {
-        std::string text;
-        std::int32_t data = 0;
-    };
-
     const std::string& name() const override { return name_; }
     void move(const ui::Rect& bounds) override { bounds_ = bounds; }
     ui::Rect bounds() const override { return bounds_; }
@@ -26,7 +21,6 @@ public:
     bool visible() const override { return visible_; }
     void setFocus() override {}
     bool hasFocus() const override { return false; }
-
     void clear() override {
         items_.clear();
         index_ = -1;
@@ -46,18 +40,18 @@ public:
     std::string text() const override { return text_; }
     void setText(const std::string& text) override { text_ = text; }
 
-    const std::vector<Item>& items() const { return items_; }
-
 private:
+    struct Item {
+        std::string text;
+        std::int32_t data;
+    };
     // A position outside the list is a fault of the caller: it throws something
     // that no rt::Error handler takes for a catalogue failure.
-    Item& at(int index) {
+    Item& at(int index) const {
         if (index < 0 || index >= listCount())
             throw std::out_of_range("combo box position " + std::to_string(index));
-        return items_[static_cast<std::size_t>(index)];
+        return const_cast<Item&>(items_[static_cast<std::size_t>(index)]);
     }
-    const Item& at(int index) const { return const_cast<RecordingComboBox*>(this)->at(index); }
-
     std::string name_ = "Combo";
     ui::Rect bounds_;
     bool visible_ = true;
