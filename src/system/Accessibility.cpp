@@ -1,6 +1,5 @@
 #include "system/Accessibility.h"
 
-#include "runtime/Error.h"
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
@@ -39,9 +38,7 @@ bool Accessibility::passes(Gate gate) {
         supported = isWin98_ || isWin2000_;
     else if (gate == Gate::G3)
         supported = isWin95_ || isWin98_;
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("Accessibility");
-    return supported;
+    return admitted(supported, RaiseErrors, "Accessibility");
 }
 
 template <class T> void Accessibility::fetch(Group<T>& group) {
@@ -240,12 +237,12 @@ void Accessibility::mkCtrlSpeed(std::int32_t value) {
 }
 
 bool Accessibility::shActive() {
-    return readSetting(api_, win::setting(win::SPI_GETSHOWSOUNDS)) != 0;
+    return readSetting(api_, win::SPI_GETSHOWSOUNDS) != 0;
 }
 
 // Show sounds takes its state as 1 or 0, not as the all-bits True of the other switches.
 void Accessibility::shActive(bool value) {
-    writeSetting(api_, win::setting(win::SPI_SETSHOWSOUNDS), value ? 1 : 0);
+    writeSetting(api_, win::SPI_SETSHOWSOUNDS, value ? 1 : 0);
 }
 
 } // namespace sys

@@ -60,25 +60,17 @@ void Keyboard::ScrollLock(bool value) {
     setToggle(win::VK_SCROLL, value);
 }
 
-std::int32_t Keyboard::readValue(win::UINT action) {
-    return readSetting(api_, win::setting(action));
-}
-
-void Keyboard::writeValue(win::UINT action, std::int32_t value) {
-    writeSetting(api_, win::setting(action), value);
-}
-
 std::int32_t Keyboard::Delay() {
-    return readValue(win::SPI_GETKEYBOARDDELAY);
+    return readSetting(api_, win::SPI_GETKEYBOARDDELAY);
 }
 void Keyboard::Delay(std::int32_t value) {
-    writeValue(win::SPI_SETKEYBOARDDELAY, value);
+    writeSetting(api_, win::SPI_SETKEYBOARDDELAY, value);
 }
 std::int32_t Keyboard::Speed() {
-    return readValue(win::SPI_GETKEYBOARDSPEED);
+    return readSetting(api_, win::SPI_GETKEYBOARDSPEED);
 }
 void Keyboard::Speed(std::int32_t value) {
-    writeValue(win::SPI_SETKEYBOARDSPEED, value);
+    writeSetting(api_, win::SPI_SETKEYBOARDSPEED, value);
 }
 
 std::int32_t Keyboard::CaretBlinkTime() {

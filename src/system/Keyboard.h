@@ -40,8 +40,6 @@ public:
 private:
     bool toggled(win::BYTE key);
     void setToggle(win::BYTE key, bool on);
-    std::int32_t readValue(win::UINT action);
-    void writeValue(win::UINT action, std::int32_t value);
 
     win::WindowsApi& api_;
     bool isNT_ = false;

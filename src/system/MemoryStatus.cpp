@@ -2,6 +2,7 @@
 
 #include "runtime/Error.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 #include <limits>
@@ -64,11 +65,8 @@ std::int32_t MemoryStatus::AvailableVirtual() {
 }
 
 std::int32_t MemoryStatus::AvailableExtendedVirtual() {
-    if (!isWin2000_) {
-        if (RaiseErrors)
-            throw rt::unsupportedError("MemoryStatus");
+    if (!admitted(isWin2000_, RaiseErrors, "MemoryStatus"))
         return 0;
-    }
     refresh();
     return narrowed(extended_.ullAvailExtendedVirtual);
 }

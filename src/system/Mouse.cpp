@@ -1,26 +1,15 @@
 #include "system/Mouse.h"
 
-#include "runtime/Error.h"
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
 
 namespace sys {
-namespace {
-
-constexpr std::int32_t windowsBool(bool value) {
-    return value ? -1 : 0;
-}
-
-} // namespace
 
 Mouse::Mouse(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool Mouse::passes(win::VersionGate gate) {
-    const bool supported = gates_.opens(gate);
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("Mouse");
-    return supported;
+    return admitted(gates_.opens(gate), RaiseErrors, "Mouse");
 }
 
 std::int32_t Mouse::read(win::UINT action) {

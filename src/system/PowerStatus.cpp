@@ -1,8 +1,8 @@
 #include "system/PowerStatus.h"
 
-#include "runtime/Error.h"
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 namespace sys {
@@ -24,17 +24,11 @@ PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api) {
 }
 
 bool PowerStatus::statusSupported() {
-    const bool supported = isWin95_ || winLevel_ == 5;
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("PowerStatus");
-    return supported;
+    return admitted(isWin95_ || winLevel_ == 5, RaiseErrors, "PowerStatus");
 }
 
 bool PowerStatus::powerManagementSupported() {
-    const bool supported = winLevel_ == 5;
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("PowerStatus");
-    return supported;
+    return admitted(winLevel_ == 5, RaiseErrors, "PowerStatus");
 }
 
 bool PowerStatus::readStatus() {

@@ -3,6 +3,7 @@
 #include "runtime/Error.h"
 #include "platform/Settings.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +21,6 @@ constexpr std::size_t MaxFaceNameBytes = sizeof(win::LOGFONTA::lfFaceName) - 1;
 static_assert(sizeof(win::LOGFONTA) == 60, "LOGFONTA layout");
 static_assert(sizeof(win::ICONMETRICSA) == 76, "ICONMETRICSA layout");
 static_assert(sizeof(win::ANIMATIONINFO) == 8, "ANIMATIONINFO layout");
-
-// Booleans go to Windows as 0 and -1 (all bits set).
-constexpr std::int32_t windowsBool(bool value) {
-    return value ? -1 : 0;
-}
 
 // A buffer filled by Windows, up to its first NUL (all of it when there is none).
 std::string cutAtFirstNul(const std::string& buffer) {
@@ -48,10 +44,7 @@ using namespace win;
 ScreenInfo::ScreenInfo(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool ScreenInfo::passes(win::VersionGate gate) {
-    const bool supported = gates_.opens(gate);
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("Screen");
-    return supported;
+    return admitted(gates_.opens(gate), RaiseErrors, "Screen");
 }
 
 win::BOOL ScreenInfo::spi(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni) {
@@ -60,35 +53,13 @@ win::BOOL ScreenInfo::spi(win::UINT action, win::UINT uiParam, void* pvParam, wi
 
 std::int32_t ScreenInfo::readSetting(win::UINT action) {
     const win::Setting& row = win::setting(action);
-    if (!passes(row.gate))
-        return 0;
-    // The icon spacing reads back through the metric Windows keeps it in.
-    if (row.transport == win::Transport::IconSpacing)
-        return api_.GetSystemMetrics(row.metric);
-    std::int32_t value = 0;
-    spi(row.get, 0, &value, win::NoUpdate);
-    return value;
+    return passes(row.gate) ? sys::readSetting(api_, row) : 0;
 }
 
 void ScreenInfo::writeSetting(win::UINT action, std::int32_t value) {
     const win::Setting& row = win::setting(action);
-    if (!passes(row.gate))
-        return;
-    std::int32_t scratch = 0;
-    switch (row.transport) {
-    case win::Transport::PvValue:
-        // The value itself travels as the pointer, sign-extended to pointer width.
-        spi(row.set, 0, reinterpret_cast<void*>(static_cast<std::intptr_t>(value)), row.fWinIni);
-        return;
-    case win::Transport::UiParamScratch:
-        spi(row.set, static_cast<win::UINT>(value), &scratch, row.fWinIni);
-        return;
-    default:
-        // The icon-spacing actions must get the null pointer: given a non-null
-        // pvParam, Windows takes them as a query and sets nothing.
-        spi(row.set, static_cast<win::UINT>(value), nullptr, row.fWinIni);
-        return;
-    }
+    if (passes(row.gate))
+        sys::writeSetting(api_, row, value);
 }
 
 std::int32_t ScreenInfo::readMetric(int index, win::VersionGate gate) {

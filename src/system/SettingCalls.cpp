@@ -5,13 +5,21 @@
 namespace sys {
 
 std::int32_t readSetting(win::WindowsApi& api, const win::Setting& row) {
-    if (row.get == 0)
+    if (row.get == 0 || row.transport == win::Transport::IconSpacing)
         return api.GetSystemMetrics(row.metric);
     if (row.transport == win::Transport::Returned)
         return api.SystemParametersInfoA(row.get, 1, nullptr, win::NoUpdate);
     std::int32_t value = 0;
     api.SystemParametersInfoA(row.get, 0, &value, win::NoUpdate);
     return value;
+}
+
+std::int32_t readSetting(win::WindowsApi& api, win::UINT action) {
+    return readSetting(api, win::setting(action));
+}
+
+void writeSetting(win::WindowsApi& api, win::UINT action, std::int32_t value) {
+    writeSetting(api, win::setting(action), value);
 }
 
 void writeSetting(win::WindowsApi& api, const win::Setting& row, std::int32_t value) {
@@ -30,6 +38,8 @@ void writeSetting(win::WindowsApi& api, const win::Setting& row, std::int32_t va
         api.SystemParametersInfoA(row.set, static_cast<win::UINT>(value), &scratch, row.fWinIni);
         return;
     default:
+        // The icon-spacing actions must get the null pointer: given a non-null
+        // pvParam, Windows takes them as a query and sets nothing.
         api.SystemParametersInfoA(row.set, static_cast<win::UINT>(value), nullptr, row.fWinIni);
         return;
     }

@@ -1,9 +1,10 @@
 // The settings classes' side of the settings table: a setting read or written
-// through SystemParametersInfoA the way its row says the value travels, and the
-// row's version gate tested against the running Windows.
+// through SystemParametersInfoA the way its row says the value travels, and what
+// every class does with a version gate that stays closed.
 #pragma once
 
 #include "platform/Settings.h"
+#include "runtime/Error.h"
 
 #include <cstdint>
 
@@ -15,10 +16,28 @@ namespace sys {
 
 // The setting's current value: the 32-bit value Windows puts at pvParam, the
 // call's own result for a Returned setting, or the metric that holds a setting
-// that has no get action.
+// that has no get action or that Windows keeps as a metric (the icon spacing).
 std::int32_t readSetting(win::WindowsApi& api, const win::Setting& row);
+// The same for the row of a get or set action.
+std::int32_t readSetting(win::WindowsApi& api, win::UINT action);
 
 // Hands the new value over as the row's transport says, with the row's fWinIni.
 void writeSetting(win::WindowsApi& api, const win::Setting& row, std::int32_t value);
+// The same for the row of a get or set action.
+void writeSetting(win::WindowsApi& api, win::UINT action, std::int32_t value);
+
+// Booleans go to Windows as 0 and -1 (all bits set).
+constexpr std::int32_t windowsBool(bool value) {
+    return value ? -1 : 0;
+}
+
+// A member that this Windows does not support: with raiseErrors it raises the
+// class's "not supported" error, otherwise the member quietly does nothing.
+// Returns whether the member goes on.
+inline bool admitted(bool supported, bool raiseErrors, const char* source) {
+    if (!supported && raiseErrors)
+        throw rt::unsupportedError(source);
+    return supported;
+}
 
 } // namespace sys

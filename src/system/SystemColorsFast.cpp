@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/WinFacts.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
 #include <utility>
@@ -37,11 +38,7 @@ std::int32_t SystemColorsFast::stagedIndex(int index) const {
 }
 
 bool SystemColorsFast::passes(Gate gate) {
-    if (gate == Gate::None || winLevel_ >= 5)
-        return true;
-    if (RaiseErrors)
-        throw rt::unsupportedError("SystemColors");
-    return false;
+    return admitted(gate == Gate::None || winLevel_ >= 5, RaiseErrors, "SystemColors");
 }
 
 win::COLORREF SystemColorsFast::readColor(int index, Gate gate) {

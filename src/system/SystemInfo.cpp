@@ -64,9 +64,7 @@ SystemInfo::SystemInfo(win::WindowsApi& api) : api_(api) {
 }
 
 bool SystemInfo::passes(bool supported) {
-    if (!supported && RaiseErrors)
-        throw rt::unsupportedError("SystemInfo");
-    return supported;
+    return admitted(supported, RaiseErrors, "SystemInfo");
 }
 
 bool SystemInfo::extendedRecordGate() {
@@ -120,38 +118,30 @@ bool SystemInfo::SlowMachine() {
     return metric(win::SM_SLOWMACHINE) != 0;
 }
 
-std::int32_t SystemInfo::spiValue(win::UINT action) {
-    return readSetting(api_, win::setting(action));
-}
-
-void SystemInfo::spiSet(win::UINT action, std::int32_t value) {
-    writeSetting(api_, win::setting(action), value);
-}
-
 std::int32_t SystemInfo::Beep() {
-    return spiValue(win::SPI_GETBEEP);
+    return readSetting(api_, win::SPI_GETBEEP);
 }
 void SystemInfo::Beep(bool value) {
-    spiSet(win::SPI_SETBEEP, value ? -1 : 0);
+    writeSetting(api_, win::SPI_SETBEEP, windowsBool(value));
 }
 bool SystemInfo::ScreenSaverActive() {
-    return spiValue(win::SPI_GETSCREENSAVEACTIVE) != 0;
+    return readSetting(api_, win::SPI_GETSCREENSAVEACTIVE) != 0;
 }
 void SystemInfo::ScreenSaverActive(bool value) {
-    spiSet(win::SPI_SETSCREENSAVEACTIVE, value ? -1 : 0);
+    writeSetting(api_, win::SPI_SETSCREENSAVEACTIVE, windowsBool(value));
 }
 std::int32_t SystemInfo::ScreenSaverTimeout() {
-    return spiValue(win::SPI_GETSCREENSAVETIMEOUT);
+    return readSetting(api_, win::SPI_GETSCREENSAVETIMEOUT);
 }
 void SystemInfo::ScreenSaverTimeout(std::int32_t seconds) {
-    spiSet(win::SPI_SETSCREENSAVETIMEOUT, seconds);
+    writeSetting(api_, win::SPI_SETSCREENSAVETIMEOUT, seconds);
 }
 bool SystemInfo::ScreenSaverRunning() {
-    return passes(IsWin98() || IsWin2000()) && spiValue(win::SPI_GETSCREENSAVERRUNNING) != 0;
+    return passes(IsWin98() || IsWin2000()) && readSetting(api_, win::SPI_GETSCREENSAVERRUNNING) != 0;
 }
 // Windows answers with the call's own result: True when Plus! extensions are installed.
 bool SystemInfo::WindowsExtension() {
-    return spiValue(win::SPI_GETWINDOWSEXTENSION) != 0;
+    return readSetting(api_, win::SPI_GETWINDOWSEXTENSION) != 0;
 }
 
 bool SystemInfo::IsDBCS() {

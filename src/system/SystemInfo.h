@@ -103,8 +103,6 @@ private:
     bool passes(bool supported);
     bool extendedRecordGate();
     std::int32_t metric(int index);
-    std::int32_t spiValue(win::UINT action);
-    void spiSet(win::UINT action, std::int32_t value);
     std::string productName() const;
     std::string productOptionsName();
 
