@@ -35,6 +35,12 @@ std::string Trim(std::string_view text);
 // Upper case of the ASCII letters.
 std::string UCase(std::string_view text);
 
+// A buffer that Windows filled: its text up to the first NUL, all of it when
+// there is none.
+inline std::string UpToNul(std::string_view buffer) {
+    return std::string(buffer.substr(0, buffer.find('\0')));
+}
+
 // Whether text ends with ending, letter for letter.
 inline bool EndsWith(std::string_view text, std::string_view ending) {
     return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;

@@ -1,6 +1,7 @@
 #include "system/NonClientMetrics.h"
 
 #include "runtime/Error.h"
+#include "runtime/TextConv.h"
 #include "platform/Settings.h"
 #include "platform/WindowsApi.h"
 
@@ -110,8 +111,7 @@ void NonClientMetrics::fontFromRecord(const win::LOGFONTA& record, Font& font) {
     font.StrikeOut = record.lfStrikeOut != 0;
     font.Underline = record.lfUnderline != 0;
     font.Italic = record.lfItalic != 0;
-    const std::string name(record.lfFaceName, sizeof record.lfFaceName);
-    font.FaceName = name.substr(0, name.find('\0'));
+    font.FaceName = rt::UpToNul({record.lfFaceName, sizeof record.lfFaceName});
     font.Size = convertHeight(record.lfHeight, Direction::HeightToPoints).value_or(0);
 }
 

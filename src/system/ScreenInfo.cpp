@@ -1,6 +1,7 @@
 #include "system/ScreenInfo.h"
 
 #include "runtime/Error.h"
+#include "runtime/TextConv.h"
 #include "platform/Settings.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
@@ -21,12 +22,6 @@ constexpr std::size_t MaxFaceNameBytes = sizeof(win::LOGFONTA::lfFaceName) - 1;
 static_assert(sizeof(win::LOGFONTA) == 60, "LOGFONTA layout");
 static_assert(sizeof(win::ICONMETRICSA) == 76, "ICONMETRICSA layout");
 static_assert(sizeof(win::ANIMATIONINFO) == 8, "ANIMATIONINFO layout");
-
-// A buffer filled by Windows, up to its first NUL (all of it when there is none).
-std::string cutAtFirstNul(const std::string& buffer) {
-    const std::size_t nul = buffer.find('\0');
-    return nul == std::string::npos ? buffer : buffer.substr(0, nul);
-}
 
 std::int32_t checkedProduct(std::int32_t a, std::int32_t b) {
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
@@ -176,7 +171,7 @@ std::string ScreenInfo::DesktopWallpaper() {
         return std::string();
     std::string buffer(WallpaperBufferSize, '\0');
     spi(SPI_GETDESKWALLPAPER, WallpaperBufferSize, buffer.data(), NoUpdate);
-    return cutAtFirstNul(buffer);
+    return rt::UpToNul(buffer);
 }
 
 void ScreenInfo::DesktopWallpaper(const std::string& BitmapFileName) {
@@ -265,7 +260,7 @@ std::int32_t ScreenInfo::displayDpi() {
 
 std::string ScreenInfo::IconFontName() {
     const win::LOGFONTA font = iconTitleFont();
-    return cutAtFirstNul(std::string(font.lfFaceName, sizeof font.lfFaceName));
+    return rt::UpToNul({font.lfFaceName, sizeof font.lfFaceName});
 }
 
 void ScreenInfo::IconFontName(const std::string& name) {

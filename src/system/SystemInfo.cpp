@@ -5,6 +5,7 @@
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
+#include "system/VersionGates.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,11 +32,6 @@ struct FixedFileInfoHead {
     win::DWORD dwFileVersionMS;
 };
 
-std::string upTo(const char* buffer, std::size_t size) {
-    const std::string text(buffer, size);
-    return text.substr(0, text.find('\0'));
-}
-
 // A directory read: the buffer grows once when Windows asks for more.
 template <class Call> std::string directory(Call call) {
     std::vector<char> buffer(MaxPath, '\0');
@@ -51,6 +47,7 @@ template <class Call> std::string directory(Call call) {
 } // namespace
 
 SystemInfo::SystemInfo(win::WindowsApi& api) : api_(api) {
+    // The extended record begins with the plain one.
     auto* record = reinterpret_cast<win::OSVERSIONINFOA*>(&version_);
     version_.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOEXA);
     extended_ = api_.GetVersionExA(record) != win::FALSE;
@@ -73,18 +70,18 @@ bool SystemInfo::extendedRecordGate() {
 
 // ---- gates ------------------------------------------------------------------
 
+// The record is emptied when both calls fail.
 bool SystemInfo::IsWin95() const {
-    return version_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS && version_.dwMinorVersion == 0;
+    return isWin95(versionRecord());
 }
 bool SystemInfo::IsWin98() const {
-    return version_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS && version_.dwMajorVersion == 4 &&
-           version_.dwMinorVersion >= 1;
+    return isWin98(versionRecord());
 }
 bool SystemInfo::IsWin2000() const {
-    return version_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && version_.dwMajorVersion == 5;
+    return isWin2000(versionRecord());
 }
 bool SystemInfo::IsWinNT() const {
-    return version_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && version_.dwMajorVersion < 5;
+    return isNT4(versionRecord());
 }
 
 // ---- metrics and switches -------------------------------------------------------
@@ -171,7 +168,7 @@ std::string SystemInfo::SpecialFolderLocation(std::int32_t FolderId) {
     char path[MaxPath] = {};
     const bool found = api_.SHGetPathFromIDListA(list, path) != win::FALSE;
     api_.CoTaskMemFree(list);
-    return found ? upTo(path, sizeof path) : std::string();
+    return found ? rt::UpToNul({path, sizeof path}) : std::string();
 }
 
 // ---- names ------------------------------------------------------------------------
@@ -238,7 +235,7 @@ std::string SystemInfo::UserName(std::int32_t NameFormat) {
         return {};
     win::ULONG size = BufferSize;
     if (api_.GetUserNameExA(NameFormat, buffer, &size) != 0)
-        return upTo(buffer, sizeof buffer);
+        return rt::UpToNul({buffer, sizeof buffer});
     if (!RaiseErrors)
         return {};
     const win::DWORD code = api_.GetLastError();
@@ -324,7 +321,7 @@ std::int32_t SystemInfo::OSBuild() const {
                      : static_cast<std::int32_t>(version_.dwBuildNumber);
 }
 std::string SystemInfo::OSExtraInfo() const {
-    return upTo(version_.szCSDVersion, sizeof version_.szCSDVersion);
+    return rt::UpToNul({version_.szCSDVersion, sizeof version_.szCSDVersion});
 }
 
 std::string SystemInfo::productName() const {
@@ -359,7 +356,7 @@ std::string SystemInfo::productOptionsName() {
     api_.RegCloseKey(key);
     if (!read)
         return {};
-    const std::string kind = rt::UCase(upTo(buffer, std::min<std::size_t>(size, sizeof buffer)));
+    const std::string kind = rt::UCase(rt::UpToNul({buffer, std::min<std::size_t>(size, sizeof buffer)}));
     if (kind == "WINNT")
         return "Workstation ";
     if (kind == "SERVERNT")

@@ -108,6 +108,9 @@ private:
 
     win::WindowsApi& api_;
     win::OSVERSIONINFOEXA version_{};
+    const win::OSVERSIONINFOA& versionRecord() const {
+        return *reinterpret_cast<const win::OSVERSIONINFOA*>(&version_);
+    }
     bool extended_ = false;
     win::SYSTEM_INFO processor_{};
 };

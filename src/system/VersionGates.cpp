@@ -11,22 +11,21 @@ VersionGates::VersionGates(win::WindowsApi& api) {
     succeeded_ = api.GetVersionExA(&record_) != win::FALSE;
 }
 
-bool VersionGates::isWin95() const {
-    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS &&
-           record_.dwMinorVersion == 0;
+bool isWin95(const win::OSVERSIONINFOA& record) {
+    return record.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS && record.dwMinorVersion == 0;
 }
 
-bool VersionGates::isWin98() const {
-    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS &&
-           record_.dwMajorVersion == 4 && record_.dwMinorVersion > 0;
+bool isWin98(const win::OSVERSIONINFOA& record) {
+    return record.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS && record.dwMajorVersion == 4 &&
+           record.dwMinorVersion > 0;
 }
 
-bool VersionGates::isNT4() const {
-    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record_.dwMajorVersion < 5;
+bool isNT4(const win::OSVERSIONINFOA& record) {
+    return record.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record.dwMajorVersion < 5;
 }
 
-bool VersionGates::isWin2000() const {
-    return succeeded_ && record_.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record_.dwMajorVersion == 5;
+bool isWin2000(const win::OSVERSIONINFOA& record) {
+    return record.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record.dwMajorVersion == 5;
 }
 
 std::int32_t VersionGates::settingsLevel() const {

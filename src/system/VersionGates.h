@@ -13,19 +13,27 @@ class WindowsApi;
 
 namespace sys {
 
+// The version families as a GetVersionExA record tells them; an empty record
+// (a failed call) is none of them.
+// Platform 1 with minor version 0 (the 95 family reports 4.0).
+bool isWin95(const win::OSVERSIONINFOA& record);
+// Platform 1, major 4, minor above 0: Windows 98 and ME.
+bool isWin98(const win::OSVERSIONINFOA& record);
+// Platform 2 below major 5: NT 3.51 and NT 4.
+bool isNT4(const win::OSVERSIONINFOA& record);
+// Platform 2, major exactly 5: Windows 2000 and XP.
+bool isWin2000(const win::OSVERSIONINFOA& record);
+
 class VersionGates {
 public:
     // Calls GetVersionExA once with the 148-byte OSVERSIONINFOA.
     explicit VersionGates(win::WindowsApi& api);
 
-    // Platform 1 with minor version 0 (the 95 family reports 4.0).
-    bool isWin95() const;
-    // Platform 1, major 4, minor above 0: Windows 98 and ME.
-    bool isWin98() const;
-    // Platform 2 below major 5: NT 3.51 and NT 4.
-    bool isNT4() const;
-    // Platform 2, major exactly 5: Windows 2000 and XP.
-    bool isWin2000() const;
+    // The families above, all false when the call failed.
+    bool isWin95() const { return succeeded_ && sys::isWin95(record_); }
+    bool isWin98() const { return succeeded_ && sys::isWin98(record_); }
+    bool isNT4() const { return succeeded_ && sys::isNT4(record_); }
+    bool isWin2000() const { return succeeded_ && sys::isWin2000(record_); }
 
     // The settings level: 4 on Windows 95 or NT 4, 5 on Windows 98 or 2000, 0 otherwise.
     std::int32_t settingsLevel() const;
