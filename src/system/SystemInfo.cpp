@@ -250,11 +250,7 @@ std::string SystemInfo::UserName(std::int32_t NameFormat) {
 // ---- interface levels -------------------------------------------------------------
 
 std::int32_t SystemInfo::WINVER() {
-    if (IsWin95() || IsWinNT())
-        return 4;
-    if (IsWin98() || IsWin2000())
-        return 5;
-    return 0;
+    return settingsLevel(versionRecord());
 }
 
 std::int32_t SystemInfo::WIN32_IE() {

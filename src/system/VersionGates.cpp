@@ -28,10 +28,10 @@ bool isWin2000(const win::OSVERSIONINFOA& record) {
     return record.dwPlatformId == win::VER_PLATFORM_WIN32_NT && record.dwMajorVersion == 5;
 }
 
-std::int32_t VersionGates::settingsLevel() const {
-    if (isWin95() || isNT4())
+std::int32_t settingsLevel(const win::OSVERSIONINFOA& record) {
+    if (isWin95(record) || isNT4(record))
         return 4;
-    if (isWin98() || isWin2000())
+    if (isWin98(record) || isWin2000(record))
         return 5;
     return 0;
 }

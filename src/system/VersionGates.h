@@ -23,6 +23,8 @@ bool isWin98(const win::OSVERSIONINFOA& record);
 bool isNT4(const win::OSVERSIONINFOA& record);
 // Platform 2, major exactly 5: Windows 2000 and XP.
 bool isWin2000(const win::OSVERSIONINFOA& record);
+// The settings level: 4 on Windows 95 or NT 4, 5 on Windows 98 or 2000, 0 otherwise.
+std::int32_t settingsLevel(const win::OSVERSIONINFOA& record);
 
 class VersionGates {
 public:
@@ -35,8 +37,7 @@ public:
     bool isNT4() const { return succeeded_ && sys::isNT4(record_); }
     bool isWin2000() const { return succeeded_ && sys::isWin2000(record_); }
 
-    // The settings level: 4 on Windows 95 or NT 4, 5 on Windows 98 or 2000, 0 otherwise.
-    std::int32_t settingsLevel() const;
+    std::int32_t settingsLevel() const { return succeeded_ ? sys::settingsLevel(record_) : 0; }
 
     // Whether a settings-table row's gate lets this version through.
     bool opens(win::VersionGate gate) const;
