@@ -465,7 +465,7 @@ void frmMain::Combo2_Click() {
 // Enter in the wallpaper list applies it as "Apply Wallpaper" does.
 void frmMain::Combo2_KeyDown(int keyCode) {
     if (keyCode == 13)
-        mixmatch::ApplyWallpaper(platform_, mixMatch_, selectedWallpaper);
+        Command1_Click();
 }
 
 // "Apply Wallpaper".
@@ -484,7 +484,7 @@ void frmMain::Combo3_Click() {
 // Enter in the colour-scheme list applies it as "Apply Color" does.
 void frmMain::Combo3_KeyDown(int keyCode) {
     if (keyCode == 13)
-        mixmatch::ApplyColorScheme(platform_, module_, Combo3->listIndex());
+        Command3_Click();
 }
 
 // "Apply Color".
