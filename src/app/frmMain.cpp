@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "app/common/MakeLink.h"
+#include "app/common/PreviewLayout.h"
 #include "mixmatch/MixMatchPreview.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
@@ -32,11 +33,11 @@ constexpr ui::Rect helpButton{8190, 165, 270, 270};
 // top-left corner, tab row included.
 constexpr ui::Rect tabControlDesign{120, titleStripHeight + 120, 9000, 5160};
 
-// Preview pictures at their first layout (800x600 names).
-constexpr ui::Rect previewDesign{4920, 1530, 3585, 2685};
-constexpr ui::Rect schemePreviewDesign{7200, 3140, 1305, 1075};
-// The screen-saver preview at the size of the larger layout.
-constexpr ui::Rect screenSaverPreviewDesign{4830, 1410, 3735, 2925};
+// Preview pictures at their first layout (800x600 names); the screen-saver
+// preview at the size of the larger layout.
+constexpr ui::Rect previewDesign = previewFor800x600.wallpaper;
+constexpr ui::Rect schemePreviewDesign = previewFor800x600.scheme;
+constexpr ui::Rect screenSaverPreviewDesign = previewFor1024x768.wallpaper;
 
 // Text on the dark window and tab background.
 constexpr win::COLORREF textOnBackground = ui::RGB(255, 255, 255);

@@ -7,9 +7,6 @@
 namespace mixmatch {
 namespace {
 
-constexpr PreviewLayout smallLayout{{4920, 1530, 3585, 2685}, {7200, 3140, 1305, 1075}};
-constexpr PreviewLayout largeLayout{{4830, 1410, 3735, 2925}, {7200, 3150, 1365, 1185}};
-
 void hideAndClear(ui::PictureBox& preview) {
     preview.setVisible(false);
     preview.loadPicture("");
@@ -42,9 +39,9 @@ std::optional<PreviewLayout> layoutOrNone(const std::string& wallpaperName, ui::
 
 std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName) {
     if (rt::EndsWith(wallpaperName, "800x600"))
-        return smallLayout;
+        return app::previewFor800x600;
     if (rt::EndsWith(wallpaperName, "1024x768"))
-        return largeLayout;
+        return app::previewFor1024x768;
     return std::nullopt;
 }
 

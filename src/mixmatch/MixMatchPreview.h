@@ -3,6 +3,7 @@
 // selection only previews and records; nothing is written to Windows here.
 #pragma once
 
+#include "app/common/PreviewLayout.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <optional>
@@ -14,11 +15,7 @@ struct Module1;
 
 namespace mixmatch {
 
-// Where the wallpaper preview and the scheme preview go, in twips on the tab page.
-struct PreviewLayout {
-    ui::Rect wallpaper;
-    ui::Rect scheme;
-};
+using app::PreviewLayout;
 
 // The layout a wallpaper name selects by its ending: "800x600" the smaller one,
 // "1024x768" the larger one, none for any other name.

@@ -1,18 +1,13 @@
 #include "themes/ThemePreview.h"
 
 #include "app/common/Module1.h"
+#include "app/common/PreviewLayout.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 
 #include <array>
 
 namespace themes {
-namespace {
-
-constexpr ui::Rect layout800x600{4920, 1530, 3585, 2685};
-constexpr ui::Rect layout1024x768{4830, 1410, 3735, 2925};
-
-} // namespace
 
 ThemeRecord splitThemeRecord(const std::string& record) {
     // Each comma is searched from one character after the previous one; a
@@ -39,9 +34,9 @@ ThemeRecord splitThemeRecord(const std::string& record) {
 
 std::optional<ui::Rect> previewLayoutFor(const std::string& themeName) {
     if (rt::EndsWith(themeName, "800x600"))
-        return layout800x600;
+        return app::previewFor800x600.wallpaper;
     if (rt::EndsWith(themeName, "1024x768"))
-        return layout1024x768;
+        return app::previewFor1024x768.wallpaper;
     return std::nullopt;
 }
 
