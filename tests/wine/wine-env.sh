@@ -221,10 +221,13 @@ wine_wait_settled() {
     return 1
 }
 
-wine_wait_window() {
-    local name=$1 seconds=$2 id i
+# The first visible window that xdotool search finds with the given options,
+# looked for four times a second for up to SECONDS.
+_wine_wait_search() { # SECONDS OPTIONS...
+    local seconds=$1 id i
+    shift
     for i in $(seq 1 $((seconds * 4))); do
-        id=$(timeout 5 xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+        id=$(timeout 5 xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then
             printf '%s\n' "$id"
             return 0
@@ -234,18 +237,9 @@ wine_wait_window() {
     return 1
 }
 
-wine_wait_program_window() {
-    local program=$1 seconds=$2 id i
-    for i in $(seq 1 $((seconds * 4))); do
-        id=$(timeout 5 xdotool search --onlyvisible --class "^$program\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            printf '%s\n' "$id"
-            return 0
-        fi
-        sleep 0.25
-    done
-    return 1
-}
+wine_wait_window() { _wine_wait_search "$2" --name "$1"; }
+
+wine_wait_program_window() { _wine_wait_search "$2" --class "^$1\$"; }
 
 # ---- end-to-end scripts -----------------------------------------------------------------
 
