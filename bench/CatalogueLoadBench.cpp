@@ -6,8 +6,8 @@
 // the budget is 5 ms and 2 MiB per load.
 //
 //   catalogue_load_bench [loads]      (default 200)
-#include "app/common/ListFiles.h"
-#include "app/common/Module1.h"
+#include "catalogue/ListFiles.h"
+#include "catalogue/Module1.h"
 #include "fake/FakeWindows.h"
 #include "headless/HeadlessWindowSystem.h"
 
@@ -164,20 +164,20 @@ struct Lists {
 };
 
 // The nine files in start-up order, each list emptied before its file is read.
-void loadAll(rt::Runtime& runtime, app::Module1& module, const Lists& lists) {
-    for (const app::ListFileFormat& format : app::listFileFormats) {
+void loadAll(rt::Runtime& runtime, catalogue::Module1& module, const Lists& lists) {
+    for (const catalogue::ListFileFormat& format : catalogue::listFileFormats) {
         ui::ComboBox* list = nullptr;
         switch (format.kind) {
-        case app::ListFileKind::Themes:
+        case catalogue::ListFileKind::Themes:
             list = lists.themes;
             break;
-        case app::ListFileKind::Wallpapers:
+        case catalogue::ListFileKind::Wallpapers:
             list = lists.wallpapers;
             break;
-        case app::ListFileKind::ColorNames:
+        case catalogue::ListFileKind::ColorNames:
             list = lists.colorSchemes;
             break;
-        case app::ListFileKind::ScreenSavers:
+        case catalogue::ListFileKind::ScreenSavers:
             list = lists.screenSavers;
             break;
         default:
@@ -185,11 +185,11 @@ void loadAll(rt::Runtime& runtime, app::Module1& module, const Lists& lists) {
         }
         if (list != nullptr)
             list->clear();
-        app::ReadListFile(format.kind, runtime, module, list);
+        catalogue::ReadListFile(format.kind, runtime, module, list);
     }
 }
 
-int filledEntries(const app::Module1& m) {
+int filledEntries(const catalogue::Module1& m) {
     int filled = 0;
     for (int row = 0; row <= 28; ++row)
         for (int slot = 0; slot <= 28; ++slot)
@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
         // Fresh tables and empty lists, as at program start; their own size is
         // part of the baseline.
         const std::size_t beforeModule = heapInUse;
-        auto module = std::make_unique<app::Module1>();
+        auto module = std::make_unique<catalogue::Module1>();
         module->programFolder = folder;
         moduleBytes = heapInUse - beforeModule;
         for (ui::ComboBox* list : {lists.themes, lists.wallpapers, lists.colorSchemes, lists.screenSavers})

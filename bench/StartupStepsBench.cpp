@@ -11,7 +11,7 @@
 // It then closes the window and ends. Run it from the program folder (it reads
 // the catalogue files beside it), under Wine with a display:
 // bench/startup-steps-under-wine.sh. Asserts nothing.
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "platform/native/NativeWindowSystem.h"
@@ -54,7 +54,7 @@ int main() {
     rt::Platform platform{api, runtime, windows};
     const Clock::time_point windowsReady = Clock::now();
 
-    app::Module1 module;
+    catalogue::Module1 module;
     app::frmMain form(platform, windows, module);
     const Clock::time_point built = Clock::now();
     form.Form_Load();

@@ -10,7 +10,7 @@
 // Windows (real, run under Wine):  theme_apply_bench.exe PROGRAM_FOLDER [rounds]
 //   PROGRAM_FOLDER is a Windows path; the apply writes to the running Windows, so
 //   run it in a scratch prefix.
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "headless/Find.h"
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     const char* backend = "fake Windows";
 #endif
     headless::HeadlessWindowSystem windows(runtime, messages, 1024, 768);
-    app::Module1 module;
+    catalogue::Module1 module;
     app::frmMain form(platform, windows, module);
     form.Form_Load();
     const int themes = form.Combo1->listCount();

@@ -20,6 +20,22 @@ endif()
 # data files it reads from its own folder (src/main and tools put them there).
 set(DECORAMA_PROGRAM_DIR ${CMAKE_BINARY_DIR}/Decorama)
 
+# An include that climbs out of its folder ("../app/frmMain.h") would pass by the
+# include roots below, so every library's folder is read before it is built and
+# such an include stops the build (cmake/CheckIncludes.cmake).
+function(decorama_check_includes target folder)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.h ${folder}/*.cpp ${folder}/*.rc)
+    set(stamp ${CMAKE_BINARY_DIR}/layers/${target}.includes-checked)
+    add_custom_command(OUTPUT ${stamp}
+        COMMAND ${CMAKE_COMMAND} -DSTAMP=${stamp} -DFOLDER=${folder} -P ${DECORAMA_CHECK_INCLUDES}
+        DEPENDS ${sources} ${DECORAMA_CHECK_INCLUDES}
+        COMMENT "Checking the includes of ${target}"
+        VERBATIM)
+    add_custom_target(${target}_includes DEPENDS ${stamp})
+    add_dependencies(${target} ${target}_includes)
+endfunction()
+set(DECORAMA_CHECK_INCLUDES ${CMAKE_CURRENT_LIST_DIR}/CheckIncludes.cmake)
+
 # Layers. Each library sees, through an include root of its own, only its own
 # folder and the folders of the libraries it uses (and of those they use), so an
 # include against the layering (the settings library including the application,
@@ -27,7 +43,7 @@ set(DECORAMA_PROGRAM_DIR ${CMAKE_BINARY_DIR}/Decorama)
 #
 #   decorama_layer(TARGET NAME FOLDER [USES library...] [EXCEPT entry...])
 #
-# NAME is the include prefix ("system", "app/common"), FOLDER the folder it
+# NAME is the include prefix ("system", "savers"), FOLDER the folder it
 # stands for; EXCEPT leaves sub-folders of FOLDER out (the backends beside the
 # layer's interfaces). The include root is a folder of symbolic links in the
 # build tree.
@@ -78,6 +94,7 @@ function(decorama_layer target name folder)
         endif()
     endforeach()
     target_include_directories(${target} PUBLIC ${root})
+    decorama_check_includes(${target} ${folder})
     if(L_USES)
         target_link_libraries(${target} PUBLIC ${L_USES})
     endif()

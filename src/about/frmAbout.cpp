@@ -1,6 +1,6 @@
 #include "about/frmAbout.h"
 
-#include "app/common/MakeLink.h"
+#include "links/MakeLink.h"
 #include "runtime/Error.h"
 #include "platform/WindowsApi.h"
 
@@ -100,7 +100,7 @@ std::string quoted(const std::string& path) {
 
 } // namespace
 
-frmAbout::frmAbout(rt::Platform& platform, ui::WindowSystem& windows, const app::Module1& module)
+frmAbout::frmAbout(rt::Platform& platform, ui::WindowSystem& windows, const catalogue::Module1& module)
     : platform_(platform), module_(module) {
     ui::Screen& screen = windows.screen();
     const ui::Rect bounds{(screen.width() - boxWidth) / 2, (screen.height() - boxHeight) / 2, boxWidth,
@@ -144,7 +144,7 @@ void frmAbout::Show() {
 }
 
 void frmAbout::MakeLink(ui::Label& label, int action, ui::Window* owner) {
-    app::MakeLink(platform_.api, module_.programFolder, linkVisited, label, action, owner);
+    links::MakeLink(platform_.api, module_.programFolder, linkVisited, label, action, owner);
 }
 
 void frmAbout::Form_Load() {
@@ -157,7 +157,7 @@ void frmAbout::Form_Load() {
     lblTitle->setCaption(title);
 
     // 2. The link's resting look.
-    MakeLink(*Label4, app::LinkSetUp, nullptr);
+    MakeLink(*Label4, links::LinkSetUp, nullptr);
 
     // 3. The help text.
     for (const HelpLine& line : helpText)
@@ -178,7 +178,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_MouseMove(const ui::MouseEvent&) {
-    MakeLink(*Label4, app::LinkMouseLeft, nullptr);
+    MakeLink(*Label4, links::LinkMouseLeft, nullptr);
 }
 
 void frmAbout::Form_Closed() {
@@ -196,11 +196,11 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::Label4_Click() {
     if (platform_.messages.MsgBox(linkQuestion, rt::vbOKCancel, platform_.runtime.appTitle()) == rt::vbOK)
-        MakeLink(*Label4, app::LinkFollow, window_.get());
+        MakeLink(*Label4, links::LinkFollow, window_.get());
 }
 
 void frmAbout::Label4_MouseMove(const ui::MouseEvent&) {
-    MakeLink(*Label4, app::LinkMouseOver, nullptr);
+    MakeLink(*Label4, links::LinkMouseOver, nullptr);
 }
 
 void frmAbout::StartSysInfo() {

@@ -4,7 +4,7 @@
 // its "Close" button unloads it, and the next opening loads it anew.
 #pragma once
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "platform/Platform.h"
 #include "platform/WinTypes.h"
 #include "platform/ui/WindowSystem.h"
@@ -21,7 +21,7 @@ class frmAbout {
 public:
     // Loads the box: builds its window and controls and runs Form_Load. It is
     // shown by Show().
-    frmAbout(rt::Platform& platform, ui::WindowSystem& windows, const app::Module1& module);
+    frmAbout(rt::Platform& platform, ui::WindowSystem& windows, const catalogue::Module1& module);
     frmAbout(const frmAbout&) = delete;
     frmAbout& operator=(const frmAbout&) = delete;
 
@@ -64,7 +64,7 @@ private:
     void wireEvents();
 
     rt::Platform& platform_;
-    const app::Module1& module_;
+    const catalogue::Module1& module_;
     std::unique_ptr<ui::Window> window_;
     bool loaded_ = true;
     bool linkVisited = false;

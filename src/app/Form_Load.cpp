@@ -9,8 +9,8 @@
 // not reached stay empty, the window keeps its design position and colours.
 #include "app/frmMain.h"
 
-#include "app/common/ListFiles.h"
-#include "app/common/MakeLink.h"
+#include "catalogue/ListFiles.h"
+#include "links/MakeLink.h"
 #include "runtime/ErrorTrap.h"
 #include "system/modWinVersion.h"
 
@@ -54,14 +54,14 @@ void frmMain::Form_Load() {
     onError([&] { module_.programFolder = runtime.appPath(); });
 
     // 5. The tables that fill no list, one file after the other.
-    onError([&] { ReadListFile(ListFileKind::Colors, runtime, module_, nullptr); });
-    onError([&] { ReadListFile(ListFileKind::Cursors, runtime, module_, nullptr); });
-    onError([&] { ReadListFile(ListFileKind::Icons, runtime, module_, nullptr); });
-    onError([&] { ReadListFile(ListFileKind::Audio, runtime, module_, nullptr); });
-    onError([&] { ReadListFile(ListFileKind::ShortAudio, runtime, module_, nullptr); });
+    onError([&] { catalogue::ReadListFile(catalogue::ListFileKind::Colors, runtime, module_, nullptr); });
+    onError([&] { catalogue::ReadListFile(catalogue::ListFileKind::Cursors, runtime, module_, nullptr); });
+    onError([&] { catalogue::ReadListFile(catalogue::ListFileKind::Icons, runtime, module_, nullptr); });
+    onError([&] { catalogue::ReadListFile(catalogue::ListFileKind::Audio, runtime, module_, nullptr); });
+    onError([&] { catalogue::ReadListFile(catalogue::ListFileKind::ShortAudio, runtime, module_, nullptr); });
 
     // 6. The start-up sound sample takes the resting look of a link.
-    onError([&] { MakeLink(*Label3, LinkSetUp, nullptr); });
+    onError([&] { MakeLink(*Label3, links::LinkSetUp, nullptr); });
 
     // 7. The screen in pixels: whole twips over whole twips per pixel.
     onError([&] {
@@ -82,7 +82,7 @@ void frmMain::Form_Load() {
     // 9. The themes.
     onError([&] {
         Combo1->clear();
-        ReadListFile(ListFileKind::Themes, runtime, module_, Combo1);
+        catalogue::ReadListFile(catalogue::ListFileKind::Themes, runtime, module_, Combo1);
     });
 
     // 10. The first theme is selected, which shows its preview. An empty theme
@@ -92,19 +92,19 @@ void frmMain::Form_Load() {
     // 11. The wallpapers.
     onError([&] {
         Combo2->clear();
-        ReadListFile(ListFileKind::Wallpapers, runtime, module_, Combo2);
+        catalogue::ReadListFile(catalogue::ListFileKind::Wallpapers, runtime, module_, Combo2);
     });
 
     // 12. The colour schemes, each with its scheme row as item data.
     onError([&] {
         Combo3->clear();
-        ReadListFile(ListFileKind::ColorNames, runtime, module_, Combo3);
+        catalogue::ReadListFile(catalogue::ListFileKind::ColorNames, runtime, module_, Combo3);
     });
 
     // 13. The screen savers, each with its index as item data.
     onError([&] {
         Combo4->clear();
-        ReadListFile(ListFileKind::ScreenSavers, runtime, module_, Combo4);
+        catalogue::ReadListFile(catalogue::ListFileKind::ScreenSavers, runtime, module_, Combo4);
     });
 
     // 14. Centre the window on the screen, colour it and its tabs, and give the

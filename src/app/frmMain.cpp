@@ -1,8 +1,8 @@
 #include "app/frmMain.h"
 
 #include "about/frmAbout.h"
-#include "app/common/MakeLink.h"
-#include "app/common/PreviewLayout.h"
+#include "links/MakeLink.h"
+#include "catalogue/PreviewLayout.h"
 #include "mixmatch/MixMatchPreview.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
@@ -35,9 +35,9 @@ constexpr ui::Rect tabControlDesign{120, titleStripHeight + 120, 9000, 5160};
 
 // Preview pictures at their first layout (800x600 names); the screen-saver
 // preview at the size of the larger layout.
-constexpr ui::Rect previewDesign = previewFor800x600.wallpaper;
-constexpr ui::Rect schemePreviewDesign = previewFor800x600.scheme;
-constexpr ui::Rect screenSaverPreviewDesign = previewFor1024x768.wallpaper;
+constexpr ui::Rect previewDesign = catalogue::previewFor800x600.wallpaper;
+constexpr ui::Rect schemePreviewDesign = catalogue::previewFor800x600.scheme;
+constexpr ui::Rect screenSaverPreviewDesign = catalogue::previewFor1024x768.wallpaper;
 
 // Text on the dark window and tab background.
 constexpr win::COLORREF textOnBackground = ui::RGB(255, 255, 255);
@@ -53,7 +53,7 @@ void selectFirstItem(ui::ComboBox& list) {
 
 } // namespace
 
-frmMain::frmMain(rt::Platform& platform, ui::WindowSystem& windows, Module1& module)
+frmMain::frmMain(rt::Platform& platform, ui::WindowSystem& windows, catalogue::Module1& module)
     : platform_(platform), windows_(windows), module_(module) {
     window_ = windows.createWindow("Brindlecove", ui::Window::Style::Borderless, windowDesign);
     buildTitleStrip();
@@ -233,7 +233,7 @@ void frmMain::loadShippedPicture(ui::PictureBox& control, const std::string& fil
 }
 
 void frmMain::MakeLink(ui::Label& label, int action, ui::Window* owner) {
-    app::MakeLink(platform_.api, module_.programFolder, linkVisited, label, action, owner);
+    links::MakeLink(platform_.api, module_.programFolder, linkVisited, label, action, owner);
 }
 
 about::frmAbout* frmMain::aboutBox() {
@@ -359,11 +359,11 @@ void frmMain::Image1_Click() {
 
 void frmMain::Label3_Click() {
     utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
-    MakeLink(*Label3, LinkFollow, window_.get());
+    MakeLink(*Label3, links::LinkFollow, window_.get());
 }
 
 void frmMain::Label3_MouseMove(const ui::MouseEvent&) {
-    MakeLink(*Label3, LinkMouseOver, nullptr);
+    MakeLink(*Label3, links::LinkMouseOver, nullptr);
 }
 
 // ---- "Themes" tab -------------------------------------------------------------------------

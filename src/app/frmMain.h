@@ -5,7 +5,7 @@
 // the window lives until the program ends.
 #pragma once
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "mixmatch/MixMatchApply.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
@@ -26,7 +26,7 @@ class frmMain {
 public:
     // Builds the window and its controls at their design positions and wires
     // their events; Form_Load then prepares them.
-    frmMain(rt::Platform& platform, ui::WindowSystem& windows, Module1& module);
+    frmMain(rt::Platform& platform, ui::WindowSystem& windows, catalogue::Module1& module);
     ~frmMain();
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
@@ -188,7 +188,7 @@ private:
 
     rt::Platform& platform_;
     ui::WindowSystem& windows_;
-    Module1& module_;
+    catalogue::Module1& module_;
     std::unique_ptr<ui::Window> window_;
     std::unique_ptr<about::frmAbout> about_;
     bool linkVisited = false;

@@ -3,7 +3,7 @@
 // event prepares everything before it is first shown. The program then runs on
 // the window system's event thread until its close button (or the last window)
 // ends it.
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "runtime/Error.h"
 #include "platform/MessageBoxService.h"
@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     native::NativeWindowSystem windows(runtime);
     rt::Platform platform{api, runtime, windows};
     try {
-        app::Module1 module;
+        catalogue::Module1 module;
         app::frmMain form(platform, windows, module);
         form.Form_Load();
         form.window().show();

@@ -1,12 +1,12 @@
 #include "mixmatch/MixMatchApply.h"
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
-#include "themes/UpdateColors.h"
+#include "appearance/UpdateColors.h"
 
 #include <optional>
 
@@ -21,7 +21,7 @@ bool isSchemeRow(std::int32_t row) {
 
 // The colour row the last selection recorded, none when it names no row (the
 // empty text a theme without a preview leaves, or a number outside 0..28).
-std::optional<std::int32_t> recordedColorRow(const app::Module1& module) {
+std::optional<std::int32_t> recordedColorRow(const catalogue::Module1& module) {
     try {
         const std::int32_t row = module.activeSchemeRowNumber();
         return isSchemeRow(row) ? std::optional<std::int32_t>(row) : std::nullopt;
@@ -38,7 +38,7 @@ void ApplyWallpaper(rt::Platform& platform, MixMatchState& state, const std::str
         state.wallpaperObject->DesktopWallpaper(selectedWallpaper);
 }
 
-bool ApplyColorScheme(rt::Platform& platform, app::Module1& module, int schemeListIndex) {
+bool ApplyColorScheme(rt::Platform& platform, catalogue::Module1& module, int schemeListIndex) {
     // A half-valid selection would write the icons and cursors of one row and
     // stop before the colours: check both rows before anything is written.
     if (!isSchemeRow(schemeListIndex) || !recordedColorRow(module))
@@ -46,11 +46,11 @@ bool ApplyColorScheme(rt::Platform& platform, app::Module1& module, int schemeLi
     module.mixMatchApply = true;
     sys::SystemColorsFast colors(platform);
     colors.UpdateImmediately = false;
-    themes::UpdateColors(colors, module, -1, schemeListIndex);
+    appearance::UpdateColors(colors, module, -1, schemeListIndex);
     return true;
 }
 
-void ApplyMixNMatch(rt::Platform& platform, app::Module1& module, MixMatchState& state,
+void ApplyMixNMatch(rt::Platform& platform, catalogue::Module1& module, MixMatchState& state,
                     const std::string& selectedWallpaper, int schemeListIndex, ui::Screen& screen) {
     screen.setMousePointer(ui::vbHourglass);
     try {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-namespace app {
+namespace catalogue {
 struct Module1;
 }
 namespace rt {
@@ -35,11 +35,11 @@ void ApplyWallpaper(rt::Platform& platform, MixMatchState& state, const std::str
 // schemeListIndex, colours of module.activeSchemeRow. Without a scheme
 // selected, or with either row outside 0..28, nothing at all is applied and
 // false is returned.
-bool ApplyColorScheme(rt::Platform& platform, app::Module1& module, int schemeListIndex);
+bool ApplyColorScheme(rt::Platform& platform, catalogue::Module1& module, int schemeListIndex);
 
 // "Apply Mix - N - Match": the wallpaper, then the colour scheme, under the
 // busy pointer.
-void ApplyMixNMatch(rt::Platform& platform, app::Module1& module, MixMatchState& state,
+void ApplyMixNMatch(rt::Platform& platform, catalogue::Module1& module, MixMatchState& state,
                     const std::string& selectedWallpaper, int schemeListIndex, ui::Screen& screen);
 
 } // namespace mixmatch

@@ -1,6 +1,6 @@
 #include "mixmatch/MixMatchPreview.h"
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 
@@ -39,17 +39,17 @@ std::optional<PreviewLayout> layoutOrNone(const std::string& wallpaperName, ui::
 
 std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName) {
     if (rt::EndsWith(wallpaperName, "800x600"))
-        return app::previewFor800x600;
+        return catalogue::previewFor800x600;
     if (rt::EndsWith(wallpaperName, "1024x768"))
-        return app::previewFor1024x768;
+        return catalogue::previewFor1024x768;
     return std::nullopt;
 }
 
-std::string wallpaperFileOf(const app::Module1& module, const std::string& wallpaperName) {
+std::string wallpaperFileOf(const catalogue::Module1& module, const std::string& wallpaperName) {
     return module.programFolder + "\\" + wallpaperName + ".bmp";
 }
 
-void setMixMatchImage(const app::Module1& module, const std::string& wallpaperName,
+void setMixMatchImage(const catalogue::Module1& module, const std::string& wallpaperName,
                       ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview,
                       std::string& selectedWallpaper) {
     // 1. The wallpaper itself is its preview.
@@ -73,7 +73,7 @@ void setMixMatchImage(const app::Module1& module, const std::string& wallpaperNa
     selectedWallpaper = wallpaperFile;
 }
 
-void showSchemePreview(app::Module1& module, ui::ComboBox& schemeList, const std::string& wallpaperName,
+void showSchemePreview(catalogue::Module1& module, ui::ComboBox& schemeList, const std::string& wallpaperName,
                        ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview) {
     const int position = schemeList.listIndex();
     if (position < 0)

@@ -3,33 +3,33 @@
 // selection only previews and records; nothing is written to Windows here.
 #pragma once
 
-#include "app/common/PreviewLayout.h"
+#include "catalogue/PreviewLayout.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <optional>
 #include <string>
 
-namespace app {
+namespace catalogue {
 struct Module1;
 }
 
 namespace mixmatch {
 
-using app::PreviewLayout;
+using catalogue::PreviewLayout;
 
 // The layout a wallpaper name selects by its ending: "800x600" the smaller one,
 // "1024x768" the larger one, none for any other name.
 std::optional<PreviewLayout> mixMatchLayoutFor(const std::string& wallpaperName);
 
 // The wallpaper file a wallpaper list entry names.
-std::string wallpaperFileOf(const app::Module1& module, const std::string& wallpaperName);
+std::string wallpaperFileOf(const catalogue::Module1& module, const std::string& wallpaperName);
 
 // Shows the wallpaper named wallpaperName in wallpaperPreview, places both
 // previews by its name and records it in selectedWallpaper. A name with
 // neither ending hides and clears both previews and keeps selectedWallpaper.
 // A picture that is missing or unreadable hides and clears the wallpaper
 // preview and empties selectedWallpaper, so that applying it writes nothing.
-void setMixMatchImage(const app::Module1& module, const std::string& wallpaperName,
+void setMixMatchImage(const catalogue::Module1& module, const std::string& wallpaperName,
                       ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview,
                       std::string& selectedWallpaper);
 
@@ -38,7 +38,7 @@ void setMixMatchImage(const app::Module1& module, const std::string& wallpaperNa
 // the wallpaper list shows. No selection records nothing; a picture that is
 // missing or unreadable hides and clears the scheme preview, the scheme stays
 // recorded.
-void showSchemePreview(app::Module1& module, ui::ComboBox& schemeList, const std::string& wallpaperName,
+void showSchemePreview(catalogue::Module1& module, ui::ComboBox& schemeList, const std::string& wallpaperName,
                        ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview);
 
 } // namespace mixmatch

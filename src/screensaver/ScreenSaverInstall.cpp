@@ -2,7 +2,7 @@
 
 #include "ExternalResourceFile.h"
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "platform/Platform.h"
 #include "platform/WinFacts.h"
 #include "platform/ui/WindowSystem.h"
@@ -47,7 +47,7 @@ void removeQuietly(rt::Runtime& runtime, const std::string& path) {
 // Switches the saver on, names it in system.ini and opens Display Properties on
 // its Screen Saver page. Windows reports nothing back that would change what
 // the user sees, so failures here are passed over.
-void activate(rt::Platform& platform, const app::Module1& module, const std::string& shortPath) {
+void activate(rt::Platform& platform, const catalogue::Module1& module, const std::string& shortPath) {
     ToggleScreenSaverActive(platform.api, true);
     platform.api.WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", shortPath.c_str(),
                                             systemIniFor(module.windowsVersion).c_str());
@@ -101,7 +101,7 @@ bool ToggleScreenSaverActive(win::WindowsApi& api, bool active) {
     return api.SystemParametersInfoA(win::SPI_SETSCREENSAVEACTIVE, active ? 1 : 0, nullptr, 0) >= 1;
 }
 
-void showScreenSaverPreview(const app::Module1& module, const std::string& displayName,
+void showScreenSaverPreview(const catalogue::Module1& module, const std::string& displayName,
                             ui::PictureBox& preview) {
     try {
         preview.loadPicture(module.programFolder + "\\" + displayName + ".jpg");
@@ -110,7 +110,7 @@ void showScreenSaverPreview(const app::Module1& module, const std::string& displ
     }
 }
 
-void InstallFromResourceFile(rt::Platform& platform, const app::Module1& module, int listIndex,
+void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex,
                              ui::Screen& screen) {
     // 1. The resource file and its directory; a file that is missing, is not a
     // resource file or has a damaged directory installs nothing.
@@ -140,7 +140,7 @@ void InstallFromResourceFile(rt::Platform& platform, const app::Module1& module,
     screen.setMousePointer(ui::vbDefault);
 }
 
-void InstallListedFile(rt::Platform& platform, const app::Module1& module, int listIndex, int itemData,
+void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex, int itemData,
                        const std::string& minutesText, ui::Screen& screen) {
     screen.setMousePointer(ui::vbHourglass);
     if (listIndex != -1 && itemData >= 0 && itemData <= 100) {
@@ -156,7 +156,7 @@ void InstallListedFile(rt::Platform& platform, const app::Module1& module, int l
     screen.setMousePointer(ui::vbDefault);
 }
 
-std::string extractedScreenSaverPath(const app::Module1& module) {
+std::string extractedScreenSaverPath(const catalogue::Module1& module) {
     return module.programFolder + "\\" + std::string(1, '\xFF') + ".SCR";
 }
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace catalogue {
 struct Module1;
 }
 namespace rt {
@@ -34,22 +34,22 @@ bool ToggleScreenSaverActive(win::WindowsApi& api, bool active);
 
 // Shows programFolder\<display name>.jpg; a missing or unreadable picture
 // leaves the preview empty.
-void showScreenSaverPreview(const app::Module1& module, const std::string& displayName,
+void showScreenSaverPreview(const catalogue::Module1& module, const std::string& displayName,
                             ui::PictureBox& preview);
 
 // Extracts the entry at listIndex (-1 for none) of the resource file to the
 // program folder's screen-saver file and installs it.
-void InstallFromResourceFile(rt::Platform& platform, const app::Module1& module, int listIndex,
+void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex,
                              ui::Screen& screen);
 
 // Installs programFolder\screenSaverList(itemData) when an item is selected
 // (listIndex not -1) and its file exists, storing the wait time minutesText
 // gives first.
-void InstallListedFile(rt::Platform& platform, const app::Module1& module, int listIndex, int itemData,
+void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex, int itemData,
                        const std::string& minutesText, ui::Screen& screen);
 
 // The file that extraction writes: one character, code 255, then ".SCR".
-std::string extractedScreenSaverPath(const app::Module1& module);
+std::string extractedScreenSaverPath(const catalogue::Module1& module);
 // "C:\WINNT\system.ini" for the NT family tags, "c:\windows\system.ini" otherwise.
 std::string systemIniFor(const std::string& windowsVersion);
 // The seconds to store for a minutes text (its leading number), or nothing when

@@ -1,6 +1,6 @@
 // The 29 Windows system colours as read/write properties. A read asks Windows for
 // the live colour; a write sets it at once (UpdateImmediately, the default) or
-// stages it so that the appearance applier (themes::UpdateColors) hands all 29 to
+// stages it so that the appearance applier (appearance::UpdateColors) hands all 29 to
 // Windows in one SetSysColors call.
 //
 // Properties are overload pairs: Menu() reads, Menu(value) writes. The gradient

@@ -4,7 +4,7 @@
 // UpdateColors before its first write, so nothing at all is written then.
 #include "themes/ThemeApplication.h"
 
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "runtime/ErrorTrap.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
@@ -12,7 +12,7 @@
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
 #include "system/clsRegistry.h"
-#include "themes/UpdateColors.h"
+#include "appearance/UpdateColors.h"
 
 #include <array>
 
@@ -41,7 +41,7 @@ std::string windowsFolderFor(const std::string& windowsVersion) {
     return windowsVersion == "NT" || windowsVersion == "2000" ? "c:\\WINNT" : "c:\\WINDOWS";
 }
 
-void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelection& selection,
+void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList) {
     // 1. The error rule.
     rt::ErrorTrap onError(rt::skipMissingFiles);
@@ -57,7 +57,7 @@ void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelecti
         module.mixMatchApply = false;
         sys::SystemColorsFast colors(platform);
         colors.UpdateImmediately = false;
-        UpdateColors(colors, module, selection.themeListIndex, selection.schemeListIndex);
+        appearance::UpdateColors(colors, module, selection.themeListIndex, selection.schemeListIndex);
     });
 
     // 4. Wallpaper.

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace app {
+namespace catalogue {
 struct Module1;
 }
 namespace rt {
@@ -26,7 +26,7 @@ struct ThemeSelection {
     int schemeListIndex = -1;
 };
 
-void ApplyTheme(rt::Platform& platform, app::Module1& module, const ThemeSelection& selection,
+void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList);
 
 // "c:\WINNT" for the NT family tags, "c:\WINDOWS" for every other tag or none.

@@ -1,7 +1,7 @@
 #include "themes/ThemePreview.h"
 
-#include "app/common/Module1.h"
-#include "app/common/PreviewLayout.h"
+#include "catalogue/Module1.h"
+#include "catalogue/PreviewLayout.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 
@@ -34,13 +34,13 @@ ThemeRecord splitThemeRecord(const std::string& record) {
 
 std::optional<ui::Rect> previewLayoutFor(const std::string& themeName) {
     if (rt::EndsWith(themeName, "800x600"))
-        return app::previewFor800x600.wallpaper;
+        return catalogue::previewFor800x600.wallpaper;
     if (rt::EndsWith(themeName, "1024x768"))
-        return app::previewFor1024x768.wallpaper;
+        return catalogue::previewFor1024x768.wallpaper;
     return std::nullopt;
 }
 
-void setThemeImage(app::Module1& module, int listIndex, ui::PictureBox& preview,
+void setThemeImage(catalogue::Module1& module, int listIndex, ui::PictureBox& preview,
                    std::string& selectedWallpaper) {
     try {
         // 1. The record at the selected position, cut into its five parts (no

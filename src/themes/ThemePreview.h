@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace catalogue {
 struct Module1;
 }
 
@@ -41,7 +41,7 @@ std::optional<ui::Rect> previewLayoutFor(const std::string& themeName);
 // than four commas, a preview picture that is missing or unreadable) does not
 // stop the program: the preview is hidden and cleared and both values are left
 // empty, so that applying it afterwards writes nothing.
-void setThemeImage(app::Module1& module, int listIndex, ui::PictureBox& preview,
+void setThemeImage(catalogue::Module1& module, int listIndex, ui::PictureBox& preview,
                    std::string& selectedWallpaper);
 
 } // namespace themes

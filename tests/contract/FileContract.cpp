@@ -4,7 +4,7 @@
 // not found, 76 path not found, 75 path/file access error, 58 file exists).
 #include "Backends.h"
 
-#include "ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "runtime/Error.h"
 
 #include <functional>

@@ -3,7 +3,7 @@
 // test itself, and the description of drive C.
 #include "Backends.h"
 
-#include "ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "platform/MessageBoxService.h"
 #include "platform/Platform.h"
 #include "system/clsAPIstuff.h"

@@ -6,7 +6,7 @@
 
 #include "Win32Backend.h"
 
-#include "ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "runtime/Error.h"
 
 #include <gtest/gtest.h>

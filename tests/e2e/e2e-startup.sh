@@ -12,9 +12,8 @@
 #   - the help button opens a window "About ..." whose Close button closes it;
 #   - each of the four tabs shows its own page; keys and mouse moves all over the
 #     window leave the program running; the title strip's close button ends it.
-# shellcheck source-path=SCRIPTDIR
-set -u
 # shellcheck source=../wine/wine-env.sh
+set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-startup "$@"
 

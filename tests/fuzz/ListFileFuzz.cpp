@@ -4,7 +4,7 @@
 // undefined behaviour is a finding. A list-filling file must also end the same
 // way whether or not a list is attached, except that only with a list can the
 // item data (f1's numeric value) overflow before the index is converted.
-#include "app/common/ListFiles.h"
+#include "catalogue/ListFiles.h"
 
 #include "fake/MemoryRuntime.h"
 #include "headless/RecordingComboBox.h"
@@ -25,11 +25,11 @@ bool isCatalogueError(int number) {
 // The error that ends reading, 0 when the file is read to its end.
 // One module serves every read: what earlier inputs left in the tables does not
 // change how a file reads, and building the tables anew would dominate the run.
-int readAs(const app::ListFileFormat& format, rt::Runtime& runtime, ui::ComboBox* list) {
-    static app::Module1 module;
+int readAs(const catalogue::ListFileFormat& format, rt::Runtime& runtime, ui::ComboBox* list) {
+    static catalogue::Module1 module;
     module.programFolder = folder;
     try {
-        app::ReadListFile(format.kind, runtime, module, list);
+        catalogue::ReadListFile(format.kind, runtime, module, list);
     } catch (const rt::Error& e) {
         if (!isCatalogueError(e.number()))
             __builtin_trap();
@@ -43,7 +43,7 @@ int readAs(const app::ListFileFormat& format, rt::Runtime& runtime, ui::ComboBox
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     catalogues_test::MemoryRuntime runtime;
-    for (const app::ListFileFormat& format : app::listFileFormats) {
+    for (const catalogue::ListFileFormat& format : catalogue::listFileFormats) {
         runtime.writeFile(std::string(folder) + "\\" + format.fileName, bytes);
         catalogues_test::RecordingComboBox list;
         const int withList = readAs(format, runtime, &list);

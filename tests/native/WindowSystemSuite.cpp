@@ -3,10 +3,10 @@
 // native controls (under Wine) and on the headless ones the logic tests use.
 #include "WindowSystemBackends.h"
 
-#include "contract/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "runtime/Error.h"
 #include "platform/ui/PictureDecoder.h"
-#include "unit/headless/TestPictures.h"
+#include "support/TestPictures.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "SaverPreviewArt.h"
 
-#include "aurora/AuroraScene.h"
-#include "bubbles/BubblesScene.h"
-#include "ribbons/RibbonsScene.h"
-#include "starfield/StarfieldScene.h"
+#include "savers/aurora/AuroraScene.h"
+#include "savers/bubbles/BubblesScene.h"
+#include "savers/ribbons/RibbonsScene.h"
+#include "savers/starfield/StarfieldScene.h"
 
 #include <map>
 #include <stdexcept>

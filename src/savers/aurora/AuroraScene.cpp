@@ -1,4 +1,4 @@
-#include "AuroraScene.h"
+#include "savers/aurora/AuroraScene.h"
 
 namespace savers {
 

@@ -1,7 +1,7 @@
 // Curtains of northern light waving over a night sky.
 #pragma once
 
-#include "common/Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 

@@ -1,6 +1,6 @@
 // Orlo Aurora: the screen-saver program.
-#include "AuroraScene.h"
-#include "common/SaverShell.h"
+#include "savers/aurora/AuroraScene.h"
+#include "savers/common/SaverShell.h"
 
 #include <windows.h>
 

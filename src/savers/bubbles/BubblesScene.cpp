@@ -1,4 +1,4 @@
-#include "BubblesScene.h"
+#include "savers/bubbles/BubblesScene.h"
 
 namespace savers {
 namespace {

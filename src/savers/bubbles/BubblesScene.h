@@ -1,7 +1,7 @@
 // Soap bubbles with a rainbow sheen rising through deep blue water.
 #pragma once
 
-#include "common/Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 

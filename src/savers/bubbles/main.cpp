@@ -1,6 +1,6 @@
 // Orlo Bubbles: the screen-saver program.
-#include "BubblesScene.h"
-#include "common/SaverShell.h"
+#include "savers/bubbles/BubblesScene.h"
+#include "savers/common/SaverShell.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 namespace {

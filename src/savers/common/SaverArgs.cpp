@@ -1,4 +1,4 @@
-#include "SaverArgs.h"
+#include "savers/common/SaverArgs.h"
 
 namespace savers {
 namespace {

@@ -1,6 +1,6 @@
-#include "SaverShell.h"
+#include "savers/common/SaverShell.h"
 
-#include "SaverArgs.h"
+#include "savers/common/SaverArgs.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // next frame of the saver's scene.
 #pragma once
 
-#include "Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 

@@ -1,4 +1,4 @@
-#include "RibbonsScene.h"
+#include "savers/ribbons/RibbonsScene.h"
 
 namespace savers {
 

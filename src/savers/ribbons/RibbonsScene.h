@@ -1,7 +1,7 @@
 // Bright ribbons twisting through each other across a black screen.
 #pragma once
 
-#include "common/Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 

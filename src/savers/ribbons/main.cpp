@@ -1,6 +1,6 @@
 // Orlo Ribbons: the screen-saver program.
-#include "RibbonsScene.h"
-#include "common/SaverShell.h"
+#include "savers/ribbons/RibbonsScene.h"
+#include "savers/common/SaverShell.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "StarfieldScene.h"
+#include "savers/starfield/StarfieldScene.h"
 
 namespace savers {
 namespace {

@@ -1,7 +1,7 @@
 // Stars rushing out of the centre of the screen, as seen from a fast ship.
 #pragma once
 
-#include "common/Pixels.h"
+#include "savers/common/Pixels.h"
 
 namespace savers {
 

@@ -1,6 +1,6 @@
 // Orlo Starfield: the screen-saver program.
-#include "StarfieldScene.h"
-#include "common/SaverShell.h"
+#include "savers/starfield/StarfieldScene.h"
+#include "savers/common/SaverShell.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The About and help box: its version, its help text with the emphasised
 // headings, its web link, and the start of the system information tool.
 #include "about/frmAbout.h"
-#include "app/common/MakeLink.h"
-#include "unit/ProgramFixture.h"
+#include "links/MakeLink.h"
+#include "support/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
     EXPECT_EQ(fake.messageBoxes[0].style, rt::vbOKCancel);
     EXPECT_EQ(fake.messageBoxes[0].title, "Decorama");
     EXPECT_TRUE(fake.shellRequests.empty());
-    EXPECT_EQ(box->Label4->foreColor(), app::linkRed);
+    EXPECT_EQ(box->Label4->foreColor(), links::linkRed);
 }
 
 TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
@@ -52,9 +52,9 @@ TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
     EXPECT_EQ(fake.shellRequests[0].operation, "Open");
     EXPECT_EQ(fake.shellRequests[0].hwnd, box->window().handle());
     EXPECT_EQ(fake.shellRequests[0].directory, module.programFolder);
-    EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
+    EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
     headless::as(box->window()).userMouseMove(100, 100);
-    EXPECT_EQ(box->Label4->foreColor(), app::linkPurple);
+    EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
 }
 
 // ---- system information tool --------------------------------------------------------

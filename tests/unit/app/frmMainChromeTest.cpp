@@ -1,7 +1,7 @@
 // The main window's own title strip (close, minimise and help pictures with
 // their normal, hover and pressed looks) and the About box it opens.
 #include "about/frmAbout.h"
-#include "unit/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 #include <functional>
 #include <vector>

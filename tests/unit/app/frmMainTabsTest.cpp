@@ -1,7 +1,7 @@
 // Switching tabs: the tab's list selects its first entry again (the
 // Mix - N - Match wallpaper list is rebuilt from the catalogue first), so that
 // the tab's preview is current.
-#include "unit/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 #include <functional>
 #include <map>
@@ -61,19 +61,21 @@ TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {
 TEST_F(TabsTest, WallpaperWalkStopsAtABlankEntryAndAtTheTablesEnd) {
     const struct {
         const char* name;
-        std::function<void(app::Module1&)> fillTable;
+        std::function<void(catalogue::Module1&)> fillTable;
         std::vector<std::string> expected;
     } rows[] = {
         {"entry 3 only blanks",
-         [](app::Module1& m) {
+         [](catalogue::Module1& m) {
              m.wallpaperList(2) = "Lake 800x600";
              m.wallpaperList(3) = "   ";
              m.wallpaperList(4) = "Moss 800x600";
          },
          {"Lake 800x600"}},
         // Entry 2 is added before anything is tested.
-        {"entry 2 empty", [](app::Module1& m) { m.wallpaperList(3) = "Lake 800x600"; }, {"", "Lake 800x600"}},
-        {"entries 2 and 3 empty", [](app::Module1& m) { m.wallpaperList(4) = "Lake 800x600"; }, {""}},
+        {"entry 2 empty",
+         [](catalogue::Module1& m) { m.wallpaperList(3) = "Lake 800x600"; },
+         {"", "Lake 800x600"}},
+        {"entries 2 and 3 empty", [](catalogue::Module1& m) { m.wallpaperList(4) = "Lake 800x600"; }, {""}},
     };
     for (const auto& row : rows) {
         module.wallpaperList.clear();

@@ -1,7 +1,7 @@
 // The "Mix - N - Match" tab as a user drives it: previews hidden for a
 // wallpaper without a size, the wallpaper and colour-scheme applies, and the
 // selection it shares with the Themes tab.
-#include "unit/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 

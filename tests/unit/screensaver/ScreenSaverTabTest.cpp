@@ -34,7 +34,7 @@ struct World {
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
     headless::HeadlessWindowSystem windows{fake, fake};
-    app::Module1 module;
+    catalogue::Module1 module;
     std::unique_ptr<app::frmMain> form;
     const std::vector<std::string> programs{std::string(5000, 'a'), std::string(300, 'b'),
                                             std::string(1000, 'c')};

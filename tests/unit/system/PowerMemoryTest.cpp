@@ -3,7 +3,7 @@
 #include "system/MemoryStatus.h"
 #include "system/PowerStatus.h"
 
-#include "contract/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
 

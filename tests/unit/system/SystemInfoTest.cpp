@@ -2,7 +2,7 @@
 // text of each family, and the user name with its error.
 #include "system/SystemInfo.h"
 
-#include "contract/ErrorOf.h"
+#include "support/ErrorOf.h"
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
 

@@ -1,4 +1,4 @@
-#include "unit/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 #include "headless/HeadlessWindowSystem.h"
 #include "themes/ThemeApplication.h"

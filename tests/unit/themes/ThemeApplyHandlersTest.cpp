@@ -1,7 +1,7 @@
 // The two ways of applying a theme from the main window: "Apply Theme" and
 // Enter in the theme list.
 #include "platform/WinFacts.h"
-#include "unit/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The "Utilities" tab as a user drives it: the Windows tools it starts, the
 // graphics restore for each Windows version, and ending the log-on.
-#include "app/common/Module1.h"
+#include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "fake/FakeWindows.h"
@@ -20,7 +20,7 @@ protected:
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
     headless::HeadlessWindowSystem windows{fake, fake};
-    app::Module1 module;
+    catalogue::Module1 module;
     std::unique_ptr<app::frmMain> form;
 
     void open(fake::Version version, const std::string& tag) {

@@ -1,0 +1,82 @@
+// The Windows names of the appearance a scheme row sets: the registry value of
+// each cursor slot with the live cursor it replaces, the registry value of each
+// system colour, and the shell objects whose desktop icons the scheme changes.
+#pragma once
+
+#include "platform/WinFacts.h"
+
+#include <array>
+
+namespace appearance {
+
+struct CursorSlot {
+    const char* registryValue; // under HKEY_CURRENT_USER\Control Panel\Cursors
+    win::DWORD liveId;         // OCR_ id for SetSystemCursor, 0 when only the registry gets it
+    bool liveFromStatic;       // the live cursor comes from the " Static.cur" companion
+};
+
+// Slots 0..14 of a cursor set, in slot order.
+constexpr std::array<CursorSlot, 15> cursorSlots{{
+    {"AppStarting", win::OCR_APPSTARTING, true},
+    {"Arrow", win::OCR_NORMAL, false},
+    {"Crosshair", win::OCR_CROSS, false},
+    {"Hand", 0, false},
+    {"Help", 0, false},
+    {"IBeam", win::OCR_IBEAM, false},
+    {"No", win::OCR_NO, false},
+    {"NWPen", 0, false},
+    {"SizeAll", win::OCR_SIZEALL, false},
+    {"SizeNESW", win::OCR_SIZENESW, false},
+    {"SizeNS", win::OCR_SIZENS, false},
+    {"SizeNWSE", win::OCR_SIZENWSE, false},
+    {"SizeWE", win::OCR_SIZEWE, false},
+    {"UpArrow", 0, false},
+    {"Wait", win::OCR_WAIT, true},
+}};
+
+// The order in which the live cursors are replaced: slot numbers.
+constexpr std::array<int, 11> liveCursorOrder{0, 2, 5, 6, 8, 9, 10, 11, 12, 1, 14};
+
+// Registry value names of the 29 system colours under HKEY_CURRENT_USER\Control
+// Panel\Colors, each the name Windows reads the colour from at log-on: colour 9
+// (COLOR_CAPTIONTEXT) is "TitleText", colour 25 "ButtonAlternateFace".
+constexpr std::array<const char*, 29> colorValueNames{
+    "Scrollbar",
+    "Background",
+    "ActiveTitle",
+    "InactiveTitle",
+    "Menu",
+    "Window",
+    "WindowFrame",
+    "MenuText",
+    "WindowText",
+    "TitleText",
+    "ActiveBorder",
+    "InactiveBorder",
+    "AppWorkspace",
+    "Hilight",
+    "HilightText",
+    "ButtonFace",
+    "ButtonShadow",
+    "GrayText",
+    "ButtonText",
+    "InactiveTitleText",
+    "ButtonHilight",
+    "ButtonDkShadow",
+    "ButtonLight",
+    "InfoText",
+    "InfoWindow",
+    "ButtonAlternateFace",
+    "HotTrackingColor",
+    "GradientActiveTitle",
+    "GradientInactiveTitle",
+};
+
+// Desktop objects whose "DefaultIcon" keys get the scheme's icons.
+constexpr const char* networkNeighborhoodKey =
+    "Software\\Classes\\CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\";
+constexpr const char* myComputerKey = "Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\";
+constexpr const char* recycleBinKey = "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\";
+constexpr const char* myDocumentsKey = "Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\";
+
+} // namespace appearance

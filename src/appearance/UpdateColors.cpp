@@ -1,0 +1,143 @@
+// The appearance applier: one scheme row's desktop icons, cursors and system
+// colours, written live and to the user's registry in a single pass.
+//
+// Error rule: none here. An error ends the method at the failing step and what
+// was written before stays written; the caller decides what follows. Every
+// error a bad selection can cause (no theme, a row that is not a number or not
+// 0..28) is raised before the first write.
+#include "appearance/UpdateColors.h"
+
+#include "catalogue/Module1.h"
+#include "platform/WindowsApi.h"
+#include "system/CustomRegistry.h"
+#include "system/SystemColorsFast.h"
+#include "system/clsRegistry.h"
+#include "appearance/AppearanceTables.h"
+#include "appearance/SchemeColor.h"
+
+#include <array>
+#include <memory>
+
+namespace appearance {
+namespace {
+
+const std::string currentUser = "HKEY_CURRENT_USER\\";
+const std::string cursorsKey = "HKEY_CURRENT_USER\\Control Panel\\Cursors";
+const std::string colorsKey = "HKEY_CURRENT_USER\\Control Panel\\Colors";
+
+// "...\busy.ani" gives "...\busy Static.cur".
+std::string staticCursorFile(const std::string& cursorFile) {
+    std::string stem = cursorFile.size() >= 4 ? cursorFile.substr(0, cursorFile.size() - 4) : std::string();
+    return stem + " Static.cur";
+}
+
+} // namespace
+
+void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, int themeListIndex,
+                  int schemeListIndex) {
+    constexpr int ColorCount = sys::SystemColorsFast::ColorCount;
+    win::WindowsApi& api = colors.api();
+    // The registry text of each colour, the cursor files and the icon files of the applied scheme.
+    std::array<std::string, ColorCount> colorTexts;
+    std::array<std::string, cursorSlots.size()> cursorFiles;
+    std::array<std::string, 6> iconFiles;
+
+    // 1. The registry object, for this call only.
+    auto registry = std::make_unique<sys::clsRegistry>(api);
+    sys::CustomRegistry values(api, colors.messages(), colors.title());
+
+    // 2. The rows. The theme variant first reads the selected theme's entry, so
+    //    no selection stops here.
+    int iconRow = 0;
+    int cursorRow = 0;
+    int colorRow = 0;
+    if (!module.mixMatchApply) {
+        (void)module.themeList(themeListIndex);
+        iconRow = cursorRow = colorRow = module.activeSchemeRowNumber();
+    } else {
+        iconRow = cursorRow = schemeListIndex;
+        colorRow = module.activeSchemeRowNumber();
+    }
+
+    // 3. Icon files; cursor files and colours are checked here too, so that a row
+    //    outside the tables fails before anything is written.
+    for (int slot = 0; slot <= 5; ++slot)
+        iconFiles[static_cast<std::size_t>(slot)] =
+            module.programFolder + "\\" + module.themeIcons(iconRow, slot);
+    (void)module.themeCursors(cursorRow, 0);
+    (void)module.themeColors(colorRow, 0, 1);
+
+    // 4. Desktop icons.
+    registry->CreateKey(networkNeighborhoodKey, "DefaultIcon", win::HKEY_CURRENT_USER);
+    values.SetRegValue(currentUser + networkNeighborhoodKey + "DefaultIcon", "", iconFiles[0]);
+
+    registry->CreateKey(myComputerKey, "DefaultIcon", win::HKEY_CURRENT_USER);
+    values.SetRegValue(currentUser + myComputerKey + "DefaultIcon", "", iconFiles[1]);
+
+    // The Recycle Bin's default icon follows its present state: empty or full.
+    registry->CreateKey(recycleBinKey, "DefaultIcon", win::HKEY_CURRENT_USER);
+    const std::string recycleBin = currentUser + recycleBinKey + "DefaultIcon";
+    const std::string emptyIcon = iconFiles[3] + ",0";
+    const std::string fullIcon = iconFiles[4] + ",0";
+    if (values.GetRegValue(recycleBin, "") == values.GetRegValue(recycleBin, "empty"))
+        values.SetRegValue(recycleBin, "", emptyIcon);
+    else if (values.GetRegValue(recycleBin, "") == values.GetRegValue(recycleBin, "full"))
+        values.SetRegValue(recycleBin, "", fullIcon);
+    values.SetRegValue(recycleBin, "empty", emptyIcon);
+    values.SetRegValue(recycleBin, "full", fullIcon);
+
+    registry->CreateKey(myDocumentsKey, "DefaultIcon", win::HKEY_CURRENT_USER);
+    values.SetRegValue(currentUser + myDocumentsKey + "DefaultIcon", "", iconFiles[5]);
+
+    // 5. Theme variant: the cursor key and one empty sub-key per cursor name.
+    if (!module.mixMatchApply) {
+        registry->CreateKey("Control Panel\\Cursors\\", "", win::HKEY_CURRENT_USER);
+        for (const CursorSlot& slot : cursorSlots)
+            registry->CreateKey("Control Panel\\Cursors\\", slot.registryValue, win::HKEY_CURRENT_USER);
+    }
+
+    // 6. Cursor files.
+    for (int slot = 0; slot <= 14; ++slot)
+        cursorFiles[static_cast<std::size_t>(slot)] =
+            module.programFolder + "\\" + module.themeCursors(cursorRow, slot);
+
+    // 7. Cursor registry values: the default value gets the arrow, then each name.
+    values.SetRegValue(cursorsKey, "", cursorFiles[1]);
+    for (std::size_t slot = 0; slot < cursorSlots.size(); ++slot)
+        values.SetRegValue(cursorsKey, cursorSlots[slot].registryValue, cursorFiles[slot]);
+
+    // 8. Live cursors; the animated busy cursors go live from their still companions.
+    for (int slot : liveCursorOrder) {
+        const CursorSlot& cursor = cursorSlots[static_cast<std::size_t>(slot)];
+        const std::string& file = cursorFiles[static_cast<std::size_t>(slot)];
+        win::HCURSOR handle =
+            api.LoadCursorFromFileA((cursor.liveFromStatic ? staticCursorFile(file) : file).c_str());
+        api.SetSystemCursor(handle, cursor.liveId);
+    }
+
+    // 9. Colours not staged by a property write come from the catalogue.
+    for (int i = 0; i < ColorCount; ++i) {
+        const std::size_t n = static_cast<std::size_t>(i);
+        if (colors.stagedIndex(i) == sys::SystemColorsFast::NotStaged) {
+            const std::string& red = module.themeColors(colorRow, i, 1);
+            const std::string& green = module.themeColors(colorRow, i, 2);
+            const std::string& blue = module.themeColors(colorRow, i, 3);
+            colors.stageColor(i, schemeColorValue(red, green, blue));
+            colorTexts[n] = schemeColorText(red, green, blue);
+        } else {
+            // A colour staged beforehand is stored as what it is.
+            const win::COLORREF value = colors.stagedValue(i);
+            colorTexts[n] = std::to_string(value & 0xFF) + "," + std::to_string((value >> 8) & 0xFF) + "," +
+                            std::to_string((value >> 16) & 0xFF);
+        }
+    }
+
+    // 10. All 29 at once; Windows broadcasts the change.
+    colors.setStagedColors();
+
+    // 11. The colours in the user's registry.
+    for (std::size_t i = 0; i < colorTexts.size(); ++i)
+        values.SetRegValue(colorsKey, colorValueNames[i], colorTexts[i]);
+}
+
+} // namespace appearance

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The Screen Saver tab and the savers themselves, under Wine, as a user meets them:
+#   1. In a fresh Windows 98 prefix, decorama.exe: the Screen Saver tab, the
+#      second saver chosen with the arrow key, "Set Screen Saver" clicked. The
+#      extracted saver must be that saver byte for byte, system.ini must name its
+#      short path, and Display Properties must start once, on page 1 (desk.cpl is
+#      the recording stand-in). Then 15 typed in the minutes box and Enter:
+#      ScreenSaveTimeOut becomes 900 and Display Properties starts again.
+#   2. Each saver with /s covers the screen and ends on a key press, and again
+#      on a mouse move.
+#   3. Each saver with /p puts its window over the whole of a window that
+#      saverhost makes, and ends when that window closes. (Wine does not show a
+#      child window of another process, so its drawing is not on the screen.)
+set -u
+. "$(dirname "$0")/../wine/wine-env.sh"
+e2e_begin e2e-screensaver "$@"
+savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
+cplstub="$build/tests/wine/standins/cplstub.dll"
+saverhost="$build/tests/wine/standins/saverhost.exe"
+for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost"; do
+    [ -f "$f" ] || { echo "e2e-screensaver: $f not built" >&2; exit 1; }
+done
+
+# The page's controls, in twips as the program places them (app/frmMain.cpp).
+set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
+minutes_x=$(px $((120 + 900 + 300))) minutes_y=$(px $((720 + 4560 + 157)))
+
+cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
+wait_cpl_lines() { # N SECONDS: until C:\cplstub.log has N lines
+    local i
+    for i in $(seq 1 $(($2 * 4))); do [ "$(cpl_log | wc -l)" -ge "$1" ] && return 0 || sleep 0.25; done
+    return 1
+}
+
+e2e_install win98 || exit 1
+cp "$cplstub" "$prefix/drive_c/windows/system32/desk.cpl"
+xvfb_start || exit 1
+
+# ---- 1. The tab ------------------------------------------------------------------------
+e2e_start || exit 1
+e2e_tab 2
+# Choosing the tab puts the focus on the saver list, on its first saver.
+xdotool key --clearmodifiers Down
+wine_wait_settled 10
+wine_screenshot "$out/01-tab-second-saver.png"
+click_at "$set_x" "$set_y"
+wait_cpl_lines 1 30 || fail "Display Properties did not start after Set Screen Saver"
+wine_wait_settled 10
+wine_screenshot "$out/02-after-set.png"
+
+# The extracted file: character 255 of the ANSI code page (y with diaeresis) and .SCR.
+cmp -s "$install/"$'\xc3\xbf'".SCR" "$program/Orlo Starfield.scr" || fail "the extracted saver is not Orlo Starfield"
+ini="$prefix/drive_c/windows/system.ini"
+boot=$(tr -d '\r' <"$ini" 2>/dev/null | grep -a -i '^SCRNSAVE.EXE=' | head -n 1 | cut -d= -f2-)
+echo "system.ini [boot] SCRNSAVE.EXE=$boot"
+# A short path: no blanks, at most 66 characters, and Windows finds the saver by it.
+case "$boot" in
+[Cc]:\\*.SCR) ;;
+*) fail "system.ini names '$boot', not the extracted saver" ;;
+esac
+[ "${#boot}" -le 66 ] && [ "$boot" = "${boot// /}" ] || fail "'$boot' is not a short path"
+_wine_in "$prefix" timeout 60 "$WINE64" cmd /c "if exist $boot echo found" >"$prefix/exist.out" 2>&1 </dev/null
+grep -q found "$prefix/exist.out" || fail "Windows finds no file at '$boot'"
+[ "$(cpl_log)" = "page=1" ] || fail "Display Properties starts: '$(cpl_log)', expected one on page 1"
+
+click_at "$minutes_x" "$minutes_y"
+xdotool key --clearmodifiers ctrl+a BackSpace
+xdotool type --delay 100 15
+xdotool key --clearmodifiers Return
+wait_cpl_lines 2 30 || fail "Display Properties did not start after Enter in the minutes box"
+wine_wait_settled 10
+wine_screenshot "$out/03-after-minutes.png"
+got=$(reg_value 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut)
+[ "$got" = 900 ] || fail "ScreenSaveTimeOut is '$got', expected 900"
+[ "$(cpl_log | sed -n 2p)" = "page=1" ] || fail "the second start is not on page 1"
+wine_stop "$prefix"
+
+# ---- 2. Full screen ----------------------------------------------------------------------
+saver_ends() { # NAME HOW
+    local name=$1 how=$2 shot="$out/fullscreen-${1// /-}-$2.png" window i
+    wine_start "$prefix" "$out/${name// /-}-s.log" "$install/$name.scr" /s
+    window=$(wine_wait_window "^$name\$" 30) || { fail "$name /s: no window"; wine_stop "$prefix"; return; }
+    covers() { eval "$(xdotool getwindowgeometry --shell "$window")" && [ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] && [ "$X" = 0 ] && [ "$Y" = 0 ]; }
+    wait_for 10 covers || fail "$name /s covers ${WIDTH}x$HEIGHT at $X,$Y, not the screen"
+    drawn() { wine_screenshot "$shot" && [ "$(convert "$shot" -format %k info:)" -gt 8 ]; }
+    wait_for 10 drawn || fail "$name /s draws a plain screen"
+    if [ "$how" = key ]; then xdotool key --clearmodifiers space; else xdotool mousemove_relative -- 60 40; fi
+    for i in $(seq 1 40); do kill -0 "$WINE_PID" 2>/dev/null && sleep 0.25; done
+    kill -0 "$WINE_PID" 2>/dev/null && fail "$name /s still runs after a $how"
+    wine_stop "$prefix"
+}
+xdotool mousemove 500 400
+for name in "${savers[@]}"; do
+    saver_ends "$name" key
+    saver_ends "$name" mouse
+done
+
+# ---- 3. Preview --------------------------------------------------------------------------
+for name in "${savers[@]}"; do
+    log="$out/${name// /-}-p.log"
+    wine_run "$prefix" "$log" 60 "$saverhost" "C:\\Program Files\\Decorama\\$name.scr" 3
+    [ "$(tr -d '\r' <"$log" | grep -c -xE 'child=1|ended=1')" = 2 ] ||
+        fail "$name /p: did not fill the preview window and end with it ($(tr -d '\r' <"$log" | tr '\n' ' '))"
+    wine_stop "$prefix"
+done
+
+e2e_end

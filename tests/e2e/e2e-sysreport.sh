@@ -1,0 +1,85 @@
+#!/bin/bash
+# End to end under Wine: sysreport.exe prints what the settings library reads.
+#
+# Runs BUILD/tools/sysreport.exe in a fresh prefix for Windows 95, 98, NT 4 and
+# 2000. Each report has every class, every line "Class.Property = value", no
+# error but "unsupported" (and the overflow of memory counts beyond 2 GiB), the
+# version line of its Windows, and "unsupported" exactly for the sampled members
+# the version lacks. Reports stay in ARTIFACT_FOLDER/e2e-sysreport.
+# shellcheck source=../wine/wine-env.sh
+set -u
+. "$(dirname "$0")/../wine/wine-env.sh"
+e2e_begin e2e-sysreport "$@"
+report_exe="$build/tools/sysreport.exe"
+[ -f "$report_exe" ] || { echo "e2e-sysreport: $report_exe not built" >&2; exit 1; }
+
+value_of() { # REPORT NAME
+    grep -F -m1 "$2 = " "$1" | sed 's/^[^=]* = //' | tr -d '\r'
+}
+
+# Members the version lacks, then "--", then members it has.
+expect_gates() { # REPORT VERSION NAME... -- NAME...
+    local report=$1 version=$2 name value lacking=1
+    shift 2
+    for name in "$@"; do
+        [ "$name" = -- ] && { lacking=0; continue; }
+        value=$(value_of "$report" "$name")
+        if { [ $lacking = 1 ] && [ "$value" != unsupported ]; } ||
+            { [ $lacking = 0 ] && { [ -z "$value" ] || [ "$value" = unsupported ]; }; }; then
+            fail "$version: $name reads '$value'"
+        fi
+    done
+}
+
+for version in win95 win98 nt40 win2k; do
+    prefix=$(wine_new_prefix "$build" sysreport-$version $version) || { fail "$version: no prefix"; continue; }
+    report="$out/sysreport-$version.txt"
+    wine_run "$prefix" "$report" 120 "$report_exe"
+    status=$?
+    wine_remove_prefix "$prefix"
+    prefix=
+    [ "$status" -eq 0 ] || fail "$version: sysreport.exe ended with status $status"
+
+    bad=$(grep -c -v -E '^[A-Za-z]+\.[A-Za-z0-9_.]+(\([^)]*\))? = ' "$report")
+    [ "$bad" -eq 0 ] || fail "$version: $bad lines are not 'Class.Property = value'"
+    for class in NonClientMetrics SystemInfo Mouse Keyboard Accessibility MemoryStatus PowerStatus; do
+        grep -q "^$class\." "$report" || fail "$version: no $class lines"
+    done
+    # Memory counts beyond 2 GiB fail with the overflow error by design (this
+    # machine has more, and a 64-bit build sees a 128 TiB address space).
+    errors=$(grep ' = error' "$report" | grep -v '^MemoryStatus\.[A-Za-z]* = error 6: Overflow')
+    if [ -n "$errors" ]; then
+        printf '%s\n' "$errors" | sed "s/^/e2e-sysreport: $version: /" >&2
+        fail "$version: members failed with errors"
+    fi
+
+    case $version in
+    win95)
+        [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 95" ] || fail "win95: version line"
+        expect_gates "$report" $version Mouse.HoverX Mouse.WheelPresent SystemInfo.ScreenSaverRunning \
+            Accessibility.skLeftAltLatched MemoryStatus.AvailableExtendedVirtual PowerStatus.IsSystemResumeAuto \
+            -- Mouse.MouseTrails Accessibility.ssFSTextEffect PowerStatus.ACLineStatus
+        ;;
+    win98)
+        [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 98" ] || fail "win98: version line"
+        expect_gates "$report" $version SystemInfo.IsIMMEnabled MemoryStatus.AvailableExtendedVirtual \
+            -- Mouse.HoverX Mouse.MouseTrails Accessibility.skLeftAltLatched SystemInfo.ScreenSaverRunning \
+            PowerStatus.IsSystemResumeAuto
+        ;;
+    nt40)
+        value_of "$report" SystemInfo.OSVersion | grep -q '^Microsoft Windows NT .*version 4\.0 .*(Build [0-9]*)$' ||
+            fail "nt40: version line"
+        expect_gates "$report" $version PowerStatus.ACLineStatus PowerStatus.IsSystemResumeAuto \
+            Accessibility.fkIndicator Accessibility.ssFSTextEffect Mouse.MouseTrails SystemInfo.ProductType \
+            -- Mouse.HoverX Accessibility.fkActive
+        ;;
+    win2k)
+        value_of "$report" SystemInfo.OSVersion | grep -q '^Microsoft Windows 2000 .*version 5\.0 .*(Build 2195)$' ||
+            fail "win2k: version line"
+        expect_gates "$report" $version Mouse.MouseTrails Accessibility.ssFSTextEffect \
+            -- SystemInfo.ProductType MemoryStatus.AvailableExtendedVirtual PowerStatus.ACLineStatus Mouse.HoverDelay
+        ;;
+    esac
+done
+
+e2e_end

@@ -1,0 +1,170 @@
+#include "support/ProgramFixture.h"
+
+#include "system/SystemColorsFast.h"
+#include "appearance/AppearanceTables.h"
+#include "appearance/UpdateColors.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const recycleBin =
+    "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
+const char* const colors = "Control Panel\\Colors";
+const char* const cursors = "Control Panel\\Cursors";
+
+class UpdateColorsTest : public unit_test::ProgramFixture {
+protected:
+    UpdateColorsTest() { fillSchemeRows(); }
+
+    // The way both callers run it: a fresh object, staging on, one call.
+    void applyTheme(int themeListIndex = 0) {
+        module.mixMatchApply = false;
+        sys::SystemColorsFast applier(platform);
+        applier.UpdateImmediately = false;
+        appearance::UpdateColors(applier, module, themeListIndex, -1);
+    }
+    void applyScheme(int schemeListIndex) {
+        module.mixMatchApply = true;
+        sys::SystemColorsFast applier(platform);
+        applier.UpdateImmediately = false;
+        appearance::UpdateColors(applier, module, -1, schemeListIndex);
+    }
+    // Nothing of the appearance reached Windows.
+    void expectNothingWritten() {
+        EXPECT_TRUE(fake.registry.writes.empty());
+        EXPECT_TRUE(fake.settings.colors.calls.empty());
+        EXPECT_TRUE(fake.settings.cursors.calls.empty());
+        EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
+    }
+};
+
+TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow) {
+    module.activeSchemeRow = "3";
+    installCursors(3);
+    applyTheme();
+
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""),
+              iconFile(3, 0));
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""),
+              iconFile(3, 1));
+    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""),
+              iconFile(3, 5));
+    EXPECT_EQ(userValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
+    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(3, 4) + ",0");
+    EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
+    EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
+    ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
+    const auto& call = fake.settings.colors.calls.front();
+    ASSERT_EQ(call.size(), 29u);
+    for (int i = 0; i < 29; ++i) {
+        EXPECT_EQ(call[static_cast<std::size_t>(i)].first, i);
+        EXPECT_EQ(call[static_cast<std::size_t>(i)].second,
+                  static_cast<win::COLORREF>(3 + 256 * i + 65536 * (3 + i)));
+    }
+}
+
+TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAndColoursFromTheSchemeNumber) {
+    module.activeSchemeRow = "5";
+    applyScheme(2);
+    // Only the theme variant makes the cursor key; the live cursors change all the same.
+    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
+    EXPECT_EQ(fake.settings.cursors.calls.size(), 11u);
+
+    fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
+    applyScheme(2);
+    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(2, 4) + ",0");
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(2, 1));
+    EXPECT_EQ(userValue(colors, "Menu"), "5,4,9");
+    EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
+}
+
+TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
+    module.activeSchemeRow = "4";
+    module.themeCursors(4, 14) = "cursors\\wait.ani";
+    installCursors(4);
+
+    applyTheme();
+
+    EXPECT_EQ(userValue(cursors, "Wait"), folder + "\\cursors\\wait.ani");
+    EXPECT_EQ(fake.systemCursorFile(32514), folder + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
+    // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
+    std::vector<win::DWORD> ids;
+    for (const auto& call : fake.settings.cursors.calls)
+        ids.push_back(call.id);
+    EXPECT_EQ(ids, (std::vector<win::DWORD>{32650, 32515, 32513, 32648, 32646, 32643, 32645, 32642, 32644,
+                                            32512, 32514}));
+}
+
+TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
+    module.activeSchemeRow = "6";
+    applyTheme(); // no cursor files installed
+    EXPECT_EQ(fake.systemCursorFile(32512), "");
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
+}
+
+// The recycle bin's default icon follows whichever of its states it shows now;
+// both reads of a bare key give "Error", which compare equal.
+TEST_F(UpdateColorsTest, RecycleBinDefaultIconFollowsThePresentState) {
+    const std::optional<std::string> none;
+    const struct {
+        std::optional<std::string> defaultValue, empty, full, after;
+    } rows[] = {
+        {"bin.ico,0", "bin.ico,0", "binf.ico,0", iconFile(8, 3) + ",0"},
+        {"binf.ico,0", "bin.ico,0", "binf.ico,0", iconFile(8, 4) + ",0"},
+        {"other.ico,0", "bin.ico,0", "binf.ico,0", "other.ico,0"},
+        {none, none, none, iconFile(8, 3) + ",0"},
+    };
+    module.activeSchemeRow = "8";
+    for (const auto& row : rows) {
+        fake.RegDeleteKeyA(win::HKEY_CURRENT_USER, recycleBin);
+        for (const auto& [name, value] :
+             {std::pair{"", row.defaultValue}, {"empty", row.empty}, {"full", row.full}})
+            if (value)
+                fake.setString(win::HKEY_CURRENT_USER, recycleBin, name, *value);
+        applyTheme();
+        EXPECT_EQ(userValue(recycleBin, ""), row.after) << row.defaultValue.value_or("(none)");
+    }
+}
+
+TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
+    struct Case {
+        const char* row;
+        int themeListIndex;
+        std::int32_t error;
+    } cases[] = {
+        {"3", -1, 9},       // no theme selected
+        {"3", 101, 9},      // past the theme table
+        {"", 0, 13},        // a theme without a preview layout
+        {"4,extra", 0, 13}, // everything after the fourth comma
+        {"29", 0, 9},       // outside the scheme rows
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        module.activeSchemeRow = c.row;
+        try {
+            applyTheme(c.themeListIndex);
+            ADD_FAILURE() << "no error";
+        } catch (const rt::Error& error) {
+            EXPECT_EQ(error.number(), c.error);
+        }
+        expectNothingWritten();
+    }
+}
+
+TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
+    module.activeSchemeRow = "2";
+    sys::SystemColorsFast applier(platform);
+    applier.UpdateImmediately = false;
+    applier.Menu(0x00336699);
+    module.mixMatchApply = false;
+    appearance::UpdateColors(applier, module, 0, -1);
+
+    ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
+    EXPECT_EQ(fake.settings.colors.calls[0][4].second, 0x00336699u);
+    EXPECT_EQ(userValue(colors, "Menu"), "153,102,51");
+    EXPECT_EQ(userValue(colors, "Window"), "2,5,7");
+}
+
+} // namespace
