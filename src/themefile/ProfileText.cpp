@@ -42,7 +42,7 @@ char16_t unitAt(std::string_view bytes, std::size_t at, Encoding encoding) {
     }
 }
 
-// The longest line in bytes as stored, line ends left out.
+// The longest line in bytes as stored, its CR LF or LF left out.
 std::size_t longestLine(std::string_view text, Encoding encoding) {
     const std::size_t step = unitBytes(encoding);
     std::size_t longest = 0;
@@ -50,7 +50,8 @@ std::size_t longestLine(std::string_view text, Encoding encoding) {
     std::size_t at = 0;
     for (; at + step <= text.size(); at += step)
         if (unitAt(text, at, encoding) == u'\n') {
-            longest = std::max(longest, at - lineStart);
+            const bool crlf = at >= lineStart + step && unitAt(text, at - step, encoding) == u'\r';
+            longest = std::max(longest, at - lineStart - (crlf ? step : 0));
             lineStart = at + step;
         }
     return std::max(longest, at - lineStart);
