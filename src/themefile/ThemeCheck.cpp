@@ -10,14 +10,12 @@ public:
     void refused(Aspect aspect, const std::string& name, const std::string& reason) {
         at(aspect).report.refused.push_back({name, reason});
     }
-    // The value the aspect's others go with: refusing it refuses them all.
-    void leadRefused(Aspect aspect) { at(aspect).leadRefused = true; }
 
     void report(CheckedTheme& theme) const {
         for (Aspect aspect : allAspects) {
             const Count& count = counts_[static_cast<std::size_t>(aspect)];
             AspectReport report = count.report;
-            if (!report.refused.empty() && (count.leadRefused || count.allowed == 0)) {
+            if (!report.refused.empty() && count.allowed == 0) {
                 report.state = AspectState::refused;
                 report.reason = report.refused.front().reason;
             } else {
@@ -30,7 +28,6 @@ public:
 private:
     struct Count {
         int allowed = 0;
-        bool leadRefused = false;
         AspectReport report;
     };
     Count& at(Aspect aspect) { return counts_[static_cast<std::size_t>(aspect)]; }
@@ -109,12 +106,14 @@ private:
                 checked.pointers.push_back({pointer.value.slot, *file});
     }
 
+    // The tiling, style and pattern go with the picture: a refused picture leaves
+    // them alone too.
     void checkWallpaper(const ThemeFile& theme, CheckedTheme& checked) {
         if (theme.wallpaper) {
             checked.wallpaper =
                 takePath(Aspect::wallpaper, *theme.wallpaper, theme.wallpaper->value, FileKind::picture);
             if (!checked.wallpaper)
-                return tally_.leadRefused(Aspect::wallpaper);
+                return;
         }
         if (take(Aspect::wallpaper, theme.tileWallpaper))
             checked.tileWallpaper = theme.tileWallpaper->value;
@@ -124,6 +123,7 @@ private:
             checked.pattern = theme.pattern->value;
     }
 
+    // ScreenSaveActive goes with the program: a refused program leaves it alone too.
     void checkSaver(const ThemeFile& theme, CheckedTheme& checked) {
         if (theme.screenSaver) {
             const Setting<std::string>& saver = *theme.screenSaver;
@@ -132,7 +132,7 @@ private:
                                                 paths_.screenSaver(saver.value, options_.allowScreenSavers))
                                       : (take(Aspect::saver, saver), std::nullopt);
             if (!checked.screenSaver)
-                return tally_.leadRefused(Aspect::saver);
+                return;
         }
         if (take(Aspect::saver, theme.screenSaveActive))
             checked.screenSaveActive = theme.screenSaveActive->value;

@@ -129,8 +129,7 @@ std::string PathCheck::expand(std::string_view value) const {
 std::string PathCheck::checkText(std::string_view value, FileKind kind, std::string& refusal) const {
     if (hasControl(value))
         return refusal = "control character", std::string();
-    if (startsAsNetworkPath(value))
-        return refusal = "network path", std::string();
+    // Before the doubled backslashes are collapsed: "\\server" must not become "\server".
     const std::string expanded = expand(value);
     if (startsAsNetworkPath(expanded))
         return refusal = "network path", std::string();

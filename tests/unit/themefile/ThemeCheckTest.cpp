@@ -47,6 +47,7 @@ TEST(ThemeCheckTest, RefusesAPathBeforeLookingAtIt) {
         {"http://attacker/arrow.cur", FileKind::pointer, "web address"},
         {"file:///C:/arrow.cur", FileKind::pointer, "web address"},
         {"ms-settings:display", FileKind::icon, "web address"},
+        {"ab:x.ico", FileKind::icon, "web address"},
         {"C:\\Themes\\arrow.cur:stream", FileKind::pointer, "colon in path"},
         {"C:\\Themes\\..\\arrow.cur", FileKind::pointer, "parent folder in path"},
         {"%ThemeDir%...\\arrow.cur", FileKind::pointer, "parent folder in path"},
@@ -94,6 +95,7 @@ TEST(ThemeCheckTest, ExpandsTheThemesVariablesIntoFullPaths) {
         {"C:/WINDOWS/x.bmp", FileKind::picture, "C:\\WINDOWS\\x.bmp"},
         {"shell32.dll", FileKind::icon, "C:\\WINDOWS\\SYSTEM\\shell32.dll"},
         {"C:\\COMPUTER\\console.bmp", FileKind::picture, "C:\\COMPUTER\\console.bmp"},
+        {"C:\\COM1X\\LPT.bmp", FileKind::picture, "C:\\COM1X\\LPT.bmp"},
         {"C:\\100% pure.bmp", FileKind::picture, "C:\\100% pure.bmp"},
         {"%ThemeDir%" + longest + ".wav", FileKind::sound,
          "C:\\Program Files\\Plus!\\Themes\\" + longest + ".wav"},
@@ -220,6 +222,23 @@ TEST(ThemeCheckTest, ReportsEachAspectOfACompleteTheme) {
     EXPECT_FALSE(withoutSavers.screenSaver || withoutSavers.screenSaveActive);
 }
 
+TEST(ThemeCheckTest, TakesAnEmptyValueAsWindowsDefault) {
+    MemorySurroundings surroundings;
+    surroundings.add("C:\\WINNT\\Cursors\\autumn beam.cur", curHead);
+    const CheckedTheme checked = checkTheme(readTheme("win2000-autumn.theme"), surroundings, {});
+    EXPECT_EQ(checked.displayName, "Autumn Leaves");
+    ASSERT_EQ(checked.pointers.size(), 3u);
+    EXPECT_TRUE(checked.pointers[1].file.isDefault()) << "Hand=";
+    EXPECT_EQ(checked.pointers[2].file.path(), "C:\\WINNT\\Cursors\\autumn beam.cur");
+    EXPECT_FALSE(checked.pointers[2].file.missing());
+    ASSERT_EQ(checked.sounds.size(), 1u);
+    EXPECT_TRUE(checked.sounds[0].file.isDefault()) << "MailBeep";
+    EXPECT_EQ(checked.icons.at(0).file.path(), "C:\\WINDOWS\\System32\\mydocs.dll");
+    EXPECT_EQ(checked.icons.at(0).registryText(), "C:\\WINDOWS\\System32\\mydocs.dll,-101");
+    EXPECT_EQ(checked.pattern, "0 80 114 32 0 5 39 2");
+    EXPECT_EQ(reportLine(Aspect::sounds, checked.report(Aspect::sounds)), "sounds: ok");
+}
+
 TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
     MemorySurroundings surroundings;
     const CheckedTheme hostile = checkTheme(readTheme("hostile.theme"), surroundings, {true});
@@ -228,7 +247,7 @@ TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
                                         "icons: refused: network path", "wallpaper: refused: network path",
                                         "sounds: refused: bad sound name", "saver: refused: not a plain path",
                                         "fonts: absent", "sizes: absent", "pictures: absent"}));
-    EXPECT_EQ(hostile.report(Aspect::pointers).refused.size(), 6u);
+    EXPECT_EQ(hostile.report(Aspect::pointers).refused.size(), 7u);
     EXPECT_FALSE(hostile.tileWallpaper) << "the tiling of a refused picture";
     EXPECT_TRUE(surroundings.asked.empty());
 
