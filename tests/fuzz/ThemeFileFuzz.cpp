@@ -1,0 +1,105 @@
+// libFuzzer target for the theme-file reader and its check: each input is read as
+// a theme file and checked twice, with screen savers refused and allowed, against
+// in-memory surroundings that hold a file of each kind. Reading must either give a
+// theme or refuse the whole file with error 380. Beyond crashes, leaks and
+// undefined behaviour, a finding is any path the check let through, or asked the
+// surroundings about, that is not a plain local path, and any report that
+// contradicts itself.
+#include "themefile/ThemeCheck.h"
+
+#include "doubles/theme/Cp1252.h"
+#include "doubles/theme/MemorySurroundings.h"
+#include "runtime/Error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using namespace themefile;
+
+// "X:\" and then no "..", doubled backslash, control character, second colon or
+// %variable%, and short enough for MAX_PATH.
+bool isPlainLocalPath(const std::string& path) {
+    if (path.size() < 3 || path.size() > 259 || path[1] != ':' || path[2] != '\\')
+        return false;
+    if (!((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
+        return false;
+    if (path.find("\\..") != std::string::npos || path.find("\\\\") != std::string::npos ||
+        path.find(':', 2) != std::string::npos || path.find('/') != std::string::npos)
+        return false;
+    const std::size_t percent = path.find('%');
+    if (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos)
+        return false;
+    for (char c : path)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
+
+void expect(bool condition) {
+    if (!condition)
+        __builtin_trap();
+}
+
+void expectChecked(const CheckedPath& file) {
+    expect(file.isDefault() || isPlainLocalPath(file.path()));
+}
+
+theme_test::MemorySurroundings surroundings() {
+    theme_test::MemorySurroundings place;
+    const std::string theme = place.themeFolder;
+    place.add(theme + "a.jpg", theme_test::jpegHead);
+    place.add(theme + "a.bmp", theme_test::waveHead);
+    place.add(theme + "a.cur", theme_test::curHead);
+    place.add(theme + "a.ani", theme_test::aniHead);
+    place.add(theme + "a.ico", theme_test::icoHead);
+    place.add(theme + "a.wav", theme_test::waveHead);
+    place.add(theme + "a.scr", theme_test::moduleHead);
+    place.add(theme + "Nature\\a.jpg", theme_test::pngHead);
+    place.add("C:\\WINDOWS\\SYSTEM\\shell32.dll", theme_test::moduleHead);
+    place.add("C:\\WINDOWS\\a.scr", theme_test::bmpHead);
+    return place;
+}
+
+void check(const ThemeFile& file, bool allowSavers) {
+    const theme_test::MemorySurroundings place = surroundings();
+    const CheckedTheme theme = checkTheme(file, place, {allowSavers});
+    for (const std::string& asked : place.asked)
+        expect(isPlainLocalPath(asked));
+    for (const auto& pointer : theme.pointers)
+        expectChecked(pointer.file);
+    for (const auto& icon : theme.icons)
+        expectChecked(icon.file);
+    for (const auto& sound : theme.sounds)
+        expectChecked(sound.file);
+    if (theme.wallpaper)
+        expectChecked(*theme.wallpaper);
+    if (theme.screenSaver) {
+        expect(allowSavers || theme.screenSaver->isDefault());
+        expectChecked(*theme.screenSaver);
+    }
+    for (Aspect aspect : allAspects) {
+        const AspectReport& report = theme.report(aspect);
+        expect((report.state == AspectState::refused) == !report.reason.empty());
+        expect(report.state != AspectState::absent || report.refused.empty());
+    }
+    expect(theme.report(Aspect::pictures).state == AspectState::absent);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ThemeFile file;
+    try {
+        file = readThemeFile(bytes, "C:\\Program Files\\Plus!\\Themes\\Fuzz.theme", theme_test::toCp1252);
+    } catch (const rt::Error& error) {
+        expect(error.number() == rt::ErrInvalidPropertyValue);
+        return 0;
+    }
+    check(file, false);
+    check(file, true);
+    return 0;
+}
