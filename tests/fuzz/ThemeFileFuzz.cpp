@@ -11,6 +11,7 @@
 #include "doubles/theme/MemorySurroundings.h"
 #include "runtime/Error.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,16 +20,23 @@ namespace {
 
 using namespace themefile;
 
-// "X:\" and then no "..", doubled backslash, control character, second colon or
+// "X:\" and then no part of dots alone (".."), doubled backslash, control character, second colon or
 // %variable%, and short enough for MAX_PATH.
 bool isPlainLocalPath(const std::string& path) {
     if (path.size() < 3 || path.size() > 259 || path[1] != ':' || path[2] != '\\')
         return false;
     if (!((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
         return false;
-    if (path.find("\\..") != std::string::npos || path.find("\\\\") != std::string::npos ||
-        path.find(':', 2) != std::string::npos || path.find('/') != std::string::npos)
+    if (path.find("\\\\") != std::string::npos || path.find(':', 2) != std::string::npos ||
+        path.find('/') != std::string::npos)
         return false;
+    for (std::size_t start = 3; start < path.size();) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
+        const std::string part = path.substr(start, end - start);
+        if (part.size() >= 2 && part.find_first_not_of(". ") == std::string::npos)
+            return false;
+        start = end + 1;
+    }
     const std::size_t percent = path.find('%');
     if (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos)
         return false;
