@@ -133,6 +133,12 @@ bool isSoundName(std::string_view name) {
            name.find_first_not_of(". ") != std::string_view::npos;
 }
 
+bool sameText(std::string_view a, std::string_view b) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
+}
+
 bool startsWithName(const std::u16string& units, std::string_view prefix) {
     return units.size() >= prefix.size() && sameName(units.substr(0, prefix.size()), prefix);
 }
@@ -302,20 +308,21 @@ private:
     }
 
     void readMetrics(const ProfileSection& section) {
-        if (auto value = text(section, "NonclientMetrics", "NonclientMetrics")) {
-            MetricsBytes bytes = readMetricsBytes(value->value, nonClientMetricsBytes);
-            const std::string refusal = !value->refusal.empty() ? value->refusal : bytes.refusal;
-            theme_.nonClientMetrics = {
-                value->name, refusal.empty() ? decodeNonClientMetrics(bytes.bytes) : win::NONCLIENTMETRICSA{},
-                refusal};
-        }
-        if (auto value = text(section, "IconMetrics", "IconMetrics")) {
-            MetricsBytes bytes = readMetricsBytes(value->value, iconMetricsBytes);
-            const std::string refusal = !value->refusal.empty() ? value->refusal : bytes.refusal;
-            theme_.iconMetrics = {
-                value->name, refusal.empty() ? decodeIconMetrics(bytes.bytes) : win::ICONMETRICSA{}, refusal};
-        }
+        theme_.nonClientMetrics =
+            metrics(section, "NonclientMetrics", nonClientMetricsBytes, decodeNonClientMetrics);
+        theme_.iconMetrics = metrics(section, "IconMetrics", iconMetricsBytes, decodeIconMetrics);
         ignoreOthers(section, {"NonclientMetrics", "IconMetrics"});
+    }
+
+    template <typename Record>
+    std::optional<Setting<Record>> metrics(const ProfileSection& section, const char* key, std::size_t size,
+                                           Record (*decode)(const std::string&)) {
+        auto value = text(section, key, key);
+        if (!value)
+            return std::nullopt;
+        const MetricsBytes bytes = readMetricsBytes(value->value, size);
+        const std::string refusal = !value->refusal.empty() ? value->refusal : bytes.refusal;
+        return Setting<Record>{value->name, refusal.empty() ? decode(bytes.bytes) : Record{}, refusal};
     }
 
     void readBoot(const ProfileSection& section) {
@@ -329,37 +336,27 @@ private:
     void readSound(const ProfileSection& section) {
         const std::u16string rest = section.name.substr(soundSectionPrefix.size());
         std::vector<std::u16string> parts;
-        for (std::size_t start = 0;;) {
-            const std::size_t slash = rest.find(u'\\', start);
+        for (std::size_t start = 0; start <= rest.size();) {
+            const std::size_t slash = std::min(rest.find(u'\\', start), rest.size());
             parts.push_back(rest.substr(start, slash - start));
-            if (slash == std::u16string::npos)
-                break;
             start = slash + 1;
         }
         if (parts.size() == 3 && sameName(parts[2], ".Current"))
             parts.pop_back();
-        auto path = text(section, "DefaultValue", profile_.shown(rest, toAnsi_));
+        const auto path = text(section, "DefaultValue", {});
         ignoreOthers(section, {"DefaultValue"});
         if (parts.size() == 1 || !path)
             return;
-        SoundFile sound;
-        if (parts.size() == 2) {
-            sound.application = profile_.shown(parts[0], toAnsi_);
-            sound.event = profile_.shown(parts[1], toAnsi_);
-        }
-        path->name = sound.application + "\\" + sound.event;
-        if (parts.size() != 2 || !isSoundName(sound.application) || !isSoundName(sound.event)) {
-            theme_.sounds.push_back({profile_.shown(rest, toAnsi_), {}, "bad sound name"});
-            return;
-        }
-        const bool repeated =
-            std::any_of(theme_.sounds.begin(), theme_.sounds.end(), [&](const auto& earlier) {
-                return sameName(std::u16string(earlier.name.begin(), earlier.name.end()), path->name);
-            });
+        const std::string application = profile_.shown(parts[0], toAnsi_);
+        const std::string event = parts.size() == 2 ? profile_.shown(parts[1], toAnsi_) : std::string();
+        if (parts.size() != 2 || !isSoundName(application) || !isSoundName(event))
+            return theme_.sounds.push_back({profile_.shown(rest, toAnsi_), {}, "bad sound name"});
+        const std::string name = application + "\\" + event;
+        const bool repeated = std::any_of(theme_.sounds.begin(), theme_.sounds.end(),
+                                          [&](const auto& earlier) { return sameText(earlier.name, name); });
         if (repeated)
             return ignore(label_);
-        sound.path = path->value;
-        theme_.sounds.push_back({path->name, sound, path->refusal});
+        theme_.sounds.push_back({name, {application, event, path->value}, path->refusal});
     }
 
     const ProfileText& profile_;
