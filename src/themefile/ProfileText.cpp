@@ -3,6 +3,7 @@
 #include "runtime/Error.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace themefile {
 namespace {
@@ -142,6 +143,11 @@ char16_t foldCase(char16_t c) {
     return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
 
+std::u16string folded(std::u16string name) {
+    std::transform(name.begin(), name.end(), name.begin(), foldCase);
+    return name;
+}
+
 bool isSurrogate(char16_t c) {
     return c >= 0xD800 && c < 0xE000;
 }
@@ -189,6 +195,7 @@ ProfileText ProfileText::read(std::string_view bytes) {
     profile.unicode_ = encoding != Encoding::ansi;
     const std::u16string units = decode(text, encoding);
     ProfileSection* current = nullptr;
+    std::unordered_set<std::u16string> names;
     std::size_t lineStart = 0;
     while (lineStart < units.size()) {
         const std::size_t lineEnd = std::min(units.find(u'\n', lineStart), units.size());
@@ -199,7 +206,9 @@ ProfileText ProfileText::read(std::string_view bytes) {
             continue;
         const std::size_t close = line.rfind(u']');
         if (line.front() == u'[' && close != std::u16string_view::npos) {
-            profile.sections_.push_back({upToNul(line.substr(1, close - 1)), {}});
+            std::u16string name = upToNul(line.substr(1, close - 1));
+            const bool first = names.insert(folded(name)).second;
+            profile.sections_.push_back({std::move(name), {}, first});
             current = &profile.sections_.back();
             continue;
         }
@@ -216,18 +225,6 @@ ProfileText ProfileText::read(std::string_view bytes) {
             current->keys.push_back(std::move(key));
     }
     return profile;
-}
-
-bool ProfileText::searched(const ProfileSection& section) const {
-    for (const ProfileSection& earlier : sections_) {
-        if (&earlier == &section)
-            return true;
-        if (earlier.name.size() == section.name.size() &&
-            std::equal(earlier.name.begin(), earlier.name.end(), section.name.begin(),
-                       [](char16_t a, char16_t b) { return foldCase(a) == foldCase(b); }))
-            return false;
-    }
-    return false;
 }
 
 AnsiText ProfileText::ansi(const std::u16string& units, const ToAnsi& toAnsi) const {

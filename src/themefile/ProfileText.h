@@ -49,6 +49,8 @@ struct ProfileKey {
 struct ProfileSection {
     std::u16string name;
     std::vector<ProfileKey> keys;
+    // The first section of its name, the only one the profile functions search.
+    bool searched = false;
 
     // The key a look-up finds: the first of the name; nullptr when none.
     const ProfileKey* find(std::string_view keyName) const;
@@ -69,8 +71,6 @@ public:
     bool unicode() const { return unicode_; }
     // Every section in the order of the file, repeated names included.
     const std::vector<ProfileSection>& sections() const { return sections_; }
-    // Whether the section is the first of its name, the one the profile functions search.
-    bool searched(const ProfileSection& section) const;
 
     // A name or value in the ANSI code page.
     AnsiText ansi(const std::u16string& units, const ToAnsi& toAnsi) const;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 
 namespace themefile {
 namespace {
@@ -14,6 +15,12 @@ constexpr std::size_t longestSoundName = 64;
 
 bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return text;
 }
 
 bool hasControl(std::string_view text) {
@@ -89,10 +96,7 @@ bool readWallpaperStyle(std::string_view text, int& style) {
 
 bool readPattern(std::string_view text, std::string& pattern) {
     std::vector<unsigned> bytes;
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    if (upper != "(NONE)" && !readBytes(text, 8, bytes))
+    if (upperCase(std::string(text)) != "(NONE)" && !readBytes(text, 8, bytes))
         return false;
     pattern = std::string(text);
     return true;
@@ -133,12 +137,6 @@ bool isSoundName(std::string_view name) {
            name.find_first_not_of(". ") != std::string_view::npos;
 }
 
-bool sameText(std::string_view a, std::string_view b) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
-}
-
 bool startsWithName(const std::u16string& units, std::string_view prefix) {
     return units.size() >= prefix.size() && sameName(units.substr(0, prefix.size()), prefix);
 }
@@ -157,7 +155,7 @@ public:
 
     void read(const ProfileSection& section) {
         label_ = "[" + profile_.shown(section.name, toAnsi_) + "]";
-        if (!profile_.searched(section))
+        if (!section.searched)
             return ignore(label_);
         if (sameName(section.name, "Theme"))
             return readTheme(section);
@@ -352,9 +350,7 @@ private:
         if (parts.size() != 2 || !isSoundName(application) || !isSoundName(event))
             return theme_.sounds.push_back({profile_.shown(rest, toAnsi_), {}, "bad sound name"});
         const std::string name = application + "\\" + event;
-        const bool repeated = std::any_of(theme_.sounds.begin(), theme_.sounds.end(),
-                                          [&](const auto& earlier) { return sameText(earlier.name, name); });
-        if (repeated)
+        if (!soundNames_.insert(upperCase(name)).second)
             return ignore(label_);
         theme_.sounds.push_back({name, {application, event, path->value}, path->refusal});
     }
@@ -363,6 +359,7 @@ private:
     const ToAnsi& toAnsi_;
     ThemeFile& theme_;
     std::string label_;
+    std::unordered_set<std::string> soundNames_;
 };
 
 } // namespace

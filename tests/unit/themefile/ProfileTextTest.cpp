@@ -17,7 +17,7 @@ namespace {
 std::string lookUp(const std::string& bytes, const char* section, const char* key) {
     const ProfileText profile = ProfileText::read(bytes);
     for (const auto& candidate : profile.sections()) {
-        if (!themefile::sameName(candidate.name, section) || !profile.searched(candidate))
+        if (!themefile::sameName(candidate.name, section) || !candidate.searched)
             continue;
         const themefile::ProfileKey* found = candidate.find(key);
         if (!found || !found->hasValue)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -239,4 +240,16 @@ TEST(ThemeFileTest, NamesTheThemeByItsPlainDisplayNameOrItsFile) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(readText(c.text, c.fileName).displayName, c.name) << c.text;
+}
+
+TEST(ThemeFileTest, ReadsAFileOfManySectionsInLinearTime) {
+    const std::string section = "[AppEvents\\Schemes\\Apps\\A\\E]\nDefaultValue=\n";
+    std::string sections;
+    while (sections.size() + section.size() <= maxFileBytes)
+        sections += section;
+    const auto start = std::chrono::steady_clock::now();
+    const ThemeFile theme = readText(sections);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(theme.sounds.size(), 1u);
+    EXPECT_EQ(theme.ignored.size(), sections.size() / section.size() - 1);
 }
