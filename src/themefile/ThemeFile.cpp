@@ -272,6 +272,9 @@ private:
 
     void readDesktop(const ProfileSection& section) {
         theme_.wallpaper = text(section, "Wallpaper", "Wallpaper");
+        // Windows 95 and 98 write "(None)" for no wallpaper, as for no pattern.
+        if (theme_.wallpaper && upperCase(theme_.wallpaper->value) == "(NONE)")
+            theme_.wallpaper->value.clear();
         theme_.tileWallpaper =
             typed<bool>(text(section, "TileWallpaper", "TileWallpaper"), readZeroOrOne, "not 0 or 1");
         theme_.wallpaperStyle = typed<int>(text(section, "WallpaperStyle", "WallpaperStyle"),

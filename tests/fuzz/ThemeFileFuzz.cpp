@@ -1,6 +1,6 @@
 // libFuzzer target for the theme-file reader and its check: each input is read as
 // a theme file and checked twice, with screen savers refused and allowed, against
-// in-memory surroundings that hold a file of each kind. Reading must either give a
+// in-memory surroundings that hold the files of the Jungle test theme. Reading must either give a
 // theme or refuse the whole file with error 380. Beyond crashes, leaks and
 // undefined behaviour, a finding is any path the check let through, or asked the
 // surroundings about, that is not a plain local path, and any report that
@@ -12,6 +12,7 @@
 #include "runtime/Error.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,27 +24,24 @@ using namespace themefile;
 // "X:\" and then no part of dots alone (".."), doubled backslash, control character, second colon or
 // %variable%, and short enough for MAX_PATH.
 bool isPlainLocalPath(const std::string& path) {
-    if (path.size() < 3 || path.size() > 259 || path[1] != ':' || path[2] != '\\')
-        return false;
-    if (!((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
-        return false;
-    if (path.find("\\\\") != std::string::npos || path.find(':', 2) != std::string::npos ||
-        path.find('/') != std::string::npos)
+    const auto isPlainPart = [](const std::string& part) {
+        return part.size() < 2 || part.find_first_not_of(". ") != std::string::npos;
+    };
+    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+                       path[1] == ':' && path[2] == '\\';
+    const std::size_t percent = path.find('%');
+    if (!drive || path.size() > 259 || path.find("\\\\") != std::string::npos ||
+        path.find_first_of(":/", 2) != std::string::npos ||
+        (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos))
         return false;
     for (std::size_t start = 3; start < path.size();) {
         const std::size_t end = std::min(path.find('\\', start), path.size());
-        const std::string part = path.substr(start, end - start);
-        if (part.size() >= 2 && part.find_first_not_of(". ") == std::string::npos)
+        if (!isPlainPart(path.substr(start, end - start)))
             return false;
         start = end + 1;
     }
-    const std::size_t percent = path.find('%');
-    if (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos)
-        return false;
-    for (char c : path)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return false;
-    return true;
+    return std::none_of(path.begin(), path.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 void expect(bool condition) {
@@ -55,24 +53,9 @@ void expectChecked(const CheckedPath& file) {
     expect(file.isDefault() || isPlainLocalPath(file.path()));
 }
 
-theme_test::MemorySurroundings surroundings() {
-    theme_test::MemorySurroundings place;
-    const std::string theme = place.themeFolder;
-    place.add(theme + "a.jpg", theme_test::jpegHead);
-    place.add(theme + "a.bmp", theme_test::waveHead);
-    place.add(theme + "a.cur", theme_test::curHead);
-    place.add(theme + "a.ani", theme_test::aniHead);
-    place.add(theme + "a.ico", theme_test::icoHead);
-    place.add(theme + "a.wav", theme_test::waveHead);
-    place.add(theme + "a.scr", theme_test::moduleHead);
-    place.add(theme + "Nature\\a.jpg", theme_test::pngHead);
-    place.add("C:\\WINDOWS\\SYSTEM\\shell32.dll", theme_test::moduleHead);
-    place.add("C:\\WINDOWS\\a.scr", theme_test::bmpHead);
-    return place;
-}
-
 void check(const ThemeFile& file, bool allowSavers) {
-    const theme_test::MemorySurroundings place = surroundings();
+    theme_test::MemorySurroundings place;
+    place.addJungleFiles();
     const CheckedTheme theme = checkTheme(file, place, {allowSavers});
     for (const std::string& asked : place.asked)
         expect(isPlainLocalPath(asked));

@@ -35,6 +35,23 @@ public:
 
     void add(const std::string& path, const std::string& bytes) { files_[key(path)] = bytes; }
 
+    // The files of tests/data/themes/plus95-jungle.theme (but its recycling sound),
+    // a theme pack's picture beside the theme, and a screen saver that is a bitmap.
+    void addJungleFiles() {
+        const std::string theme = themeFolder;
+        add(theme + "Jungle arrow.cur", curHead);
+        add(theme + "Jungle wait.ani", aniHead);
+        for (const char* icon : {"Jungle My Computer.ico", "Jungle full.ico", "Jungle empty.ico"})
+            add(theme + icon, icoHead);
+        add(systemFolder + "\\shell32.dll", moduleHead);
+        add(theme + "Jungle Wallpaper.jpg", jpegHead);
+        add(theme + "Jungle Default.wav", waveHead);
+        add(windowsFolder + "\\media\\Jungle Asterisk.wav", waveHead);
+        add(systemFolder + "\\Jungle.scr", moduleHead);
+        add(theme + "Nature\\DesktopBackground\\img1.jpg", pngHead);
+        add(windowsFolder + "\\Fake.scr", bmpHead);
+    }
+
     bool exists(const std::string& path) const override {
         asked.push_back(path);
         return files_.count(key(path)) != 0;

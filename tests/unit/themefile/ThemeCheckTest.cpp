@@ -194,16 +194,7 @@ TEST(ThemeCheckTest, RunsOnlyAPlainScreenSaverFromTheThemesOrWindowsFolders) {
 
 TEST(ThemeCheckTest, ReportsEachAspectOfACompleteTheme) {
     MemorySurroundings surroundings;
-    const std::string theme = surroundings.themeFolder;
-    for (const char* name : {"Jungle arrow.cur", "Jungle wait.ani"})
-        surroundings.add(theme + name, name[7] == 'a' ? curHead : aniHead);
-    for (const char* name : {"Jungle My Computer.ico", "Jungle full.ico", "Jungle empty.ico"})
-        surroundings.add(theme + name, icoHead);
-    surroundings.add("C:\\WINDOWS\\SYSTEM\\shell32.dll", moduleHead);
-    surroundings.add(theme + "Jungle Wallpaper.jpg", jpegHead);
-    surroundings.add(theme + "Jungle Default.wav", waveHead);
-    surroundings.add("C:\\WINDOWS\\media\\Jungle Asterisk.wav", waveHead);
-    surroundings.add("C:\\WINDOWS\\SYSTEM\\Jungle.scr", moduleHead);
+    surroundings.addJungleFiles();
     const ThemeFile file = readTheme("plus95-jungle.theme");
 
     const CheckedTheme checked = checkTheme(file, surroundings, {true});
@@ -226,17 +217,12 @@ TEST(ThemeCheckTest, TakesAnEmptyValueAsWindowsDefault) {
     MemorySurroundings surroundings;
     surroundings.add("C:\\WINNT\\Cursors\\autumn beam.cur", curHead);
     const CheckedTheme checked = checkTheme(readTheme("win2000-autumn.theme"), surroundings, {});
-    EXPECT_EQ(checked.displayName, "Autumn Leaves");
     ASSERT_EQ(checked.pointers.size(), 3u);
     EXPECT_TRUE(checked.pointers[1].file.isDefault()) << "Hand=";
-    EXPECT_EQ(checked.pointers[2].file.path(), "C:\\WINNT\\Cursors\\autumn beam.cur");
-    EXPECT_FALSE(checked.pointers[2].file.missing());
-    ASSERT_EQ(checked.sounds.size(), 1u);
-    EXPECT_TRUE(checked.sounds[0].file.isDefault()) << "MailBeep";
+    EXPECT_EQ(verdictOf({checked.pointers[2].file, {}}), "C:\\WINNT\\Cursors\\autumn beam.cur");
+    EXPECT_TRUE(checked.sounds.at(0).file.isDefault()) << "MailBeep";
     EXPECT_EQ(checked.icons.at(0).file.path(), "C:\\WINDOWS\\System32\\mydocs.dll");
     EXPECT_EQ(checked.icons.at(0).registryText(), "C:\\WINDOWS\\System32\\mydocs.dll,-101");
-    EXPECT_EQ(checked.pattern, "0 80 114 32 0 5 39 2");
-    EXPECT_EQ(reportLine(Aspect::sounds, checked.report(Aspect::sounds)), "sounds: ok");
 }
 
 TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
@@ -273,33 +259,20 @@ TEST(ThemeCheckTest, SplitsFontsFromSizes) {
     fonts.lfMenuFont = sizes.lfMenuFont = {-11, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma"};
     takeFonts(theme, fonts);
     takeSizes(theme, sizes);
-    EXPECT_EQ(fonts.iCaptionHeight, 18);
-    EXPECT_EQ(fonts.lfMenuFont.lfHeight, -11);
-    EXPECT_EQ(fonts.lfMenuFont.lfWidth, 0);
-    EXPECT_EQ(fonts.lfMenuFont.lfWeight, 700);
-    EXPECT_EQ(fonts.lfMenuFont.lfCharSet, 238);
-    EXPECT_STREQ(fonts.lfMenuFont.lfFaceName, "Jungle Sans");
-    EXPECT_EQ(sizes.iCaptionHeight, 30);
-    EXPECT_EQ(sizes.lfMenuFont.lfHeight, -20);
-    EXPECT_EQ(sizes.lfMenuFont.lfWidth, 8);
-    EXPECT_EQ(sizes.lfMenuFont.lfWeight, 400);
-    EXPECT_STREQ(sizes.lfMenuFont.lfFaceName, "Tahoma");
+    const auto font = [](const win::NONCLIENTMETRICSA& m) {
+        return std::to_string(m.iCaptionHeight) + " " + std::to_string(m.lfMenuFont.lfHeight) + " " +
+               std::to_string(m.lfMenuFont.lfWidth) + " " + std::to_string(m.lfMenuFont.lfWeight) + " " +
+               std::to_string(m.lfMenuFont.lfCharSet) + " " + m.lfMenuFont.lfFaceName;
+    };
+    EXPECT_EQ(font(fonts), "18 -11 0 700 238 Jungle Sans");
+    EXPECT_EQ(font(sizes), "30 -20 8 400 0 Tahoma");
 }
 
 TEST(ThemeCheckTest, ReadsAspectListsAsTheConsoleProgramTakesThem) {
-    for (Aspect aspect : allAspects) {
-        Aspect parsed = Aspect::pictures == aspect ? Aspect::colors : Aspect::pictures;
-        EXPECT_TRUE(parseAspect(aspectName(aspect), parsed));
-        EXPECT_EQ(parsed, aspect);
-    }
+    for (Aspect aspect : allAspects)
+        EXPECT_EQ(parseAspectList(aspectName(aspect)), std::vector<Aspect>{aspect});
     EXPECT_EQ(parseAspectList(" colors, Sounds,colors "),
               (std::vector<Aspect>{Aspect::colors, Aspect::sounds}));
-    for (const char* wrong : {"colours", "colors,,sounds", ""}) {
-        try {
-            parseAspectList(wrong);
-            ADD_FAILURE() << wrong;
-        } catch (const rt::Error& error) {
-            EXPECT_EQ(error.description().rfind("unknown aspect: ", 0), 0u) << wrong;
-        }
-    }
+    for (const char* wrong : {"colours", "colors,,sounds", ""})
+        EXPECT_THROW(parseAspectList(wrong), rt::Error) << wrong;
 }
