@@ -14,7 +14,8 @@
 // Only then is the file looked at: a missing one is allowed but marked missing (a
 // later Windows' %SystemRoot%\Resources\Themes\<folder>\<file> is first looked for
 // as <folder>\<file> beside the theme file); one that is there must start as its
-// kind of file does ("not a picture", "not a pointer", "not an icon", "not a sound").
+// kind of file does ("not a picture", "not a pointer", "not an icon", "not a sound",
+// or "unreadable file").
 // An empty value is Windows' own default and allowed as such.
 #pragma once
 
