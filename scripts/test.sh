@@ -2,10 +2,11 @@
 # Builds and tests everything: the Linux build (logic against the fake Windows),
 # the same with AddressSanitizer and UndefinedBehaviorSanitizer, the 64-bit
 # Windows build with its tests under Wine, the 32-bit Windows build (built
-# only), and the list-file reader's libFuzzer target built with clang: its
-# corpus replayed, then fuzzed for a bounded time (DECORAMA_FUZZ_SECONDS, 60 by
-# default). Each step's output goes to build/logs/<step>.log; a failed step
-# shows the end of its log. Exits non-zero when any step fails.
+# only), and the libFuzzer targets of the list-file and theme-file readers built
+# with clang: their corpora replayed, then fuzzed for a bounded time
+# (DECORAMA_FUZZ_SECONDS, 60 by default, shared between them). Each step's
+# output goes to build/logs/<step>.log; a failed step shows the end of its log.
+# Exits non-zero when any step fails.
 set -u
 cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
@@ -48,12 +49,12 @@ configure_and_build() {
     cmake --preset "$1" && cmake --build --preset "$1"
 }
 
-# The fuzz target alone, in its own clang build folder.
+# The fuzz targets alone, in their own clang build folder.
 build_fuzz() {
     cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDECORAMA_FUZZ=ON \
         -DDECORAMA_FUZZ_SECONDS="${DECORAMA_FUZZ_SECONDS:-60}" &&
-        cmake --build build/fuzz --target list_file_fuzz -j 2
+        cmake --build build/fuzz --target list_file_fuzz theme_file_fuzz -j 2
 }
 
 total_start=$(date +%s)

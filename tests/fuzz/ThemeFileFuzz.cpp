@@ -1,0 +1,96 @@
+// libFuzzer target for the theme-file reader and its check: each input is read as
+// a theme file and checked twice, with screen savers refused and allowed, against
+// in-memory surroundings that hold the files of the Jungle test theme. Reading must either give a
+// theme or refuse the whole file with error 380. Beyond crashes, leaks and
+// undefined behaviour, a finding is any path the check let through, or asked the
+// surroundings about, that is not a plain local path, and any report that
+// contradicts itself.
+#include "themefile/ThemeCheck.h"
+
+#include "doubles/theme/Cp1252.h"
+#include "doubles/theme/MemorySurroundings.h"
+#include "runtime/Error.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using namespace themefile;
+
+// "X:\" and then no part of dots alone (".."), doubled backslash, control character, second colon or
+// %variable%, and short enough for MAX_PATH.
+bool isPlainLocalPath(const std::string& path) {
+    const auto isPlainPart = [](const std::string& part) {
+        return part.size() < 2 || part.find_first_not_of(". ") != std::string::npos;
+    };
+    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+                       path[1] == ':' && path[2] == '\\';
+    const std::size_t percent = path.find('%');
+    if (!drive || path.size() > 259 || path.find("\\\\") != std::string::npos ||
+        path.find_first_of(":/", 2) != std::string::npos ||
+        (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos))
+        return false;
+    for (std::size_t start = 3; start < path.size();) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
+        if (!isPlainPart(path.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return std::none_of(path.begin(), path.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+void expect(bool condition) {
+    if (!condition)
+        __builtin_trap();
+}
+
+void expectChecked(const CheckedPath& file) {
+    expect(file.isDefault() || isPlainLocalPath(file.path()));
+}
+
+void check(const ThemeFile& file, bool allowSavers) {
+    theme_test::MemorySurroundings place;
+    place.addJungleFiles();
+    const CheckedTheme theme = checkTheme(file, place, {allowSavers});
+    for (const std::string& asked : place.asked)
+        expect(isPlainLocalPath(asked));
+    for (const auto& pointer : theme.pointers)
+        expectChecked(pointer.file);
+    for (const auto& icon : theme.icons)
+        expectChecked(icon.file);
+    for (const auto& sound : theme.sounds)
+        expectChecked(sound.file);
+    if (theme.wallpaper)
+        expectChecked(*theme.wallpaper);
+    if (theme.screenSaver) {
+        expect(allowSavers || theme.screenSaver->isDefault());
+        expectChecked(*theme.screenSaver);
+    }
+    for (Aspect aspect : allAspects) {
+        const AspectReport& report = theme.report(aspect);
+        expect((report.state == AspectState::refused) == !report.reason.empty());
+        expect(report.state != AspectState::absent || report.refused.empty());
+    }
+    expect(theme.report(Aspect::pictures).state == AspectState::absent);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ThemeFile file;
+    try {
+        file = readThemeFile(bytes, "C:\\Program Files\\Plus!\\Themes\\Fuzz.theme", theme_test::toCp1252);
+    } catch (const rt::Error& error) {
+        expect(error.number() == rt::ErrInvalidPropertyValue);
+        return 0;
+    }
+    check(file, false);
+    check(file, true);
+    return 0;
+}
