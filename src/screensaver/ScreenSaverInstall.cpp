@@ -9,6 +9,7 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "system/CustomRegistry.h"
+#include "system/modWinVersion.h"
 
 namespace screensaver {
 namespace {
@@ -161,9 +162,7 @@ std::string extractedScreenSaverPath(const catalogue::Module1& module) {
 }
 
 std::string systemIniFor(const std::string& windowsVersion) {
-    if (windowsVersion == "NT" || windowsVersion == "2000")
-        return "C:\\WINNT\\system.ini";
-    return "c:\\windows\\system.ini";
+    return sys::isNtFamily(windowsVersion) ? "C:\\WINNT\\system.ini" : "c:\\windows\\system.ini";
 }
 
 std::optional<std::string> waitTimeSeconds(const std::string& minutesText) {

@@ -12,6 +12,7 @@
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
 #include "system/clsRegistry.h"
+#include "system/modWinVersion.h"
 #include "appearance/UpdateColors.h"
 
 #include <array>
@@ -37,17 +38,13 @@ std::string shortPathOf(win::WindowsApi& api, const std::string& longPath) {
 
 } // namespace
 
-std::string windowsFolderFor(const std::string& windowsVersion) {
-    return windowsVersion == "NT" || windowsVersion == "2000" ? "c:\\WINNT" : "c:\\WINDOWS";
-}
-
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList) {
     // 1. The error rule.
     rt::ErrorTrap onError(rt::skipMissingFiles);
     rt::Runtime& files = platform.runtime;
     const std::string& source = module.programFolder;
-    const std::string windows = windowsFolderFor(module.windowsVersion);
+    const std::string windows = sys::windowsFolderFor(module.windowsVersion);
 
     // 2. Default pointer.
     onError([&] { screen.setMousePointer(ui::vbDefault); });

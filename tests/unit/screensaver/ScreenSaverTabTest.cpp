@@ -6,6 +6,7 @@
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "system/modWinVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +187,7 @@ TEST(ScreenSaverTab, TheVersionTagChoosesTheProfileFile) {
         World w(tag);
         w.choose(1);
         w.clickSet();
-        const bool nt = std::string(tag) == "NT" || std::string(tag) == "2000";
+        const bool nt = sys::isNtFamily(tag);
         EXPECT_EQ(w.bootSaver(nt ? "C:\\WINNT\\system.ini" : "c:\\windows\\system.ini"),
                   w.shortPath(w.extracted()));
     }
