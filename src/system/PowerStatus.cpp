@@ -3,7 +3,6 @@
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
-#include "system/VersionGates.h"
 
 namespace sys {
 
@@ -16,19 +15,16 @@ constexpr std::uint8_t Charging = 8;
 
 } // namespace
 
-PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api) {
-    const VersionGates gates(api_);
-    isWin95_ = gates.isWin95();
-    // Windows 95 and NT 4 have no power-management calls, so this class knows no level 4.
-    winLevel_ = gates.isWin98() || gates.isWin2000() ? 5 : 0;
-}
+PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api), gates_(api) {}
 
+// NT 4 has no power status.
 bool PowerStatus::statusSupported() {
-    return admitted(isWin95_ || winLevel_ == 5, RaiseErrors, "PowerStatus");
+    return admitted(gates_, win::VersionGate::Win9xOr2000, RaiseErrors, "PowerStatus");
 }
 
+// Windows 95 and NT 4 have no power-management calls.
 bool PowerStatus::powerManagementSupported() {
-    return admitted(winLevel_ == 5, RaiseErrors, "PowerStatus");
+    return admitted(gates_, win::VersionGate::WinLevel5, RaiseErrors, "PowerStatus");
 }
 
 bool PowerStatus::readStatus() {

@@ -4,7 +4,7 @@
 // management of Windows 98 and 2000. NT 4 has none of them.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 #include <string>
@@ -55,8 +55,7 @@ private:
     void closeDrive(win::HANDLE device);
 
     win::WindowsApi& api_;
-    bool isWin95_ = false;
-    std::int32_t winLevel_ = 0;
+    const VersionGates gates_;
     win::SYSTEM_POWER_STATUS status_{};
 };
 

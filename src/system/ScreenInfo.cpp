@@ -39,7 +39,7 @@ using namespace win;
 ScreenInfo::ScreenInfo(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool ScreenInfo::passes(win::VersionGate gate) {
-    return admitted(gates_.opens(gate), RaiseErrors, "Screen");
+    return admitted(gates_, gate, RaiseErrors, "Screen");
 }
 
 win::BOOL ScreenInfo::spi(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni) {

@@ -1,10 +1,11 @@
 // The settings classes' side of the settings table: a setting read or written
 // through SystemParametersInfoA the way its row says the value travels, and what
-// every class does with a version gate that stays closed.
+// every class does with a version gate (VersionGates) that stays closed.
 #pragma once
 
 #include "platform/Settings.h"
 #include "runtime/Error.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -38,6 +39,11 @@ inline bool admitted(bool supported, bool raiseErrors, const char* source) {
     if (!supported && raiseErrors)
         throw rt::unsupportedError(source);
     return supported;
+}
+
+// The same for a member behind one of the settings table's version gates.
+inline bool admitted(const VersionGates& gates, win::VersionGate gate, bool raiseErrors, const char* source) {
+    return admitted(gates.opens(gate), raiseErrors, source);
 }
 
 } // namespace sys

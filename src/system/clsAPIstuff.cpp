@@ -84,7 +84,7 @@ void clsAPIstuff::endLogOn(const std::string& question, win::UINT flags, bool as
 // enabled its shut-down privilege; the 95 family has no privileges.
 void clsAPIstuff::enableShutdownPrivilege() {
     win::WindowsApi& api = platform_.api;
-    if (VersionGates(api).record().dwPlatformId != win::VER_PLATFORM_WIN32_NT)
+    if (!VersionGates(api).isNtPlatform())
         return;
     win::HANDLE token = 0;
     if (!api.OpenProcessToken(api.GetCurrentProcess(), win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY,
