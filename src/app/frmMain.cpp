@@ -42,8 +42,6 @@ constexpr ui::Rect screenSaverPreviewDesign = catalogue::previewFor1024x768.wall
 // Text on the dark window and tab background.
 constexpr win::COLORREF textOnBackground = ui::RGB(255, 255, 255);
 
-constexpr const char* startupSound = "\\Zuve Zivi ziz Odida.wav";
-
 // Selects the first item of a list, raising its selection event; an empty list
 // has no first item and is left alone.
 void selectFirstItem(ui::ComboBox& list) {
@@ -354,11 +352,11 @@ void frmMain::SSTab1_Click() {
 // ---- "Utilities" tab: start-up sound sample -----------------------------------------------
 
 void frmMain::Image1_Click() {
-    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+    utilities::PlaySound(platform_.api, module_.startupSound());
 }
 
 void frmMain::Label3_Click() {
-    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+    utilities::PlaySound(platform_.api, module_.startupSound());
     MakeLink(*Label3, links::LinkFollow, window_.get());
 }
 

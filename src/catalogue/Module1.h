@@ -18,6 +18,9 @@
 
 namespace catalogue {
 
+// The start-up sound the program ships in its folder.
+constexpr const char* startupSoundFile = "Zuve Zivi ziz Odida.wav";
+
 // A fixed-size text table indexed from lower to upper bound inclusive.
 template <int Lower, int Upper> class TextTable {
 public:
@@ -89,6 +92,8 @@ private:
 struct Module1 {
     // The program's folder, without a trailing backslash.
     std::string programFolder;
+    // The start-up sound in it.
+    std::string startupSound() const { return programFolder + "\\" + startupSoundFile; }
     // "95", "98", "ME", "NT", "2000", or empty for a version without a tag.
     std::string windowsVersion;
 

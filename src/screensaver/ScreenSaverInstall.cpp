@@ -9,23 +9,11 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "system/CustomRegistry.h"
+#include "system/ShortPath.h"
 #include "system/modWinVersion.h"
 
 namespace screensaver {
 namespace {
-
-// GetShortPathNameA gets a buffer of 67 characters; a path that needs more is
-// not installed, since a cut path in system.ini would name some other file.
-constexpr win::DWORD shortPathBuffer = 67;
-constexpr win::DWORD longestShortPath = 66;
-
-std::optional<std::string> shortPathOf(win::WindowsApi& api, const std::string& longPath) {
-    char buffer[shortPathBuffer] = {};
-    const win::DWORD length = api.GetShortPathNameA(longPath.c_str(), buffer, shortPathBuffer);
-    if (length == 0 || length > longestShortPath)
-        return std::nullopt;
-    return std::string(buffer, length);
-}
 
 // A path that cannot even be looked at (a drive gone, a name Windows refuses)
 // holds no file this tab could install.
@@ -135,7 +123,7 @@ void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& m
 
     // 4. Installed by its short path, under the hourglass.
     screen.setMousePointer(ui::vbHourglass);
-    const std::optional<std::string> shortPath = shortPathOf(platform.api, saverPath);
+    const std::optional<std::string> shortPath = sys::shortPathOf(platform.api, saverPath);
     if (shortPath && fileExists(platform.runtime, *shortPath))
         activate(platform, module, *shortPath);
     screen.setMousePointer(ui::vbDefault);
@@ -146,7 +134,7 @@ void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module,
     screen.setMousePointer(ui::vbHourglass);
     if (listIndex != -1 && itemData >= 0 && itemData <= 100) {
         const std::optional<std::string> shortPath =
-            shortPathOf(platform.api, module.programFolder + "\\" + module.screenSaverList(itemData));
+            sys::shortPathOf(platform.api, module.programFolder + "\\" + module.screenSaverList(itemData));
         if (shortPath && fileExists(platform.runtime, *shortPath)) {
             if (const std::optional<std::string> seconds = waitTimeSeconds(minutesText))
                 sys::CustomRegistry(platform).SetRegValue("HKEY_CURRENT_USER\\Control Panel\\Desktop",
