@@ -4,6 +4,7 @@
 #include "links/MakeLink.h"
 #include "catalogue/PreviewLayout.h"
 #include "mixmatch/MixMatchPreview.h"
+#include "platform/InputFacts.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
@@ -386,7 +387,7 @@ void frmMain::Command2_Click() {
 
 // Enter in the theme list applies the theme as the button does; other keys do nothing.
 void frmMain::Combo1_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         applySelectedTheme();
 }
 
@@ -418,13 +419,13 @@ void frmMain::Command6_Click() {
 
 // Enter in the saver list installs it as the button does; other keys do nothing.
 void frmMain::Combo4_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command6_Click();
 }
 
 // Enter in the minutes box installs the listed saver file and stores the wait.
 void frmMain::Combo5_KeyDown(int keyCode) {
-    if (keyCode != 13)
+    if (keyCode != win::VK_RETURN)
         return;
     const int index = Combo4->listIndex();
     screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
@@ -463,7 +464,7 @@ void frmMain::Combo2_Click() {
 
 // Enter in the wallpaper list applies it as "Apply Wallpaper" does.
 void frmMain::Combo2_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command1_Click();
 }
 
@@ -482,7 +483,7 @@ void frmMain::Combo3_Click() {
 
 // Enter in the colour-scheme list applies it as "Apply Color" does.
 void frmMain::Combo3_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command3_Click();
 }
 

@@ -1,6 +1,7 @@
 // The "Mix - N - Match" tab as a user drives it: previews hidden for a
 // wallpaper without a size, the wallpaper and colour-scheme applies, and the
 // selection it shares with the Themes tab.
+#include "platform/InputFacts.h"
 #include "support/ProgramFixture.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ protected:
     void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
     void pressEnter(headless::ComboBox& list) {
         list.setFocus();
-        list.userPressKey(13);
+        list.userPressKey(win::VK_RETURN);
     }
     std::string file(const std::string& name) const { return folder + "\\" + name; }
     std::optional<std::string> color(const std::string& name) const {
