@@ -114,8 +114,6 @@ struct Module1 {
     // activeSchemeRow as the row number it names: 0 while it has no value;
     // rt::Error 13 when it is not a number, 6 when it does not fit.
     std::int32_t activeSchemeRowNumber() const { return activeSchemeRow ? rt::CLng(*activeSchemeRow) : 0; }
-    // False while a whole theme is applied, true while a Mix-N-Match scheme is.
-    bool mixMatchApply = false;
 };
 
 } // namespace catalogue

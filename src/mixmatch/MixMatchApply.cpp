@@ -43,10 +43,9 @@ bool ApplyColorScheme(rt::Platform& platform, catalogue::Module1& module, int sc
     // stop before the colours: check both rows before anything is written.
     if (!isSchemeRow(schemeListIndex) || !recordedColorRow(module))
         return false;
-    module.mixMatchApply = true;
     sys::SystemColorsFast colors(platform);
     colors.UpdateImmediately = false;
-    appearance::UpdateColors(colors, module, -1, schemeListIndex);
+    appearance::UpdateColors(colors, module, appearance::ApplyVariant::Scheme, -1, schemeListIndex);
     return true;
 }
 

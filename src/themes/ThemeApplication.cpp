@@ -38,10 +38,10 @@ void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeS
 
     // 3. Colours, cursors and desktop icons of the theme's row.
     onError([&] {
-        module.mixMatchApply = false;
         sys::SystemColorsFast colors(platform);
         colors.UpdateImmediately = false;
-        appearance::UpdateColors(colors, module, selection.themeListIndex, selection.schemeListIndex);
+        appearance::UpdateColors(colors, module, appearance::ApplyVariant::Theme, selection.themeListIndex,
+                                 selection.schemeListIndex);
     });
 
     // 4. Wallpaper.
