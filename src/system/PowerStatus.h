@@ -50,9 +50,6 @@ private:
     bool powerManagementSupported();
     // False when the status cannot be read: the record then stands for "unknown".
     bool readStatus();
-    // The drive's device, 0 when it cannot be opened.
-    win::HANDLE openDrive(const std::string& DriveCharacter);
-    void closeDrive(win::HANDLE device);
 
     win::WindowsApi& api_;
     const VersionGates gates_;

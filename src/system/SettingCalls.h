@@ -27,6 +27,11 @@ void writeSetting(win::WindowsApi& api, const win::Setting& row, std::int32_t va
 // The same for the row of a get or set action.
 void writeSetting(win::WindowsApi& api, win::UINT action, std::int32_t value);
 
+// The display's vertical resolution in dots per inch, asked afresh of an
+// information context on the display (so a resolution change is seen); 0 or
+// less when Windows gives none. Font heights convert to points by it.
+std::int32_t displayDpi(win::WindowsApi& api);
+
 // Booleans go to Windows as 0 and -1 (all bits set).
 constexpr std::int32_t windowsBool(bool value) {
     return value ? -1 : 0;

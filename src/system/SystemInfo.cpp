@@ -3,7 +3,7 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "platform/InputFacts.h"
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 #include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
@@ -173,10 +173,11 @@ std::string SystemInfo::SpecialFolderLocation(std::int32_t FolderId) {
     win::ITEMIDLIST* list = nullptr;
     if (api_.SHGetSpecialFolderLocation(0, FolderId, &list) != 0)
         return {};
+    const win::TaskMemory freed(api_, list);
     char path[MaxPath] = {};
-    const bool found = api_.SHGetPathFromIDListA(list, path) != win::FALSE;
-    api_.CoTaskMemFree(list);
-    return found ? rt::UpToNul({path, sizeof path}) : std::string();
+    if (api_.SHGetPathFromIDListA(list, path) == win::FALSE)
+        return {};
+    return rt::UpToNul({path, sizeof path});
 }
 
 // ---- names ------------------------------------------------------------------------
@@ -351,14 +352,12 @@ std::string SystemInfo::productOptionsName() {
     if (api_.RegOpenKeyExA(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0,
                            win::KEY_QUERY_VALUE, &key) != win::ERROR_SUCCESS)
         return {};
+    const win::KeyCloser closer(api_, key);
     char buffer[80] = {};
     win::DWORD size = sizeof buffer;
     win::DWORD type = 0;
-    const bool read =
-        api_.RegQueryValueExA(key, "ProductType", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
-                              &size) == win::ERROR_SUCCESS;
-    api_.RegCloseKey(key);
-    if (!read)
+    if (api_.RegQueryValueExA(key, "ProductType", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
+                              &size) != win::ERROR_SUCCESS)
         return {};
     const std::string kind = rt::UCase(rt::UpToNul({buffer, std::min<std::size_t>(size, sizeof buffer)}));
     if (kind == "WINNT")
