@@ -179,6 +179,7 @@ TEST(ScreenSaverTab, NothingIsInstalledWithoutAnEntryOrAWholeFileOrAShortPathTha
         EXPECT_EQ(w->bootSaver(), "");
         EXPECT_EQ(w->waitTime(), "120");
         EXPECT_TRUE(w->fake.messageBoxes.empty());
+        EXPECT_EQ(w->windows.screen().mousePointer(), ui::vbDefault) << "an install that stops early";
     }
 }
 
