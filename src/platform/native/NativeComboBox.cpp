@@ -108,6 +108,10 @@ void NativeComboBox::setListIndex(int index) {
         const rt::RaisedFlag quiet(quiet_);
         send(CB_SETCURSEL, static_cast<WPARAM>(index));
     }
+    showSelection(before, after);
+}
+
+void NativeComboBox::showSelection(const std::string& before, const std::string& after) {
     setEditText(after);
     // Copies: the click handler may close the window and this control with it.
     NativeWindowSystem& system = system_;
@@ -170,14 +174,7 @@ void NativeComboBox::command(int code) {
         // Windows updates the edit line only after this notification: show the
         // chosen item now, so the handlers read it from text().
         const std::string before = text();
-        const std::string after = list(listIndex());
-        setEditText(after);
-        NativeWindowSystem& system = system_;
-        const ui::Handler click = onClick;
-        const ui::Handler change = onChange;
-        system.raise(click);
-        if (after != before)
-            system.raise(change);
+        showSelection(before, list(listIndex()));
         return;
     }
     case CBN_EDITCHANGE:
