@@ -2,7 +2,7 @@
 
 #include "links/MakeLink.h"
 #include "runtime/Error.h"
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 
 #include <string>
 
@@ -239,6 +239,7 @@ bool frmAbout::GetKeyValue(win::HKEY KeyRoot, const std::string& KeyName, const 
         KeyVal.clear();
         return false;
     }
+    const win::KeyCloser closer(platform_.api, hKey);
 
     // 2. Read the value.
     std::string tmpVal(valueBufferSize, '\0');
@@ -248,7 +249,6 @@ bool frmAbout::GetKeyValue(win::HKEY KeyRoot, const std::string& KeyName, const 
                                        reinterpret_cast<win::BYTE*>(tmpVal.data()),
                                        &KeyValSize) != win::ERROR_SUCCESS) {
         KeyVal.clear();
-        platform_.api.RegCloseKey(hKey);
         return false;
     }
 
@@ -259,9 +259,6 @@ bool frmAbout::GetKeyValue(win::HKEY KeyRoot, const std::string& KeyName, const 
 
     // 4. Only string values are read as text; the callers read nothing else.
     KeyVal = (KeyValType == win::REG_SZ || KeyValType == win::REG_EXPAND_SZ) ? tmpVal : std::string();
-
-    // 5. Close the key.
-    platform_.api.RegCloseKey(hKey);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "links/MakeLink.h"
 #include "catalogue/PreviewLayout.h"
 #include "mixmatch/MixMatchPreview.h"
+#include "platform/InputFacts.h"
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
@@ -41,8 +42,6 @@ constexpr ui::Rect screenSaverPreviewDesign = catalogue::previewFor1024x768.wall
 
 // Text on the dark window and tab background.
 constexpr win::COLORREF textOnBackground = ui::RGB(255, 255, 255);
-
-constexpr const char* startupSound = "\\Zuve Zivi ziz Odida.wav";
 
 // Selects the first item of a list, raising its selection event; an empty list
 // has no first item and is left alone.
@@ -354,11 +353,11 @@ void frmMain::SSTab1_Click() {
 // ---- "Utilities" tab: start-up sound sample -----------------------------------------------
 
 void frmMain::Image1_Click() {
-    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+    utilities::PlaySound(platform_.api, module_.startupSound());
 }
 
 void frmMain::Label3_Click() {
-    utilities::PlaySound(platform_.api, module_.programFolder + startupSound);
+    utilities::PlaySound(platform_.api, module_.startupSound());
     MakeLink(*Label3, links::LinkFollow, window_.get());
 }
 
@@ -388,7 +387,7 @@ void frmMain::Command2_Click() {
 
 // Enter in the theme list applies the theme as the button does; other keys do nothing.
 void frmMain::Combo1_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         applySelectedTheme();
 }
 
@@ -420,13 +419,13 @@ void frmMain::Command6_Click() {
 
 // Enter in the saver list installs it as the button does; other keys do nothing.
 void frmMain::Combo4_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command6_Click();
 }
 
 // Enter in the minutes box installs the listed saver file and stores the wait.
 void frmMain::Combo5_KeyDown(int keyCode) {
-    if (keyCode != 13)
+    if (keyCode != win::VK_RETURN)
         return;
     const int index = Combo4->listIndex();
     screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
@@ -465,7 +464,7 @@ void frmMain::Combo2_Click() {
 
 // Enter in the wallpaper list applies it as "Apply Wallpaper" does.
 void frmMain::Combo2_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command1_Click();
 }
 
@@ -484,7 +483,7 @@ void frmMain::Combo3_Click() {
 
 // Enter in the colour-scheme list applies it as "Apply Color" does.
 void frmMain::Combo3_KeyDown(int keyCode) {
-    if (keyCode == 13)
+    if (keyCode == win::VK_RETURN)
         Command3_Click();
 }
 

@@ -33,8 +33,8 @@ std::string staticCursorFile(const std::string& cursorFile) {
 
 } // namespace
 
-void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, int themeListIndex,
-                  int schemeListIndex) {
+void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, ApplyVariant variant,
+                  int themeListIndex, int schemeListIndex) {
     constexpr int ColorCount = sys::SystemColorsFast::ColorCount;
     win::WindowsApi& api = colors.api();
     // The registry text of each colour, the cursor files and the icon files of the applied scheme.
@@ -51,7 +51,7 @@ void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& modul
     int iconRow = 0;
     int cursorRow = 0;
     int colorRow = 0;
-    if (!module.mixMatchApply) {
+    if (variant == ApplyVariant::Theme) {
         (void)module.themeList(themeListIndex);
         iconRow = cursorRow = colorRow = module.activeSchemeRowNumber();
     } else {
@@ -90,7 +90,7 @@ void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& modul
     values.SetRegValue(currentUser + myDocumentsKey + "DefaultIcon", "", iconFiles[5]);
 
     // 5. Theme variant: the cursor key and one empty sub-key per cursor name.
-    if (!module.mixMatchApply) {
+    if (variant == ApplyVariant::Theme) {
         registry->CreateKey("Control Panel\\Cursors\\", "", win::HKEY_CURRENT_USER);
         for (const CursorSlot& slot : cursorSlots)
             registry->CreateKey("Control Panel\\Cursors\\", slot.registryValue, win::HKEY_CURRENT_USER);

@@ -12,10 +12,18 @@ class SystemColorsFast;
 
 namespace appearance {
 
-// The theme variant (module.mixMatchApply false) takes everything from the
-// selected theme's scheme row; the Mix-N-Match variant takes icons and cursors
-// from schemeListIndex and the colours from the active scheme row.
-void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, int themeListIndex,
-                  int schemeListIndex);
+// The two applies that write a scheme row.
+enum class ApplyVariant {
+    // A whole theme: everything from the selected theme's scheme row, with a
+    // fresh sub-key for every cursor name.
+    Theme,
+    // A Mix-N-Match colour scheme: icons and cursors from the row at the scheme
+    // list's position, colours from the active scheme row.
+    Scheme,
+};
+
+// themeListIndex serves the theme variant, schemeListIndex the scheme variant.
+void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, ApplyVariant variant,
+                  int themeListIndex, int schemeListIndex);
 
 } // namespace appearance

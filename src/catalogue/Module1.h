@@ -18,6 +18,9 @@
 
 namespace catalogue {
 
+// The start-up sound the program ships in its folder.
+constexpr const char* startupSoundFile = "Zuve Zivi ziz Odida.wav";
+
 // A fixed-size text table indexed from lower to upper bound inclusive.
 template <int Lower, int Upper> class TextTable {
 public:
@@ -89,6 +92,8 @@ private:
 struct Module1 {
     // The program's folder, without a trailing backslash.
     std::string programFolder;
+    // The start-up sound in it.
+    std::string startupSound() const { return programFolder + "\\" + startupSoundFile; }
     // "95", "98", "ME", "NT", "2000", or empty for a version without a tag.
     std::string windowsVersion;
 
@@ -109,8 +114,6 @@ struct Module1 {
     // activeSchemeRow as the row number it names: 0 while it has no value;
     // rt::Error 13 when it is not a number, 6 when it does not fit.
     std::int32_t activeSchemeRowNumber() const { return activeSchemeRow ? rt::CLng(*activeSchemeRow) : 0; }
-    // False while a whole theme is applied, true while a Mix-N-Match scheme is.
-    bool mixMatchApply = false;
 };
 
 } // namespace catalogue

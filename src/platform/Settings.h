@@ -26,12 +26,13 @@ enum class Transport {
 
 // The Windows versions a setting exists on, as the settings classes gate them.
 enum class VersionGate {
-    None,      // every version
-    WinLevel5, // Windows 98, ME, 2000 and XP
-    Win2000,   // Windows 2000 and XP
-    Win98OrNT, // Windows 98, ME, NT 4, 2000 and XP
-    NotWin95,  // every version but Windows 95
-    Win9x,     // Windows 95, 98 and ME
+    None,        // every version
+    WinLevel5,   // Windows 98, ME, 2000 and XP
+    Win2000,     // Windows 2000 and XP
+    Win98OrNT,   // Windows 98, ME, NT 4, 2000 and XP
+    NotWin95,    // every version but Windows 95
+    Win9x,       // Windows 95, 98 and ME
+    Win9xOr2000, // Windows 95, 98, ME, 2000 and XP: not NT 4
 };
 
 // What a write passes as fWinIni.

@@ -46,4 +46,25 @@ inline bool skipMissingFiles(const Error& error) {
     return error.number() == ErrFileNotFound;
 }
 
+// Any error ends the sequence silently.
+inline bool endAtAnyError(const Error&) {
+    return false;
+}
+
+// Every error skips its step and the sequence goes on.
+inline bool passOver(const Error&) {
+    return true;
+}
+
+// One step whose error is passed over, outside a sequence: true when it ran to
+// its end, false when an rt::Error ended it.
+template <class Step> bool attempt(Step&& step) {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
 } // namespace rt

@@ -1,3 +1,12 @@
+// The Screen Saver tab's installs.
+//
+// Error rule of both installs: a file service that fails is passed over where
+// it fails (a file that cannot be looked at counts as missing, one that cannot
+// be deleted stays, Display Properties that do not start are not reported), and
+// Windows' answers are not checked. Two things alone end an install early: a
+// resource file that cannot be read or is none, which is reported, and a
+// program that cannot be put in place whole, which is undone. The default
+// pointer comes back however an install under the hourglass ends.
 #include "ScreenSaverInstall.h"
 
 #include "ExternalResourceFile.h"
@@ -5,43 +14,30 @@
 #include "catalogue/Module1.h"
 #include "platform/Platform.h"
 #include "platform/WinFacts.h"
-#include "platform/ui/WindowSystem.h"
-#include "runtime/Error.h"
+#include "platform/ui/BusyPointer.h"
+#include "runtime/ErrorTrap.h"
 #include "runtime/TextConv.h"
 #include "system/CustomRegistry.h"
+#include "system/ShortPath.h"
+#include "system/modWinVersion.h"
 
 namespace screensaver {
 namespace {
 
-// GetShortPathNameA gets a buffer of 67 characters; a path that needs more is
-// not installed, since a cut path in system.ini would name some other file.
-constexpr win::DWORD shortPathBuffer = 67;
-constexpr win::DWORD longestShortPath = 66;
-
-std::optional<std::string> shortPathOf(win::WindowsApi& api, const std::string& longPath) {
-    char buffer[shortPathBuffer] = {};
-    const win::DWORD length = api.GetShortPathNameA(longPath.c_str(), buffer, shortPathBuffer);
-    if (length == 0 || length > longestShortPath)
-        return std::nullopt;
-    return std::string(buffer, length);
-}
-
 // A path that cannot even be looked at (a drive gone, a name Windows refuses)
 // holds no file this tab could install.
 bool fileExists(rt::Runtime& runtime, const std::string& path) {
-    try {
-        return !runtime.Dir(path).empty();
-    } catch (const rt::Error&) {
-        return false;
-    }
+    bool found = false;
+    rt::attempt([&] { found = !runtime.Dir(path).empty(); });
+    return found;
 }
 
+// A file that is there goes; one that cannot be looked at or deleted stays.
 void removeQuietly(rt::Runtime& runtime, const std::string& path) {
-    try {
+    rt::attempt([&] {
         if (fileExists(runtime, path))
             runtime.Kill(path);
-    } catch (const rt::Error&) {
-    }
+    });
 }
 
 // Switches the saver on, names it in system.ini and opens Display Properties on
@@ -51,46 +47,49 @@ void activate(rt::Platform& platform, const catalogue::Module1& module, const st
     ToggleScreenSaverActive(platform.api, true);
     platform.api.WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", shortPath.c_str(),
                                             systemIniFor(module.windowsVersion).c_str());
-    try {
-        platform.runtime.Shell(displayPropertiesScreenSaverPage, rt::ShowMinimizedFocus);
-    } catch (const rt::Error&) {
-    }
-}
-
-// The resource file's bytes, or nothing when it is missing or unreadable.
-std::optional<std::string> readResourceFile(rt::Runtime& runtime, const std::string& path) {
-    try {
-        return runtime.readFile(path);
-    } catch (const rt::Error&) {
-        return std::nullopt;
-    }
+    rt::attempt([&] { platform.runtime.Shell(displayPropertiesScreenSaverPage, rt::ShowMinimizedFocus); });
 }
 
 // Writes the program beside its final name first and only then puts it in
 // place, with the installed saver set aside rather than deleted until the new
 // one has its name: a write or rename that fails part way leaves the installed
 // saver as it was rather than a cut program, or none, for Windows to run.
+//
+// Error rule: an error in steps 1 to 4 ends the replacement there, and steps 5
+// and 6 undo what was done, each passing over its own errors.
 bool replaceFile(rt::Runtime& runtime, const std::string& path, const std::string& bytes) {
     const std::string stem = path.substr(0, path.size() - 4);
     const std::string partial = stem + ".TMP", previous = stem + ".OLD";
+    rt::ErrorTrap onError(rt::endAtAnyError);
     bool setAside = false;
-    try {
-        runtime.writeFile(partial, bytes);
-        removeQuietly(runtime, previous);
+
+    // 1. The new program beside its final name.
+    onError([&] { runtime.writeFile(partial, bytes); });
+
+    // 2. No copy of an earlier replacement in the way.
+    onError([&] { removeQuietly(runtime, previous); });
+
+    // 3. The installed saver set aside.
+    onError([&] {
         if (fileExists(runtime, path)) {
             runtime.Name(path, previous);
             setAside = true;
         }
-        runtime.Name(partial, path);
-    } catch (const rt::Error&) {
-        try {
-            if (setAside)
-                runtime.Name(previous, path);
-        } catch (const rt::Error&) {
-        }
+    });
+
+    // 4. The new program under its name.
+    onError([&] { runtime.Name(partial, path); });
+
+    if (onError.ended()) {
+        // 5. The installed saver back under its name.
+        if (setAside)
+            rt::attempt([&] { runtime.Name(previous, path); });
+        // 6. No part-written program left beside it.
         removeQuietly(runtime, partial);
         return false;
     }
+
+    // 7. The set-aside saver goes.
     removeQuietly(runtime, previous);
     return true;
 }
@@ -103,19 +102,16 @@ bool ToggleScreenSaverActive(win::WindowsApi& api, bool active) {
 
 void showScreenSaverPreview(const catalogue::Module1& module, const std::string& displayName,
                             ui::PictureBox& preview) {
-    try {
-        preview.loadPicture(module.programFolder + "\\" + displayName + ".jpg");
-    } catch (const rt::Error&) {
+    if (!rt::attempt([&] { preview.loadPicture(module.programFolder + "\\" + displayName + ".jpg"); }))
         preview.loadPicture(std::string());
-    }
 }
 
 void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex,
                              ui::Screen& screen) {
-    // 1. The resource file and its directory; a file that is missing, is not a
-    // resource file or has a damaged directory installs nothing.
-    const std::optional<std::string> file =
-        readResourceFile(platform.runtime, module.programFolder + "\\samples");
+    // 1. The resource file and its directory; a file that is missing or
+    // unreadable, is not a resource file or has a damaged directory installs nothing.
+    std::optional<std::string> file;
+    rt::attempt([&] { file = platform.runtime.readFile(module.programFolder + "\\samples"); });
     const std::optional<std::vector<ResourceEntry>> directory =
         file ? readResourceDirectory(*file) : std::nullopt;
     if (!directory) {
@@ -127,33 +123,40 @@ void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& m
     if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= directory->size())
         return;
 
-    // 3. The entry becomes the program folder's screen-saver file.
+    // 3. The entry becomes the program folder's screen-saver file, whole or not at all.
     const std::string saverPath = extractedScreenSaverPath(module);
     if (!replaceFile(platform.runtime, saverPath, entryBytes(*file, (*directory)[listIndex])))
         return;
 
     // 4. Installed by its short path, under the hourglass.
-    screen.setMousePointer(ui::vbHourglass);
-    const std::optional<std::string> shortPath = shortPathOf(platform.api, saverPath);
+    const ui::BusyPointer busy(screen);
+    const std::optional<std::string> shortPath = sys::shortPathOf(platform.api, saverPath);
     if (shortPath && fileExists(platform.runtime, *shortPath))
         activate(platform, module, *shortPath);
-    screen.setMousePointer(ui::vbDefault);
 }
 
 void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex, int itemData,
                        const std::string& minutesText, ui::Screen& screen) {
-    screen.setMousePointer(ui::vbHourglass);
-    if (listIndex != -1 && itemData >= 0 && itemData <= 100) {
-        const std::optional<std::string> shortPath =
-            shortPathOf(platform.api, module.programFolder + "\\" + module.screenSaverList(itemData));
-        if (shortPath && fileExists(platform.runtime, *shortPath)) {
-            if (const std::optional<std::string> seconds = waitTimeSeconds(minutesText))
-                sys::CustomRegistry(platform).SetRegValue("HKEY_CURRENT_USER\\Control Panel\\Desktop",
-                                                          "ScreenSaveTimeOut", *seconds);
-            activate(platform, module, *shortPath);
-        }
-    }
-    screen.setMousePointer(ui::vbDefault);
+    // 1. The hourglass until the install ends.
+    const ui::BusyPointer busy(screen);
+
+    // 2. A selected item that names an entry of the list.
+    if (listIndex == -1 || itemData < 0 || itemData > 100)
+        return;
+
+    // 3. The listed file by its short path, when it is there.
+    const std::optional<std::string> shortPath =
+        sys::shortPathOf(platform.api, module.programFolder + "\\" + module.screenSaverList(itemData));
+    if (!shortPath || !fileExists(platform.runtime, *shortPath))
+        return;
+
+    // 4. The wait time, when the minutes box gives one.
+    if (const std::optional<std::string> seconds = waitTimeSeconds(minutesText))
+        sys::CustomRegistry(platform).SetRegValue("HKEY_CURRENT_USER\\Control Panel\\Desktop",
+                                                  "ScreenSaveTimeOut", *seconds);
+
+    // 5. Installed.
+    activate(platform, module, *shortPath);
 }
 
 std::string extractedScreenSaverPath(const catalogue::Module1& module) {
@@ -161,9 +164,7 @@ std::string extractedScreenSaverPath(const catalogue::Module1& module) {
 }
 
 std::string systemIniFor(const std::string& windowsVersion) {
-    if (windowsVersion == "NT" || windowsVersion == "2000")
-        return "C:\\WINNT\\system.ini";
-    return "c:\\windows\\system.ini";
+    return sys::isNtFamily(windowsVersion) ? "C:\\WINNT\\system.ini" : "c:\\windows\\system.ini";
 }
 
 std::optional<std::string> waitTimeSeconds(const std::string& minutesText) {

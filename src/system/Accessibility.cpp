@@ -6,39 +6,18 @@
 #include "system/VersionGates.h"
 
 namespace sys {
-namespace access {
 
-enum class Gate : int {
-    None,
-    G1, // Windows 95, 98, ME and 2000: not NT 4
-    G2, // Windows 98, ME and 2000
-    G3, // Windows 95, 98 and ME
-};
-
-} // namespace access
-
-using access::Gate;
+using Gate = win::VersionGate;
 
 Accessibility::Accessibility(win::WindowsApi& api)
     : api_(api), hc_{{}, &win::setting(win::SPI_GETHIGHCONTRAST)},
       at_{{}, &win::setting(win::SPI_GETACCESSTIMEOUT)}, fk_{{}, &win::setting(win::SPI_GETFILTERKEYS)},
       mk_{{}, &win::setting(win::SPI_GETMOUSEKEYS)}, ss_{{}, &win::setting(win::SPI_GETSOUNDSENTRY)},
-      sk_{{}, &win::setting(win::SPI_GETSTICKYKEYS)}, tk_{{}, &win::setting(win::SPI_GETTOGGLEKEYS)} {
-    const VersionGates gates(api_);
-    isWin95_ = gates.isWin95();
-    isWin98_ = gates.isWin98();
-    isWin2000_ = gates.isWin2000();
-}
+      sk_{{}, &win::setting(win::SPI_GETSTICKYKEYS)}, tk_{{}, &win::setting(win::SPI_GETTOGGLEKEYS)},
+      gates_(api) {}
 
 bool Accessibility::passes(Gate gate) {
-    bool supported = true;
-    if (gate == Gate::G1)
-        supported = isWin95_ || isWin98_ || isWin2000_;
-    else if (gate == Gate::G2)
-        supported = isWin98_ || isWin2000_;
-    else if (gate == Gate::G3)
-        supported = isWin95_ || isWin98_;
-    return admitted(supported, RaiseErrors, "Accessibility");
+    return admitted(gates_, gate, RaiseErrors, "Accessibility");
 }
 
 template <class T> void Accessibility::fetch(Group<T>& group) {
@@ -112,106 +91,106 @@ bool Accessibility::fkActive() { return readFlag(fk_, win::FKF_FILTERKEYSON, Gat
 void Accessibility::fkActive(bool value) { writeFlag(fk_, win::FKF_FILTERKEYSON, Gate::None, value); }
 bool Accessibility::fkHotkeyActive() { return readFlag(fk_, win::FKF_HOTKEYACTIVE, Gate::None); }
 void Accessibility::fkHotkeyActive(bool value) { writeFlag(fk_, win::FKF_HOTKEYACTIVE, Gate::None, value); }
-bool Accessibility::fkHotKeySound() { return readFlag(fk_, win::FKF_HOTKEYSOUND, Gate::G1); }
+bool Accessibility::fkHotKeySound() { return readFlag(fk_, win::FKF_HOTKEYSOUND, Gate::Win9xOr2000); }
 void Accessibility::fkHotKeySound(bool value) { writeFlag(fk_, win::FKF_HOTKEYSOUND, Gate::None, value); }
-bool Accessibility::fkHotKeyConfirm() { return readFlag(fk_, win::FKF_CONFIRMHOTKEY, Gate::G1); }
-void Accessibility::fkHotKeyConfirm(bool value) { writeFlag(fk_, win::FKF_CONFIRMHOTKEY, Gate::G1, value); }
-bool Accessibility::fkIndicator() { return readFlag(fk_, win::FKF_INDICATOR, Gate::G1); }
-void Accessibility::fkIndicator(bool value) { writeFlag(fk_, win::FKF_INDICATOR, Gate::G1, value); }
+bool Accessibility::fkHotKeyConfirm() { return readFlag(fk_, win::FKF_CONFIRMHOTKEY, Gate::Win9xOr2000); }
+void Accessibility::fkHotKeyConfirm(bool value) { writeFlag(fk_, win::FKF_CONFIRMHOTKEY, Gate::Win9xOr2000, value); }
+bool Accessibility::fkIndicator() { return readFlag(fk_, win::FKF_INDICATOR, Gate::Win9xOr2000); }
+void Accessibility::fkIndicator(bool value) { writeFlag(fk_, win::FKF_INDICATOR, Gate::Win9xOr2000, value); }
 std::int32_t Accessibility::mkMaxSpeed() { return readField(mk_, &win::MOUSEKEYS::iMaxSpeed, Gate::None); }
 void Accessibility::mkMaxSpeed(std::int32_t value) { writeField(mk_, &win::MOUSEKEYS::iMaxSpeed, Gate::None, value); }
 std::int32_t Accessibility::mkTimeToMaxSpeed() { return readField(mk_, &win::MOUSEKEYS::iTimeToMaxSpeed, Gate::None); }
 void Accessibility::mkTimeToMaxSpeed(std::int32_t value) { writeField(mk_, &win::MOUSEKEYS::iTimeToMaxSpeed, Gate::None, value); }
 std::int32_t Accessibility::mkCtrlSpeed() { return readField(mk_, &win::MOUSEKEYS::iCtrlSpeed, Gate::None); }
 bool Accessibility::mkAvailable() { return readFlag(mk_, win::MKF_AVAILABLE, Gate::None); }
-bool Accessibility::mkConfirmHotKey() { return readFlag(mk_, win::MKF_CONFIRMHOTKEY, Gate::G1); }
-void Accessibility::mkConfirmHotKey(bool value) { writeFlag(mk_, win::MKF_CONFIRMHOTKEY, Gate::G1, value); }
+bool Accessibility::mkConfirmHotKey() { return readFlag(mk_, win::MKF_CONFIRMHOTKEY, Gate::Win9xOr2000); }
+void Accessibility::mkConfirmHotKey(bool value) { writeFlag(mk_, win::MKF_CONFIRMHOTKEY, Gate::Win9xOr2000, value); }
 bool Accessibility::mkHotKeyActive() { return readFlag(mk_, win::MKF_HOTKEYACTIVE, Gate::None); }
 void Accessibility::mkHotKeyActive(bool value) { writeFlag(mk_, win::MKF_HOTKEYACTIVE, Gate::None, value); }
 bool Accessibility::mkHotKeySound() { return readFlag(mk_, win::MKF_HOTKEYSOUND, Gate::None); }
 void Accessibility::mkHotKeySound(bool value) { writeFlag(mk_, win::MKF_HOTKEYSOUND, Gate::None, value); }
 bool Accessibility::mkActive() { return readFlag(mk_, win::MKF_MOUSEKEYSON, Gate::None); }
-bool Accessibility::mkIndicator() { return readFlag(mk_, win::MKF_INDICATOR, Gate::G1); }
-void Accessibility::mkIndicator(bool value) { writeFlag(mk_, win::MKF_INDICATOR, Gate::G1, value); }
+bool Accessibility::mkIndicator() { return readFlag(mk_, win::MKF_INDICATOR, Gate::Win9xOr2000); }
+void Accessibility::mkIndicator(bool value) { writeFlag(mk_, win::MKF_INDICATOR, Gate::Win9xOr2000, value); }
 bool Accessibility::mkMouseKeysOn() { return readFlag(mk_, win::MKF_MOUSEKEYSON, Gate::None); }
 void Accessibility::mkMouseKeysOn(bool value) { writeFlag(mk_, win::MKF_MOUSEKEYSON, Gate::None, value); }
-bool Accessibility::mkModifiers() { return readFlag(mk_, win::MKF_MODIFIERS, Gate::G1); }
-void Accessibility::mkModifiers(bool value) { writeFlag(mk_, win::MKF_MODIFIERS, Gate::G1, value); }
-bool Accessibility::mkMouseMode() { return readFlag(mk_, win::MKF_MOUSEMODE, Gate::G2); }
-void Accessibility::mkMouseMode(bool value) { writeFlag(mk_, win::MKF_MOUSEMODE, Gate::G2, value); }
-bool Accessibility::mkReplaceNumbers() { return readFlag(mk_, win::MKF_REPLACENUMBERS, Gate::G1); }
-void Accessibility::mkReplaceNumbers(bool value) { writeFlag(mk_, win::MKF_REPLACENUMBERS, Gate::G1, value); }
-bool Accessibility::mkLeftButtonSel() { return readFlag(mk_, win::MKF_LEFTBUTTONSEL, Gate::G2); }
-void Accessibility::mkLeftButtonSel(bool value) { writeFlag(mk_, win::MKF_LEFTBUTTONSEL, Gate::G2, value); }
-bool Accessibility::mkRightButtonSel() { return readFlag(mk_, win::MKF_RIGHTBUTTONSEL, Gate::G2); }
-void Accessibility::mkRightButtonSel(bool value) { writeFlag(mk_, win::MKF_RIGHTBUTTONSEL, Gate::G2, value); }
-bool Accessibility::mkLeftButtonDown() { return readFlag(mk_, win::MKF_LEFTBUTTONDOWN, Gate::G2); }
-void Accessibility::mkLeftButtonDown(bool value) { writeFlag(mk_, win::MKF_LEFTBUTTONDOWN, Gate::G2, value); }
-bool Accessibility::mkRightButtonDown() { return readFlag(mk_, win::MKF_RIGHTBUTTONDOWN, Gate::G2); }
-void Accessibility::mkRightButtonDown(bool value) { writeFlag(mk_, win::MKF_RIGHTBUTTONDOWN, Gate::G2, value); }
+bool Accessibility::mkModifiers() { return readFlag(mk_, win::MKF_MODIFIERS, Gate::Win9xOr2000); }
+void Accessibility::mkModifiers(bool value) { writeFlag(mk_, win::MKF_MODIFIERS, Gate::Win9xOr2000, value); }
+bool Accessibility::mkMouseMode() { return readFlag(mk_, win::MKF_MOUSEMODE, Gate::WinLevel5); }
+void Accessibility::mkMouseMode(bool value) { writeFlag(mk_, win::MKF_MOUSEMODE, Gate::WinLevel5, value); }
+bool Accessibility::mkReplaceNumbers() { return readFlag(mk_, win::MKF_REPLACENUMBERS, Gate::Win9xOr2000); }
+void Accessibility::mkReplaceNumbers(bool value) { writeFlag(mk_, win::MKF_REPLACENUMBERS, Gate::Win9xOr2000, value); }
+bool Accessibility::mkLeftButtonSel() { return readFlag(mk_, win::MKF_LEFTBUTTONSEL, Gate::WinLevel5); }
+void Accessibility::mkLeftButtonSel(bool value) { writeFlag(mk_, win::MKF_LEFTBUTTONSEL, Gate::WinLevel5, value); }
+bool Accessibility::mkRightButtonSel() { return readFlag(mk_, win::MKF_RIGHTBUTTONSEL, Gate::WinLevel5); }
+void Accessibility::mkRightButtonSel(bool value) { writeFlag(mk_, win::MKF_RIGHTBUTTONSEL, Gate::WinLevel5, value); }
+bool Accessibility::mkLeftButtonDown() { return readFlag(mk_, win::MKF_LEFTBUTTONDOWN, Gate::WinLevel5); }
+void Accessibility::mkLeftButtonDown(bool value) { writeFlag(mk_, win::MKF_LEFTBUTTONDOWN, Gate::WinLevel5, value); }
+bool Accessibility::mkRightButtonDown() { return readFlag(mk_, win::MKF_RIGHTBUTTONDOWN, Gate::WinLevel5); }
+void Accessibility::mkRightButtonDown(bool value) { writeFlag(mk_, win::MKF_RIGHTBUTTONDOWN, Gate::WinLevel5, value); }
 bool Accessibility::ssActive() { return readFlag(ss_, win::SSF_SOUNDSENTRYON, Gate::None); }
 void Accessibility::ssActive(bool value) { writeFlag(ss_, win::SSF_SOUNDSENTRYON, Gate::None, value); }
 bool Accessibility::ssAvailable() { return readFlag(ss_, win::SSF_AVAILABLE, Gate::None); }
-std::int32_t Accessibility::ssFSTextEffect() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffect, Gate::G3); }
-void Accessibility::ssFSTextEffect(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffect, Gate::G3, value); }
-std::int32_t Accessibility::ssFSTextEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffectMSec, Gate::G3); }
-void Accessibility::ssFSTextEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffectMSec, Gate::G3, value); }
-std::int32_t Accessibility::ssFSTextEffectColorBits() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffectColorBits, Gate::G3); }
-void Accessibility::ssFSTextEffectColorBits(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffectColorBits, Gate::G3, value); }
-std::int32_t Accessibility::ssFSGraphicEffect() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffect, Gate::G3); }
-void Accessibility::ssFSGraphicEffect(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffect, Gate::G3, value); }
-std::int32_t Accessibility::ssFSGraphicEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectMSec, Gate::G3); }
-void Accessibility::ssFSGraphicEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectMSec, Gate::G3, value); }
-std::int32_t Accessibility::ssFSGraphicEffectColor() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectColor, Gate::G3); }
-void Accessibility::ssFSGraphicEffectColor(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectColor, Gate::G3, value); }
+std::int32_t Accessibility::ssFSTextEffect() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffect, Gate::Win9x); }
+void Accessibility::ssFSTextEffect(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffect, Gate::Win9x, value); }
+std::int32_t Accessibility::ssFSTextEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffectMSec, Gate::Win9x); }
+void Accessibility::ssFSTextEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffectMSec, Gate::Win9x, value); }
+std::int32_t Accessibility::ssFSTextEffectColorBits() { return readField(ss_, &win::SOUNDSENTRYA::iFSTextEffectColorBits, Gate::Win9x); }
+void Accessibility::ssFSTextEffectColorBits(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSTextEffectColorBits, Gate::Win9x, value); }
+std::int32_t Accessibility::ssFSGraphicEffect() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffect, Gate::Win9x); }
+void Accessibility::ssFSGraphicEffect(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffect, Gate::Win9x, value); }
+std::int32_t Accessibility::ssFSGraphicEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectMSec, Gate::Win9x); }
+void Accessibility::ssFSGraphicEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectMSec, Gate::Win9x, value); }
+std::int32_t Accessibility::ssFSGraphicEffectColor() { return readField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectColor, Gate::Win9x); }
+void Accessibility::ssFSGraphicEffectColor(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iFSGrafEffectColor, Gate::Win9x, value); }
 std::int32_t Accessibility::ssWindowsEffect() { return readField(ss_, &win::SOUNDSENTRYA::iWindowsEffect, Gate::None); }
 void Accessibility::ssWindowsEffect(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iWindowsEffect, Gate::None, value); }
-std::int32_t Accessibility::ssWindowsEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iWindowsEffectMSec, Gate::G3); }
-void Accessibility::ssWindowsEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iWindowsEffectMSec, Gate::G3, value); }
+std::int32_t Accessibility::ssWindowsEffectMSec() { return readField(ss_, &win::SOUNDSENTRYA::iWindowsEffectMSec, Gate::Win9x); }
+void Accessibility::ssWindowsEffectMSec(std::int32_t value) { writeField(ss_, &win::SOUNDSENTRYA::iWindowsEffectMSec, Gate::Win9x, value); }
 bool Accessibility::skAudibleFeedback() { return readFlag(sk_, win::SKF_AUDIBLEFEEDBACK, Gate::None); }
 void Accessibility::skAudibleFeedback(bool value) { writeFlag(sk_, win::SKF_AUDIBLEFEEDBACK, Gate::None, value); }
 bool Accessibility::skAvailable() { return readFlag(sk_, win::SKF_AVAILABLE, Gate::None); }
-bool Accessibility::skConfirmHotKey() { return readFlag(sk_, win::SKF_CONFIRMHOTKEY, Gate::G1); }
-void Accessibility::skConfirmHotKey(bool value) { writeFlag(sk_, win::SKF_CONFIRMHOTKEY, Gate::G1, value); }
+bool Accessibility::skConfirmHotKey() { return readFlag(sk_, win::SKF_CONFIRMHOTKEY, Gate::Win9xOr2000); }
+void Accessibility::skConfirmHotKey(bool value) { writeFlag(sk_, win::SKF_CONFIRMHOTKEY, Gate::Win9xOr2000, value); }
 bool Accessibility::skHotKeyActive() { return readFlag(sk_, win::SKF_HOTKEYACTIVE, Gate::None); }
 void Accessibility::skHotKeyActive(bool value) { writeFlag(sk_, win::SKF_HOTKEYACTIVE, Gate::None, value); }
 bool Accessibility::skHotKeySound() { return readFlag(sk_, win::SKF_HOTKEYSOUND, Gate::None); }
 void Accessibility::skHotKeySound(bool value) { writeFlag(sk_, win::SKF_HOTKEYSOUND, Gate::None, value); }
-bool Accessibility::skIndicator() { return readFlag(sk_, win::SKF_INDICATOR, Gate::G1); }
-void Accessibility::skIndicator(bool value) { writeFlag(sk_, win::SKF_INDICATOR, Gate::G1, value); }
+bool Accessibility::skIndicator() { return readFlag(sk_, win::SKF_INDICATOR, Gate::Win9xOr2000); }
+void Accessibility::skIndicator(bool value) { writeFlag(sk_, win::SKF_INDICATOR, Gate::Win9xOr2000, value); }
 bool Accessibility::skActive() { return readFlag(sk_, win::SKF_STICKYKEYSON, Gate::None); }
 void Accessibility::skActive(bool value) { writeFlag(sk_, win::SKF_STICKYKEYSON, Gate::None, value); }
 bool Accessibility::skTriState() { return readFlag(sk_, win::SKF_TRISTATE, Gate::None); }
 void Accessibility::skTriState(bool value) { writeFlag(sk_, win::SKF_TRISTATE, Gate::None, value); }
 bool Accessibility::skTwoKeysOff() { return readFlag(sk_, win::SKF_TWOKEYSOFF, Gate::None); }
 void Accessibility::skTwoKeysOff(bool value) { writeFlag(sk_, win::SKF_TWOKEYSOFF, Gate::None, value); }
-bool Accessibility::skLeftAltLatched() { return readFlag(sk_, win::SKF_LALTLATCHED, Gate::G2); }
-bool Accessibility::skLeftCtlLatched() { return readFlag(sk_, win::SKF_LCTLLATCHED, Gate::G2); }
-bool Accessibility::skLeftShiftLatched() { return readFlag(sk_, win::SKF_LSHIFTLATCHED, Gate::G2); }
-bool Accessibility::skRightAltLatched() { return readFlag(sk_, win::SKF_RALTLATCHED, Gate::G2); }
-bool Accessibility::skRightCtlLatched() { return readFlag(sk_, win::SKF_RCTLLATCHED, Gate::G2); }
-bool Accessibility::skRightShiftLatched() { return readFlag(sk_, win::SKF_RSHIFTLATCHED, Gate::G2); }
-bool Accessibility::skLeftAltLocked() { return readFlag(sk_, win::SKF_LALTLOCKED, Gate::G2); }
-bool Accessibility::skLeftCtlLocked() { return readFlag(sk_, win::SKF_LCTLLOCKED, Gate::G2); }
-bool Accessibility::skLeftShiftLocked() { return readFlag(sk_, win::SKF_LSHIFTLOCKED, Gate::G2); }
-bool Accessibility::skRightAltLocked() { return readFlag(sk_, win::SKF_RALTLOCKED, Gate::G2); }
-bool Accessibility::skRightCtlLocked() { return readFlag(sk_, win::SKF_RCTLLOCKED, Gate::G2); }
-bool Accessibility::skRightShiftLocked() { return readFlag(sk_, win::SKF_RSHIFTLOCKED, Gate::G2); }
-bool Accessibility::skLeftWinLatched() { return readFlag(sk_, win::SKF_LWINLATCHED, Gate::G2); }
-void Accessibility::skLeftWinLatched(bool value) { writeFlag(sk_, win::SKF_LWINLATCHED, Gate::G2, value); }
-bool Accessibility::skRightWinLatched() { return readFlag(sk_, win::SKF_RWINLATCHED, Gate::G2); }
-void Accessibility::skRightWinLatched(bool value) { writeFlag(sk_, win::SKF_RWINLATCHED, Gate::G2, value); }
-bool Accessibility::skLeftWinLocked() { return readFlag(sk_, win::SKF_LWINLOCKED, Gate::G2); }
-void Accessibility::skLeftWinLocked(bool value) { writeFlag(sk_, win::SKF_LWINLOCKED, Gate::G2, value); }
-bool Accessibility::skRightWinLocked() { return readFlag(sk_, win::SKF_RWINLOCKED, Gate::G2); }
-void Accessibility::skRightWinLocked(bool value) { writeFlag(sk_, win::SKF_RWINLOCKED, Gate::G2, value); }
+bool Accessibility::skLeftAltLatched() { return readFlag(sk_, win::SKF_LALTLATCHED, Gate::WinLevel5); }
+bool Accessibility::skLeftCtlLatched() { return readFlag(sk_, win::SKF_LCTLLATCHED, Gate::WinLevel5); }
+bool Accessibility::skLeftShiftLatched() { return readFlag(sk_, win::SKF_LSHIFTLATCHED, Gate::WinLevel5); }
+bool Accessibility::skRightAltLatched() { return readFlag(sk_, win::SKF_RALTLATCHED, Gate::WinLevel5); }
+bool Accessibility::skRightCtlLatched() { return readFlag(sk_, win::SKF_RCTLLATCHED, Gate::WinLevel5); }
+bool Accessibility::skRightShiftLatched() { return readFlag(sk_, win::SKF_RSHIFTLATCHED, Gate::WinLevel5); }
+bool Accessibility::skLeftAltLocked() { return readFlag(sk_, win::SKF_LALTLOCKED, Gate::WinLevel5); }
+bool Accessibility::skLeftCtlLocked() { return readFlag(sk_, win::SKF_LCTLLOCKED, Gate::WinLevel5); }
+bool Accessibility::skLeftShiftLocked() { return readFlag(sk_, win::SKF_LSHIFTLOCKED, Gate::WinLevel5); }
+bool Accessibility::skRightAltLocked() { return readFlag(sk_, win::SKF_RALTLOCKED, Gate::WinLevel5); }
+bool Accessibility::skRightCtlLocked() { return readFlag(sk_, win::SKF_RCTLLOCKED, Gate::WinLevel5); }
+bool Accessibility::skRightShiftLocked() { return readFlag(sk_, win::SKF_RSHIFTLOCKED, Gate::WinLevel5); }
+bool Accessibility::skLeftWinLatched() { return readFlag(sk_, win::SKF_LWINLATCHED, Gate::WinLevel5); }
+void Accessibility::skLeftWinLatched(bool value) { writeFlag(sk_, win::SKF_LWINLATCHED, Gate::WinLevel5, value); }
+bool Accessibility::skRightWinLatched() { return readFlag(sk_, win::SKF_RWINLATCHED, Gate::WinLevel5); }
+void Accessibility::skRightWinLatched(bool value) { writeFlag(sk_, win::SKF_RWINLATCHED, Gate::WinLevel5, value); }
+bool Accessibility::skLeftWinLocked() { return readFlag(sk_, win::SKF_LWINLOCKED, Gate::WinLevel5); }
+void Accessibility::skLeftWinLocked(bool value) { writeFlag(sk_, win::SKF_LWINLOCKED, Gate::WinLevel5, value); }
+bool Accessibility::skRightWinLocked() { return readFlag(sk_, win::SKF_RWINLOCKED, Gate::WinLevel5); }
+void Accessibility::skRightWinLocked(bool value) { writeFlag(sk_, win::SKF_RWINLOCKED, Gate::WinLevel5, value); }
 bool Accessibility::tkActive() { return readFlag(tk_, win::TKF_TOGGLEKEYSON, Gate::None); }
 void Accessibility::tkActive(bool value) { writeFlag(tk_, win::TKF_TOGGLEKEYSON, Gate::None, value); }
 bool Accessibility::tkAvailable() { return readFlag(tk_, win::TKF_AVAILABLE, Gate::None); }
 bool Accessibility::tkHotKeyActive() { return readFlag(tk_, win::TKF_HOTKEYACTIVE, Gate::None); }
 void Accessibility::tkHotKeyActive(bool value) { writeFlag(tk_, win::TKF_HOTKEYACTIVE, Gate::None, value); }
-bool Accessibility::tkConfirmHotKey() { return readFlag(tk_, win::TKF_CONFIRMHOTKEY, Gate::G1); }
-void Accessibility::tkConfirmHotKey(bool value) { writeFlag(tk_, win::TKF_CONFIRMHOTKEY, Gate::G1, value); }
+bool Accessibility::tkConfirmHotKey() { return readFlag(tk_, win::TKF_CONFIRMHOTKEY, Gate::Win9xOr2000); }
+void Accessibility::tkConfirmHotKey(bool value) { writeFlag(tk_, win::TKF_CONFIRMHOTKEY, Gate::Win9xOr2000, value); }
 bool Accessibility::tkHotKeySound() { return readFlag(tk_, win::TKF_HOTKEYSOUND, Gate::None); }
 void Accessibility::tkHotKeySound(bool value) { writeFlag(tk_, win::TKF_HOTKEYSOUND, Gate::None, value); }
 // clang-format on

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "platform/Settings.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -22,10 +23,6 @@ class WindowsApi;
 }
 
 namespace sys {
-
-namespace access {
-enum class Gate : int;
-}
 
 class Accessibility {
 public:
@@ -181,19 +178,16 @@ private:
         const win::Setting* row;
     };
 
-    bool passes(access::Gate gate);
+    bool passes(win::VersionGate gate);
     template <class T> void fetch(Group<T>& group);
     template <class T> void store(Group<T>& group);
-    template <class T> bool readFlag(Group<T>& group, win::DWORD mask, access::Gate gate);
-    template <class T> void writeFlag(Group<T>& group, win::DWORD mask, access::Gate gate, bool on);
-    template <class T> std::int32_t readField(Group<T>& group, win::DWORD T::*field, access::Gate gate);
+    template <class T> bool readFlag(Group<T>& group, win::DWORD mask, win::VersionGate gate);
+    template <class T> void writeFlag(Group<T>& group, win::DWORD mask, win::VersionGate gate, bool on);
+    template <class T> std::int32_t readField(Group<T>& group, win::DWORD T::*field, win::VersionGate gate);
     template <class T>
-    void writeField(Group<T>& group, win::DWORD T::*field, access::Gate gate, std::int32_t value);
+    void writeField(Group<T>& group, win::DWORD T::*field, win::VersionGate gate, std::int32_t value);
 
     win::WindowsApi& api_;
-    bool isWin95_ = false;
-    bool isWin98_ = false;
-    bool isWin2000_ = false;
     Group<win::HIGHCONTRASTA> hc_;
     Group<win::ACCESSTIMEOUT> at_;
     Group<win::FILTERKEYS> fk_;
@@ -201,6 +195,7 @@ private:
     Group<win::SOUNDSENTRYA> ss_;
     Group<win::STICKYKEYS> sk_;
     Group<win::TOGGLEKEYS> tk_;
+    const VersionGates gates_;
 };
 
 } // namespace sys

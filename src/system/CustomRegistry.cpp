@@ -3,7 +3,7 @@
 #include "platform/MessageBoxService.h"
 #include "platform/Platform.h"
 #include "runtime/TextConv.h"
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 
 #include <utility>
 
@@ -72,26 +72,21 @@ std::string CustomRegistry::GetRegValue(std::string keyPath, const std::string& 
     if (root == 0)
         return std::string();
 
-    // 2. Open the sub-key for reading.
+    // 2. Open the sub-key for reading; it is closed again however the read ends.
     win::HKEY key = 0;
     if (api_.RegOpenKeyExA(root, keyPath.c_str(), 0, win::KEY_READ, &key) != win::ERROR_SUCCESS)
         return "Error";
+    const win::KeyCloser closer(api_, key);
 
     // 3. Query into 255 spaces; a longer value does not fit and fails.
     std::string buffer(ReadBufferSize, ' ');
     win::DWORD type = 0;
     win::DWORD size = ReadBufferSize;
-    const win::LONG status = api_.RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
-                                                   reinterpret_cast<win::BYTE*>(buffer.data()), &size);
-    if (status != win::ERROR_SUCCESS) {
-        api_.RegCloseKey(key);
+    if (api_.RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
+                              reinterpret_cast<win::BYTE*>(buffer.data()), &size) != win::ERROR_SUCCESS)
         return "Error";
-    }
 
-    // 4. Close the key.
-    api_.RegCloseKey(key);
-
-    // 5. The spaces after the stored NUL go with the trim (and so do the value's own
+    // 4. The spaces after the stored NUL go with the trim (and so do the value's own
     // leading spaces); the last character left is the NUL. A value that filled none
     // of the buffer (zero bytes) leaves nothing to remove.
     std::string text = rt::Trim(buffer);
@@ -111,14 +106,12 @@ void CustomRegistry::SetRegValue(std::string keyPath, const std::string& valueNa
     win::HKEY key = 0;
     if (api_.RegOpenKeyExA(root, keyPath.c_str(), 0, win::KEY_WRITE, &key) != win::ERROR_SUCCESS)
         return;
+    const win::KeyCloser closer(api_, key);
 
     // 3. A REG_SZ value counts its terminating NUL.
     api_.RegSetValueExA(key, valueName.c_str(), 0, win::REG_SZ,
                         reinterpret_cast<const win::BYTE*>(value.c_str()),
                         static_cast<win::DWORD>(value.size() + 1));
-
-    // 4. Close the key.
-    api_.RegCloseKey(key);
 }
 
 } // namespace sys

@@ -6,12 +6,7 @@
 
 namespace sys {
 
-Keyboard::Keyboard(win::WindowsApi& api) : api_(api) {
-    win::OSVERSIONINFOA record{};
-    record.dwOSVersionInfoSize = sizeof record;
-    api_.GetVersionExA(&record);
-    isNT_ = record.dwPlatformId == win::VER_PLATFORM_WIN32_NT;
-}
+Keyboard::Keyboard(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 std::int32_t Keyboard::KeyboardType() {
     return api_.GetKeyboardType(0);
@@ -26,7 +21,7 @@ bool Keyboard::toggled(win::BYTE key) {
 }
 
 void Keyboard::setToggle(win::BYTE key, bool on) {
-    if (isNT_) {
+    if (gates_.isNtPlatform()) {
         // NT keeps the lock lights with the system's key state: only a key press changes them.
         if (toggled(key) != on) {
             api_.keybd_event(key, 0, win::KEYEVENTF_EXTENDEDKEY, 0);

@@ -1,8 +1,9 @@
 // Keyboard type, the three lock keys, repeat delay and speed, and the caret.
-// Every property goes to Windows when it is called; nothing is gated.
+// Every property goes to Windows when it is called; nothing is gated, but the
+// lock keys are set the way the Windows family keeps them.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -42,7 +43,7 @@ private:
     void setToggle(win::BYTE key, bool on);
 
     win::WindowsApi& api_;
-    bool isNT_ = false;
+    const VersionGates gates_;
 };
 
 } // namespace sys

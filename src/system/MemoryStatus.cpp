@@ -3,7 +3,6 @@
 #include "runtime/Error.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
-#include "system/VersionGates.h"
 
 #include <limits>
 
@@ -19,16 +18,15 @@ std::int32_t narrowed(std::uint64_t count) {
 
 } // namespace
 
-MemoryStatus::MemoryStatus(win::WindowsApi& api) : api_(api) {
-    isWin2000_ = VersionGates(api_).isWin2000();
-    if (isWin2000_)
+MemoryStatus::MemoryStatus(win::WindowsApi& api) : api_(api), gates_(api) {
+    if (gates_.isWin2000())
         extended_.dwLength = sizeof extended_;
     else
         plain_.dwLength = sizeof plain_;
 }
 
 void MemoryStatus::refresh() {
-    if (isWin2000_)
+    if (gates_.isWin2000())
         api_.GlobalMemoryStatusEx(&extended_);
     else
         api_.GlobalMemoryStatus(&plain_);
@@ -37,12 +35,12 @@ void MemoryStatus::refresh() {
 std::int32_t MemoryStatus::count(win::DWORDLONG win::MEMORYSTATUSEX::*extended,
                                  win::ULONG_PTR win::MEMORYSTATUS::*plain) {
     refresh();
-    return narrowed(isWin2000_ ? extended_.*extended : plain_.*plain);
+    return narrowed(gates_.isWin2000() ? extended_.*extended : plain_.*plain);
 }
 
 std::int32_t MemoryStatus::MemoryLoad() {
     refresh();
-    return static_cast<std::int32_t>(isWin2000_ ? extended_.dwMemoryLoad : plain_.dwMemoryLoad);
+    return static_cast<std::int32_t>(gates_.isWin2000() ? extended_.dwMemoryLoad : plain_.dwMemoryLoad);
 }
 
 std::int32_t MemoryStatus::TotalPhysical() {
@@ -65,7 +63,7 @@ std::int32_t MemoryStatus::AvailableVirtual() {
 }
 
 std::int32_t MemoryStatus::AvailableExtendedVirtual() {
-    if (!admitted(isWin2000_, RaiseErrors, "MemoryStatus"))
+    if (!admitted(gates_, win::VersionGate::Win2000, RaiseErrors, "MemoryStatus"))
         return 0;
     refresh();
     return narrowed(extended_.ullAvailExtendedVirtual);

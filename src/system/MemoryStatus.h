@@ -4,7 +4,7 @@
 // overflow error rather than coming back wrapped.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -37,7 +37,7 @@ private:
                        win::ULONG_PTR win::MEMORYSTATUS::*plain);
 
     win::WindowsApi& api_;
-    bool isWin2000_ = false;
+    const VersionGates gates_;
     win::MEMORYSTATUS plain_{};
     win::MEMORYSTATUSEX extended_{};
 };

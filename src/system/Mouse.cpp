@@ -9,7 +9,7 @@ namespace sys {
 Mouse::Mouse(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool Mouse::passes(win::VersionGate gate) {
-    return admitted(gates_.opens(gate), RaiseErrors, "Mouse");
+    return admitted(gates_, gate, RaiseErrors, "Mouse");
 }
 
 std::int32_t Mouse::read(win::UINT action) {

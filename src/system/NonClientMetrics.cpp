@@ -4,6 +4,7 @@
 #include "runtime/TextConv.h"
 #include "platform/Settings.h"
 #include "platform/WindowsApi.h"
+#include "system/SettingCalls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,9 +132,7 @@ void NonClientMetrics::recordFromFont(const Font& font, win::LOGFONTA& record) {
 // Heights are pixels at the display's resolution, sizes are points (1/72 inch).
 // The display is asked on every conversion, so a resolution change is seen.
 std::optional<std::int32_t> NonClientMetrics::convertHeight(std::int32_t value, Direction direction) {
-    const win::HDC info = api_.CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    const std::int32_t dpi = api_.GetDeviceCaps(info, win::LOGPIXELSY);
-    api_.DeleteDC(info);
+    const std::int32_t dpi = displayDpi(api_);
     // Without a display there is no scale to convert by.
     if (dpi <= 0)
         return std::nullopt;

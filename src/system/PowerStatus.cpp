@@ -3,7 +3,6 @@
 #include "platform/InputFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
-#include "system/VersionGates.h"
 
 namespace sys {
 
@@ -14,21 +13,43 @@ namespace {
 constexpr std::uint8_t Unknown = 255;
 constexpr std::uint8_t Charging = 8;
 
+// A drive's device, opened from a drive letter (or any text that starts with
+// one) for one request and closed when the request is done. A drive that could
+// not be opened is handle 0: the request gets it as it is, and nothing is closed.
+class DriveDevice {
+public:
+    DriveDevice(win::WindowsApi& api, const std::string& driveCharacter) : api_(api) {
+        const std::string path = "\\\\.\\" + driveCharacter.substr(0, 1) + ":";
+        const win::HANDLE device = api_.CreateFileA(
+            path.c_str(), 0, win::FILE_SHARE_READ | win::FILE_SHARE_WRITE, nullptr, win::OPEN_EXISTING, 0, 0);
+        handle_ = device == win::INVALID_HANDLE_VALUE ? 0 : device;
+    }
+    ~DriveDevice() {
+        if (handle_ != 0)
+            api_.CloseHandle(handle_);
+    }
+    DriveDevice(const DriveDevice&) = delete;
+    DriveDevice& operator=(const DriveDevice&) = delete;
+
+    win::HANDLE handle() const { return handle_; }
+
+private:
+    win::WindowsApi& api_;
+    win::HANDLE handle_ = 0;
+};
+
 } // namespace
 
-PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api) {
-    const VersionGates gates(api_);
-    isWin95_ = gates.isWin95();
-    // Windows 95 and NT 4 have no power-management calls, so this class knows no level 4.
-    winLevel_ = gates.isWin98() || gates.isWin2000() ? 5 : 0;
-}
+PowerStatus::PowerStatus(win::WindowsApi& api) : api_(api), gates_(api) {}
 
+// NT 4 has no power status.
 bool PowerStatus::statusSupported() {
-    return admitted(isWin95_ || winLevel_ == 5, RaiseErrors, "PowerStatus");
+    return admitted(gates_, win::VersionGate::Win9xOr2000, RaiseErrors, "PowerStatus");
 }
 
+// Windows 95 and NT 4 have no power-management calls.
 bool PowerStatus::powerManagementSupported() {
-    return admitted(winLevel_ == 5, RaiseErrors, "PowerStatus");
+    return admitted(gates_, win::VersionGate::WinLevel5, RaiseErrors, "PowerStatus");
 }
 
 bool PowerStatus::readStatus() {
@@ -95,43 +116,26 @@ bool PowerStatus::IsSystemResumeAuto() {
     return api_.IsSystemResumeAutomatic() != win::FALSE;
 }
 
-win::HANDLE PowerStatus::openDrive(const std::string& DriveCharacter) {
-    const std::string path = "\\\\.\\" + DriveCharacter.substr(0, 1) + ":";
-    const win::HANDLE device = api_.CreateFileA(path.c_str(), 0, win::FILE_SHARE_READ | win::FILE_SHARE_WRITE,
-                                                nullptr, win::OPEN_EXISTING, 0, 0);
-    return device == win::INVALID_HANDLE_VALUE ? 0 : device;
-}
-
-// A drive that could not be opened has no handle to give back.
-void PowerStatus::closeDrive(win::HANDLE device) {
-    if (device != 0)
-        api_.CloseHandle(device);
-}
-
 void PowerStatus::RequestWakeup(const std::string& DriveCharacter) {
     if (!powerManagementSupported())
         return;
-    const win::HANDLE device = openDrive(DriveCharacter);
-    api_.RequestDeviceWakeup(device);
-    closeDrive(device);
+    const DriveDevice device(api_, DriveCharacter);
+    api_.RequestDeviceWakeup(device.handle());
 }
 
 void PowerStatus::CancelWakeUpRequest(const std::string& DriveCharacter) {
     if (!powerManagementSupported())
         return;
-    const win::HANDLE device = openDrive(DriveCharacter);
-    api_.CancelDeviceWakeupRequest(device);
-    closeDrive(device);
+    const DriveDevice device(api_, DriveCharacter);
+    api_.CancelDeviceWakeupRequest(device.handle());
 }
 
 bool PowerStatus::DrivePowerState(const std::string& DriveCharacter) {
     if (!powerManagementSupported())
         return false;
-    const win::HANDLE device = openDrive(DriveCharacter);
+    const DriveDevice device(api_, DriveCharacter);
     win::BOOL on = win::FALSE;
-    const bool answered = api_.GetDevicePowerState(device, &on) != win::FALSE;
-    closeDrive(device);
-    return answered && on != win::FALSE;
+    return api_.GetDevicePowerState(device.handle(), &on) != win::FALSE && on != win::FALSE;
 }
 
 } // namespace sys

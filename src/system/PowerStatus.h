@@ -4,7 +4,7 @@
 // management of Windows 98 and 2000. NT 4 has none of them.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 #include <string>
@@ -50,13 +50,9 @@ private:
     bool powerManagementSupported();
     // False when the status cannot be read: the record then stands for "unknown".
     bool readStatus();
-    // The drive's device, 0 when it cannot be opened.
-    win::HANDLE openDrive(const std::string& DriveCharacter);
-    void closeDrive(win::HANDLE device);
 
     win::WindowsApi& api_;
-    bool isWin95_ = false;
-    std::int32_t winLevel_ = 0;
+    const VersionGates gates_;
     win::SYSTEM_POWER_STATUS status_{};
 };
 

@@ -39,7 +39,7 @@ using namespace win;
 ScreenInfo::ScreenInfo(win::WindowsApi& api) : api_(api), gates_(api) {}
 
 bool ScreenInfo::passes(win::VersionGate gate) {
-    return admitted(gates_.opens(gate), RaiseErrors, "Screen");
+    return admitted(gates_, gate, RaiseErrors, "Screen");
 }
 
 win::BOOL ScreenInfo::spi(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni) {
@@ -251,13 +251,6 @@ win::LOGFONTA ScreenInfo::iconTitleFont() {
     return font;
 }
 
-std::int32_t ScreenInfo::displayDpi() {
-    const win::HDC info = api_.CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    const std::int32_t dpi = api_.GetDeviceCaps(info, LOGPIXELSY);
-    api_.DeleteDC(info);
-    return dpi;
-}
-
 std::string ScreenInfo::IconFontName() {
     const win::LOGFONTA font = iconTitleFont();
     return rt::UpToNul({font.lfFaceName, sizeof font.lfFaceName});
@@ -279,7 +272,7 @@ void ScreenInfo::IconFontName(const std::string& name) {
 }
 
 std::int16_t ScreenInfo::IconFontSize() {
-    const std::int32_t dpi = displayDpi();
+    const std::int32_t dpi = displayDpi(api_);
     const win::LOGFONTA font = iconTitleFont();
     // Without a display context there is no scale to convert by.
     if (dpi <= 0)
@@ -293,7 +286,7 @@ std::int16_t ScreenInfo::IconFontSize() {
 
 void ScreenInfo::IconFontSize(std::int16_t Size) {
     // 1. The display's scale and the current font.
-    const std::int32_t dpi = displayDpi();
+    const std::int32_t dpi = displayDpi(api_);
     win::LOGFONTA font = iconTitleFont();
     if (dpi <= 0)
         return;

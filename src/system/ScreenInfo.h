@@ -162,7 +162,6 @@ private:
     void writeSetting(win::UINT setAction, std::int32_t value);
     std::int32_t readMetric(int index, win::VersionGate gate);
 
-    std::int32_t displayDpi();
     win::LOGFONTA iconTitleFont();
 
     win::WindowsApi& api_;

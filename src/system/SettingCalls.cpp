@@ -1,6 +1,6 @@
 #include "system/SettingCalls.h"
 
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 
 namespace sys {
 
@@ -12,6 +12,11 @@ std::int32_t readSetting(win::WindowsApi& api, const win::Setting& row) {
     std::int32_t value = 0;
     api.SystemParametersInfoA(row.get, 0, &value, win::NoUpdate);
     return value;
+}
+
+std::int32_t displayDpi(win::WindowsApi& api) {
+    const win::InformationContext display(api, api.CreateICA("DISPLAY", nullptr, nullptr, nullptr));
+    return api.GetDeviceCaps(display.get(), win::LOGPIXELSY);
 }
 
 std::int32_t readSetting(win::WindowsApi& api, win::UINT action) {

@@ -1,10 +1,11 @@
 // The settings classes' side of the settings table: a setting read or written
 // through SystemParametersInfoA the way its row says the value travels, and what
-// every class does with a version gate that stays closed.
+// every class does with a version gate (VersionGates) that stays closed.
 #pragma once
 
 #include "platform/Settings.h"
 #include "runtime/Error.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 
@@ -26,6 +27,11 @@ void writeSetting(win::WindowsApi& api, const win::Setting& row, std::int32_t va
 // The same for the row of a get or set action.
 void writeSetting(win::WindowsApi& api, win::UINT action, std::int32_t value);
 
+// The display's vertical resolution in dots per inch, asked afresh of an
+// information context on the display (so a resolution change is seen); 0 or
+// less when Windows gives none. Font heights convert to points by it.
+std::int32_t displayDpi(win::WindowsApi& api);
+
 // Booleans go to Windows as 0 and -1 (all bits set).
 constexpr std::int32_t windowsBool(bool value) {
     return value ? -1 : 0;
@@ -38,6 +44,11 @@ inline bool admitted(bool supported, bool raiseErrors, const char* source) {
     if (!supported && raiseErrors)
         throw rt::unsupportedError(source);
     return supported;
+}
+
+// The same for a member behind one of the settings table's version gates.
+inline bool admitted(const VersionGates& gates, win::VersionGate gate, bool raiseErrors, const char* source) {
+    return admitted(gates.opens(gate), raiseErrors, source);
 }
 
 } // namespace sys

@@ -5,18 +5,13 @@
 #include "platform/WinFacts.h"
 #include "platform/WindowsApi.h"
 #include "system/SettingCalls.h"
-#include "system/VersionGates.h"
 
 #include <utility>
 
 namespace sys {
 
 SystemColorsFast::SystemColorsFast(win::WindowsApi& api, rt::MessageBoxService& messages, std::string title)
-    : api_(api), messages_(messages), title_(std::move(title)) {
-    // Only the level-5 colours are gated, so Windows 95 and NT 4 count as 0 here.
-    const VersionGates gates(api_);
-    if (gates.isWin2000() || gates.isWin98())
-        winLevel_ = 5;
+    : api_(api), messages_(messages), title_(std::move(title)), gates_(api) {
     stagedIndices_.fill(NotStaged);
 }
 
@@ -37,17 +32,17 @@ std::int32_t SystemColorsFast::stagedIndex(int index) const {
     return stagedIndices_[slot(index)];
 }
 
-bool SystemColorsFast::passes(Gate gate) {
-    return admitted(gate == Gate::None || winLevel_ >= 5, RaiseErrors, "SystemColors");
+bool SystemColorsFast::passes(win::VersionGate gate) {
+    return admitted(gates_, gate, RaiseErrors, "SystemColors");
 }
 
-win::COLORREF SystemColorsFast::readColor(int index, Gate gate) {
+win::COLORREF SystemColorsFast::readColor(int index, win::VersionGate gate) {
     if (!passes(gate))
         return 0;
     return api_.GetSysColor(index);
 }
 
-void SystemColorsFast::writeColor(int index, win::COLORREF value, Gate gate) {
+void SystemColorsFast::writeColor(int index, win::COLORREF value, win::VersionGate gate) {
     if (!passes(gate))
         return;
     setColor(index, value);
@@ -75,10 +70,10 @@ void SystemColorsFast::setStagedColors() {
 
 #define SYSTEM_COLOR_PROPERTY(Name, Index, GateKind)                                                         \
     win::COLORREF SystemColorsFast::Name() {                                                                 \
-        return readColor(win::Index, Gate::GateKind);                                                        \
+        return readColor(win::Index, win::VersionGate::GateKind);                                            \
     }                                                                                                        \
     void SystemColorsFast::Name(win::COLORREF value) {                                                       \
-        writeColor(win::Index, value, Gate::GateKind);                                                       \
+        writeColor(win::Index, value, win::VersionGate::GateKind);                                           \
     }
 
 SYSTEM_COLOR_PROPERTY(InactiveGradientColor, COLOR_GRADIENTINACTIVECAPTION, WinLevel5)

@@ -9,7 +9,8 @@
 // and otherwise read 0 and write nothing.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/Settings.h"
+#include "system/VersionGates.h"
 
 #include <array>
 #include <cstdint>
@@ -39,8 +40,9 @@ public:
     bool RaiseErrors = true;
     bool UpdateImmediately = true;
 
-    // 5 on Windows 98, ME, 2000 and XP; 0 on every other version.
-    std::int32_t WinLevel() const { return winLevel_; }
+    // 5 on Windows 98, ME, 2000 and XP; 0 on every other version (only the
+    // level-5 colours are gated, so Windows 95 and NT 4 count as 0 here).
+    std::int32_t WinLevel() const { return gates_.opens(win::VersionGate::WinLevel5) ? 5 : 0; }
 
     win::COLORREF InactiveGradientColor();
     void InactiveGradientColor(win::COLORREF value);
@@ -116,19 +118,17 @@ public:
     std::int32_t stagedIndex(int index) const;
 
 private:
-    enum class Gate { None, WinLevel5 };
-
-    win::COLORREF readColor(int index, Gate gate);
-    void writeColor(int index, win::COLORREF value, Gate gate);
+    win::COLORREF readColor(int index, win::VersionGate gate);
+    void writeColor(int index, win::COLORREF value, win::VersionGate gate);
     // Sets one colour at once or stages it, by UpdateImmediately.
     void setColor(int index, win::COLORREF value);
-    bool passes(Gate gate);
+    bool passes(win::VersionGate gate);
     static std::size_t slot(int index);
 
     win::WindowsApi& api_;
     rt::MessageBoxService& messages_;
     std::string title_;
-    std::int32_t winLevel_ = 0;
+    const VersionGates gates_;
 
     // Staged colours: value and index per colour index, index NotStaged when unset.
     std::array<win::COLORREF, ColorCount> stagedValues_{};

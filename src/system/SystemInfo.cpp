@@ -3,7 +3,7 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "platform/InputFacts.h"
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 #include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
@@ -44,44 +44,52 @@ template <class Call> std::string directory(Call call) {
     return std::string(buffer.data(), std::min<std::size_t>(length, buffer.size()));
 }
 
+// The extended version record, or the plain one where Windows refuses it (the
+// record then ends after szCSDVersion); emptied when both calls fail. True when
+// the extended one was read.
+bool readVersion(win::WindowsApi& api, win::OSVERSIONINFOEXA& version) {
+    // The extended record begins with the plain one.
+    auto* record = reinterpret_cast<win::OSVERSIONINFOA*>(&version);
+    version.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOEXA);
+    if (api.GetVersionExA(record) != win::FALSE)
+        return true;
+    version = {};
+    version.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOA);
+    if (api.GetVersionExA(record) == win::FALSE)
+        version = {};
+    return false;
+}
+
 } // namespace
 
-SystemInfo::SystemInfo(win::WindowsApi& api) : api_(api) {
-    // The extended record begins with the plain one.
-    auto* record = reinterpret_cast<win::OSVERSIONINFOA*>(&version_);
-    version_.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOEXA);
-    extended_ = api_.GetVersionExA(record) != win::FALSE;
-    if (!extended_) {
-        version_ = {};
-        version_.dwOSVersionInfoSize = sizeof(win::OSVERSIONINFOA);
-        if (api_.GetVersionExA(record) == win::FALSE)
-            version_ = {};
-    }
+SystemInfo::SystemInfo(win::WindowsApi& api)
+    : api_(api), extended_(readVersion(api, version_)), gates_(versionRecord()) {
     api_.GetSystemInfo(&processor_);
 }
 
-bool SystemInfo::passes(bool supported) {
-    return admitted(supported, RaiseErrors, "SystemInfo");
+bool SystemInfo::passes(win::VersionGate gate) {
+    return admitted(gates_, gate, RaiseErrors, "SystemInfo");
 }
 
+// The service pack and suite fields are only in the extended record.
 bool SystemInfo::extendedRecordGate() {
-    return passes(IsWin2000() && extended_);
+    return admitted(gates_.opens(win::VersionGate::Win2000) && extended_, RaiseErrors, "SystemInfo");
 }
 
 // ---- gates ------------------------------------------------------------------
 
 // The record is emptied when both calls fail.
 bool SystemInfo::IsWin95() const {
-    return isWin95(versionRecord());
+    return gates_.isWin95();
 }
 bool SystemInfo::IsWin98() const {
-    return isWin98(versionRecord());
+    return gates_.isWin98();
 }
 bool SystemInfo::IsWin2000() const {
-    return isWin2000(versionRecord());
+    return gates_.isWin2000();
 }
 bool SystemInfo::IsWinNT() const {
-    return isNT4(versionRecord());
+    return gates_.isNT4();
 }
 
 // ---- metrics and switches -------------------------------------------------------
@@ -100,7 +108,7 @@ bool SystemInfo::NetworkPresent() {
     return (metric(win::SM_NETWORK) & 1) != 0;
 }
 bool SystemInfo::IsIMMEnabled() {
-    return passes(IsWin2000()) && metric(win::SM_IMMENABLED) != 0;
+    return passes(win::VersionGate::Win2000) && metric(win::SM_IMMENABLED) != 0;
 }
 bool SystemInfo::IsRemoteSession() {
     return metric(win::SM_REMOTESESSION) != 0;
@@ -134,7 +142,7 @@ void SystemInfo::ScreenSaverTimeout(std::int32_t seconds) {
     writeSetting(api_, win::SPI_SETSCREENSAVETIMEOUT, seconds);
 }
 bool SystemInfo::ScreenSaverRunning() {
-    return passes(IsWin98() || IsWin2000()) && readSetting(api_, win::SPI_GETSCREENSAVERRUNNING) != 0;
+    return passes(win::VersionGate::WinLevel5) && readSetting(api_, win::SPI_GETSCREENSAVERRUNNING) != 0;
 }
 // Windows answers with the call's own result: True when Plus! extensions are installed.
 bool SystemInfo::WindowsExtension() {
@@ -165,10 +173,11 @@ std::string SystemInfo::SpecialFolderLocation(std::int32_t FolderId) {
     win::ITEMIDLIST* list = nullptr;
     if (api_.SHGetSpecialFolderLocation(0, FolderId, &list) != 0)
         return {};
+    const win::TaskMemory freed(api_, list);
     char path[MaxPath] = {};
-    const bool found = api_.SHGetPathFromIDListA(list, path) != win::FALSE;
-    api_.CoTaskMemFree(list);
-    return found ? rt::UpToNul({path, sizeof path}) : std::string();
+    if (api_.SHGetPathFromIDListA(list, path) == win::FALSE)
+        return {};
+    return rt::UpToNul({path, sizeof path});
 }
 
 // ---- names ------------------------------------------------------------------------
@@ -181,7 +190,7 @@ std::string SystemInfo::ComputerName(std::int32_t NameFormat) {
             return {};
         return std::string(buffer, std::min<std::size_t>(size, sizeof buffer));
     }
-    if (!passes(IsWin2000()))
+    if (!passes(win::VersionGate::Win2000))
         return {};
     win::DWORD size = 0;
     api_.GetComputerNameExA(NameFormat, nullptr, &size);
@@ -196,7 +205,7 @@ void SystemInfo::ComputerName(std::int32_t NameFormat, const std::string& name) 
         api_.SetComputerNameA(name.c_str());
         return;
     }
-    if (!passes(IsWin2000()))
+    if (!passes(win::VersionGate::Win2000))
         return;
     switch (NameFormat) {
     case PhysicalNetBiosFormat:
@@ -231,7 +240,7 @@ std::string SystemInfo::UserName(std::int32_t NameFormat) {
         // The size counts the NUL.
         return std::string(buffer, std::min<std::size_t>(size - 1, BufferSize));
     }
-    if (!passes(IsWin2000()))
+    if (!passes(win::VersionGate::Win2000))
         return {};
     win::ULONG size = BufferSize;
     if (api_.GetUserNameExA(NameFormat, buffer, &size) != 0)
@@ -250,7 +259,7 @@ std::string SystemInfo::UserName(std::int32_t NameFormat) {
 // ---- interface levels -------------------------------------------------------------
 
 std::int32_t SystemInfo::WINVER() {
-    return settingsLevel(versionRecord());
+    return gates_.settingsLevel();
 }
 
 std::int32_t SystemInfo::WIN32_IE() {
@@ -334,7 +343,7 @@ std::string SystemInfo::productName() const {
 }
 
 std::string SystemInfo::ProductType() {
-    return passes(IsWin2000()) ? productName() : std::string();
+    return passes(win::VersionGate::Win2000) ? productName() : std::string();
 }
 
 // NT without the extended record keeps its product kind in the registry.
@@ -343,14 +352,12 @@ std::string SystemInfo::productOptionsName() {
     if (api_.RegOpenKeyExA(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0,
                            win::KEY_QUERY_VALUE, &key) != win::ERROR_SUCCESS)
         return {};
+    const win::KeyCloser closer(api_, key);
     char buffer[80] = {};
     win::DWORD size = sizeof buffer;
     win::DWORD type = 0;
-    const bool read =
-        api_.RegQueryValueExA(key, "ProductType", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
-                              &size) == win::ERROR_SUCCESS;
-    api_.RegCloseKey(key);
-    if (!read)
+    if (api_.RegQueryValueExA(key, "ProductType", nullptr, &type, reinterpret_cast<win::BYTE*>(buffer),
+                              &size) != win::ERROR_SUCCESS)
         return {};
     const std::string kind = rt::UCase(rt::UpToNul({buffer, std::min<std::size_t>(size, sizeof buffer)}));
     if (kind == "WINNT")

@@ -8,7 +8,7 @@
 // nothing and a read gives 0, False or the empty text.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "system/VersionGates.h"
 
 #include <cstdint>
 #include <string>
@@ -100,7 +100,7 @@ public:
     std::string SpecialFolderLocation(std::int32_t FolderId);
 
 private:
-    bool passes(bool supported);
+    bool passes(win::VersionGate gate);
     bool extendedRecordGate();
     std::int32_t metric(int index);
     std::string productName() const;
@@ -112,6 +112,8 @@ private:
         return *reinterpret_cast<const win::OSVERSIONINFOA*>(&version_);
     }
     bool extended_ = false;
+    // The gates of the record above.
+    const VersionGates gates_;
     win::SYSTEM_INFO processor_{};
 };
 

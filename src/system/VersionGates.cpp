@@ -11,6 +11,8 @@ VersionGates::VersionGates(win::WindowsApi& api) {
     succeeded_ = api.GetVersionExA(&record_) != win::FALSE;
 }
 
+VersionGates::VersionGates(const win::OSVERSIONINFOA& record) : record_(record), succeeded_(true) {}
+
 bool isWin95(const win::OSVERSIONINFOA& record) {
     return record.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS && record.dwMinorVersion == 0;
 }
@@ -50,6 +52,8 @@ bool VersionGates::opens(win::VersionGate gate) const {
         return !isWin95();
     case win::VersionGate::Win9x:
         return isWin95() || isWin98();
+    case win::VersionGate::Win9xOr2000:
+        return isWin95() || isWin98() || isWin2000();
     }
     return false;
 }

@@ -30,6 +30,9 @@ class VersionGates {
 public:
     // Calls GetVersionExA once with the 148-byte OSVERSIONINFOA.
     explicit VersionGates(win::WindowsApi& api);
+    // The gates of a record the caller asked for itself; an emptied record (every
+    // call failed) is none of the families.
+    explicit VersionGates(const win::OSVERSIONINFOA& record);
 
     // The families above, all false when the call failed.
     bool isWin95() const { return succeeded_ && sys::isWin95(record_); }
@@ -38,6 +41,9 @@ public:
     bool isWin2000() const { return succeeded_ && sys::isWin2000(record_); }
 
     std::int32_t settingsLevel() const { return succeeded_ ? sys::settingsLevel(record_) : 0; }
+    // Platform 2, any version, as the record reads whether or not the call succeeded:
+    // the families that keep the lock keys with the system and need the shut-down privilege.
+    bool isNtPlatform() const { return record_.dwPlatformId == win::VER_PLATFORM_WIN32_NT; }
 
     // Whether a settings-table row's gate lets this version through.
     bool opens(win::VersionGate gate) const;

@@ -1,6 +1,7 @@
 #include "system/clsAPIstuff.h"
 
 #include "platform/Platform.h"
+#include "platform/WinHolders.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
 #include "system/VersionGates.h"
@@ -84,18 +85,18 @@ void clsAPIstuff::endLogOn(const std::string& question, win::UINT flags, bool as
 // enabled its shut-down privilege; the 95 family has no privileges.
 void clsAPIstuff::enableShutdownPrivilege() {
     win::WindowsApi& api = platform_.api;
-    if (VersionGates(api).record().dwPlatformId != win::VER_PLATFORM_WIN32_NT)
+    if (!VersionGates(api).isNtPlatform())
         return;
     win::HANDLE token = 0;
     if (!api.OpenProcessToken(api.GetCurrentProcess(), win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY,
                               &token))
         return;
+    const win::HandleCloser closer(api, token);
     win::TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = win::SE_PRIVILEGE_ENABLED;
     if (api.LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid))
         api.AdjustTokenPrivileges(token, win::FALSE, &privileges, 0, nullptr, nullptr);
-    api.CloseHandle(token);
 }
 
 void clsAPIstuff::FatalErrorExit(const std::string& message) {
@@ -136,16 +137,16 @@ std::string clsAPIstuff::GetURLSource(const std::string& address) {
     std::string buffer(urlSourceLength, ' ');
     const win::HINTERNET session = api.InternetOpenA(platform_.runtime.appTitle().c_str(),
                                                      win::INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    const win::HINTERNET resource = session != 0 ? api.InternetOpenUrlA(session, address.c_str(), nullptr, 0,
-                                                                        win::INTERNET_FLAG_RELOAD, 0)
-                                                 : 0;
-    if (resource != 0) {
-        win::DWORD read = 0;
-        api.InternetReadFile(resource, buffer.data(), static_cast<win::DWORD>(buffer.size()), &read);
-        api.InternetCloseHandle(resource);
-    }
-    if (session != 0)
-        api.InternetCloseHandle(session);
+    if (session == 0)
+        return buffer;
+    const win::InternetHandle sessionCloser(api, session);
+    const win::HINTERNET resource =
+        api.InternetOpenUrlA(session, address.c_str(), nullptr, 0, win::INTERNET_FLAG_RELOAD, 0);
+    if (resource == 0)
+        return buffer;
+    const win::InternetHandle resourceCloser(api, resource);
+    win::DWORD read = 0;
+    api.InternetReadFile(resource, buffer.data(), static_cast<win::DWORD>(buffer.size()), &read);
     return buffer;
 }
 
@@ -156,10 +157,9 @@ std::string clsAPIstuff::desktopFolder() {
     win::ITEMIDLIST* list = nullptr;
     if (failed(api.SHGetSpecialFolderLocation(0, win::CSIDL_DESKTOPDIRECTORY, &list)) || list == nullptr)
         throw rt::Error(rt::ErrPathNotFound);
+    const win::TaskMemory freed(api, list);
     std::array<char, 260> path{};
-    const win::BOOL found = api.SHGetPathFromIDListA(list, path.data());
-    api.CoTaskMemFree(list);
-    if (!found)
+    if (!api.SHGetPathFromIDListA(list, path.data()))
         throw rt::Error(rt::ErrPathNotFound);
     return path.data();
 }
@@ -279,18 +279,17 @@ void clsAPIstuff::DrawFormEdges(win::HWND form, std::int16_t count, bool buttonS
     win::RECT inner{};
     if (!api.GetClientRect(form, &inner))
         return;
-    const win::HDC context = api.GetDC(form);
-    if (context == 0)
+    const win::WindowContext context(api, form);
+    if (context.get() == 0)
         return;
     for (int i = 0; i < count; ++i) {
         win::RECT frame{};
         api.SetRect(&frame, i, i, inner.right - i, inner.bottom - i);
         if (buttonStyle)
-            api.DrawFrameControl(context, &frame, win::DFC_BUTTON, win::DFCS_BUTTONPUSH);
+            api.DrawFrameControl(context.get(), &frame, win::DFC_BUTTON, win::DFCS_BUTTONPUSH);
         else
-            api.DrawEdge(context, &frame, win::EDGE_ETCHED, win::BF_RECT);
+            api.DrawEdge(context.get(), &frame, win::EDGE_ETCHED, win::BF_RECT);
     }
-    api.ReleaseDC(form, context);
 }
 
 // ---- programs, documents, windows --------------------------------------------------------

@@ -1,7 +1,7 @@
 #include "system/clsRegistry.h"
 
 #include "runtime/TextConv.h"
-#include "platform/WindowsApi.h"
+#include "platform/WinHolders.h"
 
 #include <cstring>
 #include <utility>
@@ -16,19 +16,6 @@ constexpr win::REGSAM KeyAllSpecificRights = win::KEY_QUERY_VALUE | win::KEY_SET
 static_assert(KeyAllSpecificRights == 0x3F, "the six specific key rights");
 
 constexpr std::int32_t ReadFailed = -1;
-
-// Closes a key handle however the member that opened it ends.
-class KeyCloser {
-public:
-    KeyCloser(win::WindowsApi& api, win::HKEY key) : api_(api), key_(key) {}
-    ~KeyCloser() { api_.RegCloseKey(key_); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-private:
-    win::WindowsApi& api_;
-    win::HKEY key_;
-};
 
 } // namespace
 
@@ -49,7 +36,7 @@ clsRegistry::clsRegistry(win::WindowsApi& api) : api_(api) {}
 
 win::HKEY clsRegistry::openKey(win::HKEY root, const std::string& keyName) {
     // The open's own status is not reported: a failed open leaves handle 0 and the
-    // call that follows reports the failure.
+    // call that follows reports the failure (the key closers close it all the same).
     win::HKEY key = 0;
     api_.RegOpenKeyExA(root, keyName.c_str(), 0, KeyAllSpecificRights, &key);
     return key;
@@ -66,14 +53,14 @@ std::int32_t clsRegistry::OpenOrCreateKey(win::HKEY root, const std::string& key
     const win::LONG status =
         api_.RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, win::REG_OPTION_NON_VOLATILE,
                              KeyAllSpecificRights, nullptr, &key, &disposition);
-    api_.RegCloseKey(key);
+    const win::KeyCloser closer(api_, key);
     return status;
 }
 
 std::int32_t clsRegistry::SetKeyValue(const std::string& keyName, const std::string& valueName,
                                       const RegistryValue& value, std::int32_t valueType, win::HKEY root) {
     const win::HKEY key = openKey(root, keyName);
-    KeyCloser closer(api_, key);
+    const win::KeyCloser closer(api_, key);
     return WriteValue(key, valueName, valueType, value);
 }
 
@@ -101,7 +88,7 @@ std::int32_t clsRegistry::QueryKeyValue(const std::string& keyName, const std::s
                                         win::HKEY root) {
     const win::HKEY key = openKey(root, keyName);
     keyHandle_ = key;
-    KeyCloser closer(api_, key);
+    const win::KeyCloser closer(api_, key);
     return ReadValue(key, valueName);
 }
 
@@ -146,7 +133,7 @@ std::int32_t clsRegistry::DeleteKey(win::HKEY root, const std::string& keyName) 
 std::int32_t clsRegistry::DeleteKeyValue(const std::string& keyName, const std::string& valueName,
                                          win::HKEY root) {
     const win::HKEY key = openKey(root, keyName);
-    KeyCloser closer(api_, key);
+    const win::KeyCloser closer(api_, key);
     return api_.RegDeleteValueA(key, valueName.c_str());
 }
 

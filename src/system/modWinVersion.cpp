@@ -54,4 +54,12 @@ std::string GetWinVersion(win::WindowsApi& api) {
     return std::string();
 }
 
+bool isNtFamily(const std::string& versionTag) {
+    return versionTag == "NT" || versionTag == "2000";
+}
+
+std::string windowsFolderFor(const std::string& versionTag) {
+    return isNtFamily(versionTag) ? "c:\\WINNT" : "c:\\WINDOWS";
+}
+
 } // namespace sys

@@ -17,4 +17,11 @@ std::int16_t LoWord(std::uint32_t value);
 // One GetVersionExA call, reduced to the tag by the known build and version numbers.
 std::string GetWinVersion(win::WindowsApi& api);
 
+// The family a tag stands for: "NT" and "2000" are the NT family; every other
+// tag, the empty one included, is the 95 family.
+bool isNtFamily(const std::string& versionTag);
+// The Windows folder of the tag's family: "c:\WINNT" for the NT family,
+// "c:\WINDOWS" for the 95 family.
+std::string windowsFolderFor(const std::string& versionTag);
+
 } // namespace sys

@@ -12,9 +12,9 @@
 #include "system/ScreenInfo.h"
 #include "system/SystemColorsFast.h"
 #include "system/clsRegistry.h"
+#include "system/ShortPath.h"
+#include "system/modWinVersion.h"
 #include "appearance/UpdateColors.h"
-
-#include <array>
 
 namespace themes {
 namespace {
@@ -22,24 +22,8 @@ namespace {
 const char* const soundKeyName = "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current\\";
 const char* const soundKeyPath =
     "HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
-const char* const soundFile = "\\Zuve Zivi ziz Odida.wav";
-constexpr win::DWORD shortPathBuffer = 67;
-
-// The short (8.3) form of a path, or the empty text when Windows has none that
-// fits the buffer (a missing file gives 0).
-std::string shortPathOf(win::WindowsApi& api, const std::string& longPath) {
-    std::array<char, shortPathBuffer> buffer{};
-    win::DWORD length = api.GetShortPathNameA(longPath.c_str(), buffer.data(), shortPathBuffer);
-    if (length == 0 || length >= shortPathBuffer)
-        return std::string();
-    return std::string(buffer.data(), length);
-}
 
 } // namespace
-
-std::string windowsFolderFor(const std::string& windowsVersion) {
-    return windowsVersion == "NT" || windowsVersion == "2000" ? "c:\\WINNT" : "c:\\WINDOWS";
-}
 
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList) {
@@ -47,17 +31,17 @@ void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeS
     rt::ErrorTrap onError(rt::skipMissingFiles);
     rt::Runtime& files = platform.runtime;
     const std::string& source = module.programFolder;
-    const std::string windows = windowsFolderFor(module.windowsVersion);
+    const std::string windows = sys::windowsFolderFor(module.windowsVersion);
 
     // 2. Default pointer.
     onError([&] { screen.setMousePointer(ui::vbDefault); });
 
     // 3. Colours, cursors and desktop icons of the theme's row.
     onError([&] {
-        module.mixMatchApply = false;
         sys::SystemColorsFast colors(platform);
         colors.UpdateImmediately = false;
-        appearance::UpdateColors(colors, module, selection.themeListIndex, selection.schemeListIndex);
+        appearance::UpdateColors(colors, module, appearance::ApplyVariant::Theme, selection.themeListIndex,
+                                 selection.schemeListIndex);
     });
 
     // 4. Wallpaper.
@@ -84,7 +68,8 @@ void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeS
         const std::int32_t row = module.activeSchemeRowNumber();
         sys::CustomRegistry values(platform);
         if (!module.themeShortAudio(row).empty())
-            values.SetRegValue(soundKeyPath, "", shortPathOf(platform.api, source + soundFile));
+            values.SetRegValue(soundKeyPath, "",
+                               sys::shortPathOf(platform.api, module.startupSound()).value_or(""));
         else
             values.SetRegValue(soundKeyPath, "", "");
     });

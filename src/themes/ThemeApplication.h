@@ -29,7 +29,4 @@ struct ThemeSelection {
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList);
 
-// "c:\WINNT" for the NT family tags, "c:\WINDOWS" for every other tag or none.
-std::string windowsFolderFor(const std::string& windowsVersion);
-
 } // namespace themes

@@ -3,6 +3,7 @@
 #include "platform/Runtime.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/ErrorTrap.h"
+#include "system/modWinVersion.h"
 
 #include <array>
 
@@ -34,19 +35,17 @@ const PictureSet* pictureSetFor(const std::string& windowsVersion) {
     return nullptr;
 }
 
-bool isNtFamily(const std::string& windowsVersion) {
-    return windowsVersion == "NT" || windowsVersion == "2000";
-}
-
 } // namespace
 
 void RestoreGraphics(rt::Runtime& runtime, ui::Screen& screen, const std::string& windowsVersion,
                      const std::string& programFolder) {
     rt::ErrorTrap onError(rt::skipMissingFiles);
-    const bool nt = isNtFamily(windowsVersion);
+    // The installed pictures are deleted under the names the restore has always
+    // used for them, and put back in the family's Windows folder.
+    const bool nt = sys::isNtFamily(windowsVersion);
     const std::string logos = nt ? "C:\\WINNT\\logos.sys" : "c:\\windows\\logos.sys";
     const std::string logow = nt ? "C:\\WINNT\\logow.sys" : "c:\\windows\\logow.sys";
-    const std::string windowsFolder = nt ? "c:\\WINNT" : "c:\\WINDOWS";
+    const std::string windowsFolder = sys::windowsFolderFor(windowsVersion);
     const PictureSet* set = pictureSetFor(windowsVersion);
     // A version without a set has nothing to copy back; its copy steps find no file.
     auto copyBack = [&](const char* source, const std::string& target) {

@@ -1,4 +1,5 @@
 #include "runtime/Error.h"
+#include "runtime/RaisedFlag.h"
 
 #include "platform/native/NativeComboBox.h"
 
@@ -75,9 +76,8 @@ LRESULT NativeComboBox::send(UINT message, WPARAM wParam, LPARAM lParam) const {
 void NativeComboBox::setEditText(const std::string& text) {
     if (hwnd() == nullptr)
         return;
-    quiet_ = true;
+    const rt::RaisedFlag quiet(quiet_);
     ::SetWindowTextA(hwnd(), text.c_str());
-    quiet_ = false;
 }
 
 void NativeComboBox::clear() {
@@ -104,9 +104,14 @@ void NativeComboBox::setListIndex(int index) {
         throw rt::Error(ErrInvalidPropertyValue, "Invalid property value");
     const std::string before = text();
     const std::string after = list(index);
-    quiet_ = true;
-    send(CB_SETCURSEL, static_cast<WPARAM>(index));
-    quiet_ = false;
+    {
+        const rt::RaisedFlag quiet(quiet_);
+        send(CB_SETCURSEL, static_cast<WPARAM>(index));
+    }
+    showSelection(before, after);
+}
+
+void NativeComboBox::showSelection(const std::string& before, const std::string& after) {
     setEditText(after);
     // Copies: the click handler may close the window and this control with it.
     NativeWindowSystem& system = system_;
@@ -169,14 +174,7 @@ void NativeComboBox::command(int code) {
         // Windows updates the edit line only after this notification: show the
         // chosen item now, so the handlers read it from text().
         const std::string before = text();
-        const std::string after = list(listIndex());
-        setEditText(after);
-        NativeWindowSystem& system = system_;
-        const ui::Handler click = onClick;
-        const ui::Handler change = onChange;
-        system.raise(click);
-        if (after != before)
-            system.raise(change);
+        showSelection(before, list(listIndex()));
         return;
     }
     case CBN_EDITCHANGE:

@@ -36,6 +36,9 @@ private:
     RECT windowRect() const;
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void setEditText(const std::string& text);
+    // A new selection: the edit line shows it, then onClick, and onChange when
+    // the edit line's text went from before to after.
+    void showSelection(const std::string& before, const std::string& after);
 
     Style style_;
     // The always-open list of a simple combo box.

@@ -1,5 +1,7 @@
 #include "platform/native/NativeFrame.h"
 
+#include "platform/native/ScopedGdi.h"
+
 namespace native {
 
 NativeFrame::NativeFrame(Surface& host, const std::string& name, const std::string& caption,
@@ -31,10 +33,8 @@ COLORREF NativeFrame::Panel::surfaceColor() const {
 
 LRESULT NativeFrame::Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT paintStruct;
-        HDC dc = ::BeginPaint(hwnd(), &paintStruct);
-        paint(dc);
-        ::EndPaint(hwnd(), &paintStruct);
+        const PaintSession session(hwnd());
+        paint(session.dc());
         return 0;
     }
     return Surface::onMessage(message, wParam, lParam);
@@ -43,7 +43,7 @@ LRESULT NativeFrame::Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam
 void NativeFrame::Panel::paint(HDC dc) {
     RECT client;
     ::GetClientRect(hwnd(), &client);
-    HGDIOBJ previousFont = ::SelectObject(dc, system_.font(false));
+    const SelectedObject font(dc, system_.font(false));
     TEXTMETRICA metrics;
     ::GetTextMetricsA(dc, &metrics);
     const int textHeight = metrics.tmHeight;
@@ -67,7 +67,6 @@ void NativeFrame::Panel::paint(HDC dc) {
         ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                     DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
-    ::SelectObject(dc, previousFont);
 }
 
 } // namespace native

@@ -3,6 +3,7 @@
 #include "platform/ui/PictureDecoder.h"
 
 #include "platform/native/NativePicture.h"
+#include "platform/native/ScopedGdi.h"
 
 #include <utility>
 
@@ -60,16 +61,14 @@ LRESULT NativePictureBox::View::onMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel.
     case WM_PAINT: {
-        PAINTSTRUCT paintStruct;
-        HDC dc = ::BeginPaint(hwnd(), &paintStruct);
+        const PaintSession session(hwnd());
         RECT client;
         ::GetClientRect(hwnd(), &client);
         const auto* picture = static_cast<const NativePicture*>(box_.picture_.get());
         if (picture != nullptr)
-            picture->paint(dc, client, surfaceColor());
+            picture->paint(session.dc(), client, surfaceColor());
         else
-            ::FillRect(dc, &client, system_.brush(surfaceColor()));
-        ::EndPaint(hwnd(), &paintStruct);
+            ::FillRect(session.dc(), &client, system_.brush(surfaceColor()));
         return 0;
     }
     case WM_LBUTTONDOWN:

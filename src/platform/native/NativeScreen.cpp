@@ -1,5 +1,7 @@
 #include "platform/native/NativeScreen.h"
 
+#include "platform/native/ScopedGdi.h"
+
 namespace native {
 
 namespace {
@@ -26,17 +28,16 @@ LPCSTR cursorResource(int pointer) {
 } // namespace
 
 NativeScreen::NativeScreen() {
-    HDC screen = ::GetDC(nullptr);
-    if (screen != nullptr) {
-        const int dpiX = ::GetDeviceCaps(screen, LOGPIXELSX);
-        const int dpiY = ::GetDeviceCaps(screen, LOGPIXELSY);
-        ::ReleaseDC(nullptr, screen);
-        // A display that reports nonsense keeps the standard 96 dots per inch.
-        if (dpiX > 0 && dpiX <= 1440)
-            dpiX_ = dpiX;
-        if (dpiY > 0 && dpiY <= 1440)
-            dpiY_ = dpiY;
-    }
+    const ScreenContext screen;
+    if (screen.dc() == nullptr)
+        return;
+    const int dpiX = ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
+    const int dpiY = ::GetDeviceCaps(screen.dc(), LOGPIXELSY);
+    // A display that reports nonsense keeps the standard 96 dots per inch.
+    if (dpiX > 0 && dpiX <= 1440)
+        dpiX_ = dpiX;
+    if (dpiY > 0 && dpiY <= 1440)
+        dpiY_ = dpiY;
 }
 
 int NativeScreen::width() const {

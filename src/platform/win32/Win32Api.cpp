@@ -190,13 +190,9 @@ win::BOOL Win32Api::GetComputerNameA(char* lpBuffer, DWORD* nSize) {
 }
 
 win::BOOL Win32Api::GetComputerNameExA(int NameType, char* lpBuffer, DWORD* nSize) {
-    static const auto function = lateBound<GetComputerNameExAFn>("kernel32.dll", "GetComputerNameExA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer,
-                    reinterpret_cast<::DWORD*>(nSize));
+    static const LateFunction<GetComputerNameExAFn> function("kernel32.dll", "GetComputerNameExA");
+    return function.callOr(FALSE, static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer,
+                           reinterpret_cast<::DWORD*>(nSize));
 }
 
 win::BOOL Win32Api::SetComputerNameA(const char* lpComputerName) {
@@ -204,12 +200,8 @@ win::BOOL Win32Api::SetComputerNameA(const char* lpComputerName) {
 }
 
 win::BOOL Win32Api::SetComputerNameExA(int NameType, const char* lpBuffer) {
-    static const auto function = lateBound<SetComputerNameExAFn>("kernel32.dll", "SetComputerNameExA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
+    static const LateFunction<SetComputerNameExAFn> function("kernel32.dll", "SetComputerNameExA");
+    return function.callOr(FALSE, static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
 }
 
 win::DWORD Win32Api::FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId,
@@ -225,12 +217,8 @@ void Win32Api::GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) {
 }
 
 win::BOOL Win32Api::GlobalMemoryStatusEx(MEMORYSTATUSEX* lpBuffer) {
-    static const auto function = lateBound<GlobalMemoryStatusExFn>("kernel32.dll", "GlobalMemoryStatusEx");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(reinterpret_cast<::MEMORYSTATUSEX*>(lpBuffer));
+    static const LateFunction<GlobalMemoryStatusExFn> function("kernel32.dll", "GlobalMemoryStatusEx");
+    return function.callOr(FALSE, reinterpret_cast<::MEMORYSTATUSEX*>(lpBuffer));
 }
 
 win::BOOL Win32Api::GetSystemPowerStatus(SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
@@ -238,68 +226,38 @@ win::BOOL Win32Api::GetSystemPowerStatus(SYSTEM_POWER_STATUS* lpSystemPowerStatu
 }
 
 win::BOOL Win32Api::SetSystemPowerState(BOOL fSuspend, BOOL fForce) {
-    static const auto function = lateBound<SetSystemPowerStateFn>("kernel32.dll", "SetSystemPowerState");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(fSuspend, fForce);
+    static const LateFunction<SetSystemPowerStateFn> function("kernel32.dll", "SetSystemPowerState");
+    return function.callOr(FALSE, fSuspend, fForce);
 }
 
 win::BOOL Win32Api::RequestWakeupLatency(int latency) {
-    static const auto function = lateBound<RequestWakeupLatencyFn>("kernel32.dll", "RequestWakeupLatency");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(latency);
+    static const LateFunction<RequestWakeupLatencyFn> function("kernel32.dll", "RequestWakeupLatency");
+    return function.callOr(FALSE, latency);
 }
 
 win::DWORD Win32Api::SetThreadExecutionState(DWORD esFlags) {
-    static const auto function =
-        lateBound<SetThreadExecutionStateFn>("kernel32.dll", "SetThreadExecutionState");
-    if (function == nullptr) {
-        notImplemented();
-        return 0;
-    }
-    return function(esFlags);
+    static const LateFunction<SetThreadExecutionStateFn> function("kernel32.dll", "SetThreadExecutionState");
+    return function.callOr(0, esFlags);
 }
 
 win::BOOL Win32Api::RequestDeviceWakeup(HANDLE hDevice) {
-    static const auto function = lateBound<DeviceRequestFn>("kernel32.dll", "RequestDeviceWakeup");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(native<::HANDLE>(hDevice));
+    static const LateFunction<DeviceRequestFn> function("kernel32.dll", "RequestDeviceWakeup");
+    return function.callOr(FALSE, native<::HANDLE>(hDevice));
 }
 
 win::BOOL Win32Api::CancelDeviceWakeupRequest(HANDLE hDevice) {
-    static const auto function = lateBound<DeviceRequestFn>("kernel32.dll", "CancelDeviceWakeupRequest");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(native<::HANDLE>(hDevice));
+    static const LateFunction<DeviceRequestFn> function("kernel32.dll", "CancelDeviceWakeupRequest");
+    return function.callOr(FALSE, native<::HANDLE>(hDevice));
 }
 
 win::BOOL Win32Api::IsSystemResumeAutomatic() {
-    static const auto function =
-        lateBound<IsSystemResumeAutomaticFn>("kernel32.dll", "IsSystemResumeAutomatic");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function();
+    static const LateFunction<IsSystemResumeAutomaticFn> function("kernel32.dll", "IsSystemResumeAutomatic");
+    return function.callOr(FALSE);
 }
 
 win::BOOL Win32Api::GetDevicePowerState(HANDLE hDevice, BOOL* pfOn) {
-    static const auto function = lateBound<GetDevicePowerStateFn>("kernel32.dll", "GetDevicePowerState");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(native<::HANDLE>(hDevice), pfOn);
+    static const LateFunction<GetDevicePowerStateFn> function("kernel32.dll", "GetDevicePowerState");
+    return function.callOr(FALSE, native<::HANDLE>(hDevice), pfOn);
 }
 
 win::HANDLE Win32Api::CreateFileA(const char* lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
@@ -351,12 +309,8 @@ win::BOOL Win32Api::FlashWindow(HWND hWnd, BOOL bInvert) {
 }
 
 win::BOOL Win32Api::FlashWindowEx(FLASHWINFO* pfwi) {
-    static const auto function = lateBound<FlashWindowExFn>("user32.dll", "FlashWindowEx");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(reinterpret_cast<::FLASHWINFO*>(pfwi));
+    static const LateFunction<FlashWindowExFn> function("user32.dll", "FlashWindowEx");
+    return function.callOr(FALSE, reinterpret_cast<::FLASHWINFO*>(pfwi));
 }
 
 win::BOOL Win32Api::ShowWindow(HWND hWnd, int nCmdShow) {
@@ -468,48 +422,33 @@ using sndPlaySoundAFn = ::BOOL(WINAPI*)(::LPCSTR, ::UINT);
 
 win::HINSTANCE Win32Api::ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile,
                                        const char* lpParameters, const char* lpDirectory, INT nShowCmd) {
-    static const auto function = lateBound<ShellExecuteAFn>("shell32.dll", "ShellExecuteA");
-    if (function == nullptr) {
-        notImplemented();
-        return 0;
-    }
-    return portable(function(native<::HWND>(hwnd), lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd));
+    static const LateFunction<ShellExecuteAFn> function("shell32.dll", "ShellExecuteA");
+    return portable(function.callOr(nullptr, native<::HWND>(hwnd), lpOperation, lpFile, lpParameters,
+                                    lpDirectory, nShowCmd));
 }
 
 win::HRESULT Win32Api::SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLIST** ppidl) {
-    static const auto function =
-        lateBound<SHGetSpecialFolderLocationFn>("shell32.dll", "SHGetSpecialFolderLocation");
-    if (function == nullptr) {
-        notImplemented();
-        return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
-    }
-    return function(native<::HWND>(hwnd), csidl, reinterpret_cast<::LPITEMIDLIST*>(ppidl));
+    static const LateFunction<SHGetSpecialFolderLocationFn> function("shell32.dll",
+                                                                     "SHGetSpecialFolderLocation");
+    return function.callOr(HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED), native<::HWND>(hwnd), csidl,
+                           reinterpret_cast<::LPITEMIDLIST*>(ppidl));
 }
 
 win::BOOL Win32Api::SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) {
-    static const auto function = lateBound<SHGetPathFromIDListAFn>("shell32.dll", "SHGetPathFromIDListA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
+    static const LateFunction<SHGetPathFromIDListAFn> function("shell32.dll", "SHGetPathFromIDListA");
+    return function.callOr(FALSE, reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
 }
 
 void Win32Api::CoTaskMemFree(void* pv) {
-    static const auto function = lateBound<CoTaskMemFreeFn>("ole32.dll", "CoTaskMemFree");
-    if (function != nullptr)
-        function(pv);
+    static const LateFunction<CoTaskMemFreeFn> function("ole32.dll", "CoTaskMemFree");
+    function.callIfPresent(pv);
 }
 
 // winmm
 
 win::BOOL Win32Api::sndPlaySoundA(const char* pszSound, UINT fuSound) {
-    static const auto function = lateBound<sndPlaySoundAFn>("winmm.dll", "sndPlaySoundA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(pszSound, fuSound);
+    static const LateFunction<sndPlaySoundAFn> function("winmm.dll", "sndPlaySoundA");
+    return function.callOr(FALSE, pszSound, fuSound);
 }
 
 // wininet: part of Internet Explorer, absent from a bare Windows 95, so looked up
@@ -523,54 +462,35 @@ using InternetCloseHandleFn = ::BOOL(WINAPI*)(::HINTERNET);
 
 win::HINTERNET Win32Api::InternetOpenA(const char* lpszAgent, DWORD dwAccessType, const char* lpszProxy,
                                        const char* lpszProxyBypass, DWORD dwFlags) {
-    static const auto function = lateBound<InternetOpenAFn>("wininet.dll", "InternetOpenA");
-    if (function == nullptr) {
-        notImplemented();
-        return 0;
-    }
-    return portable(function(lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags));
+    static const LateFunction<InternetOpenAFn> function("wininet.dll", "InternetOpenA");
+    return portable(function.callOr(nullptr, lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags));
 }
 
 win::HINTERNET Win32Api::InternetOpenUrlA(HINTERNET hInternet, const char* lpszUrl, const char* lpszHeaders,
                                           DWORD dwHeadersLength, DWORD dwFlags, DWORD_PTR dwContext) {
-    static const auto function = lateBound<InternetOpenUrlAFn>("wininet.dll", "InternetOpenUrlA");
-    if (function == nullptr) {
-        notImplemented();
-        return 0;
-    }
-    return portable(
-        function(native<::HINTERNET>(hInternet), lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext));
+    static const LateFunction<InternetOpenUrlAFn> function("wininet.dll", "InternetOpenUrlA");
+    return portable(function.callOr(nullptr, native<::HINTERNET>(hInternet), lpszUrl, lpszHeaders,
+                                    dwHeadersLength, dwFlags, dwContext));
 }
 
 win::BOOL Win32Api::InternetReadFile(HINTERNET hFile, void* lpBuffer, DWORD dwNumberOfBytesToRead,
                                      DWORD* lpdwNumberOfBytesRead) {
-    static const auto function = lateBound<InternetReadFileFn>("wininet.dll", "InternetReadFile");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(native<::HINTERNET>(hFile), lpBuffer, dwNumberOfBytesToRead,
-                    reinterpret_cast<::DWORD*>(lpdwNumberOfBytesRead));
+    static const LateFunction<InternetReadFileFn> function("wininet.dll", "InternetReadFile");
+    return function.callOr(FALSE, native<::HINTERNET>(hFile), lpBuffer, dwNumberOfBytesToRead,
+                           reinterpret_cast<::DWORD*>(lpdwNumberOfBytesRead));
 }
 
 win::BOOL Win32Api::InternetCloseHandle(HINTERNET hInternet) {
-    static const auto function = lateBound<InternetCloseHandleFn>("wininet.dll", "InternetCloseHandle");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(native<::HINTERNET>(hInternet));
+    static const LateFunction<InternetCloseHandleFn> function("wininet.dll", "InternetCloseHandle");
+    return function.callOr(FALSE, native<::HINTERNET>(hInternet));
 }
 
 // shdocvw
 
 win::HRESULT Win32Api::DoFileDownload(const char16_t* lpszFile) {
-    static const auto function = lateBound<DoFileDownloadFn>("shdocvw.dll", "DoFileDownload");
-    if (function == nullptr) {
-        notImplemented();
-        return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
-    }
-    return function(reinterpret_cast<::LPCWSTR>(lpszFile));
+    static const LateFunction<DoFileDownloadFn> function("shdocvw.dll", "DoFileDownload");
+    return function.callOr(HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED),
+                           reinterpret_cast<::LPCWSTR>(lpszFile));
 }
 
 // version.dll, looked up at first use (see shell32 above).
@@ -580,44 +500,27 @@ using GetFileVersionInfoAFn = ::BOOL(WINAPI*)(::LPCSTR, ::DWORD, ::DWORD, ::LPVO
 using VerQueryValueAFn = ::BOOL(WINAPI*)(::LPCVOID, ::LPCSTR, ::LPVOID*, ::PUINT);
 
 win::DWORD Win32Api::GetFileVersionInfoSizeA(const char* lptstrFilename, DWORD* lpdwHandle) {
-    static const auto function =
-        lateBound<GetFileVersionInfoSizeAFn>("version.dll", "GetFileVersionInfoSizeA");
-    if (function == nullptr) {
-        notImplemented();
-        return 0;
-    }
-    return function(lptstrFilename, reinterpret_cast<::DWORD*>(lpdwHandle));
+    static const LateFunction<GetFileVersionInfoSizeAFn> function("version.dll", "GetFileVersionInfoSizeA");
+    return function.callOr(0, lptstrFilename, reinterpret_cast<::DWORD*>(lpdwHandle));
 }
 
 win::BOOL Win32Api::GetFileVersionInfoA(const char* lptstrFilename, DWORD dwHandle, DWORD dwLen,
                                         void* lpData) {
-    static const auto function = lateBound<GetFileVersionInfoAFn>("version.dll", "GetFileVersionInfoA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(lptstrFilename, dwHandle, dwLen, lpData);
+    static const LateFunction<GetFileVersionInfoAFn> function("version.dll", "GetFileVersionInfoA");
+    return function.callOr(FALSE, lptstrFilename, dwHandle, dwLen, lpData);
 }
 
 win::BOOL Win32Api::VerQueryValueA(const void* pBlock, const char* lpSubBlock, void** lplpBuffer,
                                    UINT* puLen) {
-    static const auto function = lateBound<VerQueryValueAFn>("version.dll", "VerQueryValueA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(pBlock, lpSubBlock, lplpBuffer, puLen);
+    static const LateFunction<VerQueryValueAFn> function("version.dll", "VerQueryValueA");
+    return function.callOr(FALSE, pBlock, lpSubBlock, lplpBuffer, puLen);
 }
 
 // secur32
 
 win::BOOLEAN Win32Api::GetUserNameExA(int NameFormat, char* lpNameBuffer, ULONG* nSize) {
-    static const auto function = lateBound<GetUserNameExAFn>("secur32.dll", "GetUserNameExA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(NameFormat, lpNameBuffer, reinterpret_cast<::ULONG*>(nSize));
+    static const LateFunction<GetUserNameExAFn> function("secur32.dll", "GetUserNameExA");
+    return function.callOr(FALSE, NameFormat, lpNameBuffer, reinterpret_cast<::ULONG*>(nSize));
 }
 
 // ---- drawing on a window's client area ------------------------------------------------------
@@ -644,81 +547,118 @@ win::BOOL Win32Api::UpdateWindow(HWND hWnd) {
 
 // ---- shell links and the process token ---------------------------------------------------
 
+namespace {
+
+// COM on this thread for a scope: CoInitialize when made, CoUninitialize when the
+// scope ends if CoInitialize succeeded (S_FALSE, COM already there, counts too and
+// is balanced the same way).
+class ComApartment {
+public:
+    ComApartment(const LateFunction<CoInitializeFn>& initialize,
+                 const LateFunction<CoUninitializeFn>& uninitialize)
+        : uninitialize_(uninitialize), initialized_(initialize(nullptr)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(initialized_))
+            uninitialize_();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    const LateFunction<CoUninitializeFn>& uninitialize_;
+    ::HRESULT initialized_;
+};
+
+// A COM interface pointer, released when the scope that holds it ends; one that
+// was never handed out (a failed CoCreateInstance or QueryInterface) is not.
+template <class Interface> class ComPointer {
+public:
+    ComPointer() = default;
+    ~ComPointer() {
+        if (pointer_ != nullptr)
+            pointer_->Release();
+    }
+    ComPointer(const ComPointer&) = delete;
+    ComPointer& operator=(const ComPointer&) = delete;
+
+    Interface* operator->() const { return pointer_; }
+    // Where CoCreateInstance or QueryInterface puts the pointer.
+    void** out() { return reinterpret_cast<void**>(&pointer_); }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+} // namespace
+
 // The shell's link object, as every Windows from 95 on has it: IShellLinkA
-// describes the link, its IPersistFile writes it.
+// describes the link, its IPersistFile writes it. The first failure is the result.
 win::HRESULT Win32Api::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
-    static const auto coInitialize = lateBound<CoInitializeFn>("ole32.dll", "CoInitialize");
-    static const auto coCreateInstance = lateBound<CoCreateInstanceFn>("ole32.dll", "CoCreateInstance");
-    static const auto coUninitialize = lateBound<CoUninitializeFn>("ole32.dll", "CoUninitialize");
-    if (coInitialize == nullptr || coCreateInstance == nullptr || coUninitialize == nullptr) {
+    static const LateFunction<CoInitializeFn> coInitialize("ole32.dll", "CoInitialize");
+    static const LateFunction<CoCreateInstanceFn> coCreateInstance("ole32.dll", "CoCreateInstance");
+    static const LateFunction<CoUninitializeFn> coUninitialize("ole32.dll", "CoUninitialize");
+    if (!coInitialize.present() || !coCreateInstance.present() || !coUninitialize.present()) {
         notImplemented();
         return HRESULT_FROM_WIN32(ERROR_CALL_NOT_IMPLEMENTED);
     }
-    const ::HRESULT initialized = coInitialize(nullptr);
-    ::IShellLinkA* link = nullptr;
-    ::HRESULT result = coCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                        reinterpret_cast<void**>(&link));
-    if (SUCCEEDED(result)) {
-        result = link->SetPath(targetPath);
-        if (SUCCEEDED(result))
-            result = link->SetArguments(arguments != nullptr ? arguments : "");
-        ::IPersistFile* file = nullptr;
-        if (SUCCEEDED(result))
-            result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        if (SUCCEEDED(result)) {
-            // IPersistFile takes the name in UTF-16; the ANSI code page converts it.
-            wchar_t wideName[MAX_PATH] = {};
-            if (::MultiByteToWideChar(CP_ACP, 0, linkFile, -1, wideName, MAX_PATH) == 0)
-                result = HRESULT_FROM_WIN32(::GetLastError());
-            else
-                result = file->Save(wideName, TRUE);
-            file->Release();
-        }
-        link->Release();
-    }
-    if (SUCCEEDED(initialized))
-        coUninitialize();
-    return result;
+    const ComApartment apartment(coInitialize, coUninitialize);
+
+    // 1. The link object.
+    ComPointer<::IShellLinkA> link;
+    ::HRESULT result =
+        coCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out());
+    if (FAILED(result))
+        return result;
+
+    // 2. What it starts.
+    result = link->SetPath(targetPath);
+    if (FAILED(result))
+        return result;
+    result = link->SetArguments(arguments != nullptr ? arguments : "");
+    if (FAILED(result))
+        return result;
+
+    // 3. Saved under the link's name, which IPersistFile takes in UTF-16; the ANSI
+    // code page converts it.
+    ComPointer<::IPersistFile> file;
+    result = link->QueryInterface(IID_IPersistFile, file.out());
+    if (FAILED(result))
+        return result;
+    wchar_t wideName[MAX_PATH] = {};
+    if (::MultiByteToWideChar(CP_ACP, 0, linkFile, -1, wideName, MAX_PATH) == 0)
+        return HRESULT_FROM_WIN32(::GetLastError());
+    return file->Save(wideName, TRUE);
 }
 
 win::HANDLE Win32Api::GetCurrentProcess() {
     return reinterpret_cast<win::HANDLE>(::GetCurrentProcess());
 }
 
+// The token comes back through a native handle; a missing function leaves
+// *TokenHandle as it was.
 win::BOOL Win32Api::OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAccess, HANDLE* TokenHandle) {
-    static const auto function = lateBound<OpenProcessTokenFn>("advapi32.dll", "OpenProcessToken");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
+    static const LateFunction<OpenProcessTokenFn> function("advapi32.dll", "OpenProcessToken");
     ::HANDLE token = nullptr;
-    const ::BOOL result = function(reinterpret_cast<::HANDLE>(ProcessHandle), DesiredAccess, &token);
-    if (TokenHandle != nullptr)
+    const ::BOOL result =
+        function.callOr(FALSE, reinterpret_cast<::HANDLE>(ProcessHandle), DesiredAccess, &token);
+    if (function.present() && TokenHandle != nullptr)
         *TokenHandle = reinterpret_cast<win::HANDLE>(token);
     return result;
 }
 
 win::BOOL Win32Api::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName, LUID* lpLuid) {
-    static const auto function = lateBound<LookupPrivilegeValueAFn>("advapi32.dll", "LookupPrivilegeValueA");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(lpSystemName, lpName, reinterpret_cast<::PLUID>(lpLuid));
+    static const LateFunction<LookupPrivilegeValueAFn> function("advapi32.dll", "LookupPrivilegeValueA");
+    return function.callOr(FALSE, lpSystemName, lpName, reinterpret_cast<::PLUID>(lpLuid));
 }
 
 win::BOOL Win32Api::AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges,
                                           TOKEN_PRIVILEGES* NewState, DWORD BufferLength,
                                           TOKEN_PRIVILEGES* PreviousState, DWORD* ReturnLength) {
-    static const auto function = lateBound<AdjustTokenPrivilegesFn>("advapi32.dll", "AdjustTokenPrivileges");
-    if (function == nullptr) {
-        notImplemented();
-        return FALSE;
-    }
-    return function(reinterpret_cast<::HANDLE>(TokenHandle), DisableAllPrivileges,
-                    reinterpret_cast<::PTOKEN_PRIVILEGES>(NewState), BufferLength,
-                    reinterpret_cast<::PTOKEN_PRIVILEGES>(PreviousState),
-                    reinterpret_cast<::PDWORD>(ReturnLength));
+    static const LateFunction<AdjustTokenPrivilegesFn> function("advapi32.dll", "AdjustTokenPrivileges");
+    return function.callOr(FALSE, reinterpret_cast<::HANDLE>(TokenHandle), DisableAllPrivileges,
+                           reinterpret_cast<::PTOKEN_PRIVILEGES>(NewState), BufferLength,
+                           reinterpret_cast<::PTOKEN_PRIVILEGES>(PreviousState),
+                           reinterpret_cast<::PDWORD>(ReturnLength));
 }
 
 } // namespace win32

@@ -4,6 +4,7 @@
 // file service with 53 and with 75, a Windows call with its failure return and
 // last error 5). Each run must keep to the handler's error rule, leave no error
 // escaping to the "Run-time error" box, and leave nothing half-written.
+#include "platform/InputFacts.h"
 #include "support/ProgramFixture.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ struct Program : unit_test::ProgramFixture {
             ui::Control* control = window().control(name);
             if (auto* list = dynamic_cast<headless::ComboBox*>(control)) {
                 list->setFocus();
-                list->userPressKey(13);
+                list->userPressKey(win::VK_RETURN);
             } else {
                 headless::as<headless::Button>(*control).userClick();
             }

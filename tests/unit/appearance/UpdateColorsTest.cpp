@@ -19,16 +19,14 @@ protected:
 
     // The way both callers run it: a fresh object, staging on, one call.
     void applyTheme(int themeListIndex = 0) {
-        module.mixMatchApply = false;
         sys::SystemColorsFast applier(platform);
         applier.UpdateImmediately = false;
-        appearance::UpdateColors(applier, module, themeListIndex, -1);
+        appearance::UpdateColors(applier, module, appearance::ApplyVariant::Theme, themeListIndex, -1);
     }
     void applyScheme(int schemeListIndex) {
-        module.mixMatchApply = true;
         sys::SystemColorsFast applier(platform);
         applier.UpdateImmediately = false;
-        appearance::UpdateColors(applier, module, -1, schemeListIndex);
+        appearance::UpdateColors(applier, module, appearance::ApplyVariant::Scheme, -1, schemeListIndex);
     }
     // Nothing of the appearance reached Windows.
     void expectNothingWritten() {
@@ -158,8 +156,7 @@ TEST_F(UpdateColorsTest, AColourStagedBeforeTheCallKeepsItsValue) {
     sys::SystemColorsFast applier(platform);
     applier.UpdateImmediately = false;
     applier.Menu(0x00336699);
-    module.mixMatchApply = false;
-    appearance::UpdateColors(applier, module, 0, -1);
+    appearance::UpdateColors(applier, module, appearance::ApplyVariant::Theme, 0, -1);
 
     ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
     EXPECT_EQ(fake.settings.colors.calls[0][4].second, 0x00336699u);

@@ -1,7 +1,11 @@
 // The "Mix - N - Match" tab as a user drives it: previews hidden for a
 // wallpaper without a size, the wallpaper and colour-scheme applies, and the
 // selection it shares with the Themes tab.
+#include "mixmatch/MixMatchApply.h"
+#include "platform/InputFacts.h"
+#include "runtime/Error.h"
 #include "support/ProgramFixture.h"
+#include "system/ScreenInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +51,7 @@ protected:
     void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
     void pressEnter(headless::ComboBox& list) {
         list.setFocus();
-        list.userPressKey(13);
+        list.userPressKey(win::VK_RETURN);
     }
     std::string file(const std::string& name) const { return folder + "\\" + name; }
     std::optional<std::string> color(const std::string& name) const {
@@ -149,6 +153,27 @@ TEST_F(MixNMatchTab, ApplyColorWithoutAValidSelectionAppliesNothing) {
         EXPECT_TRUE(nothingApplied());
         EXPECT_TRUE(fake.messageBoxes.empty());
     }
+}
+
+// A Windows whose colour call ends the apply with an error, as a failure of the
+// program's own services would part way through it.
+struct ColoursRaise : fake::FakeWindows {
+    win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override {
+        throw rt::Error(rt::ErrPermissionDenied);
+    }
+};
+
+TEST_F(MixNMatchTab, AnErrorThatEndsApplyMixNMatchStillGivesTheDefaultPointerBack) {
+    ColoursRaise failing;
+    rt::Platform failingPlatform{failing, fake, fake};
+    mixmatch::MixMatchState state;
+    module.activeSchemeRow = "2";
+    auto& screen = windows->screen();
+    EXPECT_THROW(
+        mixmatch::ApplyMixNMatch(failingPlatform, module, state, file("Lake 1024x768.bmp"), 2, screen),
+        rt::Error);
+    EXPECT_EQ(file("Lake 1024x768.bmp"), failing.deskWallpaper()) << "the step before the error stays";
+    EXPECT_EQ(ui::vbDefault, screen.mousePointer());
 }
 
 TEST_F(MixNMatchTab, ApplyMixNMatchSetsTheWallpaperThenTheSchemeUnderTheBusyPointer) {

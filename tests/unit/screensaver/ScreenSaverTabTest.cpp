@@ -6,6 +6,8 @@
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "platform/InputFacts.h"
+#include "system/modWinVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +100,7 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
     w.clickSet();
     ASSERT_EQ(w.fake.fileBytes(w.extracted()), w.programs[0]);
     w.choose(2);
-    w.press(w.form->Combo4, 13);
+    w.press(w.form->Combo4, win::VK_RETURN);
 
     EXPECT_EQ(w.fake.fileBytes(w.extracted()), w.programs[2]);
     EXPECT_EQ(w.installs(), 2u);
@@ -164,19 +166,20 @@ TEST(ScreenSaverTab, NothingIsInstalledWithoutAnEntryOrAWholeFileOrAShortPathTha
     deep.choose(0);
     deep.clickSet();
     deep.form->Combo5->setText("5");
-    deep.press(deep.form->Combo5, 13);
+    deep.press(deep.form->Combo5, win::VK_RETURN);
     EXPECT_EQ(deep.fake.fileBytes(deep.extracted()), deep.programs[0]);
 
     World missingListed; // Enter in the minutes box with the listed file gone
     missingListed.fake.remove(missingListed.module.programFolder + "\\Orlo 1.scr");
     missingListed.choose(1);
-    missingListed.press(missingListed.form->Combo5, 13);
+    missingListed.press(missingListed.form->Combo5, win::VK_RETURN);
 
     for (World* w : {&outside, &failedWrite, &deep, &missingListed}) {
         EXPECT_EQ(w->installs(), 0u);
         EXPECT_EQ(w->bootSaver(), "");
         EXPECT_EQ(w->waitTime(), "120");
         EXPECT_TRUE(w->fake.messageBoxes.empty());
+        EXPECT_EQ(w->windows.screen().mousePointer(), ui::vbDefault) << "an install that stops early";
     }
 }
 
@@ -186,7 +189,7 @@ TEST(ScreenSaverTab, TheVersionTagChoosesTheProfileFile) {
         World w(tag);
         w.choose(1);
         w.clickSet();
-        const bool nt = std::string(tag) == "NT" || std::string(tag) == "2000";
+        const bool nt = sys::isNtFamily(tag);
         EXPECT_EQ(w.bootSaver(nt ? "C:\\WINNT\\system.ini" : "c:\\windows\\system.ini"),
                   w.shortPath(w.extracted()));
     }
@@ -202,7 +205,7 @@ TEST(ScreenSaverTab, EnterInTheMinutesBoxInstallsTheListedFileAndStoresTheWait) 
         World w;
         w.choose(1);
         w.form->Combo5->setText(typed);
-        w.press(w.form->Combo5, 13);
+        w.press(w.form->Combo5, win::VK_RETURN);
         EXPECT_EQ(w.waitTime(), stored);
         EXPECT_EQ(w.bootSaver(), w.shortPath(w.module.programFolder + "\\Orlo 1.scr"));
         EXPECT_EQ(w.installs(), 1u);

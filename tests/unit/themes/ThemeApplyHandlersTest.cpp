@@ -1,5 +1,6 @@
 // The two ways of applying a theme from the main window: "Apply Theme" and
 // Enter in the theme list.
+#include "platform/InputFacts.h"
 #include "platform/WinFacts.h"
 #include "support/ProgramFixture.h"
 
@@ -57,7 +58,7 @@ TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
     fake.SystemParametersInfoA(win::SPI_SETDESKWALLPAPER, 0, none, 0);
     fake.clearLogs();
     themeList().setFocus();
-    themeList().userPressKey(13);
+    themeList().userPressKey(win::VK_RETURN);
     EXPECT_EQ(writes(), byButton);
 }
 
