@@ -148,6 +148,8 @@ public:
     void section(const std::string& name) {
         if (hasLineBreakOrNul(name))
             refuse("[" + name + "]", "a line break or NUL in the section name");
+        if (name.size() + 2 > maxLineBytes)
+            refuse("a section", "a line over 64 KiB");
         if (!sections_.insert(upperCase(name)).second)
             refuse("[" + name + "]", "a section written twice");
         if (!text_.empty())
@@ -166,7 +168,10 @@ public:
             refuse(what, "not a key name the profile functions find");
         if (!keys_.insert(upperCase(name)).second)
             refuse(what, "a key written twice");
-        text_ += name + "=" + profileValue(value, what);
+        const std::string line = name + "=" + profileValue(value, what);
+        if (line.size() > maxLineBytes)
+            refuse(what, "a line over 64 KiB");
+        text_ += line;
         text_ += lineEnd;
     }
 
@@ -303,6 +308,8 @@ std::string writeThemeFile(const ThemeFile& theme, const std::vector<ExtraSectio
         for (const auto& [name, value] : section.keys)
             out.key(name, value);
     }
+    if (out.text().size() > maxFileBytes)
+        refuse("the theme", "a file over 1 MiB");
     return out.text();
 }
 

@@ -29,7 +29,8 @@
 // with "=", blanks at its ends or a leading ";" or "["; a key or section written
 // twice (only the first is ever found); an icon path that would read back with a
 // different index; a wallpaper style other than 0 or 2; a colour or pointer index
-// outside the Windows names.
+// outside the Windows names; a line over 64 KiB or a file over 1 MiB, which the
+// reader refuses (ProfileText.h).
 #pragma once
 
 #include "themefile/ThemeFile.h"

@@ -233,6 +233,9 @@ TEST(ThemeWriterTest, RefusesWhatAProfileFileCannotHold) {
         return refusalOf(ThemeFile{}, {{"Decorama", {{"Kept", "1"}}}, std::move(section)});
     };
     const std::string cannot = "380 cannot write ";
+    std::vector<std::pair<std::string, std::string>> bigFile;
+    for (std::size_t size = 0; size <= maxFileBytes; size += maxLineBytes / 2)
+        bigFile.push_back({"Key" + std::to_string(size), std::string(maxLineBytes / 2, 'x')});
     const struct {
         std::string refusal;
         std::string expected;
@@ -291,6 +294,11 @@ TEST(ThemeWriterTest, RefusesWhatAProfileFileCannotHold) {
         {extra({"Mine", {{"a", "1"}, {"A", "2"}}}), cannot + "[Mine] A: a key written twice"},
         {extra({"Mine", {{"a", "1\n[Theme]"}}}), cannot + "[Mine] a: a line break or NUL in the value"},
         {extra({"Mine", {{"a]", "x"}, {"a;b", "\x01"}}}), "written"},
+        {extra({"Mine", {{"a", std::string(maxLineBytes - 2, 'x')}}}), "written"},
+        {extra({"Mine", {{"a", std::string(maxLineBytes - 1, 'x')}}}),
+         cannot + "[Mine] a: a line over 64 KiB"},
+        {extra({std::string(maxLineBytes - 1, 'x'), {}}), cannot + "a section: a line over 64 KiB"},
+        {extra({"Mine", bigFile}), cannot + "the theme: a file over 1 MiB"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.refusal, c.expected);
