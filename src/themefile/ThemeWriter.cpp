@@ -197,25 +197,22 @@ template <typename T> bool anyWritten(const std::vector<Setting<T>>& settings) {
     return std::any_of(settings.begin(), settings.end(), written<T>);
 }
 
+// A section per desktop object in the order the theme first names each, its keys in
+// the reader's order of roles.
 void writeIcons(ProfileWriter& out, const ThemeFile& theme) {
-    for (const auto& icon : theme.icons)
-        if (written(icon))
-            nameAt(win::desktopObjects, icon.value.object, icon.name);
-    for (std::size_t object = 0; object < win::desktopObjects.size(); ++object) {
-        bool started = false;
+    std::set<int> objects;
+    for (const auto& first : theme.icons) {
+        if (!written(first) || !objects.insert(first.value.object).second)
+            continue;
+        const win::DesktopObject& object = nameAt(win::desktopObjects, first.value.object, first.name);
+        out.section(std::string("CLSID\\") + object.clsid + "\\DefaultIcon");
         for (IconRole role : {IconRole::normal, IconRole::full, IconRole::empty})
-            for (const auto& icon : theme.icons) {
-                if (!written(icon) || icon.value.object != static_cast<int>(object) ||
-                    icon.value.role != role)
-                    continue;
-                if (!started)
-                    out.section(std::string("CLSID\\") + win::desktopObjects[object].clsid + "\\DefaultIcon");
-                started = true;
-                const char* key = role == IconRole::normal ? "DefaultValue"
-                                  : role == IconRole::full ? "full"
-                                                           : "empty";
-                out.key(key, iconValue(icon.value, icon.name));
-            }
+            for (const auto& icon : theme.icons)
+                if (written(icon) && icon.value.object == first.value.object && icon.value.role == role)
+                    out.key(role == IconRole::normal ? "DefaultValue"
+                            : role == IconRole::full ? "full"
+                                                     : "empty",
+                            iconValue(icon.value, icon.name));
     }
 }
 

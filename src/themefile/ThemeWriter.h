@@ -4,7 +4,8 @@
 // "Theme File Format" article (learn.microsoft.com, windows/win32/controls/
 // themesfileformat-overview), in the order its section list gives them:
 //   [Theme]                                        DisplayName
-//   [CLSID\{clsid}\DefaultIcon] per desktop object DefaultValue, full, empty ("path,index")
+//   [CLSID\{clsid}\DefaultIcon] per desktop object DefaultValue, full, empty ("path,index"),
+//                                                  the objects in the order the theme names them
 //   [Control Panel\Colors]                         <colour name>=R G B (decimal)
 //   [Control Panel\Cursors]                        <pointer name>=path, then DefaultValue=scheme
 //   [Control Panel\Desktop]                        Wallpaper, TileWallpaper, WallpaperStyle,

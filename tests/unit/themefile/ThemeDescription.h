@@ -1,6 +1,7 @@
-// A theme model as one line per value the reader took, so that a test or the fuzz
-// target can compare two models field for field and show where they differ. Refused
-// values and `ignored` are left out: a writer has nothing to write for them.
+// A theme model as one line per value the reader took, in the model's order, so that
+// a test or the fuzz target can compare two models field for field and show where
+// they differ. Refused values and `ignored` are left out: a writer has nothing to
+// write for them.
 #pragma once
 
 #include "themefile/ThemeFile.h"

@@ -113,7 +113,14 @@ TEST(ThemeWriterTest, ValuesTheProfileFunctionsWouldChangeReadBackUnchanged) {
     }
 }
 
-TEST(ThemeWriterTest, AnIconPathKeepsItsCommasAndItsIndex) {
+TEST(ThemeWriterTest, IconsKeepTheirOrderCommasAndIndexes) {
+    // The objects in the order the file named them, whatever the Windows order.
+    const ThemeFile ordered = readBack("[CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon]\n"
+                                       "empty=C:\\e.ico\nfull=C:\\f.ico\n"
+                                       "[CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon]\n"
+                                       "DefaultValue=C:\\c.ico\n");
+    EXPECT_EQ(describe(readBack(writeThemeFile(ordered))), describe(ordered));
+
     const struct {
         std::string path;
         bool hasIndex;
@@ -144,9 +151,9 @@ TEST(ThemeWriterTest, WritesTheSectionsAndNamesWindowsReads) {
     theme.colors.push_back({"TitleText", {9, 0xFFFFFF}, {}});
     theme.pointerScheme = Setting<std::string>{"scheme name", "Jungle", {}};
     theme.pointers.push_back({"Wait", {14, "%ThemeDir%Jungle wait.ani"}, {}});
+    theme.icons.push_back({"My Computer", {0, IconRole::normal, "%WinDir%explorer.exe", false, 0}, {}});
     theme.icons.push_back({"Recycle Bin empty", {3, IconRole::empty, "%ThemeDir%empty.ico", true, 0}, {}});
     theme.icons.push_back({"Recycle Bin full", {3, IconRole::full, "%ThemeDir%full.ico", true, 0}, {}});
-    theme.icons.push_back({"My Computer", {0, IconRole::normal, "%WinDir%explorer.exe", false, 0}, {}});
     theme.wallpaper = Setting<std::string>{"Wallpaper", "", {}};
     theme.tileWallpaper = Setting<bool>{"TileWallpaper", true, {}};
     theme.wallpaperStyle = Setting<int>{"WallpaperStyle", 2, {}};
