@@ -3,6 +3,7 @@
 #include "platform/DesktopFacts.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace themefile {
 namespace {
@@ -28,14 +29,16 @@ constexpr win::COLORREF rgb(unsigned r, unsigned g, unsigned b) {
 
 // The "Windows Standard" scheme by colour index (win::colorValueNames), per look.
 // - Windows 2000: Wine's DefSysColors (dlls/user32/sysparams.c), which are Windows
-//   2000's, but for HotTrackingColor: Wine keeps 0 0 200, Windows 2000 and the
-//   "Windows Classic" theme of later Windows 0 0 128, which is taken here.
+//   2000's, but for HotTrackingColor, where Wine keeps 0 0 200 of its own and the
+//   "Windows Classic" theme of later Windows, which keeps Windows 2000's scheme,
+//   0 0 128, which is taken here. (That theme has 192 192 192 for
+//   ButtonAlternateFace; Wine's 181 181 181 is kept.)
 // - Windows 95 and 98: the DefSysColors95 table of Wine's windows/syscolor.c (its
-//   Windows 95 look), but for ButtonLight, where Wine has 224 224 224 and colours
-//   read from Windows 95 itself 223 223 223, which is taken here. Its colours 25 to
-//   28 are those of Windows 98, whose gradient captions run from 0 0 128 to 16 132
-//   208. Windows 95 and NT 4 know colours 0 to 24 only (COLOR_INFOBK is the last of
-//   their headers); GetSysColor returns 0 for an index out of range (its
+//   Windows 95 look), but for ButtonLight, where Wine has 224 224 224 and a list of
+//   colours read from Windows 95 itself 223 223 223, which is taken here. Its colours
+//   25 to 28 are those of Windows 98, whose gradient captions run from 0 0 128 to
+//   16 132 208. Windows 95 and NT 4 know colours 0 to 24 only (COLOR_INFOBK is the
+//   last of their headers); GetSysColor returns 0 for an index out of range (its
 //   documentation), so their 25 to 28 are 0 0 0.
 constexpr win::COLORREF standardColors[][lookCount] = {
     {rgb(192, 192, 192), rgb(192, 192, 192), rgb(212, 208, 200)}, // Scrollbar
@@ -71,12 +74,12 @@ constexpr win::COLORREF standardColors[][lookCount] = {
 static_assert(std::size(standardColors) == win::colorValueNames.size());
 
 // The "Windows Default" sound scheme, per look; nullptr where the look has no sound
-// for the event. The events and files of Windows 95 and 98 are those of the
-// [AppEvents] example of Microsoft's "Theme File Format" article, all files that
-// both install in their Media folder; Windows 98 and 2000 add Internet Explorer's
-// "Start Navigation" click (start.wav). Windows 2000 has its own log-on and log-off
-// sounds and, for the Recycle Bin and new mail, recycle.wav and notify.wav. No
-// Microsoft list of these was found; this is the scheme as those Windows install it.
+// for the event. The events and files of Windows 95 and 98 (and so NT 4 and ME) are
+// those of the [AppEvents] example of Microsoft's "Theme File Format" article, all
+// files that they install in their Media folder; Windows 98 and 2000 add Internet
+// Explorer's "Start Navigation" click (start.wav). No Microsoft list of Windows
+// 2000's scheme was found: its own log-on and log-off sounds, recycle.wav and
+// notify.wav are chosen from the files it installs in its Media folder.
 struct SoundRow {
     const char* application;
     const char* event;
@@ -134,7 +137,9 @@ win::LOGFONTA font(const char* face, win::LONG weight) {
 // MENUWIDTH, MENUHEIGHT, ICONHORIZONTALSPACING, ICONVERTICALSPACING, ICONTITLEWRAP).
 // The small caption is 12 by 15 with a bold font, as in the [Metrics] example of
 // Microsoft's theme-file article; Wine has 13 and a regular font. The fonts are "MS
-// Sans Serif" before Windows 2000 and "Tahoma" there, 8 points, captions bold.
+// Sans Serif" before Windows 2000 and "Tahoma" there, 8 points, captions bold, the
+// rest of each LOGFONTA 0 as in that example (ANSI_CHARSET, default precisions,
+// quality and pitch).
 win::NONCLIENTMETRICSA nonClientMetrics(const char* face) {
     win::NONCLIENTMETRICSA record{};
     record.cbSize = sizeof record;
