@@ -1,7 +1,6 @@
 // A theme model as one line per value the reader took, in the model's order, so that
-// a test or the fuzz target can compare two models field for field and show where
-// they differ. Refused values and `ignored` are left out: a writer has nothing to
-// write for them.
+// tests and the fuzz target compare two models field for field and show where they
+// differ. Refused values and `ignored` are left out: a writer has nothing to write.
 #pragma once
 
 #include "themefile/ThemeFile.h"
@@ -11,54 +10,50 @@
 
 namespace theme_test {
 
-inline std::string recordBytes(const void* record, std::size_t size) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (std::size_t i = 0; i < size; ++i) {
-        const auto byte = static_cast<const unsigned char*>(record)[i];
-        hex += digits[byte >> 4];
-        hex += digits[byte & 15];
-    }
-    return hex;
+inline std::string text(const std::string& value) {
+    return value;
+}
+inline std::string text(bool value) {
+    return value ? "1" : "0";
+}
+inline std::string text(int value) {
+    return std::to_string(value);
+}
+inline std::string text(const themefile::Color& c) {
+    return text(c.index) + ":" + std::to_string(c.rgb);
+}
+inline std::string text(const themefile::PointerFile& p) {
+    return text(p.slot) + ":" + p.path;
+}
+inline std::string text(const themefile::SoundFile& s) {
+    return s.application + "|" + s.event + "|" + s.path;
+}
+inline std::string text(const themefile::IconFile& i) {
+    return text(i.object) + ":" + text(static_cast<int>(i.role)) + ":" + i.path +
+           (i.hasIndex ? "," + text(i.index) : "");
+}
+// The metrics records, byte for byte.
+template <typename Record> std::string text(const Record& r) {
+    return {reinterpret_cast<const char*>(&r), sizeof r};
 }
 
-inline std::vector<std::string> describe(const themefile::ThemeFile& theme) {
-    using themefile::Setting;
-    std::vector<std::string> lines{"name [" + theme.displayName + "]"};
-    const auto add = [&](const auto& setting, const std::string& value) {
+inline std::vector<std::string> describe(const themefile::ThemeFile& t) {
+    std::vector<std::string> lines{"name [" + t.displayName + "]"};
+    const auto add = [&](const auto& setting) {
         if (setting.refusal.empty())
-            lines.push_back(setting.name + " [" + value + "]");
+            lines.push_back(setting.name + " [" + text(setting.value) + "]");
     };
-    const auto flag = [](bool value) { return std::string(value ? "1" : "0"); };
-    for (const auto& color : theme.colors)
-        add(color, std::to_string(color.value.index) + ":" + std::to_string(color.value.rgb));
-    if (theme.pointerScheme)
-        add(*theme.pointerScheme, theme.pointerScheme->value);
-    for (const auto& pointer : theme.pointers)
-        add(pointer, std::to_string(pointer.value.slot) + ":" + pointer.value.path);
-    for (const auto& icon : theme.icons)
-        add(icon, std::to_string(icon.value.object) + ":" +
-                      std::to_string(static_cast<int>(icon.value.role)) + ":" + icon.value.path +
-                      (icon.value.hasIndex ? "," + std::to_string(icon.value.index) : ""));
-    if (theme.wallpaper)
-        add(*theme.wallpaper, theme.wallpaper->value);
-    if (theme.tileWallpaper)
-        add(*theme.tileWallpaper, flag(theme.tileWallpaper->value));
-    if (theme.wallpaperStyle)
-        add(*theme.wallpaperStyle, std::to_string(theme.wallpaperStyle->value));
-    if (theme.pattern)
-        add(*theme.pattern, theme.pattern->value);
-    for (const auto& sound : theme.sounds)
-        add(sound, sound.value.application + "|" + sound.value.event + "|" + sound.value.path);
-    if (theme.screenSaver)
-        add(*theme.screenSaver, theme.screenSaver->value);
-    if (theme.screenSaveActive)
-        add(*theme.screenSaveActive, flag(theme.screenSaveActive->value));
-    if (theme.nonClientMetrics)
-        add(*theme.nonClientMetrics,
-            recordBytes(&theme.nonClientMetrics->value, sizeof(win::NONCLIENTMETRICSA)));
-    if (theme.iconMetrics)
-        add(*theme.iconMetrics, recordBytes(&theme.iconMetrics->value, sizeof(win::ICONMETRICSA)));
+    const auto addAll = [&](const auto&... settings) { (..., (settings ? add(*settings) : void())); };
+    for (const auto& color : t.colors)
+        add(color);
+    for (const auto& pointer : t.pointers)
+        add(pointer);
+    for (const auto& icon : t.icons)
+        add(icon);
+    for (const auto& sound : t.sounds)
+        add(sound);
+    addAll(t.pointerScheme, t.wallpaper, t.tileWallpaper, t.wallpaperStyle, t.pattern, t.screenSaver,
+           t.screenSaveActive, t.nonClientMetrics, t.iconMetrics);
     return lines;
 }
 
