@@ -37,7 +37,7 @@ win::COLORREF colorOf(const std::string& tag, int index) {
 }
 
 std::string captionFontOf(const std::string& tag) {
-    const win::LOGFONTA& font = windowsDefaultTheme(tag).nonClientMetrics->value.lfCaptionFont;
+    const win::LOGFONTA font = windowsDefaultTheme(tag).nonClientMetrics->value.lfCaptionFont;
     return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
            std::to_string(font.lfWeight);
 }
