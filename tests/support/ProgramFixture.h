@@ -11,7 +11,7 @@
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
-#include "support/TestPictures.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -48,11 +48,6 @@ inline const char* const shippedPictures[] = {
     "sound.bmp",           "logo.bmp",           "about.bmp",
 };
 
-// The smallest file LoadCursorFromFileA takes for a cursor.
-inline std::string cursorBytes() {
-    return std::string("\0\0\2\0\1\0", 6) + std::string(16, '\0');
-}
-
 class ProgramFixture : public ::testing::Test {
 protected:
     ProgramFixture() {
@@ -69,15 +64,18 @@ protected:
     void writeStandardCatalogue() {
         for (const auto& [name, text] : standardCatalogue())
             write(name, text);
-        write("harbour.bmp", headless_test::bmpBytes(8, 6));
-        write("canyon.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", bytes::bmp(8, 6));
+        write("canyon.bmp", bytes::bmp(8, 6));
+    }
+    void writeShippedPictures() {
+        for (const char* picture : shippedPictures)
+            write(std::string("ui\\") + picture, bytes::bmp(18, 18));
     }
     // The shipped pictures and one theme, so that start-up runs to its end.
     void writeShippedFiles() {
-        for (const char* picture : shippedPictures)
-            write(std::string("ui\\") + picture, headless_test::bmpBytes(18, 18));
+        writeShippedPictures();
         write("themes.txt", "0,Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,2\r\n");
-        write("harbour.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", bytes::bmp(8, 6));
     }
 
     // A fresh main window, not loaded yet, on a screen of that many pixels.
@@ -142,9 +140,9 @@ protected:
     void installCursors(int row) {
         for (int slot = 0; slot <= 14; ++slot) {
             const std::string file = cursorFile(row, slot);
-            fake.makeFile(file, cursorBytes());
+            fake.makeFile(file, bytes::cursor());
             if (slot == 0 || slot == 14)
-                fake.makeFile(file.substr(0, file.size() - 4) + " Static.cur", cursorBytes());
+                fake.makeFile(file.substr(0, file.size() - 4) + " Static.cur", bytes::cursor());
         }
     }
     std::optional<std::string> userValue(const std::string& key, const std::string& name) const {

@@ -22,13 +22,13 @@ protected:
         module.wallpaperList(4) = "Plain";
         module.wallpaperList(5) = "Gone 800x600"; // no file
         for (const char* name : {"Lake 1024x768", "Dunes 800x600", "Plain"})
-            write(std::string(name) + ".bmp", headless_test::bmpBytes(8, 6));
+            write(std::string(name) + ".bmp", bytes::bmp(8, 6));
         module.colorSchemeList(5) = "five";
         module.colorSchemeList(7) = "seven";
-        write("five.bmp", headless_test::bmpBytes(4, 3));
-        write("seven.bmp", headless_test::bmpBytes(4, 3));
+        write("five.bmp", bytes::bmp(4, 3));
+        write("seven.bmp", bytes::bmp(4, 3));
         module.themeList(0) = "Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,9";
-        write("harbour.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", bytes::bmp(8, 6));
 
         prepare();
         form->Combo1->addItem("Harbour 800x600");
@@ -163,6 +163,15 @@ TEST_F(MixNMatchTab, ApplyMixNMatchSetsTheWallpaperThenTheSchemeUnderTheBusyPoin
     const std::vector<int> pointers(screen.mousePointerHistory().begin() + static_cast<long>(before),
                                     screen.mousePointerHistory().end());
     EXPECT_EQ((std::vector<int>{ui::vbHourglass, ui::vbDefault}), pointers);
+
+    // An error from inside the apply (the title the colour object asks for)
+    // reaches the user, and the pointer is the default again all the same.
+    fake.failOnNext("appTitle", rt::ErrPermissionDenied);
+    click(form->Command4);
+    EXPECT_EQ(ui::vbHourglass, screen.mousePointerHistory().at(before + 2));
+    EXPECT_EQ(ui::vbDefault, screen.mousePointer());
+    ASSERT_EQ(1u, fake.messageBoxes.size());
+    EXPECT_EQ(0u, fake.messageBoxes[0].prompt.find("Run-time error '70'"));
 }
 
 } // namespace

@@ -154,7 +154,7 @@ TEST(ScreenSaverTab, NothingIsInstalledWithoutAnEntryOrAWholeFileOrAShortPathTha
 
     World failedWrite; // the disk fills up half way: the old saver stays
     failedWrite.fake.makeFile(failedWrite.extracted(), "old saver");
-    failedWrite.fake.failOn("writeFile", 1, 61);
+    failedWrite.fake.failOnNext("writeFile", 61); // disk full
     failedWrite.choose(1);
     failedWrite.clickSet();
     EXPECT_EQ(failedWrite.fake.fileBytes(failedWrite.extracted()), "old saver");

@@ -26,7 +26,7 @@ TEST(Mouse, OneAccelerationValueKeepsTheOtherTwo) {
     EXPECT_EQ(mouse.MouseSpeed(), before[2]);
 
     // Without the current triple nothing is written rather than zeros.
-    windows.failOn("SystemParametersInfoA", static_cast<int>(windows.settings.spi.calls.size()) + 1, 87);
+    windows.failOnNext("SystemParametersInfoA", win::ERROR_INVALID_PARAMETER);
     windows.clearLogs();
     mouse.MouseThreshHold1(1);
     EXPECT_EQ(

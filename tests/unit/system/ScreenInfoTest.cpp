@@ -121,8 +121,8 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
 TEST_F(ScreenInfoTest, IconFontSizeWithoutADisplayContextReadsZeroAndWritesNothing) {
     // No context gives no dpi to scale by: nothing sensible to divide by.
     useIconFont(windows, fontNamed("Tahoma", -11));
-    windows.failOn("CreateICA", 1, win::ERROR_NOT_ENOUGH_MEMORY);
-    windows.failOn("CreateICA", 2, win::ERROR_NOT_ENOUGH_MEMORY);
+    windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 1);
+    windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 2);
     ScreenInfo screen(windows);
     EXPECT_EQ(screen.IconFontSize(), 0);
     screen.IconFontSize(12);

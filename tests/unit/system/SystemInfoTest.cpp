@@ -88,7 +88,7 @@ TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
     SystemInfo info(windows);
     EXPECT_EQ(info.UserName(0), "Tester");
     EXPECT_EQ(info.UserName(2), "DECORAMA-PC\\Tester");
-    windows.failOn("GetUserNameExA", 2, 5); // the second use
+    windows.failOnNext("GetUserNameExA", win::ERROR_ACCESS_DENIED);
     try {
         info.UserName(2);
         ADD_FAILURE() << "no error";
@@ -98,7 +98,7 @@ TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
         EXPECT_NE(error.description(), "");
     }
     info.RaiseErrors = false;
-    windows.failOn("GetUserNameExA", 3, 5);
+    windows.failOnNext("GetUserNameExA", win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(info.UserName(2), "");
 }
 

@@ -88,7 +88,7 @@ TEST_F(ThemeApplicationTest, AMissingSourceSkipsOnlyItsOwnCopy) {
 }
 
 TEST_F(ThemeApplicationTest, AnyOtherFailureEndsTheSequenceSilently) {
-    fake.failOn("FileCopy", 2, rt::ErrPermissionDenied);
+    fake.failOnNext("FileCopy", rt::ErrPermissionDenied, 2);
     apply();
     EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
     EXPECT_FALSE(fake.exists("c:\\WINDOWS\\logow.sys"));

@@ -1,0 +1,11 @@
+// Numbers of the Windows and Basic protocols that the tests use and the product
+// does not name in its platform headers, named once here.
+#pragma once
+
+namespace facts {
+
+constexpr int keyEnter = 13; // the key code of Enter (vbKeyReturn)
+constexpr int keyEscape = 27;
+constexpr int mbIconHand = 16; // the critical-stop icon of a message box
+
+} // namespace facts
