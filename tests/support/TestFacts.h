@@ -6,6 +6,5 @@ namespace facts {
 
 constexpr int keyEnter = 13; // the key code of Enter (vbKeyReturn)
 constexpr int keyEscape = 27;
-constexpr int mbIconHand = 16; // the critical-stop icon of a message box
 
 } // namespace facts

@@ -122,6 +122,9 @@ public:
                                384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
     std::map<std::string, std::string> urlBodies;
+    // Files with a version resource, by name in capitals: the file version's
+    // high DWORD (major << 16 | minor). Its block holds only the fixed part.
+    std::map<std::string, win::DWORD> fileVersions;
     CallLog log;
     FakeRegistry registry;
     FakeSettings settings;
@@ -261,12 +264,8 @@ public:
     win::BOOL InternetCloseHandle(win::HINTERNET) override;
     win::HRESULT DoFileDownload(const char16_t*) override;
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
-    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override {
-        return unsupported(__func__);
-    }
-    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override {
-        return unsupported(__func__);
-    }
+    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
+    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override;
     win::BOOLEAN GetUserNameExA(int, char*, win::ULONG*) override;
     win::BOOL GetClientRect(win::HWND, win::RECT*) override { return unsupported(__func__); }
     win::HDC GetDC(win::HWND) override { return unsupported(__func__); }

@@ -163,12 +163,7 @@ struct State {
     std::vector<win::DWORD> colors;
 };
 
-struct Program : unit_test::ProgramFixture {
-    void TestBody() override {}
-    using ProgramFixture::fake;
-    using ProgramFixture::prompts;
-    using ProgramFixture::windows;
-
+struct Program : unit_test::Program {
     std::string saver() const { return folder + "\\\xFF.SCR"; }
     // The user clicks each button in turn or presses Enter in each list; with
     // none, the window loads.
@@ -177,12 +172,10 @@ struct Program : unit_test::ProgramFixture {
             form->Form_Load();
         for (const char* name : controls) {
             ui::Control* control = window().control(name);
-            if (auto* list = dynamic_cast<headless::ComboBox*>(control)) {
-                list->setFocus();
-                list->userPressKey(facts::keyEnter);
-            } else {
-                headless::as<headless::Button>(*control).userClick();
-            }
+            if (auto* list = dynamic_cast<headless::ComboBox*>(control))
+                press(list, facts::keyEnter);
+            else
+                click(control);
         }
     } catch (...) { // the load event is called directly: what escapes it, the window system shows
         windows->reportUnhandled(std::current_exception());
@@ -193,25 +186,14 @@ struct Program : unit_test::ProgramFixture {
         writeShippedPictures();
         prepare();
     }
-    void themeSelected() {
-        fillSchemeRows();
-        installCursors(2);
-        fake.makeFolder("c:\\WINDOWS\\web");
-        for (const char* name :
-             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
-            write(name, name);
+    void themeAndSchemeSelected() {
         fake.makeFile("c:\\logo.sys", "old");
-        module.themeShortAudio(2) = "x"; // without a short path the sound is cleared, as it starts
+        // Without a short path the start-up sound is cleared, as it starts.
         fake.setString(win::HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current",
                        "", "");
-        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,2";
-        prepare();
-        form->Combo1->addItem("Harbour 800x600");
-        form->Combo1->setListIndex(0);
+        themeSelected();
         form->Combo3->addItem("Brick");
         form->Combo3->setListIndex(0);
-        module.activeSchemeRow = "2";
-        form->selectedWallpaper = folder + "\\harbour.bmp";
     }
     void saverListed() {
         write("samples", bytes::resourceFile({newSaver}));
@@ -271,10 +253,10 @@ struct Handler {
 
 const Handler handlers[] = {
     {"StartUp", &Program::startUp, {}, startUp},
-    {"ApplyTheme", &Program::themeSelected, {"Command2"}, skipMissing},
-    {"ApplyWallpaper", &Program::themeSelected, {"Command1"}, passOver},
-    {"ApplyColor", &Program::themeSelected, {"Command3"}, passOver},
-    {"ApplyMixNMatch", &Program::themeSelected, {"Command4"}, passOver},
+    {"ApplyTheme", &Program::themeAndSchemeSelected, {"Command2"}, skipMissing},
+    {"ApplyWallpaper", &Program::themeAndSchemeSelected, {"Command1"}, passOver},
+    {"ApplyColor", &Program::themeAndSchemeSelected, {"Command3"}, passOver},
+    {"ApplyMixNMatch", &Program::themeAndSchemeSelected, {"Command4"}, passOver},
     {"SetScreenSaver", &Program::saverListed, {"Command6"}, setSaver, false, &Program::installedTheOldSaver},
     {"EnterInMinutes", &Program::saverListed, {"Combo5"}, installListed},
     {"RestoreGraphics", &Program::picturesToRestore, {"Command14"}, skipMissing, true},

@@ -2,6 +2,7 @@
 // wallpaper without a size, the wallpaper and colour-scheme applies, and the
 // selection it shares with the Themes tab.
 #include "support/ProgramFixture.h"
+#include "support/TestFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -37,18 +38,12 @@ protected:
             form->Combo3->addItem(name);
             form->Combo3->setItemData(form->Combo3->listCount() - 1, number);
         }
-        tab().userSelectTab(1);
+        selectTab(1);
         fake.clearLogs();
     }
 
-    headless::TabControl& tab() { return headless::as<headless::TabControl>(*form->SSTab1); }
     headless::ComboBox& wallpapers() { return headless::as<headless::ComboBox>(*form->Combo2); }
     headless::ComboBox& schemes() { return headless::as<headless::ComboBox>(*form->Combo3); }
-    void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
-    void pressEnter(headless::ComboBox& list) {
-        list.setFocus();
-        list.userPressKey(13);
-    }
     std::string file(const std::string& name) const { return folder + "\\" + name; }
     std::optional<std::string> color(const std::string& name) const {
         return userValue("Control Panel\\Colors", name);
@@ -107,7 +102,7 @@ TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColours
 
 TEST_F(MixNMatchTab, EnterInTheSchemeListAppliesAsApplyColorDoes) {
     schemes().userSelect(2);
-    pressEnter(schemes());
+    press(form->Combo3, facts::keyEnter);
     EXPECT_EQ("5,0,5", color("Scrollbar"));
 }
 

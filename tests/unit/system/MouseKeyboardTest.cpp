@@ -36,17 +36,6 @@ TEST(Mouse, OneAccelerationValueKeepsTheOtherTwo) {
     EXPECT_EQ(mouse.MouseThreshHold1(), before[0]);
 }
 
-TEST(Mouse, TwoHidesNeedTwoShows) {
-    fake::FakeWindows windows;
-    sys::Mouse mouse(windows);
-    mouse.CursorOn(false);
-    mouse.CursorOn(false);
-    mouse.CursorOn(true);
-    EXPECT_LT(windows.cursorShowCount, 0);
-    mouse.CursorOn(true);
-    EXPECT_EQ(windows.cursorShowCount, 0);
-}
-
 constexpr int Caps = 0x14;
 
 class LockKeys : public ::testing::TestWithParam<Version> {};

@@ -1,6 +1,5 @@
-// Screen and desktop settings: the interface level of each version, and the
-// conversions ScreenInfo makes on the way to and from Windows (the grid's signed
-// low word, the icon font's points at the display's resolution).
+// Screen and desktop settings: the conversions ScreenInfo makes on the way to and from Windows (the grid's
+// signed low word, the icon font's points at the display's resolution).
 #include "system/ScreenInfo.h"
 
 #include "runtime/Error.h"
@@ -17,42 +16,6 @@
 namespace {
 
 using sys::ScreenInfo;
-
-struct VersionCase {
-    fake::Version version;
-    std::int32_t winLevel;
-    bool isWin2000;
-};
-
-const VersionCase versionCases[] = {
-    {fake::Version::Win95, 4, false},
-    {fake::Version::Win95OSR2, 4, false},
-    {fake::Version::Win98, 5, false},
-    {fake::Version::Win98SE, 5, false},
-    {fake::Version::WinME, 5, false},
-    {fake::Version::NT351, 4, false},
-    {fake::Version::NT4, 4, false},
-    {fake::Version::Win2000, 5, true},
-    {fake::Version::WinXP, 5, true},
-    {fake::Version::Vista, 0, false},
-    {fake::Version::Win95Build1212, 4, false},
-    {fake::Version::BuildLowWord40000, 5, false},
-    {fake::Version::Failing, 0, false},
-};
-
-// The gates follow the version; setting the wallpaper works on every one.
-TEST(ScreenInfoGates, FollowTheVersion) {
-    for (const VersionCase& c : versionCases) {
-        fake::FakeWindows windows;
-        windows.useVersion(c.version);
-        ScreenInfo screen(windows);
-        EXPECT_EQ(screen.WinLevel(), c.winLevel) << static_cast<int>(c.version);
-        EXPECT_EQ(screen.IsWin2000(), c.isWin2000) << static_cast<int>(c.version);
-        screen.DesktopWallpaper("C:\\Program Files\\Decorama\\Sunset.bmp");
-        EXPECT_EQ(windows.deskWallpaper(), "C:\\Program Files\\Decorama\\Sunset.bmp")
-            << static_cast<int>(c.version);
-    }
-}
 
 // ---- settings written and read back ------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -49,10 +50,28 @@ INSTANTIATE_TEST_SUITE_P(Versions, SystemInfoLevels,
                                            LevelCase{Version::Win2000, 5, 0, 5, true, true},
                                            LevelCase{Version::Failing, 0, 0, 0, false, false}));
 
+// The shell level comes from the browser control's file version, except on a
+// Windows of settings level 5, which claims Internet Explorer 4 whatever the file says.
 TEST(SystemInfo, Win98ClaimsInternetExplorer4WhateverTheFileSays) {
-    fake::FakeWindows windows;
-    windows.useVersion(Version::Win98);
-    EXPECT_EQ(SystemInfo(windows).WIN32_IE(), 4);
+    const struct {
+        Version version;
+        std::optional<win::DWORD> fileVersion; // major << 16 | minor
+        std::int32_t level;
+    } rows[] = {
+        {Version::NT4, 4 << 16 | 70, 3},   {Version::NT4, 4 << 16 | 71, 4},
+        {Version::NT4, 4 << 16 | 72, 4},   {Version::NT4, 5 << 16 | 0, 5},
+        {Version::NT4, 4 << 16 | 0, 0},    {Version::NT4, std::nullopt, 0},
+        {Version::Win98, 5 << 16 | 0, 4},  {Version::Win98, 4 << 16 | 70, 4},
+        {Version::Win98, std::nullopt, 4},
+    };
+    for (const auto& row : rows) {
+        fake::FakeWindows windows;
+        windows.useVersion(row.version);
+        if (row.fileVersion)
+            windows.fileVersions["SHDOCVW.DLL"] = *row.fileVersion;
+        EXPECT_EQ(SystemInfo(windows).WIN32_IE(), row.level)
+            << static_cast<int>(row.version) << ", file " << row.fileVersion.value_or(0);
+    }
 }
 
 TEST(SystemInfo, VersionTextOfEachFamily) {
