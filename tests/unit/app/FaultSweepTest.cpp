@@ -139,8 +139,8 @@ std::vector<bool> mayBeLeftOut(const Trail& clean, std::size_t k, const Expected
     return optional;
 }
 
-// Whether the uses from `from` on are the clean run's after the failure at k
-// with only uses that may be left out left out, in order.
+// Whether the run's uses after the failure at k are the clean run's, in order,
+// with none left out but those that may be.
 bool goesOnAsTheCleanRun(const Trail& clean, std::size_t k, const std::vector<bool>& optional,
                          const Trail& run) {
     std::map<std::pair<std::size_t, std::size_t>, bool> memo;
