@@ -194,6 +194,7 @@ struct Program : unit_test::Program {
         themeSelected();
         form->Combo3->addItem("Brick");
         form->Combo3->setListIndex(0);
+        module.activeSchemeRow = "2"; // the theme's row again, as a later theme selection leaves it
     }
     void saverListed() {
         write("samples", bytes::resourceFile({newSaver}));
