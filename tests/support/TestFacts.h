@@ -5,6 +5,7 @@
 namespace facts {
 
 constexpr int keyEnter = 13; // the key code of Enter (vbKeyReturn)
-constexpr int keyEscape = 27;
+// Tab, Escape, Space, Down and A: keys that do nothing where Enter applies.
+constexpr int keysOtherThanEnter[] = {9, 27, 32, 40, 65};
 
 } // namespace facts

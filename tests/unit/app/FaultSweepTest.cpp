@@ -338,7 +338,9 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
     for (std::size_t k = 0; k < clean.trail.size(); ++k) {
         const Use& use = clean.trail[k];
         const int nth = ++uses[use.name];
-        for (int error : use.kind == Kind::FileService ? std::vector<int>{53, 75} : std::vector<int>{5}) {
+        for (int error : use.kind == Kind::FileService
+                             ? std::vector<int>{rt::ErrFileNotFound, rt::ErrPathFileAccess}
+                             : std::vector<int>{int(win::ERROR_ACCESS_DENIED)}) {
             ++runs;
             const HandlerRun run(h, use.name, nth, error);
             SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " + use.call +

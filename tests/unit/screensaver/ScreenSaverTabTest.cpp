@@ -60,7 +60,7 @@ TEST(ScreenSaverTab, ExtractingEntryTwoAfterEntryZeroLeavesExactlyEntryTwo) {
     World w;
     w.choose(0);
     w.form->Combo5->setText("15");
-    for (int key : {9, facts::keyEscape, 32, 65}) { // keys other than Enter do nothing
+    for (int key : facts::keysOtherThanEnter) {
         w.press(w.form->Combo4, key);
         w.press(w.form->Combo5, key);
     }

@@ -32,7 +32,7 @@ TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
         std::int32_t read;
     } rows[] = {{0x0001FFFF, -1}, {0x8000, -32768}, {0x00012345, 0x2345}};
     for (const auto& row : rows) {
-        windows.setSpiValue(0x12, row.stored);
+        windows.setSpiValue(win::SPI_GETGRIDGRANULARITY, row.stored);
         EXPECT_EQ(screen.GridGranularity(), row.read) << row.stored;
     }
 }
@@ -50,7 +50,7 @@ win::LOGFONTA fontNamed(const char* face, win::LONG height) {
 
 void useIconFont(fake::FakeWindows& windows, const win::LOGFONTA& font) {
     win::LOGFONTA copy = font;
-    windows.SystemParametersInfoA(0x22, sizeof copy, &copy, 0);
+    windows.SystemParametersInfoA(win::SPI_SETICONTITLELOGFONT, sizeof copy, &copy, 0);
 }
 
 // Points from the height at the display's dots per inch, rounded up; the height
@@ -75,7 +75,7 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
         EXPECT_EQ(created, deleted);
 
         screen.IconFontSize(row.points);
-        const win::LOGFONTA stored = windows.spiStructure<win::LOGFONTA>(0x1F);
+        const win::LOGFONTA stored = windows.spiStructure<win::LOGFONTA>(win::SPI_GETICONTITLELOGFONT);
         EXPECT_EQ(stored.lfHeight, -static_cast<win::LONG>(row.points * row.dpi / 72));
         EXPECT_STREQ(stored.lfFaceName, "Tahoma");
     }
@@ -89,7 +89,7 @@ TEST_F(ScreenInfoTest, IconFontSizeWithoutADisplayContextReadsZeroAndWritesNothi
     ScreenInfo screen(windows);
     EXPECT_EQ(screen.IconFontSize(), 0);
     screen.IconFontSize(12);
-    EXPECT_EQ(windows.spiStructure<win::LOGFONTA>(0x1F).lfHeight, -11);
+    EXPECT_EQ(windows.spiStructure<win::LOGFONTA>(win::SPI_GETICONTITLELOGFONT).lfHeight, -11);
 }
 
 } // namespace

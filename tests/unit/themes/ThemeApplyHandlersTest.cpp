@@ -49,7 +49,7 @@ TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
 }
 
 TEST_F(ThemeApplyHandlersTest, OtherKeysInTheThemeListWriteNothing) {
-    for (int key : {9, 27, 32, 40, 65})
+    for (int key : facts::keysOtherThanEnter)
         press(form->Combo1, key);
     EXPECT_TRUE(fake.registry.writes.empty());
     EXPECT_TRUE(fake.settings.colors.calls.empty());
