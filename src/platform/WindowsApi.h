@@ -45,6 +45,11 @@ public:
     virtual BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster,
                                    DWORD* lpBytesPerSector, DWORD* lpNumberOfFreeClusters,
                                    DWORD* lpTotalNumberOfClusters) = 0;
+    // Windows 95 OSR2 and NT 4 on: the byte counts whole, where GetDiskFreeSpaceA
+    // caps its cluster counts at 2 GiB on the 95 family.
+    virtual BOOL GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                                     DWORDLONG* lpTotalNumberOfBytes,
+                                     DWORDLONG* lpTotalNumberOfFreeBytes) = 0;
     virtual UINT GetDriveTypeA(const char* lpRootPathName) = 0;
     virtual void GetSystemInfo(SYSTEM_INFO* lpSystemInfo) = 0;
     virtual BOOL GetCPInfo(UINT CodePage, CPINFO* lpCPInfo) = 0;

@@ -4,6 +4,7 @@
 #include "platform/WinHolders.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
+#include "runtime/ErrorTrap.h"
 #include "system/VersionGates.h"
 
 #include <array>
@@ -40,8 +41,10 @@ win::FLASHWINFO flashRecord(win::HWND window, win::DWORD flags, win::UINT count,
 
 } // namespace
 
-clsAPIstuff::clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram)
-    : platform_(platform), endProgram_(std::move(endProgram)) {}
+clsAPIstuff::clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram,
+                         std::function<void()> processPendingMessages)
+    : platform_(platform), endProgram_(std::move(endProgram)),
+      processPendingMessages_(std::move(processPendingMessages)) {}
 
 // ---- ending the log-on -------------------------------------------------------------------
 
@@ -200,6 +203,8 @@ void clsAPIstuff::FlashWinEXOFF(win::HWND window) {
 }
 
 void clsAPIstuff::FlashWin(win::HWND window, bool invert) {
+    // The window brought up to date before its caption flashes.
+    processPendingMessages_();
     platform_.api.FlashWindow(window, invert ? 1 : 0);
 }
 
@@ -214,11 +219,21 @@ std::string clsAPIstuff::GetPressedKey() {
 }
 
 std::string clsAPIstuff::FreeDiscSpace(const std::string& driveLetter) {
-    win::DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-    platform_.api.GetDiskFreeSpaceA((driveLetter + ":\\").c_str(), &sectorsPerCluster, &bytesPerSector,
-                                    &freeClusters, &totalClusters);
+    win::WindowsApi& api = platform_.api;
+    const std::string root = driveLetter + ":\\";
+    win::DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeCount = 0, totalCount = 0;
+    api.GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeCount, &totalCount);
     // Drives of 2 GiB and more overflow 32 bits.
     const std::int64_t clusterBytes = std::int64_t{sectorsPerCluster} * bytesPerSector;
+    std::int64_t freeClusters = freeCount, totalClusters = totalCount;
+    // The 95 family caps those counts at 2 GiB of clusters; where Windows has
+    // the call that counts in bytes (95 OSR2 and NT 4 on), the counts are the
+    // clusters its byte counts hold.
+    win::DWORDLONG available = 0, totalBytesEx = 0, freeBytesEx = 0;
+    if (clusterBytes > 0 && api.GetDiskFreeSpaceExA(root.c_str(), &available, &totalBytesEx, &freeBytesEx)) {
+        totalClusters = static_cast<std::int64_t>(totalBytesEx) / clusterBytes;
+        freeClusters = static_cast<std::int64_t>(freeBytesEx) / clusterBytes;
+    }
     const std::int64_t totalBytes = clusterBytes * totalClusters;
     const std::int64_t freeBytes = clusterBytes * freeClusters;
     return "Sectors per Cluster:" + signPadded(sectorsPerCluster) + "\r\n" +
@@ -312,10 +327,9 @@ void clsAPIstuff::NormWindow(win::HWND window) {
 }
 
 void clsAPIstuff::OpenEXE(const std::string& commandLine) {
-    try {
-        platform_.runtime.Shell(commandLine, rt::ShowNormalFocus);
-    } catch (const rt::Error&) {
-    }
+    rt::attempt([&] { platform_.runtime.Shell(commandLine, rt::ShowNormalFocus); });
+    // The program's windows answer again while the new one starts.
+    processPendingMessages_();
 }
 
 std::int16_t clsAPIstuff::GetPercent(std::int16_t part, std::int16_t whole, std::int16_t scale) {

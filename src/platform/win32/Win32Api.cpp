@@ -67,6 +67,8 @@ using DeviceRequestFn = ::BOOL(WINAPI*)(::HANDLE);
 using IsSystemResumeAutomaticFn = ::BOOL(WINAPI*)();
 using GetDevicePowerStateFn = ::BOOL(WINAPI*)(::HANDLE, ::BOOL*);
 using FlashWindowExFn = ::BOOL(WINAPI*)(::PFLASHWINFO);
+using GetDiskFreeSpaceExAFn = ::BOOL(WINAPI*)(::LPCSTR, ::PULARGE_INTEGER, ::PULARGE_INTEGER,
+                                              ::PULARGE_INTEGER);
 using DoFileDownloadFn = ::HRESULT(WINAPI*)(::LPCWSTR);
 using GetUserNameExAFn = ::BOOLEAN(WINAPI*)(int, ::LPSTR, ::PULONG);
 
@@ -159,6 +161,18 @@ win::BOOL Win32Api::GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSecto
                                reinterpret_cast<::DWORD*>(lpBytesPerSector),
                                reinterpret_cast<::DWORD*>(lpNumberOfFreeClusters),
                                reinterpret_cast<::DWORD*>(lpTotalNumberOfClusters));
+}
+
+// Windows 95 before OSR2 lacks it.
+win::BOOL Win32Api::GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                                        DWORDLONG* lpTotalNumberOfBytes,
+                                        DWORDLONG* lpTotalNumberOfFreeBytes) {
+    static_assert(sizeof(DWORDLONG) == sizeof(::ULARGE_INTEGER));
+    static const LateFunction<GetDiskFreeSpaceExAFn> function("kernel32.dll", "GetDiskFreeSpaceExA");
+    return function.callOr(FALSE, lpDirectoryName,
+                           reinterpret_cast<::PULARGE_INTEGER>(lpFreeBytesAvailableToCaller),
+                           reinterpret_cast<::PULARGE_INTEGER>(lpTotalNumberOfBytes),
+                           reinterpret_cast<::PULARGE_INTEGER>(lpTotalNumberOfFreeBytes));
 }
 
 win::UINT Win32Api::GetDriveTypeA(const char* lpRootPathName) {

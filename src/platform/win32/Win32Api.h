@@ -75,6 +75,8 @@ public:
     void FatalAppExitA(UINT uAction, const char* lpMessageText) override;
     BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster, DWORD* lpBytesPerSector,
                            DWORD* lpNumberOfFreeClusters, DWORD* lpTotalNumberOfClusters) override;
+    BOOL GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                             DWORDLONG* lpTotalNumberOfBytes, DWORDLONG* lpTotalNumberOfFreeBytes) override;
     UINT GetDriveTypeA(const char* lpRootPathName) override;
     void GetSystemInfo(SYSTEM_INFO* lpSystemInfo) override;
     BOOL GetCPInfo(UINT CodePage, CPINFO* lpCPInfo) override;

@@ -114,6 +114,7 @@ public:
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
     bool shutdownPrivilege = false;
     std::string userName = "Tester";
+    std::string userFullName;
     std::string computerName = "DECORAMA-PC";
     std::array<win::BYTE, 256> keys{};
     int cursorShowCount = 0;
@@ -121,6 +122,8 @@ public:
     win::MEMORYSTATUSEX memory{sizeof memory, 50,         256 << 20,  128 << 20, 512 << 20,
                                384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
+    // GetDriveTypeA by root path in capitals.
+    std::map<std::string, win::UINT> driveTypes{{"C:\\", 3}};
     std::map<std::string, std::string> urlBodies;
     // Files with a version resource, by name in capitals: the file version's
     // high DWORD (major << 16 | minor). Its block holds only the fixed part.
@@ -189,13 +192,14 @@ public:
         faulted("FatalAppExitA", {uAction, text});
     }
     win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
+    win::BOOL GetDiskFreeSpaceExA(const char*, win::DWORDLONG*, win::DWORDLONG*, win::DWORDLONG*) override;
     win::UINT GetDriveTypeA(const char*) override;
     void GetSystemInfo(win::SYSTEM_INFO*) override;
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
     win::UINT GetWindowsDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
     win::UINT GetSystemDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
-    win::BOOL GetComputerNameA(char*, win::DWORD*) override { return unsupported(__func__); }
+    win::BOOL GetComputerNameA(char*, win::DWORD*) override;
     win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameA(const char*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameExA(int, const char*) override { return unsupported(__func__); }

@@ -20,7 +20,9 @@ protected:
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
     int programEnds = 0;
-    sys::clsAPIstuff stuff{platform, [this] { ++programEnds; }};
+    // The pending window messages handled, in the fake's log among its calls.
+    sys::clsAPIstuff stuff{platform, [this] { ++programEnds; },
+                           [this] { fake.log.lines.push_back("pending messages"); }};
 };
 
 TEST(ApiStuffPercent, RoundsTowardMinusInfinityAndGivesZeroWhenItCannot) {
@@ -57,18 +59,42 @@ TEST_F(ApiStuff, DownloadAddressesGetASchemeAndOneSlashAndTheBaseIsKept) {
     EXPECT_EQ("http://www.example.com/files/", none);
 }
 
-TEST_F(ApiStuff, FreeDiscSpaceCountsBytesBeyondFourGigabytes) {
-    fake.useVersion(fake::Version::Win2000);
+// 4 KiB clusters of eight 512-byte sectors, 6 GiB free of 6 GiB: the 95 family
+// caps the cluster counts at 2 GiB, where Windows 95 before OSR2 has no other way
+// to count.
+TEST_F(ApiStuff, FreeDiscSpaceCountsBytesBeyondTwoGigabytesWhereWindowsCan) {
     fake.freeBytes = 6ull << 30;
-    const std::string report = stuff.FreeDiscSpace("C");
-    // 4 KiB clusters of eight 512-byte sectors; 6 GiB free of 6 GiB.
-    EXPECT_EQ("Sectors per Cluster: 8\r\n"
-              "Bytes per sector: 512\r\n"
-              "Number Of Free Clusters: 1572864\r\n"
-              "Total Number Of Clusters: 1572864\r\n"
-              "Total number of bytes in path: 6442450944\r\n"
-              "Free bytes: 6442450944\r\n",
-              report);
+    for (const auto& [version, clusters] : {std::pair{fake::Version::Win95, 524287ll},
+                                            {fake::Version::WinME, 1572864ll},
+                                            {fake::Version::Win2000, 1572864ll}}) {
+        fake.useVersion(version);
+        const std::string count = std::to_string(clusters), bytes = std::to_string(clusters * 4096);
+        EXPECT_EQ("Sectors per Cluster: 8\r\nBytes per sector: 512\r\nNumber Of Free Clusters: " + count +
+                      "\r\nTotal Number Of Clusters: " + count +
+                      "\r\nTotal number of bytes in path: " + bytes + "\r\nFree bytes: " + bytes + "\r\n",
+                  stuff.FreeDiscSpace("C"));
+    }
+}
+
+TEST_F(ApiStuff, EachDriveTypeHasItsName) {
+    const std::pair<win::UINT, const char*> types[] = {
+        {2, "Removable"}, {3, "Drive Fixed"},  {4, "Remote"},       {5, "CD-Rom"},
+        {6, "Ram disk"},  {1, "Unrecognized"}, {0, "Unrecognized"}, {7, "Unrecognized"},
+    };
+    for (const auto& [type, name] : types) {
+        fake.driveTypes["E:\\"] = type;
+        EXPECT_EQ(name, stuff.Get_DriveType("e")) << type;
+    }
+}
+
+// Flashing waits for the window to be drawn; a program started (or not) lets
+// the program's windows answer again.
+TEST_F(ApiStuff, PendingMessagesAreHandledBeforeAFlashAndAfterAStart) {
+    stuff.FlashWin(0x1234, true);
+    stuff.OpenEXE("C:\\missing.exe");
+    EXPECT_EQ((std::vector<std::string>{"pending messages", "FlashWindow()", "Shell(\"C:\\missing.exe\", 1)",
+                                        "pending messages"}),
+              fake.log.lines);
 }
 
 } // namespace
