@@ -63,6 +63,11 @@ public:
     virtual DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                                  char* lpBuffer, DWORD nSize, void* Arguments) = 0;
 
+    // kernel32: folders and code pages
+    // Text in a code page (CP_ACP: the system's ANSI code page) as UTF-16.
+    virtual int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                                    char16_t* lpWideCharStr, int cchWideChar) = 0;
+
     // kernel32: memory and power
     virtual void GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) = 0;
     virtual BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* lpBuffer) = 0;

@@ -1,6 +1,7 @@
 #include "system/clsAPIstuff.h"
 
 #include "platform/Platform.h"
+#include "platform/WinFacts.h"
 #include "platform/WinHolders.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace sys {
 namespace {
@@ -21,6 +23,19 @@ constexpr int askStyle = rt::vbOKCancel + rt::vbCritical + rt::vbDefaultButton2;
 
 bool failed(win::HRESULT result) {
     return result < 0;
+}
+
+// The text in UTF-16 as the system's ANSI code page reads it; none when Windows
+// cannot convert it.
+std::optional<std::u16string> wideText(win::WindowsApi& api, const std::string& text) {
+    const int size = api.MultiByteToWideChar(win::CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (size <= 0)
+        return std::nullopt;
+    std::u16string wide(static_cast<std::size_t>(size), u'\0');
+    if (api.MultiByteToWideChar(win::CP_ACP, 0, text.c_str(), -1, wide.data(), size) != size)
+        return std::nullopt;
+    wide.pop_back(); // the NUL
+    return wide;
 }
 
 // A number as the report writes it: a space for a number that is not
@@ -109,30 +124,28 @@ void clsAPIstuff::FatalErrorExit(const std::string& message) {
 // ---- downloads and web resources ---------------------------------------------------------
 
 void clsAPIstuff::DownLoadFile(std::string& baseAddress, std::string& filePath) {
-    try {
-        // One base address, kept by the object, with a scheme and a final slash.
-        if (baseAddress.empty())
-            baseAddress = baseAddress_;
-        if (baseAddress_.empty())
-            baseAddress_ = baseAddress;
-        if (baseAddress_.compare(0, 4, "http") != 0)
-            baseAddress_ = "http://" + baseAddress_;
-        if (baseAddress_.empty() || baseAddress_.back() != '/')
-            baseAddress_ += "/";
-        // The path goes after that slash.
-        if (!filePath.empty() && filePath.front() == '/')
-            filePath.erase(0, 1);
-        // The system's download dialog; its result is not ours to report.
-        const std::string address = baseAddress_ + filePath;
-        std::u16string wide;
-        for (const unsigned char c : address)
-            wide += static_cast<char16_t>(c);
-        platform_.api.DoFileDownload(wide.c_str());
-    } catch (const rt::Error&) {
-        platform_.messages.MsgBox("An error has occured attempting to start download to " + baseAddress +
-                                      filePath + ".",
-                                  rt::vbOKOnly + rt::vbCritical, "Error");
-    }
+    // 1. One base address, kept by the object, with a scheme and a final slash.
+    if (baseAddress.empty())
+        baseAddress = baseAddress_;
+    if (baseAddress_.empty())
+        baseAddress_ = baseAddress;
+    if (baseAddress_.compare(0, 4, "http") != 0)
+        baseAddress_ = "http://" + baseAddress_;
+    if (baseAddress_.empty() || baseAddress_.back() != '/')
+        baseAddress_ += "/";
+
+    // 2. The path goes after that slash.
+    if (!filePath.empty() && filePath.front() == '/')
+        filePath.erase(0, 1);
+
+    // 3. The system's download dialog for the two joined. A Windows without its
+    //    entry point (shdocvw) and a download it refuses are reported alike.
+    const std::optional<std::u16string> address = wideText(platform_.api, baseAddress_ + filePath);
+    if (address && !failed(platform_.api.DoFileDownload(address->c_str())))
+        return;
+    platform_.messages.MsgBox("An error has occured attempting to start download to " + baseAddress +
+                                  filePath + ".",
+                              rt::vbOKOnly + rt::vbCritical, "Error");
 }
 
 std::string clsAPIstuff::GetURLSource(const std::string& address) {

@@ -34,7 +34,8 @@ public:
     // Shows the system's download dialog for the object's base address followed
     // by filePath. An empty baseAddress takes the stored one; the first one given
     // is stored, with "http://" in front and "/" at the end when it lacks them.
-    // A filePath that begins with "/" loses it.
+    // A filePath that begins with "/" loses it. A dialog that cannot be shown is
+    // reported in a message box.
     void DownLoadFile(std::string& baseAddress, std::string& filePath);
 
     // Each asks first (OK or Cancel; Cancel ends the program) when askFirst is

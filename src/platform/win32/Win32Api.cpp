@@ -218,6 +218,15 @@ win::BOOL Win32Api::SetComputerNameExA(int NameType, const char* lpBuffer) {
     return function.callOr(FALSE, static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
 }
 
+// WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
+static_assert(sizeof(char16_t) == sizeof(::WCHAR));
+
+int Win32Api::MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                                  char16_t* lpWideCharStr, int cchWideChar) {
+    return ::MultiByteToWideChar(CodePage, dwFlags, lpMultiByteStr, cbMultiByte,
+                                 reinterpret_cast<::WCHAR*>(lpWideCharStr), cchWideChar);
+}
+
 win::DWORD Win32Api::FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId,
                                     DWORD dwLanguageId, char* lpBuffer, DWORD nSize, void* Arguments) {
     return ::FormatMessageA(dwFlags, lpSource, dwMessageId, dwLanguageId, lpBuffer, nSize,

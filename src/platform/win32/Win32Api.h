@@ -87,6 +87,8 @@ public:
     BOOL GetComputerNameExA(int NameType, char* lpBuffer, DWORD* nSize) override;
     BOOL SetComputerNameA(const char* lpComputerName) override;
     BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
+    int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                            char16_t* lpWideCharStr, int cchWideChar) override;
     DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                          char* lpBuffer, DWORD nSize, void* Arguments) override;
 

@@ -110,7 +110,7 @@ public:
     std::vector<ExitRequest> exitRequests;
     std::vector<MessageBoxRecord> messageBoxes;
     std::deque<int> answers;
-    std::vector<std::string> downloads;
+    std::vector<std::u16string> downloads;
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
     bool shutdownPrivilege = false;
     std::string userName = "Tester";
@@ -205,6 +205,7 @@ public:
     win::BOOL SetComputerNameExA(int, const char*) override { return unsupported(__func__); }
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
+    int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
     win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;

@@ -6,6 +6,7 @@
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
+#include "fake/CodePage1252.h"
 #include "fake/FakeDrive.h"
 #include "fake/TextUtil.h"
 
@@ -280,6 +281,27 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwPageSize = 4096;
     lpSystemInfo->dwNumberOfProcessors = 1;
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
+}
+
+// MultiByteToWideChar knows the ANSI code page of a Western Windows, 1252 (CP_ACP
+// or 1252 by number). A length of -1 takes the text up to its NUL and converts
+// the NUL too; an output size of 0 asks for the size needed.
+int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr,
+                                     int cbMultiByte, char16_t* lpWideCharStr, int cchWideChar) {
+    if (faulted("MultiByteToWideChar", {CodePage, cbMultiByte, cchWideChar}))
+        return 0;
+    if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpMultiByteStr)
+        return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    const std::string bytes = cbMultiByte < 0
+                                  ? std::string(lpMultiByteStr) + '\0'
+                                  : std::string(lpMultiByteStr, static_cast<std::size_t>(cbMultiByte));
+    if (cchWideChar == 0)
+        return static_cast<int>(bytes.size());
+    if (!lpWideCharStr || static_cast<std::size_t>(cchWideChar) < bytes.size())
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        lpWideCharStr[i] = fromCp1252(static_cast<unsigned char>(bytes[i]));
+    return static_cast<int>(bytes.size());
 }
 
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,

@@ -37,11 +37,14 @@ TEST(ApiStuffPercent, RoundsTowardMinusInfinityAndGivesZeroWhenItCannot) {
             << c.part << "/" << c.whole << "*" << c.scale;
 }
 
+// The address goes to the dialog as the ANSI code page (here 1252) reads it; a
+// dialog Windows lacks (the layer's answer for a missing shdocvw) or refuses is
+// reported.
 TEST_F(ApiStuff, DownloadAddressesGetASchemeAndOneSlashAndTheBaseIsKept) {
     std::string base = "www.example.com/files";
-    std::string path = "/setup.exe";
+    std::string path = "/setup\x80.exe";
     stuff.DownLoadFile(base, path);
-    EXPECT_EQ("setup.exe", path);
+    EXPECT_EQ("setup\x80.exe", path);
     EXPECT_EQ("www.example.com/files", base);
     EXPECT_EQ("http://www.example.com/files/", stuff.baseAddress());
 
@@ -52,11 +55,24 @@ TEST_F(ApiStuff, DownloadAddressesGetASchemeAndOneSlashAndTheBaseIsKept) {
     std::string other = "https://elsewhere.org/";
     std::string third = "a.zip";
     stuff.DownLoadFile(other, third);
-    EXPECT_EQ((std::vector<std::string>{"http://www.example.com/files/setup.exe",
-                                        "http://www.example.com/files/readme.txt",
-                                        "http://www.example.com/files/a.zip"}),
+    EXPECT_EQ((std::vector<std::u16string>{u"http://www.example.com/files/setup\u20AC.exe",
+                                           u"http://www.example.com/files/readme.txt",
+                                           u"http://www.example.com/files/a.zip"}),
               fake.downloads);
     EXPECT_EQ("http://www.example.com/files/", none);
+    EXPECT_TRUE(fake.messageBoxes.empty());
+
+    for (const win::DWORD error : {win::ERROR_CALL_NOT_IMPLEMENTED, win::ERROR_ACCESS_DENIED}) {
+        fake.clearLogs();
+        fake.failOnNext("DoFileDownload", static_cast<std::int32_t>(error));
+        std::string empty;
+        stuff.DownLoadFile(empty, third);
+        ASSERT_EQ(1u, fake.messageBoxes.size());
+        EXPECT_EQ("An error has occured attempting to start download to http://www.example.com/files/a.zip.",
+                  fake.messageBoxes[0].prompt);
+        EXPECT_EQ(rt::vbCritical, fake.messageBoxes[0].style);
+        EXPECT_EQ("Error", fake.messageBoxes[0].title);
+    }
 }
 
 // 4 KiB clusters of eight 512-byte sectors, 6 GiB free of 6 GiB: the 95 family
