@@ -20,6 +20,7 @@ class Win32Api : public win::WindowsApi {
     using COLORREF = win::COLORREF;
     using CPINFO = win::CPINFO;
     using DWORD = win::DWORD;
+    using DWORDLONG = win::DWORDLONG;
     using DWORD_PTR = win::DWORD_PTR;
     using FLASHWINFO = win::FLASHWINFO;
     using HANDLE = win::HANDLE;

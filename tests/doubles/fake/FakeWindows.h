@@ -47,7 +47,6 @@ public:
         return drive_->fileExists(path) ? FakeDrive::hostRead(hostPath(path)) : "";
     }
     void remove(const std::string& path) { drive_->remove(path); }
-    void setReadOnly(const std::string& path, bool readOnly) { drive_->setReadOnly(path, readOnly); }
     void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
         registry.put(root, key, name, win::REG_SZ, value + '\0');
@@ -114,7 +113,6 @@ public:
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
     bool shutdownPrivilege = false;
     std::string userName = "Tester";
-    std::string userFullName;
     std::string computerName = "DECORAMA-PC";
     std::array<win::BYTE, 256> keys{};
     int cursorShowCount = 0;

@@ -146,8 +146,8 @@ win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
 }
 
 // GetUserNameExA (secur32, Windows 2000 and later): NameSamCompatible (2),
-// "MACHINE\user", and NameDisplay (3), the account's full name, empty when it
-// has none; the other formats need a domain, which this machine lacks.
+// "MACHINE\user", and NameDisplay (3), the account's full name, which this
+// account has not; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
     if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
         return 0;
@@ -155,8 +155,8 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
     if (NameFormat != 2 && NameFormat != 3)
         return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
-    const std::string name = NameFormat == 2 ? computerName + "\\" + userName : userFullName;
-    return copyName(name, lpNameBuffer, nSize, win::ERROR_MORE_DATA);
+    return copyName(NameFormat == 2 ? computerName + "\\" + userName : "", lpNameBuffer, nSize,
+                    win::ERROR_MORE_DATA);
 }
 
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)

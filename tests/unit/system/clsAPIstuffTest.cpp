@@ -41,19 +41,16 @@ TEST(ApiStuffPercent, RoundsTowardMinusInfinityAndGivesZeroWhenItCannot) {
 // dialog Windows lacks (the layer's answer for a missing shdocvw) or refuses is
 // reported.
 TEST_F(ApiStuff, DownloadAddressesGetASchemeAndOneSlashAndTheBaseIsKept) {
-    std::string base = "www.example.com/files";
-    std::string path = "/setup\x80.exe";
+    std::string base = "www.example.com/files", path = "/setup\x80.exe";
     stuff.DownLoadFile(base, path);
     EXPECT_EQ("setup\x80.exe", path);
     EXPECT_EQ("www.example.com/files", base);
     EXPECT_EQ("http://www.example.com/files/", stuff.baseAddress());
 
-    std::string none;
-    std::string second = "readme.txt";
+    std::string none, second = "readme.txt";
     stuff.DownLoadFile(none, second);
     // The empty base takes the stored one; the stored one is not replaced.
-    std::string other = "https://elsewhere.org/";
-    std::string third = "a.zip";
+    std::string other = "https://elsewhere.org/", third = "a.zip";
     stuff.DownLoadFile(other, third);
     EXPECT_EQ((std::vector<std::u16string>{u"http://www.example.com/files/setup\u20AC.exe",
                                            u"http://www.example.com/files/readme.txt",
@@ -101,6 +98,14 @@ TEST_F(ApiStuff, EachDriveTypeHasItsName) {
         fake.driveTypes["E:\\"] = type;
         EXPECT_EQ(name, stuff.Get_DriveType("e")) << type;
     }
+}
+
+TEST_F(ApiStuff, CancelEndsThisProgramAndLeavesWindowsAlone) {
+    fake.answers = {rt::vbCancel};
+    stuff.RestartWindows(true, true);
+    EXPECT_EQ(1, programEnds);
+    EXPECT_TRUE(fake.exitRequests.empty());
+    EXPECT_TRUE(fake.messageBoxes.size() == 1 && stuff.lastAnswer() == rt::vbCancel);
 }
 
 // Flashing waits for the window to be drawn; a program started (or not) lets
