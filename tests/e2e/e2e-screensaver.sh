@@ -29,7 +29,7 @@ done
 set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
 minutes_x=$(px $((120 + 900 + 300))) minutes_y=$(px $((720 + 4560 + 157)))
 
-cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
+cpl_log() { tr -d '\r' 2>/dev/null <"$prefix/drive_c/cplstub.log"; }
 wait_cpl_lines() { # N SECONDS: until C:\cplstub.log has N lines
     local i
     for i in $(seq 1 $(($2 * 4))); do [ "$(cpl_log | wc -l)" -ge "$1" ] && return 0 || sleep 0.25; done

@@ -63,8 +63,8 @@ for version in win95 win98 nt40 win2k; do
     win98)
         [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 98" ] || fail "win98: version line"
         # The build is the low word of the field whose high word repeats 4.10.
-        build=$(value_of "$report" SystemInfo.OSBuild)
-        [ -n "$build" ] && [ "$build" -lt 65536 ] || fail "win98: build number '$build'"
+        number=$(value_of "$report" SystemInfo.OSBuild)
+        [ -n "$number" ] && [ "$number" -lt 65536 ] || fail "win98: build number '$number'"
         expect_gates "$report" $version SystemInfo.IsIMMEnabled MemoryStatus.AvailableExtendedVirtual \
             -- Mouse.HoverX Mouse.MouseTrails Accessibility.skLeftAltLatched SystemInfo.ScreenSaverRunning \
             PowerStatus.IsSystemResumeAuto
