@@ -1,8 +1,9 @@
 #!/bin/bash
 # Checks the 32-bit release in BUILD (build/win32 by default): every program of
-# the program folder is stripped, decorama.exe is below 1 MiB, and each imports
+# the program folder is stripped, decorama.exe is below 1 MiB, each imports
 # only DLLs that Windows 95 to 2000 have (msvcrt.dll included: a bare first
-# release of Windows 95 lacks it, see the README).
+# release of Windows 95 lacks it, see the README), and decorama.exe imports none
+# of the functions the layer looks up at first use (src/platform/win32).
 set -u
 cd "$(dirname "$0")/.." || exit 1
 build=${1:-build/win32}
@@ -32,6 +33,18 @@ for program in "$folder"/*.exe "$folder"/*.scr "$folder"/*.SCR; do
             status=1
         fi
     done
+done
+# A Windows that lacks one of those (Windows 95 has no GetDiskFreeSpaceExA before
+# OSR2) would not start a program that imports it.
+late=$(cat src/platform/win32/*.cpp | tr '\n' ' ' | grep -o 'LateFunction<[^>]*> function( *"[^"]*", *"[^"]*"' |
+    sed 's/.*"\([^"]*\)"$/\1/' | sort -u)
+imported=$("$objdump" -p "$folder/decorama.exe" | awk 'NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ { print $3 }')
+[ -n "$late" ] && [ -n "$imported" ] || { echo "check-release: no late-bound functions or no imports found" >&2; status=1; }
+for name in $late; do
+    if printf '%s\n' "$imported" | grep -qxF "$name"; then
+        echo "check-release: decorama.exe imports $name, which the layer looks up at first use" >&2
+        status=1
+    fi
 done
 [ "$status" -eq 0 ] && echo "check-release: the release is stripped, small enough and imports only what Windows 95 to 2000 have"
 exit "$status"

@@ -542,7 +542,8 @@ void frmMain::Command14_Click() {
 sys::clsAPIstuff& frmMain::apiStuff() {
     // Cancel in its question ends the program at once.
     if (apiStuff_ == nullptr)
-        apiStuff_ = std::make_unique<sys::clsAPIstuff>(platform_, [this] { windows_.quit(); });
+        apiStuff_ = std::make_unique<sys::clsAPIstuff>(
+            platform_, [this] { windows_.quit(); }, [this] { windows_.processPendingMessages(); });
     return *apiStuff_;
 }
 

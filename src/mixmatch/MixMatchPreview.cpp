@@ -13,14 +13,15 @@ void hideAndClear(ui::PictureBox& preview) {
 }
 
 // Loads a preview picture; a missing or unreadable one leaves the control
-// hidden and empty instead of stopping the handler.
-bool loadPreview(ui::PictureBox& preview, const std::string& path) {
+// hidden and empty instead of stopping the handler. 0 when it is shown, else
+// the number of the error that kept it from showing.
+std::int32_t loadPreview(ui::PictureBox& preview, const std::string& path) {
     try {
         preview.loadPicture(path);
-        return true;
-    } catch (const rt::Error&) {
+        return 0;
+    } catch (const rt::Error& error) {
         hideAndClear(preview);
-        return false;
+        return error.number();
     }
 }
 
@@ -52,9 +53,13 @@ std::string wallpaperFileOf(const catalogue::Module1& module, const std::string&
 void setMixMatchImage(const catalogue::Module1& module, const std::string& wallpaperName,
                       ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview,
                       std::string& selectedWallpaper) {
-    // 1. The wallpaper itself is its preview.
+    // 1. The wallpaper itself is its preview. A file the picture decoder cannot
+    //    read may still be one Windows shows (a run-length-encoded bitmap): it
+    //    stays selected, without a preview, for Windows to judge. A file that
+    //    is not there, or cannot be read at all, is no wallpaper.
     const std::string wallpaperFile = wallpaperFileOf(module, wallpaperName);
-    if (!loadPreview(wallpaperPreview, wallpaperFile)) {
+    const std::int32_t failure = loadPreview(wallpaperPreview, wallpaperFile);
+    if (failure != 0 && failure != rt::ErrInvalidPicture) {
         selectedWallpaper.clear();
         return;
     }
@@ -66,7 +71,7 @@ void setMixMatchImage(const catalogue::Module1& module, const std::string& wallp
         return;
     wallpaperPreview.move(layout->wallpaper);
     schemePreview.move(layout->scheme);
-    wallpaperPreview.setVisible(true);
+    wallpaperPreview.setVisible(failure == 0);
     schemePreview.setVisible(true);
 
     // 3. What "Apply Wallpaper" sets.
@@ -86,8 +91,8 @@ void showSchemePreview(catalogue::Module1& module, ui::ComboBox& schemeList, con
     // 2. Its picture; a scheme number outside the table has none.
     bool loaded = false;
     try {
-        loaded = loadPreview(schemePreview,
-                             module.programFolder + "\\" + module.colorSchemeList(schemeNumber) + ".bmp");
+        loaded = loadPreview(schemePreview, module.programFolder + "\\" +
+                                                module.colorSchemeList(schemeNumber) + ".bmp") == 0;
     } catch (const rt::Error&) {
         hideAndClear(schemePreview);
     }

@@ -27,8 +27,10 @@ std::string wallpaperFileOf(const catalogue::Module1& module, const std::string&
 // Shows the wallpaper named wallpaperName in wallpaperPreview, places both
 // previews by its name and records it in selectedWallpaper. A name with
 // neither ending hides and clears both previews and keeps selectedWallpaper.
-// A picture that is missing or unreadable hides and clears the wallpaper
-// preview and empties selectedWallpaper, so that applying it writes nothing.
+// A picture the decoder cannot read hides and clears the wallpaper preview and
+// is recorded all the same, for Windows to judge when it is applied; a file
+// that is missing or cannot be read empties selectedWallpaper, so that
+// applying it writes nothing.
 void setMixMatchImage(const catalogue::Module1& module, const std::string& wallpaperName,
                       ui::PictureBox& wallpaperPreview, ui::PictureBox& schemePreview,
                       std::string& selectedWallpaper);

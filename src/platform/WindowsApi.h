@@ -45,6 +45,11 @@ public:
     virtual BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster,
                                    DWORD* lpBytesPerSector, DWORD* lpNumberOfFreeClusters,
                                    DWORD* lpTotalNumberOfClusters) = 0;
+    // Windows 95 OSR2 and NT 4 on: the byte counts whole, where GetDiskFreeSpaceA
+    // caps its cluster counts at 2 GiB on the 95 family.
+    virtual BOOL GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                                     DWORDLONG* lpTotalNumberOfBytes,
+                                     DWORDLONG* lpTotalNumberOfFreeBytes) = 0;
     virtual UINT GetDriveTypeA(const char* lpRootPathName) = 0;
     virtual void GetSystemInfo(SYSTEM_INFO* lpSystemInfo) = 0;
     virtual BOOL GetCPInfo(UINT CodePage, CPINFO* lpCPInfo) = 0;
@@ -57,6 +62,11 @@ public:
     virtual BOOL SetComputerNameExA(int NameType, const char* lpBuffer) = 0;
     virtual DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                                  char* lpBuffer, DWORD nSize, void* Arguments) = 0;
+
+    // kernel32: folders and code pages
+    // Text in a code page (CP_ACP: the system's ANSI code page) as UTF-16.
+    virtual int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                                    char16_t* lpWideCharStr, int cchWideChar) = 0;
 
     // kernel32: memory and power
     virtual void GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) = 0;

@@ -18,6 +18,7 @@
 #include "runtime/ErrorTrap.h"
 #include "runtime/TextConv.h"
 #include "system/CustomRegistry.h"
+#include "system/SettingCalls.h"
 #include "system/ShortPath.h"
 #include "system/modWinVersion.h"
 
@@ -150,10 +151,14 @@ void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module,
     if (!shortPath || !fileExists(platform.runtime, *shortPath))
         return;
 
-    // 4. The wait time, when the minutes box gives one.
-    if (const std::optional<std::string> seconds = waitTimeSeconds(minutesText))
+    // 4. The wait time, when the minutes box gives one: stored for the next
+    // log-on, and Windows' live wait too, which Windows would otherwise keep
+    // until then and which Display Properties shows and writes back on OK.
+    if (const std::optional<std::int32_t> seconds = waitTimeSeconds(minutesText)) {
         sys::CustomRegistry(platform).SetRegValue("HKEY_CURRENT_USER\\Control Panel\\Desktop",
-                                                  "ScreenSaveTimeOut", *seconds);
+                                                  "ScreenSaveTimeOut", std::to_string(*seconds));
+        sys::writeSetting(platform.api, win::SPI_SETSCREENSAVETIMEOUT, *seconds);
+    }
 
     // 5. Installed.
     activate(platform, module, *shortPath);
@@ -167,11 +172,17 @@ std::string systemIniFor(const std::string& windowsVersion) {
     return sys::isNtFamily(windowsVersion) ? "C:\\WINNT\\system.ini" : "c:\\windows\\system.ini";
 }
 
-std::optional<std::string> waitTimeSeconds(const std::string& minutesText) {
+// Windows reads the stored wait up to its first character that is not a digit
+// ("79.8" waits 79 seconds; Wine's sysparams.c reads it with wcstol), so only
+// whole seconds are handed over.
+std::optional<std::int32_t> waitTimeSeconds(const std::string& minutesText) {
     const double minutes = rt::Val(minutesText);
     if (!(minutes > 0 && minutes <= 60))
         return std::nullopt;
-    return rt::CStr(minutes * 60);
+    const std::int32_t seconds = rt::CLng(minutes * 60);
+    if (seconds <= 0)
+        return std::nullopt;
+    return seconds;
 }
 
 } // namespace screensaver

@@ -5,6 +5,7 @@
 // in system.ini and opens Display Properties on its Screen Saver page.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -43,8 +44,9 @@ void InstallFromResourceFile(rt::Platform& platform, const catalogue::Module1& m
                              ui::Screen& screen);
 
 // Installs programFolder\screenSaverList(itemData) when an item is selected
-// (listIndex not -1) and its file exists, storing the wait time minutesText
-// gives first.
+// (listIndex not -1) and its file exists, setting the wait time minutesText
+// gives first: stored for the next log-on and made Windows' live wait, which
+// Display Properties shows and writes back.
 void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module, int listIndex, int itemData,
                        const std::string& minutesText, ui::Screen& screen);
 
@@ -52,9 +54,9 @@ void InstallListedFile(rt::Platform& platform, const catalogue::Module1& module,
 std::string extractedScreenSaverPath(const catalogue::Module1& module);
 // "C:\WINNT\system.ini" for the NT family tags, "c:\windows\system.ini" otherwise.
 std::string systemIniFor(const std::string& windowsVersion);
-// The seconds to store for a minutes text (its leading number), or nothing when
-// that is not more than 0 and at most 60 minutes: "1.5" gives "90", "60" gives
-// "3600", "0" and "soon" nothing.
-std::optional<std::string> waitTimeSeconds(const std::string& minutesText);
+// The wait in whole seconds for a minutes text (its leading number, rounded to
+// the nearest second), or nothing when that is not more than 0 seconds and at
+// most 60 minutes: "1.5" gives 90, "1.33" 80, "60" 3600, "0.001" and "soon" nothing.
+std::optional<std::int32_t> waitTimeSeconds(const std::string& minutesText);
 
 } // namespace screensaver

@@ -25,7 +25,15 @@ template <class T> void Accessibility::fetch(Group<T>& group) {
     api_.SystemParametersInfoA(group.row->get, sizeof(T), &group.copy, win::NoUpdate);
 }
 
-// The size handed over is the copy's own: a copy never fetched still says 0.
+// Windows takes a structure only with its size in cbSize, and the result of a
+// store is not looked at: a copy that no read has fetched (cbSize still 0) is
+// fetched before a write changes it.
+template <class T> T& Accessibility::copyToWrite(Group<T>& group) {
+    if (group.copy.cbSize == 0)
+        fetch(group);
+    return group.copy;
+}
+
 template <class T> void Accessibility::store(Group<T>& group) {
     api_.SystemParametersInfoA(group.row->set, group.copy.cbSize, &group.copy, group.row->fWinIni);
 }
@@ -41,7 +49,8 @@ template <class T> bool Accessibility::readFlag(Group<T>& group, win::DWORD mask
 template <class T> void Accessibility::writeFlag(Group<T>& group, win::DWORD mask, Gate gate, bool on) {
     if (!passes(gate))
         return;
-    group.copy.dwFlags = on ? group.copy.dwFlags | mask : group.copy.dwFlags & ~mask;
+    T& copy = copyToWrite(group);
+    copy.dwFlags = on ? copy.dwFlags | mask : copy.dwFlags & ~mask;
     store(group);
 }
 
@@ -56,7 +65,7 @@ template <class T>
 void Accessibility::writeField(Group<T>& group, win::DWORD T::*field, Gate gate, std::int32_t value) {
     if (!passes(gate))
         return;
-    group.copy.*field = static_cast<win::DWORD>(value);
+    copyToWrite(group).*field = static_cast<win::DWORD>(value);
     store(group);
 }
 
@@ -198,20 +207,20 @@ void Accessibility::tkHotKeySound(bool value) { writeFlag(tk_, win::TKF_HOTKEYSO
 // Windows takes a delay before accepting a key or a bounce time, not both.
 void Accessibility::fkDelayMSec(std::int32_t value) {
     if (value > 0)
-        fk_.copy.iBounceMSec = 0;
+        copyToWrite(fk_).iBounceMSec = 0;
     writeField(fk_, &win::FILTERKEYS::iDelayMSec, Gate::None, value);
 }
 
 void Accessibility::fkBounceMSec(std::int32_t value) {
     if (value > 0)
-        fk_.copy.iDelayMSec = 0;
+        copyToWrite(fk_).iDelayMSec = 0;
     writeField(fk_, &win::FILTERKEYS::iBounceMSec, Gate::None, value);
 }
 
 // A control speed means nothing without the Ctrl and Shift modifiers.
 void Accessibility::mkCtrlSpeed(std::int32_t value) {
-    mk_.copy.dwFlags =
-        value >= 1 ? mk_.copy.dwFlags | win::MKF_MODIFIERS : mk_.copy.dwFlags & ~win::MKF_MODIFIERS;
+    win::MOUSEKEYS& keys = copyToWrite(mk_);
+    keys.dwFlags = value >= 1 ? keys.dwFlags | win::MKF_MODIFIERS : keys.dwFlags & ~win::MKF_MODIFIERS;
     writeField(mk_, &win::MOUSEKEYS::iCtrlSpeed, Gate::None, value);
 }
 

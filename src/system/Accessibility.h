@@ -5,8 +5,9 @@
 // writes whole; its fields and flag bits are separate properties named by the
 // feature's two-letter prefix. The object keeps a working copy of each
 // structure: a read refreshes the copy of its feature, a write changes the copy
-// and stores it whole without reading first. Read any member of a feature
-// before writing to it; after that, writes to one feature build on one another.
+// and stores it whole. A copy no read has fetched yet is fetched before the
+// first write changes it, so that Windows gets the structure with its size;
+// after that, writes to one feature build on one another.
 //
 // A member that the running Windows version lacks raises the unsupported-version
 // error (source "Accessibility") while RaiseErrors is True; otherwise it calls
@@ -180,6 +181,7 @@ private:
 
     bool passes(win::VersionGate gate);
     template <class T> void fetch(Group<T>& group);
+    template <class T> T& copyToWrite(Group<T>& group);
     template <class T> void store(Group<T>& group);
     template <class T> bool readFlag(Group<T>& group, win::DWORD mask, win::VersionGate gate);
     template <class T> void writeFlag(Group<T>& group, win::DWORD mask, win::VersionGate gate, bool on);

@@ -243,10 +243,11 @@ std::string SystemInfo::UserName(std::int32_t NameFormat) {
     if (!passes(win::VersionGate::Win2000))
         return {};
     win::ULONG size = BufferSize;
-    if (api_.GetUserNameExA(NameFormat, buffer, &size) != 0)
-        return rt::UpToNul({buffer, sizeof buffer});
-    if (!RaiseErrors)
-        return {};
+    // An empty name is a failure as much as the call's own.
+    const bool named = api_.GetUserNameExA(NameFormat, buffer, &size) != 0;
+    const std::string name = rt::UpToNul({buffer, sizeof buffer});
+    if ((named && !name.empty()) || !RaiseErrors)
+        return named ? name : std::string();
     const win::DWORD code = api_.GetLastError();
     char message[1024] = {};
     const win::DWORD length = api_.FormatMessageA(win::FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code, 0, message,
@@ -320,10 +321,11 @@ std::int32_t SystemInfo::OSMajorVersion() const {
 std::int32_t SystemInfo::OSMinorVersion() const {
     return static_cast<std::int32_t>(version_.dwMinorVersion);
 }
-// The 95 family repeats major.minor in the high word of the build number.
+// The 95 family (95, 98 and ME) repeats major.minor in the high word of the
+// build number.
 std::int32_t SystemInfo::OSBuild() const {
-    return IsWin95() ? static_cast<std::int32_t>(version_.dwBuildNumber & 0xFFFF)
-                     : static_cast<std::int32_t>(version_.dwBuildNumber);
+    const bool family95 = version_.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS;
+    return static_cast<std::int32_t>(family95 ? version_.dwBuildNumber & 0xFFFF : version_.dwBuildNumber);
 }
 std::string SystemInfo::OSExtraInfo() const {
     return rt::UpToNul({version_.szCSDVersion, sizeof version_.szCSDVersion});
@@ -346,7 +348,9 @@ std::string SystemInfo::ProductType() {
     return passes(win::VersionGate::Win2000) ? productName() : std::string();
 }
 
-// NT without the extended record keeps its product kind in the registry.
+// NT 4 keeps its product kind in the registry: "WinNT" for a workstation,
+// "ServerNT" for a server and "LanmanNT" for a domain controller, which is a
+// server too.
 std::string SystemInfo::productOptionsName() {
     win::HKEY key = 0;
     if (api_.RegOpenKeyExA(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0,
@@ -362,7 +366,7 @@ std::string SystemInfo::productOptionsName() {
     const std::string kind = rt::UCase(rt::UpToNul({buffer, std::min<std::size_t>(size, sizeof buffer)}));
     if (kind == "WINNT")
         return "Workstation ";
-    if (kind == "SERVERNT")
+    if (kind == "SERVERNT" || kind == "LANMANNT")
         return "Server ";
     return {};
 }
@@ -374,9 +378,9 @@ std::string SystemInfo::OSVersion() {
         return IsWin98() ? "Microsoft Windows 98" : "";
     }
     std::string text = version_.dwMajorVersion < 5 ? "Microsoft Windows NT " : "Microsoft Windows 2000 ";
-    // NT 4 from Service Pack 6 also fills the extended record; its product kind
-    // is read the same way, without the Windows 2000 gate of ProductType.
-    if (extended_)
+    // NT 4 from Service Pack 6 fills the extended record too, but its product
+    // type names Windows 2000's products ("Professional"), which NT 4 had not.
+    if (extended_ && version_.dwMajorVersion >= 5)
         text += productName() + " ";
     else
         text += productOptionsName();

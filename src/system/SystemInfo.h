@@ -56,7 +56,8 @@ public:
     // version has; the others need Windows 2000.
     std::string ComputerName(std::int32_t NameFormat);
     void ComputerName(std::int32_t NameFormat, const std::string& name);
-    // 0 is the log-on name; the extended formats need Windows 2000.
+    // 0 is the log-on name; the extended formats need Windows 2000, and an
+    // extended name Windows cannot give (or gives empty) raises its error.
     std::string UserName(std::int32_t NameFormat);
 
     // The interface levels a program built for this Windows would declare.

@@ -1,14 +1,17 @@
 #include "system/clsAPIstuff.h"
 
 #include "platform/Platform.h"
+#include "platform/WinFacts.h"
 #include "platform/WinHolders.h"
 #include "platform/ui/WindowSystem.h"
 #include "runtime/Error.h"
+#include "runtime/ErrorTrap.h"
 #include "system/VersionGates.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace sys {
 namespace {
@@ -20,6 +23,19 @@ constexpr int askStyle = rt::vbOKCancel + rt::vbCritical + rt::vbDefaultButton2;
 
 bool failed(win::HRESULT result) {
     return result < 0;
+}
+
+// The text in UTF-16 as the system's ANSI code page reads it; none when Windows
+// cannot convert it.
+std::optional<std::u16string> wideText(win::WindowsApi& api, const std::string& text) {
+    const int size = api.MultiByteToWideChar(win::CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (size <= 0)
+        return std::nullopt;
+    std::u16string wide(static_cast<std::size_t>(size), u'\0');
+    if (api.MultiByteToWideChar(win::CP_ACP, 0, text.c_str(), -1, wide.data(), size) != size)
+        return std::nullopt;
+    wide.pop_back(); // the NUL
+    return wide;
 }
 
 // A number as the report writes it: a space for a number that is not
@@ -40,8 +56,10 @@ win::FLASHWINFO flashRecord(win::HWND window, win::DWORD flags, win::UINT count,
 
 } // namespace
 
-clsAPIstuff::clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram)
-    : platform_(platform), endProgram_(std::move(endProgram)) {}
+clsAPIstuff::clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram,
+                         std::function<void()> processPendingMessages)
+    : platform_(platform), endProgram_(std::move(endProgram)),
+      processPendingMessages_(std::move(processPendingMessages)) {}
 
 // ---- ending the log-on -------------------------------------------------------------------
 
@@ -106,30 +124,28 @@ void clsAPIstuff::FatalErrorExit(const std::string& message) {
 // ---- downloads and web resources ---------------------------------------------------------
 
 void clsAPIstuff::DownLoadFile(std::string& baseAddress, std::string& filePath) {
-    try {
-        // One base address, kept by the object, with a scheme and a final slash.
-        if (baseAddress.empty())
-            baseAddress = baseAddress_;
-        if (baseAddress_.empty())
-            baseAddress_ = baseAddress;
-        if (baseAddress_.compare(0, 4, "http") != 0)
-            baseAddress_ = "http://" + baseAddress_;
-        if (baseAddress_.empty() || baseAddress_.back() != '/')
-            baseAddress_ += "/";
-        // The path goes after that slash.
-        if (!filePath.empty() && filePath.front() == '/')
-            filePath.erase(0, 1);
-        // The system's download dialog; its result is not ours to report.
-        const std::string address = baseAddress_ + filePath;
-        std::u16string wide;
-        for (const unsigned char c : address)
-            wide += static_cast<char16_t>(c);
-        platform_.api.DoFileDownload(wide.c_str());
-    } catch (const rt::Error&) {
-        platform_.messages.MsgBox("An error has occured attempting to start download to " + baseAddress +
-                                      filePath + ".",
-                                  rt::vbOKOnly + rt::vbCritical, "Error");
-    }
+    // 1. One base address, kept by the object, with a scheme and a final slash.
+    if (baseAddress.empty())
+        baseAddress = baseAddress_;
+    if (baseAddress_.empty())
+        baseAddress_ = baseAddress;
+    if (baseAddress_.compare(0, 4, "http") != 0)
+        baseAddress_ = "http://" + baseAddress_;
+    if (baseAddress_.empty() || baseAddress_.back() != '/')
+        baseAddress_ += "/";
+
+    // 2. The path goes after that slash.
+    if (!filePath.empty() && filePath.front() == '/')
+        filePath.erase(0, 1);
+
+    // 3. The system's download dialog for the two joined. A Windows without its
+    //    entry point (shdocvw) and a download it refuses are reported alike.
+    const std::optional<std::u16string> address = wideText(platform_.api, baseAddress_ + filePath);
+    if (address && !failed(platform_.api.DoFileDownload(address->c_str())))
+        return;
+    platform_.messages.MsgBox("An error has occured attempting to start download to " + baseAddress +
+                                  filePath + ".",
+                              rt::vbOKOnly + rt::vbCritical, "Error");
 }
 
 std::string clsAPIstuff::GetURLSource(const std::string& address) {
@@ -200,6 +216,8 @@ void clsAPIstuff::FlashWinEXOFF(win::HWND window) {
 }
 
 void clsAPIstuff::FlashWin(win::HWND window, bool invert) {
+    // The window brought up to date before its caption flashes.
+    processPendingMessages_();
     platform_.api.FlashWindow(window, invert ? 1 : 0);
 }
 
@@ -214,11 +232,21 @@ std::string clsAPIstuff::GetPressedKey() {
 }
 
 std::string clsAPIstuff::FreeDiscSpace(const std::string& driveLetter) {
-    win::DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-    platform_.api.GetDiskFreeSpaceA((driveLetter + ":\\").c_str(), &sectorsPerCluster, &bytesPerSector,
-                                    &freeClusters, &totalClusters);
+    win::WindowsApi& api = platform_.api;
+    const std::string root = driveLetter + ":\\";
+    win::DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeCount = 0, totalCount = 0;
+    api.GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeCount, &totalCount);
     // Drives of 2 GiB and more overflow 32 bits.
     const std::int64_t clusterBytes = std::int64_t{sectorsPerCluster} * bytesPerSector;
+    std::int64_t freeClusters = freeCount, totalClusters = totalCount;
+    // The 95 family caps those counts at 2 GiB of clusters; where Windows has
+    // the call that counts in bytes (95 OSR2 and NT 4 on), the counts are the
+    // clusters its byte counts hold.
+    win::DWORDLONG available = 0, totalBytesEx = 0, freeBytesEx = 0;
+    if (clusterBytes > 0 && api.GetDiskFreeSpaceExA(root.c_str(), &available, &totalBytesEx, &freeBytesEx)) {
+        totalClusters = static_cast<std::int64_t>(totalBytesEx) / clusterBytes;
+        freeClusters = static_cast<std::int64_t>(freeBytesEx) / clusterBytes;
+    }
     const std::int64_t totalBytes = clusterBytes * totalClusters;
     const std::int64_t freeBytes = clusterBytes * freeClusters;
     return "Sectors per Cluster:" + signPadded(sectorsPerCluster) + "\r\n" +
@@ -312,10 +340,9 @@ void clsAPIstuff::NormWindow(win::HWND window) {
 }
 
 void clsAPIstuff::OpenEXE(const std::string& commandLine) {
-    try {
-        platform_.runtime.Shell(commandLine, rt::ShowNormalFocus);
-    } catch (const rt::Error&) {
-    }
+    rt::attempt([&] { platform_.runtime.Shell(commandLine, rt::ShowNormalFocus); });
+    // The program's windows answer again while the new one starts.
+    processPendingMessages_();
 }
 
 std::int16_t clsAPIstuff::GetPercent(std::int16_t part, std::int16_t whole, std::int16_t scale) {

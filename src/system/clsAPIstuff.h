@@ -25,13 +25,17 @@ namespace sys {
 class clsAPIstuff {
 public:
     // endProgram ends the whole program at once; it runs when the user answers
-    // Cancel to a log-off, restart or shut-down question.
-    clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram);
+    // Cancel to a log-off, restart or shut-down question. processPendingMessages
+    // lets the caller's window system handle the messages waiting for its
+    // windows, and returns when there are none.
+    clsAPIstuff(rt::Platform& platform, std::function<void()> endProgram,
+                std::function<void()> processPendingMessages);
 
     // Shows the system's download dialog for the object's base address followed
     // by filePath. An empty baseAddress takes the stored one; the first one given
     // is stored, with "http://" in front and "/" at the end when it lacks them.
-    // A filePath that begins with "/" loses it.
+    // A filePath that begins with "/" loses it. A dialog that cannot be shown is
+    // reported in a message box.
     void DownLoadFile(std::string& baseAddress, std::string& filePath);
 
     // Each asks first (OK or Cancel; Cancel ends the program) when askFirst is
@@ -54,6 +58,7 @@ public:
                            const std::string& targetPath);
 
     void FlashWinEXON(win::HWND window, std::int16_t interval, std::int16_t count);
+    // Flashes the caption once, after the pending window messages.
     void FlashWin(win::HWND window, bool invert);
     void FlashWinEXOFF(win::HWND window);
 
@@ -79,8 +84,9 @@ public:
     void MaxWindow(win::HWND window);
     void MinWindow(win::HWND window);
     void NormWindow(win::HWND window);
-    // Starts commandLine at normal size with the focus, without waiting; a
-    // program that cannot start is not reported.
+    // Starts commandLine at normal size with the focus, without waiting, then
+    // handles the pending window messages; a program that cannot start is not
+    // reported.
     void OpenEXE(const std::string& commandLine);
 
     // part / whole * scale rounded toward minus infinity; 0 for a division by
@@ -98,6 +104,7 @@ private:
 
     rt::Platform& platform_;
     std::function<void()> endProgram_;
+    std::function<void()> processPendingMessages_;
     std::int32_t answer_ = 0;
     std::string baseAddress_;
     std::int32_t scanPosition_ = 0;

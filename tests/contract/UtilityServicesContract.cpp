@@ -55,7 +55,7 @@ protected:
     Backend backend;
     RecordingMessages messages;
     rt::Platform platform{backend.api(), backend.runtime(), messages};
-    sys::clsAPIstuff stuff{platform, [] { FAIL() << "the program was ended"; }};
+    sys::clsAPIstuff stuff{platform, [] { FAIL() << "the program was ended"; }, [] {}};
 };
 
 TYPED_TEST_SUITE(UtilityServicesContract, ContractBackends);

@@ -4,20 +4,24 @@
 #      second saver chosen with the arrow key, "Set Screen Saver" clicked. The
 #      extracted saver must be that saver byte for byte, system.ini must name its
 #      short path, and Display Properties must start once, on page 1 (desk.cpl is
-#      the recording stand-in). Then 15 typed in the minutes box and Enter:
-#      ScreenSaveTimeOut becomes 900 and Display Properties starts again.
+#      the recording stand-in). Then, with a live wait of 120 seconds that the
+#      session keeps apart from the stored one, 15 typed in the minutes box and
+#      Enter: ScreenSaveTimeOut becomes 900, Display Properties starts again, and
+#      the live wait it would show (saverwait) is 900 too.
 #   2. Each saver with /s covers the screen and ends on a key press, and again
 #      on a mouse move.
 #   3. Each saver with /p puts its window over the whole of a window that
 #      saverhost makes, and ends when that window closes. (Wine does not show a
 #      child window of another process, so its drawing is not on the screen.)
+#   4. The minutes box of step 1 again on NT 4 and on Windows 2000.
 set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-screensaver "$@"
 savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"
 saverhost="$build/tests/wine/standins/saverhost.exe"
-for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost"; do
+saverwait="$build/tests/wine/standins/saverwait.exe"
+for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost" "$saverwait"; do
     [ -f "$f" ] || { echo "e2e-screensaver: $f not built" >&2; exit 1; }
 done
 
@@ -25,11 +29,34 @@ done
 set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
 minutes_x=$(px $((120 + 900 + 300))) minutes_y=$(px $((720 + 4560 + 157)))
 
-cpl_log() { tr -d '\r' <"$prefix/drive_c/cplstub.log" 2>/dev/null; }
+cpl_log() { tr -d '\r' 2>/dev/null <"$prefix/drive_c/cplstub.log"; }
 wait_cpl_lines() { # N SECONDS: until C:\cplstub.log has N lines
     local i
     for i in $(seq 1 $(($2 * 4))); do [ "$(cpl_log | wc -l)" -ge "$1" ] && return 0 || sleep 0.25; done
     return 1
+}
+
+# Windows' live wait, after setting it for this session only when given seconds.
+live_wait() {
+    wine_run "$prefix" "$out/${run:-win98}-saverwait.log" 60 "$saverwait" "$@"
+    tr -d '\r' <"$out/${run:-win98}-saverwait.log"
+}
+
+# 15 minutes by Enter in the minutes box, the Nth start of Display Properties.
+minutes_enter() { # N
+    [ "$(live_wait 120)" = 120 ] || fail "the live wait could not be set apart"
+    click_at "$minutes_x" "$minutes_y"
+    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool type --delay 100 15
+    xdotool key --clearmodifiers Return
+    wait_cpl_lines "$1" 30 || fail "Display Properties did not start after Enter in the minutes box"
+    wine_wait_settled 10
+    wine_screenshot "$out/${run:+$run-}03-after-minutes.png"
+    got=$(reg_value 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut)
+    [ "$got" = 900 ] || fail "ScreenSaveTimeOut is '$got', expected 900"
+    got=$(live_wait)
+    [ "$got" = 900 ] || fail "the live wait Display Properties shows is '$got', expected 900"
+    [ "$(cpl_log | sed -n "$1p")" = "page=1" ] || fail "start $1 of Display Properties is not on page 1"
 }
 
 e2e_install win98 || exit 1
@@ -63,16 +90,7 @@ _wine_in "$prefix" timeout 60 "$WINE64" cmd /c "if exist $boot echo found" >"$pr
 grep -q found "$prefix/exist.out" || fail "Windows finds no file at '$boot'"
 [ "$(cpl_log)" = "page=1" ] || fail "Display Properties starts: '$(cpl_log)', expected one on page 1"
 
-click_at "$minutes_x" "$minutes_y"
-xdotool key --clearmodifiers ctrl+a BackSpace
-xdotool type --delay 100 15
-xdotool key --clearmodifiers Return
-wait_cpl_lines 2 30 || fail "Display Properties did not start after Enter in the minutes box"
-wine_wait_settled 10
-wine_screenshot "$out/03-after-minutes.png"
-got=$(reg_value 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut)
-[ "$got" = 900 ] || fail "ScreenSaveTimeOut is '$got', expected 900"
-[ "$(cpl_log | sed -n 2p)" = "page=1" ] || fail "the second start is not on page 1"
+minutes_enter 2
 wine_stop "$prefix"
 
 # ---- 2. Full screen ----------------------------------------------------------------------
@@ -103,5 +121,18 @@ for name in "${savers[@]}"; do
         fail "$name /p: did not fill the preview window and end with it ($(tr -d '\r' <"$log" | tr '\n' ' '))"
     wine_stop "$prefix"
 done
+
+# ---- 4. The minutes box on the NT family -------------------------------------------------
+for run in nt40 win2k; do
+    wine_remove_prefix "$prefix"
+    e2e_install $run $run || continue
+    cp "$cplstub" "$prefix/drive_c/windows/system32/desk.cpl"
+    if e2e_start; then
+        e2e_tab 2
+        minutes_enter 1
+    fi
+    wine_stop "$prefix"
+done
+run=
 
 e2e_end

@@ -62,13 +62,17 @@ for version in win95 win98 nt40 win2k; do
         ;;
     win98)
         [ "$(value_of "$report" SystemInfo.OSVersion)" = "Microsoft Windows 98" ] || fail "win98: version line"
+        # The build is the low word of the field whose high word repeats 4.10.
+        number=$(value_of "$report" SystemInfo.OSBuild)
+        [ -n "$number" ] && [ "$number" -lt 65536 ] || fail "win98: build number '$number'"
         expect_gates "$report" $version SystemInfo.IsIMMEnabled MemoryStatus.AvailableExtendedVirtual \
             -- Mouse.HoverX Mouse.MouseTrails Accessibility.skLeftAltLatched SystemInfo.ScreenSaverRunning \
             PowerStatus.IsSystemResumeAuto
         ;;
     nt40)
-        value_of "$report" SystemInfo.OSVersion | grep -q '^Microsoft Windows NT .*version 4\.0 .*(Build [0-9]*)$' ||
-            fail "nt40: version line"
+        # NT 4 names its product from the registry: no Windows 2000 "Professional".
+        value_of "$report" SystemInfo.OSVersion |
+            grep -q '^Microsoft Windows NT Workstation version 4\.0 .*(Build [0-9]*)$' || fail "nt40: version line"
         expect_gates "$report" $version PowerStatus.ACLineStatus PowerStatus.IsSystemResumeAuto \
             Accessibility.fkIndicator Accessibility.ssFSTextEffect Mouse.MouseTrails SystemInfo.ProductType \
             -- Mouse.HoverX Accessibility.fkActive

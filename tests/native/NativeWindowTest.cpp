@@ -18,5 +18,21 @@ TEST_F(NativeWindowTest, APictureMadeLaterShowsAboveTheOneItSitsIn) {
     EXPECT_EQ(::GetWindow(hwndOf(corner), GW_HWNDNEXT), hwndOf(wallpaper));
 }
 
+// What is waiting is handled before the call returns; a quit waits on for the
+// message loop that it ends.
+TEST_F(NativeWindowTest, PendingMessagesAreHandledAndAQuitIsLeftForTheLoop) {
+    ui::Button& button = window->addButton("Command1", "Go", {120, 120, 1500, 375});
+    int clicks = 0;
+    button.onClick = [&clicks] { ++clicks; };
+    ::PostMessageA(hwndOf(button), BM_CLICK, 0, 0);
+    windows.processPendingMessages();
+    EXPECT_EQ(clicks, 1);
+
+    windows.quit();
+    windows.processPendingMessages();
+    MSG message;
+    EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 } // namespace
 } // namespace nativetest

@@ -170,15 +170,31 @@ int NativeWindowSystem::run() {
             return static_cast<int>(message.wParam);
         if (got == -1)
             return -1;
-        if (translateKeyboard(message))
-            continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        dispatch(message);
     }
+}
+
+void NativeWindowSystem::dispatch(MSG& message) {
+    if (translateKeyboard(message))
+        return;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
 }
 
 void NativeWindowSystem::quit() {
     ::PostQuitMessage(0);
+}
+
+void NativeWindowSystem::processPendingMessages() {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Taken off the queue to be seen: put back for the loop it ends.
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        dispatch(message);
+    }
 }
 
 void NativeWindowSystem::focus(HWND control) {

@@ -39,6 +39,7 @@ public:
     NativeScreen& screen() override { return screen_; }
     int run() override;
     void quit() override;
+    void processPendingMessages() override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
 
     // ---- shared by the windows and controls --------------------------------------
@@ -79,6 +80,7 @@ private:
     void registerClasses();
     void loadRichEdit();
     bool translateKeyboard(const MSG& message);
+    void dispatch(MSG& message);
     HWND programWindowOf(HWND window) const;
     void moveFocus(HWND root, bool backwards);
     bool clickAccessKey(HWND root, char key);

@@ -225,6 +225,9 @@ public:
     virtual int run() = 0;
     // Ends the program's event loop (the close button ends the program at once).
     virtual void quit() = 0;
+    // Handles the messages waiting for the program's windows (paints, clicks,
+    // keys) and returns when none is left; a quit stays for run() to end on.
+    virtual void processPendingMessages() = 0;
 };
 
 } // namespace ui

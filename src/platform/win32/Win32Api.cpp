@@ -67,6 +67,8 @@ using DeviceRequestFn = ::BOOL(WINAPI*)(::HANDLE);
 using IsSystemResumeAutomaticFn = ::BOOL(WINAPI*)();
 using GetDevicePowerStateFn = ::BOOL(WINAPI*)(::HANDLE, ::BOOL*);
 using FlashWindowExFn = ::BOOL(WINAPI*)(::PFLASHWINFO);
+using GetDiskFreeSpaceExAFn = ::BOOL(WINAPI*)(::LPCSTR, ::PULARGE_INTEGER, ::PULARGE_INTEGER,
+                                              ::PULARGE_INTEGER);
 using DoFileDownloadFn = ::HRESULT(WINAPI*)(::LPCWSTR);
 using GetUserNameExAFn = ::BOOLEAN(WINAPI*)(int, ::LPSTR, ::PULONG);
 
@@ -161,6 +163,18 @@ win::BOOL Win32Api::GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSecto
                                reinterpret_cast<::DWORD*>(lpTotalNumberOfClusters));
 }
 
+// Windows 95 before OSR2 lacks it.
+win::BOOL Win32Api::GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                                        DWORDLONG* lpTotalNumberOfBytes,
+                                        DWORDLONG* lpTotalNumberOfFreeBytes) {
+    static_assert(sizeof(DWORDLONG) == sizeof(::ULARGE_INTEGER));
+    static const LateFunction<GetDiskFreeSpaceExAFn> function("kernel32.dll", "GetDiskFreeSpaceExA");
+    return function.callOr(FALSE, lpDirectoryName,
+                           reinterpret_cast<::PULARGE_INTEGER>(lpFreeBytesAvailableToCaller),
+                           reinterpret_cast<::PULARGE_INTEGER>(lpTotalNumberOfBytes),
+                           reinterpret_cast<::PULARGE_INTEGER>(lpTotalNumberOfFreeBytes));
+}
+
 win::UINT Win32Api::GetDriveTypeA(const char* lpRootPathName) {
     return ::GetDriveTypeA(lpRootPathName);
 }
@@ -202,6 +216,15 @@ win::BOOL Win32Api::SetComputerNameA(const char* lpComputerName) {
 win::BOOL Win32Api::SetComputerNameExA(int NameType, const char* lpBuffer) {
     static const LateFunction<SetComputerNameExAFn> function("kernel32.dll", "SetComputerNameExA");
     return function.callOr(FALSE, static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
+}
+
+// WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
+static_assert(sizeof(char16_t) == sizeof(::WCHAR));
+
+int Win32Api::MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                                  char16_t* lpWideCharStr, int cchWideChar) {
+    return ::MultiByteToWideChar(CodePage, dwFlags, lpMultiByteStr, cbMultiByte,
+                                 reinterpret_cast<::WCHAR*>(lpWideCharStr), cchWideChar);
 }
 
 win::DWORD Win32Api::FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId,

@@ -20,6 +20,7 @@ class Win32Api : public win::WindowsApi {
     using COLORREF = win::COLORREF;
     using CPINFO = win::CPINFO;
     using DWORD = win::DWORD;
+    using DWORDLONG = win::DWORDLONG;
     using DWORD_PTR = win::DWORD_PTR;
     using FLASHWINFO = win::FLASHWINFO;
     using HANDLE = win::HANDLE;
@@ -75,6 +76,8 @@ public:
     void FatalAppExitA(UINT uAction, const char* lpMessageText) override;
     BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster, DWORD* lpBytesPerSector,
                            DWORD* lpNumberOfFreeClusters, DWORD* lpTotalNumberOfClusters) override;
+    BOOL GetDiskFreeSpaceExA(const char* lpDirectoryName, DWORDLONG* lpFreeBytesAvailableToCaller,
+                             DWORDLONG* lpTotalNumberOfBytes, DWORDLONG* lpTotalNumberOfFreeBytes) override;
     UINT GetDriveTypeA(const char* lpRootPathName) override;
     void GetSystemInfo(SYSTEM_INFO* lpSystemInfo) override;
     BOOL GetCPInfo(UINT CodePage, CPINFO* lpCPInfo) override;
@@ -85,6 +88,8 @@ public:
     BOOL GetComputerNameExA(int NameType, char* lpBuffer, DWORD* nSize) override;
     BOOL SetComputerNameA(const char* lpComputerName) override;
     BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
+    int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                            char16_t* lpWideCharStr, int cchWideChar) override;
     DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                          char* lpBuffer, DWORD nSize, void* Arguments) override;
 

@@ -63,6 +63,10 @@ void FakeWindows::useVersion(Version v) {
     registry.setNtRules(isNtFamily(v));
     const VersionProfile& profile = profileOf(v);
     drive_->makeFolder(std::string(profile.windowsFolder) + (isNtFamily(v) ? "\\system32" : "\\SYSTEM"));
+    // Every NT profile is a workstation, which NT names "WinNT" here.
+    if (isNtFamily(v))
+        setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
+                  "ProductType", "WinNT");
 }
 
 void FakeWindows::setAppPath(const std::string& windowsPath) {

@@ -47,7 +47,6 @@ public:
         return drive_->fileExists(path) ? FakeDrive::hostRead(hostPath(path)) : "";
     }
     void remove(const std::string& path) { drive_->remove(path); }
-    void setReadOnly(const std::string& path, bool readOnly) { drive_->setReadOnly(path, readOnly); }
     void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
         registry.put(root, key, name, win::REG_SZ, value + '\0');
@@ -110,7 +109,7 @@ public:
     std::vector<ExitRequest> exitRequests;
     std::vector<MessageBoxRecord> messageBoxes;
     std::deque<int> answers;
-    std::vector<std::string> downloads;
+    std::vector<std::u16string> downloads;
     // SE_SHUTDOWN_NAME enabled in the process token (NT family).
     bool shutdownPrivilege = false;
     std::string userName = "Tester";
@@ -121,6 +120,8 @@ public:
     win::MEMORYSTATUSEX memory{sizeof memory, 50,         256 << 20,  128 << 20, 512 << 20,
                                384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
+    // GetDriveTypeA by root path in capitals.
+    std::map<std::string, win::UINT> driveTypes{{"C:\\", 3}};
     std::map<std::string, std::string> urlBodies;
     // Files with a version resource, by name in capitals: the file version's
     // high DWORD (major << 16 | minor). Its block holds only the fixed part.
@@ -189,18 +190,20 @@ public:
         faulted("FatalAppExitA", {uAction, text});
     }
     win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
+    win::BOOL GetDiskFreeSpaceExA(const char*, win::DWORDLONG*, win::DWORDLONG*, win::DWORDLONG*) override;
     win::UINT GetDriveTypeA(const char*) override;
     void GetSystemInfo(win::SYSTEM_INFO*) override;
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
     win::UINT GetWindowsDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
     win::UINT GetSystemDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
-    win::BOOL GetComputerNameA(char*, win::DWORD*) override { return unsupported(__func__); }
+    win::BOOL GetComputerNameA(char*, win::DWORD*) override;
     win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameA(const char*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameExA(int, const char*) override { return unsupported(__func__); }
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
+    int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
     win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;

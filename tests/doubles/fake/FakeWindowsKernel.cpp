@@ -6,6 +6,7 @@
 #include "fake/FakeWindows.h"
 
 #include "fake/CallLog.h"
+#include "fake/CodePage1252.h"
 #include "fake/FakeDrive.h"
 #include "fake/TextUtil.h"
 
@@ -136,20 +137,30 @@ win::BOOL FakeWindows::GetUserNameA(char* lpBuffer, win::DWORD* pcbBuffer) {
     return copied;
 }
 
-// GetUserNameExA (secur32, Windows 2000 and later): only NameSamCompatible (2),
-// "MACHINE\user"; the other formats need a domain, which this machine lacks.
+// GetComputerNameA: the size without the NUL; a buffer too small fails with
+// ERROR_BUFFER_OVERFLOW (111) and the size needed.
+win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
+    if (faulted("GetComputerNameA", {nSize ? *nSize : 0}))
+        return win::FALSE;
+    return copyName(computerName, lpBuffer, nSize, 111);
+}
+
+// GetUserNameExA (secur32, Windows 2000 and later): NameSamCompatible (2),
+// "MACHINE\user", and NameDisplay (3), the account's full name, which this
+// account has not; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
     if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
         return 0;
     if (!isWindows2000OrLater())
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
-    if (NameFormat != 2)
+    if (NameFormat != 2 && NameFormat != 3)
         return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
-    return copyName(computerName + "\\" + userName, lpNameBuffer, nSize, win::ERROR_MORE_DATA);
+    return copyName(NameFormat == 2 ? computerName + "\\" + userName : "", lpNameBuffer, nSize,
+                    win::ERROR_MORE_DATA);
 }
 
 // GetVersionExA: OSVERSIONINFOA (148 bytes) everywhere, OSVERSIONINFOEXA (156)
-// from Windows 2000 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
+// from NT 4 Service Pack 6 on; any other size fails with ERROR_INSUFFICIENT_BUFFER.
 win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) {
     if (faulted("GetVersionExA", {lpVersionInformation ? lpVersionInformation->dwOSVersionInfoSize : 0}))
         return win::FALSE;
@@ -157,7 +168,8 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     if (profile.getVersionFails)
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
-    const bool extended = size == sizeof(win::OSVERSIONINFOEXA) && isWindows2000OrLater();
+    const bool extended = size == sizeof(win::OSVERSIONINFOEXA) &&
+                          (isWindows2000OrLater() || (isNtFamily(version_) && profile.servicePackMajor >= 6));
     if (size != sizeof(win::OSVERSIONINFOA) && !extended)
         return failWith(win::ERROR_INSUFFICIENT_BUFFER, win::FALSE);
     win::OSVERSIONINFOA& info = *lpVersionInformation;
@@ -224,7 +236,9 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
         return win::FALSE;
     if (!isDriveC(lpRootPathName))
         return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    const auto clusters = static_cast<win::DWORD>(std::min<std::uint64_t>(freeBytes / 4096, 0xFFFFFFFFull));
+    // The 95 family caps the counts at 2 GiB of clusters.
+    const std::uint64_t cap = isNtFamily(version_) ? 0xFFFFFFFFull : 0x7FFFFFFFull / 4096;
+    const auto clusters = static_cast<win::DWORD>(std::min<std::uint64_t>(freeBytes / 4096, cap));
     for (auto [out, value] :
          {std::pair{lpSectorsPerCluster, win::DWORD{8}}, std::pair{lpBytesPerSector, win::DWORD{512}},
           std::pair{lpNumberOfFreeClusters, clusters}, std::pair{lpTotalNumberOfClusters, clusters}})
@@ -233,10 +247,31 @@ win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD*
     return win::TRUE;
 }
 
+// GetDiskFreeSpaceExA: Windows 95 OSR2 (build 1000 on) and NT 4 on.
+win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
+                                           win::DWORDLONG* lpFreeBytesAvailableToCaller,
+                                           win::DWORDLONG* lpTotalNumberOfBytes,
+                                           win::DWORDLONG* lpTotalNumberOfFreeBytes) {
+    if (faulted("GetDiskFreeSpaceExA", {lpDirectoryName}))
+        return win::FALSE;
+    const VersionProfile& p = profileOf(version_);
+    const bool present =
+        isNtFamily(version_) ? p.major >= 4 : p.minor > 0 || (p.buildNumber & 0xFFFF) >= 1000;
+    if (p.getVersionFails || !present)
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!isDriveC(lpDirectoryName))
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    for (win::DWORDLONG* out : {lpFreeBytesAvailableToCaller, lpTotalNumberOfBytes, lpTotalNumberOfFreeBytes})
+        if (out)
+            *out = freeBytes / 4096 * 4096;
+    return win::TRUE;
+}
+
 win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
     if (faulted("GetDriveTypeA", {lpRootPathName}))
         return 0;
-    return isDriveC(lpRootPathName) ? 3 : 1;
+    // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
+    return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
 }
 
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
@@ -246,6 +281,27 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwPageSize = 4096;
     lpSystemInfo->dwNumberOfProcessors = 1;
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
+}
+
+// MultiByteToWideChar knows the ANSI code page of a Western Windows, 1252 (CP_ACP
+// or 1252 by number). A length of -1 takes the text up to its NUL and converts
+// the NUL too; an output size of 0 asks for the size needed.
+int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr,
+                                     int cbMultiByte, char16_t* lpWideCharStr, int cchWideChar) {
+    if (faulted("MultiByteToWideChar", {CodePage, cbMultiByte, cchWideChar}))
+        return 0;
+    if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpMultiByteStr)
+        return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    const std::string bytes = cbMultiByte < 0
+                                  ? std::string(lpMultiByteStr) + '\0'
+                                  : std::string(lpMultiByteStr, static_cast<std::size_t>(cbMultiByte));
+    if (cchWideChar == 0)
+        return static_cast<int>(bytes.size());
+    if (!lpWideCharStr || static_cast<std::size_t>(cchWideChar) < bytes.size())
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        lpWideCharStr[i] = fromCp1252(static_cast<unsigned char>(bytes[i]));
+    return static_cast<int>(bytes.size());
 }
 
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,

@@ -152,7 +152,7 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
         return hresultFromWin32(*code);
     if (!lpszFile)
         return E_INVALIDARG;
-    downloads.push_back(address);
+    downloads.push_back(lpszFile);
     return S_OK;
 }
 

@@ -46,7 +46,8 @@ public:
                                              const ui::Rect& bounds) override;
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
-    void quit() override {} // run() has no loop to end
+    void quit() override {}                   // run() has no loop to end
+    void processPendingMessages() override {} // events run when they are raised
     int MsgBox(const std::string& prompt, int style, const std::string& title) override {
         return messages_.MsgBox(prompt, style, title);
     }

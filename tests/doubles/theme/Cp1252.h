@@ -3,17 +3,15 @@
 // product's WideCharToMultiByte with its round-trip check does.
 #pragma once
 
+#include "fake/CodePage1252.h"
+
 #include <optional>
 #include <string>
 
 namespace theme_test {
 
 inline std::optional<std::string> toCp1252(const std::u16string& text) {
-    // 0x80..0x9F; 0 where the code page has no character.
-    static const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    const auto& high = fake::cp1252High;
     std::string bytes;
     for (char16_t c : text) {
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -72,12 +73,20 @@ TEST_F(MixNMatchTab, AWallpaperWithoutASizeEndingHidesBothAndTheButtonSetsThePre
     EXPECT_EQ(file("Dunes 800x600.bmp"), fake.deskWallpaper());
 }
 
-TEST_F(MixNMatchTab, AMissingPreviewHidesItWithoutAnErrorAndTheWallpaperIsNotSet) {
-    wallpapers().userSelect(0);
-    wallpapers().userSelect(3); // Gone 800x600
-    EXPECT_FALSE(form->Image2->visible());
-    click(form->Command1);
-    EXPECT_EQ("", fake.deskWallpaper());
+// A wallpaper without a preview is hidden without an error: a file that is not
+// there is not set, one the picture decoder refuses (run-length encoded, which
+// Windows shows) is left to Windows.
+TEST_F(MixNMatchTab, AWallpaperWithoutAPreviewIsSetOnlyWhenItsFileIsThere) {
+    std::string runLengthEncoded = bytes::bmp(8, 6);
+    runLengthEncoded.replace(30, 4, bytes::le(1)); // BI_RLE8
+    write("Dunes 800x600.bmp", runLengthEncoded);
+    for (const auto& [entry, set] : {std::pair{3, std::string()}, {1, file("Dunes 800x600.bmp")}}) {
+        wallpapers().userSelect(0);
+        wallpapers().userSelect(entry);
+        EXPECT_FALSE(form->Image2->visible());
+        click(form->Command1);
+        EXPECT_EQ(set, fake.deskWallpaper());
+    }
 
     // A scheme whose picture is missing: no preview, but the scheme is recorded.
     fake.remove(file("five.bmp"));
@@ -161,6 +170,13 @@ TEST_F(MixNMatchTab, ApplyMixNMatchSetsTheWallpaperThenTheSchemeUnderTheBusyPoin
 
     EXPECT_EQ(file("Lake 1024x768.bmp"), fake.deskWallpaper());
     EXPECT_EQ("5,0,5", color("Scrollbar"));
+    // The wallpaper goes to Windows before anything of the scheme.
+    const std::vector<std::string>& calls = fake.log.lines;
+    const auto first = [&calls](const std::string& start) {
+        return std::find_if(calls.begin(), calls.end(),
+                            [&](const std::string& c) { return c.rfind(start, 0) == 0; });
+    };
+    EXPECT_LT(first("SystemParametersInfoA(20,"), first("RegSetValueExA("));
     const std::vector<int> pointers(screen.mousePointerHistory().begin() + static_cast<long>(before),
                                     screen.mousePointerHistory().end());
     EXPECT_EQ((std::vector<int>{ui::vbHourglass, ui::vbDefault}), pointers);

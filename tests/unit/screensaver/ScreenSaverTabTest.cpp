@@ -7,6 +7,8 @@
 #include "support/TestFacts.h"
 #include "platform/InputFacts.h"
 
+#include <algorithm>
+
 namespace {
 
 // The main window over a fresh fake Windows with three savers listed.
@@ -28,6 +30,7 @@ struct World : unit_test::Program {
             fake.makeFile(module.programFolder + "\\" + module.screenSaverList(10 + i), "listed");
         }
         fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveTimeOut", "120");
+        fake.setSpiValue(win::SPI_GETSCREENSAVETIMEOUT, 120);
         fake.clearLogs();
     }
 
@@ -154,18 +157,28 @@ TEST(ScreenSaverTab, TheNtFamilyNamesTheSaverInItsOwnProfileFile) {
     EXPECT_EQ(w.bootSaver("C:\\WINNT\\system.ini"), w.shortPath(w.extracted()));
 }
 
-TEST(ScreenSaverTab, EnterInTheMinutesBoxInstallsTheListedFileAndStoresTheWait) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"10", "600"}, {"1.5", "90"}, {"59", "3540"},  {"60", "3600"},
-        {"0", "120"},  {"-5", "120"}, {"soon", "120"},
+// The wait in whole seconds, stored for the next log-on and made the live one
+// (saved and broadcast) before Display Properties opens to show it; a wait of
+// no whole second, or none at all, leaves both as they were (120).
+TEST(ScreenSaverTab, EnterInTheMinutesBoxInstallsTheListedFileAndSetsTheWait) {
+    const std::pair<const char*, int> cases[] = {
+        {"10", 600}, {"1.5", 90},    {"1.33", 80}, {"59", 3540},  {"60", 3600},
+        {"0", 120},  {"0.001", 120}, {"-5", 120},  {"soon", 120},
     };
-    for (const auto& [typed, stored] : cases) {
+    for (const auto& [typed, seconds] : cases) {
         SCOPED_TRACE(typed);
         World w;
         w.choose(1);
         w.form->Combo5->setText(typed);
         w.press(w.form->Combo5, win::VK_RETURN);
-        EXPECT_EQ(w.waitTime(), stored);
+        EXPECT_EQ(w.waitTime(), std::to_string(seconds));
+        EXPECT_EQ(w.fake.settings.spi.value(win::SPI_GETSCREENSAVETIMEOUT), seconds);
+        const std::vector<std::string>& calls = w.fake.log.lines;
+        const auto live = std::find(calls.begin(), calls.end(),
+                                    "SystemParametersInfoA(15, " + std::to_string(seconds) + ", NULL, 3)");
+        const auto shown = std::find_if(calls.begin(), calls.end(),
+                                        [](const std::string& call) { return call.rfind("Shell(", 0) == 0; });
+        EXPECT_EQ(live < shown, seconds != 120);
         EXPECT_EQ(w.bootSaver(), w.shortPath(w.module.programFolder + "\\Orlo 1.scr"));
         EXPECT_EQ(w.installs(), 1u);
         EXPECT_FALSE(w.fake.exists(w.extracted()));

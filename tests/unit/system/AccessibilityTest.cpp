@@ -1,6 +1,6 @@
 // Accessibility: a flag and a field of each structure, and a member behind each
-// gate, go to their own place and back; the write rules (no fetch first, the
-// exclusive filter-key timings, the control speed's modifier bit).
+// gate, go to their own place and back; the write rules (a fetch before the
+// first write, the exclusive filter-key timings, the control speed's modifier bit).
 #include "system/Accessibility.h"
 
 #include "runtime/Error.h"
@@ -168,9 +168,11 @@ TEST(Accessibility, HotKeySoundWriteWorksOnNt4WhereItsReadDoesNot) {
 TEST(Accessibility, WriteRules) {
     fake::FakeWindows windows;
     Accessibility access(windows);
-    // A write before any read of its group hands over an empty size.
+    // A write before any read of its group fetches it first: Windows gets the
+    // structure's size, and the flags it had besides the one written.
     access.tkActive(true);
-    EXPECT_EQ(windows.settings.spi.calls.back().uiParam, 0u);
+    EXPECT_EQ(windows.settings.spi.calls.back().uiParam, sizeof(win::TOGGLEKEYS));
+    EXPECT_EQ(windows.spiStructure<win::TOGGLEKEYS>(win::SPI_GETTOGGLEKEYS).dwFlags, 0x1Fu);
     // The two filter-key timings exclude each other; 0 leaves the other alone.
     access.fkActive();
     access.fkBounceMSec(300);

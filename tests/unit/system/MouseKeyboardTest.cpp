@@ -51,7 +51,12 @@ TEST_P(LockKeys, WritingAStateTwiceKeepsIt) {
     if (!nt)
         windows.setKeyState(Caps, KeyDown | 0x7F80); // held down, toggle bit clear
     sys::Keyboard keyboard(windows);
+    windows.clearLogs();
     keyboard.Capslock(true);
+    if (nt) { // pressed and released as an extended key
+        EXPECT_EQ(windows.log.lines, (std::vector<std::string>{"GetKeyState(20)", "keybd_event(20, 0, 1, 0)",
+                                                               "keybd_event(20, 0, 3, 0)"}));
+    }
     windows.clearLogs();
     keyboard.Capslock(true);
     EXPECT_TRUE(keyboard.Capslock());

@@ -28,7 +28,9 @@ class SystemInfoLevels : public ::testing::TestWithParam<LevelCase> {};
 TEST_P(SystemInfoLevels, FollowTheVersion) {
     fake::FakeWindows windows;
     windows.useVersion(GetParam().version);
+    windows.computerName = "WORKSTATION-015"; // the longest NetBIOS name
     SystemInfo info(windows);
+    EXPECT_EQ(info.ComputerName(0), "WORKSTATION-015");
     EXPECT_EQ(info.WIN32_WINDOWS(), GetParam().win32Windows);
     EXPECT_EQ(info.WIN32_WINNT(), GetParam().win32WinNT);
     EXPECT_EQ(errorOf([&] { info.ScreenSaverRunning(); }) == 0, GetParam().screenSaverRunningSupported);
@@ -74,12 +76,16 @@ TEST(SystemInfo, Win98ClaimsInternetExplorer4WhateverTheFileSays) {
     }
 }
 
+// The build is the low word on the whole 95 family; NT 4 names its product from
+// the registry even where it fills the extended record (from Service Pack 6).
 TEST(SystemInfo, VersionTextOfEachFamily) {
     fake::FakeWindows windows;
     windows.useVersion(Version::Win95);
     SystemInfo win95(windows);
     EXPECT_EQ(win95.OSVersion(), "Microsoft Windows 95");
-    EXPECT_EQ(win95.OSBuild(), 950); // the low word of 0x040003B6
+    EXPECT_EQ(win95.OSBuild(), 950);
+    windows.useVersion(Version::WinME);
+    EXPECT_EQ(SystemInfo(windows).OSBuild(), 3000);
 
     windows.useVersion(Version::Win2000);
     SystemInfo win2000(windows);
@@ -88,19 +94,17 @@ TEST(SystemInfo, VersionTextOfEachFamily) {
     EXPECT_EQ(win2000.ServicePackMajorVersion(), 4);
     EXPECT_FALSE(win2000.IsSuiteInstalled(0));
 
-    // NT 4 without the extended record names its product from the registry.
     windows.useVersion(Version::NT4);
-    windows.setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
-                      "ProductType", "WinNT");
     EXPECT_EQ(SystemInfo(windows).OSVersion(),
               "Microsoft Windows NT Workstation version 4.0 Service Pack 6 (Build 1381)");
     windows.setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
                       "ProductType", "LanmanNT");
     EXPECT_EQ(SystemInfo(windows).OSVersion(),
-              "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)");
+              "Microsoft Windows NT Server version 4.0 Service Pack 6 (Build 1381)");
     EXPECT_EQ(windows.openKeyCount(), 0u);
 }
 
+// A failed call and an empty name (an account without a full name) alike.
 TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
     fake::FakeWindows windows;
     windows.useVersion(Version::Win2000);
@@ -116,9 +120,11 @@ TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
         EXPECT_EQ(error.source(), "SystemInfo.UserName");
         EXPECT_NE(error.description(), "");
     }
+    EXPECT_THROW(info.UserName(3), rt::Error);
     info.RaiseErrors = false;
     windows.failOnNext("GetUserNameExA", win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(info.UserName(2), "");
+    EXPECT_EQ(info.UserName(3), "");
 }
 
 } // namespace

@@ -74,6 +74,10 @@ const GateRow rows[] = {
     {"Mouse.HoverX", "Mouse", {Version::Win98, Version::NT4, Version::Win2000}, use<sys::Mouse>([](auto& m) {
          return std::int64_t{m.HoverX()};
      })},
+    {"Mouse.HoverDelay",
+     "Mouse",
+     {Version::Win98, Version::NT4, Version::Win2000},
+     use<sys::Mouse>([](auto& m) { return std::int64_t{m.HoverDelay()}; })},
     {"Mouse.MouseTrails write", "Mouse", {Version::Win95, Version::Win98}, use<sys::Mouse>([](auto& m) {
          return m.MouseTrails(2), std::int64_t{0};
      })},

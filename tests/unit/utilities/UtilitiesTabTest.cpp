@@ -16,6 +16,18 @@ protected:
     void SetUp() override { open(fake::Version::Win98, "98"); }
 };
 
+TEST_F(UtilitiesTab, EachDisplayPropertiesButtonOpensItsPageMinimisedWithTheFocus) {
+    for (const auto& [button, page] :
+         {std::pair{"Command10", 0}, {"Command11", 2}, {"Command12", 1}, {"Command13", 3}}) {
+        fake.clearLogs();
+        headless::find<headless::Button>(form->window(), button).userClick();
+        EXPECT_EQ(std::vector<std::string>{"rundll32.exe shell32.dll,Control_RunDLL desk.cpl,," +
+                                           std::to_string(page) + " @2"},
+                  started())
+            << button;
+    }
+}
+
 TEST_F(UtilitiesTab, TheThemeManagerStartsFromTheFirstLocationThatHoldsIt) {
     const std::string first = "C:\\Program Files\\Plus!\\themes.exe";
     const std::string second = "C:\\Program Files\\Plus!\\themes\\THEMES.EXE";
@@ -89,6 +101,7 @@ const EndCase endCases[] = {
      6},
 };
 
+// Each asks first: OK and Cancel, the critical-stop icon, Cancel the default.
 TEST_F(UtilitiesTab, OkHandsTheRequestToWindowsWithTheShutDownPrivilegeOnNt) {
     for (const auto& [version, privileged] :
          {std::pair{fake::Version::Win98, false}, {fake::Version::NT4, true}}) {
@@ -98,6 +111,10 @@ TEST_F(UtilitiesTab, OkHandsTheRequestToWindowsWithTheShutDownPrivilegeOnNt) {
             fake.clearLogs();
             fake.answers = {rt::vbOK};
             headless::find<headless::Button>(form->window(), c.button).userClick();
+            ASSERT_EQ(1u, fake.messageBoxes.size());
+            EXPECT_EQ(c.question, fake.messageBoxes[0].prompt);
+            EXPECT_EQ(273, fake.messageBoxes[0].style); // 1 + 16 + 256
+            EXPECT_EQ("Decorama", fake.messageBoxes[0].title);
             ASSERT_EQ(1u, fake.exitRequests.size());
             EXPECT_EQ(c.flags, fake.exitRequests[0].flags);
         }
