@@ -58,6 +58,16 @@ public:
     virtual DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,
                                  char* lpBuffer, DWORD nSize, void* Arguments) = 0;
 
+    // kernel32: folders and code pages
+    virtual BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) = 0;
+    // UTF-16 text in a code page (CP_ACP: the system's ANSI code page); a character the
+    // code page lacks becomes the default character and sets *lpUsedDefaultChar.
+    virtual int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,
+                                    int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
+                                    const char* lpDefaultChar, BOOL* lpUsedDefaultChar) = 0;
+    virtual int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
+                                    char16_t* lpWideCharStr, int cchWideChar) = 0;
+
     // kernel32: memory and power
     virtual void GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) = 0;
     virtual BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* lpBuffer) = 0;

@@ -5,6 +5,7 @@
 #define STBI_ONLY_BMP
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_GIF
+#define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION

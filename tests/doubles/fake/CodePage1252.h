@@ -1,0 +1,31 @@
+// The ANSI code page of a Western Windows (1252), the one the fake plays: each
+// byte's character, and the byte of a character where the code page has one.
+#pragma once
+
+#include <optional>
+
+namespace fake {
+
+// 0x80..0x9F; 0 where the code page has no character (Windows maps those bytes to
+// the C1 control of the same number).
+inline constexpr char16_t cp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+inline char16_t fromCp1252(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F && cp1252High[byte - 0x80] != 0)
+        return cp1252High[byte - 0x80];
+    return byte;
+}
+
+inline std::optional<unsigned char> toCp1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<unsigned char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (cp1252High[i] != 0 && cp1252High[i] == c)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+} // namespace fake
