@@ -33,7 +33,8 @@ std::string DesktopIcons::get(const char* clsid, const std::string& valueName) {
 }
 
 void DesktopIcons::set(const char* clsid, const std::string& valueName, const std::string& text) {
-    note("RegSetValueExA", values_.WriteRegValue(std::string(root_.rootName) + "\\" + iconKey(clsid), valueName, text));
+    note("RegSetValueExA",
+         values_.WriteRegValue(std::string(root_.rootName) + "\\" + iconKey(clsid), valueName, text));
 }
 
 void DesktopIcons::note(const char* call, win::LONG status) {

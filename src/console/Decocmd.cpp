@@ -23,22 +23,21 @@ namespace {
 using themefile::Aspect;
 using themefile::AspectSet;
 
-const char* const usage =
-    "Decorama's console program: lists, checks and applies desktop themes.\n"
-    "\n"
-    "  decocmd list\n"
-    "      one line per theme: <number> <kind> <name>, kind catalogue or file\n"
-    "      (the .theme files in the program folder's Themes folder)\n"
-    "  decocmd check FILE [/saver]\n"
-    "      one line per aspect: ok, absent or refused with the reason, then the\n"
-    "      sections the file has that are not read\n"
-    "  decocmd apply THEME [/only ASPECTS] [/skip ASPECTS] [/saver]\n"
-    "      THEME: a catalogue theme's name, a number from list, or a theme file\n"
-    "      ASPECTS: a comma list of colors, pointers, icons, wallpaper, sounds,\n"
-    "      saver, fonts, sizes, pictures\n"
-    "      /saver: a theme file may install its screen saver\n"
-    "\n"
-    "Exit codes: 0 all done, 1 something refused or failed, 2 nothing done.\n";
+const char* const usage = "Decorama's console program: lists, checks and applies desktop themes.\n"
+                          "\n"
+                          "  decocmd list\n"
+                          "      one line per theme: <number> <kind> <name>, kind catalogue or file\n"
+                          "      (the .theme files in the program folder's Themes folder)\n"
+                          "  decocmd check FILE [/saver]\n"
+                          "      one line per aspect: ok, absent or refused with the reason, then the\n"
+                          "      sections the file has that are not read\n"
+                          "  decocmd apply THEME [/only ASPECTS] [/skip ASPECTS] [/saver]\n"
+                          "      THEME: a catalogue theme's name, a number from list, or a theme file\n"
+                          "      ASPECTS: a comma list of colors, pointers, icons, wallpaper, sounds,\n"
+                          "      saver, fonts, sizes, pictures\n"
+                          "      /saver: a theme file may install its screen saver\n"
+                          "\n"
+                          "Exit codes: 0 all done, 1 something refused or failed, 2 nothing done.\n";
 
 // A word that stands for a switch: "/only", "-ONLY" give "only".
 std::optional<std::string> switchName(const std::string& word) {
@@ -140,7 +139,8 @@ private:
     }
 
     int list() {
-        const std::vector<themeapply::ThemeEntry> entries = themeapply::listThemes(module_, platform_.runtime);
+        const std::vector<themeapply::ThemeEntry> entries =
+            themeapply::listThemes(module_, platform_.runtime);
         for (std::size_t i = 0; i < entries.size(); ++i)
             out_ << i + 1 << '\t' << themeapply::kindName(entries[i].kind) << '\t' << entries[i].name << "\n";
         return allDone;
@@ -195,9 +195,9 @@ private:
         const std::optional<themeapply::ThemeEntry> theme = find(parsed.words[0]);
         if (!theme)
             return stop("unknown theme: " + parsed.words[0]);
-        std::optional<themeapply::ApplyReport> report =
-            theme->kind == themeapply::ThemeEntry::Kind::catalogue ? applyCatalogue(*theme, aspects)
-                                                                   : applyFile(theme->path, aspects, parsed.saver);
+        std::optional<themeapply::ApplyReport> report = theme->kind == themeapply::ThemeEntry::Kind::catalogue
+                                                            ? applyCatalogue(*theme, aspects)
+                                                            : applyFile(theme->path, aspects, parsed.saver);
         if (!report)
             return nothingDone;
         for (Aspect aspect : themefile::allAspects)
@@ -207,8 +207,10 @@ private:
 
     // A number from the list, a catalogue theme's or a listed file's name, or a theme file.
     std::optional<themeapply::ThemeEntry> find(const std::string& word) {
-        const std::vector<themeapply::ThemeEntry> entries = themeapply::listThemes(module_, platform_.runtime);
-        if (!word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const std::vector<themeapply::ThemeEntry> entries =
+            themeapply::listThemes(module_, platform_.runtime);
+        if (!word.empty() &&
+            std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; })) {
             const std::size_t number = word.size() > 4 ? 0 : std::stoul(word);
             if (number >= 1 && number <= entries.size())
                 return entries[number - 1];
@@ -224,7 +226,8 @@ private:
     }
 
     // As the Themes tab applies it, each aspect's failure told and the others going on.
-    std::optional<themeapply::ApplyReport> applyCatalogue(const themeapply::ThemeEntry& theme, const AspectSet& aspects) {
+    std::optional<themeapply::ApplyReport> applyCatalogue(const themeapply::ThemeEntry& theme,
+                                                          const AspectSet& aspects) {
         const themeapply::ThemeChoice choice = themeapply::themeChoice(module_, theme.listIndex);
         if (!choice.layout) {
             stop(theme.name + ": the theme cannot be applied (no preview layout, no scheme row)");
@@ -238,7 +241,8 @@ private:
         return themeapply::writeCatalogueTheme(platform_, module_, selection, aspects, onError);
     }
 
-    std::optional<themeapply::ApplyReport> applyFile(const std::string& path, const AspectSet& aspects, bool saver) {
+    std::optional<themeapply::ApplyReport> applyFile(const std::string& path, const AspectSet& aspects,
+                                                     bool saver) {
         const std::optional<themefile::CheckedTheme> theme = checked(path, saver);
         if (!theme)
             return std::nullopt;

@@ -5,8 +5,8 @@ namespace themeapply {
 std::string ApplyReport::line(themefile::Aspect aspect) const {
     static const char* const words[] = {"applied", "absent", "skipped", "refused", "failed"};
     const AspectResult& result = (*this)[aspect];
-    std::string text = std::string(themefile::aspectName(aspect)) + ": " +
-                       words[static_cast<std::size_t>(result.outcome)];
+    std::string text =
+        std::string(themefile::aspectName(aspect)) + ": " + words[static_cast<std::size_t>(result.outcome)];
     if (result.outcome == Outcome::refused || result.outcome == Outcome::failed)
         text += ": " + result.reason;
     return text;

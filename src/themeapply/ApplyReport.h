@@ -30,7 +30,9 @@ public:
     void set(themefile::Aspect aspect, Outcome outcome, std::string reason = {}) {
         results_[index(aspect)] = {outcome, std::move(reason)};
     }
-    void fail(themefile::Aspect aspect, const rt::Error& error) { set(aspect, Outcome::failed, error.description()); }
+    void fail(themefile::Aspect aspect, const rt::Error& error) {
+        set(aspect, Outcome::failed, error.description());
+    }
 
     // "colors: applied", "icons: failed: RegCreateKeyExA: access denied (5)".
     std::string line(themefile::Aspect aspect) const;

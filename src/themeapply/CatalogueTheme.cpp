@@ -21,7 +21,8 @@ namespace {
 using themefile::Aspect;
 
 const char* const soundKeyName = "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current\\";
-const char* const soundKeyPath = "HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
+const char* const soundKeyPath =
+    "HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
 
 } // namespace
 
@@ -108,8 +109,8 @@ ApplyReport writeCatalogueTheme(rt::Platform& platform, catalogue::Module1& modu
             sys::SystemColorsFast colors(platform);
             colors.UpdateImmediately = false;
             const std::optional<rt::Error> iconFailure =
-                appearance::UpdateColors(colors, module, appearance::ApplyVariant::Theme, selection.themeListIndex,
-                                         selection.schemeListIndex, aspects);
+                appearance::UpdateColors(colors, module, appearance::ApplyVariant::Theme,
+                                         selection.themeListIndex, selection.schemeListIndex, aspects);
             if (iconFailure && aspects.has(Aspect::icons))
                 report.fail(Aspect::icons, *iconFailure);
         });
@@ -144,7 +145,8 @@ ApplyReport writeCatalogueTheme(rt::Platform& platform, catalogue::Module1& modu
             const std::int32_t row = module.activeSchemeRowNumber();
             sys::CustomRegistry values(platform);
             if (!module.themeShortAudio(row).empty())
-                values.SetRegValue(soundKeyPath, "", sys::shortPathOf(platform.api, module.startupSound()).value_or(""));
+                values.SetRegValue(soundKeyPath, "",
+                                   sys::shortPathOf(platform.api, module.startupSound()).value_or(""));
             else
                 values.SetRegValue(soundKeyPath, "", "");
         });

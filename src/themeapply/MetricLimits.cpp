@@ -32,8 +32,9 @@ void clampFont(win::LOGFONTA& font, int dpi) {
 
 void clampSizes(win::NONCLIENTMETRICSA& metrics, int dpi) {
     metrics.iBorderWidth = std::clamp(metrics.iBorderWidth, 0, largestBorder);
-    for (int* part : {&metrics.iScrollWidth, &metrics.iScrollHeight, &metrics.iCaptionWidth, &metrics.iCaptionHeight,
-                      &metrics.iSmCaptionWidth, &metrics.iSmCaptionHeight, &metrics.iMenuWidth, &metrics.iMenuHeight})
+    for (int* part :
+         {&metrics.iScrollWidth, &metrics.iScrollHeight, &metrics.iCaptionWidth, &metrics.iCaptionHeight,
+          &metrics.iSmCaptionWidth, &metrics.iSmCaptionHeight, &metrics.iMenuWidth, &metrics.iMenuHeight})
         clampPart(*part);
     for (win::LOGFONTA* font : {&metrics.lfCaptionFont, &metrics.lfSmCaptionFont, &metrics.lfMenuFont,
                                 &metrics.lfStatusFont, &metrics.lfMessageFont})

@@ -58,18 +58,19 @@ themefile::ToAnsi ansiConverter(win::WindowsApi& api) {
         if (text.empty())
             return std::string();
         const int units = static_cast<int>(text.size());
-        const int size = api.WideCharToMultiByte(win::CP_ACP, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
+        const int size =
+            api.WideCharToMultiByte(win::CP_ACP, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
         if (size <= 0)
             return std::nullopt;
         std::string bytes(static_cast<std::size_t>(size), '\0');
         win::BOOL usedDefault = win::FALSE;
-        if (api.WideCharToMultiByte(win::CP_ACP, 0, text.data(), units, bytes.data(), size, nullptr, &usedDefault) !=
-                size ||
+        if (api.WideCharToMultiByte(win::CP_ACP, 0, text.data(), units, bytes.data(), size, nullptr,
+                                    &usedDefault) != size ||
             usedDefault)
             return std::nullopt;
         std::u16string back(text.size() + 1, u'\0');
-        const int length =
-            api.MultiByteToWideChar(win::CP_ACP, 0, bytes.data(), size, back.data(), static_cast<int>(back.size()));
+        const int length = api.MultiByteToWideChar(win::CP_ACP, 0, bytes.data(), size, back.data(),
+                                                   static_cast<int>(back.size()));
         if (length <= 0 || back.compare(0, static_cast<std::size_t>(length), text) != 0 ||
             static_cast<std::size_t>(length) != text.size())
             return std::nullopt;

@@ -61,7 +61,8 @@ const char* iconValueName(themefile::IconRole role) {
 
 class ThemeFileApply {
 public:
-    ThemeFileApply(rt::Platform& platform, const themefile::CheckedTheme& theme, const std::string& versionTag)
+    ThemeFileApply(rt::Platform& platform, const themefile::CheckedTheme& theme,
+                   const std::string& versionTag)
         : platform_(platform), api_(platform.api), theme_(theme), versionTag_(versionTag), registry_(api_),
           values_(platform) {}
 
@@ -188,13 +189,15 @@ private:
             bitmap = theme_.wallpaper->isDefault() ? std::string()
                                                    : desktopBitmapFor(platform_, theme_.wallpaper->path());
         if (theme_.tileWallpaper)
-            putText(undo, win::HKEY_CURRENT_USER, desktopKey, "TileWallpaper", *theme_.tileWallpaper ? "1" : "0");
+            putText(undo, win::HKEY_CURRENT_USER, desktopKey, "TileWallpaper",
+                    *theme_.tileWallpaper ? "1" : "0");
         if (theme_.wallpaperStyle)
             putText(undo, win::HKEY_CURRENT_USER, desktopKey, "WallpaperStyle",
                     std::to_string(*theme_.wallpaperStyle));
         if (theme_.pattern) {
             const std::string old =
-                putText(undo, win::HKEY_CURRENT_USER, desktopKey, "Pattern", *theme_.pattern).value_or("(None)");
+                putText(undo, win::HKEY_CURRENT_USER, desktopKey, "Pattern", *theme_.pattern)
+                    .value_or("(None)");
             setText(win::SPI_SETDESKPATTERN, *theme_.pattern, "SPI_SETDESKPATTERN");
             undo.add([this, old] { setText(win::SPI_SETDESKPATTERN, old, "SPI_SETDESKPATTERN"); });
         }
@@ -226,7 +229,8 @@ private:
         if (theme_.screenSaver) {
             std::string program;
             if (!theme_.screenSaver->isDefault()) {
-                const std::optional<std::string> shortPath = sys::shortPathOf(api_, theme_.screenSaver->path());
+                const std::optional<std::string> shortPath =
+                    sys::shortPathOf(api_, theme_.screenSaver->path());
                 if (!shortPath)
                     throw rt::Error(rt::ErrFileNotFound, "no short path for " + theme_.screenSaver->path());
                 program = *shortPath;
@@ -272,7 +276,8 @@ private:
     std::optional<std::string> putText(Undo& undo, win::HKEY root, const std::string& key,
                                        const std::string& name, const std::string& text) {
         std::optional<std::string> old = undo.keepValue(root, key, name);
-        const std::string rootName = root == win::HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "HKEY_CLASSES_ROOT\\";
+        const std::string rootName =
+            root == win::HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "HKEY_CLASSES_ROOT\\";
         const win::LONG status = values_.WriteRegValue(rootName + key, name, text);
         if (status != win::ERROR_SUCCESS)
             throw sys::windowsFailure("RegSetValueExA", static_cast<win::DWORD>(status));
@@ -292,7 +297,8 @@ private:
 
     void parameter(win::UINT action, win::UINT uiParam, void* pvParam, win::UINT fWinIni, const char* name) {
         if (!api_.SystemParametersInfoA(action, uiParam, pvParam, fWinIni))
-            throw sys::windowsFailure(std::string("SystemParametersInfoA(") + name + ")", api_.GetLastError());
+            throw sys::windowsFailure(std::string("SystemParametersInfoA(") + name + ")",
+                                      api_.GetLastError());
     }
 
     // A text setting, stored and announced.
@@ -353,7 +359,8 @@ ApplyReport applyThemeFile(rt::Platform& platform, const themefile::CheckedTheme
             report.set(aspect, Outcome::refused, checked.reason);
         } else {
             const std::vector<CheckedPath> files = apply.filesOf(aspect);
-            if (std::any_of(files.begin(), files.end(), [](const CheckedPath& file) { return file.missing(); })) {
+            if (std::any_of(files.begin(), files.end(),
+                            [](const CheckedPath& file) { return file.missing(); })) {
                 report.set(aspect, Outcome::failed, "file not found");
                 continue;
             }

@@ -23,10 +23,12 @@ std::optional<std::string> Undo::keepValue(win::HKEY root, const std::string& ke
     if (api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle) == win::ERROR_SUCCESS) {
         const win::KeyCloser closer(api_, handle);
         win::DWORD size = 0;
-        if (api_.RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size) == win::ERROR_SUCCESS) {
+        if (api_.RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size) ==
+            win::ERROR_SUCCESS) {
             bytes.assign(size, '\0');
             present = api_.RegQueryValueExA(handle, name.c_str(), nullptr, &type,
-                                            reinterpret_cast<win::BYTE*>(bytes.data()), &size) == win::ERROR_SUCCESS;
+                                            reinterpret_cast<win::BYTE*>(bytes.data()),
+                                            &size) == win::ERROR_SUCCESS;
             bytes.resize(present ? size : 0);
         }
     }
@@ -36,7 +38,8 @@ std::optional<std::string> Undo::keepValue(win::HKEY root, const std::string& ke
             return;
         const win::KeyCloser closer(api_, handle);
         if (present)
-            api_.RegSetValueExA(handle, name.c_str(), 0, type, reinterpret_cast<const win::BYTE*>(bytes.data()),
+            api_.RegSetValueExA(handle, name.c_str(), 0, type,
+                                reinterpret_cast<const win::BYTE*>(bytes.data()),
                                 static_cast<win::DWORD>(bytes.size()));
         else
             api_.RegDeleteValueA(handle, name.c_str());

@@ -211,13 +211,13 @@ win::BOOL Win32Api::CreateDirectoryA(const char* lpPathName, void* lpSecurityAtt
 // WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
 static_assert(sizeof(char16_t) == sizeof(::WCHAR));
 
-int Win32Api::WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr, int cchWideChar,
-                                  char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
-                                  BOOL* lpUsedDefaultChar) {
+int Win32Api::WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,
+                                  int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
+                                  const char* lpDefaultChar, BOOL* lpUsedDefaultChar) {
     ::BOOL usedDefault = FALSE;
-    const int result = ::WideCharToMultiByte(CodePage, dwFlags, reinterpret_cast<const ::WCHAR*>(lpWideCharStr),
-                                             cchWideChar, lpMultiByteStr, cbMultiByte, lpDefaultChar,
-                                             lpUsedDefaultChar ? &usedDefault : nullptr);
+    const int result = ::WideCharToMultiByte(
+        CodePage, dwFlags, reinterpret_cast<const ::WCHAR*>(lpWideCharStr), cchWideChar, lpMultiByteStr,
+        cbMultiByte, lpDefaultChar, lpUsedDefaultChar ? &usedDefault : nullptr);
     if (lpUsedDefaultChar)
         *lpUsedDefaultChar = usedDefault;
     return result;

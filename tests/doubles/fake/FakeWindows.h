@@ -43,7 +43,9 @@ public:
     // (without Internet Explorer 4) and NT 3.51.
     std::optional<std::string> applicationDataFolder() const;
     // "C:\WINDOWS\SYSTEM" or "C:\WINNT\system32", by version.
-    std::string systemFolder() const { return windowsFolder() + (isNtFamily(version_) ? "\\system32" : "\\SYSTEM"); }
+    std::string systemFolder() const {
+        return windowsFolder() + (isNtFamily(version_) ? "\\system32" : "\\SYSTEM");
+    }
     std::filesystem::path hostPath(const std::string& path) const { return drive_->locate(path).host; }
     bool exists(const std::string& path) const { return drive_->exists(path); }
     void makeFolder(const std::string& path) { drive_->makeFolder(path); } // with missing levels

@@ -295,8 +295,9 @@ int FakeWindows::WideCharToMultiByte(win::UINT CodePage, win::DWORD, const char1
         return 0;
     if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpWideCharStr)
         return failWith(win::ERROR_INVALID_PARAMETER, 0);
-    std::u16string text = cchWideChar < 0 ? std::u16string(lpWideCharStr) + u'\0'
-                                          : std::u16string(lpWideCharStr, static_cast<std::size_t>(cchWideChar));
+    std::u16string text = cchWideChar < 0
+                              ? std::u16string(lpWideCharStr) + u'\0'
+                              : std::u16string(lpWideCharStr, static_cast<std::size_t>(cchWideChar));
     std::string bytes;
     bool usedDefault = false;
     for (char16_t c : text) {
@@ -314,14 +315,15 @@ int FakeWindows::WideCharToMultiByte(win::UINT CodePage, win::DWORD, const char1
     return static_cast<int>(bytes.size());
 }
 
-int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr, int cbMultiByte,
-                                     char16_t* lpWideCharStr, int cchWideChar) {
+int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr,
+                                     int cbMultiByte, char16_t* lpWideCharStr, int cchWideChar) {
     if (faulted("MultiByteToWideChar", {CodePage, cbMultiByte, cchWideChar}))
         return 0;
     if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpMultiByteStr)
         return failWith(win::ERROR_INVALID_PARAMETER, 0);
-    const std::string bytes = cbMultiByte < 0 ? std::string(lpMultiByteStr) + '\0'
-                                              : std::string(lpMultiByteStr, static_cast<std::size_t>(cbMultiByte));
+    const std::string bytes = cbMultiByte < 0
+                                  ? std::string(lpMultiByteStr) + '\0'
+                                  : std::string(lpMultiByteStr, static_cast<std::size_t>(cbMultiByte));
     if (cchWideChar == 0)
         return static_cast<int>(bytes.size());
     if (!lpWideCharStr || static_cast<std::size_t>(cchWideChar) < bytes.size())

@@ -90,8 +90,8 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     if (folder == specialFolders.end() && csidl != win::CSIDL_APPDATA)
         return E_INVALIDARG;
     auto path = std::make_unique<std::string>(csidl == win::CSIDL_APPDATA ? *appData
-                                              : *folder->second            ? windowsFolder() + folder->second
-                                                                           : "");
+                                              : *folder->second           ? windowsFolder() + folder->second
+                                                                          : "");
     *ppidl = reinterpret_cast<win::ITEMIDLIST*>(path.get());
     itemLists[*ppidl] = std::move(path);
     return S_OK;

@@ -45,12 +45,9 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
     installCursors(3);
     applyTheme();
 
-    EXPECT_EQ(classValue("CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""),
-              iconFile(3, 0));
-    EXPECT_EQ(classValue("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""),
-              iconFile(3, 1));
-    EXPECT_EQ(classValue("CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""),
-              iconFile(3, 5));
+    EXPECT_EQ(classValue("CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""), iconFile(3, 0));
+    EXPECT_EQ(classValue("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""), iconFile(3, 1));
+    EXPECT_EQ(classValue("CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""), iconFile(3, 5));
     EXPECT_EQ(classValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
     EXPECT_EQ(classValue(recycleBin, "full"), iconFile(3, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
