@@ -146,12 +146,9 @@ private:
         for (std::size_t i = 0; i < theme_.pointers.size(); ++i) {
             const themefile::CheckedPointer& pointer = theme_.pointers[i];
             const win::DWORD id = appearance::cursorSlots[static_cast<std::size_t>(pointer.slot)].liveId;
-            if (id == 0)
+            windowsOwn = windowsOwn || pointer.file.isDefault();
+            if (id == 0 || pointer.file.isDefault())
                 continue;
-            if (pointer.file.isDefault()) {
-                windowsOwn = true;
-                continue;
-            }
             setLivePointer(pointer.file.path(), id);
             const std::string old = before[i].value_or("");
             if (!old.empty())
@@ -196,8 +193,7 @@ private:
                     std::to_string(*theme_.wallpaperStyle));
         if (theme_.pattern) {
             const std::string old =
-                putText(undo, win::HKEY_CURRENT_USER, desktopKey, "Pattern", *theme_.pattern)
-                    .value_or("(None)");
+                putText(undo, win::HKEY_CURRENT_USER, desktopKey, "Pattern", *theme_.pattern).value_or("");
             setText(win::SPI_SETDESKPATTERN, *theme_.pattern, "SPI_SETDESKPATTERN");
             undo.add([this, old] { setText(win::SPI_SETDESKPATTERN, old, "SPI_SETDESKPATTERN"); });
         }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 namespace fake {
 
-// 0x80..0x9F; 0 where the code page has no character (Windows maps those bytes to
-// the C1 control of the same number).
+// 0x80..0x9F; 0 for the five bytes the code page leaves undefined, which Windows
+// maps to and from the C1 control of the same number.
 inline constexpr char16_t cp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                             0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -20,11 +21,22 @@ inline char16_t fromCp1252(unsigned char byte) {
 }
 
 inline std::optional<unsigned char> toCp1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c <= 0x9F && cp1252High[c - 0x80] == 0))
         return static_cast<unsigned char>(c);
     for (int i = 0; i < 32; ++i)
         if (cp1252High[i] != 0 && cp1252High[i] == c)
             return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+// Some of the letters WideCharToMultiByte gives a best-fit byte for, without
+// telling it used the default character: the base letter without its mark.
+inline std::optional<unsigned char> bestFit1252(char16_t c) {
+    const std::pair<char16_t, char> letters[] = {
+        {0x0100, 'A'}, {0x0107, 'c'}, {0x0141, 'L'}, {0x0142, 'l'}, {0x017A, 'z'}};
+    for (const auto& [letter, base] : letters)
+        if (letter == c)
+            return static_cast<unsigned char>(base);
     return std::nullopt;
 }
 

@@ -343,6 +343,7 @@ private:
         runtimeCall(operation, args);
         return *drive_;
     }
+    void reloadSystemCursors();
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;

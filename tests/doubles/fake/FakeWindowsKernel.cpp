@@ -301,7 +301,8 @@ int FakeWindows::WideCharToMultiByte(win::UINT CodePage, win::DWORD, const char1
     std::string bytes;
     bool usedDefault = false;
     for (char16_t c : text) {
-        const std::optional<unsigned char> byte = toCp1252(c);
+        const std::optional<unsigned char> exact = toCp1252(c);
+        const std::optional<unsigned char> byte = exact ? exact : bestFit1252(c);
         usedDefault = usedDefault || !byte;
         bytes.push_back(byte ? static_cast<char>(*byte) : lpDefaultChar ? *lpDefaultChar : '?');
     }
