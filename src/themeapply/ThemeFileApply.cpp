@@ -106,11 +106,13 @@ public:
     }
 
 private:
-    // 1. The registry, under the names Windows reads at log-on, "R G B".
+    // 1. The registry, under the names Windows reads at log-on, "R G B" (the key made
+    //    where missing).
     // 2. All the file's colours live in one call; Windows tells every window.
     void colors(Undo& undo) {
         std::vector<win::INT> indices;
         std::vector<win::COLORREF> values;
+        createKey(colorsKey);
         for (const themefile::CheckedColor& color : theme_.colors) {
             putText(undo, win::HKEY_CURRENT_USER, colorsKey,
                     win::colorValueNames[static_cast<std::size_t>(color.index)], colorText(color.rgb));
@@ -185,6 +187,7 @@ private:
         if (theme_.wallpaper)
             bitmap = theme_.wallpaper->isDefault() ? std::string()
                                                    : desktopBitmapFor(platform_, theme_.wallpaper->path());
+        createKey(desktopKey);
         if (theme_.tileWallpaper)
             putText(undo, win::HKEY_CURRENT_USER, desktopKey, "TileWallpaper",
                     *theme_.tileWallpaper ? "1" : "0");

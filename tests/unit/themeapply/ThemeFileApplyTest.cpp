@@ -278,7 +278,8 @@ TEST_F(ThemeFileApplyTest, IconsRefusedOnNt4FailAloneAndAreTold) {
     versionTag = "NT";
     installJungle();
     fake.makeFile("C:\\WINNT\\system32\\shell32.dll", "MZ");
-    fake.failOn("RegCreateKeyExA", 1, static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
+    // The colours make their key first, the icons theirs second.
+    fake.failOn("RegCreateKeyExA", 2, static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
     const themeapply::ApplyReport report =
         apply(themePath("Jungle.theme"), AspectSet::of({Aspect::colors, Aspect::icons}));
     EXPECT_EQ(report.line(Aspect::icons), "icons: failed: RegCreateKeyExA: access denied (5)");
