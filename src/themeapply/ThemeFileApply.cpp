@@ -222,8 +222,8 @@ private:
     void saver(Undo& undo) {
         if (theme_.screenSaveActive) {
             const std::int32_t old = sys::readSetting(api_, win::SPI_GETSCREENSAVEACTIVE);
-            setNumber(win::SPI_SETSCREENSAVEACTIVE, *theme_.screenSaveActive ? 1 : 0);
-            undo.add([this, old] { setNumber(win::SPI_SETSCREENSAVEACTIVE, old != 0 ? 1 : 0); });
+            setScreenSaveActive(*theme_.screenSaveActive);
+            undo.add([this, old] { setScreenSaveActive(old != 0); });
         }
         if (theme_.screenSaver) {
             std::string program;
@@ -306,8 +306,9 @@ private:
         parameter(action, 0, buffer.data(), win::UpdateAndBroadcast, name);
     }
 
-    void setNumber(win::UINT action, win::UINT value) {
-        parameter(action, value, nullptr, win::setting(action).fWinIni, "SPI_SETSCREENSAVEACTIVE");
+    void setScreenSaveActive(bool active) {
+        parameter(win::SPI_SETSCREENSAVEACTIVE, active ? 1 : 0, nullptr,
+                  win::setting(win::SPI_SETSCREENSAVEACTIVE).fWinIni, "SPI_SETSCREENSAVEACTIVE");
     }
 
     template <class Record> Record current(win::UINT action) {

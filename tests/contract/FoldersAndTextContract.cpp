@@ -1,9 +1,8 @@
-// What the theme-file apply relies on of folders, file lists, code pages and the
-// pointer reload, held against every backend: CreateDirectoryA makes one level;
+// What the theme-file apply relies on of folders, file lists and code pages, held
+// against every backend: CreateDirectoryA makes one level;
 // the Windows and system folders come with their lengths; FilesIn lists the plain
 // files of one extension; text converts to the ANSI code page (1252 here) and back,
-// the default character told; SPI_SETCURSORS reloads the pointers where Windows
-// has it.
+// the default character told.
 #include "Backends.h"
 
 #include "platform/WinFacts.h"
@@ -82,18 +81,6 @@ TYPED_TEST(FoldersAndTextContract, TextConvertsToTheAnsiCodePageAndBack) {
     EXPECT_EQ(api.WideCharToMultiByte(win::CP_ACP, 0, cyrillic, 1, &byte, 1, nullptr, &usedDefault), 1);
     EXPECT_EQ(byte, '?');
     EXPECT_TRUE(usedDefault);
-}
-
-// SPI_SETCURSORS reloads every pointer from HKEY_CURRENT_USER\Control Panel\Cursors;
-// Wine has no SPI_SETCURSORS (FALSE, ERROR_INVALID_SPI_VALUE), so there the row is
-// skipped and the apply passes its answer over.
-TYPED_TEST(FoldersAndTextContract, SetCursorsReloadsThePointersWhereWindowsHasIt) {
-    win::WindowsApi& api = this->api();
-    api.SetLastError(0);
-    if (!api.SystemParametersInfoA(win::SPI_SETCURSORS, 0, nullptr, 0)) {
-        EXPECT_EQ(api.GetLastError(), win::ERROR_INVALID_SPI_VALUE);
-        GTEST_SKIP() << "no SPI_SETCURSORS here (Wine)";
-    }
 }
 
 } // namespace

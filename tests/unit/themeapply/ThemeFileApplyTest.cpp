@@ -104,32 +104,25 @@ TEST_F(ThemeFileApplyTest, TheJungleThemeSetsEveryAspectInTheRegistryAndLive) {
     EXPECT_EQ(fake.spiStructure<win::ICONMETRICSA>(win::SPI_GETICONMETRICS).iHorzSpacing, 75);
 }
 
-// A Windows 2000 theme: the icons under the user's classes, a BMP set as it is, a
-// pattern handed over live, and Windows' own pointer for an empty value, which
-// SPI_SETCURSORS reloads where Windows has it (the fake, as Wine, has not).
+// A Windows 2000 theme: a pattern handed over live, an empty sound, and Windows'
+// own pointer for an empty value, which SPI_SETCURSORS reloads.
 TEST_F(ThemeFileApplyTest, TheAutumnThemeOnWindows2000) {
     fake.useVersion(fake::Version::Win2000);
     versionTag = "2000";
     fake.makeFile(themePath("Autumn.theme"), themeData("win2000-autumn.theme"));
-    fake.makeFile("C:\\WINNT\\Cursors\\autumn.cur", std::string("\0\0\2\0\1\0", 6));
-    fake.makeFile("C:\\WINNT\\Cursors\\autumn beam.cur", std::string("\0\0\2\0\1\0", 6));
-    fake.makeFile("C:\\WINNT\\System32\\mydocs.dll", "MZ");
+    for (const char* file : {"C:\\WINNT\\Cursors\\autumn.cur", "C:\\WINNT\\Cursors\\autumn beam.cur"})
+        fake.makeFile(file, std::string("\0\0\2\0\1\0", 6));
     fake.makeFile("C:\\WINNT\\Web\\Wallpaper\\Autumn.bmp",
                   pictureBytes(PictureFormat::bmp, 4, 4, 200, 100, 0));
-    fake.makeFile("C:\\WINNT\\System32\\autumn.scr", "MZ");
-    fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "Hand", "C:\\old hand.cur");
+    fake.settings.cursors.system[win::OCR_HAND] = "C:\\old hand.cur";
 
-    const themeapply::ApplyReport report = apply(themePath("Autumn.theme"));
+    const themeapply::ApplyReport report = apply(
+        themePath("Autumn.theme"), AspectSet::of({Aspect::pointers, Aspect::wallpaper, Aspect::sounds}));
 
-    EXPECT_FALSE(report.anyTrouble()) << report.line(Aspect::pointers) << report.line(Aspect::icons);
-    EXPECT_EQ(user("Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""),
-              "C:\\WINNT\\System32\\mydocs.dll,-101");
-    EXPECT_EQ(fake.deskWallpaper(), "C:\\WINNT\\Web\\Wallpaper\\Autumn.bmp");
-    EXPECT_EQ(user("Control Panel\\Desktop", "WallpaperStyle"), "2");
+    EXPECT_FALSE(report.anyTrouble()) << report.line(Aspect::pointers);
     EXPECT_EQ(fake.spiBytes(win::SPI_SETDESKPATTERN), "0 80 114 32 0 5 39 2");
     EXPECT_EQ(user("Control Panel\\Cursors", "Hand"), "");
-    EXPECT_TRUE(std::any_of(fake.settings.spi.calls.begin(), fake.settings.spi.calls.end(),
-                            [](const auto& call) { return call.action == win::SPI_SETCURSORS; }));
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_HAND), "");
     EXPECT_EQ(user("AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current", ""), "");
 }
 
