@@ -90,7 +90,7 @@ Arguments parse(const std::vector<std::string>& arguments) {
 
 class Program {
 public:
-    Program(rt::Platform& platform, std::ostream& out, std::ostream& err)
+    Program(rt::Platform& platform, std::string& out, std::string& err)
         : platform_(platform), out_(out), err_(err) {}
 
     int run(const std::vector<std::string>& arguments) {
@@ -101,7 +101,7 @@ public:
             return stop(error.description());
         }
         if (parsed.help || parsed.command.empty()) {
-            out_ << usage;
+            out_ += usage;
             return parsed.help ? allDone : nothingDone;
         }
         const std::size_t wordsNeeded = parsed.command == "LIST" ? 0 : 1;
@@ -118,7 +118,7 @@ public:
 
 private:
     int stop(const std::string& reason) {
-        err_ << "decocmd: " << reason << "\n";
+        err_ += "decocmd: " + reason + "\n";
         return nothingDone;
     }
 
@@ -131,7 +131,7 @@ private:
         rt::ErrorTrap onError([this](const rt::Error& error) {
             if (error.number() == rt::ErrFileNotFound)
                 return true;
-            err_ << "decocmd: catalogue: " << error.number() << error.description() << "\n";
+            err_ += "decocmd: catalogue: " + std::to_string(error.number()) + error.description() + "\n";
             return false;
         });
         for (const catalogue::ListFileFormat& format : catalogue::listFileFormats)
@@ -142,7 +142,8 @@ private:
         const std::vector<themeapply::ThemeEntry> entries =
             themeapply::listThemes(module_, platform_.runtime);
         for (std::size_t i = 0; i < entries.size(); ++i)
-            out_ << i + 1 << '\t' << themeapply::kindName(entries[i].kind) << '\t' << entries[i].name << "\n";
+            out_ += std::to_string(i + 1) + '\t' + themeapply::kindName(entries[i].kind) + '\t' +
+                    entries[i].name + "\n";
         return allDone;
     }
 
@@ -174,11 +175,11 @@ private:
             return nothingDone;
         bool refused = false;
         for (Aspect aspect : themefile::allAspects) {
-            out_ << themefile::reportLine(aspect, theme->report(aspect)) << "\n";
+            out_ += themefile::reportLine(aspect, theme->report(aspect)) + "\n";
             refused = refused || theme->report(aspect).state == themefile::AspectState::refused;
         }
         for (const std::string& section : theme->ignored)
-            out_ << "ignored: " << section << "\n";
+            out_ += "ignored: " + section + "\n";
         return refused ? someTrouble : allDone;
     }
 
@@ -201,7 +202,7 @@ private:
         if (!report)
             return nothingDone;
         for (Aspect aspect : themefile::allAspects)
-            out_ << report->line(aspect) << "\n";
+            out_ += report->line(aspect) + "\n";
         return report->anyTrouble() ? someTrouble : allDone;
     }
 
@@ -250,20 +251,20 @@ private:
     }
 
     rt::Platform& platform_;
-    std::ostream& out_;
-    std::ostream& err_;
+    std::string& out_;
+    std::string& err_;
     catalogue::Module1 module_;
 };
 
 } // namespace
 
-int decocmd(const std::vector<std::string>& arguments, rt::Platform& platform, std::ostream& out,
-            std::ostream& err) {
+int decocmd(const std::vector<std::string>& arguments, rt::Platform& platform, std::string& out,
+            std::string& err) {
     return Program(platform, out, err).run(arguments);
 }
 
-int StreamMessages::MsgBox(const std::string& prompt, int, const std::string& title) {
-    err_ << title << ": " << prompt << "\n";
+int ConsoleMessages::MsgBox(const std::string& prompt, int, const std::string& title) {
+    err_ += title + ": " + prompt + "\n";
     return rt::vbOK;
 }
 

@@ -15,7 +15,6 @@
 
 #include "platform/MessageBoxService.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,18 +31,20 @@ enum ExitCode : int {
     nothingDone = 2, // not a readable theme file, an unknown theme, bad arguments
 };
 
-// arguments: the command line's words after the program's name.
-int decocmd(const std::vector<std::string>& arguments, rt::Platform& platform, std::ostream& out,
-            std::ostream& err);
+// arguments: the command line's words after the program's name; what it prints on
+// standard output and standard error is added to out and err.
+int decocmd(const std::vector<std::string>& arguments, rt::Platform& platform, std::string& out,
+            std::string& err);
 
-// Message boxes of a console program: the prompt on standard error, answered OK.
-class StreamMessages : public rt::MessageBoxService {
+// Message boxes of a console program: the prompt added to what goes to standard
+// error, answered OK.
+class ConsoleMessages : public rt::MessageBoxService {
 public:
-    explicit StreamMessages(std::ostream& err) : err_(err) {}
+    explicit ConsoleMessages(std::string& err) : err_(err) {}
     int MsgBox(const std::string& prompt, int, const std::string& title) override;
 
 private:
-    std::ostream& err_;
+    std::string& err_;
 };
 
 } // namespace console

@@ -6,20 +6,25 @@
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Runtime.h"
 
-#include <iostream>
+#include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     win32::Win32Api api;
     win32::Win32Runtime runtime;
-    console::StreamMessages messages(std::cerr);
+    std::string out, err;
+    console::ConsoleMessages messages(err);
     rt::Platform platform{api, runtime, messages};
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    int status = console::nothingDone;
     try {
-        return console::decocmd(arguments, platform, std::cout, std::cerr);
+        status = console::decocmd(arguments, platform, out, err);
     } catch (const std::exception& error) {
-        std::cerr << "decocmd: " << error.what() << "\n";
-        return console::nothingDone;
+        err += std::string("decocmd: ") + error.what() + "\n";
     }
+    std::fputs(out.c_str(), stdout);
+    std::fputs(err.c_str(), stderr);
+    return status;
 }

@@ -264,22 +264,6 @@ TEST_F(ThemeFileApplyTest, DesktopIconsGoWhereTheVersionReadsThem) {
     }
 }
 
-// A user of NT 4 who may not write under HKEY_CLASSES_ROOT: the icons fail, told,
-// and the rest applies.
-TEST_F(ThemeFileApplyTest, IconsRefusedOnNt4FailAloneAndAreTold) {
-    fake.useVersion(fake::Version::NT4);
-    versionTag = "NT";
-    installJungle();
-    fake.makeFile("C:\\WINNT\\system32\\shell32.dll", "MZ");
-    // The colours make their key first, the icons theirs second.
-    fake.failOn("RegCreateKeyExA", 2, static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
-    const themeapply::ApplyReport report =
-        apply(themePath("Jungle.theme"), AspectSet::of({Aspect::colors, Aspect::icons}));
-    EXPECT_EQ(report.line(Aspect::icons), "icons: failed: RegCreateKeyExA: access denied (5)");
-    EXPECT_EQ(report.line(Aspect::colors), "colors: applied");
-    EXPECT_FALSE(fake.keyExists(win::HKEY_CLASSES_ROOT, myComputer));
-}
-
 TEST(AnsiConverterTest, OnlyTextTheCodePageHoldsExactlyConverts) {
     fake::FakeWindows fake;
     const themefile::ToAnsi toAnsi = themeapply::ansiConverter(fake);

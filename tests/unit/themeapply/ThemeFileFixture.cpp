@@ -95,8 +95,8 @@ themeapply::ApplyReport ThemeWorld::apply(const std::string& file, const themefi
 }
 
 int ThemeWorld::decocmd(const std::vector<std::string>& words) {
-    out.str("");
-    err.str("");
+    out.clear();
+    err.clear();
     return console::decocmd(words, platform, out, err);
 }
 

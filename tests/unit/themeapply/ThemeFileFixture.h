@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +51,7 @@ public:
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
     std::string versionTag = "98";
-    std::ostringstream out, err;
+    std::string out, err;
 };
 
 class ThemeFileFixture : public ::testing::Test, public ThemeWorld {};

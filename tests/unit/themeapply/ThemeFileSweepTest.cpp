@@ -8,9 +8,9 @@
 #include "platform/WinFacts.h"
 #include "themeapply/ThemeFileApply.h"
 
-#include <cstring>
 #include <map>
 #include <memory>
+#include <vector>
 
 using namespace themeapply_test;
 using themefile::Aspect;
@@ -23,58 +23,47 @@ bool isFileService(const std::string& operation) {
            operation == "writeFile" || operation == "FilesIn";
 }
 
-std::string raw(const fake::FakeWindows& fake, win::HKEY root, const std::string& key,
-                const std::string& name) {
-    const fake::FakeRegistry::Value* value = fake.registry.get(root, key, name);
-    return value ? std::to_string(value->type) + ":" + value->data : "none";
-}
-
-std::string fontFace(const win::LOGFONTA& font) {
-    return std::string(font.lfFaceName) + "/" + std::to_string(font.lfWeight) + "/" +
-           std::to_string(font.lfItalic) + "/" + std::to_string(font.lfCharSet);
-}
-std::string fontSize(const win::LOGFONTA& font) {
-    return std::to_string(font.lfHeight) + "x" + std::to_string(font.lfWidth);
-}
-
-// What an aspect of the Jungle theme can change, as one text per aspect.
+// What an aspect of the Jungle theme can change, as one text per aspect: its
+// registry values (type and bytes), then what it sets live.
 std::map<Aspect, std::string> stateOf(fake::FakeWindows& fake) {
-    const win::HKEY user = win::HKEY_CURRENT_USER;
+    const win::HKEY user = win::HKEY_CURRENT_USER, classes = win::HKEY_CLASSES_ROOT;
+    const std::string bin = "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
+                      sound = "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+    const struct {
+        Aspect aspect;
+        win::HKEY root;
+        std::string key;
+        std::vector<const char*> names;
+    } values[] = {
+        {Aspect::colors, user, "Control Panel\\Colors", {"ActiveTitle", "TitleText", "Window"}},
+        {Aspect::pointers, user, "Control Panel\\Cursors", {"", "Arrow", "Wait"}},
+        {Aspect::icons, classes, bin, {"", "full", "empty"}},
+        {Aspect::wallpaper, user, "Control Panel\\Desktop", {"TileWallpaper", "Pattern"}},
+        {Aspect::sounds, user, sound, {""}},
+    };
     std::map<Aspect, std::string> state;
-    for (const char* name : {"ActiveTitle", "Background", "TitleText", "ButtonAlternateFace", "Window"})
-        state[Aspect::colors] += raw(fake, user, "Control Panel\\Colors", name) + ";";
-    for (int index : {1, 2, 5, 9, 25})
-        state[Aspect::colors] += std::to_string(fake.settings.colors.get(index)) + ";";
-    for (const char* name : {"", "Arrow", "Wait"})
-        state[Aspect::pointers] += raw(fake, user, "Control Panel\\Cursors", name) + ";";
-    for (win::DWORD id : {win::OCR_NORMAL, win::OCR_WAIT})
-        state[Aspect::pointers] += fake.systemCursorFile(id) + ";";
-    for (const char* key : {"CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon",
-                            "CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon",
-                            "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon"})
-        for (const char* name : {"", "full", "empty"})
-            state[Aspect::icons] += raw(fake, win::HKEY_CLASSES_ROOT, key, name) + ";";
-    for (const char* name : {"TileWallpaper", "WallpaperStyle", "Pattern"})
-        state[Aspect::wallpaper] += raw(fake, user, "Control Panel\\Desktop", name) + ";";
-    // The converted picture's folder is the user's application data, or the program's
-    // when that cannot be had: the file is what counts.
+    for (const auto& v : values)
+        for (const char* name : v.names) {
+            const fake::FakeRegistry::Value* value = fake.registry.get(v.root, v.key, name);
+            state[v.aspect] += (value ? std::to_string(value->type) + ":" + value->data : "none") + ";";
+        }
+    state[Aspect::colors] += std::to_string(fake.settings.colors.get(win::COLOR_ACTIVECAPTION));
+    state[Aspect::pointers] +=
+        fake.systemCursorFile(win::OCR_NORMAL) + ";" + fake.systemCursorFile(win::OCR_WAIT);
+    // The converted picture is in the user's application data, or the program folder
+    // when that cannot be had: the file's name is what counts.
     const std::string wallpaper = fake.deskWallpaper();
     state[Aspect::wallpaper] +=
         wallpaper.substr(wallpaper.find_last_of('\\') + 1) + ";" + fake.spiBytes(win::SPI_SETDESKPATTERN);
-    for (const char* event : {".Default\\.Default", ".Default\\SystemAsterisk", "Explorer\\EmptyRecycleBin"})
-        state[Aspect::sounds] +=
-            raw(fake, user, std::string("AppEvents\\Schemes\\Apps\\") + event + "\\.Current", "") + ";";
     state[Aspect::saver] = fake.fileBytes("C:\\WINDOWS\\system.ini") + ";" +
                            std::to_string(fake.settings.spi.value(win::SPI_GETSCREENSAVEACTIVE));
     const auto metrics = fake.spiStructure<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
     const auto icons = fake.spiStructure<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
-    for (const win::LOGFONTA* font : {&metrics.lfCaptionFont, &metrics.lfSmCaptionFont, &metrics.lfMenuFont,
-                                      &metrics.lfStatusFont, &metrics.lfMessageFont, &icons.lfFont}) {
-        state[Aspect::fonts] += fontFace(*font) + ";";
-        state[Aspect::sizes] += fontSize(*font) + ";";
+    for (const win::LOGFONTA* font : {&metrics.lfCaptionFont, &metrics.lfMenuFont, &icons.lfFont}) {
+        state[Aspect::fonts] += std::string(font->lfFaceName) + "/" + std::to_string(font->lfWeight) + ";";
+        state[Aspect::sizes] += std::to_string(font->lfHeight) + ";";
     }
-    for (int size : {metrics.iBorderWidth, metrics.iScrollWidth, metrics.iCaptionHeight, metrics.iMenuHeight,
-                     icons.iHorzSpacing, icons.iTitleWrap})
+    for (int size : {metrics.iBorderWidth, metrics.iScrollWidth, icons.iHorzSpacing})
         state[Aspect::sizes] += std::to_string(size) + ";";
     return state;
 }
