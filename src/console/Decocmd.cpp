@@ -109,11 +109,15 @@ public:
             parsed.words.size() != wordsNeeded || ((parsed.only || parsed.skip) && parsed.command != "APPLY"))
             return stop("bad arguments (decocmd /? shows how to call it)");
         loadCatalogue();
-        if (parsed.command == "LIST")
-            return list();
-        if (parsed.command == "CHECK")
-            return check(parsed.words[0], parsed.saver);
-        return apply(parsed);
+        try {
+            if (parsed.command == "LIST")
+                return list();
+            if (parsed.command == "CHECK")
+                return check(parsed.words[0], parsed.saver);
+            return apply(parsed);
+        } catch (const rt::Error& error) { // a folder or file it could not look at
+            return stop(error.description());
+        }
     }
 
 private:

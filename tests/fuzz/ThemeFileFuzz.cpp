@@ -4,12 +4,16 @@
 // theme or refuse the whole file with error 380. Beyond crashes, leaks and
 // undefined behaviour, a finding is any path the check let through, or asked the
 // surroundings about, that is not a plain local path, and any report that
-// contradicts itself.
+// contradicts itself. What the writer writes of the theme must read back as the same
+// theme, unless a value holds a line break or the file grows past the reader's limits,
+// which it refuses to write.
 #include "themefile/ThemeCheck.h"
+#include "themefile/ThemeWriter.h"
 
 #include "doubles/theme/Cp1252.h"
 #include "doubles/theme/MemorySurroundings.h"
 #include "runtime/Error.h"
+#include "unit/themefile/ThemeDescription.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,6 +24,8 @@
 namespace {
 
 using namespace themefile;
+
+const char* const fileName = "C:\\Program Files\\Plus!\\Themes\\Fuzz.theme";
 
 // "X:\" and then no part of dots alone (".."), doubled backslash, control character, second colon or
 // %variable%, and short enough for MAX_PATH.
@@ -79,18 +85,34 @@ void check(const ThemeFile& file, bool allowSavers) {
     expect(theme.report(Aspect::pictures).state == AspectState::absent);
 }
 
+void expectWrittenBack(const ThemeFile& file) {
+    std::string written;
+    try {
+        written = writeThemeFile(file);
+    } catch (const rt::Error& error) {
+        const std::string& why = error.description();
+        expect(error.number() == rt::ErrInvalidPropertyValue &&
+               (why.find("a line break or NUL") != std::string::npos ||
+                why.find("over 64 KiB") != std::string::npos || why.find("over 1 MiB") != std::string::npos));
+        return;
+    }
+    expect(theme_test::describe(readThemeFile(written, fileName, theme_test::toCp1252)) ==
+           theme_test::describe(file));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     ThemeFile file;
     try {
-        file = readThemeFile(bytes, "C:\\Program Files\\Plus!\\Themes\\Fuzz.theme", theme_test::toCp1252);
+        file = readThemeFile(bytes, fileName, theme_test::toCp1252);
     } catch (const rt::Error& error) {
         expect(error.number() == rt::ErrInvalidPropertyValue);
         return 0;
     }
     check(file, false);
     check(file, true);
+    expectWrittenBack(file);
     return 0;
 }

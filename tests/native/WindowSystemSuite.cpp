@@ -6,7 +6,7 @@
 #include "support/ErrorOf.h"
 #include "runtime/Error.h"
 #include "platform/ui/PictureDecoder.h"
-#include "support/TestPictures.h"
+#include "support/Bytes.h"
 
 #include <algorithm>
 #include <memory>
@@ -135,7 +135,7 @@ TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysI
 
 TYPED_TEST(WindowSystemSuite, AFailedPictureLoadKeepsThePicture) {
     const std::string folder = this->backend.folder();
-    this->backend.putFile(folder + "\\good.bmp", headless_test::bmpBytes(3, 2));
+    this->backend.putFile(folder + "\\good.bmp", bytes::bmp(3, 2));
     this->backend.putFile(folder + "\\broken.bmp", "BM this is no picture");
     ui::PictureBox& box = this->window->addPictureBox("Image7", {120, 120, 1500, 1500});
 

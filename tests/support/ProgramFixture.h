@@ -1,8 +1,11 @@
-// The program over the fake Windows, for the tests of the main window, start-up
-// and the theme tabs: the fake, the platform, the catalogue module, and the main
-// window on a headless screen once a test loads it. The program's folder starts
-// empty; a test adds what it needs: the standard catalogue, the pictures the
-// window ships with, or catalogue rows whose every entry names its own row.
+// The program over the fake Windows, for the tests of the main window and its
+// tabs: the fake, the platform, the catalogue module, and the main window on a
+// headless screen once a test prepares or loads it, with what a user does to it.
+// The program's folder starts empty; a test adds what it needs: the standard
+// catalogue, the pictures the window ships with, catalogue rows whose every
+// entry names its own row, or a theme selected as its preview leaves it.
+// Program is the plain object (for tests that need several); ProgramFixture
+// the same as a test fixture.
 #pragma once
 
 #include "catalogue/Module1.h"
@@ -11,7 +14,7 @@
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
-#include "support/TestPictures.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -48,14 +51,8 @@ inline const char* const shippedPictures[] = {
     "sound.bmp",           "logo.bmp",           "about.bmp",
 };
 
-// The smallest file LoadCursorFromFileA takes for a cursor.
-inline std::string cursorBytes() {
-    return std::string("\0\0\2\0\1\0", 6) + std::string(16, '\0');
-}
-
-class ProgramFixture : public ::testing::Test {
-protected:
-    ProgramFixture() {
+struct Program {
+    Program() {
         fake.setAppPath(folder);
         module.programFolder = folder;
     }
@@ -69,15 +66,18 @@ protected:
     void writeStandardCatalogue() {
         for (const auto& [name, text] : standardCatalogue())
             write(name, text);
-        write("harbour.bmp", headless_test::bmpBytes(8, 6));
-        write("canyon.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", bytes::bmp(8, 6));
+        write("canyon.bmp", bytes::bmp(8, 6));
+    }
+    void writeShippedPictures() {
+        for (const char* picture : shippedPictures)
+            write(std::string("ui\\") + picture, bytes::bmp(18, 18));
     }
     // The shipped pictures and one theme, so that start-up runs to its end.
     void writeShippedFiles() {
-        for (const char* picture : shippedPictures)
-            write(std::string("ui\\") + picture, headless_test::bmpBytes(18, 18));
+        writeShippedPictures();
         write("themes.txt", "0,Harbour 800x600,x,harbour.bmp,harbour-wall.bmp,2\r\n");
-        write("harbour.bmp", headless_test::bmpBytes(8, 6));
+        write("harbour.bmp", bytes::bmp(8, 6));
     }
 
     // A fresh main window, not loaded yet, on a screen of that many pixels.
@@ -94,6 +94,12 @@ protected:
     }
 
     headless::Window& window() { return headless::as(form->window()); }
+    void click(ui::Control* button) { headless::as<headless::Button>(*button).userClick(); }
+    void press(ui::ComboBox* list, int keyCode) {
+        list->setFocus();
+        headless::as<headless::ComboBox>(*list).userPressKey(keyCode);
+    }
+    void selectTab(int index) { headless::as<headless::TabControl>(*form->SSTab1).userSelectTab(index); }
     template <class T> T& user(ui::Control* control) { return headless::as<T>(*control); }
     headless::PictureBox& picture(ui::PictureBox* control) { return user<headless::PictureBox>(control); }
     // The file name of the picture a picture control shows, "" for none.
@@ -142,10 +148,34 @@ protected:
     void installCursors(int row) {
         for (int slot = 0; slot <= 14; ++slot) {
             const std::string file = cursorFile(row, slot);
-            fake.makeFile(file, cursorBytes());
+            fake.makeFile(file, bytes::cursor());
             if (slot == 0 || slot == 14)
-                fake.makeFile(file.substr(0, file.size() - 4) + " Static.cur", cursorBytes());
+                fake.makeFile(file.substr(0, file.size() - 4) + " Static.cur", bytes::cursor());
         }
+    }
+    // Theme 0, "Harbour 800x600" of scheme row 2, selected as its preview leaves it,
+    // with the files an apply installs and the folder of the web-view images.
+    void themeSelected() {
+        fillSchemeRows();
+        installCursors(2);
+        fake.makeFolder("c:\\WINDOWS\\web");
+        for (const char* name :
+             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
+            write(name, name);
+        module.themeShortAudio(2) = "x";
+        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,2";
+        prepare();
+        form->Combo1->addItem("Harbour 800x600");
+        form->Combo1->setListIndex(0);
+        module.activeSchemeRow = "2";
+        form->selectedWallpaper = folder + "\\harbour.bmp";
+    }
+    // The command lines of the processes started, each with " @" and its show mode.
+    std::vector<std::string> started() const {
+        std::vector<std::string> lines;
+        for (const auto& process : fake.processes)
+            lines.push_back(process.commandLine + " @" + std::to_string(process.showMode));
+        return lines;
     }
     std::optional<std::string> userValue(const std::string& key, const std::string& name) const {
         return fake.getString(win::HKEY_CURRENT_USER, key, name);
@@ -159,5 +189,7 @@ protected:
         std::make_unique<headless::HeadlessWindowSystem>(fake, fake);
     std::unique_ptr<app::frmMain> form;
 };
+
+class ProgramFixture : public ::testing::Test, public Program {};
 
 } // namespace unit_test

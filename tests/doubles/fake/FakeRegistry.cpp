@@ -262,4 +262,18 @@ win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
     return registry.closeKey(hKey);
 }
 
+std::map<std::string, std::string> FakeRegistry::contents() const {
+    std::map<std::string, std::string> entries;
+    const auto add = [&](const auto& self, const Key& key) -> void {
+        entries[fullPath(key) + "\\"];
+        for (const auto& [name, value] : key.values)
+            entries[fullPath(key) + "\\" + value.name + "="] = std::to_string(value.type) + ":" + value.data;
+        for (const auto& [name, subKey] : key.subKeys)
+            self(self, *subKey);
+    };
+    for (const auto& [root, key] : roots_)
+        add(add, *key);
+    return entries;
+}
+
 } // namespace fake

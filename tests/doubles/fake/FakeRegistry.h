@@ -54,6 +54,9 @@ public:
     }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& subKey) const;
     std::size_t openHandleCount() const { return handles_.size(); }
+    // Every key ("HKEY_CURRENT_USER\\Control Panel\\") and value ("...\\Colors\\Window=")
+    // with its type and bytes, for comparing whole registries.
+    std::map<std::string, std::string> contents() const;
     std::vector<RegistryWrite> writes;
 
 private:

@@ -117,9 +117,9 @@ void FakeWindows::clearLogs() {
     downloads.clear();
 }
 
-std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operation) {
+std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operation, Kind kind) {
     const int use = ++uses_[operation];
-    trail_.emplace_back(operation, use);
+    trail_.push_back({operation, kind, log.lines.back()});
     const auto& planned = plannedFaults_[operation];
     const auto fault = planned.find(use);
     return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);
@@ -128,7 +128,7 @@ std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operati
 std::optional<win::DWORD> FakeWindows::plannedError(const char* operation,
                                                     std::initializer_list<CallArg> args) {
     log.add(operation, args);
-    const auto fault = plannedFault(operation);
+    const auto fault = plannedFault(operation, Kind::WindowsCall);
     return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
 }
 
@@ -139,24 +139,24 @@ bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> 
     return error.has_value();
 }
 
-void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args) {
+void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args, Kind kind) {
     log.add(operation, args);
-    if (const auto fault = plannedFault(operation))
+    if (const auto fault = plannedFault(operation, kind))
         throw rt::Error(*fault);
 }
 
 std::string FakeWindows::appPath() {
-    log.add("appPath", {});
+    runtimeCall("appPath", {}, Kind::ApplicationFact);
     return appFolder;
 }
 
 std::string FakeWindows::appTitle() {
-    log.add("appTitle", {});
+    runtimeCall("appTitle", {}, Kind::ApplicationFact);
     return "Decorama";
 }
 
 rt::AppVersion FakeWindows::appVersion() {
-    log.add("appVersion", {});
+    runtimeCall("appVersion", {}, Kind::ApplicationFact);
     return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};
 }
 
@@ -176,7 +176,7 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
 }
 
 int FakeWindows::MsgBox(const std::string& prompt, int style, const std::string& title) {
-    runtimeCall("MsgBox", {prompt, style, title});
+    runtimeCall("MsgBox", {prompt, style, title}, Kind::MessageBox);
     int answer = rt::vbOK;
     if (!answers.empty()) {
         answer = answers.front();

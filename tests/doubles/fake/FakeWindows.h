@@ -129,13 +129,26 @@ public:
                                384 << 20,     0x7FFE0000, 0x7F000000, 0};
     std::uint64_t freeBytes = 1ull << 30;
     std::map<std::string, std::string> urlBodies;
+    // Files with a version resource, by name in capitals: the file version's
+    // high DWORD (major << 16 | minor). Its block holds only the fixed part.
+    std::map<std::string, win::DWORD> fileVersions;
     CallLog log;
     FakeRegistry registry;
     FakeSettings settings;
-    void failOn(const std::string& operation, int nthUse, std::int32_t error) {
-        plannedFaults_[operation][nthUse] = error;
+    // The fault plan: the nth use of an operation from now on fails, a Windows call
+    // with its failure return and `error` as its last error, a runtime service by
+    // throwing `error`.
+    void failOnNext(const std::string& operation, std::int32_t error, int nth = 1) {
+        plannedFaults_[operation][uses_[operation] + nth] = error;
     }
-    const std::vector<std::pair<std::string, int>>& operationTrail() const { return trail_; }
+    enum class Kind { WindowsCall, FileService, MessageBox, ApplicationFact };
+    struct Operation {
+        std::string name;
+        Kind kind;
+        std::string call; // its line in the log
+    };
+    // Every Windows call, file service and message box so far, in order.
+    const std::vector<Operation>& operationTrail() const { return trail_; }
     void clearLogs();
     std::string appPath() override;
     std::string appTitle() override;
@@ -265,12 +278,8 @@ public:
     win::BOOL InternetCloseHandle(win::HINTERNET) override;
     win::HRESULT DoFileDownload(const char16_t*) override;
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
-    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override {
-        return unsupported(__func__);
-    }
-    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override {
-        return unsupported(__func__);
-    }
+    win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
+    win::BOOL VerQueryValueA(const void*, const char*, void**, win::UINT*) override;
     win::BOOLEAN GetUserNameExA(int, char*, win::ULONG*) override;
     win::BOOL GetClientRect(win::HWND, win::RECT*) override { return unsupported(__func__); }
     win::HDC GetDC(win::HWND) override { return unsupported(__func__); }
@@ -306,7 +315,7 @@ private:
     };
     std::map<win::HINTERNET, InternetHandle> internet;
     win::HINTERNET nextInternet = 0xCC0000;
-    std::optional<std::int32_t> plannedFault(const std::string& operation);
+    std::optional<std::int32_t> plannedFault(const std::string& operation, Kind kind);
     // Logs a Windows call; the planned error when the fault plan makes this use fail.
     std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args);
     // Logs a Windows call; true when the fault plan makes this use fail, the
@@ -338,7 +347,8 @@ private:
         return profileOf(version_).platformId == win::VER_PLATFORM_WIN32_NT && profileOf(version_).major >= 5;
     }
     // Logs a runtime service; throws the planned error when the fault plan makes this use fail.
-    void runtimeCall(const char* operation, std::initializer_list<CallArg> args);
+    void runtimeCall(const char* operation, std::initializer_list<CallArg> args,
+                     Kind kind = Kind::FileService);
     FakeDrive& driveFor(const char* operation, std::initializer_list<CallArg> args) {
         runtimeCall(operation, args);
         return *drive_;
@@ -347,7 +357,7 @@ private:
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
-    std::vector<std::pair<std::string, int>> trail_;
+    std::vector<Operation> trail_;
     std::unique_ptr<FakeDrive> drive_;
 };
 

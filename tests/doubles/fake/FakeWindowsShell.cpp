@@ -21,6 +21,10 @@ constexpr win::HRESULT E_INVALIDARG = static_cast<win::HRESULT>(0x80070057u);
 constexpr win::UINT SND_NODEFAULT = 0x0002;
 constexpr win::DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
 constexpr win::DWORD ERROR_INTERNET_NAME_NOT_RESOLVED = 12007;
+// VS_FIXEDFILEINFO: 13 DWORDs, starting with its signature and structure version.
+constexpr std::size_t fixedFileInfoDwords = 13;
+constexpr win::DWORD VS_FFI_SIGNATURE = 0xFEEF04BD;
+constexpr win::DWORD VS_FFI_STRUCVERSION = 0x00010000;
 
 win::HRESULT hresultFromWin32(win::DWORD code) {
     return code == 0 ? S_OK : static_cast<win::HRESULT>(0x80070000u | (code & 0xFFFF));
@@ -184,8 +188,31 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
     if (faulted("GetFileVersionInfoSizeA", {lptstrFilename}))
         return 0;
     const std::string name = lptstrFilename ? lptstrFilename : "";
+    if (fileVersions.count(upper(name)))
+        return sizeof(win::DWORD) * fixedFileInfoDwords;
     const bool missing = name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name);
     return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
+}
+
+win::BOOL FakeWindows::GetFileVersionInfoA(const char* name, win::DWORD, win::DWORD size, void* block) {
+    if (faulted("GetFileVersionInfoA", {name, size}))
+        return win::FALSE;
+    const auto version = fileVersions.find(upper(name ? name : ""));
+    if (version == fileVersions.end() || size < sizeof(win::DWORD) * fixedFileInfoDwords)
+        return failWith(ERROR_RESOURCE_DATA_NOT_FOUND, win::FALSE);
+    const win::DWORD fixed[fixedFileInfoDwords] = {VS_FFI_SIGNATURE, VS_FFI_STRUCVERSION, version->second};
+    std::memcpy(block, fixed, sizeof fixed);
+    return win::TRUE;
+}
+
+// Only the root block, the fixed part, is there.
+win::BOOL FakeWindows::VerQueryValueA(const void* block, const char* subBlock, void** buffer,
+                                      win::UINT* length) {
+    if (faulted("VerQueryValueA", {subBlock}) || std::string(subBlock ? subBlock : "") != "\\")
+        return win::FALSE;
+    *buffer = const_cast<void*>(block);
+    *length = sizeof(win::DWORD) * fixedFileInfoDwords;
+    return win::TRUE;
 }
 
 win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {

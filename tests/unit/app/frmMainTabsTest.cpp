@@ -30,7 +30,6 @@ protected:
         for (const char* item : items)
             list->addItem(item);
     }
-    void selectTab(int index) { user<headless::TabControl>(form->SSTab1).userSelectTab(index); }
 };
 
 TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {

@@ -85,20 +85,22 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
     applyTheme();
 
     EXPECT_EQ(userValue(cursors, "Wait"), folder + "\\cursors\\wait.ani");
-    EXPECT_EQ(fake.systemCursorFile(32514), folder + "\\cursors\\wait Static.cur");
-    EXPECT_EQ(fake.systemCursorFile(32512), cursorFile(4, 1));
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_WAIT), folder + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), cursorFile(4, 1));
     // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
     std::vector<win::DWORD> ids;
     for (const auto& call : fake.settings.cursors.calls)
         ids.push_back(call.id);
-    EXPECT_EQ(ids, (std::vector<win::DWORD>{32650, 32515, 32513, 32648, 32646, 32643, 32645, 32642, 32644,
-                                            32512, 32514}));
+    EXPECT_EQ(ids,
+              (std::vector<win::DWORD>{win::OCR_APPSTARTING, win::OCR_CROSS, win::OCR_IBEAM, win::OCR_NO,
+                                       win::OCR_SIZEALL, win::OCR_SIZENESW, win::OCR_SIZENS,
+                                       win::OCR_SIZENWSE, win::OCR_SIZEWE, win::OCR_NORMAL, win::OCR_WAIT}));
 }
 
 TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
     module.activeSchemeRow = "6";
     applyTheme(); // no cursor files installed
-    EXPECT_EQ(fake.systemCursorFile(32512), "");
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), "");
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
 }
 
@@ -132,11 +134,11 @@ TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
         int themeListIndex;
         std::int32_t error;
     } cases[] = {
-        {"3", -1, 9},       // no theme selected
-        {"3", 101, 9},      // past the theme table
-        {"", 0, 13},        // a theme without a preview layout
-        {"4,extra", 0, 13}, // everything after the fourth comma
-        {"29", 0, 9},       // outside the scheme rows
+        {"3", -1, rt::ErrSubscriptOutOfRange},  // no theme selected
+        {"3", 101, rt::ErrSubscriptOutOfRange}, // past the theme table
+        {"", 0, rt::ErrTypeMismatch},           // a theme without a preview layout
+        {"4,extra", 0, rt::ErrTypeMismatch},    // everything after the fourth comma
+        {"29", 0, rt::ErrSubscriptOutOfRange},  // outside the scheme rows
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);

@@ -174,7 +174,7 @@ TEST_F(ListFilesTest, MissingFileIsFileNotFoundAndChangesNothing) {
 
 TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
     write("wallpapers.txt", "2,Sand 800x600\r\n");
-    fake.failOn("readFile", 1, rt::ErrPermissionDenied);
+    fake.failOnNext("readFile", rt::ErrPermissionDenied);
     EXPECT_EQ(readError(ListFileKind::Wallpapers), rt::ErrPermissionDenied);
     EXPECT_EQ(list.listCount(), 0);
     EXPECT_TRUE(module.wallpaperList(2).empty());

@@ -96,7 +96,7 @@ TEST_F(DecocmdTest, ACatalogueThemeAppliesOnlyTheAspectsAsked) {
 // icons fail, told, and the rest of the catalogue theme is applied.
 TEST_F(DecocmdTest, ACatalogueThemesRefusedIconsAreToldAndTheRestApplies) {
     fake.useVersion(fake::Version::NT4);
-    fake.failOn("RegCreateKeyExA", 1, static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
+    fake.failOnNext("RegCreateKeyExA", static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
     EXPECT_EQ(decocmd({"apply", "1", "/only", "icons,colors,pointers"}), 1);
     EXPECT_EQ(outLines()[0], "colors: applied");
     EXPECT_EQ(outLines()[1], "pointers: applied");

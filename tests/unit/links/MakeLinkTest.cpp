@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(MakeLinkTest, AFailedShellRequestStillCountsAsFollowed) {
-    fake.failOn("ShellExecuteA", 1, win::ERROR_FILE_NOT_FOUND);
+    fake.failOnNext("ShellExecuteA", win::ERROR_FILE_NOT_FOUND);
     act(label, 1);
     act(label, 2);
     EXPECT_EQ(label.foreColor(), linkPurple);

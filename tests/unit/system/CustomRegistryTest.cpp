@@ -55,7 +55,7 @@ TEST_F(CustomRegistryTest, NoKeyIsLeftOpen) {
     EXPECT_EQ(registry.GetRegValue(DesktopPath, "Wallpaper"), "x.bmp");
     EXPECT_EQ(registry.GetRegValue(DesktopPath, "TooLong"), "Error");
     EXPECT_EQ(registry.GetRegValue(DesktopPath, "NoSuchValue"), "Error");
-    windows.failOn("RegQueryValueExA", 4, win::ERROR_ACCESS_DENIED); // the next read
+    windows.failOnNext("RegQueryValueExA", win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(registry.GetRegValue(DesktopPath, "Wallpaper"), "Error");
     registry.SetRegValue(DesktopPath, "Wallpaper", "y.bmp");
     EXPECT_EQ(windows.openKeyCount(), 0u);

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr win::UINT GetMetrics = 0x29;
-constexpr win::UINT SetMetrics = 0x2A;
+constexpr win::UINT GetMetrics = win::SPI_GETNONCLIENTMETRICS;
+constexpr win::UINT SetMetrics = win::SPI_SETNONCLIENTMETRICS;
 
 win::LOGFONTA logFont(const char* face, win::LONG height, win::LONG weight, win::BYTE italic) {
     win::LOGFONTA font{};

@@ -34,7 +34,7 @@ TEST_P(Battery, StateAndChargingComeFromTheFlag) {
 
 TEST(PowerStatus, FailedStatusReadsAsUnknown) {
     fake::FakeWindows windows;
-    windows.failOn("GetSystemPowerStatus", 1, 31);
+    windows.failOnNext("GetSystemPowerStatus", 31); // ERROR_GEN_FAILURE
     EXPECT_EQ(sys::PowerStatus(windows).BatteryLifeTime(), -1);
 }
 

@@ -1,6 +1,5 @@
-// Screen and desktop settings: the interface level of each version, and the
-// conversions ScreenInfo makes on the way to and from Windows (the grid's signed
-// low word, the icon font's points at the display's resolution).
+// Screen and desktop settings: the conversions ScreenInfo makes on the way to and from Windows (the grid's
+// signed low word, the icon font's points at the display's resolution).
 #include "system/ScreenInfo.h"
 
 #include "runtime/Error.h"
@@ -18,42 +17,6 @@ namespace {
 
 using sys::ScreenInfo;
 
-struct VersionCase {
-    fake::Version version;
-    std::int32_t winLevel;
-    bool isWin2000;
-};
-
-const VersionCase versionCases[] = {
-    {fake::Version::Win95, 4, false},
-    {fake::Version::Win95OSR2, 4, false},
-    {fake::Version::Win98, 5, false},
-    {fake::Version::Win98SE, 5, false},
-    {fake::Version::WinME, 5, false},
-    {fake::Version::NT351, 4, false},
-    {fake::Version::NT4, 4, false},
-    {fake::Version::Win2000, 5, true},
-    {fake::Version::WinXP, 5, true},
-    {fake::Version::Vista, 0, false},
-    {fake::Version::Win95Build1212, 4, false},
-    {fake::Version::BuildLowWord40000, 5, false},
-    {fake::Version::Failing, 0, false},
-};
-
-// The gates follow the version; setting the wallpaper works on every one.
-TEST(ScreenInfoGates, FollowTheVersion) {
-    for (const VersionCase& c : versionCases) {
-        fake::FakeWindows windows;
-        windows.useVersion(c.version);
-        ScreenInfo screen(windows);
-        EXPECT_EQ(screen.WinLevel(), c.winLevel) << static_cast<int>(c.version);
-        EXPECT_EQ(screen.IsWin2000(), c.isWin2000) << static_cast<int>(c.version);
-        screen.DesktopWallpaper("C:\\Program Files\\Decorama\\Sunset.bmp");
-        EXPECT_EQ(windows.deskWallpaper(), "C:\\Program Files\\Decorama\\Sunset.bmp")
-            << static_cast<int>(c.version);
-    }
-}
-
 // ---- settings written and read back ------------------------------------------------
 
 class ScreenInfoTest : public ::testing::Test {
@@ -69,7 +32,7 @@ TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
         std::int32_t read;
     } rows[] = {{0x0001FFFF, -1}, {0x8000, -32768}, {0x00012345, 0x2345}};
     for (const auto& row : rows) {
-        windows.setSpiValue(0x12, row.stored);
+        windows.setSpiValue(win::SPI_GETGRIDGRANULARITY, row.stored);
         EXPECT_EQ(screen.GridGranularity(), row.read) << row.stored;
     }
 }
@@ -87,7 +50,7 @@ win::LOGFONTA fontNamed(const char* face, win::LONG height) {
 
 void useIconFont(fake::FakeWindows& windows, const win::LOGFONTA& font) {
     win::LOGFONTA copy = font;
-    windows.SystemParametersInfoA(0x22, sizeof copy, &copy, 0);
+    windows.SystemParametersInfoA(win::SPI_SETICONTITLELOGFONT, sizeof copy, &copy, 0);
 }
 
 // Points from the height at the display's dots per inch, rounded up; the height
@@ -112,7 +75,7 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
         EXPECT_EQ(created, deleted);
 
         screen.IconFontSize(row.points);
-        const win::LOGFONTA stored = windows.spiStructure<win::LOGFONTA>(0x1F);
+        const win::LOGFONTA stored = windows.spiStructure<win::LOGFONTA>(win::SPI_GETICONTITLELOGFONT);
         EXPECT_EQ(stored.lfHeight, -static_cast<win::LONG>(row.points * row.dpi / 72));
         EXPECT_STREQ(stored.lfFaceName, "Tahoma");
     }
@@ -121,12 +84,12 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
 TEST_F(ScreenInfoTest, IconFontSizeWithoutADisplayContextReadsZeroAndWritesNothing) {
     // No context gives no dpi to scale by: nothing sensible to divide by.
     useIconFont(windows, fontNamed("Tahoma", -11));
-    windows.failOn("CreateICA", 1, win::ERROR_NOT_ENOUGH_MEMORY);
-    windows.failOn("CreateICA", 2, win::ERROR_NOT_ENOUGH_MEMORY);
+    windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 1);
+    windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 2);
     ScreenInfo screen(windows);
     EXPECT_EQ(screen.IconFontSize(), 0);
     screen.IconFontSize(12);
-    EXPECT_EQ(windows.spiStructure<win::LOGFONTA>(0x1F).lfHeight, -11);
+    EXPECT_EQ(windows.spiStructure<win::LOGFONTA>(win::SPI_GETICONTITLELOGFONT).lfHeight, -11);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// System information: the interface levels and gates by version, the version
-// text of each family, and the user name with its error.
+// System information: the interface levels and gates by version (WINVER, the
+// settings level, is tested on VersionGates), the version text of each family,
+// and the user name with its error.
 #include "system/SystemInfo.h"
 
 #include "support/ErrorOf.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -17,7 +19,7 @@ using sys::SystemInfo;
 
 struct LevelCase {
     Version version;
-    std::int32_t winver, win32Windows, win32WinNT;
+    std::int32_t win32Windows, win32WinNT;
     bool screenSaverRunningSupported, servicePackSupported;
 };
 
@@ -27,7 +29,6 @@ TEST_P(SystemInfoLevels, FollowTheVersion) {
     fake::FakeWindows windows;
     windows.useVersion(GetParam().version);
     SystemInfo info(windows);
-    EXPECT_EQ(info.WINVER(), GetParam().winver);
     EXPECT_EQ(info.WIN32_WINDOWS(), GetParam().win32Windows);
     EXPECT_EQ(info.WIN32_WINNT(), GetParam().win32WinNT);
     EXPECT_EQ(errorOf([&] { info.ScreenSaverRunning(); }) == 0, GetParam().screenSaverRunningSupported);
@@ -43,16 +44,34 @@ TEST_P(SystemInfoLevels, FollowTheVersion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, SystemInfoLevels,
-                         ::testing::Values(LevelCase{Version::Win95, 4, 4, 0, false, false},
-                                           LevelCase{Version::Win98, 5, 410, 0, true, false},
-                                           LevelCase{Version::NT4, 4, 0, 4, false, false},
-                                           LevelCase{Version::Win2000, 5, 0, 5, true, true},
-                                           LevelCase{Version::Failing, 0, 0, 0, false, false}));
+                         ::testing::Values(LevelCase{Version::Win95, 4, 0, false, false},
+                                           LevelCase{Version::Win98, 410, 0, true, false},
+                                           LevelCase{Version::NT4, 0, 4, false, false},
+                                           LevelCase{Version::Win2000, 0, 5, true, true},
+                                           LevelCase{Version::Failing, 0, 0, false, false}));
 
+// The shell level comes from the browser control's file version, except on a
+// Windows of settings level 5, which claims Internet Explorer 4 whatever the file says.
 TEST(SystemInfo, Win98ClaimsInternetExplorer4WhateverTheFileSays) {
-    fake::FakeWindows windows;
-    windows.useVersion(Version::Win98);
-    EXPECT_EQ(SystemInfo(windows).WIN32_IE(), 4);
+    const struct {
+        Version version;
+        std::optional<win::DWORD> fileVersion; // major << 16 | minor
+        std::int32_t level;
+    } rows[] = {
+        {Version::NT4, 4 << 16 | 70, 3},   {Version::NT4, 4 << 16 | 71, 4},
+        {Version::NT4, 4 << 16 | 72, 4},   {Version::NT4, 5 << 16 | 0, 5},
+        {Version::NT4, 4 << 16 | 0, 0},    {Version::NT4, std::nullopt, 0},
+        {Version::Win98, 5 << 16 | 0, 4},  {Version::Win98, 4 << 16 | 70, 4},
+        {Version::Win98, std::nullopt, 4},
+    };
+    for (const auto& row : rows) {
+        fake::FakeWindows windows;
+        windows.useVersion(row.version);
+        if (row.fileVersion)
+            windows.fileVersions["SHDOCVW.DLL"] = *row.fileVersion;
+        EXPECT_EQ(SystemInfo(windows).WIN32_IE(), row.level)
+            << static_cast<int>(row.version) << ", file " << row.fileVersion.value_or(0);
+    }
 }
 
 TEST(SystemInfo, VersionTextOfEachFamily) {
@@ -88,7 +107,7 @@ TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
     SystemInfo info(windows);
     EXPECT_EQ(info.UserName(0), "Tester");
     EXPECT_EQ(info.UserName(2), "DECORAMA-PC\\Tester");
-    windows.failOn("GetUserNameExA", 2, 5); // the second use
+    windows.failOnNext("GetUserNameExA", win::ERROR_ACCESS_DENIED);
     try {
         info.UserName(2);
         ADD_FAILURE() << "no error";
@@ -98,7 +117,7 @@ TEST(SystemInfo, UserNameFailureCarriesTheWindowsError) {
         EXPECT_NE(error.description(), "");
     }
     info.RaiseErrors = false;
-    windows.failOn("GetUserNameExA", 3, 5);
+    windows.failOnNext("GetUserNameExA", win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(info.UserName(2), "");
 }
 

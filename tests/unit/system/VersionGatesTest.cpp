@@ -10,6 +10,8 @@
 #include "system/SystemColorsFast.h"
 #include "system/SystemInfo.h"
 
+#include "system/VersionGates.h"
+
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
 
@@ -131,6 +133,42 @@ TEST(VersionGates, EachKindOfGateOfEachClassOpensOnlyOnItsVersions) {
                         << call;
             }
         }
+    }
+}
+
+struct LevelCase {
+    fake::Version version;
+    std::int32_t winLevel;
+    bool isWin2000;
+};
+
+const LevelCase levelCases[] = {
+    {fake::Version::Win95, 4, false},
+    {fake::Version::Win95OSR2, 4, false},
+    {fake::Version::Win98, 5, false},
+    {fake::Version::Win98SE, 5, false},
+    {fake::Version::WinME, 5, false},
+    {fake::Version::NT351, 4, false},
+    {fake::Version::NT4, 4, false},
+    {fake::Version::Win2000, 5, true},
+    {fake::Version::WinXP, 5, true},
+    {fake::Version::Vista, 0, false},
+    {fake::Version::Win95Build1212, 4, false},
+    {fake::Version::BuildLowWord40000, 5, false},
+    {fake::Version::Failing, 0, false},
+};
+
+// The settings level and the Windows 2000 test of each version record; the
+// wallpaper, which no gate guards, is set on every one.
+TEST(VersionGates, LevelOfEachVersionRecord) {
+    for (const LevelCase& c : levelCases) {
+        fake::FakeWindows windows;
+        windows.useVersion(c.version);
+        const sys::VersionGates gates(windows);
+        EXPECT_EQ(gates.settingsLevel(), c.winLevel) << static_cast<int>(c.version);
+        EXPECT_EQ(gates.isWin2000(), c.isWin2000) << static_cast<int>(c.version);
+        sys::ScreenInfo(windows).DesktopWallpaper("C:\\Sunset.bmp");
+        EXPECT_EQ(windows.deskWallpaper(), "C:\\Sunset.bmp") << static_cast<int>(c.version);
     }
 }
 

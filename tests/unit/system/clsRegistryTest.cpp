@@ -82,8 +82,8 @@ TEST_F(clsRegistryTest, EachQuerySetsOnlyTheResultOfItsType) {
 
 TEST_F(clsRegistryTest, AFailedSecondQueryEmptiesTheResultAndReportsItsStatus) {
     // Each read queries twice (size, then value): the second ones fail.
-    windows.failOn("RegQueryValueExA", 2, win::ERROR_ACCESS_DENIED);
-    windows.failOn("RegQueryValueExA", 4, win::ERROR_ACCESS_DENIED);
+    windows.failOnNext("RegQueryValueExA", win::ERROR_ACCESS_DENIED, 2);
+    windows.failOnNext("RegQueryValueExA", win::ERROR_ACCESS_DENIED, 4);
     EXPECT_EQ(registry.QueryKeyValue(Colors, "Menu", HKEY_CURRENT_USER),
               static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
     EXPECT_EQ(registry.StringKeyValue(), "");

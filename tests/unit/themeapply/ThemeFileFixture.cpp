@@ -3,6 +3,7 @@
 #include "themeapply/Surroundings.h"
 #include "themeapply/ThemeFileApply.h"
 #include "themefile/ThemeFile.h"
+#include "support/Bytes.h"
 
 #include <fstream>
 #include <iterator>
@@ -28,7 +29,6 @@ void append(void* context, void* data, int size) {
                                                static_cast<std::size_t>(size));
 }
 
-const std::string cursor = std::string("\0\0\2\0\1\0", 6) + std::string(16, '\0');
 const std::string animatedCursor = std::string("RIFF\x10\0\0\0ACONanih", 16);
 const std::string icon = std::string("\0\0\1\0\1\0", 6);
 const std::string wave = std::string("RIFF\x24\0\0\0WAVEfmt ", 16);
@@ -68,15 +68,16 @@ ThemeWorld::ThemeWorld() {
         fake.setString(win::HKEY_CURRENT_USER, key, "Decorama", "test");
 }
 
-void ThemeWorld::installJungle() {
-    fake.makeFile(themePath("Jungle.theme"), themeData("plus95-jungle.theme"));
-    fake.makeFile(themePath("Jungle arrow.cur"), cursor);
-    fake.makeFile(themePath("Jungle wait.ani"), animatedCursor);
+void installJungle(fake::FakeWindows& fake, const std::string& themes) {
+    const std::string theme = themes + "\\";
+    fake.makeFile(theme + "Jungle.theme", themeData("plus95-jungle.theme"));
+    fake.makeFile(theme + "Jungle arrow.cur", bytes::cursor());
+    fake.makeFile(theme + "Jungle wait.ani", animatedCursor);
     for (const char* name : {"Jungle My Computer.ico", "Jungle full.ico", "Jungle empty.ico"})
-        fake.makeFile(themePath(name), icon);
+        fake.makeFile(theme + name, icon);
     fake.makeFile(fake.systemFolder() + "\\shell32.dll", program);
-    fake.makeFile(themePath("Jungle Wallpaper.jpg"), pictureBytes(PictureFormat::jpeg, 64, 48, 0, 128, 0));
-    fake.makeFile(themePath("Jungle Default.wav"), wave);
+    fake.makeFile(theme + "Jungle Wallpaper.jpg", pictureBytes(PictureFormat::jpeg, 64, 48, 0, 128, 0));
+    fake.makeFile(theme + "Jungle Default.wav", wave);
     for (const char* name : {"\\media\\Jungle Asterisk.wav", "\\media\\Jungle Recycle.wav"})
         fake.makeFile(fake.windowsFolder() + name, wave);
     fake.makeFile(fake.windowsFolder() + "\\SYSTEM\\Jungle.scr", program);

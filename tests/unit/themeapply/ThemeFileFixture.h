@@ -26,13 +26,15 @@ std::string pictureBytes(PictureFormat format, int width, int height, unsigned c
 // The bytes of a file of tests/data/themes.
 std::string themeData(const std::string& name);
 
+// The Jungle theme as Jungle.theme in the themes folder, with every file it names.
+void installJungle(fake::FakeWindows& fake, const std::string& themes);
+
 // The program over a fake Windows 98, its Themes folder made.
 class ThemeWorld {
 public:
     ThemeWorld();
 
-    // The Jungle theme as Jungle.theme in the Themes folder, with every file it names.
-    void installJungle();
+    void installJungle() { themeapply_test::installJungle(fake, themes); }
     std::string themePath(const std::string& name) const { return themes + "\\" + name; }
 
     themefile::CheckedTheme check(const std::string& file, bool saver = true);

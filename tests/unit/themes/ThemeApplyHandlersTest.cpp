@@ -3,6 +3,7 @@
 #include "platform/InputFacts.h"
 #include "platform/WinFacts.h"
 #include "support/ProgramFixture.h"
+#include "support/TestFacts.h"
 
 #include <string>
 #include <vector>
@@ -11,23 +12,10 @@ namespace {
 
 class ThemeApplyHandlersTest : public unit_test::ProgramFixture {
 protected:
-    // A main window with one theme selected, as its preview left it.
     void SetUp() override {
-        fillSchemeRows();
-        fake.makeFolder("c:\\WINDOWS\\web");
-        for (const char* name :
-             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
-            write(name, name);
-        module.themeShortAudio(2) = "x";
-        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,2";
-        prepare();
-        form->Combo1->addItem("Harbour 800x600");
-        form->Combo1->setListIndex(0);
-        module.activeSchemeRow = "2";
-        form->selectedWallpaper = folder + "\\harbour.bmp";
+        themeSelected();
         fake.clearLogs();
     }
-    headless::ComboBox& themeList() { return user<headless::ComboBox>(form->Combo1); }
 
     // Everything an apply asked of Windows, in order.
     std::vector<std::string> writes() const {
@@ -46,7 +34,7 @@ protected:
 };
 
 TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
-    user<headless::Button>(form->Command2).userClick();
+    click(form->Command2);
     const std::vector<std::string> byButton = writes();
     EXPECT_GT(fake.registry.writes.size(), 40u);
     // Both leave the focus on the theme list.
@@ -57,15 +45,13 @@ TEST_F(ThemeApplyHandlersTest, EnterInTheThemeListAndTheButtonWriteTheSame) {
     char none[] = "";
     fake.SystemParametersInfoA(win::SPI_SETDESKWALLPAPER, 0, none, 0);
     fake.clearLogs();
-    themeList().setFocus();
-    themeList().userPressKey(win::VK_RETURN);
+    press(form->Combo1, win::VK_RETURN);
     EXPECT_EQ(writes(), byButton);
 }
 
 TEST_F(ThemeApplyHandlersTest, OtherKeysInTheThemeListWriteNothing) {
-    themeList().setFocus();
-    for (int key : {9, 27, 32, 40, 65})
-        themeList().userPressKey(key);
+    for (int key : facts::keysOtherThanEnter)
+        press(form->Combo1, key);
     EXPECT_TRUE(fake.registry.writes.empty());
     EXPECT_TRUE(fake.settings.colors.calls.empty());
     EXPECT_FALSE(fake.exists("c:\\logo.sys"));

@@ -26,9 +26,9 @@ protected:
     std::string selectedWallpaper;
 
     void SetUp() override {
-        write("autumn.bmp", headless_test::bmpBytes(8, 6));
-        write("lake.bmp", headless_test::bmpBytes(6, 4));
-        write("earlier.bmp", headless_test::bmpBytes(4, 4));
+        write("autumn.bmp", bytes::bmp(8, 6));
+        write("lake.bmp", bytes::bmp(6, 4));
+        write("earlier.bmp", bytes::bmp(4, 4));
         write("broken.bmp", "BM not really a picture");
     }
 

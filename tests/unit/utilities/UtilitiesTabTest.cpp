@@ -1,45 +1,19 @@
 // The "Utilities" tab as a user drives it: the Windows tools it starts, the
 // graphics restore for each Windows version, and ending the log-on.
-#include "catalogue/Module1.h"
-#include "app/frmMain.h"
-#include "platform/Platform.h"
-#include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
+#include "support/ProgramFixture.h"
 
 namespace {
 
-class UtilitiesTab : public ::testing::Test {
+class UtilitiesTab : public unit_test::ProgramFixture {
 protected:
-    fake::FakeWindows fake;
-    rt::Platform platform{fake, fake, fake};
-    headless::HeadlessWindowSystem windows{fake, fake};
-    catalogue::Module1 module;
-    std::unique_ptr<app::frmMain> form;
-
     void open(fake::Version version, const std::string& tag) {
         fake.useVersion(version);
-        module.programFolder = fake.appPath();
         module.windowsVersion = tag;
-        form = std::make_unique<app::frmMain>(platform, windows, module);
-        headless::as<headless::TabControl>(*form->SSTab1).userSelectTab(3);
+        prepare();
+        selectTab(3);
         fake.clearLogs();
     }
     void SetUp() override { open(fake::Version::Win98, "98"); }
-
-    void click(ui::Button* button) { headless::as<headless::Button>(*button).userClick(); }
-    std::vector<std::string> started() const {
-        std::vector<std::string> lines;
-        for (const auto& process : fake.processes)
-            lines.push_back(process.commandLine + " @" + std::to_string(process.showMode));
-        return lines;
-    }
 };
 
 TEST_F(UtilitiesTab, TheThemeManagerStartsFromTheFirstLocationThatHoldsIt) {
@@ -88,7 +62,7 @@ TEST_P(RestoreGraphics, PutsBackThePicturesOfTheVersion) {
     EXPECT_EQ(c.logos, fake.fileBytes(windowsFolder + "\\logos.sys"));
     EXPECT_EQ(c.logow, fake.fileBytes(windowsFolder + "\\logow.sys"));
     EXPECT_EQ(std::string(c.logo).empty(), !fake.exists("c:\\logo.sys"));
-    EXPECT_EQ(ui::vbDefault, windows.screen().mousePointer());
+    EXPECT_EQ(ui::vbDefault, windows->screen().mousePointer());
     EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
@@ -100,24 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RestoreCase{fake::Version::NT4, "NT", "NTlogo", "NTlogos", "NTlogow"},
                       RestoreCase{fake::Version::Win2000, "2000", "2000logo", "2000logos", "2000logow"},
                       RestoreCase{fake::Version::WinXP, "", "", "", ""}));
-
-TEST_F(UtilitiesTab, RestoreSkipsAMissingPictureAndStopsAtAReadOnlyOne) {
-    for (const char* kind : {"logo", "logos", "logow"})
-        fake.makeFile(module.programFolder + "\\98" + kind + ".sys", std::string("98") + kind);
-    fake.makeFile("c:\\windows\\logos.sys", "old");
-    click(form->Command14);
-    EXPECT_EQ("98logo", fake.fileBytes("c:\\logo.sys"));
-    EXPECT_EQ("98logow", fake.fileBytes("c:\\windows\\logow.sys"));
-
-    // A read-only start-up logo ends the restore before anything changes.
-    fake.makeFile("c:\\windows\\logos.sys", "old");
-    fake.setReadOnly("c:\\logo.sys", true);
-    click(form->Command14);
-    EXPECT_EQ("98logo", fake.fileBytes("c:\\logo.sys"));
-    EXPECT_EQ("old", fake.fileBytes("c:\\windows\\logos.sys"));
-    EXPECT_EQ("98logow", fake.fileBytes("c:\\windows\\logow.sys"));
-    EXPECT_TRUE(fake.messageBoxes.empty());
-}
 
 struct EndCase {
     const char* button;
