@@ -15,9 +15,8 @@
 //  - leave every file and registry entry as it started or as the clean run
 //    left it (nothing half-written, nothing left behind), and the live colours
 //    wholly one or the other; a handler that puts things back, as it started;
-//  - for decocmd's apply of a theme file, leave each aspect whole: every entry
-//    and live setting of it as the clean run left it where decocmd says
-//    "applied", every one as it started where it says "failed".
+//    decocmd's apply of a theme file, each aspect as the clean run left it
+//    where decocmd says "applied", all as it started where it says otherwise.
 #include "support/ProgramFixture.h"
 #include "support/Bytes.h"
 #include "support/TestFacts.h"
@@ -33,7 +32,6 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
-#include <set>
 #include <sstream>
 
 namespace {
@@ -102,11 +100,10 @@ Expected endSession(const Use& use, int) { // a Windows of unknown family gets n
 }
 
 // decocmd's apply of a theme file: a failing Windows call, or a file service of the
-// wallpaper's conversion, fails its aspect whole. Without an application-data
-// folder the converted wallpaper goes to the program folder; without a version tag
-// the icons go to the user's classes, as for a later Windows. A file the check
-// cannot look at, or a path in a Windows folder it was not told, is refused or
-// taken as missing, and left out.
+// wallpaper's conversion, fails its aspect whole. Without an application-data folder
+// the converted wallpaper goes to the program folder; without a version tag the
+// icons go to the user's classes (a later Windows). A file the check cannot look at,
+// or a path in a Windows folder it was not told, is refused or missing: left out.
 Expected applyThemeFile(const Use& use, int) {
     if (calls(use, "GetVersionExA"))
         return {Outcome::Refuses, {}, "CURRENT_USER\\Software\\"};
@@ -188,12 +185,27 @@ bool goesOnAsTheCleanRun(const Trail& clean, std::size_t k, const std::vector<bo
     return aligns(k + 1, k + 1);
 }
 
-// Everything on drive C:, in the registry and among the live colours, and the
-// other live settings a theme changes, each named after its aspect.
+// The aspect a value or file belongs to, "" for none of a theme's.
+std::string aspectOf(const std::string& name) {
+    static const std::pair<const char*, themefile::Aspect> places[] = {
+        {"\\Control Panel\\Colors\\", themefile::Aspect::colors},
+        {"\\Control Panel\\Cursors\\", themefile::Aspect::pointers},
+        {"CLSID\\", themefile::Aspect::icons},
+        {"\\Control Panel\\Desktop\\", themefile::Aspect::wallpaper},
+        {"AppEvents\\", themefile::Aspect::sounds},
+        {"system.ini", themefile::Aspect::saver}};
+    for (const auto& [place, aspect] : places)
+        if (name.find(place) != std::string::npos && name.back() != '\\')
+            return themefile::aspectName(aspect);
+    return "";
+}
+
+// Everything on drive C:, in the registry and among the live colours; and by
+// the name of a theme's aspect, all of it that the aspect sets.
 struct State {
     std::map<std::string, std::string> entries;
     std::vector<win::DWORD> colors;
-    std::map<std::string, std::string> live;
+    std::map<std::string, std::string> aspects;
 };
 
 struct Program : unit_test::Program {
@@ -282,20 +294,23 @@ struct Program : unit_test::Program {
                 now.entries[file.path().lexically_relative(drive).string()] = fake::FakeDrive::hostRead(file);
         for (int index = 0; index <= win::COLOR_GRADIENTINACTIVECAPTION; ++index)
             now.colors.push_back(fake.settings.colors.get(index));
+        for (const auto& [name, value] : now.entries)
+            if (!aspectOf(name).empty())
+                now.aspects[aspectOf(name)] += name + value + ";";
+        for (win::DWORD color : now.colors)
+            now.aspects["colors"] += std::to_string(color) + ";";
         for (win::DWORD id : {win::OCR_NORMAL, win::OCR_WAIT})
-            now.live["pointers " + std::to_string(id)] = fake.systemCursorFile(id);
+            now.aspects["pointers"] += fake.systemCursorFile(id) + ";";
         const std::string wallpaper = fake.deskWallpaper(); // its folder may be either
-        now.live["wallpaper"] =
+        now.aspects["wallpaper"] +=
             wallpaper.substr(wallpaper.find_last_of('\\') + 1) + "|" + fake.spiBytes(win::SPI_SETDESKPATTERN);
-        now.live["saver"] = std::to_string(fake.settings.spi.value(win::SPI_GETSCREENSAVEACTIVE));
+        now.aspects["saver"] += std::to_string(fake.settings.spi.value(win::SPI_GETSCREENSAVEACTIVE));
         const auto metrics = fake.spiStructure<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
-        const auto icons = fake.spiStructure<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
-        for (const win::LOGFONTA* font : {&metrics.lfCaptionFont, &metrics.lfMenuFont, &icons.lfFont}) {
-            now.live["fonts"] += std::string(font->lfFaceName) + "/" + std::to_string(font->lfWeight) + ";";
-            now.live["sizes"] += std::to_string(font->lfHeight) + ";";
-        }
-        for (int size : {metrics.iBorderWidth, metrics.iScrollWidth, icons.iHorzSpacing})
-            now.live["sizes"] += std::to_string(size) + ";";
+        now.aspects["fonts"] +=
+            metrics.lfCaptionFont.lfFaceName + std::to_string(metrics.lfMenuFont.lfWeight);
+        now.aspects["sizes"] += std::to_string(metrics.lfCaptionFont.lfHeight) +
+                                std::to_string(metrics.iScrollWidth) +
+                                fake.spiBytes(win::SPI_GETICONMETRICS).substr(4, 8);
         return now;
     }
     // Extracting the saver installed the old one.
@@ -381,48 +396,14 @@ std::string strayEntries(const State& start, const State& clean, const State& no
     return stray;
 }
 
-// The aspect a value or file belongs to, "" for none of a theme's.
-std::string aspectOf(const std::string& name) {
-    static const std::pair<const char*, themefile::Aspect> places[] = {
-        {"\\Control Panel\\Colors\\", themefile::Aspect::colors},
-        {"\\Control Panel\\Cursors\\", themefile::Aspect::pointers},
-        {"CLSID\\", themefile::Aspect::icons},
-        {"\\Control Panel\\Desktop\\", themefile::Aspect::wallpaper},
-        {"AppEvents\\", themefile::Aspect::sounds},
-        {"system.ini", themefile::Aspect::saver}};
-    for (const auto& [place, aspect] : places)
-        if (name.find(place) != std::string::npos && name.back() != '\\')
-            return themefile::aspectName(aspect);
-    return "";
-}
-
-// The aspects decocmd applied whose entries are not all as the clean run left
-// them, and those it failed that are not all as they started.
+// The aspects decocmd applied that are not all as the clean run left them, and
+// those it did not that are not all as they started.
 std::string brokenAspects(const State& start, const State& clean, const State& now,
                           const std::string& lines) {
-    std::map<std::string, std::vector<std::optional<std::string>>> at[3]; // start, clean, now: by aspect
-    const State* states[3] = {&start, &clean, &now};
-    std::set<std::string> names;
-    for (const State* s : states)
-        for (const auto& [name, unused] : s->entries)
-            names.insert(name);
-    for (int i = 0; i < 3; ++i) {
-        auto& mine = at[i];
-        for (const std::string& name : names) {
-            const auto entry = states[i]->entries.find(name);
-            if (!aspectOf(name).empty())
-                mine[aspectOf(name)].push_back(
-                    entry == states[i]->entries.end() ? std::nullopt : std::optional(entry->second));
-        }
-        for (const auto& [name, value] : states[i]->live)
-            mine[name.substr(0, name.find(' '))].push_back(value);
-        for (win::DWORD color : states[i]->colors)
-            mine["colors"].push_back(std::to_string(color));
-    }
     std::string broken;
-    for (const auto& [aspect, values] : at[2]) {
+    for (const auto& [aspect, text] : now.aspects) {
         const bool applied = lines.find(aspect + ": applied") != std::string::npos;
-        if (values != at[applied ? 1 : 0].at(aspect))
+        if (text != (applied ? clean : start).aspects.at(aspect))
             broken += aspect + (applied ? " (applied); " : " (not applied); ");
     }
     return broken;

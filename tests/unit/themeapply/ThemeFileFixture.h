@@ -9,7 +9,7 @@
 #include "platform/Platform.h"
 #include "themeapply/ApplyReport.h"
 #include "themefile/Aspect.h"
-#include "themefile/ThemeCheck.h"
+#include "unit/themefile/ThemeData.h"
 
 #include <gtest/gtest.h>
 
@@ -18,35 +18,28 @@
 
 namespace themeapply_test {
 
-enum class PictureFormat { jpeg, png, gif, bmp };
+enum class PictureFormat { jpeg, png };
 // A w x h picture in that format, every pixel the colour (r, g, b).
 std::string pictureBytes(PictureFormat format, int width, int height, unsigned char r, unsigned char g,
                          unsigned char b);
 
-// The bytes of a file of tests/data/themes.
-std::string themeData(const std::string& name);
-
+using theme_test::themeBytes; // a file of tests/data/themes
 // The Jungle theme as Jungle.theme in the themes folder, with every file it names.
 void installJungle(fake::FakeWindows& fake, const std::string& themes);
 
 // The program over a fake Windows 98, its Themes folder made.
-class ThemeWorld {
-public:
-    ThemeWorld();
+class ThemeFileFixture : public ::testing::Test {
+protected:
+    ThemeFileFixture();
 
     void installJungle() { themeapply_test::installJungle(fake, themes); }
     std::string themePath(const std::string& name) const { return themes + "\\" + name; }
 
-    themefile::CheckedTheme check(const std::string& file, bool saver = true);
     themeapply::ApplyReport apply(const std::string& file,
                                   const themefile::AspectSet& aspects = themefile::AspectSet::all(),
                                   bool saver = true);
     // decocmd with these words; its standard output in out, its standard error in err.
     int decocmd(const std::vector<std::string>& words);
-
-    std::optional<std::string> user(const std::string& key, const std::string& name) const {
-        return fake.getString(win::HKEY_CURRENT_USER, key, name);
-    }
 
     const std::string folder = "C:\\Program Files\\Decorama";
     const std::string themes = folder + "\\Themes";
@@ -55,7 +48,5 @@ public:
     std::string versionTag = "98";
     std::string out, err;
 };
-
-class ThemeFileFixture : public ::testing::Test, public ThemeWorld {};
 
 } // namespace themeapply_test
