@@ -133,8 +133,8 @@ ApplyReport writeCatalogueTheme(rt::Platform& platform, catalogue::Module1& modu
             {"\\wvline.gif", windows + "\\web\\wvline.gif"},
             {"\\wvlogo.gif", windows + "\\web\\wvlogo.gif"},
         };
-        for (const auto& [name, destination] : pictures)
-            step({Aspect::pictures}, [&] { files.FileCopy(source + name, destination); });
+        for (const auto& picture : pictures)
+            step({Aspect::pictures}, [&] { files.FileCopy(source + picture.first, picture.second); });
     }
 
     // 7. Start-up sound: the program's own sound for a row that has one, none otherwise.

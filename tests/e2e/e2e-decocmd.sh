@@ -77,6 +77,8 @@ run_version() { # VERSION ICON_KEY
     run=$version
     e2e_install "$version" "$run" || return
     xvfb_start || { fail "no screen"; return; }
+    # One wineserver for the whole run: the live colours are its, and would go with it.
+    _wine_in "$prefix" "$WINESERVER64" -p >/dev/null 2>&1 </dev/null
     mkdir -p "$install/Themes"
     jungle_theme | sed 's/$/\r/' >"$install/Themes/Jungle.theme"
     convert "$program/Copper Canyon 1024x768.bmp" -quality 85 "$install/Themes/Jungle Wallpaper.jpg"
