@@ -36,14 +36,15 @@ live_colour() { # INDEX
     wine_run "$prefix" "$out/$run-syscolors.log" 60 "$syscolors"
     tr -d '\r' <"$out/$run-syscolors.log" | awk -v i="$1" '$1 == i {print $2, $3, $4}'
 }
-# Every value the applies could touch, exported in one Wine session, without
-# the lines that differ between any two runs.
+# Every value the applies could touch, exported in one Wine session.
 snapshot() { # FILE
-    _wine_in "$prefix" timeout 120 "$WINE64" cmd /c \
-        "reg export \"HKCU\\Control Panel\" C:\\cp.reg /y & reg export HKCU\\AppEvents C:\\ae.reg /y & \
-reg export HKCU\\Software\\Classes C:\\uc.reg /y & reg export HKCR\\CLSID\\$computer C:\\mc.reg /y" \
-        >"$prefix/export.log" 2>&1 </dev/null
+    rm -f "$prefix"/drive_c/{cp,ae,uc,mc}.reg
+    printf '%s\r\n' 'reg export "HKCU\Control Panel" C:\cp.reg /y' 'reg export HKCU\AppEvents C:\ae.reg /y' \
+        'reg export HKCU\Software\Classes C:\uc.reg /y' "reg export HKCR\\CLSID\\$computer C:\\mc.reg /y" \
+        >"$prefix/drive_c/snapshot.bat"
+    _wine_in "$prefix" timeout 120 "$WINE64" cmd /c 'C:\snapshot.bat' >"$prefix/export.log" 2>&1 </dev/null
     cat "$prefix"/drive_c/{cp,ae,uc,mc}.reg 2>/dev/null | iconv -f UTF-16LE -t UTF-8 | tr -d '\r' >"$1"
+    [ -s "$prefix/drive_c/cp.reg" ] || fail "the registry could not be exported: $(tr -d '\r' <"$prefix/export.log")"
 }
 
 jungle_theme() { # the theme file, over files of the program folder
