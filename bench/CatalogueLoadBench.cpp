@@ -124,6 +124,9 @@ public:
     std::string appTitle() override { return inner_.appTitle(); }
     rt::AppVersion appVersion() override { return inner_.appVersion(); }
     std::string Dir(const std::string& path) override { return inner_.Dir(path); }
+    std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) override {
+        return inner_.FilesIn(folder, extension);
+    }
     void FileCopy(const std::string& source, const std::string& destination) override {
         inner_.FileCopy(source, destination);
     }

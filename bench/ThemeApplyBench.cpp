@@ -1,8 +1,10 @@
 // Theme application benchmark: starts the main window on the headless window
 // system with the program's sample collection, then selects and applies every
-// theme of the list, as a user would with "Apply Theme", several rounds. Prints
-// the time per apply and, against the fake Windows, how many Windows calls one
-// apply makes. Asserts nothing.
+// theme of the list, as a user would with "Apply Theme", several rounds; then
+// applies a theme file whole (read, check and apply, its 1024 x 768 JPEG
+// wallpaper converted to a BMP each time) as "decocmd apply" does. Prints the
+// time per apply and, against the fake Windows, how many Windows calls one
+// catalogue apply makes. Asserts nothing.
 //
 // Linux (fake Windows):  theme_apply_bench PROGRAM_FOLDER [rounds]
 //   PROGRAM_FOLDER is the generated folder (build/<preset>/Decorama); it is copied
@@ -15,6 +17,23 @@
 #include "platform/Platform.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "system/modWinVersion.h"
+#include "themeapply/Surroundings.h"
+#include "themeapply/ThemeFileApply.h"
+#include "themefile/ThemeCheck.h"
+#include "themefile/ThemeFile.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
+#include <stb_image_write.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 #ifdef _WIN32
 #include "platform/win32/Win32Api.h"
@@ -58,6 +77,71 @@ std::size_t windowsCalls(const fake::FakeWindows& fake) {
     return count;
 }
 #endif
+
+void appendBytes(void* context, void* data, int size) {
+    static_cast<std::string*>(context)->append(static_cast<const char*>(data),
+                                               static_cast<std::size_t>(size));
+}
+
+// A 1024 x 768 JPEG of soft gradients, as a photograph compresses.
+std::string wallpaperJpeg() {
+    constexpr int width = 1024, height = 768;
+    std::string pixels(static_cast<std::size_t>(width) * height * 3, '\0');
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
+            p[0] = static_cast<char>(x / 4);
+            p[1] = static_cast<char>((x + y) / 7);
+            p[2] = static_cast<char>(y / 3 ^ x / 9);
+        }
+    std::string jpeg;
+    stbi_write_jpg_to_func(appendBytes, &jpeg, width, height, 3, pixels.data(), 85);
+    return jpeg;
+}
+
+// A theme file of every aspect but the screen saver, over the program folder's own
+// pointers, icons and sound, with a JPEG wallpaper: Themes\Bench.theme.
+std::string writeBenchTheme(rt::Platform& platform, const std::string& programFolder) {
+    const std::string themes = programFolder + "\\Themes";
+    platform.api.CreateDirectoryA(themes.c_str(), nullptr);
+    platform.runtime.writeFile(themes + "\\Bench Wallpaper.jpg", wallpaperJpeg());
+    const std::string folder = programFolder + "\\";
+    const std::string theme =
+        "[Control Panel\\Colors]\r\nWindow=250 250 240\r\nActiveTitle=0 64 128\r\nHilight=128 0 64\r\n"
+        "[Control Panel\\Cursors]\r\nDefaultValue=Copper\r\nArrow=" +
+        folder +
+        "Copper Arrow.cur\r\n"
+        "Wait=" +
+        folder + "Copper Busy.ani\r\nIBeam=" + folder +
+        "Copper Text.cur\r\n"
+        "[CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon]\r\nDefaultValue=" +
+        folder +
+        "Copper Computer.ico\r\n"
+        "[Control Panel\\Desktop]\r\nWallpaper=%ThemeDir%Bench Wallpaper.jpg\r\nTileWallpaper=0\r\n"
+        "WallpaperStyle=2\r\nPattern=(None)\r\n"
+        "[AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current]\r\nDefaultValue=" +
+        folder + "Zuve Zivi ziz Odida.wav\r\n";
+    platform.runtime.writeFile(themes + "\\Bench.theme", theme);
+    return themes + "\\Bench.theme";
+}
+
+// As decocmd applies a theme file: read, checked, applied; false when an aspect did not apply.
+bool applyThemeFile(rt::Platform& platform, const std::string& file, const std::string& versionTag) {
+    const themefile::ThemeFile theme =
+        themefile::readThemeFile(platform.runtime.readBytes(file, 0, themefile::maxFileBytes + 1), file,
+                                 themeapply::ansiConverter(platform.api));
+    const themefile::CheckedTheme checked =
+        themefile::checkTheme(theme, themeapply::WindowsSurroundings(platform, file), {});
+    const themeapply::ApplyReport report =
+        themeapply::applyThemeFile(platform, checked, themefile::AspectSet::all(), versionTag);
+    for (themefile::Aspect aspect : themefile::allAspects)
+        if (report[aspect].outcome == themeapply::Outcome::failed ||
+            report[aspect].outcome == themeapply::Outcome::refused) {
+            std::fprintf(stderr, "theme file: %s\n", report.line(aspect).c_str());
+            return false;
+        }
+    return true;
+}
 
 } // namespace
 
@@ -146,15 +230,35 @@ int main(int argc, char** argv) {
             slowest = std::max(slowest, ms);
         }
     }
-#ifdef _WIN32
-    ::DestroyWindow(shown);
-#endif
     const int applies = rounds * themes;
     std::printf("theme apply on %s: %d themes x %d rounds\n", backend, themes, rounds);
     std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
                 total / applies, fastest, slowest, first);
 #ifndef _WIN32
     std::printf("  Windows calls per apply: %.1f\n", static_cast<double>(calls) / applies);
+#endif
+
+    // The theme file, whole, as decocmd applies it.
+    const std::string file = writeBenchTheme(platform, module.programFolder);
+    const std::string versionTag = sys::GetWinVersion(platform.api);
+    total = 0, fastest = 1e9, slowest = 0, first = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = Clock::now();
+        if (!applyThemeFile(platform, file, versionTag))
+            return 1;
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        if (round == 0)
+            first = ms;
+        total += ms;
+        fastest = std::min(fastest, ms);
+        slowest = std::max(slowest, ms);
+    }
+    std::printf("theme file apply on %s (every aspect but the saver, a 1024x768 JPEG wallpaper): %d rounds\n",
+                backend, rounds);
+    std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
+                total / rounds, fastest, slowest, first);
+#ifdef _WIN32
+    ::DestroyWindow(shown);
 #endif
     return 0;
 }

@@ -3,6 +3,7 @@
 // system colour, and the shell objects whose desktop icons the scheme changes.
 #pragma once
 
+#include "platform/DesktopFacts.h"
 #include "platform/WinFacts.h"
 
 #include <array>
@@ -72,11 +73,11 @@ constexpr std::array<const char*, 29> colorValueNames{
     "GradientInactiveTitle",
 };
 
-// Desktop objects whose "DefaultIcon" keys get the scheme's icons.
-constexpr const char* networkNeighborhoodKey =
-    "Software\\Classes\\CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\";
-constexpr const char* myComputerKey = "Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\";
-constexpr const char* recycleBinKey = "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\";
-constexpr const char* myDocumentsKey = "Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\";
+// Desktop objects whose "DefaultIcon" keys get the scheme's icons (DesktopIcons
+// writes them where the running Windows reads them).
+constexpr const char* networkNeighborhoodClsid = win::desktopObjects[2].clsid;
+constexpr const char* myComputerClsid = win::desktopObjects[0].clsid;
+constexpr const char* recycleBinClsid = win::desktopObjects[3].clsid;
+constexpr const char* myDocumentsClsid = win::desktopObjects[1].clsid;
 
 } // namespace appearance

@@ -13,6 +13,7 @@
 #include "system/SystemColorsFast.h"
 #include "system/clsRegistry.h"
 #include "appearance/AppearanceTables.h"
+#include "appearance/DesktopIcons.h"
 #include "appearance/SchemeColor.h"
 
 #include <array>
@@ -21,7 +22,6 @@
 namespace appearance {
 namespace {
 
-const std::string currentUser = "HKEY_CURRENT_USER\\";
 const std::string cursorsKey = "HKEY_CURRENT_USER\\Control Panel\\Cursors";
 const std::string colorsKey = "HKEY_CURRENT_USER\\Control Panel\\Colors";
 
@@ -33,8 +33,10 @@ std::string staticCursorFile(const std::string& cursorFile) {
 
 } // namespace
 
-void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, ApplyVariant variant,
-                  int themeListIndex, int schemeListIndex) {
+std::optional<rt::Error> UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module,
+                                      ApplyVariant variant, int themeListIndex, int schemeListIndex,
+                                      const themefile::AspectSet& aspects) {
+    using themefile::Aspect;
     constexpr int ColorCount = sys::SystemColorsFast::ColorCount;
     win::WindowsApi& api = colors.api();
     // The registry text of each colour, the cursor files and the icon files of the applied scheme.
@@ -67,30 +69,32 @@ void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& modul
     (void)module.themeCursors(cursorRow, 0);
     (void)module.themeColors(colorRow, 0, 1);
 
-    // 4. Desktop icons.
-    registry->CreateKey(networkNeighborhoodKey, "DefaultIcon", win::HKEY_CURRENT_USER);
-    values.SetRegValue(currentUser + networkNeighborhoodKey + "DefaultIcon", "", iconFiles[0]);
+    // 4. Desktop icons, where the running Windows reads them.
+    DesktopIcons icons(*registry, values, module.windowsVersion);
+    if (aspects.has(Aspect::icons)) {
+        icons.createKey(networkNeighborhoodClsid);
+        icons.set(networkNeighborhoodClsid, "", iconFiles[0]);
 
-    registry->CreateKey(myComputerKey, "DefaultIcon", win::HKEY_CURRENT_USER);
-    values.SetRegValue(currentUser + myComputerKey + "DefaultIcon", "", iconFiles[1]);
+        icons.createKey(myComputerClsid);
+        icons.set(myComputerClsid, "", iconFiles[1]);
 
-    // The Recycle Bin's default icon follows its present state: empty or full.
-    registry->CreateKey(recycleBinKey, "DefaultIcon", win::HKEY_CURRENT_USER);
-    const std::string recycleBin = currentUser + recycleBinKey + "DefaultIcon";
-    const std::string emptyIcon = iconFiles[3] + ",0";
-    const std::string fullIcon = iconFiles[4] + ",0";
-    if (values.GetRegValue(recycleBin, "") == values.GetRegValue(recycleBin, "empty"))
-        values.SetRegValue(recycleBin, "", emptyIcon);
-    else if (values.GetRegValue(recycleBin, "") == values.GetRegValue(recycleBin, "full"))
-        values.SetRegValue(recycleBin, "", fullIcon);
-    values.SetRegValue(recycleBin, "empty", emptyIcon);
-    values.SetRegValue(recycleBin, "full", fullIcon);
+        // The Recycle Bin's default icon follows its present state: empty or full.
+        icons.createKey(recycleBinClsid);
+        const std::string emptyIcon = iconFiles[3] + ",0";
+        const std::string fullIcon = iconFiles[4] + ",0";
+        if (icons.get(recycleBinClsid, "") == icons.get(recycleBinClsid, "empty"))
+            icons.set(recycleBinClsid, "", emptyIcon);
+        else if (icons.get(recycleBinClsid, "") == icons.get(recycleBinClsid, "full"))
+            icons.set(recycleBinClsid, "", fullIcon);
+        icons.set(recycleBinClsid, "empty", emptyIcon);
+        icons.set(recycleBinClsid, "full", fullIcon);
 
-    registry->CreateKey(myDocumentsKey, "DefaultIcon", win::HKEY_CURRENT_USER);
-    values.SetRegValue(currentUser + myDocumentsKey + "DefaultIcon", "", iconFiles[5]);
+        icons.createKey(myDocumentsClsid);
+        icons.set(myDocumentsClsid, "", iconFiles[5]);
+    }
 
     // 5. Theme variant: the cursor key and one empty sub-key per cursor name.
-    if (variant == ApplyVariant::Theme) {
+    if (variant == ApplyVariant::Theme && aspects.has(Aspect::pointers)) {
         registry->CreateKey("Control Panel\\Cursors\\", "", win::HKEY_CURRENT_USER);
         for (const CursorSlot& slot : cursorSlots)
             registry->CreateKey("Control Panel\\Cursors\\", slot.registryValue, win::HKEY_CURRENT_USER);
@@ -101,19 +105,23 @@ void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& modul
         cursorFiles[static_cast<std::size_t>(slot)] =
             module.programFolder + "\\" + module.themeCursors(cursorRow, slot);
 
-    // 7. Cursor registry values: the default value gets the arrow, then each name.
-    values.SetRegValue(cursorsKey, "", cursorFiles[1]);
-    for (std::size_t slot = 0; slot < cursorSlots.size(); ++slot)
-        values.SetRegValue(cursorsKey, cursorSlots[slot].registryValue, cursorFiles[slot]);
+    if (aspects.has(Aspect::pointers)) {
+        // 7. Cursor registry values: the default value gets the arrow, then each name.
+        values.SetRegValue(cursorsKey, "", cursorFiles[1]);
+        for (std::size_t slot = 0; slot < cursorSlots.size(); ++slot)
+            values.SetRegValue(cursorsKey, cursorSlots[slot].registryValue, cursorFiles[slot]);
 
-    // 8. Live cursors; the animated busy cursors go live from their still companions.
-    for (int slot : liveCursorOrder) {
-        const CursorSlot& cursor = cursorSlots[static_cast<std::size_t>(slot)];
-        const std::string& file = cursorFiles[static_cast<std::size_t>(slot)];
-        win::HCURSOR handle =
-            api.LoadCursorFromFileA((cursor.liveFromStatic ? staticCursorFile(file) : file).c_str());
-        api.SetSystemCursor(handle, cursor.liveId);
+        // 8. Live cursors; the animated busy cursors go live from their still companions.
+        for (int slot : liveCursorOrder) {
+            const CursorSlot& cursor = cursorSlots[static_cast<std::size_t>(slot)];
+            const std::string& file = cursorFiles[static_cast<std::size_t>(slot)];
+            win::HCURSOR handle =
+                api.LoadCursorFromFileA((cursor.liveFromStatic ? staticCursorFile(file) : file).c_str());
+            api.SetSystemCursor(handle, cursor.liveId);
+        }
     }
+    if (!aspects.has(Aspect::colors))
+        return icons.failure();
 
     // 9. Colours not staged by a property write come from the catalogue.
     for (int i = 0; i < ColorCount; ++i) {
@@ -138,6 +146,7 @@ void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& modul
     // 11. The colours in the user's registry.
     for (std::size_t i = 0; i < colorTexts.size(); ++i)
         values.SetRegValue(colorsKey, colorValueNames[i], colorTexts[i]);
+    return icons.failure();
 }
 
 } // namespace appearance

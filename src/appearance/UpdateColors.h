@@ -3,6 +3,11 @@
 // SystemColorsFast whose staged colours win over the row's.
 #pragma once
 
+#include "runtime/Error.h"
+#include "themefile/Aspect.h"
+
+#include <optional>
+
 namespace catalogue {
 struct Module1;
 }
@@ -23,7 +28,13 @@ enum class ApplyVariant {
 };
 
 // themeListIndex serves the theme variant, schemeListIndex the scheme variant.
-void UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module, ApplyVariant variant,
-                  int themeListIndex, int schemeListIndex);
+// aspects says which of the three blocks run: icons, pointers (the cursors),
+// colors; with all three the sequence is the whole one. Returns the first icon
+// write Windows refused (the icons go where the version tag says Windows reads
+// them, see DesktopIcons); the writes after it go on, as every other write's
+// failure passes unnoticed.
+std::optional<rt::Error> UpdateColors(sys::SystemColorsFast& colors, const catalogue::Module1& module,
+                                      ApplyVariant variant, int themeListIndex, int schemeListIndex,
+                                      const themefile::AspectSet& aspects = themefile::AspectSet::all());
 
 } // namespace appearance

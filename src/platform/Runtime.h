@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rt {
 
@@ -40,6 +41,10 @@ public:
     // it is stored under that name), or the empty text when there is none.
     // Never throws for a missing file or folder.
     virtual std::string Dir(const std::string& path) = 0;
+    // The names of the plain files directly in folder whose names end in extension
+    // (".theme"), letter case ignored, sorted without regard to case; none when the
+    // folder is not there.
+    virtual std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) = 0;
     // Copies source to destination, replacing an existing destination.
     virtual void FileCopy(const std::string& source, const std::string& destination) = 0;
     virtual void Kill(const std::string& path) = 0;

@@ -291,6 +291,9 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_MINIMIZE = 6;
 constexpr int CSIDL_DESKTOPDIRECTORY = 0x10;
+// The user's application-data folder (shell32 4.71, Internet Explorer 4, on: Windows 95
+// and NT 4 without it have none).
+constexpr int CSIDL_APPDATA = 0x1A;
 // The system's ANSI code page, for WideCharToMultiByte and MultiByteToWideChar.
 constexpr UINT CP_ACP = 0;
 constexpr DWORD INTERNET_OPEN_TYPE_DIRECT = 1;

@@ -64,7 +64,12 @@ public:
                                  char* lpBuffer, DWORD nSize, void* Arguments) = 0;
 
     // kernel32: folders and code pages
-    // Text in a code page (CP_ACP: the system's ANSI code page) as UTF-16.
+    virtual BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) = 0;
+    // UTF-16 text in a code page (CP_ACP: the system's ANSI code page); a character the
+    // code page lacks becomes the default character and sets *lpUsedDefaultChar.
+    virtual int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,
+                                    int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
+                                    const char* lpDefaultChar, BOOL* lpUsedDefaultChar) = 0;
     virtual int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
                                     char16_t* lpWideCharStr, int cchWideChar) = 0;
 

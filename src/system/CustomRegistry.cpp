@@ -97,21 +97,27 @@ std::string CustomRegistry::GetRegValue(std::string keyPath, const std::string& 
 
 void CustomRegistry::SetRegValue(std::string keyPath, const std::string& valueName,
                                  const std::string& value) {
+    WriteRegValue(std::move(keyPath), valueName, value);
+}
+
+win::LONG CustomRegistry::WriteRegValue(std::string keyPath, const std::string& valueName,
+                                        const std::string& value) {
     // 1. Split the path; no root, nothing to do.
     const win::HKEY root = ParseKeyPath(keyPath);
     if (root == 0)
-        return;
+        return static_cast<win::LONG>(win::ERROR_INVALID_PARAMETER);
 
     // 2. Open the existing key for writing; a missing key is not created.
     win::HKEY key = 0;
-    if (api_.RegOpenKeyExA(root, keyPath.c_str(), 0, win::KEY_WRITE, &key) != win::ERROR_SUCCESS)
-        return;
+    const win::LONG opened = api_.RegOpenKeyExA(root, keyPath.c_str(), 0, win::KEY_WRITE, &key);
+    if (opened != win::ERROR_SUCCESS)
+        return opened;
     const win::KeyCloser closer(api_, key);
 
     // 3. A REG_SZ value counts its terminating NUL.
-    api_.RegSetValueExA(key, valueName.c_str(), 0, win::REG_SZ,
-                        reinterpret_cast<const win::BYTE*>(value.c_str()),
-                        static_cast<win::DWORD>(value.size() + 1));
+    return api_.RegSetValueExA(key, valueName.c_str(), 0, win::REG_SZ,
+                               reinterpret_cast<const win::BYTE*>(value.c_str()),
+                               static_cast<win::DWORD>(value.size() + 1));
 }
 
 } // namespace sys

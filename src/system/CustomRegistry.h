@@ -36,6 +36,10 @@ public:
 
     std::string GetRegValue(std::string keyPath, const std::string& valueName);
     void SetRegValue(std::string keyPath, const std::string& valueName, const std::string& value);
+    // SetRegValue's write with the Windows status it ended with: ERROR_SUCCESS, the
+    // failure of the open or of the write, or ERROR_INVALID_PARAMETER for a path it
+    // cannot take.
+    win::LONG WriteRegValue(std::string keyPath, const std::string& valueName, const std::string& value);
 
 private:
     win::WindowsApi& api_;

@@ -25,4 +25,29 @@ bool parseAspect(std::string_view name, Aspect& aspect);
 // colours"); an empty list is such a word too.
 std::vector<Aspect> parseAspectList(std::string_view list);
 
+// The aspects an apply takes: every one, or those a caller switched on.
+class AspectSet {
+public:
+    static AspectSet all() { return AspectSet(0x1FF); }
+    static AspectSet none() { return AspectSet(0); }
+    static AspectSet of(const std::vector<Aspect>& aspects) {
+        AspectSet set = none();
+        for (Aspect aspect : aspects)
+            set.bits_ |= bit(aspect);
+        return set;
+    }
+
+    bool has(Aspect aspect) const { return (bits_ & bit(aspect)) != 0; }
+    AspectSet without(const std::vector<Aspect>& aspects) const {
+        return AspectSet(bits_ & ~of(aspects).bits_);
+    }
+    bool operator==(const AspectSet& other) const { return bits_ == other.bits_; }
+
+private:
+    explicit AspectSet(unsigned bits) : bits_(bits) {}
+    static unsigned bit(Aspect aspect) { return 1u << static_cast<unsigned>(aspect); }
+
+    unsigned bits_;
+};
+
 } // namespace themefile

@@ -3,7 +3,7 @@
 // and shut-down pictures, the folder web-view images and the start-up sound.
 #pragma once
 
-#include <string>
+#include "themeapply/CatalogueTheme.h"
 
 namespace catalogue {
 struct Module1;
@@ -18,13 +18,7 @@ class Screen;
 
 namespace themes {
 
-struct ThemeSelection {
-    // Full path of the wallpaper to set; empty leaves the wallpaper alone.
-    std::string selectedWallpaper;
-    // Selected positions of the theme list and of the colour-scheme list, -1 for none.
-    int themeListIndex = -1;
-    int schemeListIndex = -1;
-};
+using themeapply::ThemeSelection;
 
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
                 ui::Screen& screen, ui::ComboBox& themeList);

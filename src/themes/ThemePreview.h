@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ui/WindowSystem.h"
+#include "themeapply/CatalogueTheme.h"
 
 #include <optional>
 #include <string>
@@ -14,23 +15,9 @@ struct Module1;
 
 namespace themes {
 
-// A theme record of themeList ("Autumn 800x600,x,autumn.jpg,wall\autumn800.jpg,4")
-// cut at its first four commas.
-struct ThemeRecord {
-    std::string name;          // its ending selects the preview layout
-    std::string unused;        // carried along, read by nothing
-    std::string previewFile;   // relative to the program folder
-    std::string wallpaperFile; // relative to the program folder
-    std::string schemeRow;     // everything after the fourth comma, kept as text
-};
-
-// Cuts the record at its first four commas; throws rt::Error 5 when it has fewer.
-ThemeRecord splitThemeRecord(const std::string& record);
-
-// Where the preview of a theme goes, in twips on the tab page: the smaller
-// layout for a name ending in "800x600", the larger one for "1024x768", none
-// for any other name.
-std::optional<ui::Rect> previewLayoutFor(const std::string& themeName);
+using themeapply::previewLayoutFor;
+using themeapply::splitThemeRecord;
+using themeapply::ThemeRecord;
 
 // Shows the preview of the theme at position listIndex of the theme list (-1
 // for none) in preview and records module.activeSchemeRow and

@@ -66,7 +66,11 @@ apply_theme() {
     [ "$got" = "$install_windows\\$arrow_file" ] || fail "Cursors\\Arrow is '$got', expected '$install_windows\\$arrow_file'"
     got=$(reg_value 'HKCU\Control Panel\Cursors' '')
     [ "$got" = "$install_windows\\$arrow_file" ] || fail "Cursors default is '$got'"
-    got=$(reg_value 'HKCU\Software\Classes\CLSID\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\DefaultIcon' '')
+    # The desktop icons where the version reads them: Windows 98 from HKEY_CLASSES_ROOT
+    # alone, 2000 from the user's own classes.
+    local classes='HKCU\Software\Classes'
+    [ "$version" = win98 ] && classes=HKCR
+    got=$(reg_value "$classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon" '')
     [ "$got" = "$install_windows\\$computer_icon" ] || fail "My Computer icon is '$got', expected '$install_windows\\$computer_icon'"
     same_file "$program/logo.sys" "$c/logo.sys"
 

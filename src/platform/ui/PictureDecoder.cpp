@@ -5,6 +5,7 @@
 #define STBI_ONLY_BMP
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_GIF
+#define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
@@ -14,6 +15,7 @@
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #pragma GCC diagnostic ignored "-Wsign-compare"
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 #include <stb_image.h>
 #if defined(__GNUC__)

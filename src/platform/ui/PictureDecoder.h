@@ -1,4 +1,4 @@
-// Decodes the picture files the program shows (BMP, JPEG, GIF) into pixels, for
+// Decodes the picture files the program shows (BMP, JPEG, GIF, PNG) into pixels, for
 // both the native and the headless window system, so an unreadable picture fails
 // the same way in the product and in the tests.
 #pragma once

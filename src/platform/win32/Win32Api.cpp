@@ -218,8 +218,24 @@ win::BOOL Win32Api::SetComputerNameExA(int NameType, const char* lpBuffer) {
     return function.callOr(FALSE, static_cast<::COMPUTER_NAME_FORMAT>(NameType), lpBuffer);
 }
 
+win::BOOL Win32Api::CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) {
+    return ::CreateDirectoryA(lpPathName, static_cast<::LPSECURITY_ATTRIBUTES>(lpSecurityAttributes));
+}
+
 // WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
 static_assert(sizeof(char16_t) == sizeof(::WCHAR));
+
+int Win32Api::WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,
+                                  int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
+                                  const char* lpDefaultChar, BOOL* lpUsedDefaultChar) {
+    ::BOOL usedDefault = FALSE;
+    const int result = ::WideCharToMultiByte(
+        CodePage, dwFlags, reinterpret_cast<const ::WCHAR*>(lpWideCharStr), cchWideChar, lpMultiByteStr,
+        cbMultiByte, lpDefaultChar, lpUsedDefaultChar ? &usedDefault : nullptr);
+    if (lpUsedDefaultChar)
+        *lpUsedDefaultChar = usedDefault;
+    return result;
+}
 
 int Win32Api::MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
                                   char16_t* lpWideCharStr, int cchWideChar) {

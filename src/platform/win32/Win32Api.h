@@ -88,6 +88,10 @@ public:
     BOOL GetComputerNameExA(int NameType, char* lpBuffer, DWORD* nSize) override;
     BOOL SetComputerNameA(const char* lpComputerName) override;
     BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
+    BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) override;
+    int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr, int cchWideChar,
+                            char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
+                            BOOL* lpUsedDefaultChar) override;
     int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr, int cbMultiByte,
                             char16_t* lpWideCharStr, int cchWideChar) override;
     DWORD FormatMessageA(DWORD dwFlags, const void* lpSource, DWORD dwMessageId, DWORD dwLanguageId,

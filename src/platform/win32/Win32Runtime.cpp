@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Runtime.h"
 #include "platform/win32/WindowsErrors.h"
+#include "runtime/TextConv.h"
 
 #include <windows.h>
 
@@ -146,6 +147,25 @@ std::string Win32Runtime::Dir(const std::string& path) {
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     return name;
+}
+
+std::vector<std::string> Win32Runtime::FilesIn(const std::string& folder, const std::string& extension) {
+    std::vector<std::string> names;
+    ::WIN32_FIND_DATAA found{};
+    const ::HANDLE search = ::FindFirstFileA((folder + "\\*" + extension).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    // The pattern also matches 8.3 names ("*.the" finds "JUNGLE~1.THE" for a long
+    // ".theme" name on some Windows): the long name is what must end in it.
+    do {
+        const std::string name = found.cFileName;
+        if (isPlainFile(found) && rt::EndsWith(rt::UCase(name), rt::UCase(extension)))
+            names.push_back(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return rt::UCase(a) < rt::UCase(b); });
+    return names;
 }
 
 void Win32Runtime::FileCopy(const std::string& source, const std::string& destination) {

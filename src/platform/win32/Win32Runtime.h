@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace win32 {
 
@@ -17,6 +18,7 @@ public:
     rt::AppVersion appVersion() override;
 
     std::string Dir(const std::string& path) override;
+    std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) override;
     void FileCopy(const std::string& source, const std::string& destination) override;
     void Kill(const std::string& path) override;
     void Name(const std::string& oldPath, const std::string& newPath) override;

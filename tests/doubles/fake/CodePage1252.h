@@ -1,6 +1,9 @@
-// The ANSI code page of a Western Windows (1252), the one the fake plays: the
-// bytes 0x80 to 0x9F are the only ones whose characters differ from Latin-1.
+// The ANSI code page of a Western Windows (1252), the one the fake plays: each
+// byte's character, and the byte of a character where the code page has one.
 #pragma once
+
+#include <optional>
+#include <utility>
 
 namespace fake {
 
@@ -15,6 +18,26 @@ inline char16_t fromCp1252(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F && cp1252High[byte - 0x80] != 0)
         return cp1252High[byte - 0x80];
     return byte;
+}
+
+inline std::optional<unsigned char> toCp1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c <= 0x9F && cp1252High[c - 0x80] == 0))
+        return static_cast<unsigned char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (cp1252High[i] != 0 && cp1252High[i] == c)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+// Some of the letters WideCharToMultiByte gives a best-fit byte for, without
+// telling it used the default character: the base letter without its mark.
+inline std::optional<unsigned char> bestFit1252(char16_t c) {
+    const std::pair<char16_t, char> letters[] = {
+        {0x0100, 'A'}, {0x0107, 'c'}, {0x0141, 'L'}, {0x0142, 'l'}, {0x017A, 'z'}};
+    for (const auto& [letter, base] : letters)
+        if (letter == c)
+            return static_cast<unsigned char>(base);
+    return std::nullopt;
 }
 
 } // namespace fake

@@ -325,6 +325,20 @@ std::string FakeDrive::dir(const std::string& path) const {
     return location.exists && !location.isFolder ? location.storedName : "";
 }
 
+std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std::string& extension) const {
+    std::vector<std::string> names;
+    const Location location = locate(folder);
+    if (!location.exists || !location.isFolder)
+        return names;
+    for (const std::string& name : entriesOf(location.host)) {
+        std::error_code ec;
+        if (fs::is_regular_file(location.host / name, ec) && name.size() >= extension.size() &&
+            equalsIgnoreCase(name.substr(name.size() - extension.size()), extension))
+            names.push_back(name);
+    }
+    return names;
+}
+
 void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
     const Location from = existingFile(source);
     const Location to = writableTarget(destination);

@@ -37,6 +37,7 @@ public:
     void clearReadOnlyMarks();
     std::string shortPath(const std::string& longPath, win::DWORD& error) const;
     std::string dir(const std::string& pattern) const;
+    std::vector<std::string> filesIn(const std::string& folder, const std::string& extension) const;
     void copyFile(const std::string& source, const std::string& destination);
     void kill(const std::string& path);
     void rename(const std::string& oldPath, const std::string& newPath);

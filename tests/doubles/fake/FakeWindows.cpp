@@ -61,8 +61,9 @@ FakeWindows::~FakeWindows() {
 void FakeWindows::useVersion(Version v) {
     version_ = v;
     registry.setNtRules(isNtFamily(v));
-    const VersionProfile& profile = profileOf(v);
-    drive_->makeFolder(std::string(profile.windowsFolder) + (isNtFamily(v) ? "\\system32" : "\\SYSTEM"));
+    drive_->makeFolder(systemFolder());
+    if (const std::optional<std::string> appData = applicationDataFolder())
+        drive_->makeFolder(*appData);
     // Every NT profile is a workstation, which NT names "WinNT" here.
     if (isNtFamily(v))
         setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",

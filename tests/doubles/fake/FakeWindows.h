@@ -39,6 +39,13 @@ public:
     void setAppPath(const std::string& windowsPath);
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
+    // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
+    // (without Internet Explorer 4) and NT 3.51.
+    std::optional<std::string> applicationDataFolder() const;
+    // "C:\WINDOWS\SYSTEM" or "C:\WINNT\system32", by version.
+    std::string systemFolder() const {
+        return windowsFolder() + (isNtFamily(version_) ? "\\system32" : "\\SYSTEM");
+    }
     std::filesystem::path hostPath(const std::string& path) const { return drive_->locate(path).host; }
     bool exists(const std::string& path) const { return drive_->exists(path); }
     void makeFolder(const std::string& path) { drive_->makeFolder(path); } // with missing levels
@@ -148,6 +155,9 @@ public:
     std::string appTitle() override;
     rt::AppVersion appVersion() override;
     std::string Dir(const std::string& path) override { return driveFor("Dir", {path}).dir(path); }
+    std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) override {
+        return driveFor("FilesIn", {folder, extension}).filesIn(folder, extension);
+    }
     void FileCopy(const std::string& source, const std::string& destination) override {
         driveFor("FileCopy", {source, destination}).copyFile(source, destination);
     }
@@ -195,14 +205,17 @@ public:
     void GetSystemInfo(win::SYSTEM_INFO*) override;
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
-    win::UINT GetWindowsDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
-    win::UINT GetSystemDirectoryA(char*, win::UINT) override { return unsupported(__func__); }
+    win::UINT GetWindowsDirectoryA(char*, win::UINT) override;
+    win::UINT GetSystemDirectoryA(char*, win::UINT) override;
     win::BOOL GetComputerNameA(char*, win::DWORD*) override;
     win::BOOL GetComputerNameExA(int, char*, win::DWORD*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameA(const char*) override { return unsupported(__func__); }
     win::BOOL SetComputerNameExA(int, const char*) override { return unsupported(__func__); }
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
+    win::BOOL CreateDirectoryA(const char*, void*) override;
+    int WideCharToMultiByte(win::UINT, win::DWORD, const char16_t*, int, char*, int, const char*,
+                            win::BOOL*) override;
     int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
@@ -325,6 +338,9 @@ private:
             setLastErrorCode(win::ERROR_CALL_NOT_IMPLEMENTED);
         return Zero{};
     }
+    // GetWindowsDirectoryA and GetSystemDirectoryA: the folder and its length, or the
+    // size a buffer needs.
+    win::UINT copyFolder(const char* operation, const std::string& folder, char* buffer, win::UINT size);
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
     template <class Size>
     bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);
@@ -339,6 +355,7 @@ private:
         runtimeCall(operation, args);
         return *drive_;
     }
+    void reloadSystemCursors();
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;

@@ -14,6 +14,8 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -283,9 +285,71 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
 }
 
-// MultiByteToWideChar knows the ANSI code page of a Western Windows, 1252 (CP_ACP
-// or 1252 by number). A length of -1 takes the text up to its NUL and converts
-// the NUL too; an output size of 0 asks for the size needed.
+win::UINT FakeWindows::copyFolder(const char* operation, const std::string& folder, char* buffer,
+                                  win::UINT size) {
+    if (faulted(operation, {size}))
+        return 0;
+    if (!buffer || size <= folder.size())
+        return static_cast<win::UINT>(folder.size() + 1);
+    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
+    return static_cast<win::UINT>(folder.size());
+}
+
+// The folders of the version played: "C:\WINDOWS" and "C:\WINDOWS\SYSTEM" on the 95
+// family, "C:\WINNT" and "C:\WINNT\system32" on NT.
+win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
+    return copyFolder("GetWindowsDirectoryA", windowsFolder(), lpBuffer, uSize);
+}
+
+win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
+    return copyFolder("GetSystemDirectoryA", systemFolder(), lpBuffer, uSize);
+}
+
+// CreateDirectoryA: one level; the folder above must be there.
+win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
+    if (faulted("CreateDirectoryA", {lpPathName}))
+        return win::FALSE;
+    const FakeDrive::Location location = drive_->locate(lpPathName ? lpPathName : "");
+    if (!location.onDrive || !location.folderExists)
+        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    if (location.exists)
+        return failWith(win::ERROR_ALREADY_EXISTS, win::FALSE);
+    drive_->makeFolder(lpPathName);
+    return win::TRUE;
+}
+
+// The code page conversions know the ANSI code page of a Western Windows, 1252
+// (CP_ACP or 1252 by number). Lengths count what the text holds: a length of -1
+// takes the text up to its NUL and converts the NUL too; an output size of 0 asks
+// for the size needed.
+int FakeWindows::WideCharToMultiByte(win::UINT CodePage, win::DWORD, const char16_t* lpWideCharStr,
+                                     int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
+                                     const char* lpDefaultChar, win::BOOL* lpUsedDefaultChar) {
+    if (faulted("WideCharToMultiByte", {CodePage, cchWideChar, cbMultiByte}))
+        return 0;
+    if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpWideCharStr)
+        return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    std::u16string text = cchWideChar < 0
+                              ? std::u16string(lpWideCharStr) + u'\0'
+                              : std::u16string(lpWideCharStr, static_cast<std::size_t>(cchWideChar));
+    std::string bytes;
+    bool usedDefault = false;
+    for (char16_t c : text) {
+        const std::optional<unsigned char> exact = toCp1252(c);
+        const std::optional<unsigned char> byte = exact ? exact : bestFit1252(c);
+        usedDefault = usedDefault || !byte;
+        bytes.push_back(byte ? static_cast<char>(*byte) : lpDefaultChar ? *lpDefaultChar : '?');
+    }
+    if (lpUsedDefaultChar)
+        *lpUsedDefaultChar = usedDefault;
+    if (cbMultiByte == 0)
+        return static_cast<int>(bytes.size());
+    if (!lpMultiByteStr || static_cast<std::size_t>(cbMultiByte) < bytes.size())
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
+    std::memcpy(lpMultiByteStr, bytes.data(), bytes.size());
+    return static_cast<int>(bytes.size());
+}
+
 int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr,
                                      int cbMultiByte, char16_t* lpWideCharStr, int cchWideChar) {
     if (faulted("MultiByteToWideChar", {CodePage, cbMultiByte, cchWideChar}))

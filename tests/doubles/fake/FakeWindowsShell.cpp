@@ -3,6 +3,8 @@
 // binary shell link; the program never reads one back).
 #include "fake/FakeWindows.h"
 
+#include "platform/WinFacts.h"
+
 #include "fake/CallLog.h"
 #include "fake/FakeDrive.h"
 #include "fake/TextUtil.h"
@@ -62,14 +64,38 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
     return failWith<win::HINSTANCE>(win::ERROR_FILE_NOT_FOUND, 2);
 }
 
+std::optional<std::string> FakeWindows::applicationDataFolder() const {
+    switch (version_) {
+    case Version::Win95:
+    case Version::Win95OSR2:
+    case Version::Win95Build1212:
+    case Version::NT351:
+    case Version::Failing:
+        return std::nullopt;
+    case Version::NT4:
+        return windowsFolder() + "\\Profiles\\" + userName + "\\Application Data";
+    case Version::Win2000:
+    case Version::WinXP:
+    case Version::Vista:
+        return "C:\\Documents and Settings\\" + userName + "\\Application Data";
+    default:
+        return windowsFolder() + "\\Application Data";
+    }
+}
+
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
     if (auto code = plannedError("SHGetSpecialFolderLocation", {hwnd, csidl}))
         return hresultFromWin32(*code);
     *ppidl = nullptr;
     const auto folder = specialFolders.find(csidl);
-    if (folder == specialFolders.end())
+    const std::optional<std::string> appData = applicationDataFolder();
+    if (csidl == win::CSIDL_APPDATA && !appData)
         return E_INVALIDARG;
-    auto path = std::make_unique<std::string>(*folder->second ? windowsFolder() + folder->second : "");
+    if (folder == specialFolders.end() && csidl != win::CSIDL_APPDATA)
+        return E_INVALIDARG;
+    auto path = std::make_unique<std::string>(csidl == win::CSIDL_APPDATA ? *appData
+                                              : *folder->second           ? windowsFolder() + folder->second
+                                                                          : "");
     *ppidl = reinterpret_cast<win::ITEMIDLIST*>(path.get());
     itemLists[*ppidl] = std::move(path);
     return S_OK;

@@ -23,10 +23,36 @@ constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 
 } // namespace
 
+// SPI_SETCURSORS: each system pointer again from its value under
+// HKEY_CURRENT_USER\Control Panel\Cursors; an empty value, or a file that does not
+// load, gives Windows' own pointer (""). Windows 95 and NT 4 on have it; Wine has
+// not (FALSE and ERROR_INVALID_SPI_VALUE: the contract's row skips it there).
+void FakeWindows::reloadSystemCursors() {
+    const std::pair<const char*, win::DWORD> pointers[] = {
+        {"Arrow", win::OCR_NORMAL},           {"IBeam", win::OCR_IBEAM},   {"Wait", win::OCR_WAIT},
+        {"Crosshair", win::OCR_CROSS},        {"UpArrow", win::OCR_UP},    {"SizeNWSE", win::OCR_SIZENWSE},
+        {"SizeNESW", win::OCR_SIZENESW},      {"SizeWE", win::OCR_SIZEWE}, {"SizeNS", win::OCR_SIZENS},
+        {"SizeAll", win::OCR_SIZEALL},        {"No", win::OCR_NO},         {"Hand", win::OCR_HAND},
+        {"AppStarting", win::OCR_APPSTARTING}};
+    for (const auto& [name, id] : pointers) {
+        const std::string file =
+            getString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", name).value_or("");
+        const bool loads = !file.empty() && drive_->fileExists(file) &&
+                           CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(file).host));
+        settings.cursors.system[id] = loads ? file : "";
+    }
+}
+
 win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiParam, void* pvParam,
                                              win::UINT fWinIni) {
     if (faulted("SystemParametersInfoA", {uiAction, uiParam, static_cast<const void*>(pvParam), fWinIni}))
         return win::FALSE;
+    if (uiAction == win::SPI_SETCURSORS) {
+        settings.spi.calls.push_back(
+            SpiCall{uiAction, uiParam, reinterpret_cast<std::uintptr_t>(pvParam), fWinIni});
+        reloadSystemCursors();
+        return win::TRUE;
+    }
     win::DWORD error = 0;
     const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)

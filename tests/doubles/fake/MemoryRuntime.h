@@ -21,6 +21,7 @@ public:
     std::string Dir(const std::string& path) override {
         return files_.count(rt::UCase(path)) ? files_.at(rt::UCase(path)).name : std::string();
     }
+    std::vector<std::string> FilesIn(const std::string&, const std::string&) override { unsupported(); }
     void FileCopy(const std::string&, const std::string&) override { unsupported(); }
     void Kill(const std::string&) override { unsupported(); }
     void Name(const std::string&, const std::string&) override { unsupported(); }

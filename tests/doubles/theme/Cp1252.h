@@ -11,20 +11,12 @@
 namespace theme_test {
 
 inline std::optional<std::string> toCp1252(const std::u16string& text) {
-    const auto& high = fake::cp1252High;
     std::string bytes;
     for (char16_t c : text) {
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            bytes.push_back(static_cast<char>(c));
-            continue;
-        }
-        int found = -1;
-        for (int i = 0; i < 32; ++i)
-            if (high[i] != 0 && high[i] == c)
-                found = i;
-        if (found < 0)
+        const std::optional<unsigned char> byte = fake::toCp1252(c);
+        if (!byte)
             return std::nullopt;
-        bytes.push_back(static_cast<char>(0x80 + found));
+        bytes.push_back(static_cast<char>(*byte));
     }
     return bytes;
 }

@@ -14,18 +14,25 @@
 //  - end with the default mouse pointer;
 //  - leave every file and registry entry as it started or as the clean run
 //    left it (nothing half-written, nothing left behind), and the live colours
-//    wholly one or the other; a handler that puts things back, as it started.
+//    wholly one or the other; a handler that puts things back, as it started;
+//    decocmd's apply of a theme file, each aspect as the clean run left it
+//    where decocmd says "applied", all as it started where it says otherwise.
 #include "support/ProgramFixture.h"
 #include "support/Bytes.h"
 #include "support/TestFacts.h"
 
+#include "console/Decocmd.h"
 #include "screensaver/ScreenSaverInstall.h"
+#include "themefile/Aspect.h"
+#include "unit/themeapply/ThemeFileFixture.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -33,7 +40,8 @@ using Kind = fake::FakeWindows::Kind;
 using Use = fake::FakeWindows::Operation;
 using Trail = std::vector<Use>;
 
-enum class Outcome { GoesOn, Stops, PutsBack };
+// Refuses: goes on without what it could not look at (no order of uses to compare).
+enum class Outcome { GoesOn, Stops, PutsBack, EachAspectWhole, Refuses };
 struct Expected {
     Outcome outcome;
     std::optional<std::string> box = std::nullopt; // shown instead of the clean run's boxes
@@ -89,6 +97,25 @@ Expected endSession(const Use& use, int) { // a Windows of unknown family gets n
             {},
             "",
             {"OpenProcessToken", "LookupPrivilegeValueA", "AdjustTokenPrivileges", "CloseHandle"}};
+}
+
+// decocmd's apply of a theme file: a failing Windows call, or a file service of the
+// wallpaper's conversion, fails its aspect whole. Without an application-data folder
+// the converted wallpaper goes to the program folder; without a version tag the
+// icons go to the user's classes (a later Windows). A file the check cannot look at,
+// or a path in a Windows folder it was not told, is refused or missing: left out.
+Expected applyThemeFile(const Use& use, int) {
+    if (calls(use, "GetVersionExA"))
+        return {Outcome::Refuses, {}, "CURRENT_USER\\Software\\"};
+    if (calls(use, "GetWindowsDirectoryA") || calls(use, "GetSystemDirectoryA"))
+        return {Outcome::Refuses};
+    if (calls(use, "SHGetSpecialFolderLocation") || calls(use, "SHGetPathFromIDListA") ||
+        calls(use, "CreateDirectoryA"))
+        return {Outcome::EachAspectWhole, {}, "Jungle Wallpaper.bmp"};
+    if (use.kind == Kind::WindowsCall || calls(use, "readFile", "Jungle") || calls(use, "writeFile") ||
+        calls(use, "readBytes", ", 0, 2)"))
+        return {Outcome::EachAspectWhole};
+    return {Outcome::Refuses};
 }
 
 // The first text argument of a use (a path, a key), without a closing backslash.
@@ -158,10 +185,27 @@ bool goesOnAsTheCleanRun(const Trail& clean, std::size_t k, const std::vector<bo
     return aligns(k + 1, k + 1);
 }
 
-// Everything on drive C:, in the registry and among the live colours.
+// The aspect a value or file belongs to, "" for none of a theme's.
+std::string aspectOf(const std::string& name) {
+    static const std::pair<const char*, themefile::Aspect> places[] = {
+        {"\\Control Panel\\Colors\\", themefile::Aspect::colors},
+        {"\\Control Panel\\Cursors\\", themefile::Aspect::pointers},
+        {"CLSID\\", themefile::Aspect::icons},
+        {"\\Control Panel\\Desktop\\", themefile::Aspect::wallpaper},
+        {"AppEvents\\", themefile::Aspect::sounds},
+        {"system.ini", themefile::Aspect::saver}};
+    for (const auto& [place, aspect] : places)
+        if (name.find(place) != std::string::npos && name.back() != '\\')
+            return themefile::aspectName(aspect);
+    return "";
+}
+
+// Everything on drive C:, in the registry and among the live colours; and by
+// the name of a theme's aspect, all of it that the aspect sets.
 struct State {
     std::map<std::string, std::string> entries;
     std::vector<win::DWORD> colors;
+    std::map<std::string, std::string> aspects;
 };
 
 struct Program : unit_test::Program {
@@ -172,6 +216,13 @@ struct Program : unit_test::Program {
         if (controls.empty())
             form->Form_Load();
         for (const char* name : controls) {
+            if (std::string(name).rfind("decocmd ", 0) == 0) { // the console program's words
+                std::istringstream words(name + 8);
+                const std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
+                std::string errors;
+                console::decocmd(arguments, platform, consoleOut, errors);
+                continue;
+            }
             ui::Control* control = window().control(name);
             if (auto* list = dynamic_cast<headless::ComboBox*>(control))
                 press(list, win::VK_RETURN);
@@ -220,6 +271,15 @@ struct Program : unit_test::Program {
         fake.makeFile("C:\\program files\\Plus!\\themes\\themes.exe", "exe");
         prepare();
     }
+    // The Jungle theme in the Themes folder, and values it replaces that are not
+    // plain text or not there.
+    void themeFileReady() {
+        themeapply_test::installJungle(fake, folder + "\\Themes");
+        fake.registry.put(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "Arrow", win::REG_EXPAND_SZ,
+                          std::string("%SystemRoot%\\cursors\\arrow_m.cur\0", 33));
+        fake.setString(win::HKEY_CLASSES_ROOT, "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
+                       "full", "C:\\WINDOWS\\SYSTEM\\shell32.dll,32");
+    }
     void askedOnNt() {
         fake.useVersion(fake::Version::NT4);
         prepare();
@@ -227,13 +287,30 @@ struct Program : unit_test::Program {
     }
 
     State state() const {
-        State now{fake.registry.contents(), {}};
+        State now{fake.registry.contents(), {}, {}};
         const std::filesystem::path drive = fake.hostPath("C:\\");
         for (const auto& file : std::filesystem::recursive_directory_iterator(drive))
             if (file.is_regular_file())
                 now.entries[file.path().lexically_relative(drive).string()] = fake::FakeDrive::hostRead(file);
         for (int index = 0; index <= win::COLOR_GRADIENTINACTIVECAPTION; ++index)
             now.colors.push_back(fake.settings.colors.get(index));
+        for (const auto& [name, value] : now.entries)
+            if (!aspectOf(name).empty())
+                now.aspects[aspectOf(name)] += name + value + ";";
+        for (win::DWORD color : now.colors)
+            now.aspects["colors"] += std::to_string(color) + ";";
+        for (win::DWORD id : {win::OCR_NORMAL, win::OCR_WAIT})
+            now.aspects["pointers"] += fake.systemCursorFile(id) + ";";
+        const std::string wallpaper = fake.deskWallpaper(); // its folder may be either
+        now.aspects["wallpaper"] +=
+            wallpaper.substr(wallpaper.find_last_of('\\') + 1) + "|" + fake.spiBytes(win::SPI_SETDESKPATTERN);
+        now.aspects["saver"] += std::to_string(fake.settings.spi.value(win::SPI_GETSCREENSAVEACTIVE));
+        const auto metrics = fake.spiStructure<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
+        now.aspects["fonts"] +=
+            metrics.lfCaptionFont.lfFaceName + std::to_string(metrics.lfMenuFont.lfWeight);
+        now.aspects["sizes"] += std::to_string(metrics.lfCaptionFont.lfHeight) +
+                                std::to_string(metrics.iScrollWidth) +
+                                fake.spiBytes(win::SPI_GETICONMETRICS).substr(4, 8);
         return now;
     }
     // Extracting the saver installed the old one.
@@ -242,6 +319,7 @@ struct Program : unit_test::Program {
     }
 
     const std::string oldSaver = "old saver", newSaver = std::string(700, 'n');
+    std::string consoleOut; // what decocmd printed
 };
 
 struct Handler {
@@ -270,6 +348,7 @@ const Handler handlers[] = {
     {"LogOffOk", &Program::askedOnNt, {"Command5"}, endSession},
     {"RestartOk", &Program::askedOnNt, {"Command17"}, endSession},
     {"ShutDownOk", &Program::askedOnNt, {"Command16"}, endSession},
+    {"DecocmdApplyThemeFile", &Program::themeFileReady, {"decocmd apply Jungle /saver"}, applyThemeFile},
 };
 
 // One run of the handler on a fresh program, with the nth use of an operation failing.
@@ -317,6 +396,19 @@ std::string strayEntries(const State& start, const State& clean, const State& no
     return stray;
 }
 
+// The aspects decocmd applied that are not all as the clean run left them, and
+// those it did not that are not all as they started.
+std::string brokenAspects(const State& start, const State& clean, const State& now,
+                          const std::string& lines) {
+    std::string broken;
+    for (const auto& [aspect, text] : now.aspects) {
+        const bool applied = lines.find(aspect + ": applied") != std::string::npos;
+        if (text != (applied ? clean : start).aspects.at(aspect))
+            broken += aspect + (applied ? " (applied); " : " (not applied); ");
+    }
+    return broken;
+}
+
 void PrintTo(const Handler& handler, std::ostream* out) {
     *out << handler.name;
 }
@@ -353,7 +445,11 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
             const std::vector<std::string> after =
                 names(run.trail.begin() + std::ptrdiff_t(k) + 1, run.trail.end());
             const State end = run.program.state();
-            if (expected.outcome == Outcome::GoesOn) {
+            if (expected.outcome == Outcome::EachAspectWhole) {
+                EXPECT_EQ("", brokenAspects(run.before, cleanEnd, end, run.program.consoleOut))
+                    << run.program.consoleOut;
+            } else if (expected.outcome == Outcome::Refuses) {
+            } else if (expected.outcome == Outcome::GoesOn) {
                 EXPECT_TRUE(
                     goesOnAsTheCleanRun(clean.trail, k, mayBeLeftOut(clean.trail, k, expected), run.trail))
                     << "after the failure it went on with\n  " << testing::PrintToString(after)

@@ -8,8 +8,8 @@
 
 namespace {
 
-const char* const recycleBin =
-    "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
+// Windows 98 (the rows' version) reads desktop icons from HKEY_CLASSES_ROOT.
+const char* const recycleBin = "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
 const char* const colors = "Control Panel\\Colors";
 const char* const cursors = "Control Panel\\Cursors";
 
@@ -28,6 +28,9 @@ protected:
         applier.UpdateImmediately = false;
         appearance::UpdateColors(applier, module, appearance::ApplyVariant::Scheme, -1, schemeListIndex);
     }
+    std::optional<std::string> classValue(const std::string& key, const std::string& name) const {
+        return fake.getString(win::HKEY_CLASSES_ROOT, key, name);
+    }
     // Nothing of the appearance reached Windows.
     void expectNothingWritten() {
         EXPECT_TRUE(fake.registry.writes.empty());
@@ -42,14 +45,11 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
     installCursors(3);
     applyTheme();
 
-    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""),
-              iconFile(3, 0));
-    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""),
-              iconFile(3, 1));
-    EXPECT_EQ(userValue("Software\\Classes\\CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""),
-              iconFile(3, 5));
-    EXPECT_EQ(userValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
-    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(3, 4) + ",0");
+    EXPECT_EQ(classValue("CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""), iconFile(3, 0));
+    EXPECT_EQ(classValue("CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""), iconFile(3, 1));
+    EXPECT_EQ(classValue("CLSID\\{450D8FBA-AD25-11D0-98A8-0800361B1103}\\DefaultIcon", ""), iconFile(3, 5));
+    EXPECT_EQ(classValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
+    EXPECT_EQ(classValue(recycleBin, "full"), iconFile(3, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
     EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
     ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
@@ -71,7 +71,7 @@ TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAnd
 
     fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
     applyScheme(2);
-    EXPECT_EQ(userValue(recycleBin, "full"), iconFile(2, 4) + ",0");
+    EXPECT_EQ(classValue(recycleBin, "full"), iconFile(2, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(2, 1));
     EXPECT_EQ(userValue(colors, "Menu"), "5,4,9");
     EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
@@ -118,13 +118,13 @@ TEST_F(UpdateColorsTest, RecycleBinDefaultIconFollowsThePresentState) {
     };
     module.activeSchemeRow = "8";
     for (const auto& row : rows) {
-        fake.RegDeleteKeyA(win::HKEY_CURRENT_USER, recycleBin);
+        fake.RegDeleteKeyA(win::HKEY_CLASSES_ROOT, recycleBin);
         for (const auto& [name, value] :
              {std::pair{"", row.defaultValue}, {"empty", row.empty}, {"full", row.full}})
             if (value)
-                fake.setString(win::HKEY_CURRENT_USER, recycleBin, name, *value);
+                fake.setString(win::HKEY_CLASSES_ROOT, recycleBin, name, *value);
         applyTheme();
-        EXPECT_EQ(userValue(recycleBin, ""), row.after) << row.defaultValue.value_or("(none)");
+        EXPECT_EQ(classValue(recycleBin, ""), row.after) << row.defaultValue.value_or("(none)");
     }
 }
 

@@ -102,8 +102,10 @@ TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColours
     click(form->Command3);
 
     EXPECT_EQ(cursorFile(2, 1), cursor("Arrow"));
+    // Windows 98 reads the desktop icons from HKEY_CLASSES_ROOT.
     EXPECT_EQ(iconFile(2, 1),
-              userValue("Software\\Classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""));
+              fake.getString(win::HKEY_CLASSES_ROOT,
+                             "CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon", ""));
     // Colour i of row r is (r, i, r + i).
     EXPECT_EQ("5,0,5", color("Scrollbar"));
     // Each colour under the name Windows reads it from: 9 is the caption text.

@@ -1,0 +1,86 @@
+// decocmd over the fake Windows: its commands, what they print and their exit
+// codes, its switches as Windows programs take them, and a catalogue theme applied
+// aspect by aspect.
+#include "unit/themeapply/ThemeFileFixture.h"
+
+#include "support/ProgramFixture.h"
+
+using namespace themeapply_test;
+
+namespace {
+
+class DecocmdTest : public ThemeFileFixture {
+protected:
+    DecocmdTest() {
+        for (const auto& [name, text] : unit_test::standardCatalogue())
+            fake.makeFile(folder + "\\" + name, text);
+        installJungle();
+        fake.makeFile(themePath("Hostile.theme"), themeBytes("hostile.theme"));
+        fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "Window",
+                       "0 0 0"); // as every Windows has
+    }
+};
+
+} // namespace
+
+TEST_F(DecocmdTest, CommandsPrintTheirLinesAndExitCodes) {
+    const struct {
+        std::vector<std::string> words;
+        int exit;
+        std::string out;      // how standard output starts
+        std::string err = ""; // what standard error holds
+    } cases[] = {
+        {{"list"},
+         0,
+         "1\tcatalogue\tHarbour 800x600\n2\tcatalogue\tCanyon 1024x768\n3\tfile\tHostile\n4\tfile\tJungle\n"},
+        {{"CHECK", themePath("Jungle.theme"), "-SAVER"}, 0, "colors: ok\npointers: ok\n"},
+        {{"check", "Jungle"}, 1, ""},
+        {{"check", "Hostile"}, 1, "colors: absent\npointers: refused: web address\n"},
+        {{"check", "C:\\nowhere.theme"}, 2, "", "decocmd: C:\\nowhere.theme: File not found\n"},
+        {{"apply", "jungle", "/only", "colors, sounds"},
+         0,
+         "colors: applied\npointers: skipped\nicons: skipped\nwallpaper: skipped\nsounds: applied\n"},
+        {{"apply", "4", "/skip", "saver"}, 0, "colors: applied\n"},
+        {{"apply", "Hostile"}, 1, "colors: absent\npointers: refused: web address\n"},
+        {{"apply", "Nowhere"}, 2, "", "decocmd: unknown theme: Nowhere\n"},
+        {{"apply", "jungle", "/only", "colours"}, 2, "", "decocmd: unknown aspect: colours\n"},
+        {{"apply", "jungle", "/loud"}, 2, "", "decocmd: unknown switch: /loud\n"},
+        {{"list", "extra"}, 2, "", "decocmd: bad arguments (decocmd /? shows how to call it)\n"},
+        {{"/?"}, 0, "Decorama's console program: lists, checks and applies desktop themes.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.words));
+        EXPECT_EQ(decocmd(c.words), c.exit) << err;
+        EXPECT_EQ(out.substr(0, c.out.size()), c.out);
+        EXPECT_EQ(err, c.err);
+    }
+}
+
+// With only the colours asked for, a catalogue theme writes its colours and
+// nothing else.
+TEST_F(DecocmdTest, ACatalogueThemeAppliesOnlyTheAspectsAsked) {
+    fake.makeFile(folder + "\\logo.sys", "start-up screen");
+    EXPECT_EQ(decocmd({"apply", "Harbour 800x600", "/only", "colors"}), 0);
+    EXPECT_EQ(out.rfind("colors: applied\npointers: skipped\n", 0), 0u) << out;
+    ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
+    EXPECT_EQ(fake.settings.colors.calls[0].size(), 29u);
+    ASSERT_EQ(fake.registry.writes.size(), 29u);
+    for (const auto& write : fake.registry.writes)
+        EXPECT_EQ(write.keyPath, "HKEY_CURRENT_USER\\Control Panel\\Colors");
+    EXPECT_TRUE(fake.settings.cursors.calls.empty() && fake.settings.spi.calls.empty());
+    EXPECT_FALSE(fake.exists("c:\\logo.sys"));
+}
+
+// An NT 4 user who may not write the desktop icons where NT 4 reads them: the
+// icons fail, told, and the rest of the catalogue theme is applied.
+TEST_F(DecocmdTest, ACatalogueThemesRefusedIconsAreToldAndTheRestApplies) {
+    fake.useVersion(fake::Version::NT4);
+    fake.failOnNext("RegCreateKeyExA", static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
+    EXPECT_EQ(decocmd({"apply", "1", "/only", "icons,colors,pointers"}), 1);
+    EXPECT_EQ(
+        out.rfind("colors: applied\npointers: applied\nicons: failed: RegCreateKeyExA: access denied (5)\n",
+                  0),
+        0u)
+        << out;
+    EXPECT_EQ(fake.getString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "Window"), "10,20,30");
+}
