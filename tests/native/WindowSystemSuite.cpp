@@ -5,6 +5,7 @@
 
 #include "support/ErrorOf.h"
 #include "runtime/Error.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/PictureDecoder.h"
 #include "support/Bytes.h"
 
@@ -174,6 +175,50 @@ TYPED_TEST(WindowSystemSuite, AHandlerMayCloseTheWindowItRunsIn) {
     label.setCaption("After");
     EXPECT_EQ(label.caption(), "After");
     EXPECT_EQ(list.listCount(), 0);
+}
+
+TYPED_TEST(WindowSystemSuite, ACheckBoxTogglesForTheUserAndRaisesNothingWhenSetFromCode) {
+    ui::CheckBox& box = this->window->addCheckBox("colors", "&Colours", {240, 240, 3000, 285});
+    box.onClick = [&] { this->events.push_back(box.value() ? "on" : "off"); };
+    box.setValue(true);
+    EXPECT_TRUE(box.value());
+    this->backend.click(box);
+    this->backend.click(box);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"off", "on"}));
+    box.setEnabled(false);
+    EXPECT_FALSE(box.enabled());
+    EXPECT_TRUE(box.value());
+}
+
+TYPED_TEST(WindowSystemSuite, EnterAndEscapeInAModalDialogClickItsDefaultAndCancelButtons) {
+    for (const auto& [key, clicked] : {std::pair{DialogKey::enter, "OK"}, {DialogKey::escape, "Cancel"}}) {
+        const auto dialog =
+            this->backend.windows.createDialog("Settings", {1200, 1200, 4500, 3000}, *this->window);
+        dialog->addCheckBox("colors", "&Colours", {240, 240, 3000, 285});
+        for (const char* caption : {"OK", "Cancel"}) {
+            const int left = std::string(caption) == "OK" ? 240 : 1500;
+            ui::Button& button = dialog->addButton(caption, caption, {left, 900, 1125, 375});
+            button.onClick = [&, caption] {
+                this->events.push_back(caption);
+                dialog->close();
+            };
+            (std::string(caption) == "OK" ? dialog->setDefaultButton(button)
+                                          : dialog->setCancelButton(button));
+        }
+        this->events.clear();
+        this->backend.pressInModal(*dialog, key);
+        EXPECT_EQ(this->events, std::vector<std::string>{clicked});
+        EXPECT_FALSE(dialog->isShown());
+    }
+}
+
+TYPED_TEST(WindowSystemSuite, ACanvasFinishesAsAPictureOfItsSize) {
+    const auto canvas = this->backend.windows.createCanvas(40, 30);
+    canvas->fill({0, 0, 40, 30}, 0x008000);
+    const ui::PicturePtr drawn = canvas->finish();
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(drawn->widthPixels(), 40);
+    EXPECT_EQ(drawn->heightPixels(), 30);
 }
 
 } // namespace

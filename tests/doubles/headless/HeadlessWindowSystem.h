@@ -6,8 +6,11 @@
 #include "platform/Runtime.h"
 #include "platform/ui/WindowSystem.h"
 
+#include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,17 @@ public:
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
     std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
                                              const ui::Rect& bounds) override;
+    std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
+                                             ui::Window& owner) override;
+    // Records the dialog and answers it with the next of fileAnswers, to which
+    // Windows' rule adds the default extension (see Controls.cpp).
+    std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window& owner) override;
+    // A RecordingCanvas (headless/RecordingCanvas.h).
+    std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override;
+    // What the user does in the next modal dialog shown; the script must close it.
+    void whenModal(std::function<void(Window&)> script) { modalScripts_.push_back(std::move(script)); }
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<ui::FileDialog> fileDialogs;
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
     void quit() override {} // run() has no loop to end
@@ -73,6 +87,8 @@ private:
     Window* active_ = nullptr;
     Window* focusWindow_ = nullptr;
     const ui::Control* focused_ = nullptr;
+    std::deque<std::function<void(Window&)>> modalScripts_;
+    friend class Window;
 };
 
 } // namespace headless

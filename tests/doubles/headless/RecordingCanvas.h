@@ -1,0 +1,104 @@
+// The headless canvas: it draws nothing and keeps every call, and the picture it
+// finishes carries them, so a test reads what a picture box was given to show:
+// headless::drawingOf(box.picture()).
+#pragma once
+
+#include "platform/ui/Canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+struct Drawn {
+    std::string what;        // "fill", "gradient", "edge", "text", "picture", "icon"
+    ui::Rect area;           // a picture's clip
+    win::COLORREF color = 0; // a gradient's or an edge's first colour
+    win::COLORREF color2 = 0;
+    std::string text; // an icon's file
+    win::LOGFONTA font{};
+    int index = 0; // an icon's index
+    std::vector<ui::Rect> places;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+};
+using Drawing = std::vector<Drawn>;
+
+class RecordingCanvas : public ui::Canvas {
+public:
+    RecordingCanvas(int width, int height) : width_(width), height_(height) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void fill(const ui::Rect& area, win::COLORREF color) override { add("fill", area).color = color; }
+    void gradient(const ui::Rect& area, win::COLORREF left, win::COLORREF right) override {
+        Drawn& drawn = add("gradient", area);
+        drawn.color = left;
+        drawn.color2 = right;
+    }
+    void edge(const ui::Rect& area, win::COLORREF topLeft, win::COLORREF bottomRight) override {
+        Drawn& drawn = add("edge", area);
+        drawn.color = topLeft;
+        drawn.color2 = bottomRight;
+    }
+    void text(const ui::Rect& area, const std::string& text, const win::LOGFONTA& font, win::COLORREF color,
+              ui::TextAlign) override {
+        Drawn& drawn = add("text", area);
+        drawn.text = text;
+        drawn.font = font;
+        drawn.color = color;
+    }
+    // Half the font's height per character.
+    int textWidth(const std::string& text, const win::LOGFONTA& font) override {
+        return static_cast<int>(text.size()) * std::max(2, std::abs(static_cast<int>(font.lfHeight))) / 2;
+    }
+    void picture(const ui::DecodedImage& image, const std::vector<ui::Rect>& places,
+                 const ui::Rect& clip) override {
+        Drawn& drawn = add("picture", clip);
+        drawn.places = places;
+        drawn.pictureWidth = image.width;
+        drawn.pictureHeight = image.height;
+    }
+    void icon(const ui::Rect& area, const std::string& file, int index) override {
+        Drawn& drawn = add("icon", area);
+        drawn.text = file;
+        drawn.index = index;
+    }
+    ui::PicturePtr finish() override { return std::make_shared<const Drawn_>(width_, height_, drawing_); }
+
+    const Drawing& drawing() const { return drawing_; }
+
+private:
+    struct Drawn_ : ui::Picture {
+        Drawn_(int width, int height, Drawing drawing)
+            : width(width), height(height), drawing(std::move(drawing)) {}
+        int widthPixels() const override { return width; }
+        int heightPixels() const override { return height; }
+        int width;
+        int height;
+        Drawing drawing;
+    };
+    Drawn& add(const char* what, const ui::Rect& area) {
+        drawing_.emplace_back();
+        drawing_.back().what = what;
+        drawing_.back().area = area;
+        return drawing_.back();
+    }
+
+    int width_;
+    int height_;
+    Drawing drawing_;
+
+    friend const Drawing& drawingOf(const ui::PicturePtr& picture);
+};
+
+// What drew a picture that a RecordingCanvas finished; nothing for any other.
+inline const Drawing& drawingOf(const ui::PicturePtr& picture) {
+    static const Drawing none;
+    const auto* drawn = dynamic_cast<const RecordingCanvas::Drawn_*>(picture.get());
+    return drawn == nullptr ? none : drawn->drawing;
+}
+
+} // namespace headless
