@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace themepreview {
@@ -25,14 +24,7 @@ int lineHeightOf(const win::LOGFONTA& font) {
     return std::max(8, std::abs(static_cast<int>(font.lfHeight))) + 4;
 }
 
-// The glyphs of the caption buttons, in Windows' Marlett font.
-win::LOGFONTA marlett(int height) {
-    win::LOGFONTA font{};
-    font.lfHeight = -height;
-    font.lfCharSet = 2; // SYMBOL_CHARSET
-    std::strncpy(font.lfFaceName, "Marlett", sizeof(font.lfFaceName) - 1);
-    return font;
-}
+enum class Glyph { close, maximise, minimise };
 
 class SampleWindows {
 public:
@@ -59,6 +51,32 @@ private:
         canvas_.edge(inset(rect, 1), color(win::COLOR_3DLIGHT), color(win::COLOR_BTNSHADOW));
     }
 
+    // The caption buttons' glyphs as Windows draws them: a cross two pixels
+    // thick, a window with a thick top edge, a bar at the bottom.
+    void drawGlyph(const ui::Rect& area, Glyph glyph) {
+        const win::COLORREF ink = color(win::COLOR_BTNTEXT);
+        const int size = std::min(area.width, area.height);
+        const int left = area.left + (area.width - size) / 2;
+        const int top = area.top + (area.height - size) / 2;
+        switch (glyph) {
+        case Glyph::close:
+            for (int step = 0; step < size; ++step) {
+                canvas_.fill({left + step, top + step, std::min(2, size - step), 1}, ink);
+                canvas_.fill(
+                    {left + size - step - std::min(2, size - step), top + step, std::min(2, size - step), 1},
+                    ink);
+            }
+            break;
+        case Glyph::maximise:
+            canvas_.fill({left, top, size, 2}, ink);
+            canvas_.edge({left, top, size, size}, ink, ink);
+            break;
+        case Glyph::minimise:
+            canvas_.fill({left + 1, top + size - 2, std::max(1, size - 4), 2}, ink);
+            break;
+        }
+    }
+
     // The frame, caption and caption buttons; the client area below the caption.
     ui::Rect windowFrame(const ui::Rect& rect, bool active, const std::string& title) {
         canvas_.fill(rect, color(active ? win::COLOR_ACTIVEBORDER : win::COLOR_INACTIVEBORDER));
@@ -77,11 +95,11 @@ private:
         const int height = caption_ - 4;
         const int width = height + 2;
         int left = right(bar) - 2 - width;
-        for (const char* glyph : {"r", "1", "0"}) {
+        for (Glyph glyph : {Glyph::close, Glyph::maximise, Glyph::minimise}) {
             const ui::Rect box{left, bar.top + 2, width, height};
             button(box);
-            canvas_.text(box, glyph, marlett(height - 4), color(win::COLOR_BTNTEXT), ui::TextAlign::centre);
-            left -= glyph[0] == 'r' ? width + 2 : width;
+            drawGlyph(inset(box, 3), glyph);
+            left -= glyph == Glyph::close ? width + 2 : width;
         }
         canvas_.text({bar.left + 2, bar.top, left + width - bar.left - 4, caption_}, title,
                      scheme_.metrics.lfCaptionFont,
@@ -100,7 +118,12 @@ private:
             int color;
         } items[] = {{"Normal", win::COLOR_MENUTEXT}, {"Disabled", win::COLOR_GRAYTEXT}, {"Selected", -1}};
         for (const auto& item : items) {
-            const ui::Rect box{left, bar.top, canvas_.textWidth(item.text, font) + 12, bar.height};
+            // Cut off at the window's edge.
+            const ui::Rect box{left, bar.top,
+                               std::min(canvas_.textWidth(item.text, font) + 12, right(bar) - left),
+                               bar.height};
+            if (box.width <= 0)
+                break;
             if (item.color < 0)
                 canvas_.fill(box, color(win::COLOR_HIGHLIGHT));
             canvas_.text(box, item.text, font, color(item.color < 0 ? win::COLOR_HIGHLIGHTTEXT : item.color),
