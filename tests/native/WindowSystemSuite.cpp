@@ -5,7 +5,6 @@
 
 #include "support/ErrorOf.h"
 #include "runtime/Error.h"
-#include "platform/ui/Canvas.h"
 #include "platform/ui/PictureDecoder.h"
 #include "support/Bytes.h"
 
@@ -210,15 +209,6 @@ TYPED_TEST(WindowSystemSuite, EnterAndEscapeInAModalDialogClickItsDefaultAndCanc
         EXPECT_EQ(this->events, std::vector<std::string>{clicked});
         EXPECT_FALSE(dialog->isShown());
     }
-}
-
-TYPED_TEST(WindowSystemSuite, ACanvasFinishesAsAPictureOfItsSize) {
-    const auto canvas = this->backend.windows.createCanvas(40, 30);
-    canvas->fill({0, 0, 40, 30}, 0x008000);
-    const ui::PicturePtr drawn = canvas->finish();
-    ASSERT_NE(drawn, nullptr);
-    EXPECT_EQ(drawn->widthPixels(), 40);
-    EXPECT_EQ(drawn->heightPixels(), 30);
 }
 
 } // namespace

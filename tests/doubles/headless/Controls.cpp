@@ -226,20 +226,6 @@ std::unique_ptr<ui::Window> HeadlessWindowSystem::createDialog(const std::string
     return window;
 }
 
-// Windows adds lpstrDefExt to a name typed without an extension (GetSaveFileName,
-// "lpstrDefExt" in the OPENFILENAME documentation).
-std::optional<std::string> HeadlessWindowSystem::chooseFile(const ui::FileDialog& dialog, ui::Window&) {
-    fileDialogs.push_back(dialog);
-    if (fileAnswers.empty())
-        throw std::logic_error("no answer for the file dialog \"" + dialog.title + "\"");
-    std::optional<std::string> answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    const std::size_t name = answer ? answer->find_last_of("\\") + 1 : 0;
-    if (answer && !dialog.defaultExtension.empty() && answer->find('.', name) == std::string::npos)
-        *answer += "." + dialog.defaultExtension;
-    return answer;
-}
-
 std::unique_ptr<ui::Canvas> HeadlessWindowSystem::createCanvas(int widthPixels, int heightPixels) {
     return std::make_unique<RecordingCanvas>(widthPixels, heightPixels);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -49,15 +50,14 @@ public:
                                              const ui::Rect& bounds) override;
     std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
                                              ui::Window& owner) override;
-    // Records the dialog and answers it with the next of fileAnswers, to which
-    // Windows' rule adds the default extension (see Controls.cpp).
-    std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window& owner) override;
+    // The common file dialogs are Windows' own: the native tests type into them.
+    std::optional<std::string> chooseFile(const ui::FileDialog&, ui::Window&) override {
+        throw std::logic_error("no headless file dialog");
+    }
     // A RecordingCanvas (headless/RecordingCanvas.h).
     std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override;
     // What the user does in the next modal dialog shown; the script must close it.
     void whenModal(std::function<void(Window&)> script) { modalScripts_.push_back(std::move(script)); }
-    std::deque<std::optional<std::string>> fileAnswers;
-    std::vector<ui::FileDialog> fileDialogs;
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
     void quit() override {} // run() has no loop to end

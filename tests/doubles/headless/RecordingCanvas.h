@@ -1,6 +1,6 @@
-// The headless canvas: it draws nothing and keeps every call, and the picture it
-// finishes carries them, so a test reads what a picture box was given to show:
-// headless::drawingOf(box.picture()).
+// The headless canvas: it draws nothing and keeps every call; the picture it
+// finishes is a copy of it, so a test reads what a picture box was given to
+// show: headless::drawingOf(box.picture()).
 #pragma once
 
 #include "platform/ui/Canvas.h"
@@ -21,34 +21,29 @@ struct Drawn {
     std::string text; // an icon's file
     win::LOGFONTA font{};
     int index = 0; // an icon's index
-    std::vector<ui::Rect> places;
     int pictureWidth = 0;
-    int pictureHeight = 0;
+    std::vector<ui::Rect> places;
 };
 using Drawing = std::vector<Drawn>;
 
-class RecordingCanvas : public ui::Canvas {
+class RecordingCanvas : public ui::Canvas, public ui::Picture {
 public:
     RecordingCanvas(int width, int height) : width_(width), height_(height) {}
     int width() const override { return width_; }
     int height() const override { return height_; }
+    int widthPixels() const override { return width_; }
+    int heightPixels() const override { return height_; }
     void fill(const ui::Rect& area, win::COLORREF color) override { add("fill", area).color = color; }
     void gradient(const ui::Rect& area, win::COLORREF left, win::COLORREF right) override {
-        Drawn& drawn = add("gradient", area);
-        drawn.color = left;
-        drawn.color2 = right;
+        add("gradient", area, left).color2 = right;
     }
     void edge(const ui::Rect& area, win::COLORREF topLeft, win::COLORREF bottomRight) override {
-        Drawn& drawn = add("edge", area);
-        drawn.color = topLeft;
-        drawn.color2 = bottomRight;
+        add("edge", area, topLeft).color2 = bottomRight;
     }
     void text(const ui::Rect& area, const std::string& text, const win::LOGFONTA& font, win::COLORREF color,
               ui::TextAlign) override {
-        Drawn& drawn = add("text", area);
-        drawn.text = text;
+        Drawn& drawn = add("text", area, color, text);
         drawn.font = font;
-        drawn.color = color;
     }
     // Half the font's height per character.
     int textWidth(const std::string& text, const win::LOGFONTA& font) override {
@@ -57,48 +52,38 @@ public:
     void picture(const ui::DecodedImage& image, const std::vector<ui::Rect>& places,
                  const ui::Rect& clip) override {
         Drawn& drawn = add("picture", clip);
-        drawn.places = places;
         drawn.pictureWidth = image.width;
-        drawn.pictureHeight = image.height;
+        drawn.places = places;
     }
     void icon(const ui::Rect& area, const std::string& file, int index) override {
-        Drawn& drawn = add("icon", area);
-        drawn.text = file;
-        drawn.index = index;
+        add("icon", area, 0, file).index = index;
     }
-    ui::PicturePtr finish() override { return std::make_shared<const Drawn_>(width_, height_, drawing_); }
+    ui::PicturePtr finish() override { return std::make_shared<const RecordingCanvas>(*this); }
 
     const Drawing& drawing() const { return drawing_; }
 
 private:
-    struct Drawn_ : ui::Picture {
-        Drawn_(int width, int height, Drawing drawing)
-            : width(width), height(height), drawing(std::move(drawing)) {}
-        int widthPixels() const override { return width; }
-        int heightPixels() const override { return height; }
-        int width;
-        int height;
-        Drawing drawing;
-    };
-    Drawn& add(const char* what, const ui::Rect& area) {
+    Drawn& add(const char* what, const ui::Rect& area, win::COLORREF color = 0,
+               const std::string& text = "") {
         drawing_.emplace_back();
-        drawing_.back().what = what;
-        drawing_.back().area = area;
-        return drawing_.back();
+        Drawn& drawn = drawing_.back();
+        drawn.what = what;
+        drawn.area = area;
+        drawn.color = color;
+        drawn.text = text;
+        return drawn;
     }
 
     int width_;
     int height_;
     Drawing drawing_;
-
-    friend const Drawing& drawingOf(const ui::PicturePtr& picture);
 };
 
 // What drew a picture that a RecordingCanvas finished; nothing for any other.
 inline const Drawing& drawingOf(const ui::PicturePtr& picture) {
     static const Drawing none;
-    const auto* drawn = dynamic_cast<const RecordingCanvas::Drawn_*>(picture.get());
-    return drawn == nullptr ? none : drawn->drawing;
+    const auto* drawn = dynamic_cast<const RecordingCanvas*>(picture.get());
+    return drawn == nullptr ? none : drawn->drawing();
 }
 
 } // namespace headless

@@ -1,7 +1,8 @@
 // The Themes tab's dialogs about theme files, driven as a user would in the
 // headless window system: the Settings dialog and the choice it keeps, the
-// Details dialog and what it draws and plays, the file dialogs and the question
-// before a theme file's screen saver is installed.
+// Details dialog and what it draws and plays, and the question before a theme
+// file's screen saver is installed. (The file dialogs are Windows' own: the
+// native tests type into them.)
 #include "themedialogs/DetailsDialog.h"
 #include "themedialogs/SettingsDialog.h"
 #include "themedialogs/ThemeFileQuestions.h"
@@ -11,6 +12,7 @@
 #include "headless/HeadlessWindowSystem.h"
 #include "headless/RecordingCanvas.h"
 #include "platform/InputFacts.h"
+#include "doubles/theme/MemorySurroundings.h"
 #include "support/Bytes.h"
 #include "support/CheckedThemes.h"
 
@@ -49,7 +51,13 @@ protected:
         windows.createWindow("Decorama", ui::Window::Style::Borderless, {0, 0, 9000, 6000});
 };
 
-TEST_F(ThemeDialogsTest, SettingsShowTheKeptChoiceAndKeepAChangeOnlyWhenConfirmed) {
+// The theme has colours and a sound; its wallpaper was refused; it lacks the rest.
+TEST_F(ThemeDialogsTest, SettingsShowTheKeptChoiceWithWhatTheThemeLacksDisabledAndKeepOnlyAConfirmedChange) {
+    fake.makeFile("C:\\Themes\\ding.wav", theme_test::waveHead);
+    const themefile::CheckedTheme theme = checkedTheme(
+        fake,
+        "[Control Panel\\Colors]\nWindow=1 2 3\n[Control Panel\\Desktop]\nWallpaper=\\\\host\\share\\a.bmp\n"
+        "[AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current]\nDefaultValue=%ThemeDir%ding.wav\n");
     using End = std::function<void(headless::Window&)>;
     const auto click = [](const char* name) {
         return End(
@@ -62,58 +70,41 @@ TEST_F(ThemeDialogsTest, SettingsShowTheKeptChoiceAndKeepAChangeOnlyWhenConfirme
         const char* how;
         End end;
         bool kept;
+        const themefile::CheckedTheme* theme;
     } cases[] = {
-        {"OK", click("cmdOK"), true},
-        {"Enter", key(win::VK_RETURN), true},
-        {"Cancel", click("cmdCancel"), false},
-        {"Escape", key(win::VK_ESCAPE), false},
-        {"close box", [](headless::Window& dialog) { dialog.userClose(); }, false},
+        {"OK", click("cmdOK"), true, &theme},
+        {"Enter", key(win::VK_RETURN), true, nullptr},
+        {"Cancel", click("cmdCancel"), false, &theme},
+        {"Escape", key(win::VK_ESCAPE), false, nullptr},
+        {"close box", [](headless::Window& dialog) { dialog.userClose(); }, false, &theme},
     };
     for (const auto& c : cases) {
         const win::DWORD kept = bits({Aspect::wallpaper});
         fake.setDword(win::HKEY_CURRENT_USER, programKey, "Theme aspects", kept);
         windows.whenModal([&](headless::Window& dialog) {
-            for (Aspect aspect : themefile::allAspects)
+            for (Aspect aspect : themefile::allAspects) {
+                const bool givable = !c.theme || aspect == Aspect::colors || aspect == Aspect::sounds;
+                EXPECT_EQ(box(dialog, aspect).enabled(), givable) << c.how << themefile::aspectName(aspect);
                 EXPECT_EQ(box(dialog, aspect).value(), aspect != Aspect::wallpaper) << c.how;
+            }
             box(dialog, Aspect::sounds).userClick();
             c.end(dialog);
         });
-        const auto choice = chooseAspects(windows, *owner, fake, nullptr);
+        const auto choice = chooseAspects(windows, *owner, fake, c.theme);
         const win::DWORD changed = bits({Aspect::wallpaper, Aspect::sounds});
         EXPECT_EQ(fake.getDword(win::HKEY_CURRENT_USER, programKey, "Theme aspects"), c.kept ? changed : kept)
             << c.how;
-        ASSERT_EQ(choice.has_value(), c.kept) << c.how;
-        if (choice) {
-            EXPECT_TRUE(*choice == ChosenAspects::load(fake));
-        }
+        EXPECT_EQ(choice.has_value(), c.kept) << c.how;
+        EXPECT_TRUE(!choice || *choice == ChosenAspects::load(fake)) << c.how;
     }
-}
-
-TEST_F(ThemeDialogsTest, SettingsDisableWhatTheThemeCannotGiveAndStartWithEverythingChosen) {
-    fake.makeFile("C:\\Themes\\ding.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
-    const themefile::CheckedTheme theme = checkedTheme(
-        fake, "[Control Panel\\Colors]\nWindow=1 2 3\n[Control Panel\\Desktop]\n"
-              "Wallpaper=\\\\attacker\\share\\bait.bmp\n"
-              "[AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current]\nDefaultValue=%ThemeDir%ding.wav\n");
-    for (const themefile::CheckedTheme* selected :
-         {&theme, static_cast<const themefile::CheckedTheme*>(nullptr)}) {
-        windows.whenModal([&](headless::Window& dialog) {
-            for (Aspect aspect : themefile::allAspects) {
-                const bool givable =
-                    selected == nullptr || aspect == Aspect::colors || aspect == Aspect::sounds;
-                EXPECT_EQ(box(dialog, aspect).enabled(), givable) << themefile::aspectName(aspect);
-                EXPECT_TRUE(box(dialog, aspect).value()) << themefile::aspectName(aspect);
-            }
-            dialog.userPressKey(win::VK_ESCAPE);
-        });
-        chooseAspects(windows, *owner, fake, selected);
-    }
+    fake::FakeWindows fresh; // nothing kept: everything chosen
+    EXPECT_TRUE(ChosenAspects::load(fresh) == ChosenAspects::all());
 }
 
 TEST_F(ThemeDialogsTest, DetailsDrawAndPlayOnlyWhatTheCheckAllowedAndFound) {
     fake.makeFile("C:\\Themes\\arrow.cur", bytes::cursor());
-    fake.makeFile("C:\\Themes\\ding.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
-    fake.makeFile("C:\\Themes\\pc.ico", std::string("\0\0\1\0\1\0", 6));
+    fake.makeFile("C:\\Themes\\ding.wav", theme_test::waveHead);
+    fake.makeFile("C:\\Themes\\pc.ico", theme_test::icoHead);
     const themefile::CheckedTheme theme = checkedTheme(
         fake,
         "[Control Panel\\Cursors]\nArrow=%ThemeDir%arrow.cur\nWait=http://attacker/wait.ani\n"
@@ -157,22 +148,6 @@ TEST_F(ThemeDialogsTest, DetailsDrawAndPlayOnlyWhatTheCheckAllowedAndFound) {
     EXPECT_EQ(fake.sounds[0].path, "C:\\Themes\\ding.wav");
     EXPECT_EQ(fake.sounds[0].flags, 3u); // SND_ASYNC | SND_NODEFAULT
     EXPECT_TRUE(unit_test::filesRead(fake).empty());
-}
-
-TEST_F(ThemeDialogsTest, FileDialogsAskForThemeFilesAndSavingAddsTheExtension) {
-    windows.fileAnswers = {"C:\\Themes\\Autumn.the", "C:\\Saved\\Mine", std::nullopt};
-    EXPECT_EQ(askThemeFileToOpen(windows, *owner), "C:\\Themes\\Autumn.the");
-    EXPECT_EQ(askThemeFileToSave(windows, *owner, "Current settings.theme"), "C:\\Saved\\Mine.theme");
-    EXPECT_EQ(askThemeFileToSave(windows, *owner, ""), std::nullopt);
-    ASSERT_EQ(windows.fileDialogs.size(), 3u);
-    for (const ui::FileDialog& dialog : windows.fileDialogs) {
-        EXPECT_EQ(dialog.filterName, "Theme files (*.theme;*.the;*.thm)");
-        EXPECT_EQ(dialog.filterPatterns, "*.theme;*.the;*.thm");
-        EXPECT_EQ(dialog.defaultExtension, "theme");
-    }
-    EXPECT_EQ(windows.fileDialogs[0].kind, ui::FileDialog::Kind::open);
-    EXPECT_EQ(windows.fileDialogs[1].kind, ui::FileDialog::Kind::save);
-    EXPECT_EQ(windows.fileDialogs[1].fileName, "Current settings.theme");
 }
 
 TEST_F(ThemeDialogsTest, AThemeFilesScreenSaverIsInstalledOnlyWhenTheUserSaysYes) {
