@@ -252,7 +252,7 @@ void NativeWindowSystem::runUntilClosed(const NativeWindow& window) {
 
 const NativeWindow* NativeWindowSystem::openWindow(HWND root) const {
     for (const NativeWindow* open : windows_) {
-        if (open->hwnd() == root)
+        if (open->hwnd() == root && root != nullptr)
             return open;
     }
     return nullptr;
@@ -277,11 +277,7 @@ HWND NativeWindowSystem::programWindowOf(HWND window) const {
     HWND root = window;
     while (root != nullptr && (::GetWindowLongA(root, GWL_STYLE) & WS_CHILD))
         root = ::GetParent(root);
-    for (const NativeWindow* open : windows_) {
-        if (open->hwnd() == root && root != nullptr)
-            return root;
-    }
-    return nullptr;
+    return openWindow(root) != nullptr ? root : nullptr;
 }
 
 // The keyboard of a dialog, for the program's windows: Tab and Shift+Tab move the

@@ -89,6 +89,7 @@ private:
     // Reads and handles messages until done() holds; false when the program quits.
     template <class Done> bool pumpUntil(const Done& done, int& exitCode);
     bool translateKeyboard(const MSG& message);
+    // The program's window whose handle is root, nullptr for none.
     const NativeWindow* openWindow(HWND root) const;
     HWND programWindowOf(HWND window) const;
     void moveFocus(HWND root, bool backwards);

@@ -97,7 +97,9 @@ TEST_F(ThemeDialogsTest, SettingsShowTheKeptChoiceWithWhatTheThemeLacksDisabledA
         EXPECT_EQ(choice.has_value(), c.kept) << c.how;
         EXPECT_TRUE(!choice || *choice == ChosenAspects::load(fake)) << c.how;
     }
-    fake::FakeWindows fresh; // nothing kept: everything chosen
+    fake::FakeWindows fresh; // nothing kept, or not a number: everything chosen
+    EXPECT_TRUE(ChosenAspects::load(fresh) == ChosenAspects::all());
+    fresh.setString(win::HKEY_CURRENT_USER, programKey, "Theme aspects", "0");
     EXPECT_TRUE(ChosenAspects::load(fresh) == ChosenAspects::all());
 }
 
