@@ -54,7 +54,7 @@ build_fuzz() {
     cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDECORAMA_FUZZ=ON \
         -DDECORAMA_FUZZ_SECONDS="${DECORAMA_FUZZ_SECONDS:-60}" &&
-        cmake --build build/fuzz --target list_file_fuzz theme_file_fuzz -j 2
+        cmake --build build/fuzz --target list_file_fuzz theme_file_fuzz picture_fuzz -j 2
 }
 
 total_start=$(date +%s)

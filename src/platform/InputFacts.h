@@ -9,8 +9,9 @@
 namespace win {
 
 // Virtual keys: Enter, which the lists' key events report as the keyboard does,
-// and the three lock keys; keybd_event flags.
-enum : BYTE { VK_RETURN = 0x0D, VK_CAPITAL = 0x14, VK_NUMLOCK = 0x90, VK_SCROLL = 0x91 };
+// Escape, which a dialog takes for its cancel button, and the three lock keys;
+// keybd_event flags.
+enum : BYTE { VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_CAPITAL = 0x14, VK_NUMLOCK = 0x90, VK_SCROLL = 0x91 };
 constexpr DWORD KEYEVENTF_EXTENDEDKEY = 0x1;
 constexpr DWORD KEYEVENTF_KEYUP = 0x2;
 

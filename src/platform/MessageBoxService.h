@@ -11,13 +11,17 @@ namespace rt {
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
+    vbYesNo = 4,
     vbCritical = 16,
+    vbQuestion = 32,
     vbDefaultButton2 = 256,
 };
 
 enum MsgBoxResult : int {
     vbOK = 1,
     vbCancel = 2,
+    vbYes = 6,
+    vbNo = 7,
 };
 
 class MessageBoxService {

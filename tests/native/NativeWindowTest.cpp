@@ -3,6 +3,16 @@
 // window-system suite, and the rest of the window by the end-to-end runs.
 #include "NativeTestSupport.h"
 
+#include "platform/native/NativePicture.h"
+#include "platform/ui/Canvas.h"
+#include "themedialogs/ThemeFileQuestions.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
 namespace nativetest {
 namespace {
 
@@ -32,6 +42,116 @@ TEST_F(NativeWindowTest, PendingMessagesAreHandledAndAQuitIsLeftForTheLoop) {
     windows.processPendingMessages();
     MSG message;
     EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(NativeWindowTest, AltWithAnAccessKeyTogglesACheckBoxAndTabPassesADisabledOne) {
+    ui::CheckBox& colours = window->addCheckBox("colors", "&Colours", {240, 240, 3000, 285});
+    ui::CheckBox& sounds = window->addCheckBox("sounds", "&Sound events", {240, 600, 3000, 285});
+    ui::Button& ok = window->addButton("cmdOK", "OK", {240, 960, 1125, 375});
+    sounds.setEnabled(false);
+    int clicks = 0;
+    colours.onClick = [&] { ++clicks; };
+    ::PostMessageA(windowHwnd(), WM_SYSCHAR, 'c', 0);
+    runPosted();
+    EXPECT_TRUE(colours.value());
+    EXPECT_EQ(clicks, 1);
+    ASSERT_TRUE(colours.hasFocus());
+    postKey(VK_TAB);
+    runPosted();
+    EXPECT_TRUE(ok.hasFocus());
+}
+
+TEST_F(NativeWindowTest, AModalDialogTakesTheInputFromItsOwnerUntilItCloses) {
+    const auto dialog = windows.createDialog("Details", {1200, 1200, 4500, 3000}, *window);
+    ui::Button& close = dialog->addButton("cmdClose", "&Close", {240, 240, 1125, 375});
+    dialog->setCancelButton(close);
+    BOOL ownerEnabled = TRUE;
+    close.onClick = [&] {
+        ownerEnabled = ::IsWindowEnabled(windowHwnd());
+        dialog->close();
+    };
+    ::PostMessageA(reinterpret_cast<HWND>(dialog->handle()), WM_KEYDOWN, VK_ESCAPE, 1);
+    dialog->showModal();
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(windowHwnd()));
+}
+
+// Drawn with GDI into memory: what the canvas was asked for is in the pixels.
+TEST_F(NativeWindowTest, TheCanvasPutsWhatItDrawsIntoThePicturesPixels) {
+    const auto canvas = windows.createCanvas(120, 64);
+    canvas->fill({0, 0, 120, 64}, RGB(255, 255, 255));
+    canvas->gradient({0, 0, 101, 4}, RGB(0, 0, 0), RGB(200, 100, 0));
+    canvas->edge({0, 10, 20, 10}, RGB(255, 0, 0), RGB(0, 0, 255));
+    win::LOGFONTA font{};
+    font.lfHeight = -16;
+    font.lfWeight = 700;
+    std::strcpy(font.lfFaceName, "Tahoma");
+    canvas->text({30, 10, 40, 20}, "WWW", font, RGB(0, 0, 0), ui::TextAlign::left);
+    canvas->icon({80, 10, 32, 32}, "shell32.dll", 15);
+    canvas->icon({80, 44, 16, 16}, "C:\\no such folder\\x.ico", 0);
+    const auto picture = std::dynamic_pointer_cast<const native::NativePicture>(canvas->finish());
+    ASSERT_NE(picture, nullptr);
+    const struct {
+        int x, y;
+        COLORREF color;
+    } pixels[] = {{0, 0, RGB(0, 0, 0)},        {100, 0, RGB(200, 100, 0)}, {50, 0, RGB(100, 50, 0)},
+                  {0, 10, RGB(255, 0, 0)},     {19, 19, RGB(0, 0, 255)},   {10, 15, RGB(255, 255, 255)},
+                  {101, 0, RGB(255, 255, 255)}};
+    for (const auto& p : pixels)
+        EXPECT_EQ(picture->pixel(p.x, p.y), p.color) << p.x << "," << p.y;
+    const auto count = [&](int left, int top, int size) {
+        int changed = 0;
+        for (int y = top; y < top + size; ++y)
+            for (int x = left; x < left + size; ++x)
+                changed += picture->pixel(x, y) != RGB(255, 255, 255);
+        return changed;
+    };
+    EXPECT_GT(count(30, 10, 20), 20); // the text
+    EXPECT_GT(count(80, 10, 32), 50); // My Computer's icon
+    EXPECT_EQ(count(80, 44, 16), 0);  // no file, no icon
+}
+
+// The choice each drop-down list of the dialog shows (the file type among them).
+BOOL CALLBACK readFileTypes(HWND child, LPARAM found) {
+    char name[32] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    char text[256] = {};
+    const LRESULT current = ::SendMessageA(child, CB_GETCURSEL, 0, 0);
+    if (lstrcmpiA(name, "ComboBox") == 0 && current >= 0 &&
+        ::SendMessageA(child, CB_GETLBTEXTLEN, current, 0) < LRESULT(sizeof text)) {
+        ::SendMessageA(child, CB_GETLBTEXT, current, reinterpret_cast<LPARAM>(text));
+        reinterpret_cast<std::vector<std::string>*>(found)->push_back(text);
+    }
+    return TRUE;
+}
+
+// A user types a name without an extension into the real save dialog of the
+// Themes tab and presses Enter, from another thread while the dialog runs its
+// own message loop.
+TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToABareName) {
+    std::vector<std::string> fileTypes;
+    std::thread user([&fileTypes] {
+        HWND dialog = nullptr;
+        for (int tries = 0; tries < 400 && dialog == nullptr; ++tries) {
+            ::Sleep(50);
+            dialog = ::FindWindowA("#32770", "Save current settings");
+        }
+        if (dialog == nullptr)
+            return;
+        ::Sleep(1000); // the folder view fills in
+        ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
+        for (const char key : std::string("MINE\r")) {
+            const BYTE code = key == '\r' ? VK_RETURN : static_cast<BYTE>(key);
+            ::keybd_event(code, 0, 0, 0);
+            ::keybd_event(code, 0, KEYEVENTF_KEYUP, 0);
+            ::Sleep(50);
+        }
+    });
+    const std::optional<std::string> chosen = themedialogs::askThemeFileToSave(windows, *window, "");
+    user.join();
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->substr(chosen->rfind('\\') + 1), "mine.theme");
+    EXPECT_EQ(std::count(fileTypes.begin(), fileTypes.end(), "Theme files (*.theme;*.the;*.thm)"), 1);
 }
 
 } // namespace

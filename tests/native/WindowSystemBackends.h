@@ -10,6 +10,10 @@
 
 #include <string>
 
+namespace windowsystemtest {
+enum class DialogKey { enter, escape };
+}
+
 #ifdef _WIN32
 #include "NativeTestSupport.h"
 
@@ -31,6 +35,13 @@ struct NativeBackend {
             ::SendMessageA(hwndOf(control), up, 0, MAKELPARAM(3, 3));
     }
     void click(ui::Button& button) { ::SendMessageA(hwndOf(button), BM_CLICK, 0, 0); }
+    void click(ui::CheckBox& box) { ::SendMessageA(hwndOf(box), BM_CLICK, 0, 0); }
+    // The key reaches the dialog's message loop once it shows.
+    void pressInModal(ui::Window& dialog, DialogKey key) {
+        ::PostMessageA(reinterpret_cast<HWND>(dialog.handle()), WM_KEYDOWN,
+                       key == DialogKey::enter ? VK_RETURN : VK_ESCAPE, 1);
+        dialog.showModal();
+    }
     void click(ui::Label& label) { press(label, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON); }
     void click(ui::PictureBox& picture) { press(picture, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON); }
     void rightPress(ui::PictureBox& picture) { press(picture, WM_RBUTTONDOWN, 0, MK_RBUTTON); }
@@ -47,6 +58,7 @@ using WindowSystemBackends = ::testing::Types<NativeBackend>;
 #include "fake/FakeWindows.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "platform/InputFacts.h"
 
 namespace windowsystemtest {
 
@@ -58,6 +70,12 @@ struct HeadlessBackend {
     void putFile(const std::string& path, const std::string& bytes) { fake.makeFile(path, bytes); }
 
     void click(ui::Button& button) { headless::as<headless::Button>(button).userClick(); }
+    void click(ui::CheckBox& box) { headless::as<headless::CheckBox>(box).userClick(); }
+    void pressInModal(ui::Window& dialog, DialogKey key) {
+        const int code = key == DialogKey::enter ? win::VK_RETURN : win::VK_ESCAPE;
+        windows.whenModal([code](headless::Window& shown) { shown.userPressKey(code); });
+        dialog.showModal();
+    }
     void click(ui::Label& label) { headless::as<headless::Label>(label).userClick(); }
     void click(ui::PictureBox& picture) { headless::as<headless::PictureBox>(picture).userClick(); }
     void rightPress(ui::PictureBox& picture) {

@@ -176,5 +176,40 @@ TYPED_TEST(WindowSystemSuite, AHandlerMayCloseTheWindowItRunsIn) {
     EXPECT_EQ(list.listCount(), 0);
 }
 
+TYPED_TEST(WindowSystemSuite, ACheckBoxTogglesForTheUserAndRaisesNothingWhenSetFromCode) {
+    ui::CheckBox& box = this->window->addCheckBox("colors", "&Colours", {240, 240, 3000, 285});
+    box.onClick = [&] { this->events.push_back(box.value() ? "on" : "off"); };
+    box.setValue(true);
+    EXPECT_TRUE(box.value());
+    this->backend.click(box);
+    this->backend.click(box);
+    EXPECT_EQ(this->events, (std::vector<std::string>{"off", "on"}));
+    box.setEnabled(false);
+    EXPECT_FALSE(box.enabled());
+    EXPECT_TRUE(box.value());
+}
+
+TYPED_TEST(WindowSystemSuite, EnterAndEscapeInAModalDialogClickItsDefaultAndCancelButtons) {
+    for (const auto& [key, clicked] : {std::pair{DialogKey::enter, "OK"}, {DialogKey::escape, "Cancel"}}) {
+        const auto dialog =
+            this->backend.windows.createDialog("Settings", {1200, 1200, 4500, 3000}, *this->window);
+        dialog->addCheckBox("colors", "&Colours", {240, 240, 3000, 285});
+        for (const char* caption : {"OK", "Cancel"}) {
+            const int left = std::string(caption) == "OK" ? 240 : 1500;
+            ui::Button& button = dialog->addButton(caption, caption, {left, 900, 1125, 375});
+            button.onClick = [&, caption] {
+                this->events.push_back(caption);
+                dialog->close();
+            };
+            (std::string(caption) == "OK" ? dialog->setDefaultButton(button)
+                                          : dialog->setCancelButton(button));
+        }
+        this->events.clear();
+        this->backend.pressInModal(*dialog, key);
+        EXPECT_EQ(this->events, std::vector<std::string>{clicked});
+        EXPECT_FALSE(dialog->isShown());
+    }
+}
+
 } // namespace
 } // namespace windowsystemtest

@@ -1,6 +1,7 @@
 #include "platform/native/NativeContainer.h"
 
 #include "platform/native/NativeButton.h"
+#include "platform/native/NativeCheckBox.h"
 #include "platform/native/NativeComboBox.h"
 #include "platform/native/NativeFrame.h"
 #include "platform/native/NativeLabel.h"
@@ -49,6 +50,11 @@ ui::TabControl& NativeContainer::addTabControl(const std::string& name,
 
 ui::RichTextBox& NativeContainer::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
     return adopt(std::make_unique<NativeRichTextBox>(surface_, name, bounds));
+}
+
+ui::CheckBox& NativeContainer::addCheckBox(const std::string& name, const std::string& caption,
+                                           const ui::Rect& bounds) {
+    return adopt(std::make_unique<NativeCheckBox>(surface_, name, caption, bounds));
 }
 
 } // namespace native

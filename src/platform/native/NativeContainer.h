@@ -30,6 +30,8 @@ public:
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
                                   const ui::Rect& bounds) override;
     ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
+    ui::CheckBox& addCheckBox(const std::string& name, const std::string& caption,
+                              const ui::Rect& bounds) override;
 
 private:
     template <class Control> Control& adopt(std::unique_ptr<Control> control) {

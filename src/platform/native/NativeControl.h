@@ -42,6 +42,12 @@ public:
         HWND focus = ::GetFocus();
         return focus != nullptr && hwnd() != nullptr && (focus == hwnd() || ::IsChild(hwnd(), focus));
     }
+    void setEnabled(bool enabled) override {
+        enabled_ = enabled;
+        if (hwnd() != nullptr)
+            ::EnableWindow(hwnd(), enabled ? TRUE : FALSE);
+    }
+    bool enabled() const override { return enabled_; }
 
 protected:
     // The control's rectangle in pixels on its surface.
@@ -77,6 +83,7 @@ private:
     std::string name_;
     ui::Rect bounds_;
     bool visible_ = true;
+    bool enabled_ = true;
 };
 
 } // namespace native

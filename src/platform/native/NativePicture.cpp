@@ -1,5 +1,7 @@
 #include "platform/native/NativePicture.h"
 
+#include <utility>
+
 namespace native {
 
 NativePicture::NativePicture(const ui::DecodedImage& image)
@@ -17,6 +19,10 @@ NativePicture::NativePicture(const ui::DecodedImage& image)
         rgba_.shrink_to_fit();
     }
 }
+
+NativePicture::NativePicture(int width, int height, std::vector<std::uint8_t> rows)
+    : width_(width), height_(height), stride_((width * 3 + 3) & ~3), rows_(std::move(rows)),
+      rowsValid_(true) {}
 
 const std::vector<std::uint8_t>& NativePicture::rowsOn(COLORREF background) const {
     if (rowsValid_ && (!transparent_ || rowsBackground_ == background))
@@ -41,6 +47,13 @@ const std::vector<std::uint8_t>& NativePicture::rowsOn(COLORREF background) cons
     rowsBackground_ = background;
     rowsValid_ = true;
     return rows_;
+}
+
+COLORREF NativePicture::pixel(int x, int y, COLORREF background) const {
+    const std::uint8_t* at =
+        &rowsOn(background)[static_cast<std::size_t>(height_ - 1 - y) * static_cast<std::size_t>(stride_) +
+                            static_cast<std::size_t>(x) * 3];
+    return RGB(at[2], at[1], at[0]);
 }
 
 void NativePicture::paint(HDC dc, const RECT& target, COLORREF background) const {

@@ -16,10 +16,15 @@ namespace native {
 class NativePicture : public ui::Picture {
 public:
     explicit NativePicture(const ui::DecodedImage& image);
+    // Rows already in the bitmap's form (24-bit, bottom-up, each a multiple of
+    // four bytes long), as a drawing in memory leaves them.
+    NativePicture(int width, int height, std::vector<std::uint8_t> rows);
 
     int widthPixels() const override { return width_; }
     int heightPixels() const override { return height_; }
 
+    // The colour at x, y (from the top-left corner) on background.
+    COLORREF pixel(int x, int y, COLORREF background = 0) const;
     // Paints the picture stretched over target, blended with background where
     // it is transparent.
     void paint(HDC dc, const RECT& target, COLORREF background) const;

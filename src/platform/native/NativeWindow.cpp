@@ -1,5 +1,6 @@
 #include "platform/native/NativeWindow.h"
 
+#include "platform/native/NativeChild.h"
 #include "platform/native/NativeWindowSystem.h"
 
 namespace native {
@@ -24,11 +25,11 @@ DWORD windowExStyle(ui::Window::Style style) {
 } // namespace
 
 NativeWindow::NativeWindow(NativeWindowSystem& system, const std::string& caption, Style style,
-                           const ui::Rect& bounds)
+                           const ui::Rect& bounds, HWND owner)
     : Surface(system), caption_(caption), bounds_(bounds), backColor_(::GetSysColor(COLOR_BTNFACE)),
-      contents_(*this) {
+      owner_(owner), contents_(*this) {
     create(windowExStyle(style), TopWindowClass, caption.c_str(), windowStyle(style),
-           system.screen().pixels(bounds), nullptr);
+           system.screen().pixels(bounds), owner);
     if (hwnd() != nullptr) {
         open_ = true;
         system.windowOpened(*this);
@@ -71,6 +72,11 @@ ui::TabControl& NativeWindow::addTabControl(const std::string& name, const std::
 
 ui::RichTextBox& NativeWindow::addRichTextBox(const std::string& name, const ui::Rect& bounds) {
     return contents_.addRichTextBox(name, bounds);
+}
+
+ui::CheckBox& NativeWindow::addCheckBox(const std::string& name, const std::string& caption,
+                                        const ui::Rect& bounds) {
+    return contents_.addCheckBox(name, caption, bounds);
 }
 
 void NativeWindow::setCaption(const std::string& caption) {
@@ -123,8 +129,40 @@ bool NativeWindow::isMinimized() const {
 }
 
 void NativeWindow::close() {
+    releaseOwner();
     if (hwnd() != nullptr)
         ::DestroyWindow(hwnd());
+}
+
+void NativeWindow::setDefaultButton(ui::Button& button) {
+    defaultButton_ = dynamic_cast<NativeChild&>(button).hwnd();
+    if (defaultButton_ != nullptr)
+        ::SendMessageA(defaultButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+void NativeWindow::setCancelButton(ui::Button& button) {
+    cancelButton_ = dynamic_cast<NativeChild&>(button).hwnd();
+}
+
+// The owner is disabled while the window shows, as DialogBox does, and the
+// window system's message loop runs until the window is gone.
+void NativeWindow::showModal() {
+    if (hwnd() == nullptr)
+        return;
+    if (owner_ != nullptr && ::IsWindowEnabled(owner_)) {
+        ::EnableWindow(owner_, FALSE);
+        modal_ = true;
+    }
+    show();
+    system_.runUntilClosed(*this);
+    releaseOwner();
+}
+
+void NativeWindow::releaseOwner() {
+    if (!modal_)
+        return;
+    modal_ = false;
+    ::EnableWindow(owner_, TRUE);
 }
 
 void NativeWindow::mouseMoved(const ui::MouseEvent& event) {
@@ -132,6 +170,7 @@ void NativeWindow::mouseMoved(const ui::MouseEvent& event) {
 }
 
 void NativeWindow::destroyed() {
+    releaseOwner();
     if (!open_)
         return;
     open_ = false;
@@ -145,6 +184,7 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // as if the program had closed it, then the program hears of it.
         NativeWindowSystem& system = system_;
         const ui::Handler closed = onClosed;
+        releaseOwner();
         ::DestroyWindow(hwnd());
         system.raise(closed);
         return 0;

@@ -1,8 +1,9 @@
 // A top-level window: borderless (WS_POPUP; the program draws its own title strip
-// with pictures) or a dialog with a fixed border and a caption. Its bounds are
-// the outer rectangle in twips, the controls lie on its client area. Closing it
-// destroys its window and those of its controls; the objects stay until the
-// window object goes, so a handler may close the window it runs in.
+// with pictures) or a dialog with a fixed border and a caption, which may have an
+// owner window and show modally over it. Its bounds are the outer rectangle in
+// twips, the controls lie on its client area. Closing it destroys its window and
+// those of its controls; the objects stay until the window object goes, so a
+// handler may close the window it runs in.
 #pragma once
 
 #include "platform/ui/WindowSystem.h"
@@ -16,7 +17,8 @@ namespace native {
 
 class NativeWindow : public ui::Window, public Surface {
 public:
-    NativeWindow(NativeWindowSystem& system, const std::string& caption, Style style, const ui::Rect& bounds);
+    NativeWindow(NativeWindowSystem& system, const std::string& caption, Style style, const ui::Rect& bounds,
+                 HWND owner = nullptr);
     ~NativeWindow() override;
 
     ui::Label& addLabel(const std::string& name, const std::string& caption, const ui::Rect& bounds) override;
@@ -29,6 +31,8 @@ public:
     ui::TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
                                   const ui::Rect& bounds) override;
     ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override;
+    ui::CheckBox& addCheckBox(const std::string& name, const std::string& caption,
+                              const ui::Rect& bounds) override;
 
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override;
@@ -43,6 +47,12 @@ public:
     bool isMinimized() const override;
     void close() override;
     win::HWND handle() const override { return reinterpret_cast<win::HWND>(hwnd()); }
+    void setDefaultButton(ui::Button& button) override;
+    void setCancelButton(ui::Button& button) override;
+    void showModal() override;
+    // The buttons Enter and Escape click, nullptr for none.
+    HWND defaultButton() const { return defaultButton_; }
+    HWND cancelButton() const { return cancelButton_; }
 
     COLORREF surfaceColor() const override { return backColor_; }
     // The control that takes the focus when the window is next activated.
@@ -54,12 +64,20 @@ protected:
     void destroyed() override;
 
 private:
+    // A modal window gives its owner the input back before it goes, so that
+    // Windows activates the owner and not another program's window.
+    void releaseOwner();
+
     std::string caption_;
     ui::Rect bounds_;
     COLORREF backColor_;
     // The control that had the focus when the window was last deactivated.
     HWND lastFocus_ = nullptr;
     bool open_ = false;
+    HWND owner_;
+    bool modal_ = false;
+    HWND defaultButton_ = nullptr;
+    HWND cancelButton_ = nullptr;
     NativeContainer contents_;
 };
 

@@ -2,8 +2,11 @@
 
 #include "platform/native/NativeWindowSystem.h"
 
+#include "platform/native/NativeCanvas.h"
 #include "platform/native/NativeWindow.h"
 #include "platform/native/Surface.h"
+
+#include "platform/win32/LateBound.h"
 
 #include <algorithm>
 #include <cctype>
@@ -34,11 +37,28 @@ std::string classOf(HWND window) {
     return name;
 }
 
-bool isPushButton(HWND window) {
+LONG buttonKind(HWND window) {
     if (window == nullptr || classOf(window) != "Button")
-        return false;
-    const LONG kind = ::GetWindowLongA(window, GWL_STYLE) & 0x0F;
+        return -1;
+    return ::GetWindowLongA(window, GWL_STYLE) & 0x0F;
+}
+
+bool isPushButton(HWND window) {
+    const LONG kind = buttonKind(window);
     return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON;
+}
+
+// A push button or a check box: what Alt with the access key of its caption clicks.
+bool takesAccessKey(HWND window) {
+    return isPushButton(window) || buttonKind(window) == BS_AUTOCHECKBOX;
+}
+
+// Clicks a button that is there and enabled; false when there is none to click.
+bool clickButton(HWND button) {
+    if (button == nullptr || !::IsWindowEnabled(button))
+        return false;
+    ::SendMessageA(button, BM_CLICK, 0, 0);
+    return true;
 }
 
 // The key marked by an ampersand in a caption ("&System Info..." has S); "&&"
@@ -162,16 +182,77 @@ void NativeWindowSystem::windowClosed(NativeWindow& window) {
         ::PostQuitMessage(0);
 }
 
-int NativeWindowSystem::run() {
+std::unique_ptr<ui::Window> NativeWindowSystem::createDialog(const std::string& caption,
+                                                             const ui::Rect& bounds, ui::Window& owner) {
+    return std::make_unique<NativeWindow>(*this, caption, ui::Window::Style::FixedDialog, bounds,
+                                          reinterpret_cast<HWND>(owner.handle()));
+}
+
+// The common dialogs of comdlg32, looked up at first use: the main window does
+// not need them. The structure is the size Windows 95 and NT 4 take
+// (OPENFILENAME_SIZE_VERSION_400); lpstrDefExt has Windows add the extension to a
+// name typed without one.
+std::optional<std::string> NativeWindowSystem::chooseFile(const ui::FileDialog& dialog, ui::Window& owner) {
+    using FileDialogFn = BOOL(WINAPI*)(OPENFILENAMEA*);
+    static const win32::LateFunction<FileDialogFn> getOpenFileName("comdlg32.dll", "GetOpenFileNameA");
+    static const win32::LateFunction<FileDialogFn> getSaveFileName("comdlg32.dll", "GetSaveFileNameA");
+    const bool open = dialog.kind == ui::FileDialog::Kind::open;
+    // "name\0patterns\0\0"
+    const std::string filter = dialog.filterName + '\0' + dialog.filterPatterns + '\0' + '\0';
+    char file[MAX_PATH] = {};
+    dialog.fileName.copy(file, sizeof(file) - 1);
+    OPENFILENAMEA request = {};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = reinterpret_cast<HWND>(owner.handle());
+    request.lpstrFilter = filter.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = file;
+    request.nMaxFile = sizeof(file);
+    request.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
+    request.lpstrDefExt = dialog.defaultExtension.empty() ? nullptr : dialog.defaultExtension.c_str();
+    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                    (open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    const BOOL chosen = (open ? getOpenFileName : getSaveFileName).callOr(FALSE, &request);
+    if (!chosen)
+        return std::nullopt;
+    return std::string(file);
+}
+
+std::unique_ptr<ui::Canvas> NativeWindowSystem::createCanvas(int widthPixels, int heightPixels) {
+    return std::make_unique<NativeCanvas>(widthPixels, heightPixels);
+}
+
+template <class Done> bool NativeWindowSystem::pumpUntil(const Done& done, int& exitCode) {
     MSG message;
-    for (;;) {
+    while (!done()) {
         const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0)
-            return static_cast<int>(message.wParam);
-        if (got == -1)
-            return -1;
+        if (got == 0 || got == -1) {
+            exitCode = got == 0 ? static_cast<int>(message.wParam) : -1;
+            return false;
+        }
         dispatch(message);
     }
+    return true;
+}
+
+int NativeWindowSystem::run() {
+    int exitCode = 0;
+    pumpUntil([] { return false; }, exitCode);
+    return exitCode;
+}
+
+void NativeWindowSystem::runUntilClosed(const NativeWindow& window) {
+    int exitCode = 0;
+    if (!pumpUntil([&window] { return window.hwnd() == nullptr; }, exitCode))
+        ::PostQuitMessage(exitCode);
+}
+
+const NativeWindow* NativeWindowSystem::openWindow(HWND root) const {
+    for (const NativeWindow* open : windows_) {
+        if (open->hwnd() == root && root != nullptr)
+            return open;
+    }
+    return nullptr;
 }
 
 void NativeWindowSystem::dispatch(MSG& message) {
@@ -212,18 +293,15 @@ HWND NativeWindowSystem::programWindowOf(HWND window) const {
     HWND root = window;
     while (root != nullptr && (::GetWindowLongA(root, GWL_STYLE) & WS_CHILD))
         root = ::GetParent(root);
-    for (const NativeWindow* open : windows_) {
-        if (open->hwnd() == root && root != nullptr)
-            return root;
-    }
-    return nullptr;
+    return openWindow(root) != nullptr ? root : nullptr;
 }
 
 // The keyboard of a dialog, for the program's windows: Tab and Shift+Tab move the
-// focus, Enter on a button clicks it, Alt with an access key clicks the button
-// whose caption marks it. Enter anywhere else goes on to the focused control (a
-// list's key-down handler applies the selection), as no window has a default
-// button.
+// focus, Enter on a button clicks it, Alt with an access key clicks the button or
+// check box whose caption marks it. Enter anywhere else clicks the window's
+// default button, Escape its cancel button; in a window without them (the main
+// window) the key goes on to the focused control (a list's key-down handler
+// applies the selection).
 bool NativeWindowSystem::translateKeyboard(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR)
         return false;
@@ -238,11 +316,16 @@ bool NativeWindowSystem::translateKeyboard(const MSG& message) {
             return false;
         moveFocus(root, ::GetKeyState(VK_SHIFT) < 0);
         return true;
-    case VK_RETURN:
-        if (!isPushButton(message.hwnd))
-            return false;
-        ::SendMessageA(message.hwnd, BM_CLICK, 0, 0);
-        return true;
+    case VK_RETURN: {
+        if (isPushButton(message.hwnd))
+            return clickButton(message.hwnd);
+        const NativeWindow* window = openWindow(root);
+        return window != nullptr && clickButton(window->defaultButton());
+    }
+    case VK_ESCAPE: {
+        const NativeWindow* window = openWindow(root);
+        return window != nullptr && clickButton(window->cancelButton());
+    }
     default:
         return false;
     }
@@ -286,7 +369,7 @@ bool NativeWindowSystem::clickAccessKey(HWND root, char key) {
     std::vector<HWND> stops;
     collectTabStops(root, stops);
     for (HWND window : stops) {
-        if (!isPushButton(window))
+        if (!takesAccessKey(window))
             continue;
         char caption[256] = {};
         ::GetWindowTextA(window, caption, sizeof(caption));

@@ -36,6 +36,10 @@ public:
     // ---- ui::WindowSystem -------------------------------------------------------
     std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
                                              const ui::Rect& bounds) override;
+    std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
+                                             ui::Window& owner) override;
+    std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window& owner) override;
+    std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override;
     NativeScreen& screen() override { return screen_; }
     int run() override;
     void quit() override;
@@ -50,6 +54,10 @@ public:
     const char* richEditClass();
     // One solid brush per colour, kept until the window system ends.
     HBRUSH brush(COLORREF color);
+
+    // The message loop of a modal window: until it is gone, or the program quits
+    // (the quit is posted again for the loop of run()).
+    void runUntilClosed(const NativeWindow& window);
 
     void windowOpened(NativeWindow& window);
     void windowClosed(NativeWindow& window);
@@ -79,8 +87,12 @@ private:
     void reportUnhandled(std::exception_ptr error);
     void registerClasses();
     void loadRichEdit();
+    // Reads and handles messages until done() holds; false when the program quits.
+    template <class Done> bool pumpUntil(const Done& done, int& exitCode);
     bool translateKeyboard(const MSG& message);
     void dispatch(MSG& message);
+    // The program's window whose handle is root, nullptr for none.
+    const NativeWindow* openWindow(HWND root) const;
     HWND programWindowOf(HWND window) const;
     void moveFocus(HWND root, bool backwards);
     bool clickAccessKey(HWND root, char key);

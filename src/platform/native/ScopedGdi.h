@@ -54,4 +54,39 @@ private:
     HGDIOBJ previous_;
 };
 
+// A GDI object the program created (a font, a bitmap), deleted when the scope
+// ends; nothing to delete when its creation failed.
+class CreatedObject {
+public:
+    explicit CreatedObject(HGDIOBJ object) : object_(object) {}
+    ~CreatedObject() {
+        if (object_ != nullptr)
+            ::DeleteObject(object_);
+    }
+    CreatedObject(const CreatedObject&) = delete;
+    CreatedObject& operator=(const CreatedObject&) = delete;
+
+    HGDIOBJ get() const { return object_; }
+
+private:
+    HGDIOBJ object_;
+};
+
+// A memory device context (CreateCompatibleDC), deleted when the scope ends.
+class MemoryContext {
+public:
+    MemoryContext() : dc_(::CreateCompatibleDC(nullptr)) {}
+    ~MemoryContext() {
+        if (dc_ != nullptr)
+            ::DeleteDC(dc_);
+    }
+    MemoryContext(const MemoryContext&) = delete;
+    MemoryContext& operator=(const MemoryContext&) = delete;
+
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
 } // namespace native

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,14 @@ public:
     virtual bool visible() const = 0;
     virtual void setFocus() = 0;
     virtual bool hasFocus() const = 0;
+    // A disabled control shows greyed, takes no input and the Tab key passes it by.
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
 };
 
 // A control that holds others: a window, a frame, or one page of a tab control.
 class Container;
+class Canvas;
 
 class Label : public Control {
 public:
@@ -79,6 +84,19 @@ class Button : public Control {
 public:
     virtual void setCaption(const std::string& caption) = 0;
     virtual std::string caption() const = 0;
+    Handler onClick;
+};
+
+// A check box; its caption may mark an access key with an ampersand ("&Colours"),
+// which Alt with that key toggles.
+class CheckBox : public Control {
+public:
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual std::string caption() const = 0;
+    // Setting it from code raises nothing.
+    virtual void setValue(bool checked) = 0;
+    virtual bool value() const = 0;
+    // The user toggled it; value() already tells the new state.
     Handler onClick;
 };
 
@@ -175,6 +193,8 @@ public:
     virtual TabControl& addTabControl(const std::string& name, const std::vector<std::string>& captions,
                                       const Rect& bounds) = 0;
     virtual RichTextBox& addRichTextBox(const std::string& name, const Rect& bounds) = 0;
+    virtual CheckBox& addCheckBox(const std::string& name, const std::string& caption,
+                                  const Rect& bounds) = 0;
 };
 
 class Window : public Container {
@@ -199,6 +219,26 @@ public:
     MouseHandler onMouseMove;
     // The window was closed by other means than close() (the system menu, Alt+F4).
     Handler onClosed;
+
+    // ---- dialogs ------------------------------------------------------------------
+    // Enter clicks the default button wherever the focus is (a push button with
+    // the focus clicks itself), Escape clicks the cancel button.
+    virtual void setDefaultButton(Button& button) = 0;
+    virtual void setCancelButton(Button& button) = 0;
+    // Shows a window made by WindowSystem::createDialog and returns once it is
+    // closed; meanwhile its owner takes no input.
+    virtual void showModal() = 0;
+};
+
+// A common file dialog: open an existing file, or name one to save.
+struct FileDialog {
+    enum class Kind { open, save };
+    Kind kind = Kind::open;
+    std::string title;
+    std::string filterName;       // "Theme files (*.theme;*.the;*.thm)"
+    std::string filterPatterns;   // "*.theme;*.the;*.thm"
+    std::string defaultExtension; // "theme": added to a name typed without an extension
+    std::string fileName;         // the name proposed
 };
 
 class Screen {
@@ -220,6 +260,14 @@ class WindowSystem : public rt::MessageBoxService {
 public:
     virtual std::unique_ptr<Window> createWindow(const std::string& caption, Window::Style style,
                                                  const Rect& bounds) = 0;
+    // A FixedDialog window owned by owner: it stays above it and shows modally.
+    virtual std::unique_ptr<Window> createDialog(const std::string& caption, const Rect& bounds,
+                                                 Window& owner) = 0;
+    // Shows a common file dialog owned by owner; the path chosen, nothing when
+    // the user cancelled.
+    virtual std::optional<std::string> chooseFile(const FileDialog& dialog, Window& owner) = 0;
+    // A picture to draw on, widthPixels by heightPixels (platform/ui/Canvas.h).
+    virtual std::unique_ptr<Canvas> createCanvas(int widthPixels, int heightPixels) = 0;
     virtual Screen& screen() = 0;
     // Runs the event loop until quit() (product only; headless returns at once).
     virtual int run() = 0;

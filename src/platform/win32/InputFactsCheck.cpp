@@ -73,6 +73,7 @@
     F(TKF_TOGGLEKEYSON) \
     F(VK_CAPITAL) \
     F(VK_NUMLOCK) \
+    F(VK_ESCAPE) \
     F(VK_RETURN) \
     F(VK_SCROLL)
 

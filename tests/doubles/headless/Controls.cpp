@@ -1,5 +1,7 @@
 #include "headless/Controls.h"
 
+#include "headless/RecordingCanvas.h"
+#include "platform/InputFacts.h"
 #include "platform/ui/PictureDecoder.h"
 #include "runtime/Error.h"
 
@@ -48,6 +50,30 @@ void Window::userClose() {
     const ui::Handler handler = onClosed;
     if (handler)
         handler();
+}
+
+void Window::showModal() {
+    if (owner_ == nullptr || owner_->isClosed())
+        throw std::logic_error("window \"" + caption_ + "\" has no open owner to be modal over");
+    show();
+    if (system().modalScripts_.empty())
+        throw std::logic_error("no script for the modal window \"" + caption_ + "\"");
+    const auto script = system().modalScripts_.front();
+    system().modalScripts_.pop_front();
+    script(*this);
+    if (!closed_)
+        throw std::logic_error("the modal window \"" + caption_ + "\" was left open");
+}
+
+void Window::userPressKey(int keyCode) {
+    requireOpen();
+    ui::Button* button = keyCode == win::VK_RETURN   ? defaultButton_
+                         : keyCode == win::VK_ESCAPE ? cancelButton_
+                                                     : nullptr;
+    if (button == nullptr)
+        throw std::logic_error("window \"" + caption_ + "\" has no button for key " +
+                               std::to_string(keyCode));
+    dynamic_cast<Button&>(*button).userClick();
 }
 
 HeadlessWindowSystem& Window::system() const {
@@ -190,6 +216,18 @@ std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string
     auto window = std::make_unique<Window>(*this, caption, style, bounds);
     windows_.push_back(window.get());
     return window;
+}
+
+std::unique_ptr<ui::Window> HeadlessWindowSystem::createDialog(const std::string& caption,
+                                                               const ui::Rect& bounds, ui::Window& owner) {
+    auto window = std::make_unique<Window>(*this, caption, ui::Window::Style::FixedDialog, bounds,
+                                           &dynamic_cast<Window&>(owner));
+    windows_.push_back(window.get());
+    return window;
+}
+
+std::unique_ptr<ui::Canvas> HeadlessWindowSystem::createCanvas(int widthPixels, int heightPixels) {
+    return std::make_unique<RecordingCanvas>(widthPixels, heightPixels);
 }
 
 void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {

@@ -26,6 +26,7 @@ class PictureBox;
 class ComboBox;
 class TabControl;
 class RichTextBox;
+class CheckBox;
 
 // What holds controls: a window, a frame or a tab page. Controls are made with the
 // window they live on and the control holding them (none for the window itself).
@@ -57,6 +58,10 @@ public:
     ui::RichTextBox& addRichTextBox(const std::string& name, const ui::Rect& bounds) override {
         return add<RichTextBox>(name, bounds);
     }
+    ui::CheckBox& addCheckBox(const std::string& name, const std::string& caption,
+                              const ui::Rect& bounds) override {
+        return add<CheckBox>(name, caption, bounds);
+    }
 
 private:
     template <class Control, class... Args> Control& add(Args&&... args) {
@@ -72,8 +77,10 @@ using Container = ContainerOf<ui::Container>;
 
 class Window : public ContainerOf<ui::Window> {
 public:
-    Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds)
-        : ContainerOf(*this, nullptr), system_(&system), caption_(std::move(caption)), bounds_(bounds) {}
+    Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds,
+           Window* owner = nullptr)
+        : ContainerOf(*this, nullptr), system_(&system), caption_(std::move(caption)), bounds_(bounds),
+          owner_(owner) {}
     ~Window() override;
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
@@ -88,6 +95,12 @@ public:
     bool isMinimized() const override { return minimized_; }
     void close() override;
     win::HWND handle() const override { return 0; }
+    void setDefaultButton(ui::Button& button) override { defaultButton_ = &button; }
+    void setCancelButton(ui::Button& button) override { cancelButton_ = &button; }
+    // Runs the script the test gave HeadlessWindowSystem::whenModal, which must close it.
+    void showModal() override;
+    // Enter and Escape, as a dialog takes them from any control.
+    void userPressKey(int keyCode);
     bool isClosed() const { return closed_; }
     ui::Control* control(const std::string& name) const {
         return named_.count(name) ? named_.at(name) : nullptr;
@@ -108,6 +121,9 @@ private:
     bool shown_ = false;
     bool minimized_ = false;
     bool closed_ = false;
+    Window* owner_;
+    ui::Button* defaultButton_ = nullptr;
+    ui::Button* cancelButton_ = nullptr;
     std::map<std::string, ui::Control*> named_;
 };
 
@@ -130,6 +146,8 @@ public:
     bool visible() const override { return visible_; }
     void setFocus() override { window_.system().setFocus(window_, *this); }
     bool hasFocus() const override { return window_.attached() && window_.system().focusedControl() == this; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool enabled() const override { return enabled_; }
     const ui::Control* holder() const override { return holder_; }
     Window& window() const { return window_; }
     void userMouseMove(int x = 0, int y = 0, int button = 0) {
@@ -156,8 +174,9 @@ protected:
     void requireReachable() const {
         window_.requireOpen();
         for (const ui::Control* control = this; control != nullptr;) {
-            if (!control->visible())
-                throw std::logic_error("control " + name_ + " is hidden (" + control->name() + ")");
+            if (!control->visible() || !control->enabled())
+                throw std::logic_error("control " + name_ + " is hidden or disabled (" + control->name() +
+                                       ")");
             const auto* held = dynamic_cast<const Holder*>(control);
             control = held == nullptr ? nullptr : held->holder();
         }
@@ -169,6 +188,7 @@ private:
     std::string name_;
     ui::Rect bounds_;
     bool visible_ = true;
+    bool enabled_ = true;
 };
 
 template <class Interface> class Captioned : public ControlBase<Interface> {
@@ -204,6 +224,22 @@ public:
         setFocus();
         raise(onClick);
     }
+};
+
+class CheckBox : public Captioned<ui::CheckBox> {
+public:
+    using Captioned::Captioned;
+    void setValue(bool checked) override { checked_ = checked; }
+    bool value() const override { return checked_; }
+    void userClick() {
+        requireReachable();
+        setFocus();
+        checked_ = !checked_;
+        raise(onClick);
+    }
+
+private:
+    bool checked_ = false;
 };
 
 class Frame : public Captioned<ui::Frame> {

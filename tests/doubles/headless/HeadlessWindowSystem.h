@@ -6,8 +6,12 @@
 #include "platform/Runtime.h"
 #include "platform/ui/WindowSystem.h"
 
+#include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -44,6 +48,16 @@ public:
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
     std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
                                              const ui::Rect& bounds) override;
+    std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
+                                             ui::Window& owner) override;
+    // The common file dialogs are Windows' own: the native tests type into them.
+    std::optional<std::string> chooseFile(const ui::FileDialog&, ui::Window&) override {
+        throw std::logic_error("no headless file dialog");
+    }
+    // A RecordingCanvas (headless/RecordingCanvas.h).
+    std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override;
+    // What the user does in the next modal dialog shown; the script must close it.
+    void whenModal(std::function<void(Window&)> script) { modalScripts_.push_back(std::move(script)); }
     Screen& screen() override { return screen_; }
     int run() override { return 0; }
     void quit() override {}                   // run() has no loop to end
@@ -74,6 +88,8 @@ private:
     Window* active_ = nullptr;
     Window* focusWindow_ = nullptr;
     const ui::Control* focused_ = nullptr;
+    std::deque<std::function<void(Window&)>> modalScripts_;
+    friend class Window;
 };
 
 } // namespace headless

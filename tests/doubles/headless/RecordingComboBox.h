@@ -21,6 +21,8 @@ public:
     bool visible() const override { return visible_; }
     void setFocus() override {}
     bool hasFocus() const override { return false; }
+    void setEnabled(bool) override {}
+    bool enabled() const override { return true; }
     void clear() override {
         items_.clear();
         index_ = -1;
