@@ -70,7 +70,8 @@ std::string desktopBitmapFor(rt::Platform& platform, const std::string& picture)
         return picture;
 
     // 2. Any other picture is decoded first: one that does not decode writes nothing.
-    const ui::DecodedImage image = ui::decodePicture(platform.runtime.readFile(picture), ui::PictureFormats::wallpaper);
+    const ui::DecodedImage image =
+        ui::decodePicture(platform.runtime.readFile(picture), ui::PictureFormats::wallpaper);
 
     // 3. Its BMP copy in the user's application-data folder, or the program's.
     const std::string folder = applicationDataFolder(platform.api).value_or(platform.runtime.appPath());
