@@ -31,25 +31,27 @@ plus_theme() { # FOLDER
     cp "$program/Fern Computer.ico" "$1/Jungle My Computer.ico"
     cp "$program/Fern Bin Full.ico" "$1/Jungle full.ico"
     cp "$program/Fern Bin Empty.ico" "$1/Jungle empty.ico"
-    cp "$program/Fern Hollow 800x600.jpg" "$1/Jungle Wallpaper.jpg"
+    convert "$program/Fern Hollow 800x600.bmp" -quality 90 "$1/Jungle Wallpaper.jpg"
     cp "$program/Zuve Zivi ziz Odida.wav" "$1/Jungle Default.wav"
 }
 
 # A theme with its colours, wallpaper and icons, and a pointer and an icon that
 # point past its own files.
 refused_theme() { # FOLDER
-    cp "$program/Harbour Dusk 800x600.jpg" "$1/Dusk.jpg"
+    cp "$program/Harbour Dusk 800x600.bmp" "$1/Dusk.bmp"
     cp "$program/Harbour Computer.ico" "$1/Dusk Computer.ico"
     printf '%s\r\n' '[Control Panel\Colors]' 'Background=40 60 90' 'ActiveTitle=90 40 20' \
         'GradientActiveTitle=200 120 60' 'InactiveTitle=90 90 90' 'TitleText=255 255 255' \
         'Window=250 240 225' 'Menu=230 220 200' 'ButtonFace=230 220 200' 'Hilight=90 40 20' \
-        '[Control Panel\Desktop]' 'Wallpaper=%ThemeDir%Dusk.jpg' 'WallpaperStyle=2' \
+        '[Control Panel\Desktop]' 'Wallpaper=%ThemeDir%Dusk.bmp' 'WallpaperStyle=2' \
         '[Control Panel\Cursors]' 'Arrow=http://example.com/arrow.cur' \
         '[CLSID\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\DefaultIcon]' 'DefaultValue=%ThemeDir%Dusk Computer.ico,0' \
         '[CLSID\{645FF040-5081-101B-9F08-00AA002F954E}\DefaultIcon]' 'full=\\fileserver\share\bin.ico,0' \
         >"$1/Dusk.theme"
 }
 
+# The sample collection's wallpapers are BMP files; its JPEG files are the
+# catalogue's preview pictures. ImageMagick makes the JPEG wallpapers.
 # Starts decorama.exe with the arguments on a fresh Windows of that version.
 start() { # VERSION [ARGUMENT]
     e2e_install "$1" "$run" || return 1
@@ -59,7 +61,7 @@ start() { # VERSION [ARGUMENT]
     local nature="$prefix/drive_c/windows/Resources/Themes/Nature"
     mkdir -p "$nature/DesktopBackground"
     cp "$data/later-windows-nature.theme" "$nature/Nature.theme"
-    cp "$program/Glacier Light 1024x768.jpg" "$nature/DesktopBackground/img1.jpg"
+    convert "$program/Glacier Light 1024x768.bmp" -quality 90 "$nature/DesktopBackground/img1.jpg"
     xvfb_start || { fail "no screen"; return 1; }
     e2e_start "${@:2}" || return 1
 }
