@@ -8,6 +8,7 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
+#include "snapshot/Snapshots.h"
 #include "system/ScreenInfo.h"
 #include "system/clsAPIstuff.h"
 #include "themes/ThemeApplication.h"
@@ -392,6 +393,8 @@ void frmMain::Combo1_KeyDown(int keyCode) {
 }
 
 void frmMain::applySelectedTheme() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     themes::ThemeSelection selection;
     selection.selectedWallpaper = selectedWallpaper;
     selection.themeListIndex = Combo1->listIndex();
@@ -414,6 +417,8 @@ void frmMain::Combo4_Click() {
 
 // "Set Screen Saver".
 void frmMain::Command6_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     screensaver::InstallFromResourceFile(platform_, module_, Combo4->listIndex(), windows_.screen());
 }
 
@@ -426,6 +431,8 @@ void frmMain::Combo4_KeyDown(int keyCode) {
 // Enter in the minutes box installs the listed saver file and stores the wait.
 void frmMain::Combo5_KeyDown(int keyCode) {
     if (keyCode != win::VK_RETURN)
+        return;
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
         return;
     const int index = Combo4->listIndex();
     screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
@@ -470,6 +477,8 @@ void frmMain::Combo2_KeyDown(int keyCode) {
 
 // "Apply Wallpaper".
 void frmMain::Command1_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyWallpaper(platform_, mixMatch_, selectedWallpaper);
 }
 
@@ -489,11 +498,15 @@ void frmMain::Combo3_KeyDown(int keyCode) {
 
 // "Apply Color".
 void frmMain::Command3_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyColorScheme(platform_, module_, Combo3->listIndex());
 }
 
 // "Apply Mix - N - Match": the wallpaper and the colour scheme.
 void frmMain::Command4_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyMixNMatch(platform_, module_, mixMatch_, selectedWallpaper, Combo3->listIndex(),
                              windows_.screen());
 }
@@ -535,6 +548,8 @@ void frmMain::Command15_Click() {
 
 // "Restore Graphics".
 void frmMain::Command14_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     utilities::RestoreGraphics(platform_.runtime, windows_.screen(), module_.windowsVersion,
                                module_.programFolder);
 }
