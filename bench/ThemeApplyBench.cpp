@@ -1,8 +1,9 @@
 // Theme application benchmark: starts the main window on the headless window
 // system with the program's sample collection, then selects and applies every
-// theme of the list, as a user would with "Apply Theme", several rounds; then
-// applies a theme file whole (read, check and apply, its 1024 x 768 JPEG
-// wallpaper converted to a BMP each time) as "decocmd apply" does. Prints the
+// theme of the list, as a user would with "Apply Theme" (its snapshot of the
+// current settings first), several rounds; then applies a theme file whole (read,
+// check, snapshot and apply, its 1024 x 768 JPEG wallpaper converted to a BMP each
+// time) as "decocmd apply" does; then restores "Previous settings". Prints the
 // time per apply and, against the fake Windows, how many Windows calls one
 // catalogue apply makes. Asserts nothing.
 //
@@ -17,6 +18,7 @@
 #include "platform/Platform.h"
 #include "headless/Find.h"
 #include "headless/HeadlessWindowSystem.h"
+#include "snapshot/Snapshots.h"
 #include "system/modWinVersion.h"
 #include "themeapply/Surroundings.h"
 #include "themeapply/ThemeFileApply.h"
@@ -126,12 +128,13 @@ std::string writeBenchTheme(rt::Platform& platform, const std::string& programFo
 }
 
 // As decocmd applies a theme file: read, checked, applied; false when an aspect did not apply.
-bool applyThemeFile(rt::Platform& platform, const std::string& file, const std::string& versionTag) {
+bool applyThemeFile(rt::Platform& platform, const std::string& file, const std::string& versionTag) try {
     const themefile::ThemeFile theme =
         themefile::readThemeFile(platform.runtime.readBytes(file, 0, themefile::maxFileBytes + 1), file,
                                  themeapply::ansiConverter(platform.api));
     const themefile::CheckedTheme checked =
         themefile::checkTheme(theme, themeapply::WindowsSurroundings(platform, file), {});
+    snapshot::takeSnapshot(platform, versionTag);
     const themeapply::ApplyReport report =
         themeapply::applyThemeFile(platform, checked, themefile::AspectSet::all(), versionTag);
     for (themefile::Aspect aspect : themefile::allAspects)
@@ -141,7 +144,27 @@ bool applyThemeFile(rt::Platform& platform, const std::string& file, const std::
             return false;
         }
     return true;
+} catch (const rt::Error& error) {
+    std::fprintf(stderr, "theme file: %s\n", error.description().c_str());
+    return false;
 }
+
+// Times one step several rounds: mean, fastest, slowest and first, in milliseconds.
+struct Times {
+    double total = 0, fastest = 1e9, slowest = 0, first = 0;
+    int count = 0;
+    void add(double ms) {
+        if (count++ == 0)
+            first = ms;
+        total += ms;
+        fastest = std::min(fastest, ms);
+        slowest = std::max(slowest, ms);
+    }
+    void print() const {
+        std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
+                    total / count, fastest, slowest, first);
+    }
+};
 
 } // namespace
 
@@ -231,7 +254,8 @@ int main(int argc, char** argv) {
         }
     }
     const int applies = rounds * themes;
-    std::printf("theme apply on %s: %d themes x %d rounds\n", backend, themes, rounds);
+    std::printf("theme apply on %s (its snapshot included): %d themes x %d rounds\n", backend, themes,
+                rounds);
     std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
                 total / applies, fastest, slowest, first);
 #ifndef _WIN32
@@ -253,10 +277,25 @@ int main(int argc, char** argv) {
         fastest = std::min(fastest, ms);
         slowest = std::max(slowest, ms);
     }
-    std::printf("theme file apply on %s (every aspect but the saver, a 1024x768 JPEG wallpaper): %d rounds\n",
+    std::printf("theme file apply on %s (every aspect but the saver, a 1024x768 JPEG wallpaper, its snapshot "
+                "included): %d rounds\n",
                 backend, rounds);
     std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
                 total / rounds, fastest, slowest, first);
+
+    // "Previous settings" restored, back and forth (each restore keeps a snapshot first).
+    Times restores;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = Clock::now();
+        const themeapply::ApplyReport report = snapshot::restoreKept(platform, snapshot::Kept::previous,
+                                                                     themefile::AspectSet::all(), versionTag);
+        restores.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (report.anyTrouble())
+            std::fprintf(stderr, "restore: some aspect failed\n");
+    }
+    std::printf("restore of \"Previous settings\" on %s (its snapshot included): %d rounds\n", backend,
+                rounds);
+    restores.print();
 #ifdef _WIN32
     ::DestroyWindow(shown);
 #endif

@@ -1,13 +1,17 @@
-// The Themes tab's theme files: listed after the catalogue's themes, opened with
-// "Open theme file..." or from the command line, previewed as drawn from their
-// checked values, applied with the aspects chosen in the Settings dialog, and
-// shown in the Details dialog. The catalogue's themes keep their own preview and
-// apply (frmMain.cpp).
+// The Themes tab's entries after the catalogue's themes: theme files, listed
+// from the Themes folder and the files the user opened, opened with "Open theme
+// file..." or from the command line, or saved with "Save current settings...";
+// the kept "Previous settings" and "Original settings"; "Windows default". Each is
+// previewed as drawn from its checked values, applied with the aspects chosen in
+// the Settings dialog and shown in the Details dialog. The catalogue's themes keep
+// their own preview and apply (frmMain.cpp).
 #include "app/frmMain.h"
 
 #include "catalogue/PreviewLayout.h"
 #include "runtime/Error.h"
+#include "platform/ui/BusyPointer.h"
 #include "runtime/TextConv.h"
+#include "snapshot/Snapshots.h"
 #include "themedialogs/DetailsDialog.h"
 #include "themedialogs/SettingsDialog.h"
 #include "themedialogs/ThemeFileQuestions.h"
@@ -34,11 +38,16 @@ void frmMain::wireThemeFiles() {
     cmdOpenTheme->onClick = [this] { cmdOpenTheme_Click(); };
     cmdSettings->onClick = [this] { cmdSettings_Click(); };
     cmdDetails->onClick = [this] { cmdDetails_Click(); };
+    cmdSaveSettings->onClick = [this] { cmdSaveSettings_Click(); };
 }
 
 void frmMain::listThemeFiles() {
     chosenAspects_ = themedialogs::ChosenAspects::load(platform_.api);
-    setListedThemes(themes::listedThemes(platform_, module_, themes::loadOpenedThemeFiles(platform_)));
+    setListedThemes(themes::listedThemeFiles(platform_, module_, themes::loadOpenedThemeFiles(platform_)));
+}
+
+void frmMain::listKeptSettings() {
+    refreshListedThemes();
 }
 
 void frmMain::setListedThemes(std::vector<themes::ListedTheme> entries) {
@@ -62,6 +71,31 @@ void frmMain::setListedThemes(std::vector<themes::ListedTheme> entries) {
     listedThemes_ = std::move(entries);
 }
 
+void frmMain::refreshListedThemes() {
+    const themes::ListedTheme* selected = selectedListedTheme();
+    const std::optional<themes::ListedTheme> shown =
+        selected != nullptr ? std::optional<themes::ListedTheme>(*selected) : std::nullopt;
+    const int index = Combo1->listIndex();
+    std::vector<themes::ListedTheme> entries =
+        themes::listedThemeFiles(platform_, module_, themes::loadOpenedThemeFiles(platform_));
+    for (themes::ListedTheme& kept : themes::keptSettingsEntries(platform_))
+        entries.push_back(std::move(kept));
+    setListedThemes(std::move(entries));
+    int again = index;
+    if (shown) {
+        const auto found =
+            std::find_if(listedThemes_.begin(), listedThemes_.end(),
+                         [&](const themes::ListedTheme& entry) { return sameEntry(entry, *shown); });
+        again = found == listedThemes_.end() ? -1
+                                             : Combo1->listCount() - static_cast<int>(listedThemes_.size()) +
+                                                   static_cast<int>(found - listedThemes_.begin());
+    }
+    // Kept settings have changed with the apply: drawn again.
+    if (again >= 0 &&
+        (again != Combo1->listIndex() || (shown && shown->kind != themes::ListedTheme::Kind::file)))
+        Combo1->setListIndex(again);
+}
+
 const themes::ListedTheme* frmMain::selectedListedTheme() const {
     const int index = Combo1->listIndex();
     const int first = Combo1->listCount() - static_cast<int>(listedThemes_.size());
@@ -73,12 +107,12 @@ const themes::ListedTheme* frmMain::selectedListedTheme() const {
 void frmMain::showListedTheme(const themes::ListedTheme& entry) {
     // 1. The file read and checked; one that can no longer be read shows why instead.
     try {
-        shownTheme_ = themes::checkedThemeOf(platform_, entry);
+        shownTheme_ = themes::checkedThemeOf(platform_, entry, module_.windowsVersion);
     } catch (const rt::Error& error) {
         shownTheme_.reset();
         Image7->setVisible(false);
         Image7->setPicture(nullptr);
-        lblLeftOut->setCaption(entry.path + ": " + error.description());
+        lblLeftOut->setCaption((entry.path.empty() ? entry.name : entry.path) + ": " + error.description());
         cmdDetails->setEnabled(false);
         return;
     }
@@ -121,6 +155,27 @@ void frmMain::openThemeFile(const std::string& path) {
     }
     Combo1->setListIndex(Combo1->listCount() - static_cast<int>(listedThemes_.size()) +
                          static_cast<int>(place));
+}
+
+// "Save current settings...": what Windows has now, written as a theme file that
+// joins the list, selected; a file that cannot be written is told.
+void frmMain::cmdSaveSettings_Click() {
+    // 1. The name, in the common save dialog.
+    const std::optional<std::string> path =
+        themedialogs::askThemeFileToSave(windows_, *window_, "My settings.theme");
+    if (!path)
+        return;
+    // 2. The settings written, under the busy pointer.
+    try {
+        const ui::BusyPointer busy(windows_.screen());
+        snapshot::saveCurrentSettings(platform_, *path, module_.windowsVersion);
+    } catch (const rt::Error& error) {
+        platform_.messages.MsgBox(*path + ": " + error.description(), rt::vbExclamation,
+                                  platform_.runtime.appTitle());
+        return;
+    }
+    // 3. Opened as any theme file.
+    openThemeFile(*path);
 }
 
 // "Open theme file...".

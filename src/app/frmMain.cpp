@@ -8,6 +8,7 @@
 #include "runtime/Error.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
+#include "snapshot/Snapshots.h"
 #include "system/ScreenInfo.h"
 #include "system/clsAPIstuff.h"
 #include "themes/ThemeApplication.h"
@@ -118,6 +119,7 @@ void frmMain::buildThemesTab(ui::Container& page) {
     cmdSettings = &page.addButton("cmdSettings", "Se&ttings...", {6765, 540, 1800, 375});
     cmdDetails = &page.addButton("cmdDetails", "&Details...", {4830, 960, 1800, 375});
     cmdDetails->setEnabled(false);
+    cmdSaveSettings = &page.addButton("cmdSaveSettings", "Sa&ve current settings...", {6765, 960, 1800, 375});
     lblLeftOut = &page.addLabel("lblLeftOut", "", {4830, 4320, 3735, 600});
     lblLeftOut->setForeColor(textOnBackground);
 }
@@ -376,6 +378,10 @@ void frmMain::Label3_MouseMove(const ui::MouseEvent&) {
 // ---- "Themes" tab -------------------------------------------------------------------------
 
 void frmMain::setThemeImage() {
+    if (listedThemesStale_) {
+        listedThemesStale_ = false;
+        refreshListedThemes();
+    }
     if (const themes::ListedTheme* entry = selectedListedTheme()) {
         showListedTheme(*entry);
         return;
@@ -410,14 +416,19 @@ void frmMain::applySelectedTheme() {
     if (const themes::ListedTheme* entry = selectedListedTheme()) {
         themes::applyListedTheme(platform_, windows_.screen(), *entry, chosenAspects_.aspects(),
                                  module_.windowsVersion);
+        refreshListedThemes();
         Combo1->setFocus();
         return;
     }
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     themes::ThemeSelection selection;
     selection.selectedWallpaper = selectedWallpaper;
     selection.themeListIndex = Combo1->listIndex();
     selection.schemeListIndex = Combo3->listIndex();
     themes::ApplyTheme(platform_, module_, selection, windows_.screen(), *Combo1, chosenAspects_.aspects());
+    // "Previous settings" may be new: the list shows it from the next selection on.
+    listedThemesStale_ = true;
 }
 
 // ---- "Screen Saver" tab -------------------------------------------------------------------
@@ -435,6 +446,8 @@ void frmMain::Combo4_Click() {
 
 // "Set Screen Saver".
 void frmMain::Command6_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     screensaver::InstallFromResourceFile(platform_, module_, Combo4->listIndex(), windows_.screen());
 }
 
@@ -447,6 +460,8 @@ void frmMain::Combo4_KeyDown(int keyCode) {
 // Enter in the minutes box installs the listed saver file and stores the wait.
 void frmMain::Combo5_KeyDown(int keyCode) {
     if (keyCode != win::VK_RETURN)
+        return;
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
         return;
     const int index = Combo4->listIndex();
     screensaver::InstallListedFile(platform_, module_, index, index >= 0 ? Combo4->itemData(index) : -1,
@@ -491,6 +506,8 @@ void frmMain::Combo2_KeyDown(int keyCode) {
 
 // "Apply Wallpaper".
 void frmMain::Command1_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyWallpaper(platform_, mixMatch_, selectedWallpaper);
 }
 
@@ -510,11 +527,15 @@ void frmMain::Combo3_KeyDown(int keyCode) {
 
 // "Apply Color".
 void frmMain::Command3_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyColorScheme(platform_, module_, Combo3->listIndex());
 }
 
 // "Apply Mix - N - Match": the wallpaper and the colour scheme.
 void frmMain::Command4_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     mixmatch::ApplyMixNMatch(platform_, module_, mixMatch_, selectedWallpaper, Combo3->listIndex(),
                              windows_.screen());
 }
@@ -556,6 +577,8 @@ void frmMain::Command15_Click() {
 
 // "Restore Graphics".
 void frmMain::Command14_Click() {
+    if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
+        return;
     utilities::RestoreGraphics(platform_.runtime, windows_.screen(), module_.windowsVersion,
                                module_.programFolder);
 }

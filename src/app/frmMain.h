@@ -43,6 +43,10 @@ public:
     // checked at once, it joins the theme list, selected; a file that cannot be
     // read is told and not listed.
     void openThemeFile(const std::string& path);
+    // Once the window is first shown: the kept settings and "Windows default" join
+    // the theme list after its theme files (looking for them loads the shell, which
+    // the window does not wait for).
+    void listKeptSettings();
     ui::Window& window() { return *window_; }
 
     void MakeLink(ui::Label& label, int action, ui::Window* owner);
@@ -72,11 +76,12 @@ public:
     ui::ComboBox* Combo1 = nullptr; // themes
     ui::Button* Command2 = nullptr; // "Apply Theme"
     ui::PictureBox* Image7 = nullptr;
-    // For the theme files listed after the catalogue's themes.
-    ui::Button* cmdOpenTheme = nullptr; // "&Open theme file..."
-    ui::Button* cmdSettings = nullptr;  // "Se&ttings..."
-    ui::Button* cmdDetails = nullptr;   // "&Details...", for a theme file
-    ui::Label* lblLeftOut = nullptr;    // under a theme file's preview: what its check refused
+    // For the entries after the catalogue's themes: theme files, kept settings, Windows' defaults.
+    ui::Button* cmdOpenTheme = nullptr;    // "&Open theme file..."
+    ui::Button* cmdSettings = nullptr;     // "Se&ttings..."
+    ui::Button* cmdDetails = nullptr;      // "&Details...", for a theme file
+    ui::Button* cmdSaveSettings = nullptr; // "Sa&ve current settings..."
+    ui::Label* lblLeftOut = nullptr;       // under a theme file's preview: what its check refused
 
     // ---- "Mix - N - Match" tab ----------------------------------------------------------
     ui::Frame* fraWallpapers = nullptr;
@@ -149,6 +154,7 @@ public:
     void cmdOpenTheme_Click();
     void cmdSettings_Click();
     void cmdDetails_Click();
+    void cmdSaveSettings_Click();
 
     // ---- "Screen Saver" tab ---------------------------------------------------------------
     // Switches the Windows screen saver on or off for this session; true when accepted.
@@ -200,9 +206,12 @@ private:
     void wireThemeFiles();
     // The theme list's entries after the catalogue's themes set anew, keeping these.
     void setListedThemes(std::vector<themes::ListedTheme> entries);
-    // The entry selected in Combo1 when it is a theme file, nullptr otherwise.
+    // The entries after the catalogue's themes looked at again (after an apply,
+    // "Previous settings" may be new), the selected one kept selected.
+    void refreshListedThemes();
+    // The entry selected in Combo1 when it is not a catalogue theme, nullptr otherwise.
     const themes::ListedTheme* selectedListedTheme() const;
-    // The drawn preview of a theme file, with what its check refused under it.
+    // The drawn preview of an entry, with what its check refused under it.
     void showListedTheme(const themes::ListedTheme& entry);
     void wireMixNMatch();
     void wireUtilities();
@@ -225,6 +234,8 @@ private:
     std::vector<themes::ListedTheme> listedThemes_;
     std::optional<themefile::CheckedTheme> shownTheme_;
     themedialogs::ChosenAspects chosenAspects_ = themedialogs::ChosenAspects::all();
+    // A catalogue theme was applied since the entries were looked at.
+    bool listedThemesStale_ = false;
 };
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "runtime/Error.h"
 #include "runtime/ErrorTrap.h"
 #include "runtime/TextConv.h"
+#include "snapshot/Snapshots.h"
 #include "system/modWinVersion.h"
 #include "themeapply/CatalogueTheme.h"
 #include "themeapply/Surroundings.h"
@@ -27,7 +28,8 @@ const char* const usage = "Decorama's console program: lists, checks and applies
                           "\n"
                           "  decocmd list\n"
                           "      one line per theme: <number> <kind> <name>, kind catalogue or file\n"
-                          "      (the .theme files in the program folder's Themes folder)\n"
+                          "      (the .theme files in the program folder's Themes folder), then\n"
+                          "      previous, original (kind snapshot, when kept) and default (kind default)\n"
                           "  decocmd check FILE [/saver]\n"
                           "      one line per aspect: ok, absent or refused with the reason, then the\n"
                           "      sections the file has that are not read\n"
@@ -36,6 +38,12 @@ const char* const usage = "Decorama's console program: lists, checks and applies
                           "      ASPECTS: a comma list of colors, pointers, icons, wallpaper, sounds,\n"
                           "      saver, fonts, sizes, pictures\n"
                           "      /saver: a theme file may install its screen saver\n"
+                          "  decocmd restore previous|original|default [/only ASPECTS] [/skip ASPECTS]\n"
+                          "      the settings before the last apply, before the first one, or the\n"
+                          "      Windows default of this version\n"
+                          "  decocmd save FILE\n"
+                          "      the current settings as a theme file\n"
+                          "Every apply and restore first keeps the current settings as previous.\n"
                           "\n"
                           "Exit codes: 0 all done, 1 something refused or failed, 2 nothing done.\n";
 
@@ -105,8 +113,10 @@ public:
             return parsed.help ? allDone : nothingDone;
         }
         const std::size_t wordsNeeded = parsed.command == "LIST" ? 0 : 1;
-        if ((parsed.command != "LIST" && parsed.command != "CHECK" && parsed.command != "APPLY") ||
-            parsed.words.size() != wordsNeeded || ((parsed.only || parsed.skip) && parsed.command != "APPLY"))
+        const bool aspectsTaken = parsed.command == "APPLY" || parsed.command == "RESTORE";
+        if ((parsed.command != "LIST" && parsed.command != "CHECK" && !aspectsTaken &&
+             parsed.command != "SAVE") ||
+            parsed.words.size() != wordsNeeded || ((parsed.only || parsed.skip) && !aspectsTaken))
             return stop("bad arguments (decocmd /? shows how to call it)");
         loadCatalogue();
         try {
@@ -114,6 +124,10 @@ public:
                 return list();
             if (parsed.command == "CHECK")
                 return check(parsed.words[0], parsed.saver);
+            if (parsed.command == "SAVE")
+                return save(parsed.words[0]);
+            if (parsed.command == "RESTORE")
+                return restore(parsed);
             return apply(parsed);
         } catch (const rt::Error& error) { // a folder or file it could not look at
             return stop(error.description());
@@ -148,7 +162,54 @@ private:
         for (std::size_t i = 0; i < entries.size(); ++i)
             out_ += std::to_string(i + 1) + '\t' + themeapply::kindName(entries[i].kind) + '\t' +
                     entries[i].name + "\n";
+        if (snapshot::keptSnapshot(platform_, snapshot::Kept::previous))
+            out_ += "previous\tsnapshot\tPrevious settings\n";
+        if (snapshot::keptSnapshot(platform_, snapshot::Kept::original))
+            out_ += "original\tsnapshot\tOriginal settings\n";
+        out_ += "default\tdefault\tWindows default\n";
         return allDone;
+    }
+
+    int save(const std::string& name) {
+        snapshot::saveCurrentSettings(platform_, themeFilePath(name), module_.windowsVersion);
+        return allDone;
+    }
+
+    // The aspects asked: every one, or those /only and /skip leave.
+    std::optional<AspectSet> askedAspects(const Arguments& parsed) {
+        AspectSet aspects = AspectSet::all();
+        try {
+            if (parsed.only)
+                aspects = AspectSet::of(themefile::parseAspectList(*parsed.only));
+            if (parsed.skip)
+                aspects = aspects.without(themefile::parseAspectList(*parsed.skip));
+        } catch (const rt::Error& error) {
+            stop(error.description());
+            return std::nullopt;
+        }
+        return aspects;
+    }
+
+    int report(const themeapply::ApplyReport& report) {
+        for (Aspect aspect : themefile::allAspects)
+            out_ += report.line(aspect) + "\n";
+        return report.anyTrouble() ? someTrouble : allDone;
+    }
+
+    // A snapshot that cannot be taken, or a kept one that is not there, ends it with 2
+    // (run's catch).
+    int restore(const Arguments& parsed) {
+        const std::optional<AspectSet> aspects = askedAspects(parsed);
+        if (!aspects)
+            return nothingDone;
+        const std::string which = rt::UCase(parsed.words[0]);
+        if (which == "DEFAULT")
+            return report(snapshot::applyWindowsDefault(platform_, *aspects, module_.windowsVersion));
+        if (which != "PREVIOUS" && which != "ORIGINAL")
+            return stop("restore takes previous, original or default");
+        return report(snapshot::restoreKept(
+            platform_, which == "PREVIOUS" ? snapshot::Kept::previous : snapshot::Kept::original, *aspects,
+            module_.windowsVersion));
     }
 
     // A theme file named on the command line: a full path, or a name in the Themes folder.
@@ -188,15 +249,10 @@ private:
     }
 
     int apply(const Arguments& parsed) {
-        AspectSet aspects = AspectSet::all();
-        try {
-            if (parsed.only)
-                aspects = AspectSet::of(themefile::parseAspectList(*parsed.only));
-            if (parsed.skip)
-                aspects = aspects.without(themefile::parseAspectList(*parsed.skip));
-        } catch (const rt::Error& error) {
-            return stop(error.description());
-        }
+        const std::optional<AspectSet> asked = askedAspects(parsed);
+        if (!asked)
+            return nothingDone;
+        const AspectSet& aspects = *asked;
         const std::optional<themeapply::ThemeEntry> theme = find(parsed.words[0]);
         if (!theme)
             return stop("unknown theme: " + parsed.words[0]);
@@ -205,9 +261,7 @@ private:
                                                             : applyFile(theme->path, aspects, parsed.saver);
         if (!report)
             return nothingDone;
-        for (Aspect aspect : themefile::allAspects)
-            out_ += report->line(aspect) + "\n";
-        return report->anyTrouble() ? someTrouble : allDone;
+        return this->report(*report);
     }
 
     // A number from the list, a catalogue theme's or a listed file's name, or a theme file.
@@ -242,6 +296,7 @@ private:
         themeapply::ThemeSelection selection;
         selection.selectedWallpaper = choice.wallpaper;
         selection.themeListIndex = theme.listIndex;
+        snapshot::takeSnapshot(platform_, module_.windowsVersion);
         rt::ErrorTrap onError(rt::passOver);
         return themeapply::writeCatalogueTheme(platform_, module_, selection, aspects, onError);
     }
@@ -251,6 +306,7 @@ private:
         const std::optional<themefile::CheckedTheme> theme = checked(path, saver);
         if (!theme)
             return std::nullopt;
+        snapshot::takeSnapshot(platform_, module_.windowsVersion);
         return themeapply::applyThemeFile(platform_, *theme, aspects, module_.windowsVersion);
     }
 

@@ -6,6 +6,8 @@
 //   decocmd list
 //   decocmd check FILE [/saver]
 //   decocmd apply THEME [/only ASPECTS] [/skip ASPECTS] [/saver]
+//   decocmd restore previous|original|default [/only ASPECTS] [/skip ASPECTS]
+//   decocmd save FILE
 //   decocmd /?
 //
 // Switches are taken as Windows programs take them: "/only" or "-only", in any
@@ -28,7 +30,7 @@ namespace console {
 enum ExitCode : int {
     allDone = 0,     // check: nothing refused; apply: all that was asked applied
     someTrouble = 1, // check: something refused; apply: some aspect refused or failed
-    nothingDone = 2, // not a readable theme file, an unknown theme, bad arguments
+    nothingDone = 2, // not a readable theme file, an unknown theme, bad arguments, no snapshot
 };
 
 // arguments: the command line's words after the program's name; what it prints on

@@ -3,7 +3,8 @@
 // event prepares everything before it is first shown. The program then runs on
 // the window system's event thread until its close button (or the last window)
 // ends it. A theme file named on the command line ("decorama.exe FILE.theme", as
-// the shell opens one) is opened and selected before the window is shown.
+// the shell opens one) is opened and selected before the window is shown; the
+// kept settings join the theme list once it is.
 #include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "runtime/Error.h"
@@ -50,6 +51,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR command
         if (!themeFile.empty())
             form.openThemeFile(themeFile);
         form.window().show();
+        form.listKeptSettings();
         return windows.run();
     } catch (const rt::Error& error) {
         // Start-up reports its own errors; one that escapes it still gets told

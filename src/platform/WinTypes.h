@@ -96,6 +96,7 @@ constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_INVALID_NAME = 123;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 constexpr DWORD ERROR_MORE_DATA = 234;
+constexpr DWORD ERROR_NO_MORE_ITEMS = 259;
 constexpr DWORD ERROR_INVALID_SPI_VALUE = 1439;
 
 // GetVersionExA platform identifiers.

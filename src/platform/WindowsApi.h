@@ -34,6 +34,8 @@ public:
     virtual LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) = 0;
     virtual LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) = 0;
     virtual LONG RegCloseKey(HKEY hKey) = 0;
+    // The sub-key at dwIndex (0, 1, ...) by name; ERROR_NO_MORE_ITEMS past the last.
+    virtual LONG RegEnumKeyA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD cchName) = 0;
     virtual BOOL GetUserNameA(char* lpBuffer, DWORD* pcbBuffer) = 0;
 
     // kernel32: version, paths, profile files, machine facts

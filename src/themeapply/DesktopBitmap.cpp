@@ -64,6 +64,10 @@ std::string bmpFile(int width, int height, const unsigned char* rgba) {
     return bytes;
 }
 
+std::string userDataFolder(rt::Platform& platform) {
+    return applicationDataFolder(platform.api).value_or(platform.runtime.appPath());
+}
+
 std::string desktopBitmapFor(rt::Platform& platform, const std::string& picture) {
     // 1. A BMP goes to the desktop as it is.
     if (platform.runtime.readBytes(picture, 0, 2) == "BM")
@@ -74,8 +78,7 @@ std::string desktopBitmapFor(rt::Platform& platform, const std::string& picture)
         ui::decodePicture(platform.runtime.readFile(picture), ui::PictureFormats::wallpaper);
 
     // 3. Its BMP copy in the user's application-data folder, or the program's.
-    const std::string folder = applicationDataFolder(platform.api).value_or(platform.runtime.appPath());
-    const std::string copy = folder + "\\" + baseName(picture) + ".bmp";
+    const std::string copy = userDataFolder(platform) + "\\" + baseName(picture) + ".bmp";
     platform.runtime.writeFile(copy, bmpFile(image.width, image.height, image.rgba.data()));
     return copy;
 }

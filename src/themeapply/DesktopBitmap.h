@@ -19,6 +19,10 @@ namespace themeapply {
 // and the runtime's errors for one it cannot read or a copy it cannot write.
 std::string desktopBitmapFor(rt::Platform& platform, const std::string& picture);
 
+// The user's folder of this program's files: "<Application Data>\Decorama", made when
+// missing, or the program folder where Windows has none or it cannot be made.
+std::string userDataFolder(rt::Platform& platform);
+
 // A 24-bit bottom-up BMP of top-down RGBA rows.
 std::string bmpFile(int width, int height, const unsigned char* rgba);
 

@@ -346,7 +346,8 @@ private:
 } // namespace
 
 ApplyReport applyThemeFile(rt::Platform& platform, const themefile::CheckedTheme& theme,
-                           const themefile::AspectSet& aspects, const std::string& versionTag) {
+                           const themefile::AspectSet& aspects, const std::string& versionTag,
+                           const AspectFinish& finish) {
     ApplyReport report;
     ThemeFileApply apply(platform, theme, versionTag);
     for (Aspect aspect : themefile::allAspects) {
@@ -367,6 +368,8 @@ ApplyReport applyThemeFile(rt::Platform& platform, const themefile::CheckedTheme
             Undo undo(platform.api);
             try {
                 apply.apply(aspect, undo);
+                if (finish)
+                    finish(aspect, undo);
                 undo.commit();
                 report.set(aspect, Outcome::applied);
             } catch (const rt::Error& error) {

@@ -11,9 +11,11 @@
 #pragma once
 
 #include "themeapply/ApplyReport.h"
+#include "themeapply/Undo.h"
 #include "themefile/Aspect.h"
 #include "themefile/ThemeCheck.h"
 
+#include <functional>
 #include <string>
 
 namespace rt {
@@ -24,7 +26,12 @@ namespace themeapply {
 
 // versionTag: "95", "98", "ME", "NT", "2000" or empty, as sys::GetWinVersion gives it
 // (it says where the desktop icons go, see appearance::DesktopIcons).
+// finish: what the caller writes of an aspect besides the theme's values (a restore's
+// exact registry texts and files), after them and before the aspect is committed; it
+// keeps what it overwrites in the aspect's Undo, and its failure fails the aspect whole.
+using AspectFinish = std::function<void(themefile::Aspect, Undo&)>;
 ApplyReport applyThemeFile(rt::Platform& platform, const themefile::CheckedTheme& theme,
-                           const themefile::AspectSet& aspects, const std::string& versionTag);
+                           const themefile::AspectSet& aspects, const std::string& versionTag,
+                           const AspectFinish& finish = {});
 
 } // namespace themeapply

@@ -38,7 +38,7 @@ private:
 class Check {
 public:
     Check(const Surroundings& surroundings, const CheckOptions& options)
-        : paths_(surroundings), options_(options) {}
+        : paths_(surroundings, options.trusted), options_(options) {}
 
     CheckedTheme run(const ThemeFile& theme) {
         CheckedTheme checked;

@@ -90,6 +90,9 @@ struct CheckedTheme {
 
 struct CheckOptions {
     bool allowScreenSavers = false; // decocmd's /saver
+    // The program's own file (a kept snapshot): its paths are where the user's settings
+    // pointed, anywhere at all, so none is refused; a missing file is still marked missing.
+    bool trusted = false;
 };
 
 CheckedTheme checkTheme(const ThemeFile& theme, const Surroundings& surroundings,

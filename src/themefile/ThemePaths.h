@@ -70,7 +70,9 @@ struct PathVerdict {
 
 class PathCheck {
 public:
-    explicit PathCheck(const Surroundings& surroundings) : surroundings_(surroundings) {}
+    // trusted: the program's own file; every path is allowed as it is, variables expanded.
+    explicit PathCheck(const Surroundings& surroundings, bool trusted = false)
+        : surroundings_(surroundings), trusted_(trusted) {}
 
     // A picture, pointer, icon or sound file.
     PathVerdict file(std::string_view value, FileKind kind) const;
@@ -89,7 +91,10 @@ private:
     std::string beside(const std::string& path) const;
     static const char* sniff(const std::string& head, FileKind kind);
 
+    PathVerdict trustedPath(std::string_view value) const;
+
     const Surroundings& surroundings_;
+    bool trusted_ = false;
 };
 
 } // namespace themefile

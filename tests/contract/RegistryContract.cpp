@@ -265,4 +265,24 @@ TYPED_TEST(RegistryContract, AccessRightsFollowTheWindowsFamily) {
     this->api().RegCloseKey(writer);
 }
 
+// The snapshot walks HKCU\AppEvents\Schemes\Apps this way: names in the order of
+// their upper-case letters, a short buffer refused, the end told.
+TYPED_TEST(RegistryContract, SubKeysAreEnumeratedByNameUntilNoMoreItems) {
+    for (const char* child : {"Sub", "Other"}) {
+        win::HKEY made = 0;
+        ASSERT_EQ(0, this->api().RegCreateKeyExA(this->scratch, child, 0, nullptr, 0, AllKeyRights, nullptr,
+                                                 &made, nullptr));
+        this->api().RegCloseKey(made);
+    }
+    char name[8] = "xxxxxxx";
+    EXPECT_EQ(MoreData, this->api().RegEnumKeyA(this->scratch, 0, name, 5));
+    for (const char* expected : {"Other", "Sub"}) {
+        const win::DWORD index = expected[0] == 'O' ? 0 : 1;
+        ASSERT_EQ(0, this->api().RegEnumKeyA(this->scratch, index, name, sizeof name));
+        EXPECT_STREQ(expected, name);
+    }
+    EXPECT_EQ(static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS),
+              this->api().RegEnumKeyA(this->scratch, 2, name, sizeof name));
+}
+
 } // namespace

@@ -8,6 +8,9 @@
 #      user's classes on 2000).
 #   2. "decocmd apply <catalogue theme> /only colors": the colours change, live and
 #      in the registry, and nothing else of the registry does (exports compared).
+#   3. "decocmd apply <catalogue theme>" whole, then "decocmd restore previous": the
+#      registry exports, the live Window colour and c:\logo.sys (not there before) as
+#      they were; "decocmd list" shows the kept snapshots.
 set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-decocmd "$@"
@@ -113,6 +116,24 @@ run_version() { # VERSION ICON_KEY
     grep -v -E '^[<>] "[A-Za-z]+"="[0-9]+[ ,][0-9.]+[ ,][0-9.]+"$' "$out/$run-changed.txt" >"$out/$run-unexpected.txt" &&
         fail "more than the colours changed: $(head -n 3 "$out/$run-unexpected.txt")"
     [ -s "$out/$run-changed.txt" ] || fail "no colour changed in the registry"
+
+    # ---- 3. A whole catalogue theme, then "Previous settings" ----------------------------------
+    local colour logo=absent
+    colour=$(live_colour 5)
+    [ -e "$prefix/drive_c/logo.sys" ] && logo=present
+    snapshot "$out/$run-before-all.reg"
+    decocmd apply-all apply "$theme_name" || fail "decocmd apply '$theme_name' ended with $?: $(cat "$out/$run-apply-all.log.txt")"
+    [ -e "$prefix/drive_c/logo.sys" ] || fail "the catalogue theme left no c:\\logo.sys"
+    decocmd restore restore previous || fail "decocmd restore previous ended with $?: $(cat "$out/$run-restore.log.txt")"
+    snapshot "$out/$run-restored.reg"
+    diff "$out/$run-before-all.reg" "$out/$run-restored.reg" >"$out/$run-not-restored.txt" ||
+        fail "the registry is not as before: $(grep '^[<>]' "$out/$run-not-restored.txt" | head -n 5)"
+    [ "$(live_colour 5)" = "$colour" ] || fail "the live Window colour is '$(live_colour 5)', not '$colour' again"
+    { [ -e "$prefix/drive_c/logo.sys" ] && [ $logo = present ]; } || { [ ! -e "$prefix/drive_c/logo.sys" ] && [ $logo = absent ]; } ||
+        fail "c:\\logo.sys was $logo before and is not so again"
+    decocmd list list
+    grep -q "^previous$(printf '\t')snapshot" "$out/$run-list.log.txt" && grep -q "^original$(printf '\t')snapshot" "$out/$run-list.log.txt" ||
+        fail "decocmd list shows no kept snapshots: $(tail -n 3 "$out/$run-list.log.txt")"
     wine_stop "$prefix"
     xvfb_stop
     wine_remove_prefix "$prefix"

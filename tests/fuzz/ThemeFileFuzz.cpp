@@ -6,7 +6,10 @@
 // surroundings about, that is not a plain local path, and any report that
 // contradicts itself. What the writer writes of the theme must read back as the same
 // theme, unless a value holds a line break or the file grows past the reader's limits,
-// which it refuses to write.
+// which it refuses to write. Each input is also read as a kept snapshot of the
+// program's own (snapshot::readState): refused whole with 380, or read, and then what
+// the snapshot writes of it must read back as the same snapshot.
+#include "snapshot/SnapshotState.h"
 #include "themefile/ThemeCheck.h"
 #include "themefile/ThemeWriter.h"
 
@@ -100,10 +103,30 @@ void expectWrittenBack(const ThemeFile& file) {
            theme_test::describe(file));
 }
 
+void readAsSnapshot(const std::string& bytes) {
+    snapshot::SystemState state;
+    try {
+        state = snapshot::readState(bytes, fileName, theme_test::toCp1252);
+    } catch (const rt::Error& error) {
+        expect(error.number() == rt::ErrInvalidPropertyValue);
+        return;
+    }
+    std::string written;
+    try {
+        written = writeThemeFile(state.theme, {snapshot::stateSection(state)});
+    } catch (const rt::Error& error) {
+        expect(error.number() == rt::ErrInvalidPropertyValue);
+        return;
+    }
+    expect(snapshot::stateSection(snapshot::readState(written, fileName, theme_test::toCp1252)).keys ==
+           snapshot::stateSection(state).keys);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    readAsSnapshot(bytes);
     ThemeFile file;
     try {
         file = readThemeFile(bytes, fileName, theme_test::toCp1252);

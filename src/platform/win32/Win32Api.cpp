@@ -123,6 +123,10 @@ win::LONG Win32Api::RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
     return ::RegDeleteKeyA(native<::HKEY>(hKey), lpSubKey);
 }
 
+win::LONG Win32Api::RegEnumKeyA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD cchName) {
+    return ::RegEnumKeyA(native<::HKEY>(hKey), dwIndex, lpName, cchName);
+}
+
 win::LONG Win32Api::RegDeleteValueA(HKEY hKey, const char* lpValueName) {
     return ::RegDeleteValueA(native<::HKEY>(hKey), lpValueName);
 }

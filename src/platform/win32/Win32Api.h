@@ -66,6 +66,7 @@ public:
     LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) override;
     LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) override;
     LONG RegCloseKey(HKEY hKey) override;
+    LONG RegEnumKeyA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD cchName) override;
     BOOL GetUserNameA(char* lpBuffer, DWORD* pcbBuffer) override;
 
     // kernel32: version, paths, profile files, machine facts

@@ -262,6 +262,27 @@ win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
     return registry.closeKey(hKey);
 }
 
+// The sub-keys in the order of their upper-case names; a name that does not fit with
+// its NUL is ERROR_MORE_DATA.
+win::LONG FakeRegistry::enumKey(win::HKEY key, win::DWORD index, char* name, win::DWORD size) {
+    const Handle handle = resolve(key);
+    if (!handle.key)
+        return win::ERROR_INVALID_HANDLE;
+    if (index >= handle.key->subKeys.size())
+        return static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS);
+    const std::string& found = std::next(handle.key->subKeys.begin(), index)->second->name;
+    if (found.size() + 1 > size)
+        return win::ERROR_MORE_DATA;
+    std::memcpy(name, found.c_str(), found.size() + 1);
+    return win::ERROR_SUCCESS;
+}
+
+win::LONG FakeWindows::RegEnumKeyA(win::HKEY hKey, win::DWORD dwIndex, char* lpName, win::DWORD cchName) {
+    if (auto fault = plannedError("RegEnumKeyA", {CallArg::key(hKey), dwIndex}))
+        return static_cast<win::LONG>(*fault);
+    return registry.enumKey(hKey, dwIndex, lpName, cchName);
+}
+
 std::map<std::string, std::string> FakeRegistry::contents() const {
     std::map<std::string, std::string> entries;
     const auto add = [&](const auto& self, const Key& key) -> void {

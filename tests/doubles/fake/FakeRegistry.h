@@ -40,6 +40,7 @@ public:
     win::LONG deleteKey(win::HKEY key, const char* subKey);
     win::LONG deleteValue(win::HKEY key, const char* valueName);
     win::LONG closeKey(win::HKEY key);
+    win::LONG enumKey(win::HKEY key, win::DWORD index, char* name, win::DWORD size);
     void put(win::HKEY root, const std::string& subKey, const std::string& valueName, win::DWORD type,
              const std::string& data);
     struct Value {

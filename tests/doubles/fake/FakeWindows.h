@@ -191,6 +191,7 @@ public:
     win::LONG RegDeleteKeyA(win::HKEY, const char*) override;
     win::LONG RegDeleteValueA(win::HKEY, const char*) override;
     win::LONG RegCloseKey(win::HKEY) override;
+    win::LONG RegEnumKeyA(win::HKEY, win::DWORD, char*, win::DWORD) override;
     win::BOOL GetUserNameA(char*, win::DWORD*) override;
     win::BOOL GetVersionExA(win::OSVERSIONINFOA*) override;
     win::DWORD GetShortPathNameA(const char*, char*, win::DWORD) override;

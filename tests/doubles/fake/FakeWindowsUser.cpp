@@ -57,6 +57,11 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
     const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)
         setLastErrorCode(error);
+    // Stored, the wallpaper is where every Windows keeps it for the next log-on (Wine:
+    // dlls/win32u/sysparams.c, the "Wallpaper" value of HKCU\Control Panel\Desktop).
+    if (result && uiAction == win::SPI_SETDESKWALLPAPER && (fWinIni & win::SPIF_UPDATEINIFILE) && pvParam)
+        registry.put(win::HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", win::REG_SZ,
+                     std::string(static_cast<const char*>(pvParam)) + std::string(1, '\0'));
     return result;
 }
 

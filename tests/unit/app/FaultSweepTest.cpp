@@ -17,12 +17,18 @@
 //    wholly one or the other; a handler that puts things back, as it started;
 //    decocmd's apply of a theme file, each aspect as the clean run left it
 //    where decocmd says "applied", all as it started where it says otherwise.
+// Every handler that writes keeps a snapshot of the current settings first; its
+// operations are swept once, for "Apply Color" with a snapshot kept already: any
+// failure of it leaves Windows untouched, tells why in a box, and leaves the kept
+// snapshots whole, as they were or as the clean run wrote them.
 #include "support/ProgramFixture.h"
 #include "support/Bytes.h"
 #include "support/TestFacts.h"
 
 #include "console/Decocmd.h"
+#include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
+#include "snapshot/Snapshots.h"
 #include "themefile/Aspect.h"
 #include "unit/themeapply/ThemeFileFixture.h"
 
@@ -41,11 +47,12 @@ using Use = fake::FakeWindows::Operation;
 using Trail = std::vector<Use>;
 
 // Refuses: goes on without what it could not look at (no order of uses to compare).
-enum class Outcome { GoesOn, Stops, PutsBack, EachAspectWhole, Refuses };
+// Untouched: nothing of Windows written (a snapshot that could not be kept).
+enum class Outcome { GoesOn, Stops, PutsBack, EachAspectWhole, Refuses, Untouched };
 struct Expected {
     Outcome outcome;
     std::optional<std::string> box = std::nullopt; // shown instead of the clean run's boxes
-    const char* mayDiffer = "";                    // entries that may end as neither state
+    const char* mayDiffer = "";                    // entries that may end as neither state ("a|b")
     std::vector<std::string> mayLeaveOut = {};     // later operations it may leave out
 };
 const Expected goesOn{Outcome::GoesOn}, stops{Outcome::Stops}, putsBack{Outcome::PutsBack};
@@ -106,16 +113,44 @@ Expected endSession(const Use& use, int) { // a Windows of unknown family gets n
 // or a path in a Windows folder it was not told, is refused or missing: left out.
 Expected applyThemeFile(const Use& use, int) {
     if (calls(use, "GetVersionExA"))
-        return {Outcome::Refuses, {}, "CURRENT_USER\\Software\\"};
+        return {Outcome::Refuses, {}, "CURRENT_USER\\Software\\|settings"};
     if (calls(use, "GetWindowsDirectoryA") || calls(use, "GetSystemDirectoryA"))
         return {Outcome::Refuses};
     if (calls(use, "SHGetSpecialFolderLocation") || calls(use, "SHGetPathFromIDListA") ||
         calls(use, "CreateDirectoryA"))
-        return {Outcome::EachAspectWhole, {}, "Jungle Wallpaper.bmp"};
+        return {Outcome::EachAspectWhole, {}, "Jungle Wallpaper.bmp|Desktop\\Wallpaper="};
     if (use.kind == Kind::WindowsCall || calls(use, "readFile", "Jungle") || calls(use, "writeFile") ||
         calls(use, "readBytes", ", 0, 2)"))
         return {Outcome::EachAspectWhole};
     return {Outcome::Refuses};
+}
+
+// The snapshot before the first write: only a call that cannot fail (GetSysColor), a key
+// closed and a temporary file's clean-up go on; without an application-data folder the
+// snapshot goes to the program folder.
+const char* const snapshotBox = "The current settings could not be kept as \"Previous settings\"";
+Expected snapshotRule(const Use& use, int) {
+    if (calls(use, "GetSysColor")) // a colour it cannot tell is kept as black
+        return {Outcome::GoesOn, {}, "settings"};
+    if (calls(use, "RegCloseKey") || calls(use, "CoTaskMemFree") || calls(use, "Kill", ".old\""))
+        return {Outcome::GoesOn, {}, ".old"};
+    if (calls(use, "SHGetSpecialFolderLocation") || calls(use, "SHGetPathFromIDListA") ||
+        calls(use, "CreateDirectoryA", "\\Decorama\""))
+        return {Outcome::Refuses, {}, "settings"};
+    return {Outcome::Untouched};
+}
+
+// The uses of the snapshot in a trail: from its first GetSysColor to its last use of
+// "Previous settings"; none in a handler without one.
+std::pair<std::size_t, std::size_t> snapshotUses(const Trail& trail) {
+    std::size_t last = trail.size();
+    for (std::size_t i = 0; i < trail.size(); ++i)
+        if (trail[i].call.find("Previous settings") != std::string::npos)
+            last = i;
+    std::size_t first = 0;
+    while (first < last && trail[first].name != "GetSysColor")
+        ++first;
+    return last == trail.size() ? std::pair{std::size_t{0}, std::size_t{0}} : std::pair{first, last + 1};
 }
 
 // The first text argument of a use (a path, a key), without a closing backslash.
@@ -280,6 +315,12 @@ struct Program : unit_test::Program {
         fake.setString(win::HKEY_CLASSES_ROOT, "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
                        "full", "C:\\WINDOWS\\SYSTEM\\shell32.dll,32");
     }
+    // "Apply Color" over a snapshot kept before a change of the Window colour.
+    void snapshotKept() {
+        themeAndSchemeSelected();
+        snapshot::takeSnapshot(platform, module.windowsVersion);
+        fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "Window", "1 2 3");
+    }
     void askedOnNt() {
         fake.useVersion(fake::Version::NT4);
         prepare();
@@ -296,7 +337,11 @@ struct Program : unit_test::Program {
             now.colors.push_back(fake.settings.colors.get(index));
         for (const auto& [name, value] : now.entries)
             if (!aspectOf(name).empty())
-                now.aspects[aspectOf(name)] += name + value + ";";
+                now.aspects[aspectOf(name)] += // the wallpaper's folder may be either
+                    name +
+                    (rt::EndsWith(name, "\\Wallpaper=") ? value.substr(value.find_last_of('\\') + 1)
+                                                        : value) +
+                    ";";
         for (win::DWORD color : now.colors)
             now.aspects["colors"] += std::to_string(color) + ";";
         for (win::DWORD id : {win::OCR_NORMAL, win::OCR_WAIT})
@@ -329,6 +374,7 @@ struct Handler {
     Expected (*rule)(const Use&, int error);
     bool deletes = false; // what it deletes may stay deleted
     bool (Program::*fault)() const = nullptr;
+    bool sweepsSnapshot = false; // its snapshot's uses are swept too
 };
 
 const Handler handlers[] = {
@@ -349,6 +395,7 @@ const Handler handlers[] = {
     {"RestartOk", &Program::askedOnNt, {"Command17"}, endSession},
     {"ShutDownOk", &Program::askedOnNt, {"Command16"}, endSession},
     {"DecocmdApplyThemeFile", &Program::themeFileReady, {"decocmd apply Jungle /saver"}, applyThemeFile},
+    {"TakeSnapshot", &Program::snapshotKept, {"Command3"}, passOver, false, nullptr, true},
 };
 
 // One run of the handler on a fresh program, with the nth use of an operation failing.
@@ -376,6 +423,13 @@ std::vector<std::string> names(Trail::const_iterator from, Trail::const_iterator
     return list;
 }
 
+// The entries but the kept snapshots, which a handler that puts things back keeps.
+std::map<std::string, std::string> withoutSnapshots(std::map<std::string, std::string> entries) {
+    for (auto entry = entries.begin(); entry != entries.end();)
+        entry = entry->first.find("settings") != std::string::npos ? entries.erase(entry) : std::next(entry);
+    return entries;
+}
+
 // The entries that end as neither the start's nor the clean run's, "" for none.
 std::string strayEntries(const State& start, const State& clean, const State& now, const char* mayDiffer,
                          bool deletes) {
@@ -386,10 +440,17 @@ std::string strayEntries(const State& start, const State& clean, const State& no
         const auto entry = s.entries.find(name);
         return entry == s.entries.end() ? std::optional<std::string>() : entry->second;
     };
+    const auto maybe = [&](const std::string& name) { // mayDiffer: "a|b" names two kinds
+        const std::string kinds = std::string(mayDiffer) + "|";
+        for (std::size_t from = 0, bar; (bar = kinds.find('|', from)) != std::string::npos; from = bar + 1)
+            if (bar > from && name.find(kinds.substr(from, bar - from)) != std::string::npos)
+                return true;
+        return false;
+    };
     std::string stray;
     for (const auto& [name, unused] : all)
         if (at(now, name) != at(start, name) && at(now, name) != at(clean, name) &&
-            !(deletes && !at(now, name)) && (!*mayDiffer || name.find(mayDiffer) == std::string::npos))
+            !(deletes && !at(now, name)) && !maybe(name))
             stray += name + "; ";
     if (now.colors != start.colors && now.colors != clean.colors)
         stray += "the live colours";
@@ -428,9 +489,13 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
 
     int runs = 0;
     std::map<std::string, int> uses;
+    const auto [snapshotFrom, snapshotTo] = snapshotUses(clean.trail);
     for (std::size_t k = 0; k < clean.trail.size(); ++k) {
         const Use& use = clean.trail[k];
         const int nth = ++uses[use.name];
+        const bool ofSnapshot = k >= snapshotFrom && k < snapshotTo;
+        if (ofSnapshot && !h.sweepsSnapshot)
+            continue;
         for (int error : use.kind == Kind::FileService
                              ? std::vector<int>{rt::ErrFileNotFound, rt::ErrPathFileAccess}
                              : std::vector<int>{int(win::ERROR_ACCESS_DENIED)}) {
@@ -438,7 +503,7 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
             const HandlerRun run(h, use.name, nth, error);
             SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " + use.call +
                          " failing with " + std::to_string(error));
-            const Expected expected = h.rule(use, error);
+            const Expected expected = ofSnapshot ? snapshotRule(use, error) : h.rule(use, error);
             ASSERT_GT(run.trail.size(), k) << "the failing operation never came";
             EXPECT_EQ(names(clean.trail.begin(), clean.trail.begin() + std::ptrdiff_t(k) + 1),
                       names(run.trail.begin(), run.trail.begin() + std::ptrdiff_t(k) + 1));
@@ -449,6 +514,11 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
                 EXPECT_EQ("", brokenAspects(run.before, cleanEnd, end, run.program.consoleOut))
                     << run.program.consoleOut;
             } else if (expected.outcome == Outcome::Refuses) {
+            } else if (expected.outcome == Outcome::Untouched) {
+                EXPECT_EQ(run.before.aspects, end.aspects) << "wrote although the snapshot failed";
+                for (const auto& [name, bytes] : end.entries)
+                    if (name.find(".new") != std::string::npos || name.find(".old") != std::string::npos)
+                        ADD_FAILURE() << "left behind: " << name;
             } else if (expected.outcome == Outcome::GoesOn) {
                 EXPECT_TRUE(
                     goesOnAsTheCleanRun(clean.trail, k, mayBeLeftOut(clean.trail, k, expected), run.trail))
@@ -462,10 +532,16 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
                 EXPECT_TRUE(std::none_of(run.trail.begin() + std::ptrdiff_t(k) + 1, run.trail.end(),
                                          [](const Use& u) { return u.kind == Kind::WindowsCall; }))
                     << "went on to Windows after the failure";
-                EXPECT_EQ(run.before.entries, end.entries) << "did not put everything back";
+                EXPECT_EQ(withoutSnapshots(run.before.entries), withoutSnapshots(end.entries))
+                    << "did not put everything back";
             }
-            EXPECT_EQ(expected.box ? std::vector<std::string>{*expected.box} : cleanBoxes,
-                      run.program.prompts());
+            if (expected.outcome == Outcome::Untouched) { // one box says why
+                ASSERT_EQ(1u, run.program.prompts().size());
+                EXPECT_EQ(0u, run.program.prompts()[0].find(snapshotBox)) << run.program.prompts()[0];
+            } else {
+                EXPECT_EQ(expected.box ? std::vector<std::string>{*expected.box} : cleanBoxes,
+                          run.program.prompts());
+            }
             EXPECT_EQ(ui::vbDefault, run.program.windows->screen().mousePointer())
                 << "the pointer stays busy";
             EXPECT_EQ("", strayEntries(run.before, cleanEnd, end, expected.mayDiffer, h.deletes))
@@ -482,5 +558,116 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
 
 INSTANTIATE_TEST_SUITE_P(EachHandlerThatWritesToWindows, FaultSweep, ::testing::ValuesIn(handlers),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// "Previous settings" after each handler that writes, on each Windows: a state with
+// values, keys and files that are not there, the handler, then the restore: every file
+// and registry entry, the live colours and each aspect's live state as they were (the
+// snapshot's own files and the wallpaper's converted copy excepted).
+struct WindowsVersion {
+    fake::Version version;
+    const char* tag;
+};
+const WindowsVersion versions[] = {{fake::Version::Win95, "95"},
+                                   {fake::Version::Win98, "98"},
+                                   {fake::Version::WinME, "ME"},
+                                   {fake::Version::NT4, "NT"},
+                                   {fake::Version::Win2000, "2000"}};
+
+class PreviousSettings : public ::testing::TestWithParam<std::tuple<Handler, WindowsVersion>> {};
+
+std::string differences(const std::map<std::string, std::string>& a,
+                        const std::map<std::string, std::string>& b) {
+    std::string text;
+    for (const auto& [name, value] : a)
+        if (!b.count(name) || b.at(name) != value)
+            text += "changed or gone: " + name + "\n";
+    for (const auto& [name, value] : b)
+        if (!a.count(name))
+            text += "new: " + name + "\n";
+    return text;
+}
+
+TEST_P(PreviousSettings, RestoringThemBringsEverythingBack) {
+    const auto& [h, windows] = GetParam();
+    Program program;
+    program.fake.useVersion(windows.version);
+    (program.*h.arrange)();
+    program.module.windowsVersion = windows.tag;
+    program.fake.remove("c:\\logo.sys");
+    const std::string ini = program.fake.windowsFolder() + "\\system.ini";
+    program.fake.makeFile(ini, "[boot]\r\nshell=Explorer.exe\r\n");
+    const State before = program.state();
+    program.act(h.controls);
+    ASSERT_EQ(std::vector<std::string>{}, program.prompts());
+    const State applied = program.state();
+    snapshot::restoreKept(program.platform, snapshot::Kept::previous, themefile::AspectSet::all(),
+                          windows.tag);
+    const State after = program.state();
+    // The snapshot's own files, the wallpaper's converted copy and the saver program installed stay.
+    const auto compared = [&](std::map<std::string, std::string> entries) {
+        for (auto entry = entries.begin(); entry != entries.end();)
+            entry = (!before.entries.count(entry->first) &&
+                     (entry->first.find("settings") != std::string::npos ||
+                      entry->first.find("Wallpaper.bmp") != std::string::npos)) ||
+                            entry->first.find(".SCR") != std::string::npos
+                        ? entries.erase(entry)
+                        : std::next(entry);
+        return entries;
+    };
+    EXPECT_EQ("", differences(compared(before.entries), compared(after.entries)))
+        << differences(before.entries, applied.entries);
+    EXPECT_EQ(before.colors, after.colors);
+    EXPECT_EQ(before.aspects, after.aspects);
+}
+
+std::vector<Handler> writers() {
+    std::vector<Handler> list;
+    for (const Handler& h : handlers)
+        if (std::string(h.name).find("Apply") != std::string::npos ||
+            std::string(h.name).find("Saver") != std::string::npos ||
+            h.name == std::string("EnterInMinutes") || h.name == std::string("RestoreGraphics"))
+            list.push_back(h);
+    return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(EachHandlerThatWritesOnEachWindows, PreviousSettings,
+                         ::testing::Combine(::testing::ValuesIn(writers()), ::testing::ValuesIn(versions)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "On" +
+                                    std::get<1>(info.param).tag;
+                         });
+
+// The current settings saved as a theme file, another theme applied, then the saved
+// file: colours, pointers, icons, wallpaper, sounds, saver and metrics are back.
+TEST(SaveCurrentSettings, TheSavedFileBringsTheSettingsBackAfterAnotherTheme) {
+    Program program;
+    program.themeFileReady();
+    program.act({"decocmd apply Jungle /saver"});
+    const State saved = program.state();
+    program.fake.makeFile(
+        program.folder + "\\Themes\\Other.theme",
+        "[Control Panel\\Colors]\r\nWindow=1 2 3\r\nActiveTitle=4 5 6\r\n"
+        "[Control Panel\\Cursors]\r\nArrow=\r\nWait=\r\n"
+        "[CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon]\r\nDefaultValue=shell32.dll,3\r\n"
+        "[Control Panel\\Desktop]\r\nWallpaper=(None)\r\nTileWallpaper=1\r\nScreenSaveActive=0\r\n"
+        "[AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current]\r\nDefaultValue=\r\n");
+    program.fake.makeFile("C:\\WINDOWS\\SYSTEM\\shell32.dll", "MZ");
+    program.act({"decocmd save Mine", "decocmd apply Other"});
+    ASSERT_NE(saved.aspects, program.state().aspects) << program.consoleOut;
+    program.act({"decocmd apply Mine /saver"});
+    // A theme file cannot remove a value: those the saved one did not have are left out.
+    for (const auto& [name, unused] : program.state().entries)
+        if (!saved.entries.count(name) && !aspectOf(name).empty() && name.back() == '=') {
+            const std::size_t key = name.find('\\') + 1, value = name.rfind('\\');
+            win::HKEY handle = 0;
+            program.fake.RegOpenKeyExA(name.rfind("HKEY_CLASSES_ROOT", 0) == 0 ? win::HKEY_CLASSES_ROOT
+                                                                               : win::HKEY_CURRENT_USER,
+                                       name.substr(key, value - key).c_str(), 0, win::KEY_SET_VALUE, &handle);
+            program.fake.RegDeleteValueA(handle, name.substr(value + 1, name.size() - value - 2).c_str());
+            program.fake.RegCloseKey(handle);
+        }
+    EXPECT_EQ(saved.colors, program.state().colors);
+    EXPECT_EQ(saved.aspects, program.state().aspects) << program.consoleOut;
+}
 
 } // namespace

@@ -95,7 +95,7 @@ TEST_F(ThemeFilesTabTest, AnOpenedFileIsListedOnceSelectedDrawnAndKeptAmongTheLa
 }
 
 // Colours switched off in the Settings dialog; No to the screen saver; the pointers
-// and the wallpaper fail.
+// and the desktop icons fail.
 TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenAspectsAsksForTheSaverAndTellsWhatFailedInOneBox) {
     load();
     windows->whenModal([](headless::Window& dialog) {
@@ -106,7 +106,7 @@ TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenAspectsAsksForTheSaverAndTellsWha
     form->Combo1->setListIndex(3); // Jungle
     fake.answers = {rt::vbNo, rt::vbOK};
     fake.failOnNext("LoadCursorFromFileA", static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED));
-    fake.failOnNext("writeFile", rt::ErrPermissionDenied);
+    fake.failOnNext("RegCreateKeyExA", static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED), 2);
     const std::size_t pointers = windows->screen().mousePointerHistory().size();
     press(form->Combo1, win::VK_RETURN);
 
@@ -115,7 +115,7 @@ TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenAspectsAsksForTheSaverAndTellsWha
                                                fake.windowsFolder() + "\\SYSTEM\\Jungle.scr. Apply it?");
     EXPECT_EQ(fake.messageBoxes[1].prompt, "These settings could not be applied:\n\n"
                                            "Mouse pointers: LoadCursorFromFileA: access denied (5)\n"
-                                           "Desktop wallpaper: Permission denied");
+                                           "Desktop icons: RegCreateKeyExA: access denied (5)");
     EXPECT_EQ(fake.getString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "TitleText"), std::nullopt);
     EXPECT_EQ(fake.getString(win::HKEY_CURRENT_USER,
                              "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current", ""),
@@ -125,6 +125,38 @@ TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenAspectsAsksForTheSaverAndTellsWha
     EXPECT_EQ(std::vector<int>(history.begin() + static_cast<std::ptrdiff_t>(pointers), history.end()),
               (std::vector<int>{ui::vbHourglass, ui::vbDefault}));
     EXPECT_EQ(windows->focusedControl(), form->Combo1);
+}
+
+// Jungle applied, then Autumn (its colours only): "Previous settings" goes back to
+// Jungle's, "Original settings" to what was there before both.
+TEST_F(ThemeFilesTabTest, KeptSettingsAreListedOnceThereAndRestoreWhatTheAppliesChanged) {
+    load();
+    form->listKeptSettings();
+    EXPECT_EQ(listedAfterCatalogue(), (std::vector<std::string>{"Autumn", "Jungle", "Windows default"}));
+    const auto applyEntry = [&](int index) {
+        form->Combo1->setListIndex(index);
+        press(form->Combo1, win::VK_RETURN);
+    };
+    const auto window = [&] { return userValue("Control Panel\\Colors", "Window"); };
+    const auto recycle = [&] {
+        return userValue("AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current", "");
+    };
+    const std::optional<std::string> windowBefore = window();
+    fake.answers = {rt::vbNo};
+    applyEntry(3); // Jungle
+    EXPECT_EQ(listedAfterCatalogue(), (std::vector<std::string>{"Autumn", "Jungle", "Previous settings",
+                                                                "Original settings", "Windows default"}));
+    EXPECT_EQ(form->Combo1->listIndex(), 3);
+    applyEntry(2); // Autumn
+    EXPECT_EQ(window(), "1 2 3");
+
+    applyEntry(4); // "Previous settings"
+    EXPECT_EQ(window(), "255 255 224");
+    EXPECT_EQ(recycle(), fake.windowsFolder() + "\\media\\Jungle Recycle.wav");
+    applyEntry(5); // "Original settings"
+    EXPECT_EQ(window(), windowBefore);
+    EXPECT_EQ(recycle(), std::nullopt);
+    EXPECT_EQ(fake.messageBoxes.size(), 1u); // the screen saver's question
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // decocmd over the fake Windows: its commands, what they print and their exit
 // codes, its switches as Windows programs take them, and a catalogue theme applied
 // aspect by aspect.
+#include "platform/Settings.h"
 #include "unit/themeapply/ThemeFileFixture.h"
 
 #include "support/ProgramFixture.h"
@@ -45,6 +46,10 @@ TEST_F(DecocmdTest, CommandsPrintTheirLinesAndExitCodes) {
         {{"apply", "Nowhere"}, 2, "", "decocmd: unknown theme: Nowhere\n"},
         {{"apply", "jungle", "/only", "colours"}, 2, "", "decocmd: unknown aspect: colours\n"},
         {{"apply", "jungle", "/loud"}, 2, "", "decocmd: unknown switch: /loud\n"},
+        {{"restore", "previous", "/only", "colors"}, 0, "colors: applied\npointers: skipped\n"},
+        {{"restore", "sideways"}, 2, "", "decocmd: restore takes previous, original or default\n"},
+        {{"save", "Mine"}, 0, ""},
+        {{"check", "Mine"}, 0, "colors: ok\npointers: ok\nicons: ok\nwallpaper: ok\nsounds: ok\n"},
         {{"list", "extra"}, 2, "", "decocmd: bad arguments (decocmd /? shows how to call it)\n"},
         {{"/?"}, 0, "Decorama's console program: lists, checks and applies desktop themes.\n"},
     };
@@ -67,8 +72,19 @@ TEST_F(DecocmdTest, ACatalogueThemeAppliesOnlyTheAspectsAsked) {
     ASSERT_EQ(fake.registry.writes.size(), 29u);
     for (const auto& write : fake.registry.writes)
         EXPECT_EQ(write.keyPath, "HKEY_CURRENT_USER\\Control Panel\\Colors");
-    EXPECT_TRUE(fake.settings.cursors.calls.empty() && fake.settings.spi.calls.empty());
+    EXPECT_TRUE(fake.settings.cursors.calls.empty());
+    for (const fake::SpiCall& call : fake.settings.spi.calls) // only the snapshot's reads
+        EXPECT_EQ(win::setting(call.action).get, call.action);
     EXPECT_FALSE(fake.exists("c:\\logo.sys"));
+}
+
+// A snapshot that cannot be written stops the apply before it writes anything.
+TEST_F(DecocmdTest, AnApplyWhoseSnapshotCannotBeKeptEndsWithTwoAndWritesNothing) {
+    fake.failOnNext("writeFile", rt::ErrPermissionDenied);
+    EXPECT_EQ(decocmd({"apply", "Harbour 800x600"}), 2);
+    EXPECT_EQ(err.rfind("decocmd: The current settings could not be kept as \"Previous settings\"", 0), 0u)
+        << err;
+    EXPECT_TRUE(fake.registry.writes.empty() && fake.settings.colors.calls.empty());
 }
 
 // An NT 4 user who may not write the desktop icons where NT 4 reads them: the

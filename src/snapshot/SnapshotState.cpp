@@ -1,0 +1,338 @@
+#include "snapshot/SnapshotState.h"
+
+#include "appearance/DesktopIcons.h"
+#include "platform/DesktopFacts.h"
+#include "platform/Platform.h"
+#include "platform/WinFacts.h"
+#include "platform/WinHolders.h"
+#include "runtime/Error.h"
+#include "system/WindowsFailure.h"
+#include "system/modWinVersion.h"
+#include "themefile/ProfileText.h"
+
+#include <algorithm>
+
+namespace snapshot {
+namespace {
+
+using themefile::Aspect;
+
+const char* const desktopKey = "Control Panel\\Desktop";
+const char* const cursorsKey = "Control Panel\\Cursors";
+const char* const colorsKey = "Control Panel\\Colors";
+const char* const appsKey = "AppEvents\\Schemes\\Apps";
+
+// The folder-view pictures and start-up screens an apply copies, as writeCatalogueTheme
+// names them.
+std::vector<std::string> keptFilePaths(const std::string& versionTag) {
+    const std::string windows = sys::windowsFolderFor(versionTag);
+    return {"c:\\logo.sys",
+            windows + "\\logos.sys",
+            windows + "\\logow.sys",
+            windows + "\\web\\wvleft.bmp",
+            windows + "\\web\\wvline.gif",
+            windows + "\\web\\wvlogo.gif"};
+}
+
+std::string text(const RawValue& value) {
+    if (!value.exists || (value.type != win::REG_SZ && value.type != win::REG_EXPAND_SZ))
+        return {};
+    return value.data.substr(0, value.data.find('\0'));
+}
+
+// ---- reading Windows ---------------------------------------------------------------------
+
+class Capture {
+public:
+    Capture(rt::Platform& platform, SystemState& state)
+        : platform_(platform), api_(platform.api), state_(state) {}
+
+    // Whether the key exists; any answer but "not found" is an error.
+    bool keyExists(win::HKEY root, const std::string& key) {
+        win::HKEY handle = 0;
+        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle);
+        if (status == win::ERROR_FILE_NOT_FOUND)
+            return false;
+        if (status != win::ERROR_SUCCESS)
+            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
+        api_.RegCloseKey(handle);
+        return true;
+    }
+
+    // Each level of a key path an apply makes where missing ("Control Panel", then
+    // "Control Panel\Colors"), once for each aspect.
+    void chain(Aspect aspect, win::HKEY root, const std::string& key) {
+        for (std::size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
+            const std::string level = key.substr(0, end);
+            if (std::none_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& known) {
+                    return known.aspect == aspect && known.root == root && known.key == level;
+                }))
+                state_.keys.push_back({aspect, root, level, keyExists(root, level)});
+            if (end == std::string::npos)
+                return;
+        }
+    }
+
+    void values(Aspect aspect, win::HKEY root, const std::string& key,
+                const std::vector<std::string>& names) {
+        win::HKEY handle = 0;
+        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle);
+        if (status != win::ERROR_SUCCESS && status != win::ERROR_FILE_NOT_FOUND)
+            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
+        const std::optional<win::KeyCloser> closer =
+            status == win::ERROR_SUCCESS ? std::optional<win::KeyCloser>(std::in_place, api_, handle)
+                                         : std::nullopt;
+        for (const std::string& name : names) {
+            RawValue value{aspect, root, key, name, false, win::REG_NONE, {}};
+            if (closer)
+                query(handle, value);
+            state_.values.push_back(value);
+        }
+    }
+
+    // The sub-keys of an open key.
+    std::vector<std::string> subKeys(win::HKEY handle) {
+        std::vector<std::string> names;
+        for (win::DWORD index = 0;; ++index) {
+            char name[260] = {};
+            const win::LONG status = api_.RegEnumKeyA(handle, index, name, sizeof name);
+            if (status == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
+                return names;
+            if (status != win::ERROR_SUCCESS)
+                throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(status));
+            names.push_back(name);
+        }
+    }
+
+    // A key and every key down to `depth` levels below it; with `also`, each deepest
+    // one's sub-key of that name and its default value.
+    void tree(Aspect aspect, win::HKEY root, const std::string& key, int depth, const char* also = nullptr) {
+        const bool exists = keyExists(root, key);
+        state_.keys.push_back({aspect, root, key, exists, depth});
+        if (exists)
+            below(aspect, root, key, depth, also);
+    }
+
+    void below(Aspect aspect, win::HKEY root, const std::string& key, int levels, const char* also) {
+        win::HKEY handle = 0;
+        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_READ, &handle);
+        if (status != win::ERROR_SUCCESS)
+            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
+        std::vector<std::string> names;
+        {
+            const win::KeyCloser closer(api_, handle);
+            names = subKeys(handle);
+        }
+        for (const std::string& name : names) {
+            const std::string path = key + "\\" + name;
+            state_.keys.push_back({aspect, root, path, true});
+            if (levels > 1) {
+                below(aspect, root, path, levels - 1, also);
+            } else if (also) {
+                state_.keys.push_back(
+                    {aspect, root, path + "\\" + also, keyExists(root, path + "\\" + also)});
+                values(aspect, root, path + "\\" + also, {""});
+            }
+        }
+    }
+
+    // A number SystemParametersInfoA gives through pvParam.
+    win::UINT number(win::UINT action) {
+        win::UINT value = 0;
+        if (!api_.SystemParametersInfoA(action, 0, &value, 0))
+            throw sys::windowsFailure("SystemParametersInfoA", api_.GetLastError());
+        return value;
+    }
+
+    template <class Record> Record metrics(win::UINT action) {
+        Record record{};
+        record.cbSize = sizeof record;
+        if (!api_.SystemParametersInfoA(action, sizeof record, &record, 0))
+            throw sys::windowsFailure("SystemParametersInfoA", api_.GetLastError());
+        return record;
+    }
+
+    // system.ini [boot] SCRNSAVE.EXE, as the profile functions find it.
+    std::optional<std::string> bootSaver() {
+        char folder[260] = {};
+        const win::UINT length = api_.GetWindowsDirectoryA(folder, sizeof folder);
+        if (length == 0 || length >= sizeof folder)
+            throw sys::windowsFailure("GetWindowsDirectoryA", api_.GetLastError());
+        const std::string ini = std::string(folder, length) + "\\system.ini";
+        if (platform_.runtime.Dir(ini).empty())
+            return std::nullopt;
+        const themefile::ProfileText profile = themefile::ProfileText::read(platform_.runtime.readFile(ini));
+        for (const themefile::ProfileSection& section : profile.sections())
+            if (section.searched && themefile::sameName(section.name, "boot"))
+                if (const themefile::ProfileKey* key = section.find("SCRNSAVE.EXE"))
+                    return std::string(key->value.begin(), key->value.end());
+        return std::nullopt;
+    }
+
+private:
+    void query(win::HKEY handle, RawValue& value) {
+        win::DWORD size = 0;
+        win::LONG status =
+            api_.RegQueryValueExA(handle, value.name.c_str(), nullptr, &value.type, nullptr, &size);
+        if (status == win::ERROR_FILE_NOT_FOUND)
+            return;
+        if (status == win::ERROR_SUCCESS) {
+            value.data.assign(size, '\0');
+            status = api_.RegQueryValueExA(handle, value.name.c_str(), nullptr, &value.type,
+                                           reinterpret_cast<win::BYTE*>(value.data.data()), &size);
+        }
+        if (status != win::ERROR_SUCCESS)
+            throw sys::windowsFailure("RegQueryValueExA", static_cast<win::DWORD>(status));
+        value.data.resize(size);
+        value.exists = true;
+    }
+
+    rt::Platform& platform_;
+    win::WindowsApi& api_;
+    SystemState& state_;
+};
+
+const RawValue* find(const SystemState& state, const std::string& key, const std::string& name) {
+    for (const RawValue& value : state.values)
+        if (value.key == key && value.name == name && value.root == win::HKEY_CURRENT_USER)
+            return &value;
+    return nullptr;
+}
+
+// "C:\WINDOWS\SYSTEM\shell32.dll,17" as a theme's icon; nothing when it would not read back.
+std::optional<themefile::IconFile> iconOf(int object, themefile::IconRole role, const std::string& text) {
+    themefile::IconFile icon{object, role, text};
+    const std::size_t comma = text.rfind(',');
+    if (comma != std::string::npos) {
+        const std::string number = text.substr(comma + 1);
+        char* end = nullptr;
+        const long index = std::strtol(number.c_str(), &end, 10);
+        if (number.empty() || *end != '\0' || number.size() > 6)
+            return std::nullopt;
+        icon.path = text.substr(0, comma);
+        icon.hasIndex = true;
+        icon.index = static_cast<int>(index);
+    }
+    if (icon.path.find(',') != std::string::npos || icon.path.empty())
+        return std::nullopt;
+    return icon;
+}
+
+// A sound's application or event name as a theme file's section can hold it.
+bool plainName(const std::string& name) {
+    if (name.empty() || name.size() > 64)
+        return false;
+    for (char c : name)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+              c == '_' || c == '-'))
+            return false;
+    return true;
+}
+
+// The .theme half of the state: what a theme file says of it.
+void describe(SystemState& state, const std::string& versionTag, const std::vector<win::COLORREF>& colors,
+              bool saverActive, const win::NONCLIENTMETRICSA& frame, const win::ICONMETRICSA& icons) {
+    themefile::ThemeFile& theme = state.theme;
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        theme.colors.push_back({win::colorValueNames[i], {static_cast<int>(i), colors[i]}, {}});
+    if (const RawValue* scheme = find(state, cursorsKey, ""); scheme && scheme->exists)
+        theme.pointerScheme = themefile::Setting<std::string>{"DefaultValue", text(*scheme), {}};
+    for (std::size_t slot = 0; slot < win::cursorValueNames.size(); ++slot)
+        theme.pointers.push_back(
+            {win::cursorValueNames[slot],
+             {static_cast<int>(slot), text(*find(state, cursorsKey, win::cursorValueNames[slot]))},
+             {}});
+    const appearance::IconRoot root = appearance::desktopIconRoot(versionTag);
+    for (std::size_t object = 0; object < win::desktopObjects.size(); ++object)
+        for (const auto& [role, name] :
+             {std::pair{themefile::IconRole::normal, ""}, std::pair{themefile::IconRole::full, "full"},
+              std::pair{themefile::IconRole::empty, "empty"}})
+            for (const RawValue& value : state.values)
+                if (value.root == root.root && value.exists && value.name == name &&
+                    value.key ==
+                        std::string(root.classes) + win::desktopObjects[object].clsid + "\\DefaultIcon")
+                    if (auto icon = iconOf(static_cast<int>(object), role, text(value)))
+                        theme.icons.push_back({win::desktopObjects[object].name, *icon, {}});
+    const RawValue* wallpaper = find(state, desktopKey, "Wallpaper");
+    const std::string picture = text(*wallpaper) == "(None)" ? std::string() : text(*wallpaper);
+    theme.wallpaper = themefile::Setting<std::string>{"Wallpaper", picture, {}};
+    if (const std::string tile = text(*find(state, desktopKey, "TileWallpaper")); tile == "0" || tile == "1")
+        theme.tileWallpaper = themefile::Setting<bool>{"TileWallpaper", tile == "1", {}};
+    if (const std::string style = text(*find(state, desktopKey, "WallpaperStyle"));
+        style == "0" || style == "2")
+        theme.wallpaperStyle = themefile::Setting<int>{"WallpaperStyle", style == "2" ? 2 : 0, {}};
+    if (const RawValue* pattern = find(state, desktopKey, "Pattern"); pattern->exists)
+        theme.pattern = themefile::Setting<std::string>{"Pattern", text(*pattern), {}};
+    for (const RawValue& value : state.values) {
+        const std::string prefix = std::string(appsKey) + "\\";
+        if (value.aspect != Aspect::sounds || !value.exists || value.key.rfind(prefix, 0) != 0)
+            continue;
+        const std::string rest = value.key.substr(prefix.size()); // app\event\.Current
+        const std::size_t cut = rest.find('\\');
+        const std::string application = rest.substr(0, cut);
+        const std::string event = rest.substr(cut + 1, rest.rfind('\\') - cut - 1);
+        if (plainName(application) && plainName(event))
+            theme.sounds.push_back({application + "\\" + event, {application, event, text(value)}, {}});
+    }
+    if (state.bootSaver)
+        theme.screenSaver = themefile::Setting<std::string>{"SCRNSAVE.EXE", *state.bootSaver, {}};
+    theme.screenSaveActive = themefile::Setting<bool>{"ScreenSaveActive", saverActive, {}};
+    theme.nonClientMetrics = themefile::Setting<win::NONCLIENTMETRICSA>{"NonclientMetrics", frame, {}};
+    theme.iconMetrics = themefile::Setting<win::ICONMETRICSA>{"IconMetrics", icons, {}};
+}
+
+} // namespace
+
+SystemState captureState(rt::Platform& platform, const std::string& versionTag) {
+    SystemState state;
+    Capture capture(platform, state);
+    win::WindowsApi& api = platform.api;
+
+    std::vector<win::COLORREF> colors;
+    for (int index = 0; index < static_cast<int>(win::colorValueNames.size()); ++index)
+        colors.push_back(api.GetSysColor(index));
+    capture.chain(Aspect::colors, win::HKEY_CURRENT_USER, colorsKey);
+    capture.values(Aspect::colors, win::HKEY_CURRENT_USER, colorsKey,
+                   {win::colorValueNames.begin(), win::colorValueNames.end()});
+
+    std::vector<std::string> pointerNames{""};
+    pointerNames.insert(pointerNames.end(), win::cursorValueNames.begin(), win::cursorValueNames.end());
+    capture.chain(Aspect::pointers, win::HKEY_CURRENT_USER, "Control Panel");
+    capture.tree(Aspect::pointers, win::HKEY_CURRENT_USER, cursorsKey, 1);
+    capture.values(Aspect::pointers, win::HKEY_CURRENT_USER, cursorsKey, pointerNames);
+
+    for (const auto& [root, classes] : {std::pair{win::HKEY_CLASSES_ROOT, "CLSID\\"},
+                                        std::pair{win::HKEY_CURRENT_USER, "Software\\Classes\\CLSID\\"}})
+        for (const win::DesktopObject& object : win::desktopObjects) {
+            const std::string key = std::string(classes) + object.clsid + "\\DefaultIcon";
+            capture.chain(Aspect::icons, root, key);
+            capture.values(Aspect::icons, root, key, {"", "full", "empty"});
+        }
+
+    capture.chain(Aspect::wallpaper, win::HKEY_CURRENT_USER, desktopKey);
+    capture.values(Aspect::wallpaper, win::HKEY_CURRENT_USER, desktopKey,
+                   {"Wallpaper", "TileWallpaper", "WallpaperStyle", "Pattern"});
+    capture.values(Aspect::saver, win::HKEY_CURRENT_USER, desktopKey,
+                   {"SCRNSAVE.EXE", "ScreenSaveActive", "ScreenSaveTimeOut"});
+    state.bootSaver = capture.bootSaver();
+    const bool saverActive = capture.number(win::SPI_GETSCREENSAVEACTIVE) != 0;
+    state.screenSaveTimeOut = capture.number(win::SPI_GETSCREENSAVETIMEOUT);
+
+    capture.chain(Aspect::sounds, win::HKEY_CURRENT_USER, "AppEvents\\Schemes");
+    capture.values(Aspect::sounds, win::HKEY_CURRENT_USER, "AppEvents\\Schemes", {""});
+    capture.tree(Aspect::sounds, win::HKEY_CURRENT_USER, appsKey, 2, ".Current");
+
+    const auto frame = capture.metrics<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
+    const auto icons = capture.metrics<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
+
+    for (const std::string& path : keptFilePaths(versionTag)) {
+        KeptFile file{path, !platform.runtime.Dir(path).empty(), {}, {}};
+        if (file.exists)
+            file.bytes = platform.runtime.readFile(path);
+        state.files.push_back(file);
+    }
+    describe(state, versionTag, colors, saverActive, frame, icons);
+    return state;
+}
+
+} // namespace snapshot
