@@ -157,6 +157,16 @@ TEST_F(ThemeFilesTabTest, KeptSettingsAreListedOnceThereAndRestoreWhatTheApplies
     EXPECT_EQ(window(), windowBefore);
     EXPECT_EQ(recycle(), std::nullopt);
     EXPECT_EQ(fake.messageBoxes.size(), 1u); // the screen saver's question
+
+    // "Save current settings...": the file joins the theme files, selected, drawn.
+    windows->whenFileDialog("C:\\Mine\\Saved.theme");
+    click(form->cmdSaveSettings);
+    EXPECT_NE(fake.fileBytes("C:\\Mine\\Saved.theme").find("[Control Panel\\Colors]"), std::string::npos);
+    EXPECT_EQ(listedAfterCatalogue(),
+              (std::vector<std::string>{"Autumn", "Jungle", "Saved", "Previous settings", "Original settings",
+                                        "Windows default"}));
+    EXPECT_EQ(form->Combo1->listIndex(), 4);
+    EXPECT_TRUE(form->cmdDetails->enabled());
 }
 
 } // namespace
