@@ -132,10 +132,12 @@ wine_make_template() {
     ) 9>"$root/template.lock"
 }
 
+# The version Wine plays (HKCU\Software\Wine, Version), written straight into the
+# prefix's user registry file, which the wineserver reads when it starts: no Wine
+# process is started for it, and none has to end to save it.
 wine_set_version() {
     local prefix=$1 version=$2
-    _wine_in "$prefix" env -u DISPLAY timeout -k 10 120 "$WINE64" reg add 'HKCU\Software\Wine' /v Version \
-        /d "$version" /f >"$prefix/set-version.log" 2>&1 </dev/null
+    printf '\n[Software\\\\Wine] %s\n"Version"="%s"\n' "$(date +%s)" "$version" >>"$prefix/user.reg"
 }
 
 wine_new_prefix() {
@@ -147,11 +149,9 @@ wine_new_prefix() {
     cp -a "$build/wine/template" "$prefix" || return 1
     rm -f "$prefix/.decorama-ready"
     if [ -n "$version" ] && ! wine_set_version "$prefix" "$version"; then
-        echo "wine_new_prefix: could not set Windows version $version, see $prefix/set-version.log" >&2
+        echo "wine_new_prefix: could not set Windows version $version in $prefix/user.reg" >&2
         return 1
     fi
-    # The setting is in the registry once the server that wrote it has ended.
-    wine_stop "$prefix"
     printf '%s\n' "$prefix"
 }
 
