@@ -4,11 +4,6 @@
 # fresh prefix on a screen of its own. Once the window "Brindlecove" is up:
 #   - no message box is showing and the window is centred (the load went through);
 #   - its background is red 0, green 43, blue 17;
-#   - the theme list holds the names of themes.txt in file order, the first one
-#     selected (read from the live combo box by a small Win32 inspector);
-#   - the preview picture is a visible child window at the layout the first
-#     theme's name selects, and the screen there shows the first theme's preview
-#     (close to the JPEG's pixels, clearly further from the second theme's);
 #   - the help button opens a window "About ..." whose Close button closes it;
 #   - each of the four tabs shows its own page; keys and mouse moves all over the
 #     window leave the program running; the title strip's close button ends it.

@@ -136,10 +136,17 @@ TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToAB
             ::Sleep(50);
             dialog = ::FindWindowA("#32770", "Save current settings");
         }
-        if (dialog == nullptr)
-            return;
-        ::Sleep(1000); // the folder view fills in
-        ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
+        // Until the dialog is up to the user: in front, the theme files' type shown.
+        const std::string themeFiles = "Theme files (*.theme;*.the;*.thm)";
+        for (int tries = 0; dialog != nullptr && tries < 300; ++tries) {
+            fileTypes.clear();
+            if (::GetForegroundWindow() == dialog)
+                ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
+            if (std::count(fileTypes.begin(), fileTypes.end(), themeFiles) != 0)
+                break;
+            ::Sleep(50);
+        }
+        ::Sleep(200); // the file name box takes the focus
         for (const char key : std::string("MINE\r")) {
             const BYTE code = key == '\r' ? VK_RETURN : static_cast<BYTE>(key);
             ::keybd_event(code, 0, 0, 0);
