@@ -72,35 +72,21 @@ protected:
 
 TYPED_TEST_SUITE(RegistryContract, ContractBackends);
 
-TYPED_TEST(RegistryContract, CreateReportsANewKeyThenAnExistingOne) {
-    win::HKEY first = 0, second = 0;
+TYPED_TEST(RegistryContract, CreateMakesEveryMissingLevelThenOpensItAgain) {
+    win::HKEY deeper = 0, sub = 0, again = 0;
     win::DWORD disposition = 0;
-    ASSERT_EQ(0, this->create("Sub", &first, &disposition));
+    ASSERT_EQ(0, this->create("Sub\\Deeper", &deeper, &disposition));
     EXPECT_EQ(win::REG_CREATED_NEW_KEY, disposition);
-    ASSERT_EQ(0, this->create("Sub", &second, &disposition));
-    EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
-    EXPECT_NE(0u, first);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(0, this->api().RegCloseKey(first));
-    EXPECT_EQ(0, this->api().RegCloseKey(second));
-}
-
-TYPED_TEST(RegistryContract, CreateMakesEveryMissingLevelAndToleratesATrailingBackslash) {
-    win::HKEY deeper = 0;
-    ASSERT_EQ(0, this->create("Sub\\Deeper", &deeper));
-    this->api().RegCloseKey(deeper);
-
-    win::HKEY sub = 0;
+    EXPECT_NE(0u, deeper);
     ASSERT_EQ(0, this->api().RegOpenKeyExA(this->scratch, "Sub", 0, win::KEY_READ, &sub));
-    this->api().RegCloseKey(sub);
-
     // The program's key paths end with a backslash ("...\SystemStart\.Current\").
-    win::HKEY again = 0;
-    win::DWORD disposition = 0;
-    ASSERT_EQ(0, this->api().RegCreateKeyExA(win::HKEY_CURRENT_USER, "Software\\DecoramaContract\\Sub\\", 0,
-                                             nullptr, 0, AllKeyRights, nullptr, &again, &disposition));
+    ASSERT_EQ(0,
+              this->api().RegCreateKeyExA(win::HKEY_CURRENT_USER, "Software\\DecoramaContract\\Sub\\Deeper\\",
+                                          0, nullptr, 0, AllKeyRights, nullptr, &again, &disposition));
     EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
-    this->api().RegCloseKey(again);
+    EXPECT_NE(deeper, again);
+    for (win::HKEY key : {deeper, sub, again})
+        EXPECT_EQ(0, this->api().RegCloseKey(key));
 }
 
 // NT refuses a leading backslash with ERROR_BAD_PATHNAME; the 95 family's
@@ -118,12 +104,6 @@ TYPED_TEST(RegistryContract, ALeadingBackslashFollowsTheWindowsFamily) {
     ASSERT_EQ(0, status);
     EXPECT_EQ(win::REG_OPENED_EXISTING_KEY, disposition);
     this->api().RegCloseKey(key);
-}
-
-TYPED_TEST(RegistryContract, OpeningAMissingKeyFailsWithFileNotFoundAndNoHandle) {
-    win::HKEY key = 0x1234;
-    EXPECT_EQ(NotFound, this->api().RegOpenKeyExA(this->scratch, "Missing", 0, win::KEY_READ, &key));
-    EXPECT_EQ(0u, key);
 }
 
 TYPED_TEST(RegistryContract, StringRoundTripFillsExactlyTheValueAndItsNul) {
@@ -156,12 +136,6 @@ TYPED_TEST(RegistryContract, AShortBufferGetsMoreDataTheSizeNeededAndNothingWrit
         EXPECT_EQ(std::string(sizeof buffer, '#'), std::string(buffer, sizeof buffer));
         EXPECT_EQ(0xBEEFu, this->api().GetLastError());
     }
-}
-
-TYPED_TEST(RegistryContract, AMissingValueIsFileNotFound) {
-    win::DWORD size = 0;
-    EXPECT_EQ(NotFound, this->query(this->scratch, "Missing", nullptr, &size));
-    EXPECT_EQ(NotFound, this->api().RegDeleteValueA(this->scratch, "Missing"));
 }
 
 TYPED_TEST(RegistryContract, TheDefaultValueAnswersToTheEmptyAndTheNullName) {
@@ -211,11 +185,15 @@ TYPED_TEST(RegistryContract, DwordRoundTrip) {
     }
 }
 
-TYPED_TEST(RegistryContract, DeletedValuesAndKeysAreGone) {
+TYPED_TEST(RegistryContract, MissingAndDeletedKeysAndValuesAreFileNotFound) {
+    win::HKEY key = 0x1234;
+    EXPECT_EQ(NotFound, this->api().RegOpenKeyExA(this->scratch, "Missing", 0, win::KEY_READ, &key));
+    EXPECT_EQ(0u, key);
     ASSERT_EQ(0, this->setString(this->scratch, "Gone", "x"));
     ASSERT_EQ(0, this->api().RegDeleteValueA(this->scratch, "GONE"));
     win::DWORD size = 0;
     EXPECT_EQ(NotFound, this->query(this->scratch, "Gone", nullptr, &size));
+    EXPECT_EQ(NotFound, this->api().RegDeleteValueA(this->scratch, "Gone"));
 
     win::HKEY other = 0;
     ASSERT_EQ(0, this->create("Other", &other));

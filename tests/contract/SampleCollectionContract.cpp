@@ -4,39 +4,18 @@
 // missing file or one that is no cursor gives none, and a loaded cursor can
 // become a system cursor.
 #include "Backends.h"
+#include "SampleFolder.h"
 
 #include "platform/WinFacts.h"
 #include "runtime/FieldReader.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 namespace {
 
-// DECORAMA_SAMPLE_DIR (a Windows path in the Wine runs); on Linux the build
-// tree's own program folder when it is not set.
-std::string sampleFolder() {
-    if (const char* given = std::getenv("DECORAMA_SAMPLE_DIR"))
-        return given;
-#ifndef _WIN32
-    std::error_code error;
-    std::filesystem::path here = std::filesystem::read_symlink("/proc/self/exe", error);
-    for (std::filesystem::path dir = here.parent_path(); !error && !dir.empty() && dir != dir.root_path();
-         dir = dir.parent_path()) {
-        if (std::filesystem::exists(dir / "Decorama" / "cursors.txt"))
-            return (dir / "Decorama").string();
-    }
-#endif
-    return {};
-}
-
 std::string hostBytes(const std::string& folder, const std::string& name) {
-    std::ifstream in(std::filesystem::path(folder) / name, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return sample_test::fileBytes(std::filesystem::path(folder) / name);
 }
 
 // The cursor files of cursors.txt with the companions of the .ani ones.
@@ -57,7 +36,7 @@ std::set<std::string> cursorFiles(const std::string& folder) {
 template <class Backend> class SampleCollectionContract : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = sampleFolder();
+        folder = sample_test::sampleFolder();
         if (folder.empty())
             GTEST_SKIP() << "DECORAMA_SAMPLE_DIR is not set";
     }

@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,16 +18,9 @@ const char* const SoundName = "Zuve Zivi ziz Odida.wav";
 
 std::vector<std::string> componentsOf(const std::string& path) {
     std::vector<std::string> parts;
-    std::string part;
-    for (char c : path) {
-        if (c == '\\') {
-            parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts.push_back(part);
+    std::istringstream in(path);
+    for (std::string part; std::getline(in, part, '\\');)
+        parts.push_back(part);
     return parts;
 }
 

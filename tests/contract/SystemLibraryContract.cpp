@@ -1,12 +1,14 @@
-// The registry units and the version tag against each backend: what GetRegValue,
-// SetRegValue and CreateKey store and read back on the real Windows must hold on
-// the fake too. The Wine runs name the Windows version they play in
+// The registry units, the mouse's acceleration triple and the version tag against
+// each backend: what GetRegValue, SetRegValue and CreateKey store and read back,
+// and a mouse speed written with its thresholds kept, on the real Windows must
+// hold on the fake too. The Wine runs name the Windows version they play in
 // DECORAMA_WINE_VERSION; without it the version test is skipped.
 #include "Backends.h"
 
 #include "platform/MessageBoxService.h"
 #include "fake/VersionProfiles.h"
 #include "system/CustomRegistry.h"
+#include "system/Mouse.h"
 #include "system/clsRegistry.h"
 #include "system/modWinVersion.h"
 
@@ -99,6 +101,19 @@ TYPED_TEST(SystemLibraryContract, MalformedPathIsReportedAndTouchesNothing) {
     ASSERT_EQ(this->messages.prompts.size(), 2u);
     EXPECT_EQ(this->messages.prompts[0], "Incorrect Format:\n\n" + ScratchPath + "\\");
     EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Value"), "Error");
+}
+
+TYPED_TEST(SystemLibraryContract, MouseSpeedKeepsTheThresholdsAndIsRestored) {
+    sys::Mouse mouse(this->backend.api());
+    const std::int32_t first = mouse.MouseThreshHold1(), second = mouse.MouseThreshHold2(),
+                       speed = mouse.MouseSpeed();
+    const std::int32_t other = speed == 2 ? 1 : 2;
+    mouse.MouseSpeed(other);
+    EXPECT_EQ(mouse.MouseSpeed(), other);
+    EXPECT_EQ(mouse.MouseThreshHold1(), first);
+    EXPECT_EQ(mouse.MouseThreshHold2(), second);
+    mouse.MouseSpeed(speed);
+    EXPECT_EQ(mouse.MouseSpeed(), speed);
 }
 
 struct WineVersion {

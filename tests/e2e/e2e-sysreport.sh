@@ -1,8 +1,9 @@
 #!/bin/bash
 # End to end under Wine: sysreport.exe prints what the settings library reads.
 #
-# Runs BUILD/tools/sysreport.exe in a fresh prefix for Windows 95, 98, NT 4 and
-# 2000. Each report has every class, every line "Class.Property = value", no
+# Runs BUILD/tools/sysreport.exe as Windows 95, 98, NT 4 and 2000, one after the
+# other in one fresh prefix (a copy of the program per version, which Wine's
+# per-program settings give its version). Each report has every class, every line "Class.Property = value", no
 # error but "unsupported" (and the overflow of memory counts beyond 2 GiB), the
 # version line of its Windows, and "unsupported" exactly for the sampled members
 # the version lacks. Reports stay in ARTIFACT_FOLDER/e2e-sysreport.
@@ -31,13 +32,16 @@ expect_gates() { # REPORT VERSION NAME... -- NAME...
     done
 }
 
-for version in win95 win98 nt40 win2k; do
-    prefix=$(wine_new_prefix "$build" sysreport-$version $version) || { fail "$version: no prefix"; continue; }
+versions=(win95 win98 nt40 win2k)
+prefix=$(wine_new_prefix "$build" e2e-sysreport "") || exit 1
+for version in "${versions[@]}"; do
+    cp "$report_exe" "$prefix/drive_c/sysreport-$version.exe"
+    wine_set_version "$prefix" "$version" "sysreport-$version.exe"
+done
+for version in "${versions[@]}"; do
     report="$out/sysreport-$version.txt"
-    wine_run "$prefix" "$report" 120 "$report_exe"
+    wine_run "$prefix" "$report" 120 "C:\\sysreport-$version.exe"
     status=$?
-    wine_remove_prefix "$prefix"
-    prefix=
     [ "$status" -eq 0 ] || fail "$version: sysreport.exe ended with status $status"
 
     bad=$(grep -c -v -E '^[A-Za-z]+\.[A-Za-z0-9_.]+(\([^)]*\))? = ' "$report")

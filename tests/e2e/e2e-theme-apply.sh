@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Applying a theme as a user would, under Wine: the last theme chosen with the
 # arrow keys and Enter in the theme list of a freshly started decorama.exe, then
-# the registry and the Windows folders are read back. Three runs:
-#   win98  with C:\WINDOWS\web, as Windows 98 has it;
-#   win2k  with C:\WINNT and C:\WINNT\web, as Windows 2000 has them;
-#   win2k  without C:\WINNT: the sequence ends silently at the first copy into
-#          it, after the colours, cursors and icons were written.
+# the registry and the Windows folders are read back. Two runs: win98 with
+# C:\WINDOWS\web, as Windows 98 has it; win2k with C:\WINNT and C:\WINNT\web, as
+# Windows 2000 has them. (Where a folder is missing the sequence ends at the first
+# copy into it: FaultSweepTest holds that rule on the fake.)
 set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-theme-apply "$@"
@@ -32,10 +31,10 @@ install_windows='C:\Program Files\Decorama'
 echo "theme: $last_theme (row $theme_row), Window colour $window_colour, arrow $arrow_file"
 
 apply_theme() {
-    local version=$1 windir=$2 make_windir=$3 got
+    local version=$1 windir=$2 got
     e2e_install "$version" "$run" || return
     # Wine's drive C: has C:\windows; give it the folders such an installation has.
-    [ "$make_windir" = yes ] && mkdir -p "$prefix/drive_c/$windir/web"
+    mkdir -p "$prefix/drive_c/$windir/web"
     xvfb_start || { fail "no screen"; return; }
     e2e_start || { wine_stop "$prefix"; xvfb_stop; return; }
     # The theme list has the focus at start, on its first theme: walk down to the
@@ -46,15 +45,8 @@ apply_theme() {
     xdotool key --clearmodifiers Return
     # The colours are written early in the apply: wait for them, then for the
     # screen to come to rest.
-    for _ in $(seq 1 120); do
-        [ "$(reg_value 'HKCU\Control Panel\Colors' Window)" = "$window_colour" ] && break
-        sleep 0.5
-    done
+    wait_for 60 reg_is 'HKCU\Control Panel\Colors' Window "$window_colour"
     wine_wait_settled 30
-    # One of Wine's own windows, drawn in the colours just set.
-    wine_start "$prefix" "$out/$run-notepad.log" notepad.exe
-    wine_wait_window Notepad 60 >/dev/null || fail "Wine's Notepad did not open"
-    wine_wait_settled 20
     wine_screenshot "$out/$run.png"
     wine_stop "$prefix"
     xvfb_stop
@@ -74,28 +66,21 @@ apply_theme() {
     [ "$got" = "$install_windows\\$computer_icon" ] || fail "My Computer icon is '$got', expected '$install_windows\\$computer_icon'"
     same_file "$program/logo.sys" "$c/logo.sys"
 
-    if [ "$make_windir" = yes ]; then
-        for f in logos.sys logow.sys; do same_file "$program/$f" "$c/$windir/$f"; done
-        for f in wvleft.bmp wvline.gif wvlogo.gif; do same_file "$program/$f" "$c/$windir/web/$f"; done
-        got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' '')
-        if [ -n "$short_audio" ]; then
-            case "$got" in
-            *.WAV | *.wav) ;;
-            *) fail "start-up sound is '$got', expected the short path of the program's sound" ;;
-            esac
-        else
-            [ -z "$got" ] || fail "start-up sound is '$got', expected it cleared"
-        fi
+    for f in logos.sys logow.sys; do same_file "$program/$f" "$c/$windir/$f"; done
+    for f in wvleft.bmp wvline.gif wvlogo.gif; do same_file "$program/$f" "$c/$windir/web/$f"; done
+    got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' '')
+    if [ -n "$short_audio" ]; then
+        case "$got" in
+        *.WAV | *.wav) ;;
+        *) fail "start-up sound is '$got', expected the short path of the program's sound" ;;
+        esac
     else
-        [ ! -e "$c/$windir" ] || fail "$windir was created"
-        got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' '')
-        [ -z "$got" ] || fail "the start-up sound was set although the sequence had ended"
+        [ -z "$got" ] || fail "start-up sound is '$got', expected it cleared"
     fi
     wine_remove_prefix "$prefix"
 }
 
-run=win98 apply_theme win98 windows yes
-run=win2k apply_theme win2k WINNT yes
-run=win2k-no-winnt apply_theme win2k WINNT no
+run=win98 apply_theme win98 windows
+run=win2k apply_theme win2k WINNT
 
 e2e_end

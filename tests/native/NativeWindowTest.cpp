@@ -125,9 +125,20 @@ BOOL CALLBACK readFileTypes(HWND child, LPARAM found) {
     return TRUE;
 }
 
+BOOL CALLBACK findEdit(HWND child, LPARAM found) {
+    char name[32] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
 // A user types a name without an extension into the real save dialog of the
 // Themes tab and presses Enter, from another thread while the dialog runs its
-// own message loop.
+// own message loop. The name and the key go to the file name box itself: Wine
+// may leave no window in front after the tests before, and keys from the
+// keyboard would go nowhere.
 TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToABareName) {
     std::vector<std::string> fileTypes;
     std::thread user([&fileTypes] {
@@ -136,16 +147,21 @@ TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToAB
             ::Sleep(50);
             dialog = ::FindWindowA("#32770", "Save current settings");
         }
-        if (dialog == nullptr)
-            return;
-        ::Sleep(1000); // the folder view fills in
-        ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
-        for (const char key : std::string("MINE\r")) {
-            const BYTE code = key == '\r' ? VK_RETURN : static_cast<BYTE>(key);
-            ::keybd_event(code, 0, 0, 0);
-            ::keybd_event(code, 0, KEYEVENTF_KEYUP, 0);
+        // Until the dialog shows the theme files' type.
+        HWND name = nullptr;
+        for (int tries = 0; dialog != nullptr && tries < 300; ++tries) {
+            fileTypes.clear();
+            ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
+            ::EnumChildWindows(dialog, &findEdit, reinterpret_cast<LPARAM>(&name));
+            if (name != nullptr &&
+                std::count(fileTypes.begin(), fileTypes.end(), "Theme files (*.theme;*.the;*.thm)") != 0)
+                break;
             ::Sleep(50);
         }
+        if (name == nullptr)
+            return;
+        ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine"));
+        ::PostMessageA(name, WM_KEYDOWN, VK_RETURN, 1);
     });
     const std::optional<std::string> chosen = themedialogs::askThemeFileToSave(windows, *window, "");
     user.join();

@@ -17,7 +17,7 @@
 #
 # Functions (PREFIX: a prefix folder; VERSION: win95 win98 winme nt40 win2k winxp win7):
 #   wine_check; wine_make_template BUILD (made once, shared); wine_new_prefix BUILD NAME VERSION
-#   (prints the fresh prefix BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION;
+#   (prints the fresh prefix BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION [EXE];
 #   wine_run PREFIX LOG SECONDS EXE ARGS (its status, 124 out of time); wine_start PREFIX LOG
 #   EXE ARGS (in the background, WINE_PID); wine_stop PREFIX (every Wine process of it);
 #   wine_remove_prefix PREFIX; wine_windows_path PATH (Z:\...); xvfb_start [WxHxD] (a free
@@ -132,10 +132,14 @@ wine_make_template() {
     ) 9>"$root/template.lock"
 }
 
-wine_set_version() {
-    local prefix=$1 version=$2
-    _wine_in "$prefix" env -u DISPLAY timeout -k 10 120 "$WINE64" reg add 'HKCU\Software\Wine' /v Version \
-        /d "$version" /f >"$prefix/set-version.log" 2>&1 </dev/null
+# The version Wine plays (HKCU\Software\Wine, or with EXE its AppDefaults\EXE for
+# that program alone, value Version), written straight into the prefix's user
+# registry file, which the wineserver reads when it starts: no Wine process is
+# started for it, and none has to end to save it. Before the prefix's first run.
+wine_set_version() { # PREFIX VERSION [EXE]
+    local key='Software\\Wine'
+    [ -n "${3:-}" ] && key="$key\\\\AppDefaults\\\\$3"
+    printf '\n[%s] %s\n"Version"="%s"\n' "$key" "$(date +%s)" "$2" >>"$1/user.reg"
 }
 
 wine_new_prefix() {
@@ -147,11 +151,9 @@ wine_new_prefix() {
     cp -a "$build/wine/template" "$prefix" || return 1
     rm -f "$prefix/.decorama-ready"
     if [ -n "$version" ] && ! wine_set_version "$prefix" "$version"; then
-        echo "wine_new_prefix: could not set Windows version $version, see $prefix/set-version.log" >&2
+        echo "wine_new_prefix: could not set Windows version $version in $prefix/user.reg" >&2
         return 1
     fi
-    # The setting is in the registry once the server that wrote it has ended.
-    wine_stop "$prefix"
     printf '%s\n' "$prefix"
 }
 

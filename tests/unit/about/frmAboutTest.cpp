@@ -30,31 +30,35 @@ protected:
     headless::Label& link() { return headless::as<headless::Label>(*box->Label4); }
 };
 
-TEST_F(frmAboutTest, CancelOnTheLinkQuestionOpensNothing) {
-    fake.answers = {rt::vbCancel};
-    link().userMouseMove();
-    link().userClick();
-    ASSERT_EQ(fake.messageBoxes.size(), 1u);
-    EXPECT_EQ(fake.messageBoxes[0].prompt,
-              "If you are connected to the internet, or after a connection to the "
-              "internet is established, click OK, otherwise Cancel.");
-    EXPECT_EQ(fake.messageBoxes[0].style, rt::vbOKCancel);
-    EXPECT_EQ(fake.messageBoxes[0].title, "Decorama");
-    EXPECT_TRUE(fake.shellRequests.empty());
-    EXPECT_EQ(box->Label4->foreColor(), links::linkRed);
-}
-
-TEST_F(frmAboutTest, OkOnTheLinkQuestionOpensTheAddress) {
-    fake.answers = {rt::vbOK};
-    link().userClick();
-    ASSERT_EQ(fake.shellRequests.size(), 1u);
-    EXPECT_EQ(fake.shellRequests[0].file, about::helpAddress);
-    EXPECT_EQ(fake.shellRequests[0].operation, "Open");
-    EXPECT_EQ(fake.shellRequests[0].hwnd, box->window().handle());
-    EXPECT_EQ(fake.shellRequests[0].directory, module.programFolder);
-    EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
-    headless::as(box->window()).userMouseMove(100, 100);
-    EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
+// The link asks first; OK opens the address, Cancel nothing. Either way the link
+// turns red while the pointer is over it, purple once it was followed, and stays so.
+TEST_F(frmAboutTest, TheLinkAsksAndOpensTheAddressOnlyOnOk) {
+    for (const int answer : {rt::vbCancel, rt::vbOK}) {
+        SCOPED_TRACE(answer);
+        fake.clearLogs();
+        fake.answers = {answer};
+        link().userMouseMove();
+        link().userClick();
+        ASSERT_EQ(fake.messageBoxes.size(), 1u);
+        EXPECT_EQ(fake.messageBoxes[0].prompt,
+                  "If you are connected to the internet, or after a connection to the "
+                  "internet is established, click OK, otherwise Cancel.");
+        EXPECT_EQ(fake.messageBoxes[0].style, rt::vbOKCancel);
+        EXPECT_EQ(fake.messageBoxes[0].title, "Decorama");
+        if (answer == rt::vbCancel) {
+            EXPECT_TRUE(fake.shellRequests.empty());
+            EXPECT_EQ(box->Label4->foreColor(), links::linkRed);
+            continue;
+        }
+        ASSERT_EQ(fake.shellRequests.size(), 1u);
+        EXPECT_EQ(fake.shellRequests[0].file, about::helpAddress);
+        EXPECT_EQ(fake.shellRequests[0].operation, "Open");
+        EXPECT_EQ(fake.shellRequests[0].hwnd, box->window().handle());
+        EXPECT_EQ(fake.shellRequests[0].directory, module.programFolder);
+        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
+        headless::as(box->window()).userMouseMove(100, 100);
+        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
+    }
 }
 
 // ---- system information tool --------------------------------------------------------

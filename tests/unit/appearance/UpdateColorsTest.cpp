@@ -1,3 +1,5 @@
+// The appearance writer with the theme variant (the scheme variant is held through
+// the Mix-N-Match tab): icons, cursors and colours from the selection's rows.
 #include "support/ProgramFixture.h"
 
 #include "system/SystemColorsFast.h"
@@ -22,11 +24,6 @@ protected:
         sys::SystemColorsFast applier(platform);
         applier.UpdateImmediately = false;
         appearance::UpdateColors(applier, module, appearance::ApplyVariant::Theme, themeListIndex, -1);
-    }
-    void applyScheme(int schemeListIndex) {
-        sys::SystemColorsFast applier(platform);
-        applier.UpdateImmediately = false;
-        appearance::UpdateColors(applier, module, appearance::ApplyVariant::Scheme, -1, schemeListIndex);
     }
     std::optional<std::string> classValue(const std::string& key, const std::string& name) const {
         return fake.getString(win::HKEY_CLASSES_ROOT, key, name);
@@ -60,21 +57,6 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
         EXPECT_EQ(call[static_cast<std::size_t>(i)].second,
                   static_cast<win::COLORREF>(3 + 256 * i + 65536 * (3 + i)));
     }
-}
-
-TEST_F(UpdateColorsTest, SchemeVariantTakesIconsAndCursorsFromTheListPositionAndColoursFromTheSchemeNumber) {
-    module.activeSchemeRow = "5";
-    applyScheme(2);
-    // Only the theme variant makes the cursor key; the live cursors change all the same.
-    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, cursors));
-    EXPECT_EQ(fake.settings.cursors.calls.size(), 11u);
-
-    fake.setString(win::HKEY_CURRENT_USER, cursors, "Scheme Source", "0"); // a profile with a cursor key
-    applyScheme(2);
-    EXPECT_EQ(classValue(recycleBin, "full"), iconFile(2, 4) + ",0");
-    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(2, 1));
-    EXPECT_EQ(userValue(colors, "Menu"), "5,4,9");
-    EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, cursors).empty());
 }
 
 TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {

@@ -165,19 +165,20 @@ TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
 
 // ---- failures ----------------------------------------------------------------
 
-TEST_F(ListFilesTest, MissingFileIsFileNotFoundAndChangesNothing) {
-    list.addItem("before");
-    EXPECT_EQ(readError(ListFileKind::Themes), rt::ErrFileNotFound);
-    EXPECT_EQ(listed(), Texts{"before"});
-    EXPECT_TRUE(filledEntries(module).empty());
-}
-
-TEST_F(ListFilesTest, OtherFileFailuresPassThroughUnchanged) {
-    write("wallpapers.txt", "2,Sand 800x600\r\n");
-    fake.failOnNext("readFile", rt::ErrPermissionDenied);
-    EXPECT_EQ(readError(ListFileKind::Wallpapers), rt::ErrPermissionDenied);
-    EXPECT_EQ(list.listCount(), 0);
-    EXPECT_TRUE(module.wallpaperList(2).empty());
+// A missing file is file not found; any other failure of the file passes through
+// unchanged. Either way nothing is listed or stored.
+TEST_F(ListFilesTest, FileFailuresPassThroughAndChangeNothing) {
+    for (const int error : {rt::ErrFileNotFound, rt::ErrPermissionDenied}) {
+        startOver(ListFileKind::Wallpapers, "2,Sand 800x600\r\n");
+        list.addItem("before");
+        if (error == rt::ErrFileNotFound)
+            removeFile("wallpapers.txt");
+        else
+            fake.failOnNext("readFile", error);
+        EXPECT_EQ(readError(ListFileKind::Wallpapers), error);
+        EXPECT_EQ(listed(), Texts{"before"});
+        EXPECT_TRUE(filledEntries(module).empty());
+    }
 }
 
 struct FailureCase {

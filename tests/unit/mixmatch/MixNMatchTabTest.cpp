@@ -99,6 +99,13 @@ TEST_F(MixNMatchTab, AWallpaperWithoutAPreviewIsSetOnlyWhenItsFileIsThere) {
 TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColoursFromTheSchemeNumber) {
     installCursors(2);
     schemes().userSelect(2); // scheme number 5
+    // Only the theme variant makes the cursor key; the live cursors change all the same.
+    fake.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Control Panel\\Cursors");
+    click(form->Command3);
+    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors"));
+    EXPECT_EQ(fake.settings.cursors.calls.size(), 11u);
+
+    fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "", "");
     click(form->Command3);
 
     EXPECT_EQ(cursorFile(2, 1), cursor("Arrow"));

@@ -2,6 +2,7 @@
 // loads as what it claims to be, and the catalogue files hold together the way
 // the theme, Mix-N-Match and screen-saver tabs read them.
 #include "catalogue/ListFiles.h"
+#include "contract/SampleFolder.h"
 #include "platform/ui/PictureDecoder.h"
 #include "runtime/Error.h"
 #include "runtime/FieldReader.h"
@@ -9,10 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -22,24 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Record = std::vector<std::string>;
-
-// DECORAMA_SAMPLE_DIR when set, otherwise the Decorama folder of the build tree.
-fs::path sampleFolder() {
-    if (const char* given = std::getenv("DECORAMA_SAMPLE_DIR"))
-        return given;
-    std::error_code error;
-    fs::path here = fs::read_symlink("/proc/self/exe", error);
-    for (fs::path dir = here.parent_path(); !error && !dir.empty() && dir != dir.root_path();
-         dir = dir.parent_path())
-        if (fs::exists(dir / "Decorama" / "themes.txt"))
-            return dir / "Decorama";
-    return {};
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -56,7 +36,7 @@ protected:
     void SetUp() override {
         ASSERT_FALSE(folder.empty()) << "build the sample_collection target or set DECORAMA_SAMPLE_DIR";
         for (const catalogue::ListFileFormat& file : catalogue::listFileFormats) {
-            rt::FieldReader reader(readBytes(folder / file.fileName));
+            rt::FieldReader reader(sample_test::fileBytes(folder / file.fileName));
             auto& list = catalogues[file.fileName];
             while (!reader.atEnd()) {
                 Record record;
@@ -69,10 +49,10 @@ protected:
     const std::vector<Record>& records(const std::string& name) const { return catalogues.at(name); }
     std::string bytesOf(std::string name) const {
         std::replace(name.begin(), name.end(), '\\', '/');
-        return readBytes(folder / name);
+        return sample_test::fileBytes(folder / name);
     }
 
-    fs::path folder = sampleFolder();
+    fs::path folder = sample_test::sampleFolder();
     std::map<std::string, std::vector<Record>> catalogues;
 };
 

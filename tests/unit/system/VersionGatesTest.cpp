@@ -1,7 +1,8 @@
-// The version gates of the settings classes, one member per kind of gate of
-// each class: where the gate is open the member reaches Windows; where it is
-// closed the member raises "Invalid for this operating system." from its class,
-// or with RaiseErrors off gives zero without calling Windows for it.
+// The version tag, the settings level and the version gates of the settings
+// classes, one member per kind of gate of each class: where the gate is open the
+// member reaches Windows; where it is closed the member raises "Invalid for this
+// operating system." from its class, or with RaiseErrors off gives zero without
+// calling Windows for it.
 #include "system/Accessibility.h"
 #include "system/MemoryStatus.h"
 #include "system/Mouse.h"
@@ -11,6 +12,7 @@
 #include "system/SystemInfo.h"
 
 #include "system/VersionGates.h"
+#include "system/modWinVersion.h"
 
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
@@ -21,6 +23,8 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -140,40 +144,47 @@ TEST(VersionGates, EachKindOfGateOfEachClassOpensOnlyOnItsVersions) {
     }
 }
 
-struct LevelCase {
+struct VersionCase {
     fake::Version version;
+    const char* tag;
     std::int32_t winLevel;
     bool isWin2000;
 };
 
-const LevelCase levelCases[] = {
-    {fake::Version::Win95, 4, false},
-    {fake::Version::Win95OSR2, 4, false},
-    {fake::Version::Win98, 5, false},
-    {fake::Version::Win98SE, 5, false},
-    {fake::Version::WinME, 5, false},
-    {fake::Version::NT351, 4, false},
-    {fake::Version::NT4, 4, false},
-    {fake::Version::Win2000, 5, true},
-    {fake::Version::WinXP, 5, true},
-    {fake::Version::Vista, 0, false},
-    {fake::Version::Win95Build1212, 4, false},
-    {fake::Version::BuildLowWord40000, 5, false},
-    {fake::Version::Failing, 0, false},
+const VersionCase versionCases[] = {
+    {Version::Win95, "95", 4, false},        {Version::Win95OSR2, "95", 4, false},
+    {Version::Win98, "98", 5, false},        {Version::Win98SE, "98", 5, false},
+    {Version::WinME, "ME", 5, false},        {Version::NT351, "NT", 4, false},
+    {Version::NT4, "NT", 4, false},          {Version::Win2000, "2000", 5, true},
+    {Version::WinXP, "2000", 5, true},       {Version::Vista, "", 0, false},
+    {Version::Win95Build1212, "", 4, false}, {Version::BuildLowWord40000, "", 5, false},
+    {Version::Failing, "", 0, false},
 };
 
-// The settings level and the Windows 2000 test of each version record; the
-// wallpaper, which no gate guards, is set on every one.
-TEST(VersionGates, LevelOfEachVersionRecord) {
-    for (const LevelCase& c : levelCases) {
+// The tag (from one GetVersionExA and nothing else), the settings level and the
+// Windows 2000 test of each version record; the wallpaper, which no gate guards,
+// is set on every one.
+TEST(VersionGates, TagAndLevelOfEachVersionRecord) {
+    for (const VersionCase& c : versionCases) {
+        SCOPED_TRACE(fake::profileOf(c.version).name);
         fake::FakeWindows windows;
         windows.useVersion(c.version);
+        windows.clearLogs();
+        EXPECT_EQ(sys::GetWinVersion(windows), c.tag);
+        EXPECT_EQ(windows.log.lines, std::vector<std::string>{"GetVersionExA(148)"});
         const sys::VersionGates gates(windows);
-        EXPECT_EQ(gates.settingsLevel(), c.winLevel) << static_cast<int>(c.version);
-        EXPECT_EQ(gates.isWin2000(), c.isWin2000) << static_cast<int>(c.version);
+        EXPECT_EQ(gates.settingsLevel(), c.winLevel);
+        EXPECT_EQ(gates.isWin2000(), c.isWin2000);
         sys::ScreenInfo(windows).DesktopWallpaper("C:\\Sunset.bmp");
-        EXPECT_EQ(windows.deskWallpaper(), "C:\\Sunset.bmp") << static_cast<int>(c.version);
+        EXPECT_EQ(windows.deskWallpaper(), "C:\\Sunset.bmp");
     }
+}
+
+TEST(VersionGates, LoWordKeepsTheLowWordAsASignedNumber) {
+    const std::pair<win::DWORD, int> rows[] = {{0x040A07CEu, 1998}, {0x045A0BB8u, 3000},   {40000u, -25536},
+                                               {0x0000FFFFu, -1},   {0x00018000u, -32768}, {0x7FFFu, 32767}};
+    for (const auto& [value, low] : rows)
+        EXPECT_EQ(sys::LoWord(value), low) << value;
 }
 
 } // namespace

@@ -67,6 +67,10 @@ TEST_P(RestoreGraphics, PutsBackThePicturesOfTheVersion) {
     for (const std::string& installed :
          {std::string("c:\\logo.sys"), windowsFolder + "\\logos.sys", windowsFolder + "\\logow.sys"})
         fake.makeFile(installed, "old");
+    // The other family's folder is left alone.
+    const bool ntFolder = std::string(c.tag) == "NT" || std::string(c.tag) == "2000";
+    const std::string other = ntFolder ? "c:\\windows" : "c:\\WINNT";
+    fake.makeFile(other + "\\logos.sys", "kept");
 
     click(form->Command14);
 
@@ -74,6 +78,7 @@ TEST_P(RestoreGraphics, PutsBackThePicturesOfTheVersion) {
     EXPECT_EQ(c.logos, fake.fileBytes(windowsFolder + "\\logos.sys"));
     EXPECT_EQ(c.logow, fake.fileBytes(windowsFolder + "\\logow.sys"));
     EXPECT_EQ(std::string(c.logo).empty(), !fake.exists("c:\\logo.sys"));
+    EXPECT_EQ("kept", fake.fileBytes(other + "\\logos.sys"));
     EXPECT_EQ(ui::vbDefault, windows->screen().mousePointer());
     EXPECT_TRUE(fake.messageBoxes.empty());
 }
