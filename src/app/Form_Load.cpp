@@ -89,6 +89,11 @@ void frmMain::Form_Load() {
     // list has no first item: the window system refuses the selection (380).
     onError([&] { Combo1->setListIndex(0); });
 
+    // 10a. After the catalogue's themes, the theme files: the program folder's
+    // "Themes" folder, then the ones the user opened that are still there; and
+    // the aspects the user chose to apply.
+    onError([&] { listThemeFiles(); });
+
     // 11. The wallpapers.
     onError([&] {
         Combo2->clear();

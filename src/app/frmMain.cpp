@@ -114,6 +114,14 @@ void frmMain::buildThemesTab(ui::Container& page) {
         &fraThemes->contents().addComboBox("Combo1", ui::ComboBox::Style::Simple, {120, 300, 4200, 3480});
     Command2 = &page.addButton("Command2", "Apply Theme", {240, 4560, 4440, 375});
     Image7 = &page.addPictureBox("Image7", previewDesign);
+    // The theme files' buttons above the preview, their note under it.
+    cmdOpenTheme = &page.addButton("cmdOpenTheme", "&Open theme file...", {4830, 540, 1800, 375});
+    cmdSettings = &page.addButton("cmdSettings", "Se&ttings...", {6765, 540, 1800, 375});
+    cmdDetails = &page.addButton("cmdDetails", "&Details...", {4830, 960, 1800, 375});
+    cmdDetails->setEnabled(false);
+    cmdSaveSettings = &page.addButton("cmdSaveSettings", "Sa&ve current settings...", {6765, 960, 1800, 375});
+    lblLeftOut = &page.addLabel("lblLeftOut", "", {4830, 4320, 3735, 600});
+    lblLeftOut->setForeColor(textOnBackground);
 }
 
 void frmMain::buildMixNMatchTab(ui::Container& page) {
@@ -204,6 +212,7 @@ void frmMain::wireEvents() {
     Combo1->onKeyDown = [this](int keyCode) { Combo1_KeyDown(keyCode); };
     Combo1->onChange = [this] { Combo1_Change(); };
     Combo1->onClick = [this] { Combo1_Click(); };
+    wireThemeFiles();
 
     // "Screen Saver" tab.
     Combo4->onClick = [this] { Combo4_Click(); };
@@ -369,6 +378,17 @@ void frmMain::Label3_MouseMove(const ui::MouseEvent&) {
 // ---- "Themes" tab -------------------------------------------------------------------------
 
 void frmMain::setThemeImage() {
+    if (listedThemesStale_) {
+        listedThemesStale_ = false;
+        refreshListedThemes();
+    }
+    if (const themes::ListedTheme* entry = selectedListedTheme()) {
+        showListedTheme(*entry);
+        return;
+    }
+    shownTheme_.reset();
+    lblLeftOut->setCaption("");
+    cmdDetails->setEnabled(false);
     themes::setThemeImage(module_, Combo1->listIndex(), *Image7, selectedWallpaper);
 }
 
@@ -393,13 +413,22 @@ void frmMain::Combo1_KeyDown(int keyCode) {
 }
 
 void frmMain::applySelectedTheme() {
+    if (const themes::ListedTheme* entry = selectedListedTheme()) {
+        themes::applyListedTheme(platform_, windows_.screen(), *entry, chosenAspects_.aspects(),
+                                 module_.windowsVersion);
+        refreshListedThemes();
+        Combo1->setFocus();
+        return;
+    }
     if (!snapshot::takeSnapshotOrTell(platform_, module_.windowsVersion))
         return;
     themes::ThemeSelection selection;
     selection.selectedWallpaper = selectedWallpaper;
     selection.themeListIndex = Combo1->listIndex();
     selection.schemeListIndex = Combo3->listIndex();
-    themes::ApplyTheme(platform_, module_, selection, windows_.screen(), *Combo1);
+    themes::ApplyTheme(platform_, module_, selection, windows_.screen(), *Combo1, chosenAspects_.aspects());
+    // "Previous settings" may be new: the list shows it from the next selection on.
+    listedThemesStale_ = true;
 }
 
 // ---- "Screen Saver" tab -------------------------------------------------------------------

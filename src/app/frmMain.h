@@ -9,9 +9,13 @@
 #include "mixmatch/MixMatchApply.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
+#include "themedialogs/ChosenAspects.h"
+#include "themes/ListedThemes.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace about {
 class frmAbout;
@@ -35,6 +39,14 @@ public:
     void Form_Load();
     // Shows the preview of the theme selected in Combo1 and records what applying it uses.
     void setThemeImage();
+    // Opens a theme file as "Open theme file..." does (decorama.exe FILE.theme):
+    // checked at once, it joins the theme list, selected; a file that cannot be
+    // read is told and not listed.
+    void openThemeFile(const std::string& path);
+    // Once the window is first shown: the kept settings and "Windows default" join
+    // the theme list after its theme files (looking for them loads the shell, which
+    // the window does not wait for).
+    void listKeptSettings();
     ui::Window& window() { return *window_; }
 
     void MakeLink(ui::Label& label, int action, ui::Window* owner);
@@ -64,6 +76,12 @@ public:
     ui::ComboBox* Combo1 = nullptr; // themes
     ui::Button* Command2 = nullptr; // "Apply Theme"
     ui::PictureBox* Image7 = nullptr;
+    // For the entries after the catalogue's themes: theme files, kept settings, Windows' defaults.
+    ui::Button* cmdOpenTheme = nullptr;    // "&Open theme file..."
+    ui::Button* cmdSettings = nullptr;     // "Se&ttings..."
+    ui::Button* cmdDetails = nullptr;      // "&Details...", for a theme file
+    ui::Button* cmdSaveSettings = nullptr; // "Sa&ve current settings..."
+    ui::Label* lblLeftOut = nullptr;       // under a theme file's preview: what its check refused
 
     // ---- "Mix - N - Match" tab ----------------------------------------------------------
     ui::Frame* fraWallpapers = nullptr;
@@ -133,6 +151,10 @@ public:
     void Combo1_KeyDown(int keyCode);
     void Combo1_Change();
     void Combo1_Click();
+    void cmdOpenTheme_Click();
+    void cmdSettings_Click();
+    void cmdDetails_Click();
+    void cmdSaveSettings_Click();
 
     // ---- "Screen Saver" tab ---------------------------------------------------------------
     // Switches the Windows screen saver on or off for this session; true when accepted.
@@ -179,6 +201,18 @@ private:
     void showAbout();
     // Applies the theme selected in Combo1 (Command2 and Enter in Combo1).
     void applySelectedTheme();
+    // Start-up: the theme files after the catalogue's themes, and the aspects chosen.
+    void listThemeFiles();
+    void wireThemeFiles();
+    // The theme list's entries after the catalogue's themes set anew, keeping these.
+    void setListedThemes(std::vector<themes::ListedTheme> entries);
+    // The entries after the catalogue's themes looked at again (after an apply,
+    // "Previous settings" may be new), the selected one kept selected.
+    void refreshListedThemes();
+    // The entry selected in Combo1 when it is not a catalogue theme, nullptr otherwise.
+    const themes::ListedTheme* selectedListedTheme() const;
+    // The drawn preview of an entry, with what its check refused under it.
+    void showListedTheme(const themes::ListedTheme& entry);
     void wireMixNMatch();
     void wireUtilities();
     // The colour-scheme preview of the scheme chosen in Combo3.
@@ -195,6 +229,13 @@ private:
     // Mix-N-Match: the wallpaper object of the last wallpaper apply.
     mixmatch::MixMatchState mixMatch_;
     std::unique_ptr<sys::clsAPIstuff> apiStuff_;
+    // Themes: the entries listed after the catalogue's themes, the checked theme of
+    // the one shown, and the aspects an apply takes.
+    std::vector<themes::ListedTheme> listedThemes_;
+    std::optional<themefile::CheckedTheme> shownTheme_;
+    themedialogs::ChosenAspects chosenAspects_ = themedialogs::ChosenAspects::all();
+    // A catalogue theme was applied since the entries were looked at.
+    bool listedThemesStale_ = false;
 };
 
 } // namespace app

@@ -2,7 +2,9 @@
 // runtime services, the native window system, and the main window, whose load
 // event prepares everything before it is first shown. The program then runs on
 // the window system's event thread until its close button (or the last window)
-// ends it.
+// ends it. A theme file named on the command line ("decorama.exe FILE.theme", as
+// the shell opens one) is opened and selected before the window is shown; the
+// kept settings join the theme list once it is.
 #include "catalogue/Module1.h"
 #include "app/frmMain.h"
 #include "runtime/Error.h"
@@ -17,7 +19,26 @@
 #include <exception>
 #include <string>
 
-int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+namespace {
+
+// The one argument, its surrounding blanks and quotes taken off.
+std::string themeFileArgument(const char* commandLine) {
+    std::string argument = commandLine != nullptr ? commandLine : "";
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!argument.empty() && blank(argument.back()))
+        argument.pop_back();
+    std::size_t start = 0;
+    while (start < argument.size() && blank(argument[start]))
+        ++start;
+    argument.erase(0, start);
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
+        argument = argument.substr(1, argument.size() - 2);
+    return argument;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR commandLine, int /*show*/) {
     win32::Win32Api api;
     win32::Win32Runtime runtime;
     native::NativeWindowSystem windows(runtime);
@@ -26,7 +47,11 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
         catalogue::Module1 module;
         app::frmMain form(platform, windows, module);
         form.Form_Load();
+        const std::string themeFile = themeFileArgument(commandLine);
+        if (!themeFile.empty())
+            form.openThemeFile(themeFile);
         form.window().show();
+        form.listKeptSettings();
         return windows.run();
     } catch (const rt::Error& error) {
         // Start-up reports its own errors; one that escapes it still gets told

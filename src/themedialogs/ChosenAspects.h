@@ -4,6 +4,8 @@
 
 #include "themefile/Aspect.h"
 
+#include <vector>
+
 namespace win {
 class WindowsApi;
 }
@@ -19,6 +21,14 @@ public:
         bits_ = chosen ? bits_ | bit(aspect) : bits_ & ~bit(aspect);
     }
     bool operator==(const ChosenAspects& other) const { return bits_ == other.bits_; }
+    // The aspects an apply takes.
+    themefile::AspectSet aspects() const {
+        std::vector<themefile::Aspect> chosen;
+        for (themefile::Aspect aspect : themefile::allAspects)
+            if (has(aspect))
+                chosen.push_back(aspect);
+        return themefile::AspectSet::of(chosen);
+    }
 
     // The value "Theme aspects" (REG_DWORD, bit n for the nth of
     // themefile::allAspects); every aspect when it is absent or not a number.

@@ -10,17 +10,17 @@
 namespace themes {
 
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
-                ui::Screen& screen, ui::ComboBox& themeList) {
+                ui::Screen& screen, ui::ComboBox& themeList, const themefile::AspectSet& aspects) {
     // 1. The error rule.
     rt::ErrorTrap onError(rt::skipMissingFiles);
 
     // 2. Default pointer.
     onError([&] { screen.setMousePointer(ui::vbDefault); });
 
-    // 3. to 7. The theme's writes, every aspect of it: colours, cursors and desktop
-    //    icons, the wallpaper, the start-up and shut-down screens and the folder
-    //    web-view images, the start-up sound.
-    themeapply::writeCatalogueTheme(platform, module, selection, themefile::AspectSet::all(), onError);
+    // 3. to 7. The theme's writes, each aspect of it the user chose: colours,
+    //    cursors and desktop icons, the wallpaper, the start-up and shut-down
+    //    screens and the folder web-view images, the start-up sound.
+    themeapply::writeCatalogueTheme(platform, module, selection, aspects, onError);
 
     // 8. Back to the theme list.
     onError([&] {

@@ -20,7 +20,10 @@ namespace themes {
 
 using themeapply::ThemeSelection;
 
+// aspects: those the user chose to apply (the Settings dialog); a catalogue theme
+// has no screen saver, fonts or sizes to apply.
 void ApplyTheme(rt::Platform& platform, catalogue::Module1& module, const ThemeSelection& selection,
-                ui::Screen& screen, ui::ComboBox& themeList);
+                ui::Screen& screen, ui::ComboBox& themeList,
+                const themefile::AspectSet& aspects = themefile::AspectSet::all());
 
 } // namespace themes

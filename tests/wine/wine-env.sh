@@ -266,8 +266,8 @@ e2e_install() {
     mkdir -p "$install" && cp -r "$program/." "$install/"
 }
 
-e2e_start() {
-    wine_start "$prefix" "$out/${run:-decorama}.log" "$install/decorama.exe"
+e2e_start() { # [ARGUMENT...] for decorama.exe
+    wine_start "$prefix" "$out/${run:-decorama}.log" "$install/decorama.exe" "$@"
     main=$(wine_wait_window '^Brindlecove$' 90) || {
         wine_screenshot "$out/${run:+$run-}no-window.png"
         fail "no window Brindlecove within 90 s"

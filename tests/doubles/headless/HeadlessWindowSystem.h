@@ -50,10 +50,19 @@ public:
                                              const ui::Rect& bounds) override;
     std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
                                              ui::Window& owner) override;
-    // The common file dialogs are Windows' own: the native tests type into them.
-    std::optional<std::string> chooseFile(const ui::FileDialog&, ui::Window&) override {
-        throw std::logic_error("no headless file dialog");
+    // The common file dialogs are Windows' own (the native tests type into them);
+    // here each answers what a test gave for it with whenFileDialog.
+    std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window&) override {
+        if (fileAnswers_.empty())
+            throw std::logic_error("no answer for the file dialog " + dialog.title);
+        fileDialogs.push_back(dialog);
+        std::optional<std::string> answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        return answer;
     }
+    // The path the user chooses in the next file dialog, nothing for Cancel.
+    void whenFileDialog(std::optional<std::string> answer) { fileAnswers_.push_back(std::move(answer)); }
+    std::vector<ui::FileDialog> fileDialogs; // those shown
     // A RecordingCanvas (headless/RecordingCanvas.h).
     std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override;
     // What the user does in the next modal dialog shown; the script must close it.
@@ -89,6 +98,7 @@ private:
     Window* focusWindow_ = nullptr;
     const ui::Control* focused_ = nullptr;
     std::deque<std::function<void(Window&)>> modalScripts_;
+    std::deque<std::optional<std::string>> fileAnswers_;
     friend class Window;
 };
 
