@@ -95,6 +95,11 @@ bool readWallpaperStyle(std::string_view text, int& style) {
 }
 
 bool readPattern(std::string_view text, std::string& pattern) {
+    // Empty is Windows' own default, no pattern (later Windows write "Pattern=").
+    if (text.empty()) {
+        pattern = "(None)";
+        return true;
+    }
     std::vector<unsigned> bytes;
     if (upperCase(std::string(text)) != "(NONE)" && !readBytes(text, 8, bytes))
         return false;

@@ -129,6 +129,7 @@ TEST(ThemeFileTest, TypesOrRefusesEachValue) {
         {"Control Panel\\Desktop", "WallpaperStyle=6", "2"},
         {"Control Panel\\Desktop", "WallpaperStyle=10", "2"},
         {"Control Panel\\Desktop", "WallpaperStyle=22", "refused: unknown wallpaper style"},
+        {"Control Panel\\Desktop", "Pattern=", "(None)"},
         {"Control Panel\\Desktop", "Pattern=(NONE)", "(NONE)"},
         {"Control Panel\\Desktop", "Pattern=0 80 114 32 0 5 39 2", "0 80 114 32 0 5 39 2"},
         {"Control Panel\\Desktop", "Pattern=0 80 114", "refused: not a pattern"},
