@@ -14,6 +14,7 @@
 #include "themefile/WindowsDefaults.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace snapshot {
 namespace {
