@@ -147,12 +147,18 @@ public:
             undo.add([this] { liveColors(before_); });
         if (aspect == Aspect::saver)
             undo.add([this] { saver(before_); });
+        if (aspect == Aspect::wallpaper) // the desktop's wallpaper, then its exact values
+            for (const RawValue& value : before_.values)
+                if (value.aspect == Aspect::wallpaper && value.name == "Wallpaper") {
+                    undo.add([this, value] { write(value); });
+                    undo.add([this] { liveWallpaper(before_); });
+                }
         for (const RawValue& value : state_.values)
             if (value.aspect == aspect)
                 put(value, undo);
         for (auto key = state_.keys.rbegin(); key != state_.keys.rend(); ++key)
             if (key->aspect == aspect)
-                removeMade(*key);
+                removeMade(*key, undo);
         if (aspect == Aspect::pointers) // Windows' pointers again from the values as they are now
             api_.SystemParametersInfoA(win::SPI_SETCURSORS, 0, nullptr, 0);
         if (aspect == Aspect::wallpaper && !state_.theme.pattern) // there was none
@@ -169,6 +175,10 @@ public:
 private:
     void put(const RawValue& value, themeapply::Undo& undo) {
         undo.keepValue(value.root, value.key, value.name);
+        write(value);
+    }
+
+    void write(const RawValue& value) {
         win::HKEY handle = 0;
         win::LONG status =
             value.exists ? api_.RegCreateKeyExA(value.root, value.key.c_str(), 0, nullptr, 0,
@@ -189,11 +199,16 @@ private:
                                       static_cast<win::DWORD>(status));
     }
 
+    static bool sameKey(const std::string& a, const std::string& b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    }
+
     bool listed(win::HKEY root, const std::string& key) const {
         return std::any_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& k) {
-            return k.root == root && k.exists && k.key.size() == key.size() &&
-                   std::equal(k.key.begin(), k.key.end(), key.begin(),
-                              [](char a, char b) { return std::toupper(a) == std::toupper(b); });
+            return k.root == root && k.exists && sameKey(k.key, key);
         });
     }
 
@@ -218,13 +233,29 @@ private:
     }
 
     // A key with everything below it (Windows NT deletes only keys without sub-keys).
-    void deleteTree(win::HKEY root, const std::string& key) {
+    void deleteTree(win::HKEY root, const std::string& key, themeapply::Undo& undo) {
         for (const std::string& name : subKeys(root, key))
-            deleteTree(root, key + "\\" + name);
-        deleteKey(root, key);
+            deleteTree(root, key + "\\" + name, undo);
+        deleteKey(root, key, undo);
     }
 
-    void deleteKey(win::HKEY root, const std::string& key) {
+    // A key deleted; when a later write fails it is made again with the values the state
+    // before the restore held there (its values are put back after it is made: the steps
+    // run last first).
+    void deleteKey(win::HKEY root, const std::string& key, themeapply::Undo& undo) {
+        const bool there = std::any_of(before_.keys.begin(), before_.keys.end(), [&](const RawKey& k) {
+            return k.root == root && k.exists && sameKey(k.key, key);
+        });
+        for (const RawValue& value : before_.values)
+            if (there && value.root == root && sameKey(value.key, key))
+                undo.keepValue(root, key, value.name);
+        if (there)
+            undo.add([this, root, key] {
+                win::HKEY handle = 0;
+                if (api_.RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, win::KEY_SET_VALUE, nullptr,
+                                         &handle, nullptr) == win::ERROR_SUCCESS)
+                    api_.RegCloseKey(handle);
+            });
         const win::LONG status = api_.RegDeleteKeyA(root, key.c_str());
         if (status != win::ERROR_SUCCESS && status != win::ERROR_FILE_NOT_FOUND)
             throw sys::windowsFailure("RegDeleteKeyA", static_cast<win::DWORD>(status));
@@ -233,23 +264,28 @@ private:
     // A key that was not there goes again, unless something else was put below it since
     // (a listed key, made by the applies alone, goes with all below it); below a listed
     // one, every key that was not there goes with all below it.
-    void removeMade(const RawKey& key) {
+    void removeMade(const RawKey& key, themeapply::Undo& undo) {
         if (key.exists && key.depth > 0)
-            removeUnlisted(key.root, key.key, key.depth);
+            removeUnlisted(key.root, key.key, key.depth, undo);
         if (!key.exists && key.depth > 0)
-            deleteTree(key.root, key.key);
+            deleteTree(key.root, key.key, undo);
         else if (!key.exists && subKeys(key.root, key.key).empty())
-            deleteKey(key.root, key.key);
+            deleteKey(key.root, key.key, undo);
     }
 
-    void removeUnlisted(win::HKEY root, const std::string& key, int levels) {
+    void removeUnlisted(win::HKEY root, const std::string& key, int levels, themeapply::Undo& undo) {
         for (const std::string& name : subKeys(root, key)) {
             const std::string path = key + "\\" + name;
             if (!listed(root, path))
-                deleteTree(root, path);
+                deleteTree(root, path, undo);
             else if (levels > 1)
-                removeUnlisted(root, path, levels - 1);
+                removeUnlisted(root, path, levels - 1, undo);
         }
+    }
+
+    void liveWallpaper(const SystemState& state) {
+        std::string picture = state.theme.wallpaper ? state.theme.wallpaper->value : std::string();
+        api_.SystemParametersInfoA(win::SPI_SETDESKWALLPAPER, 0, picture.data(), win::UpdateAndBroadcast);
     }
 
     // No desktop pattern; the registry keeps what the exact values say.
