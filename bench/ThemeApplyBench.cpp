@@ -161,7 +161,7 @@ struct Times {
         slowest = std::max(slowest, ms);
     }
     void print() const {
-        std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
+        std::printf("  time each: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
                     total / count, fastest, slowest, first);
     }
 };
@@ -262,9 +262,19 @@ int main(int argc, char** argv) {
     std::printf("  Windows calls per apply: %.1f\n", static_cast<double>(calls) / applies);
 #endif
 
+    // The snapshot alone, kept over the one of the last apply.
+    const std::string versionTag = sys::GetWinVersion(platform.api);
+    Times snapshots;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = Clock::now();
+        snapshot::takeSnapshot(platform, versionTag);
+        snapshots.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::printf("the snapshot alone on %s: %d rounds\n", backend, rounds);
+    snapshots.print();
+
     // The theme file, whole, as decocmd applies it.
     const std::string file = writeBenchTheme(platform, module.programFolder);
-    const std::string versionTag = sys::GetWinVersion(platform.api);
     total = 0, fastest = 1e9, slowest = 0, first = 0;
     for (int round = 0; round < rounds; ++round) {
         const auto start = Clock::now();

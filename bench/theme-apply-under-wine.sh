@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times the theme application in-process under Wine with the real Windows backend:
 # theme_apply_bench.exe of a Windows build applies every theme of the program
-# folder, then a theme file with a 1024x768 JPEG wallpaper as decocmd applies it,
-# in a scratch prefix per Windows version, and prints its numbers.
+# folder (each with its snapshot of the current settings), the snapshot alone, then a
+# theme file with a 1024x768 JPEG wallpaper as decocmd applies it, then restores
+# "Previous settings", in a scratch prefix per Windows version, and prints its numbers.
 # Usage: bench/theme-apply-under-wine.sh [BUILD] [ROUNDS]   (default build/win64, 3)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)

@@ -79,13 +79,15 @@ public:
         const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle);
         if (status != win::ERROR_SUCCESS && status != win::ERROR_FILE_NOT_FOUND)
             throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
-        const std::optional<win::KeyCloser> closer =
-            status == win::ERROR_SUCCESS ? std::optional<win::KeyCloser>(std::in_place, api_, handle)
-                                         : std::nullopt;
+        if (status == win::ERROR_FILE_NOT_FOUND) {
+            for (const std::string& name : names)
+                state_.values.push_back({aspect, root, key, name, false, win::REG_NONE, {}});
+            return;
+        }
+        const win::KeyCloser closer(api_, handle);
         for (const std::string& name : names) {
             RawValue value{aspect, root, key, name, false, win::REG_NONE, {}};
-            if (closer)
-                query(handle, value);
+            query(handle, value);
             state_.values.push_back(value);
         }
     }

@@ -4,6 +4,7 @@
 #include "platform/WinHolders.h"
 #include "runtime/Error.h"
 #include "runtime/ErrorTrap.h"
+#include "snapshot/Keeping.h"
 #include "snapshot/SnapshotState.h"
 #include "platform/Settings.h"
 #include "system/WindowsFailure.h"
@@ -14,95 +15,12 @@
 #include "themefile/WindowsDefaults.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace snapshot {
 namespace {
 
 using themefile::Aspect;
-
-const char* const filesFolder = "Kept settings";
-
-const char* nameOf(Kept which) {
-    return which == Kept::previous ? "Previous settings" : "Original settings";
-}
-
-std::string themePath(const std::string& folder, Kept which) {
-    return folder + "\\" + nameOf(which) + ".theme";
-}
-
-// Writes a file whole: under a temporary name first, then renamed; an existing file keeps
-// its name until the new one is complete, and is back under it when the rename fails.
-void writeWhole(rt::Runtime& files, const std::string& path, const std::string& bytes) {
-    const std::string fresh = path + ".new", old = path + ".old";
-    try {
-        files.writeFile(fresh, bytes);
-        const bool replacing = !files.Dir(path).empty();
-        if (replacing) {
-            if (!files.Dir(old).empty())
-                files.Kill(old);
-            files.Name(path, old);
-        }
-        try {
-            files.Name(fresh, path);
-        } catch (const rt::Error&) {
-            if (replacing)
-                rt::attempt([&] { files.Name(old, path); });
-            throw;
-        }
-        if (replacing)
-            rt::attempt([&] { files.Kill(old); });
-    } catch (const rt::Error&) {
-        rt::attempt([&] { files.Kill(fresh); });
-        throw;
-    }
-}
-
-// The system files' copies beside the snapshots: only a file whose content has no copy yet
-// is written.
-void storeFiles(rt::Platform& platform, const std::string& folder, const SystemState& state) {
-    const std::string into = folder + "\\" + filesFolder;
-    bool made = false;
-    for (const KeptFile& file : state.files) {
-        if (!file.exists)
-            continue;
-        if (!made && !platform.api.CreateDirectoryA(into.c_str(), nullptr) &&
-            platform.api.GetLastError() != win::ERROR_ALREADY_EXISTS)
-            throw sys::windowsFailure("CreateDirectoryA", platform.api.GetLastError());
-        made = true;
-        const std::string copy = into + "\\" + file.storedName();
-        if (platform.runtime.Dir(copy).empty())
-            writeWhole(platform.runtime, copy, file.bytes);
-    }
-}
-
-std::string snapshotText(SystemState state, Kept which) {
-    state.theme.displayName = nameOf(which);
-    return themefile::writeThemeFile(state.theme, {stateSection(state)});
-}
-
-// Keeps a captured state as "Previous settings", and as "Original settings" when there is
-// none yet (first, so that a failure leaves the previous snapshot as it was).
-void keep(rt::Platform& platform, const SystemState& state) {
-    const std::string folder = themeapply::userDataFolder(platform);
-    storeFiles(platform, folder, state);
-    if (platform.runtime.Dir(themePath(folder, Kept::original)).empty())
-        writeWhole(platform.runtime, themePath(folder, Kept::original), snapshotText(state, Kept::original));
-    writeWhole(platform.runtime, themePath(folder, Kept::previous), snapshotText(state, Kept::previous));
-}
-
-// The state now, kept; an error says what became of the apply.
-SystemState snapshotNow(rt::Platform& platform, const std::string& versionTag) {
-    try {
-        SystemState state = captureState(platform, versionTag);
-        keep(platform, state);
-        return state;
-    } catch (const rt::Error& error) {
-        throw rt::Error(error.number(),
-                        "The current settings could not be kept as \"Previous settings\", so nothing was "
-                        "changed: " +
-                            error.description());
-    }
-}
 
 struct KeptState {
     std::string path;
@@ -146,12 +64,18 @@ public:
             undo.add([this] { liveColors(before_); });
         if (aspect == Aspect::saver)
             undo.add([this] { saver(before_); });
+        if (aspect == Aspect::wallpaper) // the desktop's wallpaper, then its exact values
+            for (const RawValue& value : before_.values)
+                if (value.aspect == Aspect::wallpaper && value.name == "Wallpaper") {
+                    undo.add([this, value] { write(value); });
+                    undo.add([this] { liveWallpaper(before_); });
+                }
         for (const RawValue& value : state_.values)
             if (value.aspect == aspect)
                 put(value, undo);
         for (auto key = state_.keys.rbegin(); key != state_.keys.rend(); ++key)
             if (key->aspect == aspect)
-                removeMade(*key);
+                removeMade(*key, undo);
         if (aspect == Aspect::pointers) // Windows' pointers again from the values as they are now
             api_.SystemParametersInfoA(win::SPI_SETCURSORS, 0, nullptr, 0);
         if (aspect == Aspect::wallpaper && !state_.theme.pattern) // there was none
@@ -168,6 +92,10 @@ public:
 private:
     void put(const RawValue& value, themeapply::Undo& undo) {
         undo.keepValue(value.root, value.key, value.name);
+        write(value);
+    }
+
+    void write(const RawValue& value) {
         win::HKEY handle = 0;
         win::LONG status =
             value.exists ? api_.RegCreateKeyExA(value.root, value.key.c_str(), 0, nullptr, 0,
@@ -188,11 +116,16 @@ private:
                                       static_cast<win::DWORD>(status));
     }
 
+    static bool sameKey(const std::string& a, const std::string& b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    }
+
     bool listed(win::HKEY root, const std::string& key) const {
         return std::any_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& k) {
-            return k.root == root && k.exists && k.key.size() == key.size() &&
-                   std::equal(k.key.begin(), k.key.end(), key.begin(),
-                              [](char a, char b) { return std::toupper(a) == std::toupper(b); });
+            return k.root == root && k.exists && sameKey(k.key, key);
         });
     }
 
@@ -217,13 +150,29 @@ private:
     }
 
     // A key with everything below it (Windows NT deletes only keys without sub-keys).
-    void deleteTree(win::HKEY root, const std::string& key) {
+    void deleteTree(win::HKEY root, const std::string& key, themeapply::Undo& undo) {
         for (const std::string& name : subKeys(root, key))
-            deleteTree(root, key + "\\" + name);
-        deleteKey(root, key);
+            deleteTree(root, key + "\\" + name, undo);
+        deleteKey(root, key, undo);
     }
 
-    void deleteKey(win::HKEY root, const std::string& key) {
+    // A key deleted; when a later write fails it is made again with the values the state
+    // before the restore held there (its values are put back after it is made: the steps
+    // run last first).
+    void deleteKey(win::HKEY root, const std::string& key, themeapply::Undo& undo) {
+        const bool there = std::any_of(before_.keys.begin(), before_.keys.end(), [&](const RawKey& k) {
+            return k.root == root && k.exists && sameKey(k.key, key);
+        });
+        for (const RawValue& value : before_.values)
+            if (there && value.root == root && sameKey(value.key, key))
+                undo.keepValue(root, key, value.name);
+        if (there)
+            undo.add([this, root, key] {
+                win::HKEY handle = 0;
+                if (api_.RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, win::KEY_SET_VALUE, nullptr,
+                                         &handle, nullptr) == win::ERROR_SUCCESS)
+                    api_.RegCloseKey(handle);
+            });
         const win::LONG status = api_.RegDeleteKeyA(root, key.c_str());
         if (status != win::ERROR_SUCCESS && status != win::ERROR_FILE_NOT_FOUND)
             throw sys::windowsFailure("RegDeleteKeyA", static_cast<win::DWORD>(status));
@@ -232,23 +181,28 @@ private:
     // A key that was not there goes again, unless something else was put below it since
     // (a listed key, made by the applies alone, goes with all below it); below a listed
     // one, every key that was not there goes with all below it.
-    void removeMade(const RawKey& key) {
+    void removeMade(const RawKey& key, themeapply::Undo& undo) {
         if (key.exists && key.depth > 0)
-            removeUnlisted(key.root, key.key, key.depth);
+            removeUnlisted(key.root, key.key, key.depth, undo);
         if (!key.exists && key.depth > 0)
-            deleteTree(key.root, key.key);
+            deleteTree(key.root, key.key, undo);
         else if (!key.exists && subKeys(key.root, key.key).empty())
-            deleteKey(key.root, key.key);
+            deleteKey(key.root, key.key, undo);
     }
 
-    void removeUnlisted(win::HKEY root, const std::string& key, int levels) {
+    void removeUnlisted(win::HKEY root, const std::string& key, int levels, themeapply::Undo& undo) {
         for (const std::string& name : subKeys(root, key)) {
             const std::string path = key + "\\" + name;
             if (!listed(root, path))
-                deleteTree(root, path);
+                deleteTree(root, path, undo);
             else if (levels > 1)
-                removeUnlisted(root, path, levels - 1);
+                removeUnlisted(root, path, levels - 1, undo);
         }
+    }
+
+    void liveWallpaper(const SystemState& state) {
+        std::string picture = state.theme.wallpaper ? state.theme.wallpaper->value : std::string();
+        api_.SystemParametersInfoA(win::SPI_SETDESKWALLPAPER, 0, picture.data(), win::UpdateAndBroadcast);
     }
 
     // No desktop pattern; the registry keeps what the exact values say.
@@ -372,20 +326,6 @@ themefile::CheckedTheme windowsDefault(rt::Platform& platform, const std::string
     const themeapply::WindowsSurroundings surroundings(platform, platform.runtime.appPath() +
                                                                      "\\Windows default.theme");
     return themefile::checkTheme(themefile::windowsDefaultTheme(versionTag), surroundings, {});
-}
-
-void takeSnapshot(rt::Platform& platform, const std::string& versionTag) {
-    snapshotNow(platform, versionTag);
-}
-
-bool takeSnapshotOrTell(rt::Platform& platform, const std::string& versionTag) {
-    try {
-        takeSnapshot(platform, versionTag);
-        return true;
-    } catch (const rt::Error& error) {
-        platform.messages.MsgBox(error.description(), rt::vbCritical, platform.runtime.appTitle());
-        return false;
-    }
 }
 
 themeapply::ApplyReport restoreKept(rt::Platform& platform, Kept which, const themefile::AspectSet& aspects,

@@ -2,7 +2,6 @@
 
 #include "platform/Platform.h"
 #include "platform/WinFacts.h"
-#include "platform/WinHolders.h"
 #include "platform/ui/PictureDecoder.h"
 
 #include <optional>
@@ -13,22 +12,6 @@ namespace {
 void putLittleEndian(std::string& bytes, std::size_t at, std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i)
         bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// "<Application Data>\Decorama", made when missing; none where the shell has no
-// application-data folder or the folder cannot be made.
-std::optional<std::string> applicationDataFolder(win::WindowsApi& api) {
-    win::ITEMIDLIST* items = nullptr;
-    if (api.SHGetSpecialFolderLocation(0, win::CSIDL_APPDATA, &items) != 0 || items == nullptr)
-        return std::nullopt;
-    const win::TaskMemory held(api, items);
-    char path[260] = {};
-    if (!api.SHGetPathFromIDListA(items, path) || path[0] == '\0')
-        return std::nullopt;
-    const std::string folder = std::string(path) + "\\Decorama";
-    if (!api.CreateDirectoryA(folder.c_str(), nullptr) && api.GetLastError() != win::ERROR_ALREADY_EXISTS)
-        return std::nullopt;
-    return folder;
 }
 
 std::string baseName(const std::string& path) {
@@ -62,10 +45,6 @@ std::string bmpFile(int width, int height, const unsigned char* rgba) {
         }
     }
     return bytes;
-}
-
-std::string userDataFolder(rt::Platform& platform) {
-    return applicationDataFolder(platform.api).value_or(platform.runtime.appPath());
 }
 
 std::string desktopBitmapFor(rt::Platform& platform, const std::string& picture) {

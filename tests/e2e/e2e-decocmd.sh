@@ -119,6 +119,7 @@ run_version() { # VERSION ICON_KEY
 
     # ---- 3. A whole catalogue theme, then "Previous settings" ----------------------------------
     local colour logo=absent
+    mkdir -p "$prefix/drive_c/windows/web" "$prefix/drive_c/WINNT/web" # where the web-view pictures go
     colour=$(live_colour 5)
     [ -e "$prefix/drive_c/logo.sys" ] && logo=present
     snapshot "$out/$run-before-all.reg"

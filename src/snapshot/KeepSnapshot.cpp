@@ -1,0 +1,112 @@
+// Keeping a snapshot, apart from restoring one: the window's handlers need only this half.
+#include "snapshot/Keeping.h"
+
+#include "platform/Platform.h"
+#include "runtime/Error.h"
+#include "runtime/ErrorTrap.h"
+#include "system/WindowsFailure.h"
+#include "themeapply/DesktopBitmap.h"
+#include "themefile/ThemeWriter.h"
+
+namespace snapshot {
+
+const char* const filesFolder = "Kept settings";
+
+const char* nameOf(Kept which) {
+    return which == Kept::previous ? "Previous settings" : "Original settings";
+}
+
+std::string themePath(const std::string& folder, Kept which) {
+    return folder + "\\" + nameOf(which) + ".theme";
+}
+
+void writeWhole(rt::Runtime& files, const std::string& path, const std::string& bytes) {
+    const std::string fresh = path + ".new", old = path + ".old";
+    try {
+        files.writeFile(fresh, bytes);
+        const bool replacing = !files.Dir(path).empty();
+        if (replacing) {
+            if (!files.Dir(old).empty())
+                files.Kill(old);
+            files.Name(path, old);
+        }
+        try {
+            files.Name(fresh, path);
+        } catch (const rt::Error&) {
+            if (replacing)
+                rt::attempt([&] { files.Name(old, path); });
+            throw;
+        }
+        if (replacing)
+            rt::attempt([&] { files.Kill(old); });
+    } catch (const rt::Error&) {
+        rt::attempt([&] { files.Kill(fresh); });
+        throw;
+    }
+}
+
+namespace {
+
+// The system files' copies beside the snapshots: only a file whose content has no copy yet
+// is written.
+void storeFiles(rt::Platform& platform, const std::string& folder, const SystemState& state) {
+    const std::string into = folder + "\\" + filesFolder;
+    bool made = false;
+    for (const KeptFile& file : state.files) {
+        if (!file.exists)
+            continue;
+        if (!made && !platform.api.CreateDirectoryA(into.c_str(), nullptr) &&
+            platform.api.GetLastError() != win::ERROR_ALREADY_EXISTS)
+            throw sys::windowsFailure("CreateDirectoryA", platform.api.GetLastError());
+        made = true;
+        const std::string copy = into + "\\" + file.storedName();
+        if (platform.runtime.Dir(copy).empty())
+            writeWhole(platform.runtime, copy, file.bytes);
+    }
+}
+
+std::string snapshotText(SystemState state, Kept which) {
+    state.theme.displayName = nameOf(which);
+    return themefile::writeThemeFile(state.theme, {stateSection(state)});
+}
+
+// Keeps a captured state as "Previous settings", and as "Original settings" when there is
+// none yet (first, so that a failure leaves the previous snapshot as it was).
+void keep(rt::Platform& platform, const SystemState& state) {
+    const std::string folder = themeapply::userDataFolder(platform);
+    storeFiles(platform, folder, state);
+    if (platform.runtime.Dir(themePath(folder, Kept::original)).empty())
+        writeWhole(platform.runtime, themePath(folder, Kept::original), snapshotText(state, Kept::original));
+    writeWhole(platform.runtime, themePath(folder, Kept::previous), snapshotText(state, Kept::previous));
+}
+
+} // namespace
+
+SystemState snapshotNow(rt::Platform& platform, const std::string& versionTag) {
+    try {
+        SystemState state = captureState(platform, versionTag);
+        keep(platform, state);
+        return state;
+    } catch (const rt::Error& error) {
+        throw rt::Error(error.number(),
+                        "The current settings could not be kept as \"Previous settings\", so nothing was "
+                        "changed: " +
+                            error.description());
+    }
+}
+
+void takeSnapshot(rt::Platform& platform, const std::string& versionTag) {
+    snapshotNow(platform, versionTag);
+}
+
+bool takeSnapshotOrTell(rt::Platform& platform, const std::string& versionTag) {
+    try {
+        takeSnapshot(platform, versionTag);
+        return true;
+    } catch (const rt::Error& error) {
+        platform.messages.MsgBox(error.description(), rt::vbCritical, platform.runtime.appTitle());
+        return false;
+    }
+}
+
+} // namespace snapshot
