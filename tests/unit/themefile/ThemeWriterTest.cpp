@@ -107,16 +107,6 @@ TEST(ThemeWriterTest, WritesTheSectionsAndNamesWindowsReads) {
               "\r\n[Decorama]\r\nSaved=1\r\n");
 }
 
-TEST(ThemeWriterTest, LeavesOutWhatTheReaderRefused) {
-    const std::string written =
-        writeThemeFile(readBack("[Control Panel\\Colors]\nMenu=1 2 3 4\nWindow=1 2 3\n"
-                                "[Control Panel\\Desktop]\nTileWallpaper=2\n"
-                                "[Metrics]\nNonclientMetrics=1 2 3\n"));
-    for (const char* left : {"Menu", "TileWallpaper", "[Metrics]"})
-        EXPECT_EQ(written.find(left), std::string::npos) << left;
-    EXPECT_NE(written.find("Window=1 2 3"), std::string::npos);
-}
-
 TEST(ThemeWriterTest, RefusesWhatAProfileFileCannotHold) {
     const auto with = [](const std::function<void(ThemeFile&)>& change) {
         ThemeFile theme = readTheme("plus95-jungle.theme");
