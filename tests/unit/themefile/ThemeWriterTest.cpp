@@ -107,6 +107,12 @@ TEST(ThemeWriterTest, WritesTheSectionsAndNamesWindowsReads) {
               "\r\n[Decorama]\r\nSaved=1\r\n");
 }
 
+TEST(ThemeWriterTest, LeavesOutWhatTheReaderRefused) {
+    const ThemeFile refused =
+        readBack("[Control Panel\\Desktop]\nTileWallpaper=2\n[Metrics]\nIconMetrics=1\n");
+    EXPECT_EQ(describe(readBack(writeThemeFile(refused))), describe(refused));
+}
+
 TEST(ThemeWriterTest, RefusesWhatAProfileFileCannotHold) {
     const auto with = [](const std::function<void(ThemeFile&)>& change) {
         ThemeFile theme = readTheme("plus95-jungle.theme");
