@@ -70,11 +70,10 @@ TYPED_TEST(WindowSystemSuite, ListItemsKeepTheirOrderAndDataAndPositionsOutsideF
     list.setItemData(0, -7);
     list.setItemData(3, 2147483647);
     ASSERT_EQ(list.listCount(), 4);
-    EXPECT_EQ(list.list(1), "alpha");
-    EXPECT_EQ(list.list(2), "Mike");
-    EXPECT_EQ(list.list(3), "alpha");
-    EXPECT_EQ(list.list(4), "");
-    EXPECT_EQ(list.list(-1), "");
+    std::vector<std::string> items;
+    for (int index : {1, 2, 3, 4, -1})
+        items.push_back(list.list(index));
+    EXPECT_EQ(items, (std::vector<std::string>{"alpha", "Mike", "alpha", "", ""}));
     EXPECT_EQ(list.itemData(0), -7);
     EXPECT_EQ(list.itemData(3), 2147483647);
 
@@ -148,11 +147,7 @@ TYPED_TEST(WindowSystemSuite, AFailedPictureLoadKeepsThePicture) {
     EXPECT_EQ(box.picture(), loaded);
     EXPECT_EQ(errorOf([&] { box.loadPicture(folder + "\\broken.bmp"); }), ui::ErrInvalidPicture);
     EXPECT_EQ(box.picture(), loaded);
-
-    // A picture is shared, not copied; the empty path clears it.
-    ui::PictureBox& other = this->window->addPictureBox("imgX1", {1800, 120, 270, 270});
-    other.setPicture(loaded);
-    EXPECT_EQ(other.picture(), loaded);
+    // The empty path clears it.
     box.loadPicture("");
     EXPECT_EQ(box.picture(), nullptr);
 }
@@ -184,9 +179,6 @@ TYPED_TEST(WindowSystemSuite, ACheckBoxTogglesForTheUserAndRaisesNothingWhenSetF
     this->backend.click(box);
     this->backend.click(box);
     EXPECT_EQ(this->events, (std::vector<std::string>{"off", "on"}));
-    box.setEnabled(false);
-    EXPECT_FALSE(box.enabled());
-    EXPECT_TRUE(box.value());
 }
 
 TYPED_TEST(WindowSystemSuite, EnterAndEscapeInAModalDialogClickItsDefaultAndCancelButtons) {
