@@ -9,3 +9,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)
 string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT
        " -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0"
        " -Wl,--major-os-version,4 -Wl,--minor-os-version,0")
+
+# The release is kept small (scripts/check-release.sh): each function and datum
+# in a section of its own, so that the linker keeps only what is used.
+string(APPEND CMAKE_C_FLAGS_INIT " -ffunction-sections -fdata-sections")
+string(APPEND CMAKE_CXX_FLAGS_INIT " -ffunction-sections -fdata-sections")
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--gc-sections")
