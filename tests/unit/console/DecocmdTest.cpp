@@ -78,6 +78,22 @@ TEST_F(DecocmdTest, ACatalogueThemeAppliesOnlyTheAspectsAsked) {
     EXPECT_FALSE(fake.exists("c:\\logo.sys"));
 }
 
+// "Original settings" are those before the first apply ever, whatever came after;
+// "Windows default" is the version's own look (Window white, the desktop teal).
+TEST_F(DecocmdTest, OriginalSettingsOutliveLaterAppliesAndWindowsDefaultIsTheVersionsOwn) {
+    const auto colour = [&](const char* name) {
+        return fake.getString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", name).value_or("none");
+    };
+    ASSERT_EQ(decocmd({"apply", "Jungle", "/only", "colors"}), 0) << err;
+    ASSERT_EQ(decocmd({"apply", "Harbour 800x600", "/only", "colors"}), 0) << err;
+    ASSERT_NE(colour("Window"), "0 0 0");
+    EXPECT_EQ(decocmd({"restore", "original", "/only", "colors"}), 0) << err;
+    EXPECT_EQ(colour("Window"), "0 0 0");
+    EXPECT_EQ(decocmd({"restore", "default", "/only", "colors"}), 0) << err;
+    EXPECT_EQ(colour("Window"), "255 255 255");
+    EXPECT_EQ(colour("Background"), "0 128 128");
+}
+
 // A snapshot that cannot be written stops the apply before it writes anything.
 TEST_F(DecocmdTest, AnApplyWhoseSnapshotCannotBeKeptEndsWithTwoAndWritesNothing) {
     fake.failOnNext("writeFile", rt::ErrPermissionDenied);
