@@ -42,7 +42,7 @@ void frmMain::wireThemeFiles() {
 }
 
 void frmMain::listThemeFiles() {
-    chosenAspects_ = themedialogs::ChosenAspects::load(platform_.api);
+    chosenAspects_ = themedialogs::ChosenSettings::load(platform_.api);
     setListedThemes(themes::listedThemeFiles(platform_, module_, themes::loadOpenedThemeFiles(platform_)));
 }
 
@@ -189,7 +189,7 @@ void frmMain::cmdOpenTheme_Click() {
 void frmMain::cmdSettings_Click() {
     const themefile::CheckedTheme* theme =
         selectedListedTheme() != nullptr && shownTheme_ ? &*shownTheme_ : nullptr;
-    if (const std::optional<themedialogs::ChosenAspects> choice =
+    if (const std::optional<themedialogs::ChosenSettings> choice =
             themedialogs::chooseAspects(windows_, *window_, platform_.api, theme))
         chosenAspects_ = *choice;
 }

@@ -9,7 +9,7 @@
 #include "mixmatch/MixMatchApply.h"
 #include "platform/Platform.h"
 #include "platform/ui/WindowSystem.h"
-#include "themedialogs/ChosenAspects.h"
+#include "themedialogs/ChosenSettings.h"
 #include "themes/ListedThemes.h"
 
 #include <memory>
@@ -233,7 +233,7 @@ private:
     // the one shown, and the aspects an apply takes.
     std::vector<themes::ListedTheme> listedThemes_;
     std::optional<themefile::CheckedTheme> shownTheme_;
-    themedialogs::ChosenAspects chosenAspects_ = themedialogs::ChosenAspects::all();
+    themedialogs::ChosenSettings chosenAspects_ = themedialogs::ChosenSettings::all();
     // A catalogue theme was applied since the entries were looked at.
     bool listedThemesStale_ = false;
 };

@@ -36,12 +36,12 @@ const char* aspectCaption(Aspect aspect) {
 // 1. Show the kept choice, an aspect the theme cannot give disabled.
 // 2. OK: take every box (a disabled one keeps its value), keep the choice, close.
 // 3. Cancel, Escape or the close box: close, nothing kept.
-std::optional<ChosenAspects> chooseAspects(ui::WindowSystem& windows, ui::Window& owner, win::WindowsApi& api,
-                                           const themefile::CheckedTheme* theme) {
+std::optional<ChosenSettings> chooseAspects(ui::WindowSystem& windows, ui::Window& owner,
+                                            win::WindowsApi& api, const themefile::CheckedTheme* theme) {
     constexpr int width = 5100;
     constexpr int row = 330;
     constexpr int height = 1500 + row * static_cast<int>(themefile::allAspects.size());
-    ChosenAspects choice = ChosenAspects::load(api);
+    ChosenSettings choice = ChosenSettings::load(api);
     const auto dialog = windows.createDialog("Settings", centredOn(owner.bounds(), width, height), owner);
     dialog->addLabel("lblApply", "When a theme is applied, apply its:", {240, 120, width - 480, 255});
 
@@ -70,7 +70,7 @@ std::optional<ChosenAspects> chooseAspects(ui::WindowSystem& windows, ui::Window
     };
     cancel.onClick = [&] { dialog->close(); };
     dialog->showModal();
-    return chosen ? std::optional<ChosenAspects>(choice) : std::nullopt;
+    return chosen ? std::optional<ChosenSettings>(choice) : std::nullopt;
 }
 
 } // namespace themedialogs

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/ui/WindowSystem.h"
-#include "themedialogs/ChosenAspects.h"
+#include "themedialogs/ChosenSettings.h"
 #include "themefile/ThemeCheck.h"
 
 #include <optional>
@@ -19,7 +19,7 @@ const char* aspectCaption(themefile::Aspect aspect);
 // Shows the dialog modally over owner; the choice made with OK (already kept),
 // nothing when the user cancelled. theme: the selected theme file, nullptr for a
 // theme that has every aspect (a catalogue theme).
-std::optional<ChosenAspects> chooseAspects(ui::WindowSystem& windows, ui::Window& owner, win::WindowsApi& api,
-                                           const themefile::CheckedTheme* theme);
+std::optional<ChosenSettings> chooseAspects(ui::WindowSystem& windows, ui::Window& owner,
+                                            win::WindowsApi& api, const themefile::CheckedTheme* theme);
 
 } // namespace themedialogs

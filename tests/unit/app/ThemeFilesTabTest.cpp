@@ -96,7 +96,7 @@ TEST_F(ThemeFilesTabTest, AnOpenedFileIsListedOnceSelectedDrawnAndKeptAmongTheLa
 
 // Colours switched off in the Settings dialog; No to the screen saver; the pointers
 // and the desktop icons fail.
-TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenAspectsAsksForTheSaverAndTellsWhatFailedInOneBox) {
+TEST_F(ThemeFilesTabTest, AnApplyTakesTheChosenSettingsAsksForTheSaverAndTellsWhatFailedInOneBox) {
     load();
     windows->whenModal([](headless::Window& dialog) {
         headless::find<headless::CheckBox>(dialog, "colors").userClick();

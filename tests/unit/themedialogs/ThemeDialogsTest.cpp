@@ -95,12 +95,12 @@ TEST_F(ThemeDialogsTest, SettingsShowTheKeptChoiceWithWhatTheThemeLacksDisabledA
         EXPECT_EQ(fake.getDword(win::HKEY_CURRENT_USER, programKey, "Theme aspects"), c.kept ? changed : kept)
             << c.how;
         EXPECT_EQ(choice.has_value(), c.kept) << c.how;
-        EXPECT_TRUE(!choice || *choice == ChosenAspects::load(fake)) << c.how;
+        EXPECT_TRUE(!choice || *choice == ChosenSettings::load(fake)) << c.how;
     }
     fake::FakeWindows fresh; // nothing kept, or not a number: everything chosen
-    EXPECT_TRUE(ChosenAspects::load(fresh) == ChosenAspects::all());
+    EXPECT_TRUE(ChosenSettings::load(fresh) == ChosenSettings::all());
     fresh.setString(win::HKEY_CURRENT_USER, programKey, "Theme aspects", "0");
-    EXPECT_TRUE(ChosenAspects::load(fresh) == ChosenAspects::all());
+    EXPECT_TRUE(ChosenSettings::load(fresh) == ChosenSettings::all());
 }
 
 TEST_F(ThemeDialogsTest, DetailsDrawAndPlayOnlyWhatTheCheckAllowedAndFound) {

@@ -1,4 +1,4 @@
-#include "themedialogs/ChosenAspects.h"
+#include "themedialogs/ChosenSettings.h"
 
 #include "platform/WinHolders.h"
 #include "platform/WinTypes.h"
@@ -15,7 +15,7 @@ const char* const valueName = "Theme aspects";
 
 // Read for its type too: a value of another type than REG_DWORD (a text "0"
 // someone wrote) is no choice.
-ChosenAspects ChosenAspects::load(win::WindowsApi& api) {
+ChosenSettings ChosenSettings::load(win::WindowsApi& api) {
     win::HKEY key = 0;
     api.RegOpenKeyExA(win::HKEY_CURRENT_USER, programKey, 0, win::KEY_QUERY_VALUE, &key);
     const win::KeyCloser closer(api, key);
@@ -27,10 +27,10 @@ ChosenAspects ChosenAspects::load(win::WindowsApi& api) {
             win::ERROR_SUCCESS ||
         type != win::REG_DWORD || size != sizeof bits)
         return all();
-    return ChosenAspects(bits);
+    return ChosenSettings(bits);
 }
 
-void ChosenAspects::save(win::WindowsApi& api) const {
+void ChosenSettings::save(win::WindowsApi& api) const {
     sys::clsRegistry registry(api);
     registry.CreateKey(programKey, "", win::HKEY_CURRENT_USER);
     registry.SetKeyValue(programKey, valueName, static_cast<std::int32_t>(bits_),

@@ -12,15 +12,15 @@ class WindowsApi;
 
 namespace themedialogs {
 
-class ChosenAspects {
+class ChosenSettings {
 public:
-    static ChosenAspects all() { return ChosenAspects(allBits); }
+    static ChosenSettings all() { return ChosenSettings(allBits); }
 
     bool has(themefile::Aspect aspect) const { return (bits_ & bit(aspect)) != 0; }
     void set(themefile::Aspect aspect, bool chosen) {
         bits_ = chosen ? bits_ | bit(aspect) : bits_ & ~bit(aspect);
     }
-    bool operator==(const ChosenAspects& other) const { return bits_ == other.bits_; }
+    bool operator==(const ChosenSettings& other) const { return bits_ == other.bits_; }
     // The aspects an apply takes.
     themefile::AspectSet aspects() const {
         std::vector<themefile::Aspect> chosen;
@@ -32,14 +32,14 @@ public:
 
     // The value "Theme aspects" (REG_DWORD, bit n for the nth of
     // themefile::allAspects); every aspect when it is absent or not a number.
-    static ChosenAspects load(win::WindowsApi& api);
+    static ChosenSettings load(win::WindowsApi& api);
     // Creates the key where needed; a choice that cannot be kept still holds
     // for this run, so a failure is not reported.
     void save(win::WindowsApi& api) const;
 
 private:
     static constexpr unsigned allBits = (1u << themefile::allAspects.size()) - 1;
-    explicit ChosenAspects(unsigned bits) : bits_(bits & allBits) {}
+    explicit ChosenSettings(unsigned bits) : bits_(bits & allBits) {}
     static unsigned bit(themefile::Aspect aspect) { return 1u << static_cast<unsigned>(aspect); }
 
     unsigned bits_;
