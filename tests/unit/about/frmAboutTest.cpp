@@ -112,50 +112,31 @@ TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecorded
 
 // ---- registry value reading -----------------------------------------------------------
 
-class GetKeyValueTest : public frmAboutTest {
-protected:
-    // A REG_SZ value written with exactly these bytes (with or without its NUL).
-    void writeRaw(const std::string& subKey, const std::string& name, const std::string& bytes) {
-        win::HKEY key = 0;
-        win::DWORD disposition = 0;
-        ASSERT_EQ(fake.RegCreateKeyExA(win::HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, 0, win::KEY_WRITE,
-                                       nullptr, &key, &disposition),
-                  0);
-        ASSERT_EQ(fake.RegSetValueExA(key, name.c_str(), 0, win::REG_SZ,
-                                      reinterpret_cast<const win::BYTE*>(bytes.data()),
-                                      static_cast<win::DWORD>(bytes.size())),
-                  0);
-        fake.RegCloseKey(key);
-    }
-};
-
-TEST_F(GetKeyValueTest, CutsAtTheSizeReadAndDropsOneTerminatingNul) {
+// A value is cut at the size read, one terminating NUL dropped; a key or value not
+// there, or one too long to read, gives the empty text. Every key is closed.
+TEST_F(frmAboutTest, GetKeyValueReadsWhatIsStoredOrElseTheEmptyText) {
+    fake.setString(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Long", std::string(1024, 'a'));
     const struct {
-        std::string stored;
-        std::string expected;
+        const char* key;
+        const char* name;
+        std::optional<std::string> stored; // a REG_SZ value of exactly these bytes
+        bool found;
+        const char* expected;
     } rows[] = {
-        {std::string("C:\\Tools\0", 9), "C:\\Tools"},
-        {"C:\\Tools", "C:\\Tools"},
-        {std::string("", 0), ""},
+        {"SOFTWARE\\Missing", "Value", std::nullopt, false, ""},
+        {"SOFTWARE\\Test", "Absent", std::nullopt, false, ""},
+        {"SOFTWARE\\Test", "Long", std::nullopt, false, ""},
+        {"SOFTWARE\\Test", "Value", std::string("C:\\Tools\0", 9), true, "C:\\Tools"},
+        {"SOFTWARE\\Test", "Value", "C:\\Tools", true, "C:\\Tools"},
+        {"SOFTWARE\\Test", "Value", "", true, ""},
     };
     for (const auto& row : rows) {
-        writeRaw("SOFTWARE\\Test", "Value", row.stored);
+        SCOPED_TRACE(std::string(row.key) + " " + row.name);
+        if (row.stored)
+            fake.registry.put(win::HKEY_LOCAL_MACHINE, row.key, row.name, win::REG_SZ, *row.stored);
         std::string value = "junk";
-        EXPECT_TRUE(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Value", value));
+        EXPECT_EQ(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, row.key, row.name, value), row.found);
         EXPECT_EQ(value, row.expected);
-    }
-    EXPECT_EQ(fake.openKeyCount(), 0u);
-}
-
-TEST_F(GetKeyValueTest, FailuresGiveTheEmptyTextAndCloseTheKey) {
-    fake.setString(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Other", "x");
-    fake.setString(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Test", "Long", std::string(1024, 'a'));
-    for (const auto& [key, name] : {std::pair<const char*, const char*>{"SOFTWARE\\Missing", "Value"},
-                                    {"SOFTWARE\\Test", "Value"},
-                                    {"SOFTWARE\\Test", "Long"}}) {
-        std::string value = "junk";
-        EXPECT_FALSE(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, key, name, value)) << key << " " << name;
-        EXPECT_EQ(value, "") << key << " " << name;
     }
     EXPECT_EQ(fake.openKeyCount(), 0u);
 }

@@ -35,8 +35,6 @@
 #include "unit/themeapply/ThemeFileFixture.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -511,7 +509,6 @@ void PrintTo(const Handler& handler, std::ostream* out) {
 class FaultSweep : public ::testing::TestWithParam<Handler> {};
 
 TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
-    const auto started = std::chrono::steady_clock::now();
     const Handler& h = GetParam();
     const HandlerRun clean(h);
     const State cleanEnd = clean.program.state();
@@ -521,7 +518,6 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
     ASSERT_EQ(ui::vbDefault, clean.program.windows->screen().mousePointer());
     ASSERT_FALSE(clean.trail.empty());
 
-    int runs = 0;
     std::map<std::string, int> uses;
     const auto [snapshotFrom, snapshotTo] = snapshotUses(clean.trail);
     for (std::size_t k = 0; k < clean.trail.size(); ++k) {
@@ -533,7 +529,6 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
         for (int error : use.kind == Kind::FileService
                              ? std::vector<int>{rt::ErrFileNotFound, rt::ErrPathFileAccess}
                              : std::vector<int>{int(win::ERROR_ACCESS_DENIED)}) {
-            ++runs;
             const HandlerRun run(h, use.name, nth, error);
             SCOPED_TRACE(std::string(h.name) + ": use " + std::to_string(k + 1) + ", " + use.call +
                          " failing with " + std::to_string(error));
@@ -585,9 +580,6 @@ TEST_P(FaultSweep, EveryFailingOperationKeepsToTheHandlersRule) {
             }
         }
     }
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("[ sweep    ] %s: %zu operations, %d faulted runs, %.1f s\n", h.name, clean.trail.size(),
-                runs, seconds);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachHandlerThatWritesToWindows, FaultSweep, ::testing::ValuesIn(handlers),

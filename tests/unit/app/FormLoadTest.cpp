@@ -75,26 +75,15 @@ protected:
                form->SSTab1->backColor() == ui::RGB(0, 43, 17);
     }
 
-    // The window as it is before its load event: its design position and colours.
-    struct Design {
-        ui::Rect bounds;
-        win::COLORREF windowColor;
-        win::COLORREF tabColor;
-    };
-    Design design() {
+    // Still where and as it was designed: as a window that never loaded.
+    bool asDesigned() {
         headless::HeadlessWindowSystem spare(fake, fake);
         catalogue::Module1 spareModule;
         app::frmMain designed(platform, spare, spareModule);
-        return {designed.window().bounds(), designed.window().backColor(), designed.SSTab1->backColor()};
-    }
-
-    // Still where and as it was designed.
-    bool asDesigned() {
-        const Design designed = design();
-        const ui::Rect bounds = form->window().bounds();
-        return bounds.left == designed.bounds.left && bounds.top == designed.bounds.top &&
-               form->window().backColor() == designed.windowColor &&
-               form->SSTab1->backColor() == designed.tabColor;
+        return form->window().bounds().left == designed.window().bounds().left &&
+               form->window().bounds().top == designed.window().bounds().top &&
+               form->window().backColor() == designed.window().backColor() &&
+               form->SSTab1->backColor() == designed.SSTab1->backColor();
     }
 
     // The one message box of a load that ended early.
@@ -206,10 +195,11 @@ TEST_F(StartupTest, NoThemeToSelectEndsTheLoadWithTheSelectionError) {
     }
 }
 
-TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
+// A failing record, or a folder where a file should be (75), ends the load.
+TEST_F(StartupTest, AFailingRecordOrFileEndsTheLoadAfterTheRecordsBeforeIt) {
     const struct {
         const char* file;
-        const char* text;
+        const char* text; // nullptr: a folder in the file's place
         const char* message;
         Parts loaded;
     } cases[] = {
@@ -224,11 +214,17 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
         {"themes.txt",
          "0,Harbour 800x600,Coastal,harbour.bmp,harbour-wall.bmp,2\r\n101,Canyon,x,c.bmp,c.bmp,3\r\n",
          "9Subscript out of range", tableFiles},
+        {"colors.txt", nullptr, "75Path/File access error", {}}, // last: the folder stays
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.file) + ": " + c.text);
+        SCOPED_TRACE(std::string(c.file) + ": " + (c.text ? c.text : "a folder"));
         SetUp();
-        write(c.file, c.text);
+        if (c.text) {
+            write(c.file, c.text);
+        } else {
+            removeFile(c.file);
+            fake.makeFolder(folder + "\\" + c.file);
+        }
         fake.clearLogs();
         module = catalogue::Module1();
         load();
@@ -236,21 +232,10 @@ TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheRecordsBeforeIt) {
         expectOneMessage(c.message);
         EXPECT_EQ(loaded(), c.loaded);
         EXPECT_TRUE(waitMinutesFilled());
+        // The link look comes after the tables.
+        EXPECT_EQ(form->Label3->foreColor() == links::linkBlue, !tableFiles.count(c.file));
         EXPECT_TRUE(asDesigned());
     }
-}
-
-TEST_F(StartupTest, OtherFileFailuresAreShownAndEndTheLoad) {
-    // A folder where colors.txt should be: there is something, but no file to read.
-    removeFile("colors.txt");
-    fake.makeFolder(folder + "\\colors.txt");
-    load();
-
-    expectOneMessage("75Path/File access error");
-    EXPECT_EQ(loaded(), Parts{});
-    EXPECT_TRUE(waitMinutesFilled());
-    EXPECT_NE(form->Label3->foreColor(), links::linkBlue);
-    EXPECT_TRUE(asDesigned());
 }
 
 } // namespace

@@ -1,37 +1,29 @@
+// A theme applied: what it installs, where, and what it leaves alone; "Apply Theme"
+// and Enter in the theme list alike.
+#include "platform/InputFacts.h"
 #include "support/ProgramFixture.h"
-
-#include "headless/HeadlessWindowSystem.h"
+#include "support/TestFacts.h"
 #include "themes/ThemeApplication.h"
+
+#include <cstring>
 
 namespace {
 
 const char* const soundKey = "AppEvents\\Schemes\\Apps\\.Default\\SystemStart\\.Current";
 
+// Theme 0 on scheme row 2, selected; the program's start-up sound is there.
 class ThemeApplicationTest : public unit_test::ProgramFixture {
 protected:
-    ThemeApplicationTest()
-        : window(windows->createWindow("Brindlecove", ui::Window::Style::Borderless, {})),
-          themeList(window->addComboBox("Combo1", ui::ComboBox::Style::Simple, {})) {
-        fillSchemeRows();
-        for (const char* name :
-             {"logo.sys", "logos.sys", "logow.sys", "wvleft.bmp", "wvline.gif", "wvlogo.gif"})
-            fake.makeFile(folder + "\\" + name, std::string("picture ") + name);
-        fake.makeFile(folder + "\\Zuve Zivi ziz Odida.wav", "RIFF");
-        fake.makeFolder("c:\\WINDOWS\\web");
-        module.themeList(0) = "Harbour 800x600,x,harbour.jpg,harbour.bmp,3";
-        module.activeSchemeRow = "3";
-        module.themeShortAudio(3) = "chime";
-        selection.selectedWallpaper = folder + "\\harbour.bmp";
+    void SetUp() override {
+        themeSelected();
+        write("Zuve Zivi ziz Odida.wav", "RIFF");
+        selection.selectedWallpaper = form->selectedWallpaper;
         selection.themeListIndex = 0;
+        fake.clearLogs();
     }
-
-    void apply() { themes::ApplyTheme(platform, module, selection, windows->screen(), themeList); }
-
-    std::string installed(const std::string& path) const { return fake.fileBytes(path); }
+    void apply() { themes::ApplyTheme(platform, module, selection, windows->screen(), *form->Combo1); }
     std::optional<std::string> startupSound() const { return userValue(soundKey, ""); }
 
-    std::unique_ptr<ui::Window> window;
-    ui::ComboBox& themeList;
     themes::ThemeSelection selection;
 };
 
@@ -39,20 +31,18 @@ TEST_F(ThemeApplicationTest, InstallsEverythingOfTheTheme) {
     windows->screen().setMousePointer(ui::vbHourglass);
     apply();
 
-    EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "3,5,8");
+    EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "2,5,7");
     EXPECT_EQ(fake.deskWallpaper(), selection.selectedWallpaper);
-    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
-    EXPECT_EQ(installed("c:\\WINDOWS\\logos.sys"), "picture logos.sys");
-    EXPECT_EQ(installed("c:\\WINDOWS\\logow.sys"), "picture logow.sys");
-    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvleft.bmp"), "picture wvleft.bmp");
-    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvline.gif"), "picture wvline.gif");
-    EXPECT_EQ(installed("c:\\WINDOWS\\web\\wvlogo.gif"), "picture wvlogo.gif");
+    for (const char* file :
+         {"c:\\logo.sys", "c:\\WINDOWS\\logos.sys", "c:\\WINDOWS\\logow.sys", "c:\\WINDOWS\\web\\wvleft.bmp",
+          "c:\\WINDOWS\\web\\wvline.gif", "c:\\WINDOWS\\web\\wvlogo.gif"})
+        EXPECT_EQ(fake.fileBytes(file), std::strrchr(file, '\\') + 1);
     // The sound goes in by its short path, which the fake derives as Windows does.
     std::array<char, 67> shortPath{};
     fake.GetShortPathNameA((folder + "\\Zuve Zivi ziz Odida.wav").c_str(), shortPath.data(), 67);
     EXPECT_EQ(startupSound(), std::string(shortPath.data()));
     EXPECT_NE(startupSound()->find("~"), std::string::npos);
-    EXPECT_EQ(windows->focusedControl(), &themeList);
+    EXPECT_EQ(windows->focusedControl(), form->Combo1);
     EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
 }
 
@@ -60,9 +50,9 @@ TEST_F(ThemeApplicationTest, TheNtFamilyInstallsIntoItsOwnWindowsFolder) {
     fake.makeFolder("c:\\WINNT\\web");
     module.windowsVersion = "2000";
     apply();
-    EXPECT_EQ(installed("c:\\WINNT\\logos.sys"), "picture logos.sys");
-    EXPECT_EQ(installed("c:\\WINNT\\web\\wvlogo.gif"), "picture wvlogo.gif");
-    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+    EXPECT_EQ(fake.fileBytes("c:\\WINNT\\logos.sys"), "logos.sys");
+    EXPECT_EQ(fake.fileBytes("c:\\WINNT\\web\\wvlogo.gif"), "wvlogo.gif");
+    EXPECT_EQ(fake.fileBytes("c:\\logo.sys"), "logo.sys");
 }
 
 // An empty sound entry, or a sound file that is not there, clears the start-up sound.
@@ -70,12 +60,12 @@ TEST_F(ThemeApplicationTest, NoSoundToInstallClearsTheStartupSound) {
     for (const bool emptyEntry : {true, false}) {
         fake.setString(win::HKEY_CURRENT_USER, soundKey, "", "C:\\old.wav");
         if (emptyEntry)
-            module.themeShortAudio(3) = "";
+            module.themeShortAudio(2) = "";
         else
             fake.remove(folder + "\\Zuve Zivi ziz Odida.wav");
         apply();
         EXPECT_EQ(startupSound(), "") << emptyEntry;
-        module.themeShortAudio(3) = "chime";
+        module.themeShortAudio(2) = "x";
     }
 }
 
@@ -84,7 +74,7 @@ TEST_F(ThemeApplicationTest, AnEmptyWallpaperLeavesTheWallpaperAlone) {
     apply();
     for (const auto& call : fake.settings.spi.calls)
         EXPECT_NE(call.action, win::SPI_SETDESKWALLPAPER);
-    EXPECT_EQ(installed("c:\\logo.sys"), "picture logo.sys");
+    EXPECT_EQ(fake.fileBytes("c:\\logo.sys"), "logo.sys");
 }
 
 TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
@@ -92,7 +82,7 @@ TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
         const char* name;
         int themeListIndex;
         const char* row;
-    } cases[] = {{"no theme selected", -1, "3"}, {"theme without preview", 0, ""}};
+    } cases[] = {{"no theme selected", -1, "2"}, {"theme without preview", 0, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         selection.themeListIndex = c.themeListIndex;
@@ -104,6 +94,29 @@ TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
         EXPECT_FALSE(fake.exists("c:\\logo.sys"));
         EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, soundKey));
     }
+}
+
+// Both leave the focus on the theme list; other keys there apply nothing.
+TEST(ThemeApplyHandlers, EnterInTheThemeListAppliesAsTheButtonDoes) {
+    unit_test::Program byButton, byEnter;
+    byButton.themeSelected();
+    byEnter.themeSelected();
+    const std::size_t before = byEnter.fake.operationTrail().size();
+    for (int key : facts::keysOtherThanEnter)
+        byEnter.press(byEnter.form->Combo1, key);
+    EXPECT_EQ(byEnter.fake.operationTrail().size(), before);
+    byButton.click(byButton.form->Command2);
+    byEnter.press(byEnter.form->Combo1, win::VK_RETURN);
+    EXPECT_GT(byButton.fake.registry.writes.size(), 40u);
+    const auto calls = [](const unit_test::Program& program) {
+        std::vector<std::string> lines;
+        for (const auto& use : program.fake.operationTrail())
+            lines.push_back(use.call);
+        return lines;
+    };
+    EXPECT_EQ(calls(byEnter), calls(byButton));
+    EXPECT_EQ(byButton.windows->focusedControl(), byButton.form->Combo1);
+    EXPECT_EQ(byEnter.windows->focusedControl(), byEnter.form->Combo1);
 }
 
 } // namespace
