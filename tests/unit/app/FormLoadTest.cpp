@@ -160,39 +160,17 @@ TEST_F(StartupTest, ResolutionCheckNeedsBothMeasuresBelowTheMinimum) {
     }
 }
 
-TEST_F(StartupTest, AMissingListFileCountsAsEmpty) {
-    for (const std::string& name : without(allFiles, {"themes.txt"})) {
-        SCOPED_TRACE(name);
-        SetUp();
-        removeFile(name);
-        fake.clearLogs();
-        module = catalogue::Module1();
-        load();
-
-        EXPECT_TRUE(prompts().empty());
-        EXPECT_EQ(loaded(), without(allFiles, {name}));
-        EXPECT_TRUE(centred());
-    }
-}
-
+// An empty themes.txt has no theme to select (a missing one is held by the fault sweep).
 TEST_F(StartupTest, NoThemeToSelectEndsTheLoadWithTheSelectionError) {
-    for (const bool missing : {true, false}) {
-        SCOPED_TRACE(missing ? "themes.txt missing" : "themes.txt empty");
-        fake.clearLogs();
-        module = catalogue::Module1();
-        if (missing)
-            removeFile("themes.txt");
-        else
-            write("themes.txt", "");
-        load();
+    write("themes.txt", "");
+    load();
 
-        expectOneMessage("380Invalid property value");
-        EXPECT_EQ(loaded(), tableFiles);
-        EXPECT_EQ(form->Combo1->listCount(), 0);
-        EXPECT_EQ(form->Combo2->listCount(), 0);
-        EXPECT_EQ(module.wallpaperList(3), "");
-        EXPECT_TRUE(asDesigned());
-    }
+    expectOneMessage("380Invalid property value");
+    EXPECT_EQ(loaded(), tableFiles);
+    EXPECT_EQ(form->Combo1->listCount(), 0);
+    EXPECT_EQ(form->Combo2->listCount(), 0);
+    EXPECT_EQ(module.wallpaperList(3), "");
+    EXPECT_TRUE(asDesigned());
 }
 
 // A failing record, or a folder where a file should be (75), ends the load.

@@ -159,22 +159,6 @@ TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
 
 // ---- failures ----------------------------------------------------------------
 
-// A missing file is file not found; any other failure of the file passes through
-// unchanged. Either way nothing is listed or stored.
-TEST_F(ListFilesTest, FileFailuresPassThroughAndChangeNothing) {
-    for (const int error : {rt::ErrFileNotFound, rt::ErrPermissionDenied}) {
-        startOver(ListFileKind::Wallpapers, "2,Sand 800x600\r\n");
-        list.addItem("before");
-        if (error == rt::ErrFileNotFound)
-            removeFile("wallpapers.txt");
-        else
-            fake.failOnNext("readFile", error);
-        EXPECT_EQ(readError(ListFileKind::Wallpapers), error);
-        EXPECT_EQ(listed(), Texts{"before"});
-        EXPECT_TRUE(filledEntries(module).empty());
-    }
-}
-
 struct FailureCase {
     ListFileKind kind;
     std::string content;
