@@ -60,9 +60,6 @@ const Expected goesOn{Outcome::GoesOn}, stops{Outcome::Stops}, putsBack{Outcome:
 bool calls(const Use& use, const char* name, const char* argument = "") {
     return use.name == name && use.call.find(argument) != std::string::npos;
 }
-std::string numbered(int error) {
-    return std::to_string(error) + rt::Error(error).description();
-}
 
 // The handlers' error rules.
 Expected passOver(const Use&, int) {
@@ -76,7 +73,7 @@ Expected startUp(const Use& use, int error) { // as skipMissing, but the end sho
         return {Outcome::Stops, std::to_string(rt::ErrInvalidPropertyValue) + "Invalid property value"};
     if (use.kind != Kind::FileService || error == rt::ErrFileNotFound || calls(use, "readFile", ".bmp\""))
         return goesOn; // the theme preview hides a picture it cannot read
-    return {Outcome::Stops, numbered(error)};
+    return {Outcome::Stops, std::to_string(error) + rt::Error(error).description()};
 }
 // Extracting a saver swaps files; whatever fails before the new one has its
 // name puts the old one back. A set-aside saver that cannot be looked at or

@@ -37,9 +37,11 @@ protected:
     }
 };
 
+// A cursor file that is not there is written but leaves its live cursor alone.
 TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow) {
     module.activeSchemeRow = "3";
     installCursors(3);
+    fake.remove(cursorFile(3, 1));
     applyTheme();
 
     EXPECT_EQ(classValue("CLSID\\{208D2C60-3AEA-1069-A2D7-08002B30309D}\\DefaultIcon", ""), iconFile(3, 0));
@@ -48,6 +50,9 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
     EXPECT_EQ(classValue(recycleBin, "empty"), iconFile(3, 3) + ",0");
     EXPECT_EQ(classValue(recycleBin, "full"), iconFile(3, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
+    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(3, 1));
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), "");
+    EXPECT_EQ(fake.systemCursorFile(win::OCR_SIZEWE), cursorFile(3, 12));
     EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
     ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
     const auto& call = fake.settings.colors.calls.front();
@@ -77,13 +82,6 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
               (std::vector<win::DWORD>{win::OCR_APPSTARTING, win::OCR_CROSS, win::OCR_IBEAM, win::OCR_NO,
                                        win::OCR_SIZEALL, win::OCR_SIZENESW, win::OCR_SIZENS,
                                        win::OCR_SIZENWSE, win::OCR_SIZEWE, win::OCR_NORMAL, win::OCR_WAIT}));
-}
-
-TEST_F(UpdateColorsTest, AMissingCursorFileLeavesThatLiveCursorAlone) {
-    module.activeSchemeRow = "6";
-    applyTheme(); // no cursor files installed
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), "");
-    EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(6, 1));
 }
 
 // The recycle bin's default icon follows whichever of its states it shows now;
