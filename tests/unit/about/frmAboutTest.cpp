@@ -31,12 +31,16 @@ protected:
 };
 
 // The link asks first; OK opens the address, Cancel nothing. Either way the link
-// turns red while the pointer is over it, purple once it was followed, and stays so.
+// turns red while the pointer is over it, purple once it was followed (even when the
+// shell could not open it), and stays so.
 TEST_F(frmAboutTest, TheLinkAsksAndOpensTheAddressOnlyOnOk) {
-    for (const int answer : {rt::vbCancel, rt::vbOK}) {
-        SCOPED_TRACE(answer);
+    for (const auto& [answer, shellFails] :
+         {std::pair{rt::vbCancel, false}, {rt::vbOK, true}, {rt::vbOK, false}}) {
+        SCOPED_TRACE(std::to_string(answer) + (shellFails ? " failing" : ""));
         fake.clearLogs();
         fake.answers = {answer};
+        if (shellFails)
+            fake.failOnNext("ShellExecuteA", win::ERROR_FILE_NOT_FOUND);
         link().userMouseMove();
         link().userClick();
         ASSERT_EQ(fake.messageBoxes.size(), 1u);
@@ -50,14 +54,16 @@ TEST_F(frmAboutTest, TheLinkAsksAndOpensTheAddressOnlyOnOk) {
             EXPECT_EQ(box->Label4->foreColor(), links::linkRed);
             continue;
         }
+        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
+        headless::as(box->window()).userMouseMove(100, 100);
+        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
+        if (shellFails)
+            continue;
         ASSERT_EQ(fake.shellRequests.size(), 1u);
         EXPECT_EQ(fake.shellRequests[0].file, about::helpAddress);
         EXPECT_EQ(fake.shellRequests[0].operation, "Open");
         EXPECT_EQ(fake.shellRequests[0].hwnd, box->window().handle());
         EXPECT_EQ(fake.shellRequests[0].directory, module.programFolder);
-        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
-        headless::as(box->window()).userMouseMove(100, 100);
-        EXPECT_EQ(box->Label4->foreColor(), links::linkPurple);
     }
 }
 

@@ -36,19 +36,14 @@ TEST_F(TitleStripTest, MissingOrUnreadablePicturesLeaveTheButtonsEmpty) {
     EXPECT_EQ(form->imgX0->picture(), nullptr);
 }
 
-class AboutOpeningTest : public TitleStripTest {
-protected:
-    std::vector<headless::Window*> aboutWindows() {
+TEST_F(TitleStripTest, ClosingTheAboutBoxUnloadsItAndTheNextOpeningLoadsItAnew) {
+    const auto aboutWindows = [&] {
         std::vector<headless::Window*> found;
-        for (headless::Window* open : windows->openWindows()) {
+        for (headless::Window* open : windows->openWindows())
             if (open->caption() == "About Decorama")
                 found.push_back(open);
-        }
         return found;
-    }
-};
-
-TEST_F(AboutOpeningTest, ClosingUnloadsAndTheNextOpeningLoadsAnew) {
+    };
     fake.answers = {rt::vbOK};
     picture(form->imgHelp0).userClick();
     about::frmAbout* first = form->aboutBox();

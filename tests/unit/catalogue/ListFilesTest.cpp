@@ -145,15 +145,14 @@ TEST_F(ListFilesTest, TrickyLayoutsReadAsThePlainOne) {
     }
 }
 
+// The item data is set before the index is checked: a record past the table keeps its.
 TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
     list.addItem("kept");
     list.setItemData(0, 42);
-    write("colorNames.txt", "2.5,Half,half\r\n12,Twelve,twelve\r\n");
-    read(ListFileKind::ColorNames);
-    ASSERT_EQ(listed(), (Texts{"kept", "Half", "Twelve"}));
-    EXPECT_EQ(list.itemData(0), 42);
-    EXPECT_EQ(list.itemData(1), 2) << "2.5 rounds half to even";
-    EXPECT_EQ(list.itemData(2), 12);
+    write("colorNames.txt", "2.5,Half,half\r\n12,Twelve,twelve\r\n101,Late,late\r\n");
+    EXPECT_EQ(readError(ListFileKind::ColorNames), rt::ErrSubscriptOutOfRange);
+    ASSERT_EQ(listed(), (Texts{"kept", "Half", "Twelve", "Late"}));
+    EXPECT_EQ(itemData(&list), (std::vector<std::int32_t>{42, 2, 12, 101})) << "2.5 rounds half to even";
     EXPECT_EQ(module.colorSchemeList(2), "half");
 }
 
@@ -217,13 +216,6 @@ TEST_F(ListFilesTest, BadRecordsEndReadingWithTheirError) {
         EXPECT_EQ(filledEntries(module).size(), c.stored * perRecord);
         EXPECT_EQ(listed(), c.listed);
     }
-}
-
-TEST_F(ListFilesTest, ItemDataIsSetBeforeTheIndexIsChecked) {
-    write("screenSavers.txt", "0,Stars,stars.scr\r\n101,Late,late.scr\r\n");
-    EXPECT_EQ(readError(ListFileKind::ScreenSavers), rt::ErrSubscriptOutOfRange);
-    ASSERT_EQ(list.listCount(), 2);
-    EXPECT_EQ(list.itemData(1), 101);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Link labels: the sound and the shell request of a follow, what a failed
-// follow or a missing sound leaves, and the start-up sound sample label of the
-// main window.
+// The start-up sound sample label of the main window, a link: the sound and the
+// shell request of a follow, and what a failed follow or a missing sound leaves.
 #include "links/MakeLink.h"
 #include "support/ProgramFixture.h"
 
@@ -11,34 +10,7 @@ namespace {
 
 using links::linkBlue;
 using links::linkPurple;
-using links::linkRed;
 using unit_test::ProgramFixture;
-
-class MakeLinkTest : public ::testing::Test {
-protected:
-    fake::FakeWindows fake;
-    headless::HeadlessWindowSystem windows{fake, fake};
-    std::unique_ptr<ui::Window> window = windows.createWindow("Links", ui::Window::Style::FixedDialog, {});
-    ui::Label& label = window->addLabel("Link", "http://www.decorama.example/help", {0, 0, 3000, 255});
-    ui::Label& other = window->addLabel("Other", "readme.txt", {0, 300, 3000, 255});
-    bool linkVisited = false;
-    const std::string folder = "C:\\Program Files\\Decorama";
-
-    void act(ui::Label& target, int action) {
-        links::MakeLink(fake, folder, linkVisited, target, action, nullptr);
-    }
-};
-
-TEST_F(MakeLinkTest, AFailedShellRequestStillCountsAsFollowed) {
-    fake.failOnNext("ShellExecuteA", win::ERROR_FILE_NOT_FOUND);
-    act(label, 1);
-    act(label, 2);
-    EXPECT_EQ(label.foreColor(), linkPurple);
-    EXPECT_TRUE(linkVisited);
-    EXPECT_TRUE(fake.messageBoxes.empty());
-}
-
-// ---- the main window's start-up sound sample ------------------------------------------
 
 class StartupSoundLabelTest : public ProgramFixture {
 protected:
@@ -50,7 +22,8 @@ protected:
     headless::Label& label3() { return user<headless::Label>(form->Label3); }
 };
 
-// A missing sound is silent: the link is followed all the same.
+// A missing sound is silent: the link is followed all the same, and so is one the
+// shell cannot open (the fake opens only web addresses and files that are there).
 TEST_F(StartupSoundLabelTest, ClickPlaysTheSoundThenFollowsTheLink) {
     for (const bool there : {false, true}) {
         SCOPED_TRACE(there);
