@@ -15,9 +15,7 @@ set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-decocmd "$@"
 syscolors="$build/tests/wine/standins/syscolors.exe"
-for f in "$program/decocmd.exe" "$syscolors"; do
-    [ -f "$f" ] || { echo "e2e-decocmd: $f not built" >&2; exit 1; }
-done
+e2e_need "$program/decocmd.exe" "$syscolors"
 computer='{20D04FE0-3AEA-1069-A2D8-08002B30309D}'
 # The last catalogue theme and its Window colour (index 5), as colors.txt gives it.
 last_theme=$(tr -d '\r' <"$program/themes.txt" | grep . | tail -n 1)
@@ -90,12 +88,10 @@ run_version() { # VERSION ICON_KEY
     # ---- 1. The theme file ------------------------------------------------------------------
     decocmd apply-jungle apply Jungle || fail "decocmd apply Jungle ended with $?: $(cat "$out/$run-apply-jungle.log.txt")"
     grep -qx 'colors: applied' "$out/$run-apply-jungle.log.txt" || fail "colours not applied"
-    [ "$(reg_value 'HKCU\Control Panel\Colors' Window)" = "250 240 200" ] || fail "Colors\\Window is not 250 240 200"
+    expect_reg 'HKCU\Control Panel\Colors' Window "250 240 200"
     [ "$(live_colour 5)" = "250 240 200" ] || fail "the live Window colour is '$(live_colour 5)'"
-    [ "$(reg_value 'HKCU\Control Panel\Cursors' Arrow)" = 'C:\Program Files\Decorama\Copper Arrow.cur' ] ||
-        fail "Cursors\\Arrow is '$(reg_value 'HKCU\Control Panel\Cursors' Arrow)'"
-    got=$(reg_value "$icon_key\\CLSID\\$computer\\DefaultIcon")
-    [ "$got" = 'C:\Program Files\Decorama\Copper Computer.ico' ] || fail "My Computer's icon under $icon_key is '$got'"
+    expect_reg 'HKCU\Control Panel\Cursors' Arrow 'C:\Program Files\Decorama\Copper Arrow.cur'
+    expect_reg "$icon_key\\CLSID\\$computer\\DefaultIcon" '' 'C:\Program Files\Decorama\Copper Computer.ico'
     got=$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)
     case "$got" in
     *'\Decorama\Jungle Wallpaper.bmp') ;;
@@ -135,10 +131,7 @@ run_version() { # VERSION ICON_KEY
     decocmd list list
     grep -q "^previous$(printf '\t')snapshot" "$out/$run-list.log.txt" && grep -q "^original$(printf '\t')snapshot" "$out/$run-list.log.txt" ||
         fail "decocmd list shows no kept snapshots: $(tail -n 3 "$out/$run-list.log.txt")"
-    wine_stop "$prefix"
-    xvfb_stop
-    wine_remove_prefix "$prefix"
-    prefix=
+    e2e_run_end
 }
 
 run_version win98 HKCR

@@ -24,9 +24,7 @@ savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"
 saverhost="$build/tests/wine/standins/saverhost.exe"
 saverwait="$build/tests/wine/standins/saverwait.exe"
-for f in "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost" "$saverwait"; do
-    [ -f "$f" ] || { echo "e2e-screensaver: $f not built" >&2; exit 1; }
-done
+e2e_need "$program/decorama.exe" "$program/samples" "$cplstub" "$saverhost" "$saverwait"
 
 # The page's controls, in twips as the program places them (app/frmMain.cpp).
 set_x=$(px $((120 + 2880 + 900))) set_y=$(px $((720 + 4560 + 187)))
@@ -81,8 +79,7 @@ xdotool key --clearmodifiers Return
 wait_for 30 cpl_lines 2 || fail "Display Properties did not start after Enter in the minutes box"
 wine_wait_settled 10
 wine_screenshot "$out/03-after-minutes.png"
-got=$(reg_value 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut)
-[ "$got" = 900 ] || fail "ScreenSaveTimeOut is '$got', expected 900"
+expect_reg 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut 900
 got=$(live_wait)
 [ "$got" = 900 ] || fail "the live wait Display Properties shows is '$got', expected 900"
 [ "$(cpl_log | sed -n 2p)" = "page=1" ] || fail "start 2 of Display Properties is not on page 1"
@@ -100,7 +97,6 @@ saver_ends() { # NAME HOW
     if [ "$how" = key ]; then xdotool key --clearmodifiers space; else xdotool mousemove_relative -- 60 40; fi
     wait_for 10 program_ended || { fail "$name /s still runs after a $how"; wine_stop "$prefix"; }
 }
-program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 xdotool mousemove 500 400
 saver_ends "${savers[0]}" key
 saver_ends "${savers[1]}" mouse

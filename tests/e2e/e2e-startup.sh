@@ -43,7 +43,6 @@ done
 # ---- the user's clicks and keys ------------------------------------------------------------
 program_alive() { kill -0 "$WINE_PID" 2>/dev/null && xdotool search --name '^Brindlecove$' >/dev/null 2>&1; }
 about_closed() { ! xdotool search --onlyvisible --name '^About ' >/dev/null 2>&1; }
-program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 
 # The help button opens the About box, and its Close button closes it.
 click_at "$(px 8325)" "$(px 300)"

@@ -12,7 +12,7 @@ set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-sysreport "$@"
 report_exe="$build/tools/sysreport.exe"
-[ -f "$report_exe" ] || { echo "e2e-sysreport: $report_exe not built" >&2; exit 1; }
+e2e_need "$report_exe"
 
 value_of() { # REPORT NAME
     grep -F -m1 "$2 = " "$1" | sed 's/^[^=]* = //' | tr -d '\r'

@@ -52,18 +52,14 @@ apply_theme() {
     xvfb_stop
 
     local c="$prefix/drive_c"
-    got=$(reg_value 'HKCU\Control Panel\Colors' Window)
-    [ "$got" = "$window_colour" ] || fail "Colors\\Window is '$got', expected '$window_colour'"
-    got=$(reg_value 'HKCU\Control Panel\Cursors' Arrow)
-    [ "$got" = "$install_windows\\$arrow_file" ] || fail "Cursors\\Arrow is '$got', expected '$install_windows\\$arrow_file'"
-    got=$(reg_value 'HKCU\Control Panel\Cursors' '')
-    [ "$got" = "$install_windows\\$arrow_file" ] || fail "Cursors default is '$got'"
+    expect_reg 'HKCU\Control Panel\Colors' Window "$window_colour"
+    expect_reg 'HKCU\Control Panel\Cursors' Arrow "$install_windows\\$arrow_file"
+    expect_reg 'HKCU\Control Panel\Cursors' '' "$install_windows\\$arrow_file"
     # The desktop icons where the version reads them: Windows 98 from HKEY_CLASSES_ROOT
     # alone, 2000 from the user's own classes.
     local classes='HKCU\Software\Classes'
     [ "$version" = win98 ] && classes=HKCR
-    got=$(reg_value "$classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon" '')
-    [ "$got" = "$install_windows\\$computer_icon" ] || fail "My Computer icon is '$got', expected '$install_windows\\$computer_icon'"
+    expect_reg "$classes\\CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon" '' "$install_windows\\$computer_icon"
     same_file "$program/logo.sys" "$c/logo.sys"
 
     for f in logos.sys logow.sys; do same_file "$program/$f" "$c/$windir/$f"; done

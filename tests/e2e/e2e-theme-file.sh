@@ -31,8 +31,7 @@ apply_file() {
     xvfb_start || { fail "no screen"; return; }
     e2e_start "$theme" || { wine_stop "$prefix"; xvfb_stop; return; }
     wine_screenshot "$out/$run-selected.png"
-    got=$(reg_value 'HKCU\Software\Decorama' 'Theme file 1')
-    [ "$got" = "$theme" ] || fail "the opened file kept is '$got', expected '$theme'"
+    expect_reg 'HKCU\Software\Decorama' 'Theme file 1' "$theme"
 
     # Settings: colours off, kept with Enter.
     xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowfocus "$main" >/dev/null 2>&1
@@ -56,10 +55,8 @@ apply_file() {
     wine_wait_settled 20
     wine_screenshot "$out/$run-applied.png"
     xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1 && fail "a message box was shown"
-    got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '')
-    [ "$got" = 'C:\Themes\E2E ding.wav' ] || fail "the SystemAsterisk sound is '$got'"
-    got=$(reg_value 'HKCU\Control Panel\Colors' Window)
-    [ "$got" = "$colours_before" ] || fail "the colours were applied although switched off: Window is '$got'"
+    expect_reg 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '' 'C:\Themes\E2E ding.wav'
+    expect_reg 'HKCU\Control Panel\Colors' Window "$colours_before" # switched off
 
     # "Previous settings", after the file in the list, which has the focus again.
     xdotool key --clearmodifiers Down
@@ -71,13 +68,9 @@ apply_file() {
     wine_wait_settled 20
     wine_screenshot "$out/$run-restored.png"
     xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1 && fail "a message box was shown"
-    got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '')
-    [ "$got" = "$sound_before" ] || fail "the SystemAsterisk sound is '$got' after Previous settings, expected '$sound_before'"
-    got=$(reg_value 'HKCU\Control Panel\Colors' Window)
-    [ "$got" = "$colours_before" ] || fail "Window is '$got' after Previous settings, expected '$colours_before'"
-    wine_stop "$prefix"
-    xvfb_stop
-    wine_remove_prefix "$prefix"
+    expect_reg 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '' "$sound_before"
+    expect_reg 'HKCU\Control Panel\Colors' Window "$colours_before"
+    e2e_run_end
 }
 
 run=win98 apply_file win98

@@ -12,9 +12,7 @@ set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-utilities "$@"
 standins="$build/tests/wine/standins"
-for standin in cplstub.dll cmdrecord.exe; do
-    [ -f "$standins/$standin" ] || { echo "e2e-utilities: $standins/$standin not built" >&2; exit 1; }
-done
+e2e_need "$standins/cplstub.dll" "$standins/cmdrecord.exe"
 xvfb_start || exit 1
 
 # Centres of the buttons in their frames on the page at 120, 720 twips (app/frmMain.cpp).
@@ -29,7 +27,6 @@ log_off=$(button_at 4560 540 120 1560 3960)
 restored() { ! grep -qs '^installed' "$c/logo.sys" "$c/windows/logos.sys" "$c/windows/logow.sys"; }
 pages_are() { [ "$(tr -d '\r' 2>/dev/null <"$c/cplstub.log")"$'\n' = "$1" ]; }
 recorded() { [ -s "$record" ]; }
-program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 
 run=win98
 if e2e_install win98; then

@@ -30,10 +30,12 @@
 #   work = BUILD/NAME emptied; on exit the prefix is removed and the screen ended);
 #   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
 #   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
-#   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_tab N (0-3); click_at X Y (in the
-#   window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without NAME);
-#   same_file FROM COPY; wait_for SECONDS COMMAND... (polls COMMAND four times a second until
-#   it succeeds); reg_is KEY NAME VALUE; e2e_end (status 1 when a check failed).
+#   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_need FILE... (exits unless all are
+#   built); e2e_run_end (the run's Wine, screen and prefix gone); e2e_tab N (0-3); click_at
+#   X Y (in the window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without
+#   NAME); reg_is KEY NAME VALUE; expect_reg KEY NAME VALUE (fails unless so); same_file FROM
+#   COPY; wait_for SECONDS COMMAND... (polls COMMAND four times a second until it succeeds);
+#   program_ended (WINE_PID gone); e2e_end (status 1 when a check failed).
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -260,6 +262,10 @@ fail() {
     failures=$((failures + 1))
 }
 
+e2e_need() { local f; for f; do [ -f "$f" ] || { echo "$E2E_NAME: $f not built" >&2; exit 1; }; done; }
+
+e2e_run_end() { wine_stop "$prefix"; xvfb_stop; wine_remove_prefix "$prefix"; prefix=; }
+
 e2e_install() {
     prefix=$(wine_new_prefix "$build" "$E2E_NAME${2:+-$2}" "$1") || { fail "no prefix"; return 1; }
     install="$prefix/drive_c/Program Files/Decorama"
@@ -305,6 +311,14 @@ wait_for() { # SECONDS COMMAND...
 }
 
 reg_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
+
+expect_reg() { # KEY NAME VALUE
+    local got
+    got=$(reg_value "$1" "$2")
+    [ "$got" = "$3" ] || fail "$1 ${2:-(default)} is '$got', expected '$3'"
+}
+
+program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 
 e2e_end() {
     if [ "$failures" -ne 0 ]; then
