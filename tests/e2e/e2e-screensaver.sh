@@ -41,19 +41,16 @@ live_wait() {
 
 e2e_install win98 || exit 1
 cp "$cplstub" "$prefix/drive_c/windows/system32/desk.cpl"
-xvfb_start || exit 1
 
 # ---- 1. The tab ------------------------------------------------------------------------
 e2e_start || exit 1
 e2e_tab 2
 # Choosing the tab puts the focus on the saver list, on its first saver.
 xdotool key --clearmodifiers Down
-wine_wait_settled 10
-wine_screenshot "$out/01-tab-second-saver.png"
+e2e_shot 10 "01-tab-second-saver"
 click_at "$set_x" "$set_y"
 wait_for 30 cpl_lines 1 || fail "Display Properties did not start after Set Screen Saver"
-wine_wait_settled 10
-wine_screenshot "$out/02-after-set.png"
+e2e_shot 10 "02-after-set"
 
 # The extracted file: character 255 of the ANSI code page (y with diaeresis) and .SCR.
 cmp -s "$install/"$'\xc3\xbf'".SCR" "$program/Orlo Starfield.scr" || fail "the extracted saver is not Orlo Starfield"
@@ -77,8 +74,7 @@ xdotool key --clearmodifiers ctrl+a BackSpace
 xdotool type --delay 100 15
 xdotool key --clearmodifiers Return
 wait_for 30 cpl_lines 2 || fail "Display Properties did not start after Enter in the minutes box"
-wine_wait_settled 10
-wine_screenshot "$out/03-after-minutes.png"
+e2e_shot 10 "03-after-minutes"
 expect_reg 'HKCU\Control Panel\Desktop' ScreenSaveTimeOut 900
 got=$(live_wait)
 [ "$got" = 900 ] || fail "the live wait Display Properties shows is '$got', expected 900"

@@ -15,7 +15,6 @@ e2e_begin e2e-startup "$@"
 
 # ---- start the program --------------------------------------------------------------------
 e2e_install win98 || exit 1
-xvfb_start || exit 1
 e2e_start || exit 1
 wine_screenshot "$out/01-start.png" || fail "no screenshot"
 
@@ -47,8 +46,7 @@ about_closed() { ! xdotool search --onlyvisible --name '^About ' >/dev/null 2>&1
 # The help button opens the About box, and its Close button closes it.
 click_at "$(px 8325)" "$(px 300)"
 if about=$(wine_wait_window '^About ' 30); then
-    wine_wait_settled 20
-    wine_screenshot "$out/02-about.png"
+    e2e_shot 20 "02-about"
     eval "$(xdotool getwindowgeometry --shell "$about")"
     xdotool mousemove $((X + $(px 6600))) $((Y + $(px 5287)))
     sleep 0.3
@@ -73,8 +71,7 @@ for y in 5 20 60 150 300 390; do
         sleep 0.05
     done
 done
-wine_wait_settled 20
-wine_screenshot "$out/04-after-input.png"
+e2e_shot 20 "04-after-input"
 if program_alive; then
     click_at "$(px 8985)" "$(px 300)"
     wait_for 15 program_ended || fail "the close button did not end the program"

@@ -35,7 +35,6 @@ apply_theme() {
     e2e_install "$version" "$run" || return
     # Wine's drive C: has C:\windows; give it the folders such an installation has.
     mkdir -p "$prefix/drive_c/$windir/web"
-    xvfb_start || { fail "no screen"; return; }
     e2e_start || { wine_stop "$prefix"; xvfb_stop; return; }
     # The theme list has the focus at start, on its first theme: walk down to the
     # last one and press Enter.
@@ -46,8 +45,7 @@ apply_theme() {
     # The colours are written early in the apply: wait for them, then for the
     # screen to come to rest.
     wait_for 60 reg_is 'HKCU\Control Panel\Colors' Window "$window_colour"
-    wine_wait_settled 30
-    wine_screenshot "$out/$run.png"
+    e2e_shot 30 "$run"
     wine_stop "$prefix"
     xvfb_stop
 

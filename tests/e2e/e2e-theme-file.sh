@@ -28,7 +28,6 @@ apply_file() {
     colours_before=$(reg_value 'HKCU\Control Panel\Colors' Window)
     wallpaper_before=$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)
     sound_before=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '')
-    xvfb_start || { fail "no screen"; return; }
     e2e_start "$theme" || { wine_stop "$prefix"; xvfb_stop; return; }
     wine_screenshot "$out/$run-selected.png"
     expect_reg 'HKCU\Software\Decorama' 'Theme file 1' "$theme"
@@ -37,8 +36,7 @@ apply_file() {
     xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowfocus "$main" >/dev/null 2>&1
     xdotool key --clearmodifiers alt+t
     if settings=$(wine_wait_window '^Settings$' 30); then
-        wine_wait_settled 10
-        wine_screenshot "$out/$run-settings.png"
+        e2e_shot 10 "$run-settings"
         xdotool key --clearmodifiers alt+c
         sleep 0.5
         xdotool key --clearmodifiers Return
@@ -52,21 +50,18 @@ apply_file() {
     click_at $(px $((120 + 240 + 2220))) $(px $((720 + 4560 + 187)))
     wait_for 60 reg_is 'HKCU\Control Panel\Desktop' Wallpaper 'C:\Themes\E2E wallpaper.bmp' ||
         fail "the wallpaper is '$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)'"
-    wine_wait_settled 20
-    wine_screenshot "$out/$run-applied.png"
+    e2e_shot 20 "$run-applied"
     xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1 && fail "a message box was shown"
     expect_reg 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '' 'C:\Themes\E2E ding.wav'
     expect_reg 'HKCU\Control Panel\Colors' Window "$colours_before" # switched off
 
     # "Previous settings", after the file in the list, which has the focus again.
     xdotool key --clearmodifiers Down
-    wine_wait_settled 20
-    wine_screenshot "$out/$run-previous.png"
+    e2e_shot 20 "$run-previous"
     xdotool key --clearmodifiers Return
     wait_for 60 reg_is 'HKCU\Control Panel\Desktop' Wallpaper "$wallpaper_before" ||
         fail "the wallpaper is '$(reg_value 'HKCU\Control Panel\Desktop' Wallpaper)' after Previous settings, expected '$wallpaper_before'"
-    wine_wait_settled 20
-    wine_screenshot "$out/$run-restored.png"
+    e2e_shot 20 "$run-restored"
     xdotool search --onlyvisible --name '^Decorama$' >/dev/null 2>&1 && fail "a message box was shown"
     expect_reg 'HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current' '' "$sound_before"
     expect_reg 'HKCU\Control Panel\Colors' Window "$colours_before"

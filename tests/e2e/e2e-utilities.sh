@@ -13,7 +13,6 @@ set -u
 e2e_begin e2e-utilities "$@"
 standins="$build/tests/wine/standins"
 e2e_need "$standins/cplstub.dll" "$standins/cmdrecord.exe"
-xvfb_start || exit 1
 
 # Centres of the buttons in their frames on the page at 120, 720 twips (app/frmMain.cpp).
 button_at() { # FRAME_LEFT FRAME_TOP BUTTON_LEFT BUTTON_TOP BUTTON_WIDTH
@@ -71,8 +70,7 @@ if [ -n "$prefix" ] && e2e_start && e2e_tab 3; then
     # shellcheck disable=SC2086
     click_at $log_off
     if question=$(wine_wait_window '^Decorama$' 30); then
-        wine_wait_settled 10 || true
-        wine_screenshot "$out/$run-log-off-question.png"
+        e2e_shot 10 "$run-log-off-question"
         xdotool windowactivate --sync "$question" >/dev/null 2>&1
         xdotool key --clearmodifiers Return # Cancel is the default button.
         wait_for 20 program_ended || fail "the program still runs after Cancel"

@@ -30,7 +30,8 @@
 #   work = BUILD/NAME emptied; on exit the prefix is removed and the screen ended);
 #   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
 #   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
-#   settled: main, win_x, win_y, WIDTH, HEIGHT); e2e_need FILE... (exits unless all are
+#   settled on a screen of its own unless one was started: main, win_x, win_y, WIDTH,
+#   HEIGHT); e2e_shot SECONDS NAME (settled, or SECONDS passed, then $out/NAME.png); e2e_need FILE... (exits unless all are
 #   built); e2e_run_end (the run's Wine, screen and prefix gone); e2e_tab N (0-3); click_at
 #   X Y (in the window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without
 #   NAME); reg_is KEY NAME VALUE; expect_reg KEY NAME VALUE (fails unless so); same_file FROM
@@ -273,6 +274,7 @@ e2e_install() {
 }
 
 e2e_start() { # [ARGUMENT...] for decorama.exe
+    [ -n "$XVFB_PID" ] || xvfb_start || { fail "no screen"; return 1; }
     wine_start "$prefix" "$out/${run:-decorama}.log" "$install/decorama.exe" "$@"
     main=$(wine_wait_window '^Brindlecove$' 90) || {
         wine_screenshot "$out/${run:+$run-}no-window.png"
@@ -283,6 +285,8 @@ e2e_start() { # [ARGUMENT...] for decorama.exe
     eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$')"
     win_x=$X win_y=$Y
 }
+
+e2e_shot() { wine_wait_settled "$1" || true; wine_screenshot "$out/$2.png"; }
 
 px() { echo $((($1 + 7) / 15)); }
 
