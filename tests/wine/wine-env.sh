@@ -31,12 +31,13 @@
 #   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
 #   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
 #   settled on a screen of its own unless one was started: main, win_x, win_y, WIDTH,
-#   HEIGHT); e2e_shot SECONDS NAME (settled, or SECONDS passed, then $out/NAME.png); e2e_need FILE... (exits unless all are
-#   built); e2e_run_end (the run's Wine, screen and prefix gone); e2e_tab N (0-3); click_at
-#   X Y (in the window); px TWIPS (96 dpi); reg_value KEY [NAME] (the default value without
-#   NAME); reg_is KEY NAME VALUE; expect_reg KEY NAME VALUE (fails unless so); same_file FROM
-#   COPY; wait_for SECONDS COMMAND... (polls COMMAND four times a second until it succeeds);
-#   program_ended (WINE_PID gone); e2e_end (status 1 when a check failed).
+#   HEIGHT); e2e_shot SECONDS NAME (settled, or SECONDS passed, then $out/NAME.png);
+#   e2e_need FILE... (exits unless all are built); e2e_run_end (the run's Wine, screen and
+#   prefix gone); e2e_tab N (0-3); click_at X Y (in the window); px TWIPS (96 dpi);
+#   reg_value KEY [NAME] (the default value without NAME); reg_is KEY NAME VALUE; expect_reg
+#   KEY NAME VALUE (fails unless so); same_file FROM COPY; wait_for SECONDS COMMAND...
+#   (polls COMMAND four times a second until it succeeds); program_ended (WINE_PID gone);
+#   e2e_end (status 1 when a check failed).
 # Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
 
 WINE64=${WINE64:-/usr/lib/wine/wine64}
