@@ -67,6 +67,8 @@ public:
 
     // kernel32: folders and code pages
     virtual BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) = 0;
+    // A file's or folder's attributes, INVALID_FILE_ATTRIBUTES when it is not there.
+    virtual DWORD GetFileAttributesA(const char* lpFileName) = 0;
     // UTF-16 text in a code page (CP_ACP: the system's ANSI code page); a character the
     // code page lacks becomes the default character and sets *lpUsedDefaultChar.
     virtual int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,
@@ -136,6 +138,9 @@ public:
                                     const char* lpParameters, const char* lpDirectory, INT nShowCmd) = 0;
     virtual HRESULT SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLIST** ppidl) = 0;
     virtual BOOL SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) = 0;
+    // Shell32 4.71 and later (Windows 98, 2000, the Internet Explorer 4 shell); FALSE with
+    // ERROR_CALL_NOT_IMPLEMENTED where shell32 lacks it.
+    virtual BOOL SHGetSpecialFolderPathA(HWND hwndOwner, char* lpszPath, int csidl, BOOL fCreate) = 0;
     virtual void CoTaskMemFree(void* pv) = 0;
 
     // winmm

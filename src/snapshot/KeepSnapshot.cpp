@@ -20,13 +20,26 @@ std::string themePath(const std::string& folder, Kept which) {
     return folder + "\\" + nameOf(which) + ".theme";
 }
 
-void writeWhole(rt::Runtime& files, const std::string& path, const std::string& bytes) {
+bool plainFileThere(win::WindowsApi& api, const std::string& path) {
+    constexpr win::DWORD notPlain =
+        win::FILE_ATTRIBUTE_DIRECTORY | win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM;
+    const win::DWORD attributes = api.GetFileAttributesA(path.c_str());
+    if (attributes != win::INVALID_FILE_ATTRIBUTES)
+        return (attributes & notPlain) == 0;
+    const win::DWORD error = api.GetLastError();
+    if (error != win::ERROR_FILE_NOT_FOUND && error != win::ERROR_PATH_NOT_FOUND)
+        throw sys::windowsFailure("GetFileAttributesA", error);
+    return false;
+}
+
+void writeWhole(rt::Platform& platform, const std::string& path, const std::string& bytes) {
+    rt::Runtime& files = platform.runtime;
     const std::string fresh = path + ".new", old = path + ".old";
     try {
         files.writeFile(fresh, bytes);
-        const bool replacing = !files.Dir(path).empty();
+        const bool replacing = plainFileThere(platform.api, path);
         if (replacing) {
-            if (!files.Dir(old).empty())
+            if (plainFileThere(platform.api, old))
                 files.Kill(old);
             files.Name(path, old);
         }
@@ -59,9 +72,9 @@ void storeFiles(rt::Platform& platform, const std::string& folder, const SystemS
             platform.api.GetLastError() != win::ERROR_ALREADY_EXISTS)
             throw sys::windowsFailure("CreateDirectoryA", platform.api.GetLastError());
         made = true;
-        const std::string copy = into + "\\" + file.storedName();
-        if (platform.runtime.Dir(copy).empty())
-            writeWhole(platform.runtime, copy, file.bytes);
+        const std::string copy = into + "\\" + file.stored;
+        if (!plainFileThere(platform.api, copy))
+            writeWhole(platform, copy, file.bytes);
     }
 }
 
@@ -75,9 +88,9 @@ std::string snapshotText(SystemState state, Kept which) {
 void keep(rt::Platform& platform, const SystemState& state) {
     const std::string folder = themeapply::userDataFolder(platform);
     storeFiles(platform, folder, state);
-    if (platform.runtime.Dir(themePath(folder, Kept::original)).empty())
-        writeWhole(platform.runtime, themePath(folder, Kept::original), snapshotText(state, Kept::original));
-    writeWhole(platform.runtime, themePath(folder, Kept::previous), snapshotText(state, Kept::previous));
+    if (!plainFileThere(platform.api, themePath(folder, Kept::original)))
+        writeWhole(platform, themePath(folder, Kept::original), snapshotText(state, Kept::original));
+    writeWhole(platform, themePath(folder, Kept::previous), snapshotText(state, Kept::previous));
 }
 
 } // namespace

@@ -8,7 +8,10 @@
 #include <string>
 
 namespace rt {
-class Runtime;
+struct Platform;
+}
+namespace win {
+class WindowsApi;
 }
 
 namespace snapshot {
@@ -20,9 +23,14 @@ const char* nameOf(Kept which);
 // The kept snapshot's .theme file in the user's folder.
 std::string themePath(const std::string& folder, Kept which);
 
+// Whether a plain file is there, as the runtime's Dir finds one (not a folder, nor a
+// hidden or system file), in one call that reads no folder. A file that cannot be told
+// there or not (access denied, a drive not ready) is an error, not a guess.
+bool plainFileThere(win::WindowsApi& api, const std::string& path);
+
 // Writes a file whole: under a temporary name first, then renamed; an existing file keeps
 // its name until the new one is complete, and is back under it when the rename fails.
-void writeWhole(rt::Runtime& files, const std::string& path, const std::string& bytes);
+void writeWhole(rt::Platform& platform, const std::string& path, const std::string& bytes);
 
 // The state now, kept as "Previous settings" (and "Original settings" the first time);
 // an error says that nothing was changed, and why.

@@ -52,7 +52,7 @@ themefile::ExtraSection stateSection(const SystemState& state) {
                                       hex(value.data));
     for (const KeptFile& file : state.files)
         section.keys.emplace_back("File" + std::to_string(section.keys.size() + 1),
-                                  hex(file.path) + "," + (file.exists ? file.storedName() : "absent"));
+                                  hex(file.path) + "," + (file.exists ? file.stored : "absent"));
     section.keys.emplace_back("BootSaver", state.bootSaver ? "present," + hex(*state.bootSaver) : "absent,");
     section.keys.emplace_back("ScreenSaveTimeOut", std::to_string(state.screenSaveTimeOut));
     return section;

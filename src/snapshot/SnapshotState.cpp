@@ -1,5 +1,7 @@
 #include "snapshot/SnapshotState.h"
 
+#include "snapshot/Keeping.h"
+
 #include "appearance/DesktopIcons.h"
 #include "platform/DesktopFacts.h"
 #include "platform/Platform.h"
@@ -49,93 +51,55 @@ public:
 
     // Whether the key exists; any answer but "not found" is an error.
     bool keyExists(win::HKEY root, const std::string& key) {
-        win::HKEY handle = 0;
-        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle);
-        if (status == win::ERROR_FILE_NOT_FOUND)
-            return false;
-        if (status != win::ERROR_SUCCESS)
-            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
-        api_.RegCloseKey(handle);
-        return true;
+        const std::optional<win::HKEY> handle = open(root, key, win::KEY_QUERY_VALUE);
+        if (handle)
+            api_.RegCloseKey(*handle);
+        return handle.has_value();
     }
 
     // Each level of a key path an apply makes where missing ("Control Panel", then
-    // "Control Panel\Colors"), once for each aspect.
-    void chain(Aspect aspect, win::HKEY root, const std::string& key) {
+    // "Control Panel\Colors"), once for each aspect; `known` when the deepest is there,
+    // and so every level above it.
+    void chain(Aspect aspect, win::HKEY root, const std::string& key, bool known = false) {
         for (std::size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
             const std::string level = key.substr(0, end);
-            if (std::none_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& known) {
-                    return known.aspect == aspect && known.root == root && known.key == level;
+            if (std::none_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& listed) {
+                    return listed.aspect == aspect && listed.root == root && listed.key == level;
                 }))
-                state_.keys.push_back({aspect, root, level, keyExists(root, level)});
+                state_.keys.push_back({aspect, root, level, known || keyExists(root, level)});
             if (end == std::string::npos)
                 return;
         }
     }
 
-    void values(Aspect aspect, win::HKEY root, const std::string& key,
-                const std::vector<std::string>& names) {
-        win::HKEY handle = 0;
-        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_QUERY_VALUE, &handle);
-        if (status != win::ERROR_SUCCESS && status != win::ERROR_FILE_NOT_FOUND)
-            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
-        if (status == win::ERROR_FILE_NOT_FOUND) {
+    // The values of a key and, `withChain`, the levels of its path (looked at one by one
+    // only when the key is not there); whether the key is there.
+    bool values(Aspect aspect, win::HKEY root, const std::string& key, const std::vector<std::string>& names,
+                bool withChain = true) {
+        const std::optional<win::HKEY> handle = open(root, key, win::KEY_QUERY_VALUE);
+        if (withChain)
+            chain(aspect, root, key, handle.has_value());
+        if (!handle) {
             for (const std::string& name : names)
                 state_.values.push_back({aspect, root, key, name, false, win::REG_NONE, {}});
-            return;
+            return false;
         }
-        const win::KeyCloser closer(api_, handle);
+        const win::KeyCloser closer(api_, *handle);
         for (const std::string& name : names) {
             RawValue value{aspect, root, key, name, false, win::REG_NONE, {}};
-            query(handle, value);
+            query(*handle, value);
             state_.values.push_back(value);
         }
-    }
-
-    // The sub-keys of an open key.
-    std::vector<std::string> subKeys(win::HKEY handle) {
-        std::vector<std::string> names;
-        for (win::DWORD index = 0;; ++index) {
-            char name[260] = {};
-            const win::LONG status = api_.RegEnumKeyA(handle, index, name, sizeof name);
-            if (status == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
-                return names;
-            if (status != win::ERROR_SUCCESS)
-                throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(status));
-            names.push_back(name);
-        }
+        return true;
     }
 
     // A key and every key down to `depth` levels below it; with `also`, each deepest
     // one's sub-key of that name and its default value.
     void tree(Aspect aspect, win::HKEY root, const std::string& key, int depth, const char* also = nullptr) {
-        const bool exists = keyExists(root, key);
-        state_.keys.push_back({aspect, root, key, exists, depth});
-        if (exists)
-            below(aspect, root, key, depth, also);
-    }
-
-    void below(Aspect aspect, win::HKEY root, const std::string& key, int levels, const char* also) {
-        win::HKEY handle = 0;
-        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_READ, &handle);
-        if (status != win::ERROR_SUCCESS)
-            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
-        std::vector<std::string> names;
-        {
-            const win::KeyCloser closer(api_, handle);
-            names = subKeys(handle);
-        }
-        for (const std::string& name : names) {
-            const std::string path = key + "\\" + name;
-            state_.keys.push_back({aspect, root, path, true});
-            if (levels > 1) {
-                below(aspect, root, path, levels - 1, also);
-            } else if (also) {
-                state_.keys.push_back(
-                    {aspect, root, path + "\\" + also, keyExists(root, path + "\\" + also)});
-                values(aspect, root, path + "\\" + also, {""});
-            }
-        }
+        const std::optional<win::HKEY> handle = open(root, key, win::KEY_READ);
+        state_.keys.push_back({aspect, root, key, handle.has_value(), depth});
+        if (handle)
+            below(aspect, root, key, *handle, depth, also);
     }
 
     // A number SystemParametersInfoA gives through pvParam.
@@ -161,7 +125,7 @@ public:
         if (length == 0 || length >= sizeof folder)
             throw sys::windowsFailure("GetWindowsDirectoryA", api_.GetLastError());
         const std::string ini = std::string(folder, length) + "\\system.ini";
-        if (platform_.runtime.Dir(ini).empty())
+        if (!plainFileThere(api_, ini))
             return std::nullopt;
         const themefile::ProfileText profile = themefile::ProfileText::read(platform_.runtime.readFile(ini));
         for (const themefile::ProfileSection& section : profile.sections())
@@ -172,20 +136,70 @@ public:
     }
 
 private:
+    // An open key; none when it is not there, an error for any other answer.
+    std::optional<win::HKEY> open(win::HKEY root, const std::string& key, win::REGSAM access) {
+        win::HKEY handle = 0;
+        const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, access, &handle);
+        if (status == win::ERROR_FILE_NOT_FOUND)
+            return std::nullopt;
+        if (status != win::ERROR_SUCCESS)
+            throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
+        return handle;
+    }
+
+    // The sub-keys of an open key, which it closes.
+    std::vector<std::string> subKeys(win::HKEY handle) {
+        const win::KeyCloser closer(api_, handle);
+        std::vector<std::string> names;
+        for (win::DWORD index = 0;; ++index) {
+            char name[260] = {};
+            const win::LONG status = api_.RegEnumKeyA(handle, index, name, sizeof name);
+            if (status == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
+                return names;
+            if (status != win::ERROR_SUCCESS)
+                throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(status));
+            names.push_back(name);
+        }
+    }
+
+    void below(Aspect aspect, win::HKEY root, const std::string& key, win::HKEY handle, int levels,
+               const char* also) {
+        for (const std::string& name : subKeys(handle)) {
+            const std::string path = key + "\\" + name;
+            state_.keys.push_back({aspect, root, path, true});
+            if (levels > 1) {
+                const std::optional<win::HKEY> next = open(root, path, win::KEY_READ);
+                if (!next) // gone since it was listed
+                    throw sys::windowsFailure("RegOpenKeyExA", win::ERROR_FILE_NOT_FOUND);
+                below(aspect, root, path, *next, levels - 1, also);
+            } else if (also) {
+                const std::string leaf = path + "\\" + also;
+                const std::size_t at = state_.keys.size();
+                state_.keys.push_back({aspect, root, leaf, false});
+                state_.keys[at].exists = values(aspect, root, leaf, {""}, false);
+            }
+        }
+    }
+
+    // A value in one call where it fits the buffer, as most do; a longer one is asked for
+    // again with the size Windows said (ERROR_MORE_DATA).
     void query(win::HKEY handle, RawValue& value) {
-        win::DWORD size = 0;
-        win::LONG status =
-            api_.RegQueryValueExA(handle, value.name.c_str(), nullptr, &value.type, nullptr, &size);
+        char buffer[512];
+        win::DWORD size = sizeof buffer;
+        win::LONG status = api_.RegQueryValueExA(handle, value.name.c_str(), nullptr, &value.type,
+                                                 reinterpret_cast<win::BYTE*>(buffer), &size);
         if (status == win::ERROR_FILE_NOT_FOUND)
             return;
         if (status == win::ERROR_SUCCESS) {
+            value.data.assign(buffer, size);
+        } else if (status == static_cast<win::LONG>(win::ERROR_MORE_DATA)) {
             value.data.assign(size, '\0');
             status = api_.RegQueryValueExA(handle, value.name.c_str(), nullptr, &value.type,
                                            reinterpret_cast<win::BYTE*>(value.data.data()), &size);
+            value.data.resize(size);
         }
         if (status != win::ERROR_SUCCESS)
             throw sys::windowsFailure("RegQueryValueExA", static_cast<win::DWORD>(status));
-        value.data.resize(size);
         value.exists = true;
     }
 
@@ -293,7 +307,6 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
     std::vector<win::COLORREF> colors;
     for (int index = 0; index < static_cast<int>(win::colorValueNames.size()); ++index)
         colors.push_back(api.GetSysColor(index));
-    capture.chain(Aspect::colors, win::HKEY_CURRENT_USER, colorsKey);
     capture.values(Aspect::colors, win::HKEY_CURRENT_USER, colorsKey,
                    {win::colorValueNames.begin(), win::colorValueNames.end()});
 
@@ -307,20 +320,17 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
                                         std::pair{win::HKEY_CURRENT_USER, "Software\\Classes\\CLSID\\"}})
         for (const win::DesktopObject& object : win::desktopObjects) {
             const std::string key = std::string(classes) + object.clsid + "\\DefaultIcon";
-            capture.chain(Aspect::icons, root, key);
             capture.values(Aspect::icons, root, key, {"", "full", "empty"});
         }
 
-    capture.chain(Aspect::wallpaper, win::HKEY_CURRENT_USER, desktopKey);
     capture.values(Aspect::wallpaper, win::HKEY_CURRENT_USER, desktopKey,
                    {"Wallpaper", "TileWallpaper", "WallpaperStyle", "Pattern"});
     capture.values(Aspect::saver, win::HKEY_CURRENT_USER, desktopKey,
-                   {"SCRNSAVE.EXE", "ScreenSaveActive", "ScreenSaveTimeOut"});
+                   {"SCRNSAVE.EXE", "ScreenSaveActive", "ScreenSaveTimeOut"}, false);
     state.bootSaver = capture.bootSaver();
     const bool saverActive = capture.number(win::SPI_GETSCREENSAVEACTIVE) != 0;
     state.screenSaveTimeOut = capture.number(win::SPI_GETSCREENSAVETIMEOUT);
 
-    capture.chain(Aspect::sounds, win::HKEY_CURRENT_USER, "AppEvents\\Schemes");
     capture.values(Aspect::sounds, win::HKEY_CURRENT_USER, "AppEvents\\Schemes", {""});
     capture.tree(Aspect::sounds, win::HKEY_CURRENT_USER, appsKey, 2, ".Current");
 
@@ -328,9 +338,11 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
     const auto icons = capture.metrics<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
 
     for (const std::string& path : keptFilePaths(versionTag)) {
-        KeptFile file{path, !platform.runtime.Dir(path).empty(), {}, {}};
-        if (file.exists)
+        KeptFile file{path, plainFileThere(api, path), {}, {}};
+        if (file.exists) {
             file.bytes = platform.runtime.readFile(path);
+            file.stored = file.storedName();
+        }
         state.files.push_back(file);
     }
     describe(state, versionTag, colors, saverActive, frame, icons);

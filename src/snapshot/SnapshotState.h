@@ -58,7 +58,7 @@ struct KeptFile {
     bool exists = false;
     std::string bytes;
     // Its copy beside the snapshot: the name with the content's hash, so an unchanged file
-    // is copied once. Read back from a snapshot, the name (and no bytes).
+    // is copied once (storedName(), worked out once when the file is read).
     std::string stored;
     std::string storedName() const;
 };

@@ -31,7 +31,7 @@ struct KeptState {
 std::optional<KeptState> readKeptState(rt::Platform& platform, Kept which) {
     const std::string folder = themeapply::userDataFolder(platform);
     const std::string path = themePath(folder, which);
-    if (platform.runtime.Dir(path).empty())
+    if (!plainFileThere(platform.api, path))
         return std::nullopt;
     KeptState kept{path, readState(platform.runtime.readBytes(path, 0, themefile::maxFileBytes + 1), path,
                                    themeapply::ansiConverter(platform.api))};
@@ -240,7 +240,7 @@ private:
     void putFile(const KeptFile& file) {
         if (file.exists)
             platform_.runtime.writeFile(file.path, file.bytes);
-        else if (!platform_.runtime.Dir(file.path).empty())
+        else if (plainFileThere(api_, file.path))
             platform_.runtime.Kill(file.path);
     }
 
@@ -310,7 +310,7 @@ themeapply::ApplyReport restoreState(rt::Platform& platform, const KeptState& ke
 
 std::optional<std::string> keptSnapshot(rt::Platform& platform, Kept which) {
     const std::string path = themePath(themeapply::userDataFolder(platform), which);
-    if (platform.runtime.Dir(path).empty())
+    if (!plainFileThere(platform.api, path))
         return std::nullopt;
     return path;
 }
@@ -349,7 +349,7 @@ void saveCurrentSettings(rt::Platform& platform, const std::string& path, const 
     SystemState state = captureState(platform, versionTag);
     const std::string name = path.substr(path.find_last_of('\\') + 1);
     state.theme.displayName = name.substr(0, name.rfind('.'));
-    writeWhole(platform.runtime, path, themefile::writeThemeFile(state.theme));
+    writeWhole(platform, path, themefile::writeThemeFile(state.theme));
 }
 
 } // namespace snapshot

@@ -43,6 +43,32 @@ TYPED_TEST(FoldersAndTextContract, FoldersAndTheirFiles) {
     EXPECT_EQ(runtime.FilesIn(this->backend.scratchFolder(), ".theme"),
               (std::vector<std::string>{"A Jungle.THEME", "b.theme"}));
     EXPECT_TRUE(runtime.FilesIn(this->path("none"), ".theme").empty());
+
+    // Attributes: a folder, a plain file, and what is not there, told apart by the error.
+    EXPECT_EQ(win::FILE_ATTRIBUTE_DIRECTORY,
+              api.GetFileAttributesA(this->path("e.theme").c_str()) &
+                  (win::FILE_ATTRIBUTE_DIRECTORY | win::FILE_ATTRIBUTE_HIDDEN));
+    const win::DWORD file = api.GetFileAttributesA(this->path("b.theme").c_str());
+    EXPECT_NE(win::INVALID_FILE_ATTRIBUTES, file);
+    EXPECT_EQ(
+        0u, file & (win::FILE_ATTRIBUTE_DIRECTORY | win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_EQ(win::INVALID_FILE_ATTRIBUTES, api.GetFileAttributesA(this->path("a.theme").c_str()));
+    EXPECT_EQ(win::ERROR_FILE_NOT_FOUND, api.GetLastError());
+    EXPECT_EQ(win::INVALID_FILE_ATTRIBUTES, api.GetFileAttributesA(this->path("none\\a.theme").c_str()));
+    EXPECT_EQ(win::ERROR_PATH_NOT_FOUND, api.GetLastError());
+}
+
+// The application-data folder by path is the one of the item list, where the shell has one.
+TYPED_TEST(FoldersAndTextContract, TheApplicationDataFolderByPathIsTheItemListsOne) {
+    win::WindowsApi& api = this->backend.api();
+    win::ITEMIDLIST* items = nullptr;
+    char byList[260] = {}, byPath[260] = {};
+    if (api.SHGetSpecialFolderLocation(0, win::CSIDL_APPDATA, &items) == 0 && items) {
+        api.SHGetPathFromIDListA(items, byList);
+        api.CoTaskMemFree(items);
+    }
+    EXPECT_EQ(byList[0] != '\0', api.SHGetSpecialFolderPathA(0, byPath, win::CSIDL_APPDATA, win::FALSE) != 0);
+    EXPECT_STREQ(byList, byPath);
 }
 
 TYPED_TEST(FoldersAndTextContract, TextConvertsToTheAnsiCodePageAndBack) {

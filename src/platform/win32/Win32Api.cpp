@@ -226,6 +226,10 @@ win::BOOL Win32Api::CreateDirectoryA(const char* lpPathName, void* lpSecurityAtt
     return ::CreateDirectoryA(lpPathName, static_cast<::LPSECURITY_ATTRIBUTES>(lpSecurityAttributes));
 }
 
+win::DWORD Win32Api::GetFileAttributesA(const char* lpFileName) {
+    return ::GetFileAttributesA(lpFileName);
+}
+
 // WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
 static_assert(sizeof(char16_t) == sizeof(::WCHAR));
 
@@ -457,6 +461,7 @@ win::BOOL Win32Api::DeleteDC(HDC hdc) {
 using ShellExecuteAFn = ::HINSTANCE(WINAPI*)(::HWND, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::LPCSTR, ::INT);
 using SHGetSpecialFolderLocationFn = ::HRESULT(WINAPI*)(::HWND, int, ::LPITEMIDLIST*);
 using SHGetPathFromIDListAFn = ::BOOL(WINAPI*)(::LPCITEMIDLIST, ::LPSTR);
+using SHGetSpecialFolderPathAFn = ::BOOL(WINAPI*)(::HWND, ::LPSTR, int, ::BOOL);
 using CoTaskMemFreeFn = void(WINAPI*)(::LPVOID);
 using CoInitializeFn = ::HRESULT(WINAPI*)(::LPVOID);
 using CoCreateInstanceFn = ::HRESULT(WINAPI*)(const ::CLSID&, ::LPUNKNOWN, ::DWORD, const ::IID&, ::LPVOID*);
@@ -480,6 +485,11 @@ win::HRESULT Win32Api::SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLI
 win::BOOL Win32Api::SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) {
     static const LateFunction<SHGetPathFromIDListAFn> function("shell32.dll", "SHGetPathFromIDListA");
     return function.callOr(FALSE, reinterpret_cast<::LPCITEMIDLIST>(pidl), pszPath);
+}
+
+win::BOOL Win32Api::SHGetSpecialFolderPathA(HWND hwndOwner, char* lpszPath, int csidl, BOOL fCreate) {
+    static const LateFunction<SHGetSpecialFolderPathAFn> function("shell32.dll", "SHGetSpecialFolderPathA");
+    return function.callOr(FALSE, native<::HWND>(hwndOwner), lpszPath, csidl, fCreate);
 }
 
 void Win32Api::CoTaskMemFree(void* pv) {

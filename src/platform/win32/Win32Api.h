@@ -90,6 +90,7 @@ public:
     BOOL SetComputerNameA(const char* lpComputerName) override;
     BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
     BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) override;
+    DWORD GetFileAttributesA(const char* lpFileName) override;
     int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr, int cchWideChar,
                             char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
                             BOOL* lpUsedDefaultChar) override;
@@ -158,6 +159,7 @@ public:
     HINSTANCE ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile, const char* lpParameters,
                             const char* lpDirectory, INT nShowCmd) override;
     HRESULT SHGetSpecialFolderLocation(HWND hwnd, int csidl, ITEMIDLIST** ppidl) override;
+    BOOL SHGetSpecialFolderPathA(HWND hwndOwner, char* lpszPath, int csidl, BOOL fCreate) override;
     BOOL SHGetPathFromIDListA(const ITEMIDLIST* pidl, char* pszPath) override;
     void CoTaskMemFree(void* pv) override;
 

@@ -215,6 +215,7 @@ public:
     win::DWORD FormatMessageA(win::DWORD, const void*, win::DWORD, win::DWORD, char*, win::DWORD,
                               void*) override;
     win::BOOL CreateDirectoryA(const char*, void*) override;
+    win::DWORD GetFileAttributesA(const char*) override;
     int WideCharToMultiByte(win::UINT, win::DWORD, const char16_t*, int, char*, int, const char*,
                             win::BOOL*) override;
     int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
@@ -271,6 +272,7 @@ public:
     win::HINSTANCE ShellExecuteA(win::HWND, const char*, const char*, const char*, const char*,
                                  win::INT) override;
     win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
+    win::BOOL SHGetSpecialFolderPathA(win::HWND, char*, int, win::BOOL) override;
     win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
     void CoTaskMemFree(void*) override;
     win::BOOL sndPlaySoundA(const char*, win::UINT) override;

@@ -25,7 +25,6 @@ namespace {
 
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
-constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
 constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
 const std::map<win::DWORD, const char*> systemMessages = {
@@ -318,6 +317,20 @@ win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
     return win::TRUE;
 }
 
+// The fake's files have no hidden or system mark: a folder, or a file that is read-only
+// or not, with the archive mark a file written gets.
+win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
+    if (faulted("GetFileAttributesA", {lpFileName}))
+        return win::INVALID_FILE_ATTRIBUTES;
+    const FakeDrive::Location location = drive_->locate(lpFileName ? lpFileName : "");
+    if (!location.exists)
+        return failWith(location.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND,
+                        win::INVALID_FILE_ATTRIBUTES);
+    if (location.isFolder)
+        return win::FILE_ATTRIBUTE_DIRECTORY;
+    return win::FILE_ATTRIBUTE_ARCHIVE | (drive_->isReadOnly(lpFileName) ? win::FILE_ATTRIBUTE_READONLY : 0);
+}
+
 // The code page conversions know the ANSI code page of a Western Windows, 1252
 // (CP_ACP or 1252 by number). Lengths count what the text holds: a length of -1
 // takes the text up to its NUL and converts the NUL too; an output size of 0 asks
@@ -445,7 +458,7 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
         return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
     } else if (!location.exists || writes) {
         FakeDrive::hostWrite(location.host, "");
-        drive_->setReadOnly(name, (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) != 0);
+        drive_->setReadOnly(name, (dwFlagsAndAttributes & win::FILE_ATTRIBUTE_READONLY) != 0);
     }
     files[nextFile] = name;
     return std::exchange(nextFile, nextFile + 4);

@@ -101,6 +101,19 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
     return S_OK;
 }
 
+// Only the application-data folder, and only where the shell has one (shell32 4.71).
+win::BOOL FakeWindows::SHGetSpecialFolderPathA(win::HWND hwndOwner, char* lpszPath, int csidl, win::BOOL) {
+    if (faulted("SHGetSpecialFolderPathA", {hwndOwner, csidl}))
+        return win::FALSE;
+    const std::optional<std::string> appData = applicationDataFolder();
+    if (!appData)
+        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (csidl != win::CSIDL_APPDATA)
+        return win::FALSE;
+    std::strcpy(lpszPath, appData->c_str());
+    return win::TRUE;
+}
+
 win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
     if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
         return win::FALSE;
