@@ -45,15 +45,10 @@ Basis basisOf(const std::string& name) {
         }
         return upper(out);
     };
-    Basis basis{clean(base, 6), clean(extension, 3)};
-    if (basis.stem.empty())
-        basis.stem = "_";
-    return basis;
+    return Basis{clean(base, 6), clean(extension, 3)};
 }
 
 bool isLegal83Name(const std::string& name) {
-    if (name.empty() || name == "." || name == "..")
-        return false;
     const auto dot = name.find('.');
     const std::string base = name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
@@ -82,8 +77,6 @@ std::string shortNameAmong(const std::string& name, const std::vector<std::strin
         if (other.stem == basis.stem && other.extension == basis.extension)
             sharing.push_back(upper(entry));
     }
-    if (std::find(sharing.begin(), sharing.end(), upper(name)) == sharing.end())
-        sharing.push_back(upper(name));
     std::sort(sharing.begin(), sharing.end());
     auto candidate = [&](int number) {
         const std::string tail = "~" + std::to_string(number);
@@ -300,21 +293,24 @@ void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
+FakeDrive::Location FakeDrive::found(const std::string& path, bool mustExist) const {
     const Location location = locate(path);
     if (!location.folderExists)
         throw rt::Error(rt::ErrPathNotFound);
-    if (!location.exists)
+    if (mustExist && !location.exists)
         throw rt::Error(rt::ErrFileNotFound);
+    return location;
+}
+
+FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
+    const Location location = found(path, true);
     if (location.isFolder)
         throw rt::Error(rt::ErrPathFileAccess);
     return location;
 }
 
 FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
-    const Location location = locate(path);
-    if (!location.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location location = found(path, false);
     if (location.exists && (location.isFolder || isReadOnly(path)))
         throw rt::Error(rt::ErrPathFileAccess);
     return location;
@@ -342,17 +338,11 @@ std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std
 void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
     const Location from = existingFile(source);
     const Location to = writableTarget(destination);
-    if (to.exists && fs::equivalent(from.host, to.host))
-        throw rt::Error(rt::ErrPermissionDenied); // the source is open: a sharing violation
     hostWrite(to.host, hostRead(from.host));
-    if (isReadOnly(source))
-        setReadOnly(destination, true);
 }
 
 void FakeDrive::kill(const std::string& path) {
-    const Location location = locate(path);
-    if (!location.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location location = found(path, false);
     if (!location.exists || location.isFolder)
         throw rt::Error(rt::ErrFileNotFound);
     if (isReadOnly(path))
@@ -361,14 +351,8 @@ void FakeDrive::kill(const std::string& path) {
 }
 
 void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
-    const Location from = locate(oldPath);
-    if (!from.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
-    if (!from.exists)
-        throw rt::Error(rt::ErrFileNotFound);
-    const Location to = locate(newPath);
-    if (!to.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location from = found(oldPath, true);
+    const Location to = found(newPath, false);
     fs::path target = to.host;
     if (to.exists) {
         if (!fs::equivalent(from.host, to.host))

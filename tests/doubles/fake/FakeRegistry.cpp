@@ -1,7 +1,6 @@
 #include "fake/FakeRegistry.h"
 
 #include "fake/CallLog.h"
-#include "fake/FakeWindows.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>
@@ -11,7 +10,6 @@ namespace fake {
 namespace {
 
 constexpr win::LONG ERROR_BAD_PATHNAME = 161;
-constexpr win::LONG ERROR_NOACCESS = 998;
 constexpr win::REGSAM ALL_KEY_RIGHTS = 0x3F;
 
 // A sub-key path with a leading backslash: NT refuses it, the 95 family skips it
@@ -36,6 +34,12 @@ FakeRegistry::Handle FakeRegistry::resolve(win::HKEY key) const {
     if (const auto root = roots_.find(key); root != roots_.end())
         return Handle{root->second, ALL_KEY_RIGHTS};
     return lookup(handles_, key, Handle{nullptr, 0});
+}
+
+win::LONG FakeRegistry::refusal(const Handle& handle, win::REGSAM needed) {
+    if (!handle.key)
+        return win::ERROR_INVALID_HANDLE;
+    return (handle.access & needed) == needed ? win::ERROR_SUCCESS : win::ERROR_ACCESS_DENIED;
 }
 
 // Windows skips empty levels inside and at the end: "a\\b", "a\" and "a\\\\b"
@@ -95,8 +99,6 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
         return win::ERROR_INVALID_HANDLE;
     if (!dropLeadingBackslash(path, ntRules_))
         return ERROR_BAD_PATHNAME;
-    if (!walk(parent.key, path) && !(parent.access & win::KEY_CREATE_SUB_KEY))
-        return win::ERROR_ACCESS_DENIED;
     bool created = false;
     *result = newHandle(walk(parent.key, path, &created), access);
     if (disposition)
@@ -107,10 +109,8 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
 win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                                    win::DWORD* size) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_QUERY_VALUE))
-        return win::ERROR_ACCESS_DENIED;
+    if (const win::LONG status = refusal(handle, win::KEY_QUERY_VALUE))
+        return status;
     const auto it = handle.key->values.find(upper(valueName ? valueName : ""));
     if (it == handle.key->values.end())
         return win::ERROR_FILE_NOT_FOUND;
@@ -129,12 +129,8 @@ win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DW
 win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWORD type, const win::BYTE* data,
                                  win::DWORD size) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_SET_VALUE))
-        return win::ERROR_ACCESS_DENIED;
-    if (!data && size > 0)
-        return ERROR_NOACCESS;
+    if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
+        return status;
     const std::string name = valueName ? valueName : "";
     Value& value = valueOf(*handle.key, name);
     value.type = type;
@@ -163,10 +159,8 @@ win::LONG FakeRegistry::deleteKey(win::HKEY key, const char* subKey) {
 
 win::LONG FakeRegistry::deleteValue(win::HKEY key, const char* valueName) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_SET_VALUE))
-        return win::ERROR_ACCESS_DENIED;
+    if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
+        return status;
     if (handle.key->values.erase(upper(valueName ? valueName : "")) == 0)
         return win::ERROR_FILE_NOT_FOUND;
     return win::ERROR_SUCCESS;
@@ -203,65 +197,6 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
     return names;
 }
 
-// Registry calls report failure through their status, not through the thread's last
-// error, so a planned fault is returned as the status and leaves the last error alone.
-win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
-                                     win::REGSAM samDesired, win::HKEY* phkResult) {
-    if (phkResult)
-        *phkResult = 0;
-    if (const auto fault =
-            plannedError("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
-        return static_cast<win::LONG>(*fault);
-    return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
-}
-
-win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
-                                        win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
-    if (const auto fault =
-            plannedError("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
-        return static_cast<win::LONG>(*fault);
-    if (lpReserved)
-        return win::ERROR_INVALID_PARAMETER;
-    return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
-}
-
-win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
-                                      win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
-    if (const auto fault =
-            plannedError("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
-        return static_cast<win::LONG>(*fault);
-    return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
-}
-
-win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved,
-                                       char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
-                                       void* lpSecurityAttributes, win::HKEY* phkResult,
-                                       win::DWORD* lpdwDisposition) {
-    if (auto fault = plannedError("RegCreateKeyExA",
-                                  {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
-                                   dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
-        return static_cast<win::LONG>(*fault);
-    return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
-}
-
-win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
-    if (auto fault = plannedError("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
-        return static_cast<win::LONG>(*fault);
-    return registry.deleteKey(hKey, lpSubKey);
-}
-
-win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
-    if (auto fault = plannedError("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
-        return static_cast<win::LONG>(*fault);
-    return registry.deleteValue(hKey, lpValueName);
-}
-
-win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
-    if (auto fault = plannedError("RegCloseKey", {CallArg::key(hKey)}))
-        return static_cast<win::LONG>(*fault);
-    return registry.closeKey(hKey);
-}
-
 // The sub-keys in the order of their upper-case names; a name that does not fit with
 // its NUL is ERROR_MORE_DATA.
 win::LONG FakeRegistry::enumKey(win::HKEY key, win::DWORD index, char* name, win::DWORD size) {
@@ -275,12 +210,6 @@ win::LONG FakeRegistry::enumKey(win::HKEY key, win::DWORD index, char* name, win
         return win::ERROR_MORE_DATA;
     std::memcpy(name, found.c_str(), found.size() + 1);
     return win::ERROR_SUCCESS;
-}
-
-win::LONG FakeWindows::RegEnumKeyA(win::HKEY hKey, win::DWORD dwIndex, char* lpName, win::DWORD cchName) {
-    if (auto fault = plannedError("RegEnumKeyA", {CallArg::key(hKey), dwIndex}))
-        return static_cast<win::LONG>(*fault);
-    return registry.enumKey(hKey, dwIndex, lpName, cchName);
 }
 
 std::map<std::string, std::string> FakeRegistry::contents() const {

@@ -72,6 +72,8 @@ private:
         win::REGSAM access;
     };
     Handle resolve(win::HKEY key) const;
+    // ERROR_INVALID_HANDLE, ERROR_ACCESS_DENIED without the access needed, or ERROR_SUCCESS.
+    static win::LONG refusal(const Handle& handle, win::REGSAM needed);
     static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
                                      bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);

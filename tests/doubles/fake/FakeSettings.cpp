@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
-#include <set>
+#include <iterator>
 
 namespace fake {
 
@@ -95,14 +95,10 @@ win::HCURSOR CursorStore::load(const std::string& file) {
 }
 
 bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error) {
-    using namespace win;
     const auto it = loaded.find(cursor);
     const std::string file = it == loaded.end() ? "" : it->second;
-    const bool known =
-        std::set<win::DWORD>{OCR_NORMAL,   OCR_IBEAM,    OCR_WAIT,       OCR_CROSS,  OCR_UP,
-                             OCR_SIZENWSE, OCR_SIZENESW, OCR_SIZEWE,     OCR_SIZENS, OCR_SIZEALL,
-                             OCR_NO,       OCR_HAND,     OCR_APPSTARTING}
-            .count(id) > 0;
+    const bool known = std::any_of(std::begin(systemPointers), std::end(systemPointers),
+                                   [id](const auto& pointer) { return pointer.second == id; });
     error = it == loaded.end() ? ERROR_INVALID_CURSOR_HANDLE : !known ? win::ERROR_INVALID_PARAMETER : 0;
     if (error == 0) {
         system[id] = file;

@@ -5,6 +5,7 @@
 
 #include "platform/WinTypes.h"
 #include "platform/Settings.h"
+#include "platform/WinFacts.h"
 #include "fake/TextUtil.h"
 
 #include <cstdint>
@@ -51,6 +52,15 @@ struct SystemColors {
     std::vector<win::COLORREF> colors;
     std::vector<std::vector<std::pair<int, win::COLORREF>>> calls; // one per SetSysColors
 };
+
+// The system pointers SetSystemCursor replaces, by their value under
+// HKEY_CURRENT_USER\Control Panel\Cursors.
+inline const std::pair<const char*, win::DWORD> systemPointers[] = {
+    {"Arrow", win::OCR_NORMAL},           {"IBeam", win::OCR_IBEAM},   {"Wait", win::OCR_WAIT},
+    {"Crosshair", win::OCR_CROSS},        {"UpArrow", win::OCR_UP},    {"SizeNWSE", win::OCR_SIZENWSE},
+    {"SizeNESW", win::OCR_SIZENESW},      {"SizeWE", win::OCR_SIZEWE}, {"SizeNS", win::OCR_SIZENS},
+    {"SizeAll", win::OCR_SIZEALL},        {"No", win::OCR_NO},         {"Hand", win::OCR_HAND},
+    {"AppStarting", win::OCR_APPSTARTING}};
 
 // Cursors loaded from files and the system cursors they replace.
 // LoadCursorFromFileA accepts a static cursor (.cur: reserved 0, type 2) or an

@@ -28,13 +28,7 @@ constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 // load, gives Windows' own pointer (""). Windows 95 and NT 4 on have it; Wine has
 // not (FALSE and ERROR_INVALID_SPI_VALUE: the contract's row skips it there).
 void FakeWindows::reloadSystemCursors() {
-    const std::pair<const char*, win::DWORD> pointers[] = {
-        {"Arrow", win::OCR_NORMAL},           {"IBeam", win::OCR_IBEAM},   {"Wait", win::OCR_WAIT},
-        {"Crosshair", win::OCR_CROSS},        {"UpArrow", win::OCR_UP},    {"SizeNWSE", win::OCR_SIZENWSE},
-        {"SizeNESW", win::OCR_SIZENESW},      {"SizeWE", win::OCR_SIZEWE}, {"SizeNS", win::OCR_SIZENS},
-        {"SizeAll", win::OCR_SIZEALL},        {"No", win::OCR_NO},         {"Hand", win::OCR_HAND},
-        {"AppStarting", win::OCR_APPSTARTING}};
-    for (const auto& [name, id] : pointers) {
+    for (const auto& [name, id] : systemPointers) {
         const std::string file =
             getString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", name).value_or("");
         const bool loads = !file.empty() && drive_->fileExists(file) &&
@@ -153,8 +147,6 @@ win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, co
                                 const void* pdm) {
     if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}))
         return 0;
-    if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
-        return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
     deviceContexts[nextDc] = true;
     return std::exchange(nextDc, nextDc + 4);
 }
