@@ -28,28 +28,28 @@ struct SpiCall {
     win::UINT fWinIni;
 };
 
+// Values by index; an index without a row reads 0, as Windows answers for an unknown index.
+template <class Value> struct IndexTable {
+    Value get(int index) const { return lookup(values, index, Value{}); }
+    std::map<int, Value> values;
+};
+
 // GetSystemMetrics as a table: one row per metric with the value of a classic
-// Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts). Indices
-// without a row read 0, as Windows answers for an unknown index.
-struct MetricTable {
+// Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts).
+struct MetricTable : IndexTable<int> {
     MetricTable();
-    int get(int index) const { return lookup(values, index, 0); }
     void set(int index, int value) { values[index] = value; }
-    std::map<int, int> values;
 };
 
 // The system colours of the classic "Windows Standard" scheme, as Wine's
 // sysparams.c keeps them, by index from COLOR_SCROLLBAR (0) to COLOR_MENUBAR
 // (30). GetSysColor of any other index reads 0; SetSysColors skips it.
-struct SystemColors {
+struct SystemColors : IndexTable<win::COLORREF> {
     SystemColors();
-    win::COLORREF get(int index) const { return valid(index) ? colors[static_cast<std::size_t>(index)] : 0; }
     void set(int index, win::COLORREF color) {
-        if (valid(index))
-            colors[static_cast<std::size_t>(index)] = color;
+        if (values.count(index))
+            values[index] = color;
     }
-    bool valid(int index) const { return index >= 0 && static_cast<std::size_t>(index) < colors.size(); }
-    std::vector<win::COLORREF> colors;
     std::vector<std::vector<std::pair<int, win::COLORREF>>> calls; // one per SetSysColors
 };
 

@@ -60,7 +60,7 @@ public:
         registry.put(root, key, name, win::REG_SZ, value + '\0');
     }
     void setDword(win::HKEY root, const std::string& key, const std::string& name, win::DWORD value) {
-        registry.put(root, key, name, win::REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+        registry.put(root, key, name, win::REG_DWORD, bytesOf(value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& key,
                                          const std::string& name) const;
@@ -78,14 +78,9 @@ public:
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
         settings.spi.setBytes(getAction, bytes);
     }
-    template <class T> T spiStructure(win::UINT getAction) const {
-        T value{};
-        const std::string bytes = spiBytes(getAction);
-        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
-        return value;
-    }
+    template <class T> T spiStructure(win::UINT getAction) const { return fromBytes<T>(spiBytes(getAction)); }
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
-        setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
+        setSpiBytes(getAction, bytesOf(value));
     }
     void setKeyState(int virtualKey, win::SHORT state); // GetKeyState / GetAsyncKeyState
     struct Process {
@@ -342,7 +337,7 @@ private:
     win::HANDLE nextFile = 0x200;
     std::map<win::HDC, bool> deviceContexts;
     win::HDC nextDc = 0x300;
-    // Each item list's path, "" for a virtual folder without one.
+    // Each item list's path.
     std::map<const win::ITEMIDLIST*, std::unique_ptr<std::string>> itemLists;
     struct InternetHandle {
         std::string body;
