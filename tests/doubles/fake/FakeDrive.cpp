@@ -238,8 +238,8 @@ void FakeDrive::clearReadOnlyMarks() {
 
 std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
     std::vector<std::string> parts;
-    error = win::ERROR_PATH_NOT_FOUND;
-    if (!components(longPath, parts))
+    error = longPath.empty() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+    if (longPath.empty() || !components(longPath, parts))
         return "";
     std::string result = longPath.size() >= 2 && longPath[1] == ':' ? longPath.substr(0, 2) : "";
     fs::path current = root_;
@@ -313,7 +313,11 @@ std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std
 void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
     const Location from = existingFile(source);
     const Location to = writableTarget(destination);
+    if (to.exists && fs::equivalent(from.host, to.host))
+        throw rt::Error(rt::ErrPermissionDenied); // the source is open: a sharing violation
     hostWrite(to.host, hostRead(from.host));
+    if (isReadOnly(source))
+        setReadOnly(destination, true);
 }
 
 void FakeDrive::kill(const std::string& path) {

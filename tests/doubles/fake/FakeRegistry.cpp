@@ -10,6 +10,7 @@ namespace fake {
 namespace {
 
 constexpr win::LONG ERROR_BAD_PATHNAME = 161;
+constexpr win::LONG ERROR_NOACCESS = 998;
 constexpr win::REGSAM ALL_KEY_RIGHTS = 0x3F;
 
 // A sub-key path with a leading backslash: NT refuses it, the 95 family skips it
@@ -99,6 +100,8 @@ win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM
         return win::ERROR_INVALID_HANDLE;
     if (!dropLeadingBackslash(path, ntRules_))
         return ERROR_BAD_PATHNAME;
+    if (!walk(parent.key, path) && !(parent.access & win::KEY_CREATE_SUB_KEY))
+        return win::ERROR_ACCESS_DENIED;
     bool created = false;
     *result = newHandle(walk(parent.key, path, &created), access);
     if (disposition)
@@ -131,6 +134,8 @@ win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWOR
     const Handle handle = resolve(key);
     if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
         return status;
+    if (!data && size > 0)
+        return ERROR_NOACCESS;
     const std::string name = valueName ? valueName : "";
     Value& value = valueOf(*handle.key, name);
     value.type = type;

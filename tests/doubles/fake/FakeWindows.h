@@ -340,6 +340,7 @@ private:
     // Each item list's path.
     std::map<const win::ITEMIDLIST*, std::unique_ptr<std::string>> itemLists;
     struct InternetHandle {
+        bool isUrl = false;
         std::string body;
         std::size_t position = 0;
     };

@@ -25,6 +25,8 @@ namespace fake {
 namespace {
 
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
+constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
+constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
 constexpr win::DWORD FILE_ATTRIBUTE_READONLY = 0x1;
 constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
@@ -166,6 +168,8 @@ win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win
         return 0;
     if (!isWindows2000OrLater())
         return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
+    if (NameFormat != 2 && NameFormat != 3)
+        return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
     return copyName(NameFormat == 2 ? computerName + "\\" + userName : "", lpNameBuffer, nSize,
                     win::ERROR_MORE_DATA);
 }
@@ -383,6 +387,8 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
         return win::FALSE;
     if (!isWindows2000OrLater())
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
+        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
     return win::TRUE;
@@ -437,9 +443,7 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
     if (faulted("CloseHandle", {hObject}))
         return win::FALSE;
-    if (files.erase(hObject) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 // The process token knows one privilege, the shut-down privilege, which
@@ -455,6 +459,8 @@ win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD De
         return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (ProcessHandle != currentProcess || !TokenHandle)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     *TokenHandle = processToken;
     return win::TRUE;
 }
@@ -465,6 +471,8 @@ win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const cha
         return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
+    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
+        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
     *lpLuid = shutdownLuid;
     return win::TRUE;
 }
@@ -476,7 +484,11 @@ win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL 
         return win::FALSE;
     if (!isNtFamily(version_))
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
+    if (TokenHandle != processToken)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    if (DisableAllPrivileges)
+        shutdownPrivilege = false;
+    else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)
         shutdownPrivilege = (NewState->Privileges[0].Attributes & win::SE_PRIVILEGE_ENABLED) != 0;
     return failWith(win::ERROR_SUCCESS, win::TRUE);
 }

@@ -128,10 +128,13 @@ win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const cha
                                              win::DWORD dwFlags, win::DWORD_PTR dwContext) {
     if (faulted("InternetOpenUrlA", {hInternet, lpszUrl, lpszHeaders, dwHeadersLength, dwFlags, dwContext}))
         return 0;
+    const auto session = internet.find(hInternet);
+    if (session == internet.end() || session->second.isUrl)
+        return failWith<win::HINTERNET>(win::ERROR_INVALID_HANDLE, 0);
     const auto body = urlBodies.find(lpszUrl ? lpszUrl : "");
     if (body == urlBodies.end())
         return failWith<win::HINTERNET>(ERROR_INTERNET_NAME_NOT_RESOLVED, 0);
-    internet[nextInternet] = InternetHandle{body->second, 0};
+    internet[nextInternet] = InternetHandle{true, body->second, 0};
     return std::exchange(nextInternet, nextInternet + 4);
 }
 
@@ -139,7 +142,10 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
                                         win::DWORD dwNumberOfBytesToRead, win::DWORD* lpdwNumberOfBytesRead) {
     if (faulted("InternetReadFile", {hFile, dwNumberOfBytesToRead}))
         return win::FALSE;
-    InternetHandle& file = internet.at(hFile);
+    const auto it = internet.find(hFile);
+    if (it == internet.end() || !it->second.isUrl)
+        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    InternetHandle& file = it->second;
     const std::size_t n = std::min<std::size_t>(dwNumberOfBytesToRead, file.body.size() - file.position);
     std::memcpy(lpBuffer, file.body.data() + file.position, n);
     file.position += n;
@@ -150,9 +156,7 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
 win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
     if (faulted("InternetCloseHandle", {hInternet}))
         return win::FALSE;
-    if (internet.erase(hInternet) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
@@ -161,6 +165,8 @@ win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
         address += *c < 0x80 ? static_cast<char>(*c) : '?';
     if (auto code = plannedError("DoFileDownload", {address}))
         return hresultFromWin32(*code);
+    if (!lpszFile)
+        return E_INVALIDARG;
     downloads.push_back(lpszFile);
     return S_OK;
 }
@@ -203,6 +209,8 @@ win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* target
     const FakeDrive::Location location = drive_->locate(linkFile);
     if (!location.onDrive || !location.folderExists)
         return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
+    if (location.isFolder || (location.exists && drive_->isReadOnly(linkFile)))
+        return hresultFromWin32(win::ERROR_ACCESS_DENIED);
     FakeDrive::hostWrite(location.host, std::string(targetPath) + "|" + (arguments ? arguments : ""));
     return S_OK;
 }

@@ -88,9 +88,7 @@ win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
     if (faulted("SetSystemCursor", {hcur, id}))
         return win::FALSE;
     win::DWORD error = 0;
-    if (!settings.cursors.replace(hcur, id, error))
-        return failWith(error, win::FALSE);
-    return win::TRUE;
+    return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
 }
 
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
@@ -147,6 +145,8 @@ win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, co
                                 const void* pdm) {
     if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}))
         return 0;
+    if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
+        return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
     deviceContexts[nextDc] = true;
     return std::exchange(nextDc, nextDc + 4);
 }
@@ -166,9 +166,7 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
 win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {
     if (faulted("DeleteDC", {hdc}))
         return win::FALSE;
-    if (deviceContexts.erase(hdc) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 } // namespace fake
