@@ -78,34 +78,25 @@ FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
     return value;
 }
 
-win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result) {
+// RegOpenKeyExA finds the key; RegCreateKeyExA also makes it, with the parent's
+// KEY_CREATE_SUB_KEY right.
+win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
+                                win::DWORD* disposition, bool create) {
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
-    if (!dropLeadingBackslash(path, key != win::HKEY_CLASSES_ROOT))
+    if (!dropLeadingBackslash(path, create ? ntRules_ : key != win::HKEY_CLASSES_ROOT))
         return ERROR_BAD_PATHNAME;
-    const auto target = walk(parent.key, path);
-    if (!target)
+    const bool exists = walk(parent.key, path) != nullptr;
+    if (!exists && !create)
         return win::ERROR_FILE_NOT_FOUND;
-    *result = newHandle(target, access);
-    return win::ERROR_SUCCESS;
-}
-
-win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
-                                  win::DWORD* disposition) {
-    const Handle parent = resolve(key);
-    std::string path = subKey ? subKey : "";
-    if (!parent.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!dropLeadingBackslash(path, ntRules_))
-        return ERROR_BAD_PATHNAME;
-    if (!walk(parent.key, path) && !(parent.access & win::KEY_CREATE_SUB_KEY))
+    if (!exists && !(parent.access & win::KEY_CREATE_SUB_KEY))
         return win::ERROR_ACCESS_DENIED;
     bool created = false;
     *result = newHandle(walk(parent.key, path, &created), access);
     if (disposition)
-        *disposition = created ? win::REG_CREATED_NEW_KEY : win::REG_OPENED_EXISTING_KEY;
+        *disposition = exists ? win::REG_OPENED_EXISTING_KEY : win::REG_CREATED_NEW_KEY;
     return win::ERROR_SUCCESS;
 }
 

@@ -203,7 +203,7 @@ public:
             __func__,
             {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass), dwOptions, samDesired,
              static_cast<const void*>(lpSecurityAttributes)},
-            [&] { return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition); });
+            [&] { return registry.openKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition, true); });
     }
     win::LONG RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) override {
         return registryCall(__func__, {CallArg::key(hKey), lpSubKey},
