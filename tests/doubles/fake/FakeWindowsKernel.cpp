@@ -198,6 +198,8 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
         auto& ex = *reinterpret_cast<win::OSVERSIONINFOEXA*>(lpVersionInformation);
         ex.wServicePackMajor = profile.servicePackMajor;
         ex.wServicePackMinor = 0;
+        ex.wSuiteMask =
+            profile.major == 5 && profile.minor == 0 ? 0 : 0x100; // VER_SUITE_SINGLEUSERTS from XP on
         ex.wProductType = profile.productType;
         ex.wReserved = 0;
     }
