@@ -21,11 +21,9 @@ inline char16_t fromCp1252(unsigned char byte) {
 }
 
 inline std::optional<unsigned char> toCp1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c <= 0x9F && cp1252High[c - 0x80] == 0))
-        return static_cast<unsigned char>(c);
-    for (int i = 0; i < 32; ++i)
-        if (cp1252High[i] != 0 && cp1252High[i] == c)
-            return static_cast<unsigned char>(0x80 + i);
+    for (int byte = 0; byte < 256; ++byte)
+        if (fromCp1252(static_cast<unsigned char>(byte)) == c)
+            return static_cast<unsigned char>(byte);
     return std::nullopt;
 }
 

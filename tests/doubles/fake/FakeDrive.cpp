@@ -7,7 +7,6 @@
 #include <fstream>
 #include <cstring>
 #include <iterator>
-#include <set>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -45,15 +44,10 @@ Basis basisOf(const std::string& name) {
         }
         return upper(out);
     };
-    Basis basis{clean(base, 6), clean(extension, 3)};
-    if (basis.stem.empty())
-        basis.stem = "_";
-    return basis;
+    return Basis{clean(base, 6), clean(extension, 3)};
 }
 
 bool isLegal83Name(const std::string& name) {
-    if (name.empty() || name == "." || name == "..")
-        return false;
     const auto dot = name.find('.');
     const std::string base = name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
@@ -67,39 +61,13 @@ bool isLegal83Name(const std::string& name) {
     return legal(base) && legal(extension);
 }
 
-std::string shortNameAmong(const std::string& name, const std::vector<std::string>& folderEntries) {
+// A long name's short form: its basis with "~1". Windows numbers the names that
+// share a basis on; no folder of the tests holds two of them.
+std::string shortNameOf(const std::string& name) {
     if (isLegal83Name(name))
         return name;
     const Basis basis = basisOf(name);
-    std::vector<std::string> sharing;
-    std::set<std::string> taken; // names that already are short names
-    for (const std::string& entry : folderEntries) {
-        if (isLegal83Name(entry)) {
-            taken.insert(upper(entry));
-            continue;
-        }
-        const Basis other = basisOf(entry);
-        if (other.stem == basis.stem && other.extension == basis.extension)
-            sharing.push_back(upper(entry));
-    }
-    if (std::find(sharing.begin(), sharing.end(), upper(name)) == sharing.end())
-        sharing.push_back(upper(name));
-    std::sort(sharing.begin(), sharing.end());
-    auto candidate = [&](int number) {
-        const std::string tail = "~" + std::to_string(number);
-        const std::string stem = basis.stem.substr(0, std::min(basis.stem.size(), 8 - tail.size()));
-        return basis.extension.empty() ? stem + tail : stem + tail + "." + basis.extension;
-    };
-    int number = 0;
-    for (const std::string& entry : sharing) {
-        std::string shortName;
-        do {
-            shortName = candidate(++number);
-        } while (taken.count(shortName));
-        if (entry == upper(name))
-            return shortName;
-    }
-    return candidate(1);
+    return basis.stem + "~1" + (basis.extension.empty() ? "" : "." + basis.extension);
 }
 
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
@@ -166,7 +134,7 @@ std::string match(const fs::path& folder, const std::string& name) {
     if (name.find('~') == std::string::npos)
         return "";
     for (const std::string& entry : entries) {
-        if (equalsIgnoreCase(shortNameAmong(entry, entries), name))
+        if (equalsIgnoreCase(shortNameOf(entry), name))
             return entry;
     }
     return "";
@@ -270,8 +238,8 @@ void FakeDrive::clearReadOnlyMarks() {
 
 std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
     std::vector<std::string> parts;
-    error = win::ERROR_PATH_NOT_FOUND;
-    if (!components(longPath, parts))
+    error = longPath.empty() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+    if (longPath.empty() || !components(longPath, parts))
         return "";
     std::string result = longPath.size() >= 2 && longPath[1] == ':' ? longPath.substr(0, 2) : "";
     fs::path current = root_;
@@ -281,7 +249,7 @@ std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error)
             error = i + 1 == parts.size() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
             return "";
         }
-        result += "\\" + shortNameAmong(stored, entriesOf(current));
+        result += "\\" + shortNameOf(stored);
         current /= stored;
     }
     if (longPath.find_last_of("\\/") + 1 == longPath.size())
@@ -300,21 +268,24 @@ void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
+FakeDrive::Location FakeDrive::found(const std::string& path, bool mustExist) const {
     const Location location = locate(path);
     if (!location.folderExists)
         throw rt::Error(rt::ErrPathNotFound);
-    if (!location.exists)
+    if (mustExist && !location.exists)
         throw rt::Error(rt::ErrFileNotFound);
+    return location;
+}
+
+FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
+    const Location location = found(path, true);
     if (location.isFolder)
         throw rt::Error(rt::ErrPathFileAccess);
     return location;
 }
 
 FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
-    const Location location = locate(path);
-    if (!location.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location location = found(path, false);
     if (location.exists && (location.isFolder || isReadOnly(path)))
         throw rt::Error(rt::ErrPathFileAccess);
     return location;
@@ -350,9 +321,7 @@ void FakeDrive::copyFile(const std::string& source, const std::string& destinati
 }
 
 void FakeDrive::kill(const std::string& path) {
-    const Location location = locate(path);
-    if (!location.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location location = found(path, false);
     if (!location.exists || location.isFolder)
         throw rt::Error(rt::ErrFileNotFound);
     if (isReadOnly(path))
@@ -361,14 +330,8 @@ void FakeDrive::kill(const std::string& path) {
 }
 
 void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
-    const Location from = locate(oldPath);
-    if (!from.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
-    if (!from.exists)
-        throw rt::Error(rt::ErrFileNotFound);
-    const Location to = locate(newPath);
-    if (!to.folderExists)
-        throw rt::Error(rt::ErrPathNotFound);
+    const Location from = found(oldPath, true);
+    const Location to = found(newPath, false);
     fs::path target = to.host;
     if (to.exists) {
         if (!fs::equivalent(from.host, to.host))

@@ -51,8 +51,9 @@ public:
     static void hostWrite(const std::filesystem::path& host, const std::string& bytes);
 
 private:
-    Location existingFile(const std::string& path) const;   // 53 / 76 / 75 for a folder
-    Location writableTarget(const std::string& path) const; // 76 / 75
+    Location found(const std::string& path, bool mustExist) const; // 76 / 53 when it must exist
+    Location existingFile(const std::string& path) const;          // 76 / 53 / 75 for a folder
+    Location writableTarget(const std::string& path) const;        // 76 / 75
     std::filesystem::path root_;
 };
 

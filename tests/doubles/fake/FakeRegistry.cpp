@@ -1,7 +1,6 @@
 #include "fake/FakeRegistry.h"
 
 #include "fake/CallLog.h"
-#include "fake/FakeWindows.h"
 #include "fake/TextUtil.h"
 
 #include <cstring>
@@ -36,6 +35,12 @@ FakeRegistry::Handle FakeRegistry::resolve(win::HKEY key) const {
     if (const auto root = roots_.find(key); root != roots_.end())
         return Handle{root->second, ALL_KEY_RIGHTS};
     return lookup(handles_, key, Handle{nullptr, 0});
+}
+
+win::LONG FakeRegistry::refusal(const Handle& handle, win::REGSAM needed) {
+    if (!handle.key)
+        return win::ERROR_INVALID_HANDLE;
+    return (handle.access & needed) == needed ? win::ERROR_SUCCESS : win::ERROR_ACCESS_DENIED;
 }
 
 // Windows skips empty levels inside and at the end: "a\\b", "a\" and "a\\\\b"
@@ -73,44 +78,33 @@ FakeRegistry::Value& FakeRegistry::valueOf(Key& key, const std::string& name) {
     return value;
 }
 
-win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result) {
+// RegOpenKeyExA finds the key; RegCreateKeyExA also makes it, with the parent's
+// KEY_CREATE_SUB_KEY right.
+win::LONG FakeRegistry::openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
+                                win::DWORD* disposition, bool create) {
     const Handle parent = resolve(key);
     std::string path = subKey ? subKey : "";
     if (!parent.key)
         return win::ERROR_INVALID_HANDLE;
-    if (!dropLeadingBackslash(path, key != win::HKEY_CLASSES_ROOT))
+    if (!dropLeadingBackslash(path, create ? ntRules_ : key != win::HKEY_CLASSES_ROOT))
         return ERROR_BAD_PATHNAME;
-    const auto target = walk(parent.key, path);
-    if (!target)
+    const bool exists = walk(parent.key, path) != nullptr;
+    if (!exists && !create)
         return win::ERROR_FILE_NOT_FOUND;
-    *result = newHandle(target, access);
-    return win::ERROR_SUCCESS;
-}
-
-win::LONG FakeRegistry::createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
-                                  win::DWORD* disposition) {
-    const Handle parent = resolve(key);
-    std::string path = subKey ? subKey : "";
-    if (!parent.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!dropLeadingBackslash(path, ntRules_))
-        return ERROR_BAD_PATHNAME;
-    if (!walk(parent.key, path) && !(parent.access & win::KEY_CREATE_SUB_KEY))
+    if (!exists && !(parent.access & win::KEY_CREATE_SUB_KEY))
         return win::ERROR_ACCESS_DENIED;
     bool created = false;
     *result = newHandle(walk(parent.key, path, &created), access);
     if (disposition)
-        *disposition = created ? win::REG_CREATED_NEW_KEY : win::REG_OPENED_EXISTING_KEY;
+        *disposition = exists ? win::REG_OPENED_EXISTING_KEY : win::REG_CREATED_NEW_KEY;
     return win::ERROR_SUCCESS;
 }
 
 win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                                    win::DWORD* size) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_QUERY_VALUE))
-        return win::ERROR_ACCESS_DENIED;
+    if (const win::LONG status = refusal(handle, win::KEY_QUERY_VALUE))
+        return status;
     const auto it = handle.key->values.find(upper(valueName ? valueName : ""));
     if (it == handle.key->values.end())
         return win::ERROR_FILE_NOT_FOUND;
@@ -129,10 +123,8 @@ win::LONG FakeRegistry::queryValue(win::HKEY key, const char* valueName, win::DW
 win::LONG FakeRegistry::setValue(win::HKEY key, const char* valueName, win::DWORD type, const win::BYTE* data,
                                  win::DWORD size) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_SET_VALUE))
-        return win::ERROR_ACCESS_DENIED;
+    if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
+        return status;
     if (!data && size > 0)
         return ERROR_NOACCESS;
     const std::string name = valueName ? valueName : "";
@@ -163,10 +155,8 @@ win::LONG FakeRegistry::deleteKey(win::HKEY key, const char* subKey) {
 
 win::LONG FakeRegistry::deleteValue(win::HKEY key, const char* valueName) {
     const Handle handle = resolve(key);
-    if (!handle.key)
-        return win::ERROR_INVALID_HANDLE;
-    if (!(handle.access & win::KEY_SET_VALUE))
-        return win::ERROR_ACCESS_DENIED;
+    if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
+        return status;
     if (handle.key->values.erase(upper(valueName ? valueName : "")) == 0)
         return win::ERROR_FILE_NOT_FOUND;
     return win::ERROR_SUCCESS;
@@ -203,65 +193,6 @@ std::vector<std::string> FakeRegistry::subKeyNames(win::HKEY root, const std::st
     return names;
 }
 
-// Registry calls report failure through their status, not through the thread's last
-// error, so a planned fault is returned as the status and leaves the last error alone.
-win::LONG FakeWindows::RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
-                                     win::REGSAM samDesired, win::HKEY* phkResult) {
-    if (phkResult)
-        *phkResult = 0;
-    if (const auto fault =
-            plannedError("RegOpenKeyExA", {CallArg::key(hKey), lpSubKey, ulOptions, samDesired}))
-        return static_cast<win::LONG>(*fault);
-    return registry.openKey(hKey, lpSubKey, samDesired, phkResult);
-}
-
-win::LONG FakeWindows::RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
-                                        win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) {
-    if (const auto fault =
-            plannedError("RegQueryValueExA", {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}))
-        return static_cast<win::LONG>(*fault);
-    if (lpReserved)
-        return win::ERROR_INVALID_PARAMETER;
-    return registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
-}
-
-win::LONG FakeWindows::RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved,
-                                      win::DWORD dwType, const win::BYTE* lpData, win::DWORD cbData) {
-    if (const auto fault =
-            plannedError("RegSetValueExA", {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData}))
-        return static_cast<win::LONG>(*fault);
-    return registry.setValue(hKey, lpValueName, dwType, lpData, cbData);
-}
-
-win::LONG FakeWindows::RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved,
-                                       char* lpClass, win::DWORD dwOptions, win::REGSAM samDesired,
-                                       void* lpSecurityAttributes, win::HKEY* phkResult,
-                                       win::DWORD* lpdwDisposition) {
-    if (auto fault = plannedError("RegCreateKeyExA",
-                                  {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass),
-                                   dwOptions, samDesired, static_cast<const void*>(lpSecurityAttributes)}))
-        return static_cast<win::LONG>(*fault);
-    return registry.createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
-}
-
-win::LONG FakeWindows::RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) {
-    if (auto fault = plannedError("RegDeleteKeyA", {CallArg::key(hKey), lpSubKey}))
-        return static_cast<win::LONG>(*fault);
-    return registry.deleteKey(hKey, lpSubKey);
-}
-
-win::LONG FakeWindows::RegDeleteValueA(win::HKEY hKey, const char* lpValueName) {
-    if (auto fault = plannedError("RegDeleteValueA", {CallArg::key(hKey), lpValueName}))
-        return static_cast<win::LONG>(*fault);
-    return registry.deleteValue(hKey, lpValueName);
-}
-
-win::LONG FakeWindows::RegCloseKey(win::HKEY hKey) {
-    if (auto fault = plannedError("RegCloseKey", {CallArg::key(hKey)}))
-        return static_cast<win::LONG>(*fault);
-    return registry.closeKey(hKey);
-}
-
 // The sub-keys in the order of their upper-case names; a name that does not fit with
 // its NUL is ERROR_MORE_DATA.
 win::LONG FakeRegistry::enumKey(win::HKEY key, win::DWORD index, char* name, win::DWORD size) {
@@ -275,12 +206,6 @@ win::LONG FakeRegistry::enumKey(win::HKEY key, win::DWORD index, char* name, win
         return win::ERROR_MORE_DATA;
     std::memcpy(name, found.c_str(), found.size() + 1);
     return win::ERROR_SUCCESS;
-}
-
-win::LONG FakeWindows::RegEnumKeyA(win::HKEY hKey, win::DWORD dwIndex, char* lpName, win::DWORD cchName) {
-    if (auto fault = plannedError("RegEnumKeyA", {CallArg::key(hKey), dwIndex}))
-        return static_cast<win::LONG>(*fault);
-    return registry.enumKey(hKey, dwIndex, lpName, cchName);
 }
 
 std::map<std::string, std::string> FakeRegistry::contents() const {

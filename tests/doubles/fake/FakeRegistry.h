@@ -30,9 +30,8 @@ public:
     FakeRegistry();
     // The rules of NT (true) or of the 95 family (false).
     void setNtRules(bool ntRules) { ntRules_ = ntRules; }
-    win::LONG openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result);
-    win::LONG createKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
-                        win::DWORD* disposition);
+    win::LONG openKey(win::HKEY key, const char* subKey, win::REGSAM access, win::HKEY* result,
+                      win::DWORD* disposition = nullptr, bool create = false);
     win::LONG queryValue(win::HKEY key, const char* valueName, win::DWORD* type, win::BYTE* data,
                          win::DWORD* size);
     win::LONG setValue(win::HKEY key, const char* valueName, win::DWORD type, const win::BYTE* data,
@@ -72,6 +71,8 @@ private:
         win::REGSAM access;
     };
     Handle resolve(win::HKEY key) const;
+    // ERROR_INVALID_HANDLE, ERROR_ACCESS_DENIED without the access needed, or ERROR_SUCCESS.
+    static win::LONG refusal(const Handle& handle, win::REGSAM needed);
     static std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
                                      bool* created = nullptr);
     win::HKEY newHandle(const std::shared_ptr<Key>& key, win::REGSAM access);

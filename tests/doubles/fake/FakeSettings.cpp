@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
-#include <set>
+#include <iterator>
 
 namespace fake {
 
@@ -60,7 +60,7 @@ constexpr win::COLORREF rgb(int r, int g, int b) {
     return static_cast<win::COLORREF>(r | (g << 8) | (b << 16));
 }
 
-const std::vector<win::COLORREF> defaultColors = {
+const win::COLORREF defaultColors[] = {
     rgb(192, 192, 192), rgb(0, 128, 128),   rgb(0, 0, 128),     rgb(128, 128, 128), rgb(192, 192, 192),
     rgb(255, 255, 255), rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(255, 255, 255),
     rgb(192, 192, 192), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 128),     rgb(255, 255, 255),
@@ -80,7 +80,10 @@ MetricTable::MetricTable() {
         values[row.index] = row.value;
 }
 
-SystemColors::SystemColors() : colors(defaultColors) {}
+SystemColors::SystemColors() {
+    for (std::size_t i = 0; i < std::size(defaultColors); ++i)
+        values[static_cast<int>(i)] = defaultColors[i];
+}
 
 bool CursorStore::isCursorImage(const std::string& bytes) {
     const bool staticCursor = bytes.size() >= 4 && bytes.compare(0, 4, std::string("\0\0\2\0", 4)) == 0;
@@ -95,14 +98,10 @@ win::HCURSOR CursorStore::load(const std::string& file) {
 }
 
 bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error) {
-    using namespace win;
     const auto it = loaded.find(cursor);
     const std::string file = it == loaded.end() ? "" : it->second;
-    const bool known =
-        std::set<win::DWORD>{OCR_NORMAL,   OCR_IBEAM,    OCR_WAIT,       OCR_CROSS,  OCR_UP,
-                             OCR_SIZENWSE, OCR_SIZENESW, OCR_SIZEWE,     OCR_SIZENS, OCR_SIZEALL,
-                             OCR_NO,       OCR_HAND,     OCR_APPSTARTING}
-            .count(id) > 0;
+    const bool known = std::any_of(std::begin(systemPointers), std::end(systemPointers),
+                                   [id](const auto& pointer) { return pointer.second == id; });
     error = it == loaded.end() ? ERROR_INVALID_CURSOR_HANDLE : !known ? win::ERROR_INVALID_PARAMETER : 0;
     if (error == 0) {
         system[id] = file;
@@ -116,10 +115,6 @@ namespace {
 
 using win::Setting;
 using win::Transport;
-
-template <class T> std::string bytesOf(const T& value) {
-    return std::string(reinterpret_cast<const char*>(&value), sizeof(T));
-}
 
 win::LOGFONTA font(const char* face, int height, int weight) {
     win::LOGFONTA f{};
@@ -290,8 +285,7 @@ std::string SpiStore::structure(const Setting& row) const {
     metrics.iHorzSpacing = metrics_.get(win::SM_CXICONSPACING);
     metrics.iVertSpacing = metrics_.get(win::SM_CYICONSPACING);
     metrics.iTitleWrap = static_cast<int>(value(win::SPI_GETICONTITLEWRAP));
-    const std::string font = bytes(win::SPI_GETICONTITLELOGFONT);
-    std::memcpy(&metrics.lfFont, font.data(), std::min(font.size(), sizeof metrics.lfFont));
+    metrics.lfFont = fromBytes<win::LOGFONTA>(bytes(win::SPI_GETICONTITLELOGFONT));
     return bytesOf(metrics);
 }
 
@@ -300,8 +294,7 @@ void SpiStore::setStructure(const Setting& row, const std::string& bytes) {
         bytes_[&row] = bytes;
         return;
     }
-    win::ICONMETRICSA metrics{};
-    std::memcpy(&metrics, bytes.data(), std::min(bytes.size(), sizeof metrics));
+    const auto metrics = fromBytes<win::ICONMETRICSA>(bytes);
     metrics_.set(win::SM_CXICONSPACING, metrics.iHorzSpacing);
     metrics_.set(win::SM_CYICONSPACING, metrics.iVertSpacing);
     setValue(win::SPI_GETICONTITLEWRAP, metrics.iTitleWrap);

@@ -5,6 +5,7 @@
 
 #include "platform/WinTypes.h"
 #include "platform/Settings.h"
+#include "platform/WinFacts.h"
 #include "fake/TextUtil.h"
 
 #include <cstdint>
@@ -27,30 +28,39 @@ struct SpiCall {
     win::UINT fWinIni;
 };
 
+// Values by index; an index without a row reads 0, as Windows answers for an unknown index.
+template <class Value> struct IndexTable {
+    Value get(int index) const { return lookup(values, index, Value{}); }
+    std::map<int, Value> values;
+};
+
 // GetSystemMetrics as a table: one row per metric with the value of a classic
-// Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts). Indices
-// without a row read 0, as Windows answers for an unknown index.
-struct MetricTable {
+// Windows desktop at 1024 x 768 (Windows Standard scheme, small fonts).
+struct MetricTable : IndexTable<int> {
     MetricTable();
-    int get(int index) const { return lookup(values, index, 0); }
     void set(int index, int value) { values[index] = value; }
-    std::map<int, int> values;
 };
 
 // The system colours of the classic "Windows Standard" scheme, as Wine's
 // sysparams.c keeps them, by index from COLOR_SCROLLBAR (0) to COLOR_MENUBAR
 // (30). GetSysColor of any other index reads 0; SetSysColors skips it.
-struct SystemColors {
+struct SystemColors : IndexTable<win::COLORREF> {
     SystemColors();
-    win::COLORREF get(int index) const { return valid(index) ? colors[static_cast<std::size_t>(index)] : 0; }
     void set(int index, win::COLORREF color) {
-        if (valid(index))
-            colors[static_cast<std::size_t>(index)] = color;
+        if (values.count(index))
+            values[index] = color;
     }
-    bool valid(int index) const { return index >= 0 && static_cast<std::size_t>(index) < colors.size(); }
-    std::vector<win::COLORREF> colors;
     std::vector<std::vector<std::pair<int, win::COLORREF>>> calls; // one per SetSysColors
 };
+
+// The system pointers SetSystemCursor replaces, by their value under
+// HKEY_CURRENT_USER\Control Panel\Cursors.
+inline const std::pair<const char*, win::DWORD> systemPointers[] = {
+    {"Arrow", win::OCR_NORMAL},           {"IBeam", win::OCR_IBEAM},   {"Wait", win::OCR_WAIT},
+    {"Crosshair", win::OCR_CROSS},        {"UpArrow", win::OCR_UP},    {"SizeNWSE", win::OCR_SIZENWSE},
+    {"SizeNESW", win::OCR_SIZENESW},      {"SizeWE", win::OCR_SIZEWE}, {"SizeNS", win::OCR_SIZENS},
+    {"SizeAll", win::OCR_SIZEALL},        {"No", win::OCR_NO},         {"Hand", win::OCR_HAND},
+    {"AppStarting", win::OCR_APPSTARTING}};
 
 // Cursors loaded from files and the system cursors they replace.
 // LoadCursorFromFileA accepts a static cursor (.cur: reserved 0, type 2) or an

@@ -94,9 +94,7 @@ std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::strin
     const auto value = registry.get(root, key, name);
     if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
         return std::nullopt;
-    win::DWORD result = 0;
-    std::memcpy(&result, value->data.data(), sizeof result);
-    return result;
+    return fromBytes<win::DWORD>(value->data);
 }
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {

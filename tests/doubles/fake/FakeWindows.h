@@ -21,6 +21,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -59,7 +60,7 @@ public:
         registry.put(root, key, name, win::REG_SZ, value + '\0');
     }
     void setDword(win::HKEY root, const std::string& key, const std::string& name, win::DWORD value) {
-        registry.put(root, key, name, win::REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+        registry.put(root, key, name, win::REG_DWORD, bytesOf(value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& key,
                                          const std::string& name) const;
@@ -77,14 +78,9 @@ public:
     void setSpiBytes(win::UINT getAction, const std::string& bytes) {
         settings.spi.setBytes(getAction, bytes);
     }
-    template <class T> T spiStructure(win::UINT getAction) const {
-        T value{};
-        const std::string bytes = spiBytes(getAction);
-        std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
-        return value;
-    }
+    template <class T> T spiStructure(win::UINT getAction) const { return fromBytes<T>(spiBytes(getAction)); }
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
-        setSpiBytes(getAction, std::string(reinterpret_cast<const char*>(&value), sizeof(T)));
+        setSpiBytes(getAction, bytesOf(value));
     }
     void setKeyState(int virtualKey, win::SHORT state); // GetKeyState / GetAsyncKeyState
     struct Process {
@@ -181,17 +177,49 @@ public:
     int MsgBox(const std::string&, int, const std::string&) override;
     win::DWORD GetLastError() override;
     void SetLastError(win::DWORD) override;
-    win::LONG RegOpenKeyExA(win::HKEY, const char*, win::DWORD, win::REGSAM, win::HKEY*) override;
-    win::LONG RegQueryValueExA(win::HKEY, const char*, win::DWORD*, win::DWORD*, win::BYTE*,
-                               win::DWORD*) override;
-    win::LONG RegSetValueExA(win::HKEY, const char*, win::DWORD, win::DWORD, const win::BYTE*,
-                             win::DWORD) override;
-    win::LONG RegCreateKeyExA(win::HKEY, const char*, win::DWORD, char*, win::DWORD, win::REGSAM, void*,
-                              win::HKEY*, win::DWORD*) override;
-    win::LONG RegDeleteKeyA(win::HKEY, const char*) override;
-    win::LONG RegDeleteValueA(win::HKEY, const char*) override;
-    win::LONG RegCloseKey(win::HKEY) override;
-    win::LONG RegEnumKeyA(win::HKEY, win::DWORD, char*, win::DWORD) override;
+    win::LONG RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
+                            win::REGSAM samDesired, win::HKEY* phkResult) override {
+        if (phkResult)
+            *phkResult = 0;
+        return registryCall(__func__, {CallArg::key(hKey), lpSubKey, ulOptions, samDesired},
+                            [&] { return registry.openKey(hKey, lpSubKey, samDesired, phkResult); });
+    }
+    win::LONG RegQueryValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD* lpReserved,
+                               win::DWORD* lpType, win::BYTE* lpData, win::DWORD* lpcbData) override {
+        return registryCall(__func__, {CallArg::key(hKey), lpValueName, lpcbData ? *lpcbData : 0}, [&] {
+            return lpReserved ? win::ERROR_INVALID_PARAMETER
+                              : registry.queryValue(hKey, lpValueName, lpType, lpData, lpcbData);
+        });
+    }
+    win::LONG RegSetValueExA(win::HKEY hKey, const char* lpValueName, win::DWORD Reserved, win::DWORD dwType,
+                             const win::BYTE* lpData, win::DWORD cbData) override {
+        return registryCall(__func__, {CallArg::key(hKey), lpValueName, Reserved, dwType, cbData},
+                            [&] { return registry.setValue(hKey, lpValueName, dwType, lpData, cbData); });
+    }
+    win::LONG RegCreateKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD Reserved, char* lpClass,
+                              win::DWORD dwOptions, win::REGSAM samDesired, void* lpSecurityAttributes,
+                              win::HKEY* phkResult, win::DWORD* lpdwDisposition) override {
+        return registryCall(
+            __func__,
+            {CallArg::key(hKey), lpSubKey, Reserved, static_cast<const char*>(lpClass), dwOptions, samDesired,
+             static_cast<const void*>(lpSecurityAttributes)},
+            [&] { return registry.openKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition, true); });
+    }
+    win::LONG RegDeleteKeyA(win::HKEY hKey, const char* lpSubKey) override {
+        return registryCall(__func__, {CallArg::key(hKey), lpSubKey},
+                            [&] { return registry.deleteKey(hKey, lpSubKey); });
+    }
+    win::LONG RegDeleteValueA(win::HKEY hKey, const char* lpValueName) override {
+        return registryCall(__func__, {CallArg::key(hKey), lpValueName},
+                            [&] { return registry.deleteValue(hKey, lpValueName); });
+    }
+    win::LONG RegCloseKey(win::HKEY hKey) override {
+        return registryCall(__func__, {CallArg::key(hKey)}, [&] { return registry.closeKey(hKey); });
+    }
+    win::LONG RegEnumKeyA(win::HKEY hKey, win::DWORD dwIndex, char* lpName, win::DWORD cchName) override {
+        return registryCall(__func__, {CallArg::key(hKey), dwIndex},
+                            [&] { return registry.enumKey(hKey, dwIndex, lpName, cchName); });
+    }
     win::BOOL GetUserNameA(char*, win::DWORD*) override;
     win::BOOL GetVersionExA(win::OSVERSIONINFOA*) override;
     win::DWORD GetShortPathNameA(const char*, char*, win::DWORD) override;
@@ -311,7 +339,7 @@ private:
     win::HANDLE nextFile = 0x200;
     std::map<win::HDC, bool> deviceContexts;
     win::HDC nextDc = 0x300;
-    // Each item list's path, "" for a virtual folder without one.
+    // Each item list's path.
     std::map<const win::ITEMIDLIST*, std::unique_ptr<std::string>> itemLists;
     struct InternetHandle {
         bool isUrl = false;
@@ -326,6 +354,13 @@ private:
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args);
+    // Registry calls report failure through their status, not through the thread's last
+    // error, so a planned fault is returned as the status and leaves the last error alone.
+    template <class Call>
+    win::LONG registryCall(const char* operation, std::initializer_list<CallArg> args, const Call& call) {
+        const auto fault = plannedError(operation, args);
+        return fault ? static_cast<win::LONG>(*fault) : call();
+    }
     template <class R> R failWith(win::DWORD code, R result) {
         setLastErrorCode(code);
         return result;
@@ -341,9 +376,10 @@ private:
             setLastErrorCode(win::ERROR_CALL_NOT_IMPLEMENTED);
         return Zero{};
     }
-    // GetWindowsDirectoryA and GetSystemDirectoryA: the folder and its length, or the
-    // size a buffer needs.
-    win::UINT copyFolder(const char* operation, const std::string& folder, char* buffer, win::UINT size);
+    // WideCharToMultiByte and MultiByteToWideChar, one character at a time.
+    template <class To, class From>
+    int convert(const char* operation, win::UINT codePage, const From* text, int length, To* buffer, int size,
+                const std::function<To(From)>& convertOne);
     // Copies a name out through an in-out count (see FakeWindowsKernel.cpp).
     template <class Size>
     bool copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow);

@@ -11,6 +11,7 @@
 #include "fake/TextUtil.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 #include <limits>
 #include <map>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
+constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
 constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
 const std::map<win::DWORD, const char*> systemMessages = {
@@ -35,6 +37,20 @@ const std::map<win::DWORD, const char*> systemMessages = {
     {87, "The parameter is incorrect.\r\n"},
     {120, "This function is not supported on this system.\r\n"},
 };
+
+// A path or folder out to a buffer: its length, or the size a buffer needs with the NUL.
+win::DWORD copyOut(const std::string& text, char* buffer, win::DWORD size) {
+    if (!buffer || size <= text.size())
+        return static_cast<win::DWORD>(text.size() + 1);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return static_cast<win::DWORD>(text.size());
+}
+
+// The text a conversion takes: a length of -1 takes it up to its NUL and the NUL too.
+template <class Char> std::basic_string<Char> textOf(const Char* text, int length) {
+    return length < 0 ? std::basic_string<Char>(text) + Char{}
+                      : std::basic_string<Char>(text, static_cast<std::size_t>(length));
+}
 
 // A null root is the current drive, C:.
 bool isDriveC(const char* root) {
@@ -49,7 +65,6 @@ win::ULONG_PTR narrowCount(std::uint64_t value) {
 constexpr win::HANDLE currentProcess = static_cast<win::HANDLE>(-1);
 constexpr win::HANDLE processToken = 0x7100;
 constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
-constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
 
 // The edit WritePrivateProfileStringA makes to the text of a Windows profile file
 // (system.ini and the like): sections and keys found without regard to case and
@@ -98,8 +113,6 @@ std::string writeProfileString(const std::string& text, const std::string& secti
         else
             lines.erase(at(line));
     } else if (value) {
-        while (end > header + 1 && trim(lines[end - 1]).empty())
-            --end;
         lines.insert(at(end), std::string(key) + "=" + value);
     }
     std::string edited;
@@ -196,16 +209,9 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
-    if (!*lpszLongPath)
-        return failWith<win::DWORD>(win::ERROR_FILE_NOT_FOUND, 0);
     win::DWORD error = 0;
     const std::string shortPath = drive_->shortPath(lpszLongPath, error);
-    if (error)
-        return failWith<win::DWORD>(error, 0);
-    if (!lpszShortPath || cchBuffer <= shortPath.size())
-        return static_cast<win::DWORD>(shortPath.size() + 1);
-    std::memcpy(lpszShortPath, shortPath.c_str(), shortPath.size() + 1);
-    return static_cast<win::DWORD>(shortPath.size());
+    return error ? failWith<win::DWORD>(error, 0) : copyOut(shortPath, lpszShortPath, cchBuffer);
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
@@ -284,24 +290,14 @@ void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
     lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
 }
 
-win::UINT FakeWindows::copyFolder(const char* operation, const std::string& folder, char* buffer,
-                                  win::UINT size) {
-    if (faulted(operation, {size}))
-        return 0;
-    if (!buffer || size <= folder.size())
-        return static_cast<win::UINT>(folder.size() + 1);
-    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
-    return static_cast<win::UINT>(folder.size());
-}
-
 // The folders of the version played: "C:\WINDOWS" and "C:\WINDOWS\SYSTEM" on the 95
 // family, "C:\WINNT" and "C:\WINNT\system32" on NT.
 win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
-    return copyFolder("GetWindowsDirectoryA", windowsFolder(), lpBuffer, uSize);
+    return faulted(__func__, {uSize}) ? 0 : copyOut(windowsFolder(), lpBuffer, uSize);
 }
 
 win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
-    return copyFolder("GetSystemDirectoryA", systemFolder(), lpBuffer, uSize);
+    return faulted(__func__, {uSize}) ? 0 : copyOut(systemFolder(), lpBuffer, uSize);
 }
 
 // CreateDirectoryA: one level; the folder above must be there.
@@ -332,53 +328,48 @@ win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
 }
 
 // The code page conversions know the ANSI code page of a Western Windows, 1252
-// (CP_ACP or 1252 by number). Lengths count what the text holds: a length of -1
-// takes the text up to its NUL and converts the NUL too; an output size of 0 asks
-// for the size needed.
+// (CP_ACP or 1252 by number). Lengths count what the text holds; an output size
+// of 0 asks for the size needed.
+template <class To, class From>
+int FakeWindows::convert(const char* operation, win::UINT codePage, const From* text, int length, To* buffer,
+                         int size, const std::function<To(From)>& convertOne) {
+    if (faulted(operation, {codePage, length, size}))
+        return 0;
+    if ((codePage != win::CP_ACP && codePage != 1252) || !text)
+        return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    std::basic_string<To> converted;
+    for (From c : textOf(text, length))
+        converted.push_back(convertOne(c));
+    if (size == 0)
+        return static_cast<int>(converted.size());
+    if (!buffer || static_cast<std::size_t>(size) < converted.size())
+        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
+    std::copy(converted.begin(), converted.end(), buffer);
+    return static_cast<int>(converted.size());
+}
+
 int FakeWindows::WideCharToMultiByte(win::UINT CodePage, win::DWORD, const char16_t* lpWideCharStr,
                                      int cchWideChar, char* lpMultiByteStr, int cbMultiByte,
                                      const char* lpDefaultChar, win::BOOL* lpUsedDefaultChar) {
-    if (faulted("WideCharToMultiByte", {CodePage, cchWideChar, cbMultiByte}))
-        return 0;
-    if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpWideCharStr)
-        return failWith(win::ERROR_INVALID_PARAMETER, 0);
-    std::u16string text = cchWideChar < 0
-                              ? std::u16string(lpWideCharStr) + u'\0'
-                              : std::u16string(lpWideCharStr, static_cast<std::size_t>(cchWideChar));
-    std::string bytes;
     bool usedDefault = false;
-    for (char16_t c : text) {
-        const std::optional<unsigned char> exact = toCp1252(c);
-        const std::optional<unsigned char> byte = exact ? exact : bestFit1252(c);
-        usedDefault = usedDefault || !byte;
-        bytes.push_back(byte ? static_cast<char>(*byte) : lpDefaultChar ? *lpDefaultChar : '?');
-    }
-    if (lpUsedDefaultChar)
+    const int result = convert<char, char16_t>(
+        "WideCharToMultiByte", CodePage, lpWideCharStr, cchWideChar, lpMultiByteStr, cbMultiByte,
+        [&](char16_t c) {
+            const std::optional<unsigned char> exact = toCp1252(c);
+            const std::optional<unsigned char> byte = exact ? exact : bestFit1252(c);
+            usedDefault = usedDefault || !byte;
+            return byte ? static_cast<char>(*byte) : lpDefaultChar ? *lpDefaultChar : '?';
+        });
+    if (lpUsedDefaultChar && result)
         *lpUsedDefaultChar = usedDefault;
-    if (cbMultiByte == 0)
-        return static_cast<int>(bytes.size());
-    if (!lpMultiByteStr || static_cast<std::size_t>(cbMultiByte) < bytes.size())
-        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
-    std::memcpy(lpMultiByteStr, bytes.data(), bytes.size());
-    return static_cast<int>(bytes.size());
+    return result;
 }
 
 int FakeWindows::MultiByteToWideChar(win::UINT CodePage, win::DWORD, const char* lpMultiByteStr,
                                      int cbMultiByte, char16_t* lpWideCharStr, int cchWideChar) {
-    if (faulted("MultiByteToWideChar", {CodePage, cbMultiByte, cchWideChar}))
-        return 0;
-    if ((CodePage != win::CP_ACP && CodePage != 1252) || !lpMultiByteStr)
-        return failWith(win::ERROR_INVALID_PARAMETER, 0);
-    const std::string bytes = cbMultiByte < 0
-                                  ? std::string(lpMultiByteStr) + '\0'
-                                  : std::string(lpMultiByteStr, static_cast<std::size_t>(cbMultiByte));
-    if (cchWideChar == 0)
-        return static_cast<int>(bytes.size());
-    if (!lpWideCharStr || static_cast<std::size_t>(cchWideChar) < bytes.size())
-        return failWith(win::ERROR_INSUFFICIENT_BUFFER, 0);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        lpWideCharStr[i] = fromCp1252(static_cast<unsigned char>(bytes[i]));
-    return static_cast<int>(bytes.size());
+    return convert<char16_t, char>("MultiByteToWideChar", CodePage, lpMultiByteStr, cbMultiByte,
+                                   lpWideCharStr, cchWideChar,
+                                   [](char c) { return fromCp1252(static_cast<unsigned char>(c)); });
 }
 
 win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWORD dwMessageId,
@@ -467,9 +458,7 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
 win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
     if (faulted("CloseHandle", {hObject}))
         return win::FALSE;
-    if (files.erase(hObject) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 // The process token knows one privilege, the shut-down privilege, which

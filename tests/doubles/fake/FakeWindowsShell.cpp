@@ -35,17 +35,9 @@ bool isWebAddress(const std::string& text) {
 }
 
 // The special folders by CSIDL, below the Windows folder: the desktop (0x00,
-// 0x10), the programs menu (0x02), the start menu (0x0B); "" for the virtual
-// folders (control panel, printers, recycle bin, my computer), which have an
-// item list but no file-system path.
-const std::map<int, const char*> specialFolders = {{0x00, "\\Desktop"},
-                                                   {0x10, "\\Desktop"},
-                                                   {0x02, "\\Start Menu\\Programs"},
-                                                   {0x0B, "\\Start Menu"},
-                                                   {0x03, ""},
-                                                   {0x04, ""},
-                                                   {0x0A, ""},
-                                                   {0x11, ""}};
+// 0x10), the programs menu (0x02), the start menu (0x0B).
+const std::map<int, const char*> specialFolders = {
+    {0x00, "\\Desktop"}, {0x10, "\\Desktop"}, {0x02, "\\Start Menu\\Programs"}, {0x0B, "\\Start Menu"}};
 
 } // namespace
 
@@ -88,16 +80,15 @@ win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, 
         return hresultFromWin32(*code);
     *ppidl = nullptr;
     const auto folder = specialFolders.find(csidl);
-    const std::optional<std::string> appData = applicationDataFolder();
-    if (csidl == win::CSIDL_APPDATA && !appData)
+    const std::optional<std::string> path =
+        csidl == win::CSIDL_APPDATA      ? applicationDataFolder()
+        : folder == specialFolders.end() ? std::nullopt
+                                         : std::optional<std::string>(windowsFolder() + folder->second);
+    if (!path)
         return E_INVALIDARG;
-    if (folder == specialFolders.end() && csidl != win::CSIDL_APPDATA)
-        return E_INVALIDARG;
-    auto path = std::make_unique<std::string>(csidl == win::CSIDL_APPDATA ? *appData
-                                              : *folder->second           ? windowsFolder() + folder->second
-                                                                          : "");
-    *ppidl = reinterpret_cast<win::ITEMIDLIST*>(path.get());
-    itemLists[*ppidl] = std::move(path);
+    auto list = std::make_unique<std::string>(*path);
+    *ppidl = reinterpret_cast<win::ITEMIDLIST*>(list.get());
+    itemLists[*ppidl] = std::move(list);
     return S_OK;
 }
 
@@ -178,9 +169,7 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
 win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
     if (faulted("InternetCloseHandle", {hInternet}))
         return win::FALSE;
-    if (internet.erase(hInternet) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {
@@ -203,8 +192,7 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
     const std::string name = lptstrFilename ? lptstrFilename : "";
     if (fileVersions.count(upper(name)))
         return sizeof(win::DWORD) * fixedFileInfoDwords;
-    const bool missing = name.find_first_of("\\/:") != std::string::npos && !drive_->fileExists(name);
-    return failWith<win::DWORD>(missing ? win::ERROR_FILE_NOT_FOUND : ERROR_RESOURCE_DATA_NOT_FOUND, 0);
+    return failWith<win::DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }
 
 win::BOOL FakeWindows::GetFileVersionInfoA(const char* name, win::DWORD, win::DWORD size, void* block) {

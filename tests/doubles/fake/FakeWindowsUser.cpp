@@ -28,13 +28,7 @@ constexpr win::DWORD KEYEVENTF_KEYUP = 2;
 // load, gives Windows' own pointer (""). Windows 95 and NT 4 on have it; Wine has
 // not (FALSE and ERROR_INVALID_SPI_VALUE: the contract's row skips it there).
 void FakeWindows::reloadSystemCursors() {
-    const std::pair<const char*, win::DWORD> pointers[] = {
-        {"Arrow", win::OCR_NORMAL},           {"IBeam", win::OCR_IBEAM},   {"Wait", win::OCR_WAIT},
-        {"Crosshair", win::OCR_CROSS},        {"UpArrow", win::OCR_UP},    {"SizeNWSE", win::OCR_SIZENWSE},
-        {"SizeNESW", win::OCR_SIZENESW},      {"SizeWE", win::OCR_SIZEWE}, {"SizeNS", win::OCR_SIZENS},
-        {"SizeAll", win::OCR_SIZEALL},        {"No", win::OCR_NO},         {"Hand", win::OCR_HAND},
-        {"AppStarting", win::OCR_APPSTARTING}};
-    for (const auto& [name, id] : pointers) {
+    for (const auto& [name, id] : systemPointers) {
         const std::string file =
             getString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", name).value_or("");
         const bool loads = !file.empty() && drive_->fileExists(file) &&
@@ -94,9 +88,7 @@ win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
     if (faulted("SetSystemCursor", {hcur, id}))
         return win::FALSE;
     win::DWORD error = 0;
-    if (!settings.cursors.replace(hcur, id, error))
-        return failWith(error, win::FALSE);
-    return win::TRUE;
+    return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
 }
 
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
@@ -174,9 +166,7 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
 win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {
     if (faulted("DeleteDC", {hdc}))
         return win::FALSE;
-    if (deviceContexts.erase(hdc) == 0)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-    return win::TRUE;
+    return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 } // namespace fake

@@ -1,7 +1,10 @@
 // Small helpers of the fake: ASCII case folding, as Windows compares the names
-// of keys, values, files and profile sections, and map look-ups.
+// of keys, values, files and profile sections, map look-ups, and the bytes of
+// the records Windows hands over.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,17 @@ namespace fake {
 template <class Map, class Key, class Value> Value lookup(const Map& map, const Key& key, Value fallback) {
     const auto it = map.find(key);
     return it == map.end() ? fallback : it->second;
+}
+
+template <class T> std::string bytesOf(const T& value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(T));
+}
+
+// The record the bytes hold; missing bytes read 0.
+template <class T> T fromBytes(const std::string& bytes) {
+    T value{};
+    std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
+    return value;
 }
 
 inline std::string upper(std::string text) {

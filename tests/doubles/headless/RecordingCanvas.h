@@ -65,13 +65,8 @@ public:
 private:
     Drawn& add(const char* what, const ui::Rect& area, win::COLORREF color = 0,
                const std::string& text = "") {
-        drawing_.emplace_back();
-        Drawn& drawn = drawing_.back();
-        drawn.what = what;
-        drawn.area = area;
-        drawn.color = color;
-        drawn.text = text;
-        return drawn;
+        drawing_.push_back(Drawn{what, area, color, 0, text, {}, 0, 0, {}});
+        return drawing_.back();
     }
 
     int width_;
