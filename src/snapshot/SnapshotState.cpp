@@ -58,15 +58,24 @@ public:
     }
 
     // Each level of a key path an apply makes where missing ("Control Panel", then
-    // "Control Panel\Colors"), once for each aspect; `known` when the deepest is there,
-    // and so every level above it.
-    void chain(Aspect aspect, win::HKEY root, const std::string& key, bool known = false) {
+    // "Control Panel\Colors"), once for each aspect. Only what is not known is looked at:
+    // every level above a key that is there is there, and every level below a missing one
+    // is missing (`deepest`: whether the key itself is there, when that is known).
+    void chain(Aspect aspect, win::HKEY root, const std::string& key, std::optional<bool> deepest = {}) {
+        bool aboveMissing = false;
         for (std::size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
             const std::string level = key.substr(0, end);
-            if (std::none_of(state_.keys.begin(), state_.keys.end(), [&](const RawKey& listed) {
-                    return listed.aspect == aspect && listed.root == root && listed.key == level;
-                }))
-                state_.keys.push_back({aspect, root, level, known || keyExists(root, level)});
+            const auto listed = std::find_if(state_.keys.begin(), state_.keys.end(), [&](const RawKey& k) {
+                return k.aspect == aspect && k.root == root && k.key == level;
+            });
+            bool exists = listed != state_.keys.end() && listed->exists;
+            if (listed == state_.keys.end()) {
+                exists = deepest == true ||
+                         (!aboveMissing &&
+                          (end == std::string::npos && deepest ? *deepest : keyExists(root, level)));
+                state_.keys.push_back({aspect, root, level, exists});
+            }
+            aboveMissing = !exists;
             if (end == std::string::npos)
                 return;
         }
