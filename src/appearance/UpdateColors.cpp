@@ -107,9 +107,10 @@ std::optional<rt::Error> UpdateColors(sys::SystemColorsFast& colors, const catal
 
     if (aspects.has(Aspect::pointers)) {
         // 7. Cursor registry values: the default value gets the arrow, then each name.
-        values.SetRegValue(cursorsKey, "", cursorFiles[1]);
+        std::vector<std::pair<std::string, std::string>> cursorValues{{"", cursorFiles[1]}};
         for (std::size_t slot = 0; slot < cursorSlots.size(); ++slot)
-            values.SetRegValue(cursorsKey, cursorSlots[slot].registryValue, cursorFiles[slot]);
+            cursorValues.emplace_back(cursorSlots[slot].registryValue, cursorFiles[slot]);
+        values.SetRegValues(cursorsKey, cursorValues);
 
         // 8. Live cursors; the animated busy cursors go live from their still companions.
         for (int slot : liveCursorOrder) {
@@ -144,8 +145,10 @@ std::optional<rt::Error> UpdateColors(sys::SystemColorsFast& colors, const catal
     colors.setStagedColors();
 
     // 11. The colours in the user's registry.
+    std::vector<std::pair<std::string, std::string>> colorValues;
     for (std::size_t i = 0; i < colorTexts.size(); ++i)
-        values.SetRegValue(colorsKey, colorValueNames[i], colorTexts[i]);
+        colorValues.emplace_back(colorValueNames[i], colorTexts[i]);
+    values.SetRegValues(colorsKey, colorValues);
     return icons.failure();
 }
 

@@ -13,6 +13,7 @@
 #include "themefile/ProfileText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace snapshot {
 namespace {
@@ -352,7 +353,7 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
             file.bytes = platform.runtime.readFile(path);
             file.stored = file.storedName();
         }
-        state.files.push_back(file);
+        state.files.push_back(std::move(file));
     }
     describe(state, versionTag, colors, saverActive, frame, icons);
     return state;

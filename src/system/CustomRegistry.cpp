@@ -100,6 +100,19 @@ void CustomRegistry::SetRegValue(std::string keyPath, const std::string& valueNa
     WriteRegValue(std::move(keyPath), valueName, value);
 }
 
+void CustomRegistry::SetRegValues(std::string keyPath,
+                                  const std::vector<std::pair<std::string, std::string>>& values) {
+    const win::HKEY root = ParseKeyPath(keyPath);
+    win::HKEY key = 0;
+    if (root == 0 || api_.RegOpenKeyExA(root, keyPath.c_str(), 0, win::KEY_WRITE, &key) != win::ERROR_SUCCESS)
+        return;
+    const win::KeyCloser closer(api_, key);
+    for (const auto& [name, value] : values)
+        api_.RegSetValueExA(key, name.c_str(), 0, win::REG_SZ,
+                            reinterpret_cast<const win::BYTE*>(value.c_str()),
+                            static_cast<win::DWORD>(value.size() + 1));
+}
+
 win::LONG CustomRegistry::WriteRegValue(std::string keyPath, const std::string& valueName,
                                         const std::string& value) {
     // 1. Split the path; no root, nothing to do.

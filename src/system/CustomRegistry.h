@@ -9,6 +9,8 @@
 #include "platform/WinTypes.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace win {
 class WindowsApi;
@@ -40,6 +42,9 @@ public:
     // failure of the open or of the write, or ERROR_INVALID_PARAMETER for a path it
     // cannot take.
     win::LONG WriteRegValue(std::string keyPath, const std::string& valueName, const std::string& value);
+    // SetRegValue of each name and value in turn, through one opening of the key: the
+    // same writes, in the same order, each one's failure passed over as SetRegValue's.
+    void SetRegValues(std::string keyPath, const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
     win::WindowsApi& api_;
