@@ -32,6 +32,19 @@ bool plainFileThere(win::WindowsApi& api, const std::string& path) {
     return false;
 }
 
+std::vector<std::string> subKeysOf(win::WindowsApi& api, win::HKEY handle) {
+    std::vector<std::string> names;
+    for (win::DWORD index = 0;; ++index) {
+        char name[260] = {};
+        const win::LONG status = api.RegEnumKeyA(handle, index, name, sizeof name);
+        if (status == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
+            return names;
+        if (status != win::ERROR_SUCCESS)
+            throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(status));
+        names.push_back(name);
+    }
+}
+
 void writeWhole(rt::Platform& platform, const std::string& path, const std::string& bytes) {
     rt::Runtime& files = platform.runtime;
     const std::string fresh = path + ".new", old = path + ".old";

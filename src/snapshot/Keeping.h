@@ -6,6 +6,7 @@
 #include "snapshot/Snapshots.h"
 
 #include <string>
+#include <vector>
 
 namespace rt {
 struct Platform;
@@ -27,6 +28,9 @@ std::string themePath(const std::string& folder, Kept which);
 // hidden or system file), in one call that reads no folder. A file that cannot be told
 // there or not (access denied, a drive not ready) is an error, not a guess.
 bool plainFileThere(win::WindowsApi& api, const std::string& path);
+
+// The names of an open key's sub-keys (throws rt::Error when Windows cannot list them).
+std::vector<std::string> subKeysOf(win::WindowsApi& api, win::HKEY handle);
 
 // Writes a file whole: under a temporary name first, then renamed; an existing file keeps
 // its name until the new one is complete, and is back under it when the rename fails.

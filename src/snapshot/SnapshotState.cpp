@@ -160,16 +160,7 @@ private:
     // The sub-keys of an open key, which it closes.
     std::vector<std::string> subKeys(win::HKEY handle) {
         const win::KeyCloser closer(api_, handle);
-        std::vector<std::string> names;
-        for (win::DWORD index = 0;; ++index) {
-            char name[260] = {};
-            const win::LONG status = api_.RegEnumKeyA(handle, index, name, sizeof name);
-            if (status == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
-                return names;
-            if (status != win::ERROR_SUCCESS)
-                throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(status));
-            names.push_back(name);
-        }
+        return subKeysOf(api_, handle);
     }
 
     void below(Aspect aspect, win::HKEY root, const std::string& key, win::HKEY handle, int levels,

@@ -130,23 +130,14 @@ private:
     }
 
     std::vector<std::string> subKeys(win::HKEY root, const std::string& key) {
-        std::vector<std::string> names;
         win::HKEY handle = 0;
         const win::LONG status = api_.RegOpenKeyExA(root, key.c_str(), 0, win::KEY_READ, &handle);
         if (status == win::ERROR_FILE_NOT_FOUND)
-            return names;
+            return {};
         if (status != win::ERROR_SUCCESS)
             throw sys::windowsFailure("RegOpenKeyExA", static_cast<win::DWORD>(status));
         const win::KeyCloser closer(api_, handle);
-        for (win::DWORD index = 0;; ++index) {
-            char name[260] = {};
-            const win::LONG found = api_.RegEnumKeyA(handle, index, name, sizeof name);
-            if (found == static_cast<win::LONG>(win::ERROR_NO_MORE_ITEMS))
-                return names;
-            if (found != win::ERROR_SUCCESS)
-                throw sys::windowsFailure("RegEnumKeyA", static_cast<win::DWORD>(found));
-            names.push_back(name);
-        }
+        return subKeysOf(api_, handle);
     }
 
     // A key with everything below it (Windows NT deletes only keys without sub-keys).
