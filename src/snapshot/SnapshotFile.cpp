@@ -4,6 +4,7 @@
 #include "themefile/ProfileText.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace snapshot {
 namespace {
@@ -24,13 +25,38 @@ std::string hex(const std::string& bytes) {
     return out;
 }
 
+// MurmurHash64A (Austin Appleby, public domain): eight bytes a step, so that a kept file of
+// several hundred kilobytes is named in a fraction of the time a byte-wise hash takes; a
+// changed file gets another name.
+std::uint64_t contentHash(const std::string& bytes) {
+    constexpr std::uint64_t m = 0xc6a4a7935bd1e995ull;
+    constexpr int r = 47;
+    std::uint64_t hash = 0x5ee4a7ed5e771e55ull ^ (bytes.size() * m);
+    const std::size_t whole = bytes.size() / 8 * 8;
+    for (std::size_t at = 0; at < whole; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        word *= m;
+        word ^= word >> r;
+        word *= m;
+        hash ^= word;
+        hash *= m;
+    }
+    if (whole < bytes.size()) {
+        for (std::size_t at = whole; at < bytes.size(); ++at)
+            hash ^= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[at])) << 8 * (at - whole);
+        hash *= m;
+    }
+    hash ^= hash >> r;
+    hash *= m;
+    hash ^= hash >> r;
+    return hash;
+}
+
 } // namespace
 
 std::string KeptFile::storedName() const {
-    // FNV-1a, 64 bits: a changed file gets another name.
-    std::uint64_t hash = 1469598103934665603ull;
-    for (unsigned char c : bytes)
-        hash = (hash ^ c) * 1099511628211ull;
+    const std::uint64_t hash = contentHash(bytes);
     char digits[17];
     std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
     return path.substr(path.find_last_of('\\') + 1) + "." + digits;

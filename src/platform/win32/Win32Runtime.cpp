@@ -54,23 +54,30 @@ void seek(const FileHandle& file, std::uint64_t offset) {
     }
 }
 
-// Up to count bytes from the current position; fewer at the end of the file.
-std::string readUpTo(const FileHandle& file, std::size_t count) {
-    std::string data;
-    constexpr std::size_t chunk = 64 * 1024;
-    while (data.size() < count) {
-        const std::size_t wanted = std::min(chunk, count - data.size());
-        const std::size_t start = data.size();
-        data.resize(start + wanted);
+// Up to count bytes from `offset`, fewer at the end of the file: read into one buffer made
+// at the size that is left, in as few reads as Windows gives.
+std::string readAt(const FileHandle& file, std::uint64_t offset, std::size_t count) {
+    const ::DWORD size = ::GetFileSize(file.get(), nullptr);
+    if (size == INVALID_FILE_SIZE) {
+        throwLastError();
+    }
+    if (offset != 0) {
+        seek(file, offset);
+    }
+    const std::uint64_t left = size > offset ? size - offset : 0;
+    std::string data(static_cast<std::size_t>(std::min<std::uint64_t>(count, left)), '\0');
+    std::size_t done = 0;
+    while (done < data.size()) {
         ::DWORD got = 0;
-        if (!::ReadFile(file.get(), &data[start], static_cast<::DWORD>(wanted), &got, nullptr)) {
+        if (!::ReadFile(file.get(), &data[done], static_cast<::DWORD>(data.size() - done), &got, nullptr)) {
             throwLastError();
         }
-        data.resize(start + got);
         if (got == 0) {
             break;
         }
+        done += got;
     }
+    data.resize(done);
     return data;
 }
 
@@ -191,18 +198,11 @@ void Win32Runtime::Name(const std::string& oldPath, const std::string& newPath) 
 }
 
 std::string Win32Runtime::readFile(const std::string& path) {
-    const FileHandle file = openForReading(path);
-    const ::DWORD size = ::GetFileSize(file.get(), nullptr);
-    if (size == INVALID_FILE_SIZE) {
-        throwLastError();
-    }
-    return readUpTo(file, size);
+    return readAt(openForReading(path), 0, static_cast<std::size_t>(-1));
 }
 
 std::string Win32Runtime::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) {
-    const FileHandle file = openForReading(path);
-    seek(file, offset);
-    return readUpTo(file, count);
+    return readAt(openForReading(path), offset, count);
 }
 
 void Win32Runtime::writeFile(const std::string& path, const std::string& data) {
