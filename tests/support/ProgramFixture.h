@@ -60,7 +60,6 @@ struct Program {
     void write(const std::string& name, const std::string& bytes) {
         fake.makeFile(folder + "\\" + name, bytes);
     }
-    void removeFile(const std::string& name) { fake.remove(folder + "\\" + name); }
 
     // The standard catalogue and the pictures its two themes preview.
     void writeStandardCatalogue() {

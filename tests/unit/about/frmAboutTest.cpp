@@ -4,12 +4,7 @@
 #include "links/MakeLink.h"
 #include "support/ProgramFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "support/ProgramFixture.h"
 
 #include <functional>
-#include <vector>
 
 namespace {
 

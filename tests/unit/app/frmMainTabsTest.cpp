@@ -4,8 +4,6 @@
 #include "support/ProgramFixture.h"
 
 #include <functional>
-#include <map>
-#include <vector>
 
 namespace {
 

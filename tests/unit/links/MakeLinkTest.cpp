@@ -4,7 +4,6 @@
 #include "support/ProgramFixture.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 

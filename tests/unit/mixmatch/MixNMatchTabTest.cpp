@@ -8,11 +8,7 @@
 #include "system/ScreenInfo.h"
 #include "support/TestFacts.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
-#include <string>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "platform/ui/PictureDecoder.h"
 #include "runtime/Error.h"
 #include "runtime/FieldReader.h"
+#include "runtime/TextConv.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Record = std::vector<std::string>;
-
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 long number(const std::string& text) {
     return !text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string::npos
@@ -80,11 +77,11 @@ TEST_F(SampleCollection, EveryFileTheCataloguesNameIsThereAndLoads) {
     for (const std::string& name : names) {
         const std::string bytes = bytesOf(name);
         ASSERT_GT(bytes.size(), 22u) << "missing: " << name;
-        if (endsWith(name, ".cur") || endsWith(name, ".ico"))
-            EXPECT_EQ(std::string("\0\0", 2) + (endsWith(name, ".ico") ? '\1' : '\2'), bytes.substr(0, 3))
+        if (rt::EndsWith(name, ".cur") || rt::EndsWith(name, ".ico"))
+            EXPECT_EQ(std::string("\0\0", 2) + (rt::EndsWith(name, ".ico") ? '\1' : '\2'), bytes.substr(0, 3))
                 << name;
-        else if (endsWith(name, ".ani") || endsWith(name, ".wav"))
-            EXPECT_EQ(endsWith(name, ".ani") ? "ACON" : "WAVE", bytes.substr(8, 4)) << name;
+        else if (rt::EndsWith(name, ".ani") || rt::EndsWith(name, ".wav"))
+            EXPECT_EQ(rt::EndsWith(name, ".ani") ? "ACON" : "WAVE", bytes.substr(8, 4)) << name;
         else
             EXPECT_NO_THROW(ui::decodePicture(bytes)) << name;
     }

@@ -47,73 +47,45 @@ struct GateRow {
     Use use;
 };
 
+// A member read, or written with a value, through a fresh object of its class.
+#define READ(Class, Member, source, ...)                                                                     \
+    {                                                                                                        \
+#Class "." #Member, source,                                                                          \
+            {__VA_ARGS__ }, use < sys::Class>([](auto& o) { return static_cast<std::int64_t>(o.Member()); }) \
+    }
+#define WRITE(Class, Member, value, source, ...)                                                             \
+    {                                                                                                        \
+#Class "." #Member " write", source,                                                                 \
+            {__VA_ARGS__ }, use < sys::Class>([](auto& o) { return o.Member(value), std::int64_t{0}; })      \
+    }
+constexpr Version W95 = Version::Win95, W98 = Version::Win98, NT4 = Version::NT4, W2000 = Version::Win2000;
+
+// clang-format off
 const GateRow rows[] = {
-    {"ScreenInfo.ForegroundFlashCount",
-     "Screen",
-     {Version::Win98, Version::Win2000},
-     use<sys::ScreenInfo>([](auto& s) { return s.ForegroundFlashCount(); })},
-    {"ScreenInfo.TooltipFade", "Screen", {Version::Win2000}, use<sys::ScreenInfo>([](auto& s) {
-         return std::int64_t{s.TooltipFade()};
-     })},
-    {"SystemColorsFast.ActiveGradientColor",
-     "SystemColors",
-     {Version::Win98, Version::Win2000},
+    READ(ScreenInfo, ForegroundFlashCount, "Screen", W98, W2000),
+    READ(ScreenInfo, TooltipFade, "Screen", W2000),
+    {"SystemColorsFast.ActiveGradientColor", "SystemColors", {W98, W2000},
      [](fake::FakeWindows& windows, bool raise) {
          sys::SystemColorsFast colors(windows, windows, "Decorama");
          colors.RaiseErrors = raise;
          return std::int64_t{colors.ActiveGradientColor()};
      }},
-    {"Accessibility.fkHotKeySound",
-     "Accessibility",
-     {Version::Win95, Version::Win98, Version::Win2000},
-     use<sys::Accessibility>([](auto& a) { return std::int64_t{a.fkHotKeySound()}; })},
-    {"Accessibility.mkMouseMode",
-     "Accessibility",
-     {Version::Win98, Version::Win2000},
-     use<sys::Accessibility>([](auto& a) { return std::int64_t{a.mkMouseMode()}; })},
-    {"Accessibility.ssFSTextEffect",
-     "Accessibility",
-     {Version::Win95, Version::Win98},
-     use<sys::Accessibility>([](auto& a) { return std::int64_t{a.ssFSTextEffect()}; })},
-    {"Mouse.HoverX", "Mouse", {Version::Win98, Version::NT4, Version::Win2000}, use<sys::Mouse>([](auto& m) {
-         return std::int64_t{m.HoverX()};
-     })},
-    {"Mouse.HoverDelay",
-     "Mouse",
-     {Version::Win98, Version::NT4, Version::Win2000},
-     use<sys::Mouse>([](auto& m) { return std::int64_t{m.HoverDelay()}; })},
-    {"Mouse.MouseTrails write", "Mouse", {Version::Win95, Version::Win98}, use<sys::Mouse>([](auto& m) {
-         return m.MouseTrails(2), std::int64_t{0};
-     })},
-    {"Mouse.ActiveWindowTracking", "Mouse", {Version::Win98, Version::Win2000}, use<sys::Mouse>([](auto& m) {
-         return std::int64_t{m.ActiveWindowTracking()};
-     })},
+    READ(Accessibility, fkHotKeySound, "Accessibility", W95, W98, W2000),
+    READ(Accessibility, mkMouseMode, "Accessibility", W98, W2000),
+    READ(Accessibility, ssFSTextEffect, "Accessibility", W95, W98),
+    READ(Mouse, HoverX, "Mouse", W98, NT4, W2000),
+    READ(Mouse, HoverDelay, "Mouse", W98, NT4, W2000),
+    WRITE(Mouse, MouseTrails, 2, "Mouse", W95, W98),
+    READ(Mouse, ActiveWindowTracking, "Mouse", W98, W2000),
     // The wheel write never reports; its read does.
-    {"Mouse.WheelScrollLines write",
-     "Mouse",
-     {Version::Win95, Version::Win98, Version::NT4, Version::Win2000},
-     use<sys::Mouse>([](auto& m) { return m.WheelScrollLines(5), std::int64_t{0}; })},
-    {"SystemInfo.ScreenSaverRunning",
-     "SystemInfo",
-     {Version::Win98, Version::Win2000},
-     use<sys::SystemInfo>([](auto& i) { return std::int64_t{i.ScreenSaverRunning()}; })},
-    {"SystemInfo.ServicePackMajorVersion",
-     "SystemInfo",
-     {Version::Win2000},
-     use<sys::SystemInfo>([](auto& i) { return std::int64_t{i.ServicePackMajorVersion()}; })},
-    {"PowerStatus.ACLineStatus",
-     "PowerStatus",
-     {Version::Win95, Version::Win98, Version::Win2000},
-     use<sys::PowerStatus>([](auto& p) { return std::int64_t{p.ACLineStatus()}; })},
-    {"PowerStatus.WakeUpLatency",
-     "PowerStatus",
-     {Version::Win98, Version::Win2000},
-     use<sys::PowerStatus>([](auto& p) { return p.WakeUpLatency(1), std::int64_t{0}; })},
-    {"MemoryStatus.AvailableExtendedVirtual",
-     "MemoryStatus",
-     {Version::Win2000},
-     use<sys::MemoryStatus>([](auto& m) { return std::int64_t{m.AvailableExtendedVirtual()}; })},
+    WRITE(Mouse, WheelScrollLines, 5, "Mouse", W95, W98, NT4, W2000),
+    READ(SystemInfo, ScreenSaverRunning, "SystemInfo", W98, W2000),
+    READ(SystemInfo, ServicePackMajorVersion, "SystemInfo", W2000),
+    READ(PowerStatus, ACLineStatus, "PowerStatus", W95, W98, W2000),
+    WRITE(PowerStatus, WakeUpLatency, 1, "PowerStatus", W98, W2000),
+    READ(MemoryStatus, AvailableExtendedVirtual, "MemoryStatus", W2000),
 };
+// clang-format on
 
 TEST(VersionGates, EachKindOfGateOfEachClassOpensOnlyOnItsVersions) {
     for (const Version version : {Version::Win95, Version::Win98, Version::NT4, Version::Win2000}) {

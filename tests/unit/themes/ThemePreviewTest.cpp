@@ -4,8 +4,6 @@
 #include "themes/ThemePreview.h"
 #include "support/ProgramFixture.h"
 
-#include <optional>
-
 namespace {
 
 using unit_test::ProgramFixture;
