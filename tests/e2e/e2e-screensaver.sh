@@ -94,10 +94,7 @@ saver_ends() { # NAME HOW
     wait_for 10 program_ended || { fail "$name /s still runs after a $how"; wine_stop "$prefix"; }
 }
 xdotool mousemove 500 400
-saver_ends "${savers[0]}" key
-saver_ends "${savers[1]}" mouse
-saver_ends "${savers[2]}" key
-saver_ends "${savers[3]}" mouse
+for i in 0 1 2 3; do saver_ends "${savers[i]}" "$( ((i % 2)) && echo mouse || echo key)"; done
 
 # ---- 3. Preview --------------------------------------------------------------------------
 for name in "${savers[0]}" "${savers[3]}"; do
