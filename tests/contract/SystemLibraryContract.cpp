@@ -5,14 +5,11 @@
 // DECORAMA_WINE_VERSION; without it the version test is skipped.
 #include "Backends.h"
 
-#include "platform/MessageBoxService.h"
 #include "fake/VersionProfiles.h"
 #include "system/CustomRegistry.h"
 #include "system/Mouse.h"
 #include "system/clsRegistry.h"
 #include "system/modWinVersion.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>

@@ -10,8 +10,6 @@
 #include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -4,15 +4,12 @@
 #include "Backends.h"
 
 #include "support/ErrorOf.h"
-#include "platform/MessageBoxService.h"
 #include "platform/Platform.h"
 #include "system/clsAPIstuff.h"
 
 #ifdef _WIN32
 #include "RealShellHelpers.h"
 #endif
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <sstream>
