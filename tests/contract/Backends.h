@@ -7,13 +7,30 @@
 // and the registry key HKEY_CURRENT_USER\Software\DecoramaContract removed).
 #pragma once
 
-#include "FakeBackend.h"
+#include "fake/FakeWindows.h"
 #include "platform/MessageBoxService.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+// The fake Windows: a fresh fake per test, its drive C: a temporary host folder
+// that goes with it, the scratch folder made empty.
+class FakeBackend {
+public:
+    static constexpr bool isReal = false;
+
+    FakeBackend() { fake_.makeFolder(folder_); }
+    win::WindowsApi& api() { return fake_; }
+    rt::Runtime& runtime() { return fake_; }
+    std::string scratchFolder() { return folder_; }
+    fake::FakeWindows& fake() { return fake_; }
+
+private:
+    const std::string folder_ = "C:\\DecoramaContract";
+    fake::FakeWindows fake_;
+};
 
 #ifdef _WIN32
 #include "Win32Backend.h"

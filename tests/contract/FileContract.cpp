@@ -1,7 +1,10 @@
 // What the program relies on of the runtime's file services, held against every
 // backend: copies that replace, renames that refuse to replace, reads and writes
 // at byte offsets, and the program's error numbers for what goes wrong (53 file
-// not found, 76 path not found, 75 path/file access error, 58 file exists).
+// not found, 76 path not found, 75 path/file access error, 58 file exists); and of
+// WritePrivateProfileStringA: the file and section made on first write, a key
+// replaced in place whatever its case, a null string removing the key and a null
+// key the section, lines ending with CR LF.
 #include "Backends.h"
 
 #include "support/ErrorOf.h"
@@ -29,22 +32,24 @@ protected:
         backend.api().CloseHandle(handle);
     }
 
+    // WritePrivateProfileStringA on system.ini in the scratch folder, read back as bytes.
+    win::BOOL writeProfile(const char* section, const char* key, const char* value) {
+        return backend.api().WritePrivateProfileStringA(section, key, value, path("system.ini").c_str());
+    }
+    std::string profileText() { return runtime().readFile(path("system.ini")); }
+
     Backend backend;
 };
 
 TYPED_TEST_SUITE(FileContract, ContractBackends);
 
-TYPED_TEST(FileContract, FileCopyReplacesAnExistingDestination) {
-    this->runtime().writeFile(this->path("source.bmp"), "new");
-    this->runtime().writeFile(this->path("target.bmp"), "old and longer");
-    this->runtime().FileCopy(this->path("source.bmp"), this->path("target.bmp"));
-    EXPECT_EQ("new", this->runtime().readFile(this->path("target.bmp")));
-    EXPECT_EQ("new", this->runtime().readFile(this->path("source.bmp")));
-}
-
-TYPED_TEST(FileContract, FileCopyFailuresCarryTheProgramsNumbers) {
+TYPED_TEST(FileContract, FileCopyReplacesTheDestinationAndFailsWithTheProgramsNumbers) {
     rt::Runtime& runtime = this->runtime();
-    runtime.writeFile(this->path("source.bmp"), "bytes");
+    runtime.writeFile(this->path("source.bmp"), "new");
+    runtime.writeFile(this->path("target.bmp"), "old and longer");
+    runtime.FileCopy(this->path("source.bmp"), this->path("target.bmp"));
+    EXPECT_EQ("new", runtime.readFile(this->path("target.bmp")));
+    EXPECT_EQ("new", runtime.readFile(this->path("source.bmp")));
     EXPECT_EQ(rt::ErrFileNotFound,
               errorOf([&] { runtime.FileCopy(this->path("missing.bmp"), this->path("x.bmp")); }));
     EXPECT_EQ("", runtime.Dir(this->path("x.bmp")));
@@ -62,16 +67,12 @@ TYPED_TEST(FileContract, AReadOnlyFileCannotBeReplacedOrDeleted) {
     EXPECT_EQ("logo.sys", runtime.Dir(this->path("logo.sys")));
 }
 
-TYPED_TEST(FileContract, KillDeletesAndReportsAMissingFile) {
+TYPED_TEST(FileContract, KillDeletesAndDirGivesTheNameAsStoredOrNothing) {
     rt::Runtime& runtime = this->runtime();
     runtime.writeFile(this->path("old.scr"), "x");
     runtime.Kill(this->path("old.scr"));
     EXPECT_EQ("", runtime.Dir(this->path("old.scr")));
     EXPECT_EQ(rt::ErrFileNotFound, errorOf([&] { runtime.Kill(this->path("old.scr")); }));
-}
-
-TYPED_TEST(FileContract, DirGivesTheNameAsStoredOrNothing) {
-    rt::Runtime& runtime = this->runtime();
     runtime.writeFile(this->path("Logo.Sys"), "x");
     EXPECT_EQ("Logo.Sys", runtime.Dir(this->path("LOGO.SYS")));
     EXPECT_EQ("Logo.Sys", runtime.Dir(this->path("logo.sys")));
@@ -93,7 +94,7 @@ TYPED_TEST(FileContract, NameMovesAFileButNeverOntoAnother) {
               errorOf([&] { runtime.Name(this->path("link.lnk"), this->path("x.lnk")); }));
 }
 
-TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsets) {
+TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsetsWhereTheFileIsThere) {
     rt::Runtime& runtime = this->runtime();
     const std::string file = this->path("samples");
     runtime.writeFile(file, std::string("0123456789"));
@@ -109,13 +110,35 @@ TYPED_TEST(FileContract, BytesAreReadAndWrittenAtOffsets) {
     EXPECT_EQ(binary, runtime.readFile(this->path("fresh.scr")));
     runtime.writeBytes(file, 10, "!");
     EXPECT_EQ("012abc6789!", runtime.readFile(file));
-}
-
-TYPED_TEST(FileContract, ReadingWhatIsNotThereFails) {
-    rt::Runtime& runtime = this->runtime();
+    // Reading or writing what is not there fails.
     EXPECT_EQ(rt::ErrFileNotFound, errorOf([&] { runtime.readFile(this->path("missing.txt")); }));
     EXPECT_EQ(rt::ErrPathNotFound, errorOf([&] { runtime.readFile(this->path("nowhere\\missing.txt")); }));
     EXPECT_EQ(rt::ErrPathNotFound, errorOf([&] { runtime.writeFile(this->path("nowhere\\new.txt"), "x"); }));
+}
+
+TYPED_TEST(FileContract, ProfileTheFirstWriteMakesTheFileAndTheSectionAndKeysAreReplacedInPlace) {
+    ASSERT_TRUE(this->writeProfile("boot", "SCRNSAVE.EXE", "C:\\PROGRA~1\\DECORAMA\\X.SCR"));
+    EXPECT_EQ("[boot]\r\nSCRNSAVE.EXE=C:\\PROGRA~1\\DECORAMA\\X.SCR\r\n", this->profileText());
+    // A key is replaced in place whatever the case of its name.
+    ASSERT_TRUE(this->writeProfile("drivers", "wave", "mmsystem.dll"));
+    ASSERT_TRUE(this->writeProfile("BOOT", "scrnsave.exe", "B.SCR"));
+    ASSERT_TRUE(this->writeProfile("boot", "shell", "Explorer.exe"));
+    EXPECT_EQ("[boot]\r\nSCRNSAVE.EXE=B.SCR\r\nshell=Explorer.exe\r\n[drivers]\r\nwave=mmsystem.dll\r\n",
+              this->profileText());
+}
+
+TYPED_TEST(FileContract, ProfileNullStringRemovesTheKeyNullKeyTheSectionAndAMissingFolderFails) {
+    ASSERT_TRUE(this->writeProfile("boot", "SCRNSAVE.EXE", "A.SCR"));
+    ASSERT_TRUE(this->writeProfile("boot", "shell", "Explorer.exe"));
+    ASSERT_TRUE(this->writeProfile("drivers", "wave", "mmsystem.dll"));
+    ASSERT_TRUE(this->writeProfile("boot", "shell", nullptr));
+    ASSERT_TRUE(this->writeProfile("drivers", nullptr, nullptr));
+    EXPECT_EQ("[boot]\r\nSCRNSAVE.EXE=A.SCR\r\n", this->profileText());
+    // A missing folder is ERROR_PATH_NOT_FOUND.
+    const std::string file = this->backend.scratchFolder() + "\\no such folder\\system.ini";
+    EXPECT_FALSE(
+        this->backend.api().WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", "A.SCR", file.c_str()));
+    EXPECT_EQ(win::ERROR_PATH_NOT_FOUND, this->backend.api().GetLastError());
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
 
 TYPED_TEST_SUITE(FoldersAndTextContract, ContractBackends);
 
-TYPED_TEST(FoldersAndTextContract, FoldersAndTheirFiles) {
+TYPED_TEST(FoldersAndTextContract, FoldersTheirFilesAndTheApplicationDataFolder) {
     win::WindowsApi& api = this->backend.api();
     EXPECT_TRUE(api.CreateDirectoryA(this->path("Decorama").c_str(), nullptr));
     EXPECT_FALSE(api.CreateDirectoryA(this->path("Decorama").c_str(), nullptr));
@@ -56,11 +56,7 @@ TYPED_TEST(FoldersAndTextContract, FoldersAndTheirFiles) {
     EXPECT_EQ(win::ERROR_FILE_NOT_FOUND, api.GetLastError());
     EXPECT_EQ(win::INVALID_FILE_ATTRIBUTES, api.GetFileAttributesA(this->path("none\\a.theme").c_str()));
     EXPECT_EQ(win::ERROR_PATH_NOT_FOUND, api.GetLastError());
-}
-
-// The application-data folder by path is the one of the item list, where the shell has one.
-TYPED_TEST(FoldersAndTextContract, TheApplicationDataFolderByPathIsTheItemListsOne) {
-    win::WindowsApi& api = this->backend.api();
+    // The application-data folder by path is the one of the item list, where the shell has one.
     win::ITEMIDLIST* items = nullptr;
     char byList[260] = {}, byPath[260] = {};
     if (api.SHGetSpecialFolderLocation(0, win::CSIDL_APPDATA, &items) == 0 && items) {

@@ -8,7 +8,9 @@
 
 #include "platform/WinFacts.h"
 #include "runtime/FieldReader.h"
+#include "screensaver/ExternalResourceFile.h"
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -80,6 +82,36 @@ TYPED_TEST(SampleCollectionContract, EveryCursorFileLoads) {
     // cursors to replace, and refuses the request).
     if (TypeParam::isReal)
         api.SystemParametersInfoA(win::SPI_SETCURSORS, 0, nullptr, 0);
+}
+
+// The built program folder's "samples" holds the screen-saver programs built
+// beside it, byte for byte, in the order of screenSavers.txt, as the program's own
+// reader sees the file. Only the Windows builds have savers to pack.
+TEST(SaverResourceFile, HoldsEachBuiltSaverInListOrder) {
+    const char* folder = std::getenv("DECORAMA_SAMPLE_DIR");
+    if (!folder)
+        GTEST_SKIP() << "DECORAMA_SAMPLE_DIR is not set";
+    const std::string base = std::string(folder) + "\\";
+    const std::string samples = sample_test::fileBytes(base + "samples");
+    if (samples.empty())
+        GTEST_SKIP() << "this build packs no screen savers";
+
+    const auto directory = screensaver::readResourceDirectory(samples);
+    ASSERT_TRUE(directory.has_value());
+    rt::FieldReader list(sample_test::fileBytes(base + "screenSavers.txt"));
+    std::size_t position = 0;
+    for (; !list.atEnd(); ++position) {
+        list.readField();
+        const std::string name = list.readField(), file = list.readField();
+        SCOPED_TRACE(name);
+        ASSERT_LT(position, directory->size());
+        const std::string program = sample_test::fileBytes(base + file);
+        EXPECT_TRUE(program.size() > 2048 &&
+                    screensaver::entryBytes(samples, (*directory)[position]) == program)
+            << "entry " << position << " is not " << file;
+    }
+    EXPECT_EQ(position, directory->size());
+    EXPECT_EQ(position, 4u);
 }
 
 } // namespace

@@ -63,7 +63,7 @@ protected:
 
 TYPED_TEST_SUITE(ShortPathContract, ContractBackends);
 
-TYPED_TEST(ShortPathContract, ALongPathGetsAnEightDotThreeFormThatStillFindsTheFile) {
+TYPED_TEST(ShortPathContract, ALongPathGetsAnEightDotThreeFormThatStillFindsTheFileAndAShortNameKeepsItsOwn) {
     const std::string shortForm = this->shortPath(this->longPath);
     ASSERT_FALSE(shortForm.empty());
     const std::vector<std::string> parts = componentsOf(shortForm);
@@ -77,16 +77,12 @@ TYPED_TEST(ShortPathContract, ALongPathGetsAnEightDotThreeFormThatStillFindsTheF
     // registry and system.ini and looks the file up by it.
     EXPECT_EQ(SoundName, this->backend.runtime().Dir(shortForm));
     EXPECT_EQ(shortForm, this->shortPath(shortForm));
-}
-
-TYPED_TEST(ShortPathContract, ANameAlreadyInEightDotThreeFormKeepsItsStoredForm) {
+    // A name already in 8.3 form keeps its stored form.
     const std::string given = this->backend.scratchFolder() + "\\logo.sys";
-    const std::string shortForm = this->shortPath(given);
-    ASSERT_FALSE(shortForm.empty());
-    EXPECT_EQ("LOGO.SYS", componentsOf(shortForm).back());
+    EXPECT_EQ("LOGO.SYS", componentsOf(this->shortPath(given)).back());
 }
 
-TYPED_TEST(ShortPathContract, AShortBufferGetsTheSizeNeededAndIsLeftAlone) {
+TYPED_TEST(ShortPathContract, AShortBufferGetsTheSizeNeededAndIsLeftAloneAndAMissingFileGivesZero) {
     win::WindowsApi& api = this->backend.api();
     const std::string full = this->shortPath(this->longPath);
     ASSERT_FALSE(full.empty());
@@ -101,19 +97,16 @@ TYPED_TEST(ShortPathContract, AShortBufferGetsTheSizeNeededAndIsLeftAlone) {
     std::string buffer(full.size() + 8, '#');
     EXPECT_EQ(length, api.GetShortPathNameA(this->longPath.c_str(), &buffer[0], length + 1));
     EXPECT_EQ(full, std::string(buffer.c_str()));
-}
-
-TYPED_TEST(ShortPathContract, AMissingFileOrFolderGivesZero) {
-    win::WindowsApi& api = this->backend.api();
-    char buffer[300];
+    // A missing file or folder gives 0.
+    char missing[300];
     api.SetLastError(0);
     EXPECT_EQ(0u, api.GetShortPathNameA((this->backend.scratchFolder() + "\\Missing Sound.wav").c_str(),
-                                        buffer, sizeof buffer));
+                                        missing, sizeof missing));
     EXPECT_EQ(win::ERROR_FILE_NOT_FOUND, api.GetLastError());
 
     api.SetLastError(0);
     EXPECT_EQ(0u, api.GetShortPathNameA((this->backend.scratchFolder() + "\\No Such Folder\\x.wav").c_str(),
-                                        buffer, sizeof buffer));
+                                        missing, sizeof missing));
     const win::DWORD error = api.GetLastError();
     EXPECT_TRUE(error == win::ERROR_FILE_NOT_FOUND || error == win::ERROR_PATH_NOT_FOUND) << error;
 }

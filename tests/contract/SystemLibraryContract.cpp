@@ -1,23 +1,20 @@
-// The registry units, the mouse's acceleration triple and the version tag against
-// each backend: what GetRegValue, SetRegValue and CreateKey store and read back,
+// The registry units, the mouse's acceleration triple, the version record and tag
+// against each backend: what GetRegValue, SetRegValue and CreateKey store and read back,
 // and a mouse speed written with its thresholds kept, on the real Windows must
 // hold on the fake too. The Wine runs name the Windows version they play in
 // DECORAMA_WINE_VERSION; without it the version test is skipped.
 #include "Backends.h"
 
-#include "platform/MessageBoxService.h"
 #include "fake/VersionProfiles.h"
 #include "system/CustomRegistry.h"
 #include "system/Mouse.h"
 #include "system/clsRegistry.h"
 #include "system/modWinVersion.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -57,7 +54,7 @@ TYPED_TEST(SystemLibraryContract, StringsReadBackAsWrittenAndMissingOnesAsError)
     EXPECT_TRUE(this->messages.prompts.empty());
 }
 
-TYPED_TEST(SystemLibraryContract, Reads254CharactersButNot255) {
+TYPED_TEST(SystemLibraryContract, Reads254CharactersButNot255AndZeroBytesAsTheEmptyText) {
     const std::string fits(254, 'f');
     const std::string tooLong(255, 't');
     this->registry.SetRegValue(ScratchPath, "Fits", fits);
@@ -69,9 +66,7 @@ TYPED_TEST(SystemLibraryContract, Reads254CharactersButNot255) {
     // The long value was stored whole: the limit is the reader's.
     ASSERT_EQ(this->keys.QueryKeyValue(ScratchKey, "TooLong", win::HKEY_CURRENT_USER), 0);
     EXPECT_EQ(this->keys.StringKeyValue(), tooLong);
-}
-
-TYPED_TEST(SystemLibraryContract, AStringOfZeroBytesReadsAsTheEmptyText) {
+    // A string of zero bytes reads as the empty text.
     win::WindowsApi& api = this->backend.api();
     win::HKEY key = 0;
     ASSERT_EQ(api.RegOpenKeyExA(win::HKEY_CURRENT_USER, ScratchKey, 0, win::KEY_WRITE, &key), 0);
@@ -81,7 +76,7 @@ TYPED_TEST(SystemLibraryContract, AStringOfZeroBytesReadsAsTheEmptyText) {
     EXPECT_EQ(this->registry.GetRegValue(ScratchPath, "Bare"), "");
 }
 
-TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirst) {
+TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirstAndAMalformedPathIsReported) {
     const std::string created = ScratchPath + "\\Created";
     this->registry.SetRegValue(created, "Value", "text");
     EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "Error");
@@ -93,9 +88,7 @@ TYPED_TEST(SystemLibraryContract, SetRegValueNeedsCreateKeyFirst) {
     // Creating it again opens it and leaves the value alone.
     EXPECT_EQ(this->keys.CreateKey(std::string(ScratchKey) + "\\Created\\", "", win::HKEY_CURRENT_USER), 0);
     EXPECT_EQ(this->registry.GetRegValue(created, "Value"), "text");
-}
-
-TYPED_TEST(SystemLibraryContract, MalformedPathIsReportedAndTouchesNothing) {
+    // A malformed path is reported and touches nothing.
     this->registry.SetRegValue(ScratchPath + "\\", "Value", "text");
     EXPECT_EQ(this->registry.GetRegValue(ScratchPath + "\\", "Value"), "");
     ASSERT_EQ(this->messages.prompts.size(), 2u);
@@ -116,33 +109,64 @@ TYPED_TEST(SystemLibraryContract, MouseSpeedKeepsTheThresholdsAndIsRestored) {
     EXPECT_EQ(mouse.MouseSpeed(), speed);
 }
 
+// GetVersionExA fills the 148-byte record, and refuses one whose size field is
+// wrong with ERROR_INSUFFICIENT_BUFFER, leaving it as it was.
+TYPED_TEST(SystemLibraryContract, GetVersionExFillsTheBasicRecordAndRefusesAWrongSize) {
+    win::OSVERSIONINFOA info;
+    std::memset(&info, 0xAB, sizeof info);
+    info.dwOSVersionInfoSize = sizeof info;
+    ASSERT_EQ(148u, sizeof info);
+    ASSERT_TRUE(this->backend.api().GetVersionExA(&info));
+    EXPECT_EQ(148u, info.dwOSVersionInfoSize);
+    EXPECT_TRUE(info.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS ||
+                info.dwPlatformId == win::VER_PLATFORM_WIN32_NT)
+        << info.dwPlatformId;
+    EXPECT_GE(info.dwMajorVersion, 3u);
+    EXPECT_LT(info.dwMajorVersion, 100u);
+    EXPECT_LT(info.dwMinorVersion, 100u);
+    EXPECT_NE(nullptr, std::memchr(info.szCSDVersion, '\0', sizeof info.szCSDVersion));
+    if (info.dwPlatformId == win::VER_PLATFORM_WIN32_WINDOWS) {
+        // The 95 family repeats major.minor in the high word of the build number.
+        EXPECT_EQ(info.dwMajorVersion, info.dwBuildNumber >> 24);
+        EXPECT_EQ(info.dwMinorVersion, (info.dwBuildNumber >> 16) & 0xFF);
+    }
+    for (win::DWORD size : {win::DWORD{0}, win::DWORD{147}, win::DWORD{150}}) {
+        std::memset(&info, 0xAB, sizeof info);
+        info.dwOSVersionInfoSize = size;
+        win::OSVERSIONINFOA before = info;
+        this->backend.api().SetLastError(0);
+        EXPECT_FALSE(this->backend.api().GetVersionExA(&info)) << "size " << size;
+        EXPECT_EQ(win::ERROR_INSUFFICIENT_BUFFER, this->backend.api().GetLastError()) << "size " << size;
+        EXPECT_EQ(0, std::memcmp(&before, &info, sizeof info)) << "size " << size;
+    }
+}
+
 struct WineVersion {
+    const char* played;    // DECORAMA_WINE_VERSION
     fake::Version profile; // what the fake plays for it
     const char* tag;
     win::DWORD platformId;
     win::DWORD major;
 };
 
-const std::map<std::string, WineVersion>& wineVersions() {
-    static const std::map<std::string, WineVersion> versions = {
-        {"win95", {fake::Version::Win95, "95", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
-        {"win98", {fake::Version::Win98SE, "98", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
-        {"winme", {fake::Version::WinME, "ME", win::VER_PLATFORM_WIN32_WINDOWS, 4}},
-        {"nt40", {fake::Version::NT4, "NT", win::VER_PLATFORM_WIN32_NT, 4}},
-        {"win2k", {fake::Version::Win2000, "2000", win::VER_PLATFORM_WIN32_NT, 5}},
-        {"winxp", {fake::Version::WinXP, "2000", win::VER_PLATFORM_WIN32_NT, 5}},
-        {"win7", {fake::Version::Vista, "", win::VER_PLATFORM_WIN32_NT, 6}},
-    };
-    return versions;
-}
+const WineVersion wineVersions[] = {
+    {"win95", fake::Version::Win95, "95", win::VER_PLATFORM_WIN32_WINDOWS, 4},
+    {"win98", fake::Version::Win98SE, "98", win::VER_PLATFORM_WIN32_WINDOWS, 4},
+    {"winme", fake::Version::WinME, "ME", win::VER_PLATFORM_WIN32_WINDOWS, 4},
+    {"nt40", fake::Version::NT4, "NT", win::VER_PLATFORM_WIN32_NT, 4},
+    {"win2k", fake::Version::Win2000, "2000", win::VER_PLATFORM_WIN32_NT, 5},
+    {"winxp", fake::Version::WinXP, "2000", win::VER_PLATFORM_WIN32_NT, 5},
+    {"win7", fake::Version::Vista, "", win::VER_PLATFORM_WIN32_NT, 6},
+};
 
 TYPED_TEST(SystemLibraryContract, GetWinVersionNamesTheVersionPlayed) {
     const char* played = std::getenv("DECORAMA_WINE_VERSION");
     if (played == nullptr)
         GTEST_SKIP() << "DECORAMA_WINE_VERSION is not set";
-    const auto found = wineVersions().find(played);
-    ASSERT_NE(found, wineVersions().end()) << "unknown Windows version " << played;
-    const WineVersion& expected = found->second;
+    const auto found = std::find_if(std::begin(wineVersions), std::end(wineVersions),
+                                    [&](const WineVersion& v) { return std::string(v.played) == played; });
+    ASSERT_NE(found, std::end(wineVersions)) << "unknown Windows version " << played;
+    const WineVersion& expected = *found;
 
     // The fake plays the same version as the Windows under test.
     if constexpr (!TypeParam::isReal)

@@ -10,8 +10,6 @@
 #include "system/SettingCalls.h"
 #include "system/VersionGates.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -41,16 +39,10 @@ bool wineDiffers(const Setting& row) {
 }
 
 bool isNumber(const Setting& row) {
-    switch (row.transport) {
-    case Transport::UiParam:
-    case Transport::UiParamScratch:
-    case Transport::PvValue:
-    case Transport::PvPointer:
-    case Transport::IconSpacing:
-        return row.get != 0 && row.set != 0;
-    default:
-        return false;
-    }
+    const Transport t = row.transport;
+    return row.get != 0 && row.set != 0 &&
+           (t == Transport::UiParam || t == Transport::UiParamScratch || t == Transport::PvValue ||
+            t == Transport::PvPointer || t == Transport::IconSpacing);
 }
 
 std::vector<const Setting*> rowsWhere(const std::function<bool(const Setting&)>& wanted) {
@@ -142,7 +134,7 @@ TYPED_TEST(ThemeApplyContract, IconSpacingBelowThirtyTwoPixelsIsRaisedAndShowsIn
     EXPECT_EQ(this->api().GetSystemMetrics(win::SM_CXICONSPACING), original);
 }
 
-TYPED_TEST(ThemeApplyContract, StructuresAreReadWithTheirSizeAndRefusedWithAWrongOne) {
+TYPED_TEST(ThemeApplyContract, StructuresAreReadWithTheirSizeAndRefusedWithAWrongOneAsAreUnknownActions) {
     for (const Setting* row :
          rowsWhere([](const Setting& r) { return r.transport == Transport::Structure; })) {
         SCOPED_TRACE(row->name);
@@ -164,6 +156,12 @@ TYPED_TEST(ThemeApplyContract, StructuresAreReadWithTheirSizeAndRefusedWithAWron
             EXPECT_FALSE(this->spi(row->get, wrong, buffer.data(), win::NoUpdate)) << "cbSize one byte short";
         }
     }
+    // An action Windows does not know fails and leaves the buffer alone.
+    std::int32_t value = 0x5A5A5A5A;
+    this->api().SetLastError(0);
+    EXPECT_FALSE(this->spi(0xFFFF, 0, &value, win::NoUpdate));
+    EXPECT_EQ(this->api().GetLastError(), win::ERROR_INVALID_SPI_VALUE);
+    EXPECT_EQ(value, 0x5A5A5A5A);
 }
 
 TYPED_TEST(ThemeApplyContract, TheWallpaperTextRoundTrips) {
@@ -187,7 +185,7 @@ TYPED_TEST(ThemeApplyContract, TheWallpaperTextRoundTrips) {
     EXPECT_STREQ(now, original);
 }
 
-TYPED_TEST(ThemeApplyContract, AllColoursSetInOneCallReadBackAndAreRestored) {
+TYPED_TEST(ThemeApplyContract, AllColoursSetInOneCallReadBackAndAreRestoredAndUnknownIndicesSkipped) {
     // The 29 colours the applier hands over; 25 has no colour, and the gradient
     // and hot-track colours are Windows 98's and 2000's.
     const bool level5 = gateOpen(this->api(), win::VersionGate::WinLevel5);
@@ -209,24 +207,14 @@ TYPED_TEST(ThemeApplyContract, AllColoursSetInOneCallReadBackAndAreRestored) {
     ASSERT_TRUE(this->api().SetSysColors(count, indices.data(), original.data()));
     for (std::size_t n = 0; n < indices.size(); ++n)
         EXPECT_EQ(this->api().GetSysColor(indices[n]), original[n]) << "colour " << indices[n];
-}
-
-TYPED_TEST(ThemeApplyContract, AnIndexWindowsDoesNotKnowIsSkippedAndTheRestApplied) {
+    // An index Windows does not know is skipped and the rest applied.
     const win::COLORREF menu = this->api().GetSysColor(win::COLOR_MENU);
-    const win::INT indices[2] = {1000, win::COLOR_MENU};
+    const win::INT unknown[2] = {1000, win::COLOR_MENU};
     const win::COLORREF values[2] = {0x00123456, menu ^ 0x00010101u};
-    EXPECT_TRUE(this->api().SetSysColors(2, indices, values));
+    EXPECT_TRUE(this->api().SetSysColors(2, unknown, values));
     EXPECT_EQ(this->api().GetSysColor(win::COLOR_MENU), values[1]);
-    EXPECT_TRUE(this->api().SetSysColors(1, &indices[1], &menu));
+    EXPECT_TRUE(this->api().SetSysColors(1, &unknown[1], &menu));
     EXPECT_EQ(this->api().GetSysColor(win::COLOR_MENU), menu);
-}
-
-TYPED_TEST(ThemeApplyContract, AnActionWindowsDoesNotKnowFails) {
-    std::int32_t value = 0x5A5A5A5A;
-    this->api().SetLastError(0);
-    EXPECT_FALSE(this->spi(0xFFFF, 0, &value, win::NoUpdate));
-    EXPECT_EQ(this->api().GetLastError(), win::ERROR_INVALID_SPI_VALUE);
-    EXPECT_EQ(value, 0x5A5A5A5A);
 }
 
 } // namespace

@@ -4,15 +4,12 @@
 #include "Backends.h"
 
 #include "support/ErrorOf.h"
-#include "platform/MessageBoxService.h"
 #include "platform/Platform.h"
 #include "system/clsAPIstuff.h"
 
 #ifdef _WIN32
 #include "RealShellHelpers.h"
 #endif
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <sstream>
@@ -83,7 +80,7 @@ TYPED_TEST(UtilityServicesContract, ShortcutsAreLinkFilesThatStartTheirTarget) {
     this->backend.runtime().Kill(desktopLink);
 }
 
-TYPED_TEST(UtilityServicesContract, UrlSourceIsTheStartOfTheResourcePaddedTo1000) {
+TYPED_TEST(UtilityServicesContract, UrlSourceIsTheStartOfTheResourcePaddedTo1000AndDriveCIsAFixedDrive) {
     int port = 8080;
 #ifdef _WIN32
     LocalHttpServer server(pageBody);
@@ -94,9 +91,7 @@ TYPED_TEST(UtilityServicesContract, UrlSourceIsTheStartOfTheResourcePaddedTo1000
     if constexpr (!TypeParam::isReal)
         this->backend.fake().urlBodies[address] = pageBody;
     EXPECT_EQ(pageBody + std::string(1000 - pageBody.size(), ' '), this->stuff.GetURLSource(address));
-}
-
-TYPED_TEST(UtilityServicesContract, DriveCIsAFixedDriveWithConsistentByteTotals) {
+    // Drive C is a fixed drive with consistent byte totals.
     EXPECT_EQ("Drive Fixed", this->stuff.Get_DriveType("C"));
     std::istringstream report(this->stuff.FreeDiscSpace("C"));
     std::vector<std::int64_t> numbers;

@@ -8,9 +8,11 @@
 #      user's classes on 2000).
 #   2. "decocmd apply <catalogue theme> /only colors": the colours change, live and
 #      in the registry, and nothing else of the registry does (exports compared).
-#   3. "decocmd apply <catalogue theme>" whole, then "decocmd restore previous": the
-#      registry exports, the live Window colour and c:\logo.sys (not there before) as
-#      they were; "decocmd list" shows the kept snapshots.
+#   3. "decocmd apply <catalogue theme>" whole: its colours, pointers, desktop icon and
+#      short start-up sound in the registry, its pictures copied to c:\, the Windows
+#      folder (C:\WINNT on 2000) and its web folder. Then "decocmd restore previous":
+#      the registry exports, the live Window colour and c:\logo.sys (not there before)
+#      as they were; "decocmd list" shows the kept snapshots.
 set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-decocmd "$@"
@@ -22,6 +24,10 @@ last_theme=$(tr -d '\r' <"$program/themes.txt" | grep . | tail -n 1)
 theme_name=$(echo "$last_theme" | cut -d, -f2)
 theme_row=$(echo "$last_theme" | awk -F, '{print $6}' | tr -d ' "')
 window_rgb=$(tr -d '\r' <"$program/colors.txt" | awk -F, -v r="$theme_row" '$1+0 == r && $2+0 == 5 {print $3+0, $4+0, $5+0}')
+# The third field of the theme's first-slot record of a list file, trimmed.
+slot_one() { tr -d '\r"' <"$program/$1" | awk -F' *, *' -v r="$theme_row" '$1+0 == r && $2+0 == 1 {print $3; exit}'; }
+arrow_file=$(slot_one cursors.txt) computer_icon=$(slot_one icons.txt)
+short_audio=$(tr -d '\r' <"$program/shortAudio.txt" | awk -F, -v r="$theme_row" '$1+0 == r {print $2; exit}')
 
 # decocmd in the prefix; its output, without CRs, in $out/$run-NAME.log.
 decocmd() { # NAME ARGS...
@@ -74,8 +80,8 @@ DefaultValue=$folder\\Zuve Zivi ziz Odida.wav
 THEME
 }
 
-run_version() { # VERSION ICON_KEY
-    local version=$1 icon_key=$2 got
+run_version() { # VERSION ICON_KEY WINDOWS_FOLDER
+    local version=$1 icon_key=$2 windir=$3 got
     run=$version
     e2e_install "$version" "$run" || return
     xvfb_start || { fail "no screen"; return; }
@@ -120,7 +126,17 @@ run_version() { # VERSION ICON_KEY
     [ -e "$prefix/drive_c/logo.sys" ] && logo=present
     snapshot "$out/$run-before-all.reg"
     decocmd apply-all apply "$theme_name" || fail "decocmd apply '$theme_name' ended with $?: $(cat "$out/$run-apply-all.log.txt")"
-    [ -e "$prefix/drive_c/logo.sys" ] || fail "the catalogue theme left no c:\\logo.sys"
+    local folder='C:\Program Files\Decorama' c="$prefix/drive_c"
+    expect_reg 'HKCU\Control Panel\Colors' Window "${window_rgb// /,}"
+    expect_reg 'HKCU\Control Panel\Cursors' Arrow "$folder\\$arrow_file"
+    expect_reg 'HKCU\Control Panel\Cursors' '' "$folder\\$arrow_file"
+    expect_reg "$icon_key\\CLSID\\$computer\\DefaultIcon" '' "$folder\\$computer_icon"
+    same_file "$program/logo.sys" "$c/logo.sys"
+    for f in logos.sys logow.sys web/wvleft.bmp web/wvline.gif web/wvlogo.gif; do same_file "$program/${f#web/}" "$c/$windir/$f"; done
+    # Jungle's sound had a long path; the theme's short one has no blanks, or none is set.
+    got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' '')
+    if [ -n "$short_audio" ]; then [[ "$got" == *.[Ww][Aa][Vv] && "$got" != *' '* ]]; else [ -z "$got" ]; fi ||
+        fail "the start-up sound is '$got' (the theme's sound: '$short_audio')"
     decocmd restore restore previous || fail "decocmd restore previous ended with $?: $(cat "$out/$run-restore.log.txt")"
     snapshot "$out/$run-restored.reg"
     diff "$out/$run-before-all.reg" "$out/$run-restored.reg" >"$out/$run-not-restored.txt" ||
@@ -134,7 +150,7 @@ run_version() { # VERSION ICON_KEY
     e2e_run_end
 }
 
-run_version win98 HKCR
-run_version win2k 'HKCU\Software\Classes'
+run_version win98 HKCR windows
+run_version win2k 'HKCU\Software\Classes' WINNT
 
 e2e_end

@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
-# The Screen Saver tab and the savers themselves, under Wine, as a user meets them:
-#   1. In a fresh Windows 98 prefix, decorama.exe: the Screen Saver tab, the
-#      second saver chosen with the arrow key, "Set Screen Saver" clicked. The
-#      extracted saver must be that saver byte for byte, system.ini must name its
-#      short path, and Display Properties must start once, on page 1 (desk.cpl is
-#      the recording stand-in). Then, with a live wait of 120 seconds that the
-#      session keeps apart from the stored one, 15 typed in the minutes box and
-#      Enter: ScreenSaveTimeOut becomes 900, Display Properties starts again, and
-#      the live wait it would show (saverwait) is 900 too.
-#   2. Each saver with /s covers the screen and ends, the first and third on a
-#      key press, the second and fourth on a mouse move (the shell they share
-#      ends them).
-#   3. The first and the last saver with /p put their window over the whole of a
-#      window that saverhost makes, and end when that window closes (the shell
-#      does it for all). (Wine does not show a child window of another process,
-#      so its drawing is not on the screen.)
-# The NT family's profile file and the installs' error rule are held on the fake
-# for every version (ScreenSaverTabTest, FaultSweepTest).
+# The Screen Saver tab and the savers themselves, under Wine (win98), as a user meets them:
+#   1. The tab: the second saver chosen with the arrow key, "Set Screen Saver" clicked.
+#      The extracted saver is that saver byte for byte, system.ini names its short path,
+#      Display Properties (the recording desk.cpl stand-in) starts once, on page 1.
+#      Then, with a live wait of 120 s set apart from the stored one, 15 typed in the
+#      minutes box and Enter: ScreenSaveTimeOut becomes 900, Display Properties starts
+#      again, and the live wait it would show (saverwait) is 900 too.
+#   2. Each saver with /s covers the screen and ends, the first and third on a key
+#      press, the second and fourth on a mouse move (the shell they share ends them).
+#   3. The first and the last saver with /p fill a window that saverhost makes, and end
+#      when it closes (Wine does not show another process's child window on screen).
+# The NT family's profile file and the installs' error rule are held on the fake for
+# every version (ScreenSaverTabTest, FaultSweepTest).
 set -u
 . "$(dirname "$0")/../wine/wine-env.sh"
 e2e_begin e2e-screensaver "$@"
@@ -94,10 +89,7 @@ saver_ends() { # NAME HOW
     wait_for 10 program_ended || { fail "$name /s still runs after a $how"; wine_stop "$prefix"; }
 }
 xdotool mousemove 500 400
-saver_ends "${savers[0]}" key
-saver_ends "${savers[1]}" mouse
-saver_ends "${savers[2]}" key
-saver_ends "${savers[3]}" mouse
+for i in 0 1 2 3; do saver_ends "${savers[i]}" "$( ((i % 2)) && echo mouse || echo key)"; done
 
 # ---- 3. Preview --------------------------------------------------------------------------
 for name in "${savers[0]}" "${savers[3]}"; do

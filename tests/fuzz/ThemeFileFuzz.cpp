@@ -1,14 +1,11 @@
-// libFuzzer target for the theme-file reader and its check: each input is read as
-// a theme file and checked twice, with screen savers refused and allowed, against
-// in-memory surroundings that hold the files of the Jungle test theme. Reading must either give a
-// theme or refuse the whole file with error 380. Beyond crashes, leaks and
-// undefined behaviour, a finding is any path the check let through, or asked the
-// surroundings about, that is not a plain local path, and any report that
-// contradicts itself. What the writer writes of the theme must read back as the same
-// theme, unless a value holds a line break or the file grows past the reader's limits,
-// which it refuses to write. Each input is also read as a kept snapshot of the
-// program's own (snapshot::readState): refused whole with 380, or read, and then what
-// the snapshot writes of it must read back as the same snapshot.
+// libFuzzer target for the theme-file reader and its check. Each input is read as a
+// theme file (a theme, or the whole file refused with error 380), checked with screen
+// savers refused and allowed against surroundings holding the Jungle test theme's
+// files, and written back; and read as a kept snapshot (snapshot::readState), refused
+// whole with 380 or written back. A finding, beyond crashes, leaks and undefined
+// behaviour: a path let through or asked about that is not a plain local path, a
+// report that contradicts itself, or a write that does not read back the same (the
+// writer may refuse a value with a line break, or a file past the reader's limits).
 #include "snapshot/SnapshotState.h"
 #include "themefile/ThemeCheck.h"
 #include "themefile/ThemeWriter.h"

@@ -21,6 +21,10 @@ namespace nativetest {
 
 using MemoryRuntime = catalogues_test::MemoryRuntime;
 
+inline HWND hwndOf(const ui::Control& control) {
+    return dynamic_cast<const native::NativeChild&>(control).hwnd();
+}
+
 class NativeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -29,9 +33,6 @@ protected:
         window->show();
     }
 
-    static HWND hwndOf(const ui::Control& control) {
-        return dynamic_cast<const native::NativeChild&>(control).hwnd();
-    }
     HWND windowHwnd() const { return reinterpret_cast<HWND>(window->handle()); }
     // Posts a key press to the window with the focus, as the keyboard would.
     static void postKey(UINT key) {

@@ -111,27 +111,26 @@ TEST_F(NativeWindowTest, TheCanvasPutsWhatItDrawsIntoThePicturesPixels) {
     EXPECT_EQ(count(80, 44, 16), 0);  // no file, no icon
 }
 
-// The choice each drop-down list of the dialog shows (the file type among them).
-BOOL CALLBACK readFileTypes(HWND child, LPARAM found) {
-    char name[32] = {};
+// What a user sees of the save dialog: the choice each drop-down list shows (the
+// file type among them) and the file name box.
+struct SaveDialogView {
+    std::vector<std::string> choices;
+    HWND nameBox = nullptr;
+};
+
+BOOL CALLBACK readSaveDialog(HWND child, LPARAM view) {
+    SaveDialogView& seen = *reinterpret_cast<SaveDialogView*>(view);
+    char name[32] = {}, text[256] = {};
     ::GetClassNameA(child, name, sizeof name);
-    char text[256] = {};
     const LRESULT current = ::SendMessageA(child, CB_GETCURSEL, 0, 0);
+    if (lstrcmpiA(name, "Edit") == 0 && seen.nameBox == nullptr)
+        seen.nameBox = child;
     if (lstrcmpiA(name, "ComboBox") == 0 && current >= 0 &&
         ::SendMessageA(child, CB_GETLBTEXTLEN, current, 0) < LRESULT(sizeof text)) {
         ::SendMessageA(child, CB_GETLBTEXT, current, reinterpret_cast<LPARAM>(text));
-        reinterpret_cast<std::vector<std::string>*>(found)->push_back(text);
+        seen.choices.push_back(text);
     }
     return TRUE;
-}
-
-BOOL CALLBACK findEdit(HWND child, LPARAM found) {
-    char name[32] = {};
-    ::GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "Edit") != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
 }
 
 // A user types a name without an extension into the real save dialog of the
@@ -140,34 +139,33 @@ BOOL CALLBACK findEdit(HWND child, LPARAM found) {
 // may leave no window in front after the tests before, and keys from the
 // keyboard would go nowhere.
 TEST_F(NativeWindowTest, TheSaveDialogShowsTheThemeFilterAndAddsTheExtensionToABareName) {
-    std::vector<std::string> fileTypes;
-    std::thread user([&fileTypes] {
+    const std::string themeFiles = "Theme files (*.theme;*.the;*.thm)";
+    SaveDialogView seen;
+    std::thread user([&seen, &themeFiles] {
         HWND dialog = nullptr;
         for (int tries = 0; tries < 400 && dialog == nullptr; ++tries) {
             ::Sleep(50);
             dialog = ::FindWindowA("#32770", "Save current settings");
         }
         // Until the dialog shows the theme files' type.
-        HWND name = nullptr;
         for (int tries = 0; dialog != nullptr && tries < 300; ++tries) {
-            fileTypes.clear();
-            ::EnumChildWindows(dialog, &readFileTypes, reinterpret_cast<LPARAM>(&fileTypes));
-            ::EnumChildWindows(dialog, &findEdit, reinterpret_cast<LPARAM>(&name));
-            if (name != nullptr &&
-                std::count(fileTypes.begin(), fileTypes.end(), "Theme files (*.theme;*.the;*.thm)") != 0)
+            seen = SaveDialogView{};
+            ::EnumChildWindows(dialog, &readSaveDialog, reinterpret_cast<LPARAM>(&seen));
+            if (seen.nameBox != nullptr &&
+                std::count(seen.choices.begin(), seen.choices.end(), themeFiles) != 0)
                 break;
             ::Sleep(50);
         }
-        if (name == nullptr)
+        if (seen.nameBox == nullptr)
             return;
-        ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine"));
-        ::PostMessageA(name, WM_KEYDOWN, VK_RETURN, 1);
+        ::SendMessageA(seen.nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine"));
+        ::PostMessageA(seen.nameBox, WM_KEYDOWN, VK_RETURN, 1);
     });
     const std::optional<std::string> chosen = themedialogs::askThemeFileToSave(windows, *window, "");
     user.join();
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->substr(chosen->rfind('\\') + 1), "mine.theme");
-    EXPECT_EQ(std::count(fileTypes.begin(), fileTypes.end(), "Theme files (*.theme;*.the;*.thm)"), 1);
+    EXPECT_EQ(std::count(seen.choices.begin(), seen.choices.end(), themeFiles), 1);
 }
 
 } // namespace

@@ -26,16 +26,13 @@ struct NativeBackend {
     std::string folder() { return runtime.appPath(); }
     void putFile(const std::string& path, const std::string& bytes) { runtime.writeFile(path, bytes); }
 
-    static HWND hwndOf(const ui::Control& control) {
-        return dynamic_cast<const native::NativeChild&>(control).hwnd();
-    }
     static void press(const ui::Control& control, UINT down, UINT up, WPARAM held) {
-        ::SendMessageA(hwndOf(control), down, held, MAKELPARAM(3, 3));
+        ::SendMessageA(nativetest::hwndOf(control), down, held, MAKELPARAM(3, 3));
         if (up != 0)
-            ::SendMessageA(hwndOf(control), up, 0, MAKELPARAM(3, 3));
+            ::SendMessageA(nativetest::hwndOf(control), up, 0, MAKELPARAM(3, 3));
     }
-    void click(ui::Button& button) { ::SendMessageA(hwndOf(button), BM_CLICK, 0, 0); }
-    void click(ui::CheckBox& box) { ::SendMessageA(hwndOf(box), BM_CLICK, 0, 0); }
+    void click(ui::Button& button) { ::SendMessageA(nativetest::hwndOf(button), BM_CLICK, 0, 0); }
+    void click(ui::CheckBox& box) { ::SendMessageA(nativetest::hwndOf(box), BM_CLICK, 0, 0); }
     // The key reaches the dialog's message loop once it shows.
     void pressInModal(ui::Window& dialog, DialogKey key) {
         ::PostMessageA(reinterpret_cast<HWND>(dialog.handle()), WM_KEYDOWN,

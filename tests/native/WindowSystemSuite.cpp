@@ -93,17 +93,10 @@ TYPED_TEST(WindowSystemSuite, ListItemsKeepTheirOrderAndDataAndPositionsOutsideF
     EXPECT_TRUE(this->events.empty());
 }
 
-class RichText {
-public:
-    static constexpr const char* pieces[] = {
-        "Themes Tab", "\n", "Select a Theme.", "\n\n", "     * USER NOTE: uses", "\n", "Utilities Tab"};
-    static constexpr const char* whole =
-        "Themes Tab\nSelect a Theme.\n\n     * USER NOTE: uses\nUtilities Tab";
-};
-
 TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysInTheText) {
     ui::RichTextBox& box = this->window->addRichTextBox("RichTextBox1", {240, 240, 7000, 3000});
-    for (const char* piece : RichText::pieces)
+    for (const char* piece :
+         {"Themes Tab", "\n", "Select a Theme.", "\n\n", "     * USER NOTE: uses", "\n", "Utilities Tab"})
         box.append(piece);
     const int note = box.find("* USER NOTE:", 0);
     ASSERT_GT(note, 0);
@@ -120,7 +113,8 @@ TYPED_TEST(WindowSystemSuite, BoldCoversExactlyTheSelectionAndTheSelectionStaysI
     box.setSelStart(0);
     EXPECT_EQ(box.selLength(), 0);
 
-    const int length = static_cast<int>(std::string(RichText::whole).size());
+    const int length = static_cast<int>(
+        std::string("Themes Tab\nSelect a Theme.\n\n     * USER NOTE: uses\nUtilities Tab").size());
     box.setSelStart(-5);
     EXPECT_EQ(box.selStart(), 0);
     box.setSelStart(length - 3);

@@ -1,14 +1,10 @@
 #!/bin/bash
-# Runs one Windows test program under Wine in a fresh prefix and reports as CTest
-# expects: the program's output on stdout, its exit status as ours.
-#
-#   run-wine-test.sh BUILD NAME VERSION SECONDS EXE [ARGS...]
-#
-# The output is also kept in BUILD/artifacts/wine/NAME.log, and a GoogleTest
-# program writes its XML report to BUILD/artifacts/wine/NAME.xml; the prefix is kept in
-# BUILD/wine/prefixes/NAME when the test fails, and removed when it passes.
-# WINE_TEST_SCREEN=1 gives the program a screen of its own (the native window
-# tests need real windows); the other tests must not depend on a screen.
+# run-wine-test.sh BUILD NAME VERSION SECONDS EXE [ARGS...]: one Windows test program
+# under Wine in a fresh prefix, reported as CTest expects (its output on stdout, its
+# status as ours). The output is kept in BUILD/artifacts/wine/NAME.log, a GoogleTest
+# report in NAME.xml beside it; the prefix is kept in BUILD/wine/prefixes/NAME when
+# the test fails. WINE_TEST_SCREEN=1 gives the program a screen of its own (the
+# native window tests need real windows); the other tests must not depend on one.
 set -u
 . "$(dirname "$0")/wine-env.sh"
 

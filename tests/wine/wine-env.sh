@@ -1,58 +1,35 @@
-# Shell functions for running the Windows build under Wine. Source this file:
+# Shell functions for running the Windows build under Wine; source this file.
+# Every test works in a fresh prefix copied from a template made once per build
+# folder; Wine's output goes to a file, never a pipe (the wineserver keeps inherited
+# pipes open); every wait has a time limit; a wineserver that does not end is killed
+# by process id, the processes of its own prefix only.
 #
-#   . "$(dirname "$0")/wine-env.sh"
-#   prefix=$(wine_new_prefix "$build" my-test win98)   # fresh prefix, Windows 98
-#   xvfb_start                                         # only for windows on screen
-#   wine_start "$prefix" "$artifacts/my-test.log" "$program/decorama.exe"
-#   ...  xdotool / wine_screenshot "$artifacts/my-test.png" ...
-#   wine_stop "$prefix"; xvfb_stop
-#
-# Rules every Wine run here follows:
-# - Each test works in its own prefix, copied from a template that is made once per
-#   build folder (making one takes 15-40 s, copying one about two).
-# - Wine's output goes to a file, never to a pipe: the wineserver keeps inherited
-#   pipes open, and whoever reads the pipe would wait for ever.
-# - Every wait has a time limit, and a wineserver that does not end is killed by
-#   process id (only the processes of the prefix in question).
-#
-# Functions (PREFIX: a prefix folder; VERSION: win95 win98 winme nt40 win2k winxp win7):
-#   wine_check; wine_make_template BUILD (made once, shared); wine_new_prefix BUILD NAME VERSION
-#   (prints the fresh prefix BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION [EXE];
-#   wine_run PREFIX LOG SECONDS EXE ARGS (its status, 124 out of time); wine_start PREFIX LOG
-#   EXE ARGS (in the background, WINE_PID); wine_stop PREFIX (every Wine process of it);
-#   wine_remove_prefix PREFIX; wine_windows_path PATH (Z:\...); xvfb_start [WxHxD] (a free
-#   display: DISPLAY, XVFB_PID; 1024x768x24); xvfb_stop; wine_screenshot FILE;
-#   wine_wait_settled SECONDS (the same picture twice, WINE_SETTLE_QUIET = 0.5 s apart);
-#   wine_wait_window NAME SECONDS and wine_wait_program_window EXE SECONDS (print the X
-#   window id of a window titled NAME, or of the program EXE's class).
+# Wine (PREFIX: a prefix folder; VERSION: win95 win98 winme nt40 win2k winxp win7):
+#   wine_check; wine_make_template BUILD; wine_new_prefix BUILD NAME VERSION (prints
+#   BUILD/wine/prefixes/NAME); wine_set_version PREFIX VERSION [EXE]; wine_run PREFIX LOG
+#   SECONDS EXE ARGS (124: out of time); wine_start PREFIX LOG EXE ARGS (background,
+#   WINE_PID); wine_stop PREFIX; wine_remove_prefix PREFIX; wine_windows_path PATH;
+#   xvfb_start [WxHxD] (DISPLAY, XVFB_PID; 1024x768x24); xvfb_stop; wine_screenshot FILE;
+#   wine_wait_settled SECONDS (the same picture twice, WINE_SETTLE_QUIET apart);
+#   wine_wait_window NAME SECONDS, wine_wait_program_window EXE SECONDS (print an X window id).
 # End-to-end scripts, run as e2e-NAME.sh BUILD PROGRAM_FOLDER ARTIFACT_FOLDER:
-#   e2e_begin NAME BUILD PROGRAM ARTIFACTS (build, program, out = ARTIFACTS/NAME and
-#   work = BUILD/NAME emptied; on exit the prefix is removed and the screen ended);
-#   fail MESSAGE (a failed check of $run); e2e_install VERSION [RUN] (a fresh $prefix, the
-#   program folder in C:\Program Files\Decorama = $install); e2e_start (decorama.exe up and
-#   settled on a screen of its own unless one was started: main, win_x, win_y, WIDTH,
-#   HEIGHT); e2e_shot SECONDS NAME (settled, or SECONDS passed, then $out/NAME.png);
-#   e2e_need FILE... (exits unless all are built); e2e_run_end (the run's Wine, screen and
-#   prefix gone); e2e_tab N (0-3); click_at X Y (in the window); px TWIPS (96 dpi);
-#   reg_value KEY [NAME] (the default value without NAME); reg_is KEY NAME VALUE; expect_reg
-#   KEY NAME VALUE (fails unless so); same_file FROM COPY; wait_for SECONDS COMMAND...
-#   (polls COMMAND four times a second until it succeeds); program_ended (WINE_PID gone);
-#   e2e_end (status 1 when a check failed).
-# Overridable: WINE64 (/usr/lib/wine/wine64), WINESERVER64 (/usr/lib/wine/wineserver64).
-
+#   e2e_begin NAME BUILD PROGRAM ARTIFACTS (build, program, out, work; cleans up on exit);
+#   fail MESSAGE; e2e_need FILE...; e2e_install VERSION [RUN] ($prefix, $install);
+#   e2e_start [ARGS] (decorama.exe settled on a screen: main, win_x, win_y, WIDTH, HEIGHT);
+#   e2e_shot SECONDS NAME; e2e_run_end; e2e_tab N; click_at X Y; px TWIPS; reg_value KEY
+#   [NAME]; reg_is KEY NAME VALUE; expect_reg KEY NAME VALUE; same_file FROM COPY;
+#   wait_for SECONDS COMMAND...; program_ended; e2e_end (status 1 when a check failed).
 WINE64=${WINE64:-/usr/lib/wine/wine64}
 WINESERVER64=${WINESERVER64:-/usr/lib/wine/wineserver64}
 
 wine_check() {
-    if [ ! -x "$WINE64" ] || [ ! -x "$WINESERVER64" ]; then
-        echo "wine64 not found ($WINE64, $WINESERVER64): install the Debian packages wine and wine64" >&2
-        return 1
-    fi
+    [ -x "$WINE64" ] && [ -x "$WINESERVER64" ] && return 0
+    echo "wine64 not found ($WINE64, $WINESERVER64): install the Debian packages wine and wine64" >&2
+    return 1
 }
 
-# Runs a command with the environment of one prefix. No Mono or Gecko installers,
-# no desktop menu entries for the host, no debug chatter. The template's lock (fd 9)
-# is not handed on: a wineserver holding it would keep the lock after its maker.
+# A command in a prefix's environment: no Mono, Gecko or menu entries, no debug
+# chatter, and not the template's lock (fd 9), which a wineserver would keep.
 _wine_in() {
     local prefix=$1
     shift
@@ -66,57 +43,41 @@ wine_windows_path() {
     printf 'Z:%s\n' "${path//\//\\}"
 }
 
-# The process ids of everything Wine runs for a prefix, the wineserver included:
-# they all carry the prefix in their environment.
+# Everything Wine runs for a prefix carries the prefix in its environment.
 _wine_pids() {
-    local prefix=$1 pid
+    local pid
     for pid in /proc/[0-9]*; do
         pid=${pid#/proc/}
         [ "$pid" = "$$" ] && continue
-        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix"; then
-            case "$(readlink "/proc/$pid/exe" 2>/dev/null)" in
-            *wine*) echo "$pid" ;;
-            esac
-        fi
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$1" &&
+            [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == *wine* ]] && echo "$pid"
     done
 }
 
 wine_stop() {
-    local prefix=$1 pids
-    [ -d "$prefix" ] || return 0
-    _wine_in "$prefix" timeout -k 5 20 "$WINESERVER64" -k >/dev/null 2>&1 </dev/null
-    _wine_in "$prefix" timeout -k 5 30 "$WINESERVER64" -w >/dev/null 2>&1 </dev/null
-    pids=$(_wine_pids "$prefix")
-    if [ -n "$pids" ]; then
-        echo "wine_stop: killing leftover Wine processes of $prefix: $pids" >&2
-        # shellcheck disable=SC2086
-        kill -9 $pids 2>/dev/null
-    fi
+    local pids
+    [ -d "$1" ] || return 0
+    _wine_in "$1" timeout -k 5 20 "$WINESERVER64" -k >/dev/null 2>&1 </dev/null
+    _wine_in "$1" timeout -k 5 30 "$WINESERVER64" -w >/dev/null 2>&1 </dev/null
+    pids=$(_wine_pids "$1")
+    [ -z "$pids" ] && return 0
+    echo "wine_stop: killing leftover Wine processes of $1: $pids" >&2
+    # shellcheck disable=SC2086
+    kill -9 $pids 2>/dev/null
     return 0
 }
 
-wine_remove_prefix() {
-    wine_stop "$1"
-    rm -rf "$1"
-}
+wine_remove_prefix() { wine_stop "$1"; rm -rf "$1"; }
 
+# Made by one caller at a time, and again when Wine's version changed.
 wine_make_template() {
-    local build=$1
-    local root="$build/wine"
-    local template="$root/template" wine_version
+    local root="$1/wine" template="$1/wine/template" wine_version
     wine_check || return 1
-    # A template made by another Wine would be updated in every copy: remake it.
     wine_version=$("$WINE64" --version 2>/dev/null)
     mkdir -p "$root"
     (
-        # One maker at a time; the others wait and then find it made.
-        flock -w 600 9 || {
-            echo "wine_make_template: timed out waiting for $root/template.lock" >&2
-            exit 1
-        }
-        if [ -f "$template/.decorama-ready" ] && [ "$(cat "$template/.decorama-ready")" = "$wine_version" ]; then
-            exit 0
-        fi
+        flock -w 600 9 || { echo "wine_make_template: timed out waiting for $root/template.lock" >&2; exit 1; }
+        [ "$(cat "$template/.decorama-ready" 2>/dev/null)" = "$wine_version" ] && exit 0
         wine_remove_prefix "$template"
         echo "wine_make_template: creating $template" >&2
         if ! _wine_in "$template" env -u DISPLAY timeout -k 10 300 "$WINE64" wineboot -i \
@@ -125,7 +86,7 @@ wine_make_template() {
             wine_remove_prefix "$template"
             exit 1
         fi
-        # Waiting for the server's end writes the registry out to the prefix.
+        # The server's end writes the registry out to the prefix.
         _wine_in "$template" timeout -k 5 120 "$WINESERVER64" -w >/dev/null 2>&1 </dev/null
         wine_stop "$template"
         if [ ! -f "$template/system.reg" ] || [ ! -d "$template/drive_c/windows/system32" ]; then
@@ -136,26 +97,23 @@ wine_make_template() {
     ) 9>"$root/template.lock"
 }
 
-# The version Wine plays (HKCU\Software\Wine, or with EXE its AppDefaults\EXE for
-# that program alone, value Version), written straight into the prefix's user
-# registry file, which the wineserver reads when it starts: no Wine process is
-# started for it, and none has to end to save it. Before the prefix's first run.
+# The version Wine plays (HKCU\Software\Wine, or its AppDefaults\EXE for one program),
+# written into the user registry file before the prefix's first run.
 wine_set_version() { # PREFIX VERSION [EXE]
     local key='Software\\Wine'
     [ -n "${3:-}" ] && key="$key\\\\AppDefaults\\\\$3"
     printf '\n[%s] %s\n"Version"="%s"\n' "$key" "$(date +%s)" "$2" >>"$1/user.reg"
 }
 
-wine_new_prefix() {
-    local build=$1 name=$2 version=$3
-    local prefix="$build/wine/prefixes/$name"
-    wine_make_template "$build" || return 1
+wine_new_prefix() { # BUILD NAME VERSION
+    local prefix="$1/wine/prefixes/$2"
+    wine_make_template "$1" || return 1
     wine_remove_prefix "$prefix"
-    mkdir -p "$build/wine/prefixes"
-    cp -a "$build/wine/template" "$prefix" || return 1
+    mkdir -p "$1/wine/prefixes"
+    cp -a "$1/wine/template" "$prefix" || return 1
     rm -f "$prefix/.decorama-ready"
-    if [ -n "$version" ] && ! wine_set_version "$prefix" "$version"; then
-        echo "wine_new_prefix: could not set Windows version $version in $prefix/user.reg" >&2
+    if [ -n "$3" ] && ! wine_set_version "$prefix" "$3"; then
+        echo "wine_new_prefix: could not set Windows version $3 in $prefix/user.reg" >&2
         return 1
     fi
     printf '%s\n' "$prefix"
@@ -176,36 +134,29 @@ wine_start() {
     WINE_PID=$!
 }
 
+# A free display of its own; one lost to another starter is passed over.
 xvfb_start() {
-    local screen=${1:-1024x768x24} n i
+    local n i
     for n in $(seq 90 189); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 </dev/null &
+        Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 </dev/null &
         XVFB_PID=$!
         for i in $(seq 1 50); do
-            if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-                break # lost the display to another starter: try the next one
-            fi
-            if timeout 5 xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            timeout 5 xdpyinfo -display ":$n" >/dev/null 2>&1 && export DISPLAY=":$n" && return 0
             sleep 0.2
         done
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
+        xvfb_stop
     done
-    XVFB_PID=
     echo "xvfb_start: no free display" >&2
     return 1
 }
 
 xvfb_stop() {
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-        XVFB_PID=
-    fi
+    [ -n "$XVFB_PID" ] || return 0
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
 }
 
 wine_screenshot() {
@@ -214,30 +165,22 @@ wine_screenshot() {
 }
 
 wine_wait_settled() {
-    local seconds=$1 quiet=${WINE_SETTLE_QUIET:-0.5} previous= current deadline
-    deadline=$(($(date +%s) + seconds))
+    local previous= current deadline=$(($(date +%s) + $1))
     while [ "$(date +%s)" -lt "$deadline" ]; do
         current=$(timeout 10 import -display "$DISPLAY" -window root -depth 8 rgb:- 2>/dev/null | md5sum)
-        if [ -n "$previous" ] && [ "$current" = "$previous" ]; then
-            return 0
-        fi
+        [ "$current" = "$previous" ] && return 0
         previous=$current
-        sleep "$quiet"
+        sleep "${WINE_SETTLE_QUIET:-0.5}"
     done
     return 1
 }
 
-# The first visible window that xdotool search finds with the given options,
-# looked for four times a second for up to SECONDS.
+# The first visible window xdotool search finds with OPTIONS, for up to SECONDS.
 _wine_wait_search() { # SECONDS OPTIONS...
-    local seconds=$1 id i
-    shift
-    for i in $(seq 1 $((seconds * 4))); do
-        id=$(timeout 5 xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            printf '%s\n' "$id"
-            return 0
-        fi
+    local id _
+    for _ in $(seq 1 $(($1 * 4))); do
+        id=$(timeout 5 xdotool search --onlyvisible "${@:2}" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && printf '%s\n' "$id" && return 0
         sleep 0.25
     done
     return 1
@@ -268,7 +211,8 @@ e2e_need() { local f; for f; do [ -f "$f" ] || { echo "$E2E_NAME: $f not built" 
 
 e2e_run_end() { wine_stop "$prefix"; xvfb_stop; wine_remove_prefix "$prefix"; prefix=; }
 
-e2e_install() {
+# A fresh prefix with the program folder in C:\Program Files\Decorama.
+e2e_install() { # VERSION [RUN]
     prefix=$(wine_new_prefix "$build" "$E2E_NAME${2:+-$2}" "$1") || { fail "no prefix"; return 1; }
     install="$prefix/drive_c/Program Files/Decorama"
     mkdir -p "$install" && cp -r "$program/." "$install/"
@@ -300,19 +244,11 @@ e2e_tab() {
     wine_wait_settled 20 || true
 }
 
-reg_value() {
+reg_value() { # KEY [NAME]: the default value without NAME
     local which=(/ve)
     [ -n "${2:-}" ] && which=(/v "$2")
     _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null
     tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_(EXPAND_)?SZ' | head -n 1 | sed -E 's/^.*REG_(EXPAND_)?SZ[[:space:]]*//'
-}
-
-same_file() { cmp -s "$1" "$2" || fail "$2 is not a copy of $1"; }
-
-wait_for() { # SECONDS COMMAND...
-    local _
-    for _ in $(seq 1 $(($1 * 4))); do "${@:2}" && return 0; sleep 0.25; done
-    return 1
 }
 
 reg_is() { [ "$(reg_value "$1" "$2")" = "$3" ]; }
@@ -323,12 +259,18 @@ expect_reg() { # KEY NAME VALUE
     [ "$got" = "$3" ] || fail "$1 ${2:-(default)} is '$got', expected '$3'"
 }
 
+same_file() { cmp -s "$1" "$2" || fail "$2 is not a copy of $1"; }
+
+wait_for() { # SECONDS COMMAND...: COMMAND polled four times a second
+    local _
+    for _ in $(seq 1 $(($1 * 4))); do "${@:2}" && return 0; sleep 0.25; done
+    return 1
+}
+
 program_ended() { ! kill -0 "$WINE_PID" 2>/dev/null; }
 
 e2e_end() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$E2E_NAME: $failures check(s) failed; see $out" >&2
-        exit 1
-    fi
-    echo "$E2E_NAME: all checks passed; see $out"
+    [ "$failures" -eq 0 ] && echo "$E2E_NAME: all checks passed; see $out" && exit 0
+    echo "$E2E_NAME: $failures check(s) failed; see $out" >&2
+    exit 1
 }

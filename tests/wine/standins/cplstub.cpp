@@ -40,18 +40,14 @@ extern "C" LONG APIENTRY CPlApplet(HWND, UINT message, LPARAM, LPARAM lParam2) {
         lstrcpyW(info->szName, L"Display");
         return 0;
     }
-    case CPL_STARTWPARMSA: {
-        char line[600];
-        wsprintfA(line, "page=%s", lParam2 ? reinterpret_cast<const char*>(lParam2) : "");
-        record(line);
-        return TRUE;
-    }
+    case CPL_STARTWPARMSA:
     case CPL_STARTWPARMSW: {
-        char text[512] = "";
-        if (lParam2)
+        char text[512] = "", line[600];
+        if (lParam2 && message == CPL_STARTWPARMSW)
             WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(lParam2), -1, text, sizeof text,
                                 nullptr, nullptr);
-        char line[600];
+        else if (lParam2)
+            lstrcpynA(text, reinterpret_cast<const char*>(lParam2), sizeof text);
         wsprintfA(line, "page=%s", text);
         record(line);
         return TRUE;
