@@ -8,7 +8,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(readlink -m "${1:-$here/../build/win64}")
 seconds=${2:-10}
-. "$here/../tests/wine/wine-env.sh"
+. "$here/../scripts/wine-env.sh"
 wine_check || exit 1
 program="$build/Decorama"
 [ -f "$program/samples" ] || {

@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(readlink -m "${1:-$here/../build/win64}")
 runs=${2:-9}
 version=${3:-win98}
-. "$here/../tests/wine/wine-env.sh"
+. "$here/../scripts/wine-env.sh"
 wine_check || exit 1
 bench="$build/bench/startup_steps_bench.exe"
 [ -x "$bench" ] || {

@@ -9,7 +9,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(readlink -m "${1:-$here/../build/win64}")
 rounds=${2:-3}
-. "$here/../tests/wine/wine-env.sh"
+. "$here/../scripts/wine-env.sh"
 wine_check || exit 1
 [ -x "$build/bench/theme_apply_bench.exe" ] || {
     echo "build $build first (target theme_apply_bench)" >&2

@@ -11,7 +11,7 @@ build=${1:-$root/build/win64}
 if [ -z "${1:-}" ]; then
     (cd "$root" && cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 --target decorama) || exit 1
 fi
-. "$root/tests/wine/wine-env.sh"
+. "$root/scripts/wine-env.sh"
 e2e_begin docs-screenshots "$build" "$build/Decorama" "$build/artifacts"
 images=$root/docs/images
 data=$root/tests/data/themes

@@ -10,7 +10,7 @@
 set -u
 cd "$(dirname "$0")/.." || exit 1
 root=$(pwd)
-. "$root/tests/wine/wine-env.sh"
+. "$root/scripts/wine-env.sh"
 
 build="$root/build/win64"
 program="$build/Decorama/decorama.exe"

@@ -14,7 +14,7 @@
 #      the registry exports, the live Window colour and c:\logo.sys (not there before)
 #      as they were; "decocmd list" shows the kept snapshots.
 set -u
-. "$(dirname "$0")/../wine/wine-env.sh"
+. "$(dirname "$0")/../wine/e2e-harness.sh"
 e2e_begin e2e-decocmd "$@"
 syscolors="$build/tests/wine/standins/syscolors.exe"
 e2e_need "$program/decocmd.exe" "$syscolors"

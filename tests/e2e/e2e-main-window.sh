@@ -19,9 +19,9 @@
 #      other versions' are held on the fake, UtilitiesTabTest); "Log Off Windows" asks
 #      its question, and Cancel ends the program.
 #   4. Started again, the title strip's close button ends it.
-# shellcheck source=../wine/wine-env.sh
+# shellcheck source=../wine/e2e-harness.sh
 set -u
-. "$(dirname "$0")/../wine/wine-env.sh"
+. "$(dirname "$0")/../wine/e2e-harness.sh"
 e2e_begin e2e-main-window "$@"
 standins="$build/tests/wine/standins"
 e2e_need "$standins/cplstub.dll" "$standins/cmdrecord.exe"

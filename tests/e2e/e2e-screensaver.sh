@@ -13,7 +13,7 @@
 # The NT family's profile file and the installs' error rule are held on the fake for
 # every version (ScreenSaverTabTest, FaultSweepTest).
 set -u
-. "$(dirname "$0")/../wine/wine-env.sh"
+. "$(dirname "$0")/../wine/e2e-harness.sh"
 e2e_begin e2e-screensaver "$@"
 savers=("Orlo Aurora" "Orlo Starfield" "Orlo Bubbles" "Orlo Ribbons")
 cplstub="$build/tests/wine/standins/cplstub.dll"

@@ -7,9 +7,9 @@
 # error but "unsupported" (and the overflow of memory counts beyond 2 GiB), the
 # version line of its Windows, and "unsupported" exactly for the sampled members
 # the version lacks. Reports stay in ARTIFACT_FOLDER/e2e-sysreport.
-# shellcheck source=../wine/wine-env.sh
+# shellcheck source=../wine/e2e-harness.sh
 set -u
-. "$(dirname "$0")/../wine/wine-env.sh"
+. "$(dirname "$0")/../wine/e2e-harness.sh"
 e2e_begin e2e-sysreport "$@"
 report_exe="$build/tools/sysreport.exe"
 e2e_need "$report_exe"

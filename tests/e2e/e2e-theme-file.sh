@@ -8,7 +8,7 @@
 # "Previous settings", the entry after the file, and Enter applies it: the wallpaper
 # and the sound are back as they were before. Runs on win98 and win2k.
 set -u
-. "$(dirname "$0")/../wine/wine-env.sh"
+. "$(dirname "$0")/../wine/e2e-harness.sh"
 e2e_begin e2e-theme-file "$@"
 
 wallpaper_source=$(ls "$program"/*1024x768.bmp | head -n 1)

@@ -4,5 +4,5 @@
 #
 #   make-template.sh BUILD
 set -u
-. "$(dirname "$0")/wine-env.sh"
+. "$(dirname "$0")/../../scripts/wine-env.sh"
 wine_make_template "$1"

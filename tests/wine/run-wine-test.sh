@@ -6,7 +6,7 @@
 # the test fails. WINE_TEST_SCREEN=1 gives the program a screen of its own (the
 # native window tests need real windows); the other tests must not depend on one.
 set -u
-. "$(dirname "$0")/wine-env.sh"
+. "$(dirname "$0")/../../scripts/wine-env.sh"
 
 build=$1 name=$2 version=$3 seconds=$4
 shift 4
