@@ -687,6 +687,15 @@ TEST(SaveCurrentSettings, TheSavedFileBringsTheSettingsBackAfterAnotherTheme) {
         "[AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current]\r\nDefaultValue=\r\n");
     program.fake.makeFile("C:\\WINDOWS\\SYSTEM\\shell32.dll", "MZ");
     program.act({"decocmd save Mine", "decocmd apply Other"});
+    // What Other leaves alone changes behind its back.
+    auto frame = program.fake.spiStructure<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
+    auto icons = program.fake.spiStructure<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
+    frame.iScrollWidth += 3;
+    icons.iHorzSpacing += 3;
+    program.fake.setSpiStructure(win::SPI_GETNONCLIENTMETRICS, frame);
+    program.fake.setSpiStructure(win::SPI_GETICONMETRICS, icons);
+    program.fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Desktop", "Pattern", "1 2 3 4 5 6 7 8");
+    program.fake.WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", "C:\\other.scr", "system.ini");
     ASSERT_NE(saved.aspects, program.state().aspects) << program.consoleOut;
     program.act({"decocmd apply Mine /saver"});
     // A theme file cannot remove a value: those the saved one did not have are left out.
