@@ -1,10 +1,12 @@
-// Files the tests build byte by byte: little-endian numbers, a BMP, the
-// smallest cursor, and the program's resource file of screen savers.
+// Files and records the tests build byte by byte: little-endian numbers, a BMP,
+// the smallest cursor, the program's resource file of screen savers, a font.
 #pragma once
 
+#include "platform/WinTypes.h"
 #include "screensaver/ExternalResourceFile.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,22 @@ inline std::string resourceFile(const std::vector<std::string>& programs) {
         data += program;
     }
     return directory + data;
+}
+
+// A font record with a width, a character set and a quality of its own; the face
+// name's bytes after its NUL are 'x', as Windows may leave them.
+inline win::LOGFONTA logFont(const char* face, win::LONG height, win::LONG weight = 400,
+                             win::BYTE italic = 0) {
+    win::LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfWidth = 7;
+    font.lfWeight = weight;
+    font.lfItalic = italic;
+    font.lfCharSet = 238;
+    font.lfQuality = 2;
+    std::memset(font.lfFaceName, 'x', sizeof font.lfFaceName);
+    std::strcpy(font.lfFaceName, face);
+    return font;
 }
 
 } // namespace bytes

@@ -1,6 +1,7 @@
 // The appearance writer with the theme variant (the scheme variant is held through
 // the Mix-N-Match tab): icons, cursors and colours from the selection's rows.
 #include "support/ProgramFixture.h"
+#include "support/ErrorOf.h"
 
 #include "system/SystemColorsFast.h"
 #include "appearance/AppearanceTables.h"
@@ -123,12 +124,7 @@ TEST_F(UpdateColorsTest, ABadSelectionFailsBeforeTheFirstWrite) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
         module.activeSchemeRow = c.row;
-        try {
-            applyTheme(c.themeListIndex);
-            ADD_FAILURE() << "no error";
-        } catch (const rt::Error& error) {
-            EXPECT_EQ(error.number(), c.error);
-        }
+        EXPECT_EQ(errorOf([&] { applyTheme(c.themeListIndex); }), c.error);
         expectNothingWritten();
     }
 }

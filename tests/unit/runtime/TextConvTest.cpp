@@ -1,6 +1,6 @@
 // Number conversions as the runtime's Val and CLng make them, whole numbers
 // (read directly) and the rest (read by the C runtime) alike.
-#include "runtime/Error.h"
+#include "support/ErrorOf.h"
 #include "runtime/TextConv.h"
 
 #include <gtest/gtest.h>
@@ -54,12 +54,6 @@ TEST(TextConvTest, CLngRoundsHalfToEvenAndRefusesWhatIsNotAWholeNumber) {
                     {"4 5", rt::ErrTypeMismatch},
                     {"", rt::ErrTypeMismatch},
                     {"x1", rt::ErrTypeMismatch}};
-    for (const auto& f : failures) {
-        try {
-            rt::CLng(std::string(f.text));
-            ADD_FAILURE() << f.text << " converted";
-        } catch (const rt::Error& error) {
-            EXPECT_EQ(error.number(), f.error) << f.text;
-        }
-    }
+    for (const auto& f : failures)
+        EXPECT_EQ(errorOf([&] { rt::CLng(std::string(f.text)); }), f.error) << f.text;
 }

@@ -34,27 +34,23 @@ struct Member {
 
 // clang-format off
 #define READ(Name) [](Accessibility& a) { return static_cast<std::int64_t>(a.Name()); }
-#define STRUCT_hc win::HIGHCONTRASTA
-#define GROUP_hc win::SPI_GETHIGHCONTRAST, sizeof(STRUCT_hc)
-#define STRUCT_at win::ACCESSTIMEOUT
-#define GROUP_at win::SPI_GETACCESSTIMEOUT, sizeof(STRUCT_at)
-#define STRUCT_fk win::FILTERKEYS
-#define GROUP_fk win::SPI_GETFILTERKEYS, sizeof(STRUCT_fk)
-#define STRUCT_mk win::MOUSEKEYS
-#define GROUP_mk win::SPI_GETMOUSEKEYS, sizeof(STRUCT_mk)
-#define STRUCT_ss win::SOUNDSENTRYA
-#define GROUP_ss win::SPI_GETSOUNDSENTRY, sizeof(STRUCT_ss)
-#define STRUCT_sk win::STICKYKEYS
-#define GROUP_sk win::SPI_GETSTICKYKEYS, sizeof(STRUCT_sk)
-#define STRUCT_tk win::TOGGLEKEYS
-#define GROUP_tk win::SPI_GETTOGGLEKEYS, sizeof(STRUCT_tk)
-#define FLAG(Name, Group, Mask) Member{#Name, GROUP_##Group, Mask, 0, READ(Name), nullptr}
-#define FLAG_RW(Name, Group, Mask) \
-    Member{#Name, GROUP_##Group, Mask, 0, READ(Name), \
-           [](Accessibility& a, std::int64_t v) { a.Name(v != 0); }}
-#define FIELD(Name, Group, Field) \
-    Member{#Name, GROUP_##Group, 0, offsetof(STRUCT_##Group, Field), READ(Name), \
+// Each group: its structure's SPI_GET action and type.
+#define GROUP_hc win::SPI_GETHIGHCONTRAST, win::HIGHCONTRASTA
+#define GROUP_at win::SPI_GETACCESSTIMEOUT, win::ACCESSTIMEOUT
+#define GROUP_fk win::SPI_GETFILTERKEYS, win::FILTERKEYS
+#define GROUP_mk win::SPI_GETMOUSEKEYS, win::MOUSEKEYS
+#define GROUP_ss win::SPI_GETSOUNDSENTRY, win::SOUNDSENTRYA
+#define GROUP_sk win::SPI_GETSTICKYKEYS, win::STICKYKEYS
+#define GROUP_tk win::SPI_GETTOGGLEKEYS, win::TOGGLEKEYS
+#define EXPAND(Macro, ...) Macro(__VA_ARGS__) // GROUP_xx expanded into its two arguments first
+#define FLAG_(Name, Get, Struct, Mask, Write) Member{#Name, Get, sizeof(Struct), Mask, 0, READ(Name), Write}
+#define FIELD_(Name, Get, Struct, Field)                                                      \
+    Member{#Name, Get, sizeof(Struct), 0, offsetof(Struct, Field), READ(Name),                \
            [](Accessibility& a, std::int64_t v) { a.Name(static_cast<std::int32_t>(v)); }}
+#define FLAG(Name, Group, Mask) EXPAND(FLAG_, Name, GROUP_##Group, Mask, nullptr)
+#define FLAG_RW(Name, Group, Mask) \
+    EXPAND(FLAG_, Name, GROUP_##Group, Mask, [](Accessibility& a, std::int64_t v) { a.Name(v != 0); })
+#define FIELD(Name, Group, Field) EXPAND(FIELD_, Name, GROUP_##Group, Field)
 
 const std::vector<Member>& members() {
     static const std::vector<Member> all = {

@@ -4,10 +4,10 @@
 #include "system/NonClientMetrics.h"
 
 #include "fake/FakeWindows.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -15,28 +15,15 @@ namespace {
 constexpr win::UINT GetMetrics = win::SPI_GETNONCLIENTMETRICS;
 constexpr win::UINT SetMetrics = win::SPI_SETNONCLIENTMETRICS;
 
-win::LOGFONTA logFont(const char* face, win::LONG height, win::LONG weight, win::BYTE italic) {
-    win::LOGFONTA font{};
-    font.lfHeight = height;
-    font.lfWidth = 7;
-    font.lfWeight = weight;
-    font.lfItalic = italic;
-    font.lfCharSet = 238;
-    font.lfQuality = 2;
-    std::memset(font.lfFaceName, 'x', sizeof font.lfFaceName);
-    std::strcpy(font.lfFaceName, face);
-    return font;
-}
-
 class NonClientMetricsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         record = {sizeof record, 1, 16, 17, 18, 19, {}, 12, 13, {}, 20, 21, {}, {}, {}};
-        record.lfCaptionFont = logFont("Tahoma", -11, 700, 0);
-        record.lfSmCaptionFont = logFont("Small Fonts", -9, 400, 1);
-        record.lfMenuFont = logFont("MS Sans Serif", -13, 400, 0);
-        record.lfStatusFont = logFont("Arial", -16, 300, 0);
-        record.lfMessageFont = logFont("", -12, 400, 0);
+        record.lfCaptionFont = bytes::logFont("Tahoma", -11, 700, 0);
+        record.lfSmCaptionFont = bytes::logFont("Small Fonts", -9, 400, 1);
+        record.lfMenuFont = bytes::logFont("MS Sans Serif", -13, 400, 0);
+        record.lfStatusFont = bytes::logFont("Arial", -16, 300, 0);
+        record.lfMessageFont = bytes::logFont("", -12, 400, 0);
         record.lfStatusFont.lfUnderline = 1;
         record.lfMessageFont.lfStrikeOut = 1;
         windows.setSpiStructure(GetMetrics, record);

@@ -4,10 +4,10 @@
 
 #include "runtime/Error.h"
 #include "fake/FakeWindows.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,15 +39,6 @@ TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
 
 // ---- the icon-title font ------------------------------------------------------------
 
-win::LOGFONTA fontNamed(const char* face, win::LONG height) {
-    win::LOGFONTA font{};
-    font.lfHeight = height;
-    font.lfWeight = 400;
-    font.lfCharSet = 0;
-    std::strncpy(font.lfFaceName, face, sizeof font.lfFaceName);
-    return font;
-}
-
 void useIconFont(fake::FakeWindows& windows, const win::LOGFONTA& font) {
     win::LOGFONTA copy = font;
     windows.SystemParametersInfoA(win::SPI_SETICONTITLELOGFONT, sizeof copy, &copy, 0);
@@ -63,7 +54,7 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
     } rows[] = {{96, -12, 9}, {120, -15, 9}, {96, -16, 12}, {120, -20, 12}, {96, -11, 9}};
     for (const auto& row : rows) {
         windows.settings.logPixels = row.dpi;
-        useIconFont(windows, fontNamed("Tahoma", row.height));
+        useIconFont(windows, bytes::logFont("Tahoma", row.height));
         ScreenInfo screen(windows);
         windows.clearLogs();
         EXPECT_EQ(screen.IconFontSize(), row.points) << row.height << " at " << row.dpi;
@@ -83,7 +74,7 @@ TEST_F(ScreenInfoTest, IconFontSizeConvertsAtTheDisplaysResolution) {
 
 TEST_F(ScreenInfoTest, IconFontSizeWithoutADisplayContextReadsZeroAndWritesNothing) {
     // No context gives no dpi to scale by: nothing sensible to divide by.
-    useIconFont(windows, fontNamed("Tahoma", -11));
+    useIconFont(windows, bytes::logFont("Tahoma", -11));
     windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 1);
     windows.failOnNext("CreateICA", win::ERROR_NOT_ENOUGH_MEMORY, 2);
     ScreenInfo screen(windows);

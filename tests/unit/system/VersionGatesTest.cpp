@@ -47,20 +47,16 @@ struct GateRow {
     Use use;
 };
 
+// clang-format off
 // A member read, or written with a value, through a fresh object of its class.
 #define READ(Class, Member, source, ...)                                                                     \
-    {                                                                                                        \
-#Class "." #Member, source,                                                                          \
-            {__VA_ARGS__ }, use < sys::Class>([](auto& o) { return static_cast<std::int64_t>(o.Member()); }) \
-    }
+    {#Class "." #Member, source, {__VA_ARGS__},                                                              \
+     use<sys::Class>([](auto& o) { return static_cast<std::int64_t>(o.Member()); })}
 #define WRITE(Class, Member, value, source, ...)                                                             \
-    {                                                                                                        \
-#Class "." #Member " write", source,                                                                 \
-            {__VA_ARGS__ }, use < sys::Class>([](auto& o) { return o.Member(value), std::int64_t{0}; })      \
-    }
+    {#Class "." #Member " write", source, {__VA_ARGS__},                                                     \
+     use<sys::Class>([](auto& o) { return o.Member(value), std::int64_t{0}; })}
 constexpr Version W95 = Version::Win95, W98 = Version::Win98, NT4 = Version::NT4, W2000 = Version::Win2000;
 
-// clang-format off
 const GateRow rows[] = {
     READ(ScreenInfo, ForegroundFlashCount, "Screen", W98, W2000),
     READ(ScreenInfo, TooltipFade, "Screen", W2000),

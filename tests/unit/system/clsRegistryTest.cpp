@@ -2,8 +2,8 @@
 // suite holds on both backends: the conversions of SetKeyValue, what each query
 // leaves in the object's three results, failure statuses, and no key left open.
 #include "system/clsRegistry.h"
+#include "support/ErrorOf.h"
 
-#include "runtime/Error.h"
 #include "fake/FakeWindows.h"
 
 #include <gtest/gtest.h>
@@ -37,12 +37,9 @@ TEST_F(clsRegistryTest, SetKeyValueConvertsToTheTypeCode) {
     // Another type code writes nothing; text that is no number is a type mismatch.
     EXPECT_EQ(registry.SetKeyValue(Colors, "Binary", "0102", win::REG_BINARY, HKEY_CURRENT_USER), 0);
     EXPECT_FALSE(windows.getString(HKEY_CURRENT_USER, Colors, "Binary").has_value());
-    try {
-        registry.SetKeyValue(Colors, "Count", "many", win::REG_DWORD, HKEY_CURRENT_USER);
-        ADD_FAILURE() << "expected a type mismatch";
-    } catch (const rt::Error& error) {
-        EXPECT_EQ(error.number(), rt::ErrTypeMismatch);
-    }
+    EXPECT_EQ(
+        errorOf([&] { registry.SetKeyValue(Colors, "Count", "many", win::REG_DWORD, HKEY_CURRENT_USER); }),
+        rt::ErrTypeMismatch);
     EXPECT_EQ(windows.registry.writes.size(), 3u);
 }
 

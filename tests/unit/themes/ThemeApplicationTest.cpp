@@ -1,5 +1,4 @@
-// A theme applied: what it installs, where, and what it leaves alone; "Apply Theme"
-// and Enter in the theme list alike.
+// A theme applied: what it installs, where, and what it leaves alone.
 #include "platform/InputFacts.h"
 #include "support/ProgramFixture.h"
 #include "support/TestFacts.h"
@@ -27,9 +26,14 @@ protected:
     themes::ThemeSelection selection;
 };
 
-TEST_F(ThemeApplicationTest, InstallsEverythingOfTheTheme) {
+// Enter in the theme list applies it, as "Apply Theme" does; other keys there do nothing.
+TEST_F(ThemeApplicationTest, EnterInTheThemeListInstallsEverythingOfTheTheme) {
     windows->screen().setMousePointer(ui::vbHourglass);
-    apply();
+    const std::size_t before = fake.operationTrail().size();
+    for (int key : facts::keysOtherThanEnter)
+        press(form->Combo1, key);
+    EXPECT_EQ(fake.operationTrail().size(), before);
+    press(form->Combo1, win::VK_RETURN);
 
     EXPECT_EQ(userValue("Control Panel\\Colors", "Window"), "2,5,7");
     EXPECT_EQ(fake.deskWallpaper(), selection.selectedWallpaper);
@@ -94,29 +98,6 @@ TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
         EXPECT_FALSE(fake.exists("c:\\logo.sys"));
         EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, soundKey));
     }
-}
-
-// Both leave the focus on the theme list; other keys there apply nothing.
-TEST(ThemeApplyHandlers, EnterInTheThemeListAppliesAsTheButtonDoes) {
-    unit_test::Program byButton, byEnter;
-    byButton.themeSelected();
-    byEnter.themeSelected();
-    const std::size_t before = byEnter.fake.operationTrail().size();
-    for (int key : facts::keysOtherThanEnter)
-        byEnter.press(byEnter.form->Combo1, key);
-    EXPECT_EQ(byEnter.fake.operationTrail().size(), before);
-    byButton.click(byButton.form->Command2);
-    byEnter.press(byEnter.form->Combo1, win::VK_RETURN);
-    EXPECT_GT(byButton.fake.registry.writes.size(), 40u);
-    const auto calls = [](const unit_test::Program& program) {
-        std::vector<std::string> lines;
-        for (const auto& use : program.fake.operationTrail())
-            lines.push_back(use.call);
-        return lines;
-    };
-    EXPECT_EQ(calls(byEnter), calls(byButton));
-    EXPECT_EQ(byButton.windows->focusedControl(), byButton.form->Combo1);
-    EXPECT_EQ(byEnter.windows->focusedControl(), byEnter.form->Combo1);
 }
 
 } // namespace
