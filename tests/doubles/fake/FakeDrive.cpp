@@ -163,6 +163,7 @@ FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
             return location;
         }
         current /= stored;
+        location.shortPath += "\\" + shortNameOf(stored);
         if (last) {
             location.exists = location.folderExists = true;
             location.isFolder = fs::is_directory(current);
@@ -234,28 +235,6 @@ void FakeDrive::clearReadOnlyMarks() {
         std::error_code ignored;
         fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
     }
-}
-
-std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
-    std::vector<std::string> parts;
-    error = longPath.empty() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
-    if (longPath.empty() || !components(longPath, parts))
-        return "";
-    std::string result = longPath.size() >= 2 && longPath[1] == ':' ? longPath.substr(0, 2) : "";
-    fs::path current = root_;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::string stored = match(current, parts[i]);
-        if (stored.empty() || (i + 1 < parts.size() && !fs::is_directory(current / stored))) {
-            error = i + 1 == parts.size() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
-            return "";
-        }
-        result += "\\" + shortNameOf(stored);
-        current /= stored;
-    }
-    if (longPath.find_last_of("\\/") + 1 == longPath.size())
-        result += '\\'; // a trailing backslash stays
-    error = win::ERROR_SUCCESS;
-    return result;
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {

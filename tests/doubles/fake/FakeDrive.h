@@ -25,6 +25,7 @@ public:
         bool folderExists = false;  // the folder that holds it exists
         std::filesystem::path host; // the entry, or where it would be made
         std::string storedName;     // its name as stored, "" when missing
+        std::string shortPath;      // the 8.3 form below the root of what was found: "\\PROGRA~1"
     };
     Location locate(const std::string& windowsPath) const;
     bool exists(const std::string& windowsPath) const { return locate(windowsPath).exists; }
@@ -35,7 +36,6 @@ public:
     bool isReadOnly(const std::string& windowsPath) const;
     void setReadOnly(const std::string& windowsPath, bool readOnly);
     void clearReadOnlyMarks();
-    std::string shortPath(const std::string& longPath, win::DWORD& error) const;
     std::string dir(const std::string& pattern) const;
     std::vector<std::string> filesIn(const std::string& folder, const std::string& extension) const;
     void copyFile(const std::string& source, const std::string& destination);

@@ -1,8 +1,5 @@
 #include "fake/FakeSettings.h"
 
-#include "platform/WinFacts.h"
-#include "fake/TextUtil.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>

@@ -3,15 +3,8 @@
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
-#include "platform/WinFacts.h"
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/FakeRegistry.h"
-#include "fake/FakeSettings.h"
-#include "fake/TextUtil.h"
 
 #include <atomic>
-#include <cstring>
 #include <random>
 #include <system_error>
 

@@ -13,10 +13,10 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
+#include "fake/TextUtil.h"
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <deque>
@@ -26,7 +26,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace fake {

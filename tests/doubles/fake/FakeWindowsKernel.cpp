@@ -5,20 +5,11 @@
 // the size through their in-out count.
 #include "fake/FakeWindows.h"
 
-#include "fake/CallLog.h"
 #include "fake/CodePage1252.h"
-#include "fake/FakeDrive.h"
-#include "fake/TextUtil.h"
 
 #include <algorithm>
-#include <functional>
 #include <cstring>
 #include <limits>
-#include <map>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace fake {
 
@@ -209,9 +200,14 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
-    win::DWORD error = 0;
-    const std::string shortPath = drive_->shortPath(lpszLongPath, error);
-    return error ? failWith<win::DWORD>(error, 0) : copyOut(shortPath, lpszShortPath, cchBuffer);
+    const std::string path = lpszLongPath;
+    const FakeDrive::Location location = drive_->locate(path);
+    if (path.empty() || !location.exists)
+        return failWith<win::DWORD>(
+            path.empty() || location.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND, 0);
+    const std::string drive = path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : "";
+    const bool trailingBackslash = path.find_last_of("\\/") + 1 == path.size();
+    return copyOut(drive + location.shortPath + (trailingBackslash ? "\\" : ""), lpszShortPath, cchBuffer);
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the

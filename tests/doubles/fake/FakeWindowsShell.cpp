@@ -3,14 +3,7 @@
 // binary shell link; the program never reads one back).
 #include "fake/FakeWindows.h"
 
-#include "platform/WinFacts.h"
-
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/TextUtil.h"
-
 #include <cstring>
-#include <map>
 
 namespace fake {
 

@@ -2,16 +2,7 @@
 // metrics, colours, cursors), the session, the keyboard and the cursor.
 #include "fake/FakeWindows.h"
 
-#include "platform/WinFacts.h"
-
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/FakeSettings.h"
-#include "fake/TextUtil.h"
-
 #include <cstring>
-#include <map>
-#include <utility>
 
 namespace fake {
 
