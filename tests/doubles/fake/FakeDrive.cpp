@@ -203,38 +203,25 @@ void FakeDrive::remove(const std::string& windowsPath) {
     const Location location = locate(windowsPath);
     if (!location.exists || location.host == root_)
         return;
+    const std::string removed = location.host.string() + "/";
+    for (auto it = readOnly_.lower_bound(location.host);
+         it != readOnly_.end() && (it->string() + "/").rfind(removed, 0) == 0;)
+        it = readOnly_.erase(it);
     std::error_code ec;
-    fs::permissions(location.host, fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove_all(location.host, ec);
 }
 
 bool FakeDrive::isReadOnly(const std::string& windowsPath) const {
     const Location location = locate(windowsPath);
-    if (!location.exists)
-        return false;
-    std::error_code ec;
-    const auto perms = fs::status(location.host, ec).permissions();
-    return !ec && (perms & fs::perms::owner_write) == fs::perms::none;
+    return location.exists && readOnly_.count(location.host) != 0;
 }
 
 void FakeDrive::setReadOnly(const std::string& windowsPath, bool readOnly) {
     const Location location = locate(windowsPath);
-    if (!location.exists)
-        return;
-    // Windows keeps read-only as a file attribute; the fake checks the owner's
-    // write bit itself, since a host process may be allowed to write anyway.
-    const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    std::error_code ec;
-    fs::permissions(location.host, readOnly ? writeBits : fs::perms::owner_write,
-                    readOnly ? fs::perm_options::remove : fs::perm_options::add, ec);
-}
-
-void FakeDrive::clearReadOnlyMarks() {
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ignored;
-        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-    }
+    if (location.exists && readOnly)
+        readOnly_.insert(location.host);
+    else
+        readOnly_.erase(location.host);
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {
@@ -321,6 +308,8 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     fs::rename(from.host, target, ec);
     if (ec)
         throw rt::Error(rt::ErrPathFileAccess);
+    if (readOnly_.erase(from.host))
+        readOnly_.insert(target);
 }
 
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {

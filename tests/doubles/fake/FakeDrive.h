@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,6 @@ public:
     void remove(const std::string& windowsPath);
     bool isReadOnly(const std::string& windowsPath) const;
     void setReadOnly(const std::string& windowsPath, bool readOnly);
-    void clearReadOnlyMarks();
     std::string dir(const std::string& pattern) const;
     std::vector<std::string> filesIn(const std::string& folder, const std::string& extension) const;
     void copyFile(const std::string& source, const std::string& destination);
@@ -55,6 +55,9 @@ private:
     Location existingFile(const std::string& path) const;          // 76 / 53 / 75 for a folder
     Location writableTarget(const std::string& path) const;        // 76 / 75
     std::filesystem::path root_;
+    // Windows keeps read-only as a file attribute; the fake keeps the marks of its
+    // host files here, whatever the host process may write.
+    std::set<std::filesystem::path> readOnly_;
 };
 
 } // namespace fake

@@ -46,7 +46,6 @@ FakeWindows::FakeWindows() : drive_(std::make_unique<FakeDrive>(makeTemporaryDri
 }
 
 FakeWindows::~FakeWindows() {
-    drive_->clearReadOnlyMarks();
     std::error_code ec;
     fs::remove_all(drive_->root(), ec);
 }

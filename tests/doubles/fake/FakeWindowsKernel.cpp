@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
+#include <sstream>
 
 namespace fake {
 
@@ -37,12 +39,6 @@ win::DWORD copyOut(const std::string& text, char* buffer, win::DWORD size) {
     return static_cast<win::DWORD>(text.size());
 }
 
-// The text a conversion takes: a length of -1 takes it up to its NUL and the NUL too.
-template <class Char> std::basic_string<Char> textOf(const Char* text, int length) {
-    return length < 0 ? std::basic_string<Char>(text) + Char{}
-                      : std::basic_string<Char>(text, static_cast<std::size_t>(length));
-}
-
 // A null root is the current drive, C:.
 bool isDriveC(const char* root) {
     return !root || equalsIgnoreCase(root, "C:\\") || equalsIgnoreCase(root, "C:");
@@ -65,13 +61,10 @@ constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
 // Lines end with CR LF, as Windows writes them.
 std::string writeProfileString(const std::string& text, const std::string& section, const char* key,
                                const char* value) {
-    std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : split(text, '\n');
-    if (!lines.empty() && lines.back().empty())
-        lines.pop_back(); // the end of the last line
-    for (std::string& line : lines) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-    }
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
     const auto at = [&](std::size_t i) { return lines.begin() + static_cast<std::ptrdiff_t>(i); };
     const auto isHeader = [&](std::size_t i) { return trim(lines[i]).rfind('[', 0) == 0; };
     const auto isSection = [&](std::size_t i) {
@@ -333,9 +326,12 @@ int FakeWindows::convert(const char* operation, win::UINT codePage, const From* 
         return 0;
     if ((codePage != win::CP_ACP && codePage != 1252) || !text)
         return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    // A length of -1 takes the text up to its NUL and the NUL too.
+    const std::basic_string<From> input =
+        length < 0 ? std::basic_string<From>(text) + From{}
+                   : std::basic_string<From>(text, static_cast<std::size_t>(length));
     std::basic_string<To> converted;
-    for (From c : textOf(text, length))
-        converted.push_back(convertOne(c));
+    std::transform(input.begin(), input.end(), std::back_inserter(converted), convertOne);
     if (size == 0)
         return static_cast<int>(converted.size());
     if (!buffer || static_cast<std::size_t>(size) < converted.size())
