@@ -139,16 +139,6 @@ void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallA
         throw rt::Error(*fault);
 }
 
-std::string FakeWindows::appPath() {
-    runtimeCall("appPath", {}, Kind::ApplicationFact);
-    return appFolder;
-}
-
-std::string FakeWindows::appTitle() {
-    runtimeCall("appTitle", {}, Kind::ApplicationFact);
-    return "Decorama";
-}
-
 rt::AppVersion FakeWindows::appVersion() {
     runtimeCall("appVersion", {}, Kind::ApplicationFact);
     return rt::AppVersion{DECORAMA_VERSION_MAJOR, DECORAMA_VERSION_MINOR, DECORAMA_VERSION_PATCH};

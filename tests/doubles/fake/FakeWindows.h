@@ -40,7 +40,8 @@ public:
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
     // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
-    // (without Internet Explorer 4) and NT 3.51.
+    // (without Internet Explorer 4) and NT 3.51, below the Windows folder on 98 and ME,
+    // in the user's profile on NT.
     std::optional<std::string> applicationDataFolder() const;
     // "C:\WINDOWS\SYSTEM" or "C:\WINNT\system32", by version.
     std::string systemFolder() const {
@@ -146,8 +147,14 @@ public:
     // Every Windows call, file service and message box so far, in order.
     const std::vector<Operation>& operationTrail() const { return trail_; }
     void clearLogs();
-    std::string appPath() override;
-    std::string appTitle() override;
+    std::string appPath() override {
+        runtimeCall("appPath", {}, Kind::ApplicationFact);
+        return appFolder;
+    }
+    std::string appTitle() override {
+        runtimeCall("appTitle", {}, Kind::ApplicationFact);
+        return "Decorama";
+    }
     rt::AppVersion appVersion() override;
     std::string Dir(const std::string& path) override { return driveFor("Dir", {path}).dir(path); }
     std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) override {
@@ -174,8 +181,14 @@ public:
     }
     std::uint32_t Shell(const std::string&, int) override;
     int MsgBox(const std::string&, int, const std::string&) override;
-    win::DWORD GetLastError() override;
-    void SetLastError(win::DWORD) override;
+    win::DWORD GetLastError() override {
+        log.add("GetLastError", {});
+        return lastError;
+    }
+    void SetLastError(win::DWORD dwErrCode) override {
+        log.add("SetLastError", {dwErrCode});
+        lastError = dwErrCode;
+    }
     win::LONG RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
                             win::REGSAM samDesired, win::HKEY* phkResult) override {
         if (phkResult)
@@ -229,7 +242,12 @@ public:
     }
     win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
     win::BOOL GetDiskFreeSpaceExA(const char*, win::DWORDLONG*, win::DWORDLONG*, win::DWORDLONG*) override;
-    win::UINT GetDriveTypeA(const char*) override;
+    win::UINT GetDriveTypeA(const char* lpRootPathName) override {
+        if (faulted("GetDriveTypeA", {lpRootPathName}))
+            return 0;
+        // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
+        return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
+    }
     void GetSystemInfo(win::SYSTEM_INFO*) override;
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
@@ -258,7 +276,11 @@ public:
     win::BOOL GetDevicePowerState(win::HANDLE, win::BOOL*) override { return unsupported(__func__); }
     win::HANDLE CreateFileA(const char*, win::DWORD, win::DWORD, void*, win::DWORD, win::DWORD,
                             win::HANDLE) override;
-    win::BOOL CloseHandle(win::HANDLE) override;
+    win::BOOL CloseHandle(win::HANDLE hObject) override {
+        if (faulted("CloseHandle", {hObject}))
+            return win::FALSE;
+        return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
     int GetSystemMetrics(int index) override {
         return faulted(__func__, {index}) ? 0 : settings.metrics.get(index);
@@ -268,7 +290,12 @@ public:
     }
     win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
     win::HCURSOR LoadCursorFromFileA(const char*) override;
-    win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
+    win::BOOL SetSystemCursor(win::HCURSOR hcur, win::DWORD id) override {
+        if (faulted("SetSystemCursor", {hcur, id}))
+            return win::FALSE;
+        win::DWORD error = 0;
+        return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
+    }
     win::BOOL ExitWindowsEx(win::UINT, win::DWORD) override;
     win::BOOL FlashWindow(win::HWND, win::BOOL) override { return unsupported(__func__); }
     win::BOOL FlashWindowEx(win::FLASHWINFO*) override { return unsupported(__func__); }
@@ -284,30 +311,61 @@ public:
     win::BOOL IsCharLowerA(char) override { return unsupported(__func__); }
     win::BOOL IsCharUpperA(char) override { return unsupported(__func__); }
     int GetKeyboardType(int) override { return unsupported(__func__); }
-    win::SHORT GetKeyState(int) override;
-    win::BOOL GetKeyboardState(win::BYTE*) override;
-    win::BOOL SetKeyboardState(win::BYTE*) override;
+    win::SHORT GetKeyState(int nVirtKey) override {
+        if (faulted("GetKeyState", {nVirtKey}) || nVirtKey < 0 || nVirtKey > 255)
+            return 0;
+        const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
+        return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));
+    }
+    win::BOOL GetKeyboardState(win::BYTE* lpKeyState) override {
+        if (faulted("GetKeyboardState", {}) || !lpKeyState)
+            return win::FALSE;
+        std::memcpy(lpKeyState, keys.data(), keys.size());
+        return win::TRUE;
+    }
+    win::BOOL SetKeyboardState(win::BYTE* lpKeyState) override {
+        if (faulted("SetKeyboardState", {}) || !lpKeyState)
+            return win::FALSE;
+        std::memcpy(keys.data(), lpKeyState, keys.size());
+        return win::TRUE;
+    }
     void keybd_event(win::BYTE, win::BYTE, win::DWORD, win::ULONG_PTR) override;
     win::UINT GetCaretBlinkTime() override { return unsupported(__func__); }
     win::BOOL SetCaretBlinkTime(win::UINT) override { return unsupported(__func__); }
     win::BOOL ShowCaret(win::HWND) override { return unsupported(__func__); }
     win::BOOL HideCaret(win::HWND) override { return unsupported(__func__); }
-    int ShowCursor(win::BOOL) override;
+    int ShowCursor(win::BOOL bShow) override {
+        if (!faulted("ShowCursor", {bShow}))
+            cursorShowCount += bShow ? 1 : -1;
+        return cursorShowCount;
+    }
     win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
     int GetDeviceCaps(win::HDC, int) override;
-    win::BOOL DeleteDC(win::HDC) override;
+    win::BOOL DeleteDC(win::HDC hdc) override {
+        if (faulted("DeleteDC", {hdc}))
+            return win::FALSE;
+        return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::HINSTANCE ShellExecuteA(win::HWND, const char*, const char*, const char*, const char*,
                                  win::INT) override;
     win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
     win::BOOL SHGetSpecialFolderPathA(win::HWND, char*, int, win::BOOL) override;
     win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
-    void CoTaskMemFree(void*) override;
+    void CoTaskMemFree(void* pv) override {
+        if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
+            return;
+        itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
+    }
     win::BOOL sndPlaySoundA(const char*, win::UINT) override;
     win::HINTERNET InternetOpenA(const char*, win::DWORD, const char*, const char*, win::DWORD) override;
     win::HINTERNET InternetOpenUrlA(win::HINTERNET, const char*, const char*, win::DWORD, win::DWORD,
                                     win::DWORD_PTR) override;
     win::BOOL InternetReadFile(win::HINTERNET, void*, win::DWORD, win::DWORD*) override;
-    win::BOOL InternetCloseHandle(win::HINTERNET) override;
+    win::BOOL InternetCloseHandle(win::HINTERNET hInternet) override {
+        if (faulted("InternetCloseHandle", {hInternet}))
+            return win::FALSE;
+        return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::HRESULT DoFileDownload(const char16_t*) override;
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
     win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;

@@ -107,16 +107,6 @@ std::string writeProfileString(const std::string& text, const std::string& secti
 
 } // namespace
 
-win::DWORD FakeWindows::GetLastError() {
-    log.add("GetLastError", {});
-    return lastError;
-}
-
-void FakeWindows::SetLastError(win::DWORD dwErrCode) {
-    log.add("SetLastError", {dwErrCode});
-    lastError = dwErrCode;
-}
-
 template <class Size>
 bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
     const bool fits = buffer && *size > name.size();
@@ -261,13 +251,6 @@ win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
         if (out)
             *out = freeBytes / 4096 * 4096;
     return win::TRUE;
-}
-
-win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
-    if (faulted("GetDriveTypeA", {lpRootPathName}))
-        return 0;
-    // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
-    return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
 }
 
 void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
@@ -445,12 +428,6 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
     }
     files[nextFile] = name;
     return std::exchange(nextFile, nextFile + 4);
-}
-
-win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
-    if (faulted("CloseHandle", {hObject}))
-        return win::FALSE;
-    return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 // The process token knows one privilege, the shut-down privilege, which

@@ -50,22 +50,13 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 }
 
 std::optional<std::string> FakeWindows::applicationDataFolder() const {
-    switch (version_) {
-    case Version::Win95:
-    case Version::Win95OSR2:
-    case Version::Win95Build1212:
-    case Version::NT351:
-    case Version::Failing:
+    const VersionProfile& p = profileOf(version_);
+    if (p.getVersionFails || p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
         return std::nullopt;
-    case Version::NT4:
-        return windowsFolder() + "\\Profiles\\" + userName + "\\Application Data";
-    case Version::Win2000:
-    case Version::WinXP:
-    case Version::Vista:
-        return "C:\\Documents and Settings\\" + userName + "\\Application Data";
-    default:
+    if (!isNtFamily(version_))
         return windowsFolder() + "\\Application Data";
-    }
+    return (p.major == 4 ? windowsFolder() + "\\Profiles\\" : "C:\\Documents and Settings\\") + userName +
+           "\\Application Data";
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
@@ -104,12 +95,6 @@ win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* p
     const auto it = itemLists.find(pidl);
     std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
     return *pszPath != '\0';
-}
-
-void FakeWindows::CoTaskMemFree(void* pv) {
-    if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
-        return;
-    itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
 }
 
 win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
@@ -157,12 +142,6 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
     file.position += n;
     *lpdwNumberOfBytesRead = static_cast<win::DWORD>(n);
     return win::TRUE;
-}
-
-win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
-    if (faulted("InternetCloseHandle", {hInternet}))
-        return win::FALSE;
-    return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {

@@ -75,13 +75,6 @@ win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
     return settings.cursors.load(lpFileName);
 }
 
-win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
-    if (faulted("SetSystemCursor", {hcur, id}))
-        return win::FALSE;
-    win::DWORD error = 0;
-    return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
-}
-
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
 // restarting needs SE_SHUTDOWN_NAME enabled in the process token, or the
 // request fails with ERROR_PRIVILEGE_NOT_HELD; logging off needs nothing.
@@ -94,27 +87,6 @@ win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     return win::TRUE;
 }
 
-win::SHORT FakeWindows::GetKeyState(int nVirtKey) {
-    if (faulted("GetKeyState", {nVirtKey}) || nVirtKey < 0 || nVirtKey > 255)
-        return 0;
-    const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
-    return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));
-}
-
-win::BOOL FakeWindows::GetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("GetKeyboardState", {}) || !lpKeyState)
-        return win::FALSE;
-    std::memcpy(lpKeyState, keys.data(), keys.size());
-    return win::TRUE;
-}
-
-win::BOOL FakeWindows::SetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("SetKeyboardState", {}) || !lpKeyState)
-        return win::FALSE;
-    std::memcpy(keys.data(), lpKeyState, keys.size());
-    return win::TRUE;
-}
-
 void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                               win::ULONG_PTR dwExtraInfo) {
     if (faulted("keybd_event", {bVk, bScan, dwFlags, dwExtraInfo}))
@@ -124,12 +96,6 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
         state = static_cast<win::BYTE>(state & ~0x80);
     else
         state = static_cast<win::BYTE>((state | 0x80) ^ ((state & 0x80) ? 0 : 1));
-}
-
-int FakeWindows::ShowCursor(win::BOOL bShow) {
-    if (!faulted("ShowCursor", {bShow}))
-        cursorShowCount += bShow ? 1 : -1;
-    return cursorShowCount;
 }
 
 win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
@@ -152,12 +118,6 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
                                      {win::LOGPIXELSX, settings.logPixels},
                                      {win::LOGPIXELSY, settings.logPixels}};
     return lookup(caps, index, 0);
-}
-
-win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {
-    if (faulted("DeleteDC", {hdc}))
-        return win::FALSE;
-    return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 } // namespace fake
