@@ -423,6 +423,12 @@ private:
         return result;
     }
     void setLastErrorCode(win::DWORD code) { lastError = code; }
+    // True, with `error` as the last error, when the condition refuses the call.
+    bool refused(bool condition, win::DWORD error) {
+        if (condition)
+            setLastErrorCode(error);
+        return condition;
+    }
     // A call no test makes: logged, and failed as a Windows without it fails it, with
     // ERROR_CALL_NOT_IMPLEMENTED and the call's zero, FALSE or NULL.
     struct Zero {

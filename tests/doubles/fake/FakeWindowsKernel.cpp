@@ -137,12 +137,10 @@ win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
 // "MACHINE\user", and NameDisplay (3), the account's full name, which this
 // account has not; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
-    if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
+    if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}) ||
+        refused(!isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(NameFormat != 2 && NameFormat != 3, ERROR_NONE_MAPPED))
         return 0;
-    if (!isWindows2000OrLater())
-        return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
-    if (NameFormat != 2 && NameFormat != 3)
-        return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
     return copyName(NameFormat == 2 ? computerName + "\\" + userName : "", lpNameBuffer, nSize,
                     win::ERROR_MORE_DATA);
 }
@@ -204,10 +202,9 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
     if (path.find_first_of("\\/:") == std::string::npos)
         path = windowsFolder() + "\\" + path;
     const FakeDrive::Location location = drive_->locate(path);
-    if (!location.onDrive || !location.folderExists)
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    if (location.isFolder || drive_->isReadOnly(path))
-        return failWith(win::ERROR_ACCESS_DENIED, win::FALSE);
+    if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
+        refused(location.isFolder || drive_->isReadOnly(path), win::ERROR_ACCESS_DENIED))
+        return win::FALSE;
     const std::string text = writeProfileString(location.exists ? FakeDrive::hostRead(location.host) : "",
                                                 lpAppName, lpKeyName, lpString);
     if (location.exists || !text.empty())
@@ -218,10 +215,9 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
-    if (faulted("GetDiskFreeSpaceA", {lpRootPathName}))
+    if (faulted("GetDiskFreeSpaceA", {lpRootPathName}) ||
+        refused(!isDriveC(lpRootPathName), win::ERROR_PATH_NOT_FOUND))
         return win::FALSE;
-    if (!isDriveC(lpRootPathName))
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
     // The 95 family caps the counts at 2 GiB of clusters.
     const std::uint64_t cap = isNtFamily(version_) ? 0xFFFFFFFFull : 0x7FFFFFFFull / 4096;
     const auto clusters = static_cast<win::DWORD>(std::min<std::uint64_t>(freeBytes / 4096, cap));
@@ -243,10 +239,9 @@ win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
     const VersionProfile& p = profileOf(version_);
     const bool present =
         isNtFamily(version_) ? p.major >= 4 : p.minor > 0 || (p.buildNumber & 0xFFFF) >= 1000;
-    if (p.getVersionFails || !present)
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!isDriveC(lpDirectoryName))
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    if (refused(p.getVersionFails || !present, win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(!isDriveC(lpDirectoryName), win::ERROR_PATH_NOT_FOUND))
+        return win::FALSE;
     for (win::DWORDLONG* out : {lpFreeBytesAvailableToCaller, lpTotalNumberOfBytes, lpTotalNumberOfFreeBytes})
         if (out)
             *out = freeBytes / 4096 * 4096;
@@ -277,10 +272,9 @@ win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
     if (faulted("CreateDirectoryA", {lpPathName}))
         return win::FALSE;
     const FakeDrive::Location location = drive_->locate(lpPathName ? lpPathName : "");
-    if (!location.onDrive || !location.folderExists)
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    if (location.exists)
-        return failWith(win::ERROR_ALREADY_EXISTS, win::FALSE);
+    if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
+        refused(location.exists, win::ERROR_ALREADY_EXISTS))
+        return win::FALSE;
     drive_->makeFolder(lpPathName);
     return win::TRUE;
 }
@@ -305,10 +299,9 @@ win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
 template <class To, class From>
 int FakeWindows::convert(const char* operation, win::UINT codePage, const From* text, int length, To* buffer,
                          int size, const std::function<To(From)>& convertOne) {
-    if (faulted(operation, {codePage, length, size}))
+    if (faulted(operation, {codePage, length, size}) ||
+        refused((codePage != win::CP_ACP && codePage != 1252) || !text, win::ERROR_INVALID_PARAMETER))
         return 0;
-    if ((codePage != win::CP_ACP && codePage != 1252) || !text)
-        return failWith(win::ERROR_INVALID_PARAMETER, 0);
     // A length of -1 takes the text up to its NUL and the NUL too.
     const std::basic_string<From> input =
         length < 0 ? std::basic_string<From>(text) + From{}
@@ -373,12 +366,10 @@ void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
 
 // GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.
 win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
-    if (faulted("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0}))
+    if (faulted("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0}) ||
+        refused(!isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX), win::ERROR_INVALID_PARAMETER))
         return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
     return win::TRUE;
@@ -386,10 +377,9 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
 
 // GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
 win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
-    if (faulted("GetSystemPowerStatus", {}))
+    if (faulted("GetSystemPowerStatus", {}) ||
+        refused(isNtFamily(version_) && !isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED))
         return win::FALSE;
-    if (isNtFamily(version_) && !isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     *lpSystemPowerStatus = power;
     return win::TRUE;
 }
@@ -439,24 +429,21 @@ win::HANDLE FakeWindows::GetCurrentProcess() {
 
 win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
                                         win::HANDLE* TokenHandle) {
-    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(ProcessHandle != currentProcess || !TokenHandle, win::ERROR_INVALID_HANDLE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (ProcessHandle != currentProcess || !TokenHandle)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     *TokenHandle = processToken;
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
                                              win::LUID* lpLuid) {
-    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"),
+                ERROR_NO_SUCH_PRIVILEGE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
-        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
     *lpLuid = shutdownLuid;
     return win::TRUE;
 }
@@ -464,12 +451,10 @@ win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const cha
 win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
                                              win::TOKEN_PRIVILEGES* NewState, win::DWORD,
                                              win::TOKEN_PRIVILEGES*, win::DWORD*) {
-    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(TokenHandle != processToken, win::ERROR_INVALID_HANDLE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (TokenHandle != processToken)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (DisableAllPrivileges)
         shutdownPrivilege = false;
     else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)

@@ -81,9 +81,7 @@ win::BOOL FakeWindows::SHGetSpecialFolderPathA(win::HWND hwndOwner, char* lpszPa
     if (faulted("SHGetSpecialFolderPathA", {hwndOwner, csidl}))
         return win::FALSE;
     const std::optional<std::string> appData = applicationDataFolder();
-    if (!appData)
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (csidl != win::CSIDL_APPDATA)
+    if (refused(!appData, win::ERROR_CALL_NOT_IMPLEMENTED) || csidl != win::CSIDL_APPDATA)
         return win::FALSE;
     std::strcpy(lpszPath, appData->c_str());
     return win::TRUE;

@@ -66,12 +66,11 @@ win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
 }
 
 win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
-    if (faulted("LoadCursorFromFileA", {lpFileName}))
+    if (faulted("LoadCursorFromFileA", {lpFileName}) ||
+        refused(!lpFileName || !drive_->fileExists(lpFileName), win::ERROR_FILE_NOT_FOUND) ||
+        refused(!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)),
+                ERROR_INVALID_DATA))
         return 0;
-    if (!lpFileName || !drive_->fileExists(lpFileName))
-        return failWith<win::HCURSOR>(win::ERROR_FILE_NOT_FOUND, 0);
-    if (!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)))
-        return failWith<win::HCURSOR>(ERROR_INVALID_DATA, 0);
     return settings.cursors.load(lpFileName);
 }
 
@@ -100,10 +99,9 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
 
 win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
                                 const void* pdm) {
-    if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}))
+    if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}) ||
+        refused(!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"), win::ERROR_INVALID_PARAMETER))
         return 0;
-    if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
-        return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
     deviceContexts[nextDc] = true;
     return std::exchange(nextDc, nextDc + 4);
 }
