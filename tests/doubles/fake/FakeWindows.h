@@ -36,7 +36,13 @@ public:
     ~FakeWindows() override;
     void useVersion(Version v);
     Version version() const { return version_; }
-    void setAppPath(const std::string& windowsPath);
+    void setAppPath(const std::string& windowsPath) {
+        std::string path = windowsPath;
+        while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
+            path.pop_back();
+        appFolder = path;
+        drive_->makeFolder(path);
+    }
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
     // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
@@ -63,8 +69,22 @@ public:
         registry.put(root, key, name, win::REG_DWORD, bytesOf(value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& key,
-                                         const std::string& name) const;
-    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key, const std::string& name) const;
+                                         const std::string& name) const {
+        const auto value = registry.get(root, key, name);
+        if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
+            return std::nullopt;
+        std::string text = value->data;
+        if (!text.empty() && text.back() == '\0')
+            text.pop_back();
+        return text;
+    }
+    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key,
+                                       const std::string& name) const {
+        const auto value = registry.get(root, key, name);
+        if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
+            return std::nullopt;
+        return fromBytes<win::DWORD>(value->data);
+    }
     bool keyExists(win::HKEY root, const std::string& key) const { return registry.keyExists(root, key); }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& key) const {
         return registry.subKeyNames(root, key);
@@ -248,7 +268,14 @@ public:
         // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
         return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
     }
-    void GetSystemInfo(win::SYSTEM_INFO*) override;
+    void GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) override {
+        if (faulted("GetSystemInfo", {}))
+            return;
+        *lpSystemInfo = win::SYSTEM_INFO{};
+        lpSystemInfo->dwPageSize = 4096;
+        lpSystemInfo->dwNumberOfProcessors = 1;
+        lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
+    }
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
     win::UINT GetWindowsDirectoryA(char*, win::UINT) override;
@@ -266,9 +293,24 @@ public:
     int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
-    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;
+    // GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
+    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) override {
+        if (faulted("GetSystemPowerStatus", {}) ||
+            refused(isNtFamily(version_) && !isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED))
+            return win::FALSE;
+        *lpSystemPowerStatus = power;
+        return win::TRUE;
+    }
     win::BOOL SetSystemPowerState(win::BOOL, win::BOOL) override { return unsupported(__func__); }
-    win::BOOL RequestWakeupLatency(int) override;
+    // RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
+    win::BOOL RequestWakeupLatency(int latency) override {
+        if (faulted("RequestWakeupLatency", {latency}))
+            return win::FALSE;
+        const VersionProfile& p = profileOf(version_);
+        const bool present =
+            (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
+        return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+    }
     win::DWORD SetThreadExecutionState(win::DWORD) override { return unsupported(__func__); }
     win::BOOL RequestDeviceWakeup(win::HANDLE) override { return unsupported(__func__); }
     win::BOOL CancelDeviceWakeupRequest(win::HANDLE) override { return unsupported(__func__); }
@@ -339,7 +381,14 @@ public:
             cursorShowCount += bShow ? 1 : -1;
         return cursorShowCount;
     }
-    win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
+    win::HDC CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
+                       const void* pdm) override {
+        if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}) ||
+            refused(!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"), win::ERROR_INVALID_PARAMETER))
+            return 0;
+        deviceContexts[nextDc] = true;
+        return std::exchange(nextDc, nextDc + 4);
+    }
     int GetDeviceCaps(win::HDC, int) override;
     win::BOOL DeleteDC(win::HDC hdc) override {
         if (faulted("DeleteDC", {hdc}))
@@ -350,14 +399,26 @@ public:
                                  win::INT) override;
     win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
     win::BOOL SHGetSpecialFolderPathA(win::HWND, char*, int, win::BOOL) override;
-    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
+    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) override {
+        if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
+            return win::FALSE;
+        const auto it = itemLists.find(pidl);
+        std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
+        return *pszPath != '\0';
+    }
     void CoTaskMemFree(void* pv) override {
         if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
             return;
         itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
     }
     win::BOOL sndPlaySoundA(const char*, win::UINT) override;
-    win::HINTERNET InternetOpenA(const char*, win::DWORD, const char*, const char*, win::DWORD) override;
+    win::HINTERNET InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType, const char* lpszProxy,
+                                 const char* lpszProxyBypass, win::DWORD dwFlags) override {
+        if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
+            return 0;
+        internet[nextInternet] = InternetHandle{};
+        return std::exchange(nextInternet, nextInternet + 4);
+    }
     win::HINTERNET InternetOpenUrlA(win::HINTERNET, const char*, const char*, win::DWORD, win::DWORD,
                                     win::DWORD_PTR) override;
     win::BOOL InternetReadFile(win::HINTERNET, void*, win::DWORD, win::DWORD*) override;
@@ -407,10 +468,19 @@ private:
     win::HINTERNET nextInternet = 0xCC0000;
     std::optional<std::int32_t> plannedFault(const std::string& operation, Kind kind);
     // Logs a Windows call; the planned error when the fault plan makes this use fail.
-    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args);
+    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args) {
+        log.add(operation, args);
+        const auto fault = plannedFault(operation, Kind::WindowsCall);
+        return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
+    }
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
-    bool faulted(const char* operation, std::initializer_list<CallArg> args);
+    bool faulted(const char* operation, std::initializer_list<CallArg> args) {
+        const auto error = plannedError(operation, args);
+        if (error)
+            setLastErrorCode(*error);
+        return error.has_value();
+    }
     // Registry calls report failure through their status, not through the thread's last
     // error, so a planned fault is returned as the status and leaves the last error alone.
     template <class Call>

@@ -248,15 +248,6 @@ win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
     return win::TRUE;
 }
 
-void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    if (faulted("GetSystemInfo", {}))
-        return;
-    *lpSystemInfo = win::SYSTEM_INFO{};
-    lpSystemInfo->dwPageSize = 4096;
-    lpSystemInfo->dwNumberOfProcessors = 1;
-    lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
-}
-
 // The folders of the version played: "C:\WINDOWS" and "C:\WINDOWS\SYSTEM" on the 95
 // family, "C:\WINNT" and "C:\WINNT\system32" on NT.
 win::UINT FakeWindows::GetWindowsDirectoryA(char* lpBuffer, win::UINT uSize) {
@@ -373,25 +364,6 @@ win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
     return win::TRUE;
-}
-
-// GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
-win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
-    if (faulted("GetSystemPowerStatus", {}) ||
-        refused(isNtFamily(version_) && !isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED))
-        return win::FALSE;
-    *lpSystemPowerStatus = power;
-    return win::TRUE;
-}
-
-// RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
-win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    if (faulted("RequestWakeupLatency", {latency}))
-        return win::FALSE;
-    const VersionProfile& p = profileOf(version_);
-    const bool present =
-        (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-    return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
 }
 
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,

@@ -87,29 +87,12 @@ win::BOOL FakeWindows::SHGetSpecialFolderPathA(win::HWND hwndOwner, char* lpszPa
     return win::TRUE;
 }
 
-win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
-    if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
-        return win::FALSE;
-    const auto it = itemLists.find(pidl);
-    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
-    return *pszPath != '\0';
-}
-
 win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     if (faulted("sndPlaySoundA", {pszSound, fuSound}))
         return win::FALSE;
     sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
     // A null sound stops the one that plays; a missing one plays the default unless SND_NODEFAULT.
     return !pszSound || drive_->fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
-}
-
-win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
-                                          const char* lpszProxy, const char* lpszProxyBypass,
-                                          win::DWORD dwFlags) {
-    if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
-        return 0;
-    internet[nextInternet] = InternetHandle{};
-    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,

@@ -97,15 +97,6 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
         state = static_cast<win::BYTE>((state | 0x80) ^ ((state & 0x80) ? 0 : 1));
 }
 
-win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
-                                const void* pdm) {
-    if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}) ||
-        refused(!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"), win::ERROR_INVALID_PARAMETER))
-        return 0;
-    deviceContexts[nextDc] = true;
-    return std::exchange(nextDc, nextDc + 4);
-}
-
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
     if (faulted("GetDeviceCaps", {hdc, index}) || !deviceContexts.count(hdc))
         return 0;
