@@ -163,6 +163,7 @@ FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
             return location;
         }
         current /= stored;
+        location.shortPath += "\\" + shortNameOf(stored);
         if (last) {
             location.exists = location.folderExists = true;
             location.isFolder = fs::is_directory(current);
@@ -202,60 +203,25 @@ void FakeDrive::remove(const std::string& windowsPath) {
     const Location location = locate(windowsPath);
     if (!location.exists || location.host == root_)
         return;
+    const std::string removed = location.host.string() + "/";
+    for (auto it = readOnly_.lower_bound(location.host);
+         it != readOnly_.end() && (it->string() + "/").rfind(removed, 0) == 0;)
+        it = readOnly_.erase(it);
     std::error_code ec;
-    fs::permissions(location.host, fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove_all(location.host, ec);
 }
 
 bool FakeDrive::isReadOnly(const std::string& windowsPath) const {
     const Location location = locate(windowsPath);
-    if (!location.exists)
-        return false;
-    std::error_code ec;
-    const auto perms = fs::status(location.host, ec).permissions();
-    return !ec && (perms & fs::perms::owner_write) == fs::perms::none;
+    return location.exists && readOnly_.count(location.host) != 0;
 }
 
 void FakeDrive::setReadOnly(const std::string& windowsPath, bool readOnly) {
     const Location location = locate(windowsPath);
-    if (!location.exists)
-        return;
-    // Windows keeps read-only as a file attribute; the fake checks the owner's
-    // write bit itself, since a host process may be allowed to write anyway.
-    const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    std::error_code ec;
-    fs::permissions(location.host, readOnly ? writeBits : fs::perms::owner_write,
-                    readOnly ? fs::perm_options::remove : fs::perm_options::add, ec);
-}
-
-void FakeDrive::clearReadOnlyMarks() {
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code ignored;
-        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-    }
-}
-
-std::string FakeDrive::shortPath(const std::string& longPath, win::DWORD& error) const {
-    std::vector<std::string> parts;
-    error = longPath.empty() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
-    if (longPath.empty() || !components(longPath, parts))
-        return "";
-    std::string result = longPath.size() >= 2 && longPath[1] == ':' ? longPath.substr(0, 2) : "";
-    fs::path current = root_;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::string stored = match(current, parts[i]);
-        if (stored.empty() || (i + 1 < parts.size() && !fs::is_directory(current / stored))) {
-            error = i + 1 == parts.size() ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
-            return "";
-        }
-        result += "\\" + shortNameOf(stored);
-        current /= stored;
-    }
-    if (longPath.find_last_of("\\/") + 1 == longPath.size())
-        result += '\\'; // a trailing backslash stays
-    error = win::ERROR_SUCCESS;
-    return result;
+    if (location.exists && readOnly)
+        readOnly_.insert(location.host);
+    else
+        readOnly_.erase(location.host);
 }
 
 std::string FakeDrive::hostRead(const fs::path& host) {
@@ -342,6 +308,8 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     fs::rename(from.host, target, ec);
     if (ec)
         throw rt::Error(rt::ErrPathFileAccess);
+    if (readOnly_.erase(from.host))
+        readOnly_.insert(target);
 }
 
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ public:
         bool folderExists = false;  // the folder that holds it exists
         std::filesystem::path host; // the entry, or where it would be made
         std::string storedName;     // its name as stored, "" when missing
+        std::string shortPath;      // the 8.3 form below the root of what was found: "\\PROGRA~1"
     };
     Location locate(const std::string& windowsPath) const;
     bool exists(const std::string& windowsPath) const { return locate(windowsPath).exists; }
@@ -34,8 +36,6 @@ public:
     void remove(const std::string& windowsPath);
     bool isReadOnly(const std::string& windowsPath) const;
     void setReadOnly(const std::string& windowsPath, bool readOnly);
-    void clearReadOnlyMarks();
-    std::string shortPath(const std::string& longPath, win::DWORD& error) const;
     std::string dir(const std::string& pattern) const;
     std::vector<std::string> filesIn(const std::string& folder, const std::string& extension) const;
     void copyFile(const std::string& source, const std::string& destination);
@@ -55,6 +55,9 @@ private:
     Location existingFile(const std::string& path) const;          // 76 / 53 / 75 for a folder
     Location writableTarget(const std::string& path) const;        // 76 / 75
     std::filesystem::path root_;
+    // Windows keeps read-only as a file attribute; the fake keeps the marks of its
+    // host files here, whatever the host process may write.
+    std::set<std::filesystem::path> readOnly_;
 };
 
 } // namespace fake

@@ -1,8 +1,5 @@
 #include "fake/FakeSettings.h"
 
-#include "platform/WinFacts.h"
-#include "fake/TextUtil.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -71,6 +68,25 @@ const win::COLORREF defaultColors[] = {
 };
 constexpr win::DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 
+win::LOGFONTA font(const char* face, int height, int weight) {
+    win::LOGFONTA f{};
+    f.lfHeight = height;
+    f.lfWeight = weight;
+    std::strncpy(f.lfFaceName, face, sizeof(f.lfFaceName) - 1);
+    return f;
+}
+
+void writeDword(void* to, std::int64_t value) {
+    const auto v = static_cast<win::DWORD>(value);
+    std::memcpy(to, &v, sizeof v);
+}
+
+win::UINT dwordAt(const void* structure) {
+    win::UINT size = 0;
+    std::memcpy(&size, structure, sizeof size);
+    return size;
+}
+
 } // namespace
 
 MetricTable::MetricTable() {
@@ -110,32 +126,6 @@ bool CursorStore::replace(win::HCURSOR cursor, win::DWORD id, win::DWORD& error)
     calls.push_back(CursorCall{id, file, error == 0});
     return error == 0;
 }
-
-namespace {
-
-using win::Setting;
-using win::Transport;
-
-win::LOGFONTA font(const char* face, int height, int weight) {
-    win::LOGFONTA f{};
-    f.lfHeight = height;
-    f.lfWeight = weight;
-    std::strncpy(f.lfFaceName, face, sizeof(f.lfFaceName) - 1);
-    return f;
-}
-
-void writeDword(void* to, std::int64_t value) {
-    const auto v = static_cast<win::DWORD>(value);
-    std::memcpy(to, &v, sizeof v);
-}
-
-win::UINT dwordAt(const void* structure) {
-    win::UINT size = 0;
-    std::memcpy(&size, structure, sizeof size);
-    return size;
-}
-
-} // namespace
 
 SpiStore::SpiStore(MetricTable& metrics) : metrics_(metrics) {
     for (const Setting* row = win::settingsBegin(); row != win::settingsEnd(); ++row) {
@@ -185,9 +175,9 @@ win::BOOL SpiStore::call(win::UINT action, win::UINT uiParam, void* pvParam, win
         error = win::ERROR_INVALID_SPI_VALUE;
         return win::FALSE;
     }
-    if (row->transport == Transport::IconSpacing)
-        return pvParam ? get(*row, uiParam, pvParam, error) : set(*row, uiParam, pvParam, error);
-    return action == row->get ? get(*row, uiParam, pvParam, error) : set(*row, uiParam, pvParam, error);
+    // Icon spacing has one action for both ways: it reads into a buffer and sets without one.
+    const bool reads = row->transport == Transport::IconSpacing ? pvParam != nullptr : action == row->get;
+    return reads ? get(*row, uiParam, pvParam, error) : set(*row, uiParam, pvParam, error);
 }
 
 win::BOOL SpiStore::get(const Setting& row, win::UINT uiParam, void* pvParam, win::DWORD& error) {

@@ -3,15 +3,8 @@
 #include "fake/FakeWindows.h"
 
 #include "runtime/Error.h"
-#include "platform/WinFacts.h"
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/FakeRegistry.h"
-#include "fake/FakeSettings.h"
-#include "fake/TextUtil.h"
 
 #include <atomic>
-#include <cstring>
 #include <random>
 #include <system_error>
 
@@ -53,7 +46,6 @@ FakeWindows::FakeWindows() : drive_(std::make_unique<FakeDrive>(makeTemporaryDri
 }
 
 FakeWindows::~FakeWindows() {
-    drive_->clearReadOnlyMarks();
     std::error_code ec;
     fs::remove_all(drive_->root(), ec);
 }
@@ -68,33 +60,6 @@ void FakeWindows::useVersion(Version v) {
     if (isNtFamily(v))
         setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
                   "ProductType", "WinNT");
-}
-
-void FakeWindows::setAppPath(const std::string& windowsPath) {
-    std::string path = windowsPath;
-    while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
-        path.pop_back();
-    appFolder = path;
-    drive_->makeFolder(path);
-}
-
-std::optional<std::string> FakeWindows::getString(win::HKEY root, const std::string& key,
-                                                  const std::string& name) const {
-    const auto value = registry.get(root, key, name);
-    if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
-        return std::nullopt;
-    std::string text = value->data;
-    if (!text.empty() && text.back() == '\0')
-        text.pop_back();
-    return text;
-}
-
-std::optional<win::DWORD> FakeWindows::getDword(win::HKEY root, const std::string& key,
-                                                const std::string& name) const {
-    const auto value = registry.get(root, key, name);
-    if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
-        return std::nullopt;
-    return fromBytes<win::DWORD>(value->data);
 }
 
 void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
@@ -127,34 +92,10 @@ std::optional<std::int32_t> FakeWindows::plannedFault(const std::string& operati
     return fault == planned.end() ? std::nullopt : std::optional<std::int32_t>(fault->second);
 }
 
-std::optional<win::DWORD> FakeWindows::plannedError(const char* operation,
-                                                    std::initializer_list<CallArg> args) {
-    log.add(operation, args);
-    const auto fault = plannedFault(operation, Kind::WindowsCall);
-    return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
-}
-
-bool FakeWindows::faulted(const char* operation, std::initializer_list<CallArg> args) {
-    const auto error = plannedError(operation, args);
-    if (error)
-        setLastErrorCode(*error);
-    return error.has_value();
-}
-
 void FakeWindows::runtimeCall(const char* operation, std::initializer_list<CallArg> args, Kind kind) {
     log.add(operation, args);
     if (const auto fault = plannedFault(operation, kind))
         throw rt::Error(*fault);
-}
-
-std::string FakeWindows::appPath() {
-    runtimeCall("appPath", {}, Kind::ApplicationFact);
-    return appFolder;
-}
-
-std::string FakeWindows::appTitle() {
-    runtimeCall("appTitle", {}, Kind::ApplicationFact);
-    return "Decorama";
 }
 
 rt::AppVersion FakeWindows::appVersion() {

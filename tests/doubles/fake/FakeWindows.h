@@ -13,10 +13,10 @@
 #include "fake/FakeDrive.h"
 #include "fake/FakeRegistry.h"
 #include "fake/FakeSettings.h"
+#include "fake/TextUtil.h"
 #include "fake/VersionProfiles.h"
 
 #include <cstdint>
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <deque>
@@ -26,7 +26,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace fake {
@@ -37,11 +36,18 @@ public:
     ~FakeWindows() override;
     void useVersion(Version v);
     Version version() const { return version_; }
-    void setAppPath(const std::string& windowsPath);
+    void setAppPath(const std::string& windowsPath) {
+        std::string path = windowsPath;
+        while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
+            path.pop_back();
+        appFolder = path;
+        drive_->makeFolder(path);
+    }
     // "C:\WINDOWS" or "C:\WINNT", by version.
     std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
     // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
-    // (without Internet Explorer 4) and NT 3.51.
+    // (without Internet Explorer 4) and NT 3.51, below the Windows folder on 98 and ME,
+    // in the user's profile on NT.
     std::optional<std::string> applicationDataFolder() const;
     // "C:\WINDOWS\SYSTEM" or "C:\WINNT\system32", by version.
     std::string systemFolder() const {
@@ -63,8 +69,22 @@ public:
         registry.put(root, key, name, win::REG_DWORD, bytesOf(value));
     }
     std::optional<std::string> getString(win::HKEY root, const std::string& key,
-                                         const std::string& name) const;
-    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key, const std::string& name) const;
+                                         const std::string& name) const {
+        const auto value = registry.get(root, key, name);
+        if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
+            return std::nullopt;
+        std::string text = value->data;
+        if (!text.empty() && text.back() == '\0')
+            text.pop_back();
+        return text;
+    }
+    std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key,
+                                       const std::string& name) const {
+        const auto value = registry.get(root, key, name);
+        if (!value || value->type != win::REG_DWORD || value->data.size() != 4)
+            return std::nullopt;
+        return fromBytes<win::DWORD>(value->data);
+    }
     bool keyExists(win::HKEY root, const std::string& key) const { return registry.keyExists(root, key); }
     std::vector<std::string> subKeyNames(win::HKEY root, const std::string& key) const {
         return registry.subKeyNames(root, key);
@@ -147,8 +167,14 @@ public:
     // Every Windows call, file service and message box so far, in order.
     const std::vector<Operation>& operationTrail() const { return trail_; }
     void clearLogs();
-    std::string appPath() override;
-    std::string appTitle() override;
+    std::string appPath() override {
+        runtimeCall("appPath", {}, Kind::ApplicationFact);
+        return appFolder;
+    }
+    std::string appTitle() override {
+        runtimeCall("appTitle", {}, Kind::ApplicationFact);
+        return "Decorama";
+    }
     rt::AppVersion appVersion() override;
     std::string Dir(const std::string& path) override { return driveFor("Dir", {path}).dir(path); }
     std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) override {
@@ -175,8 +201,14 @@ public:
     }
     std::uint32_t Shell(const std::string&, int) override;
     int MsgBox(const std::string&, int, const std::string&) override;
-    win::DWORD GetLastError() override;
-    void SetLastError(win::DWORD) override;
+    win::DWORD GetLastError() override {
+        log.add("GetLastError", {});
+        return lastError;
+    }
+    void SetLastError(win::DWORD dwErrCode) override {
+        log.add("SetLastError", {dwErrCode});
+        lastError = dwErrCode;
+    }
     win::LONG RegOpenKeyExA(win::HKEY hKey, const char* lpSubKey, win::DWORD ulOptions,
                             win::REGSAM samDesired, win::HKEY* phkResult) override {
         if (phkResult)
@@ -230,8 +262,20 @@ public:
     }
     win::BOOL GetDiskFreeSpaceA(const char*, win::DWORD*, win::DWORD*, win::DWORD*, win::DWORD*) override;
     win::BOOL GetDiskFreeSpaceExA(const char*, win::DWORDLONG*, win::DWORDLONG*, win::DWORDLONG*) override;
-    win::UINT GetDriveTypeA(const char*) override;
-    void GetSystemInfo(win::SYSTEM_INFO*) override;
+    win::UINT GetDriveTypeA(const char* lpRootPathName) override {
+        if (faulted("GetDriveTypeA", {lpRootPathName}))
+            return 0;
+        // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
+        return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
+    }
+    void GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) override {
+        if (faulted("GetSystemInfo", {}))
+            return;
+        *lpSystemInfo = win::SYSTEM_INFO{};
+        lpSystemInfo->dwPageSize = 4096;
+        lpSystemInfo->dwNumberOfProcessors = 1;
+        lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
+    }
     win::BOOL GetCPInfo(win::UINT, win::CPINFO*) override { return unsupported(__func__); }
     win::DWORD GetTempPathA(win::DWORD, char*) override { return unsupported(__func__); }
     win::UINT GetWindowsDirectoryA(char*, win::UINT) override;
@@ -249,9 +293,24 @@ public:
     int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;
     void GlobalMemoryStatus(win::MEMORYSTATUS*) override;
     win::BOOL GlobalMemoryStatusEx(win::MEMORYSTATUSEX*) override;
-    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS*) override;
+    // GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
+    win::BOOL GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) override {
+        if (faulted("GetSystemPowerStatus", {}) ||
+            refused(isNtFamily(version_) && !isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED))
+            return win::FALSE;
+        *lpSystemPowerStatus = power;
+        return win::TRUE;
+    }
     win::BOOL SetSystemPowerState(win::BOOL, win::BOOL) override { return unsupported(__func__); }
-    win::BOOL RequestWakeupLatency(int) override;
+    // RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
+    win::BOOL RequestWakeupLatency(int latency) override {
+        if (faulted("RequestWakeupLatency", {latency}))
+            return win::FALSE;
+        const VersionProfile& p = profileOf(version_);
+        const bool present =
+            (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
+        return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+    }
     win::DWORD SetThreadExecutionState(win::DWORD) override { return unsupported(__func__); }
     win::BOOL RequestDeviceWakeup(win::HANDLE) override { return unsupported(__func__); }
     win::BOOL CancelDeviceWakeupRequest(win::HANDLE) override { return unsupported(__func__); }
@@ -259,7 +318,11 @@ public:
     win::BOOL GetDevicePowerState(win::HANDLE, win::BOOL*) override { return unsupported(__func__); }
     win::HANDLE CreateFileA(const char*, win::DWORD, win::DWORD, void*, win::DWORD, win::DWORD,
                             win::HANDLE) override;
-    win::BOOL CloseHandle(win::HANDLE) override;
+    win::BOOL CloseHandle(win::HANDLE hObject) override {
+        if (faulted("CloseHandle", {hObject}))
+            return win::FALSE;
+        return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::BOOL SystemParametersInfoA(win::UINT, win::UINT, void*, win::UINT) override;
     int GetSystemMetrics(int index) override {
         return faulted(__func__, {index}) ? 0 : settings.metrics.get(index);
@@ -269,7 +332,12 @@ public:
     }
     win::BOOL SetSysColors(int, const win::INT*, const win::COLORREF*) override;
     win::HCURSOR LoadCursorFromFileA(const char*) override;
-    win::BOOL SetSystemCursor(win::HCURSOR, win::DWORD) override;
+    win::BOOL SetSystemCursor(win::HCURSOR hcur, win::DWORD id) override {
+        if (faulted("SetSystemCursor", {hcur, id}))
+            return win::FALSE;
+        win::DWORD error = 0;
+        return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
+    }
     win::BOOL ExitWindowsEx(win::UINT, win::DWORD) override;
     win::BOOL FlashWindow(win::HWND, win::BOOL) override { return unsupported(__func__); }
     win::BOOL FlashWindowEx(win::FLASHWINFO*) override { return unsupported(__func__); }
@@ -285,30 +353,80 @@ public:
     win::BOOL IsCharLowerA(char) override { return unsupported(__func__); }
     win::BOOL IsCharUpperA(char) override { return unsupported(__func__); }
     int GetKeyboardType(int) override { return unsupported(__func__); }
-    win::SHORT GetKeyState(int) override;
-    win::BOOL GetKeyboardState(win::BYTE*) override;
-    win::BOOL SetKeyboardState(win::BYTE*) override;
+    win::SHORT GetKeyState(int nVirtKey) override {
+        if (faulted("GetKeyState", {nVirtKey}) || nVirtKey < 0 || nVirtKey > 255)
+            return 0;
+        const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
+        return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));
+    }
+    win::BOOL GetKeyboardState(win::BYTE* lpKeyState) override {
+        if (faulted("GetKeyboardState", {}) || !lpKeyState)
+            return win::FALSE;
+        std::memcpy(lpKeyState, keys.data(), keys.size());
+        return win::TRUE;
+    }
+    win::BOOL SetKeyboardState(win::BYTE* lpKeyState) override {
+        if (faulted("SetKeyboardState", {}) || !lpKeyState)
+            return win::FALSE;
+        std::memcpy(keys.data(), lpKeyState, keys.size());
+        return win::TRUE;
+    }
     void keybd_event(win::BYTE, win::BYTE, win::DWORD, win::ULONG_PTR) override;
     win::UINT GetCaretBlinkTime() override { return unsupported(__func__); }
     win::BOOL SetCaretBlinkTime(win::UINT) override { return unsupported(__func__); }
     win::BOOL ShowCaret(win::HWND) override { return unsupported(__func__); }
     win::BOOL HideCaret(win::HWND) override { return unsupported(__func__); }
-    int ShowCursor(win::BOOL) override;
-    win::HDC CreateICA(const char*, const char*, const char*, const void*) override;
+    int ShowCursor(win::BOOL bShow) override {
+        if (!faulted("ShowCursor", {bShow}))
+            cursorShowCount += bShow ? 1 : -1;
+        return cursorShowCount;
+    }
+    win::HDC CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
+                       const void* pdm) override {
+        if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}) ||
+            refused(!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"), win::ERROR_INVALID_PARAMETER))
+            return 0;
+        deviceContexts[nextDc] = true;
+        return std::exchange(nextDc, nextDc + 4);
+    }
     int GetDeviceCaps(win::HDC, int) override;
-    win::BOOL DeleteDC(win::HDC) override;
+    win::BOOL DeleteDC(win::HDC hdc) override {
+        if (faulted("DeleteDC", {hdc}))
+            return win::FALSE;
+        return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::HINSTANCE ShellExecuteA(win::HWND, const char*, const char*, const char*, const char*,
                                  win::INT) override;
     win::HRESULT SHGetSpecialFolderLocation(win::HWND, int, win::ITEMIDLIST**) override;
     win::BOOL SHGetSpecialFolderPathA(win::HWND, char*, int, win::BOOL) override;
-    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST*, char*) override;
-    void CoTaskMemFree(void*) override;
+    win::BOOL SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) override {
+        if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
+            return win::FALSE;
+        const auto it = itemLists.find(pidl);
+        std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
+        return *pszPath != '\0';
+    }
+    void CoTaskMemFree(void* pv) override {
+        if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
+            return;
+        itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
+    }
     win::BOOL sndPlaySoundA(const char*, win::UINT) override;
-    win::HINTERNET InternetOpenA(const char*, win::DWORD, const char*, const char*, win::DWORD) override;
+    win::HINTERNET InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType, const char* lpszProxy,
+                                 const char* lpszProxyBypass, win::DWORD dwFlags) override {
+        if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
+            return 0;
+        internet[nextInternet] = InternetHandle{};
+        return std::exchange(nextInternet, nextInternet + 4);
+    }
     win::HINTERNET InternetOpenUrlA(win::HINTERNET, const char*, const char*, win::DWORD, win::DWORD,
                                     win::DWORD_PTR) override;
     win::BOOL InternetReadFile(win::HINTERNET, void*, win::DWORD, win::DWORD*) override;
-    win::BOOL InternetCloseHandle(win::HINTERNET) override;
+    win::BOOL InternetCloseHandle(win::HINTERNET hInternet) override {
+        if (faulted("InternetCloseHandle", {hInternet}))
+            return win::FALSE;
+        return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
+    }
     win::HRESULT DoFileDownload(const char16_t*) override;
     win::DWORD GetFileVersionInfoSizeA(const char*, win::DWORD*) override;
     win::BOOL GetFileVersionInfoA(const char*, win::DWORD, win::DWORD, void*) override;
@@ -350,10 +468,19 @@ private:
     win::HINTERNET nextInternet = 0xCC0000;
     std::optional<std::int32_t> plannedFault(const std::string& operation, Kind kind);
     // Logs a Windows call; the planned error when the fault plan makes this use fail.
-    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args);
+    std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args) {
+        log.add(operation, args);
+        const auto fault = plannedFault(operation, Kind::WindowsCall);
+        return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
+    }
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
-    bool faulted(const char* operation, std::initializer_list<CallArg> args);
+    bool faulted(const char* operation, std::initializer_list<CallArg> args) {
+        const auto error = plannedError(operation, args);
+        if (error)
+            setLastErrorCode(*error);
+        return error.has_value();
+    }
     // Registry calls report failure through their status, not through the thread's last
     // error, so a planned fault is returned as the status and leaves the last error alone.
     template <class Call>
@@ -366,6 +493,12 @@ private:
         return result;
     }
     void setLastErrorCode(win::DWORD code) { lastError = code; }
+    // True, with `error` as the last error, when the condition refuses the call.
+    bool refused(bool condition, win::DWORD error) {
+        if (condition)
+            setLastErrorCode(error);
+        return condition;
+    }
     // A call no test makes: logged, and failed as a Windows without it fails it, with
     // ERROR_CALL_NOT_IMPLEMENTED and the call's zero, FALSE or NULL.
     struct Zero {

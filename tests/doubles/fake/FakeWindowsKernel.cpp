@@ -5,20 +5,13 @@
 // the size through their in-out count.
 #include "fake/FakeWindows.h"
 
-#include "fake/CallLog.h"
 #include "fake/CodePage1252.h"
-#include "fake/FakeDrive.h"
-#include "fake/TextUtil.h"
 
 #include <algorithm>
-#include <functional>
 #include <cstring>
+#include <iterator>
 #include <limits>
-#include <map>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
+#include <sstream>
 
 namespace fake {
 
@@ -46,12 +39,6 @@ win::DWORD copyOut(const std::string& text, char* buffer, win::DWORD size) {
     return static_cast<win::DWORD>(text.size());
 }
 
-// The text a conversion takes: a length of -1 takes it up to its NUL and the NUL too.
-template <class Char> std::basic_string<Char> textOf(const Char* text, int length) {
-    return length < 0 ? std::basic_string<Char>(text) + Char{}
-                      : std::basic_string<Char>(text, static_cast<std::size_t>(length));
-}
-
 // A null root is the current drive, C:.
 bool isDriveC(const char* root) {
     return !root || equalsIgnoreCase(root, "C:\\") || equalsIgnoreCase(root, "C:");
@@ -74,13 +61,10 @@ constexpr win::LUID shutdownLuid{19, 0}; // SE_SHUTDOWN_PRIVILEGE
 // Lines end with CR LF, as Windows writes them.
 std::string writeProfileString(const std::string& text, const std::string& section, const char* key,
                                const char* value) {
-    std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : split(text, '\n');
-    if (!lines.empty() && lines.back().empty())
-        lines.pop_back(); // the end of the last line
-    for (std::string& line : lines) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-    }
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
     const auto at = [&](std::size_t i) { return lines.begin() + static_cast<std::ptrdiff_t>(i); };
     const auto isHeader = [&](std::size_t i) { return trim(lines[i]).rfind('[', 0) == 0; };
     const auto isSection = [&](std::size_t i) {
@@ -123,16 +107,6 @@ std::string writeProfileString(const std::string& text, const std::string& secti
 
 } // namespace
 
-win::DWORD FakeWindows::GetLastError() {
-    log.add("GetLastError", {});
-    return lastError;
-}
-
-void FakeWindows::SetLastError(win::DWORD dwErrCode) {
-    log.add("SetLastError", {dwErrCode});
-    lastError = dwErrCode;
-}
-
 template <class Size>
 bool FakeWindows::copyName(const std::string& name, char* buffer, Size* size, win::DWORD overflow) {
     const bool fits = buffer && *size > name.size();
@@ -163,12 +137,10 @@ win::BOOL FakeWindows::GetComputerNameA(char* lpBuffer, win::DWORD* nSize) {
 // "MACHINE\user", and NameDisplay (3), the account's full name, which this
 // account has not; the other formats need a domain, which this machine lacks.
 win::BOOLEAN FakeWindows::GetUserNameExA(int NameFormat, char* lpNameBuffer, win::ULONG* nSize) {
-    if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}))
+    if (faulted("GetUserNameExA", {NameFormat, nSize ? *nSize : 0}) ||
+        refused(!isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(NameFormat != 2 && NameFormat != 3, ERROR_NONE_MAPPED))
         return 0;
-    if (!isWindows2000OrLater())
-        return failWith<win::BOOLEAN>(win::ERROR_CALL_NOT_IMPLEMENTED, 0);
-    if (NameFormat != 2 && NameFormat != 3)
-        return failWith<win::BOOLEAN>(ERROR_NONE_MAPPED, 0);
     return copyName(NameFormat == 2 ? computerName + "\\" + userName : "", lpNameBuffer, nSize,
                     win::ERROR_MORE_DATA);
 }
@@ -209,9 +181,14 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
                                           win::DWORD cchBuffer) {
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
-    win::DWORD error = 0;
-    const std::string shortPath = drive_->shortPath(lpszLongPath, error);
-    return error ? failWith<win::DWORD>(error, 0) : copyOut(shortPath, lpszShortPath, cchBuffer);
+    const std::string path = lpszLongPath;
+    const FakeDrive::Location location = drive_->locate(path);
+    if (path.empty() || !location.exists)
+        return failWith<win::DWORD>(
+            path.empty() || location.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND, 0);
+    const std::string drive = path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : "";
+    const bool trailingBackslash = path.find_last_of("\\/") + 1 == path.size();
+    return copyOut(drive + location.shortPath + (trailingBackslash ? "\\" : ""), lpszShortPath, cchBuffer);
 }
 
 // WritePrivateProfileStringA: a file name without a folder lives in the
@@ -225,10 +202,9 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
     if (path.find_first_of("\\/:") == std::string::npos)
         path = windowsFolder() + "\\" + path;
     const FakeDrive::Location location = drive_->locate(path);
-    if (!location.onDrive || !location.folderExists)
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    if (location.isFolder || drive_->isReadOnly(path))
-        return failWith(win::ERROR_ACCESS_DENIED, win::FALSE);
+    if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
+        refused(location.isFolder || drive_->isReadOnly(path), win::ERROR_ACCESS_DENIED))
+        return win::FALSE;
     const std::string text = writeProfileString(location.exists ? FakeDrive::hostRead(location.host) : "",
                                                 lpAppName, lpKeyName, lpString);
     if (location.exists || !text.empty())
@@ -239,10 +215,9 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
 win::BOOL FakeWindows::GetDiskFreeSpaceA(const char* lpRootPathName, win::DWORD* lpSectorsPerCluster,
                                          win::DWORD* lpBytesPerSector, win::DWORD* lpNumberOfFreeClusters,
                                          win::DWORD* lpTotalNumberOfClusters) {
-    if (faulted("GetDiskFreeSpaceA", {lpRootPathName}))
+    if (faulted("GetDiskFreeSpaceA", {lpRootPathName}) ||
+        refused(!isDriveC(lpRootPathName), win::ERROR_PATH_NOT_FOUND))
         return win::FALSE;
-    if (!isDriveC(lpRootPathName))
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
     // The 95 family caps the counts at 2 GiB of clusters.
     const std::uint64_t cap = isNtFamily(version_) ? 0xFFFFFFFFull : 0x7FFFFFFFull / 4096;
     const auto clusters = static_cast<win::DWORD>(std::min<std::uint64_t>(freeBytes / 4096, cap));
@@ -264,30 +239,13 @@ win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
     const VersionProfile& p = profileOf(version_);
     const bool present =
         isNtFamily(version_) ? p.major >= 4 : p.minor > 0 || (p.buildNumber & 0xFFFF) >= 1000;
-    if (p.getVersionFails || !present)
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!isDriveC(lpDirectoryName))
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
+    if (refused(p.getVersionFails || !present, win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(!isDriveC(lpDirectoryName), win::ERROR_PATH_NOT_FOUND))
+        return win::FALSE;
     for (win::DWORDLONG* out : {lpFreeBytesAvailableToCaller, lpTotalNumberOfBytes, lpTotalNumberOfFreeBytes})
         if (out)
             *out = freeBytes / 4096 * 4096;
     return win::TRUE;
-}
-
-win::UINT FakeWindows::GetDriveTypeA(const char* lpRootPathName) {
-    if (faulted("GetDriveTypeA", {lpRootPathName}))
-        return 0;
-    // A letter without a drive: DRIVE_NO_ROOT_DIR (1).
-    return lookup(driveTypes, upper(lpRootPathName ? lpRootPathName : "C:\\"), win::UINT{1});
-}
-
-void FakeWindows::GetSystemInfo(win::SYSTEM_INFO* lpSystemInfo) {
-    if (faulted("GetSystemInfo", {}))
-        return;
-    *lpSystemInfo = win::SYSTEM_INFO{};
-    lpSystemInfo->dwPageSize = 4096;
-    lpSystemInfo->dwNumberOfProcessors = 1;
-    lpSystemInfo->dwProcessorType = 586; // PROCESSOR_INTEL_PENTIUM
 }
 
 // The folders of the version played: "C:\WINDOWS" and "C:\WINDOWS\SYSTEM" on the 95
@@ -305,10 +263,9 @@ win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
     if (faulted("CreateDirectoryA", {lpPathName}))
         return win::FALSE;
     const FakeDrive::Location location = drive_->locate(lpPathName ? lpPathName : "");
-    if (!location.onDrive || !location.folderExists)
-        return failWith(win::ERROR_PATH_NOT_FOUND, win::FALSE);
-    if (location.exists)
-        return failWith(win::ERROR_ALREADY_EXISTS, win::FALSE);
+    if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
+        refused(location.exists, win::ERROR_ALREADY_EXISTS))
+        return win::FALSE;
     drive_->makeFolder(lpPathName);
     return win::TRUE;
 }
@@ -333,13 +290,15 @@ win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
 template <class To, class From>
 int FakeWindows::convert(const char* operation, win::UINT codePage, const From* text, int length, To* buffer,
                          int size, const std::function<To(From)>& convertOne) {
-    if (faulted(operation, {codePage, length, size}))
+    if (faulted(operation, {codePage, length, size}) ||
+        refused((codePage != win::CP_ACP && codePage != 1252) || !text, win::ERROR_INVALID_PARAMETER))
         return 0;
-    if ((codePage != win::CP_ACP && codePage != 1252) || !text)
-        return failWith(win::ERROR_INVALID_PARAMETER, 0);
+    // A length of -1 takes the text up to its NUL and the NUL too.
+    const std::basic_string<From> input =
+        length < 0 ? std::basic_string<From>(text) + From{}
+                   : std::basic_string<From>(text, static_cast<std::size_t>(length));
     std::basic_string<To> converted;
-    for (From c : textOf(text, length))
-        converted.push_back(convertOne(c));
+    std::transform(input.begin(), input.end(), std::back_inserter(converted), convertOne);
     if (size == 0)
         return static_cast<int>(converted.size());
     if (!buffer || static_cast<std::size_t>(size) < converted.size())
@@ -398,35 +357,13 @@ void FakeWindows::GlobalMemoryStatus(win::MEMORYSTATUS* lpBuffer) {
 
 // GlobalMemoryStatusEx (Windows 2000 and later): dwLength must be the record's size.
 win::BOOL FakeWindows::GlobalMemoryStatusEx(win::MEMORYSTATUSEX* lpBuffer) {
-    if (faulted("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0}))
+    if (faulted("GlobalMemoryStatusEx", {lpBuffer ? lpBuffer->dwLength : 0}) ||
+        refused(!isWindows2000OrLater(), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX), win::ERROR_INVALID_PARAMETER))
         return win::FALSE;
-    if (!isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (lpBuffer->dwLength != sizeof(win::MEMORYSTATUSEX))
-        return failWith(win::ERROR_INVALID_PARAMETER, win::FALSE);
     *lpBuffer = memory;
     lpBuffer->dwLength = sizeof(win::MEMORYSTATUSEX);
     return win::TRUE;
-}
-
-// GetSystemPowerStatus: the 95 family and Windows 2000 on; NT 4 has none.
-win::BOOL FakeWindows::GetSystemPowerStatus(win::SYSTEM_POWER_STATUS* lpSystemPowerStatus) {
-    if (faulted("GetSystemPowerStatus", {}))
-        return win::FALSE;
-    if (isNtFamily(version_) && !isWindows2000OrLater())
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    *lpSystemPowerStatus = power;
-    return win::TRUE;
-}
-
-// RequestWakeupLatency: Windows 98/ME and 2000 on; absent from Windows 95 and NT 4.
-win::BOOL FakeWindows::RequestWakeupLatency(int latency) {
-    if (faulted("RequestWakeupLatency", {latency}))
-        return win::FALSE;
-    const VersionProfile& p = profileOf(version_);
-    const bool present =
-        (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-    return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
 }
 
 win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesiredAccess,
@@ -455,12 +392,6 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
     return std::exchange(nextFile, nextFile + 4);
 }
 
-win::BOOL FakeWindows::CloseHandle(win::HANDLE hObject) {
-    if (faulted("CloseHandle", {hObject}))
-        return win::FALSE;
-    return files.erase(hObject) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
-}
-
 // The process token knows one privilege, the shut-down privilege, which
 // ExitWindowsEx asks for on the NT family.
 win::HANDLE FakeWindows::GetCurrentProcess() {
@@ -470,24 +401,21 @@ win::HANDLE FakeWindows::GetCurrentProcess() {
 
 win::BOOL FakeWindows::OpenProcessToken(win::HANDLE ProcessHandle, win::DWORD DesiredAccess,
                                         win::HANDLE* TokenHandle) {
-    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}))
+    if (faulted("OpenProcessToken", {ProcessHandle, DesiredAccess}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(ProcessHandle != currentProcess || !TokenHandle, win::ERROR_INVALID_HANDLE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (ProcessHandle != currentProcess || !TokenHandle)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     *TokenHandle = processToken;
     return win::TRUE;
 }
 
 win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const char* lpName,
                                              win::LUID* lpLuid) {
-    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}))
+    if (faulted("LookupPrivilegeValueA", {lpSystemName, lpName}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"),
+                ERROR_NO_SUCH_PRIVILEGE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (!lpName || !lpLuid || !equalsIgnoreCase(lpName, "SeShutdownPrivilege"))
-        return failWith(ERROR_NO_SUCH_PRIVILEGE, win::FALSE);
     *lpLuid = shutdownLuid;
     return win::TRUE;
 }
@@ -495,12 +423,10 @@ win::BOOL FakeWindows::LookupPrivilegeValueA(const char* lpSystemName, const cha
 win::BOOL FakeWindows::AdjustTokenPrivileges(win::HANDLE TokenHandle, win::BOOL DisableAllPrivileges,
                                              win::TOKEN_PRIVILEGES* NewState, win::DWORD,
                                              win::TOKEN_PRIVILEGES*, win::DWORD*) {
-    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}))
+    if (faulted("AdjustTokenPrivileges", {TokenHandle, DisableAllPrivileges}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED) ||
+        refused(TokenHandle != processToken, win::ERROR_INVALID_HANDLE))
         return win::FALSE;
-    if (!isNtFamily(version_))
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (TokenHandle != processToken)
-        return failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
     if (DisableAllPrivileges)
         shutdownPrivilege = false;
     else if (NewState->PrivilegeCount > 0 && NewState->Privileges[0].Luid.LowPart == shutdownLuid.LowPart)

@@ -3,14 +3,7 @@
 // binary shell link; the program never reads one back).
 #include "fake/FakeWindows.h"
 
-#include "platform/WinFacts.h"
-
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/TextUtil.h"
-
 #include <cstring>
-#include <map>
 
 namespace fake {
 
@@ -57,22 +50,13 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 }
 
 std::optional<std::string> FakeWindows::applicationDataFolder() const {
-    switch (version_) {
-    case Version::Win95:
-    case Version::Win95OSR2:
-    case Version::Win95Build1212:
-    case Version::NT351:
-    case Version::Failing:
+    const VersionProfile& p = profileOf(version_);
+    if (p.getVersionFails || p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
         return std::nullopt;
-    case Version::NT4:
-        return windowsFolder() + "\\Profiles\\" + userName + "\\Application Data";
-    case Version::Win2000:
-    case Version::WinXP:
-    case Version::Vista:
-        return "C:\\Documents and Settings\\" + userName + "\\Application Data";
-    default:
+    if (!isNtFamily(version_))
         return windowsFolder() + "\\Application Data";
-    }
+    return (p.major == 4 ? windowsFolder() + "\\Profiles\\" : "C:\\Documents and Settings\\") + userName +
+           "\\Application Data";
 }
 
 win::HRESULT FakeWindows::SHGetSpecialFolderLocation(win::HWND hwnd, int csidl, win::ITEMIDLIST** ppidl) {
@@ -97,26 +81,10 @@ win::BOOL FakeWindows::SHGetSpecialFolderPathA(win::HWND hwndOwner, char* lpszPa
     if (faulted("SHGetSpecialFolderPathA", {hwndOwner, csidl}))
         return win::FALSE;
     const std::optional<std::string> appData = applicationDataFolder();
-    if (!appData)
-        return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
-    if (csidl != win::CSIDL_APPDATA)
+    if (refused(!appData, win::ERROR_CALL_NOT_IMPLEMENTED) || csidl != win::CSIDL_APPDATA)
         return win::FALSE;
     std::strcpy(lpszPath, appData->c_str());
     return win::TRUE;
-}
-
-win::BOOL FakeWindows::SHGetPathFromIDListA(const win::ITEMIDLIST* pidl, char* pszPath) {
-    if (faulted("SHGetPathFromIDListA", {static_cast<const void*>(pidl)}))
-        return win::FALSE;
-    const auto it = itemLists.find(pidl);
-    std::strcpy(pszPath, it == itemLists.end() ? "" : it->second->c_str());
-    return *pszPath != '\0';
-}
-
-void FakeWindows::CoTaskMemFree(void* pv) {
-    if (faulted("CoTaskMemFree", {static_cast<const void*>(pv)}))
-        return;
-    itemLists.erase(static_cast<const win::ITEMIDLIST*>(pv));
 }
 
 win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
@@ -125,15 +93,6 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
     sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
     // A null sound stops the one that plays; a missing one plays the default unless SND_NODEFAULT.
     return !pszSound || drive_->fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
-}
-
-win::HINTERNET FakeWindows::InternetOpenA(const char* lpszAgent, win::DWORD dwAccessType,
-                                          const char* lpszProxy, const char* lpszProxyBypass,
-                                          win::DWORD dwFlags) {
-    if (faulted("InternetOpenA", {lpszAgent, dwAccessType, lpszProxy, lpszProxyBypass, dwFlags}))
-        return 0;
-    internet[nextInternet] = InternetHandle{};
-    return std::exchange(nextInternet, nextInternet + 4);
 }
 
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
@@ -164,12 +123,6 @@ win::BOOL FakeWindows::InternetReadFile(win::HINTERNET hFile, void* lpBuffer,
     file.position += n;
     *lpdwNumberOfBytesRead = static_cast<win::DWORD>(n);
     return win::TRUE;
-}
-
-win::BOOL FakeWindows::InternetCloseHandle(win::HINTERNET hInternet) {
-    if (faulted("InternetCloseHandle", {hInternet}))
-        return win::FALSE;
-    return internet.erase(hInternet) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 win::HRESULT FakeWindows::DoFileDownload(const char16_t* lpszFile) {

@@ -2,16 +2,7 @@
 // metrics, colours, cursors), the session, the keyboard and the cursor.
 #include "fake/FakeWindows.h"
 
-#include "platform/WinFacts.h"
-
-#include "fake/CallLog.h"
-#include "fake/FakeDrive.h"
-#include "fake/FakeSettings.h"
-#include "fake/TextUtil.h"
-
 #include <cstring>
-#include <map>
-#include <utility>
 
 namespace fake {
 
@@ -75,20 +66,12 @@ win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
 }
 
 win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
-    if (faulted("LoadCursorFromFileA", {lpFileName}))
+    if (faulted("LoadCursorFromFileA", {lpFileName}) ||
+        refused(!lpFileName || !drive_->fileExists(lpFileName), win::ERROR_FILE_NOT_FOUND) ||
+        refused(!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)),
+                ERROR_INVALID_DATA))
         return 0;
-    if (!lpFileName || !drive_->fileExists(lpFileName))
-        return failWith<win::HCURSOR>(win::ERROR_FILE_NOT_FOUND, 0);
-    if (!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)))
-        return failWith<win::HCURSOR>(ERROR_INVALID_DATA, 0);
     return settings.cursors.load(lpFileName);
-}
-
-win::BOOL FakeWindows::SetSystemCursor(win::HCURSOR hcur, win::DWORD id) {
-    if (faulted("SetSystemCursor", {hcur, id}))
-        return win::FALSE;
-    win::DWORD error = 0;
-    return settings.cursors.replace(hcur, id, error) ? win::TRUE : failWith(error, win::FALSE);
 }
 
 // ExitWindowsEx: every request is recorded. On NT, shutting down or
@@ -103,27 +86,6 @@ win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     return win::TRUE;
 }
 
-win::SHORT FakeWindows::GetKeyState(int nVirtKey) {
-    if (faulted("GetKeyState", {nVirtKey}) || nVirtKey < 0 || nVirtKey > 255)
-        return 0;
-    const win::BYTE state = keys[static_cast<std::size_t>(nVirtKey)];
-    return static_cast<win::SHORT>(((state & 0x80) ? 0xFF80 : 0) | (state & 1));
-}
-
-win::BOOL FakeWindows::GetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("GetKeyboardState", {}) || !lpKeyState)
-        return win::FALSE;
-    std::memcpy(lpKeyState, keys.data(), keys.size());
-    return win::TRUE;
-}
-
-win::BOOL FakeWindows::SetKeyboardState(win::BYTE* lpKeyState) {
-    if (faulted("SetKeyboardState", {}) || !lpKeyState)
-        return win::FALSE;
-    std::memcpy(keys.data(), lpKeyState, keys.size());
-    return win::TRUE;
-}
-
 void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags,
                               win::ULONG_PTR dwExtraInfo) {
     if (faulted("keybd_event", {bVk, bScan, dwFlags, dwExtraInfo}))
@@ -133,22 +95,6 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
         state = static_cast<win::BYTE>(state & ~0x80);
     else
         state = static_cast<win::BYTE>((state | 0x80) ^ ((state & 0x80) ? 0 : 1));
-}
-
-int FakeWindows::ShowCursor(win::BOOL bShow) {
-    if (!faulted("ShowCursor", {bShow}))
-        cursorShowCount += bShow ? 1 : -1;
-    return cursorShowCount;
-}
-
-win::HDC FakeWindows::CreateICA(const char* pszDriver, const char* pszDevice, const char* pszPort,
-                                const void* pdm) {
-    if (faulted("CreateICA", {pszDriver, pszDevice, pszPort, pdm}))
-        return 0;
-    if (!pszDriver || !equalsIgnoreCase(pszDriver, "DISPLAY"))
-        return failWith<win::HDC>(win::ERROR_INVALID_PARAMETER, 0);
-    deviceContexts[nextDc] = true;
-    return std::exchange(nextDc, nextDc + 4);
 }
 
 int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
@@ -161,12 +107,6 @@ int FakeWindows::GetDeviceCaps(win::HDC hdc, int index) {
                                      {win::LOGPIXELSX, settings.logPixels},
                                      {win::LOGPIXELSY, settings.logPixels}};
     return lookup(caps, index, 0);
-}
-
-win::BOOL FakeWindows::DeleteDC(win::HDC hdc) {
-    if (faulted("DeleteDC", {hdc}))
-        return win::FALSE;
-    return deviceContexts.erase(hdc) ? win::TRUE : failWith(win::ERROR_INVALID_HANDLE, win::FALSE);
 }
 
 } // namespace fake

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "themefile/ThemePaths.h"
+#include "fake/TextUtil.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,11 +65,7 @@ public:
     mutable std::vector<std::string> asked;
 
 private:
-    static std::string key(std::string path) {
-        std::transform(path.begin(), path.end(), path.begin(),
-                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-        return path;
-    }
+    static std::string key(const std::string& path) { return fake::upper(path); }
 
     std::map<std::string, std::string> files_;
 };
