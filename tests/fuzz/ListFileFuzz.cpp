@@ -7,7 +7,7 @@
 #include "catalogue/ListFiles.h"
 
 #include "fake/MemoryRuntime.h"
-#include "headless/RecordingComboBox.h"
+#include "headless/Controls.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,14 +38,22 @@ int readAs(const catalogue::ListFileFormat& format, rt::Runtime& runtime, ui::Co
     return 0;
 }
 
+// Nothing handles the list's events, so no error can reach a message box.
+class NoMessages : public rt::MessageBoxService {
+    int MsgBox(const std::string&, int, const std::string&) override { __builtin_trap(); }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     catalogues_test::MemoryRuntime runtime;
+    NoMessages messages;
+    headless::HeadlessWindowSystem windows(runtime, messages);
+    const auto window = windows.createWindow("List", ui::Window::Style::Borderless, {});
     for (const catalogue::ListFileFormat& format : catalogue::listFileFormats) {
         runtime.writeFile(std::string(folder) + "\\" + format.fileName, bytes);
-        catalogues_test::RecordingComboBox list;
+        ui::ComboBox& list = window->addComboBox(format.fileName, ui::ComboBox::Style::DropDown, {});
         const int withList = readAs(format, runtime, &list);
         if (format.fillsList) {
             const int withoutList = readAs(format, runtime, nullptr);
