@@ -53,7 +53,7 @@ void Window::userClose() {
 }
 
 void Window::showModal() {
-    if (owner_ == nullptr || owner_->isClosed())
+    if (owner_ == nullptr || owner_->closed_)
         throw std::logic_error("window \"" + caption_ + "\" has no open owner to be modal over");
     show();
     if (system().modalScripts_.empty())
@@ -210,18 +210,10 @@ HeadlessWindowSystem::~HeadlessWindowSystem() {
         window->detach();
 }
 
-std::unique_ptr<ui::Window> HeadlessWindowSystem::createWindow(const std::string& caption,
-                                                               ui::Window::Style style,
-                                                               const ui::Rect& bounds) {
-    auto window = std::make_unique<Window>(*this, caption, style, bounds);
-    windows_.push_back(window.get());
-    return window;
-}
-
-std::unique_ptr<ui::Window> HeadlessWindowSystem::createDialog(const std::string& caption,
-                                                               const ui::Rect& bounds, ui::Window& owner) {
-    auto window = std::make_unique<Window>(*this, caption, ui::Window::Style::FixedDialog, bounds,
-                                           &dynamic_cast<Window&>(owner));
+std::unique_ptr<ui::Window> HeadlessWindowSystem::open(const std::string& caption, const ui::Rect& bounds,
+                                                       ui::Window* owner) {
+    auto window = std::make_unique<Window>(*this, caption, bounds,
+                                           owner == nullptr ? nullptr : &dynamic_cast<Window&>(*owner));
     windows_.push_back(window.get());
     return window;
 }
@@ -241,8 +233,7 @@ void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
     } catch (...) {
         text = "Run-time error.";
     }
-    const int MB_ICONHAND = 16;
-    messages_.MsgBox(text, MB_ICONHAND, runtime_.appTitle());
+    messages_.MsgBox(text, rt::vbCritical, runtime_.appTitle());
 }
 
 std::vector<Window*> HeadlessWindowSystem::openWindows() const {

@@ -77,8 +77,7 @@ using Container = ContainerOf<ui::Container>;
 
 class Window : public ContainerOf<ui::Window> {
 public:
-    Window(HeadlessWindowSystem& system, std::string caption, Style, const ui::Rect& bounds,
-           Window* owner = nullptr)
+    Window(HeadlessWindowSystem& system, std::string caption, const ui::Rect& bounds, Window* owner)
         : ContainerOf(*this, nullptr), system_(&system), caption_(std::move(caption)), bounds_(bounds),
           owner_(owner) {}
     ~Window() override;
@@ -90,7 +89,7 @@ public:
     win::COLORREF backColor() const override { return backColor_; }
     void show() override;
     bool isShown() const override { return shown_; }
-    bool isActive() const override { return system_ != nullptr && system_->activeWindow() == this; }
+    bool isActive() const override { return system_ != nullptr && system_->active_ == this; }
     void minimize() override;
     bool isMinimized() const override { return minimized_; }
     void close() override;
@@ -127,16 +126,15 @@ private:
     std::map<std::string, ui::Control*> named_;
 };
 
-class Holder {
-public:
-    virtual ~Holder() = default;
-    virtual const ui::Control* holder() const = 0;
+// The frame or tab control a control is on, none for a window.
+struct Held {
+    const ui::Control* holder;
 };
 
-template <class Interface> class ControlBase : public Interface, public Holder {
+template <class Interface> class ControlBase : public Interface, public Held {
 public:
     ControlBase(Window& window, const ui::Control* holder, std::string name, const ui::Rect& bounds)
-        : window_(window), holder_(holder), name_(std::move(name)), bounds_(bounds) {
+        : Held{holder}, window_(window), name_(std::move(name)), bounds_(bounds) {
         window.registerControl(*this);
     }
     const std::string& name() const override { return name_; }
@@ -148,7 +146,6 @@ public:
     bool hasFocus() const override { return window_.attached() && window_.system().focusedControl() == this; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     bool enabled() const override { return enabled_; }
-    const ui::Control* holder() const override { return holder_; }
     Window& window() const { return window_; }
     void userMouseMove(int x = 0, int y = 0, int button = 0) {
         requireReachable();
@@ -177,14 +174,13 @@ protected:
             if (!control->visible() || !control->enabled())
                 throw std::logic_error("control " + name_ + " is hidden or disabled (" + control->name() +
                                        ")");
-            const auto* held = dynamic_cast<const Holder*>(control);
-            control = held == nullptr ? nullptr : held->holder();
+            const auto* held = dynamic_cast<const Held*>(control);
+            control = held == nullptr ? nullptr : held->holder;
         }
     }
 
 private:
     Window& window_;
-    const ui::Control* holder_;
     std::string name_;
     ui::Rect bounds_;
     bool visible_ = true;

@@ -46,10 +46,14 @@ public:
     ~HeadlessWindowSystem() override;
     HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
-    std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style style,
-                                             const ui::Rect& bounds) override;
+    std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style,
+                                             const ui::Rect& bounds) override {
+        return open(caption, bounds, nullptr);
+    }
     std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
-                                             ui::Window& owner) override;
+                                             ui::Window& owner) override {
+        return open(caption, bounds, &owner);
+    }
     // The common file dialogs are Windows' own (the native tests type into them);
     // here each answers what a test gave for it with whenFileDialog.
     std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window&) override {
@@ -77,7 +81,6 @@ public:
     rt::Runtime& runtime() { return runtime_; }
     void reportUnhandled(std::exception_ptr error);
     const ui::Control* focusedControl() const { return focused_; }
-    Window* activeWindow() const { return active_; }
     // Windows created and not closed, in the order they were created.
     std::vector<Window*> openWindows() const;
     void setFocus(Window& window, const ui::Control& control) {
@@ -90,6 +93,7 @@ public:
     void forget(Window& window);
 
 private:
+    std::unique_ptr<ui::Window> open(const std::string& caption, const ui::Rect& bounds, ui::Window* owner);
     rt::Runtime& runtime_;
     rt::MessageBoxService& messages_;
     Screen screen_;
