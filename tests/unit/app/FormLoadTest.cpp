@@ -157,19 +157,6 @@ TEST_F(StartupTest, ResolutionCheckNeedsBothMeasuresBelowTheMinimum) {
     }
 }
 
-// An empty themes.txt has no theme to select (a missing one is held by the fault sweep).
-TEST_F(StartupTest, NoThemeToSelectEndsTheLoadWithTheSelectionError) {
-    write("themes.txt", "");
-    load();
-
-    expectOneMessage("380Invalid property value");
-    EXPECT_EQ(loaded(), tableFiles);
-    EXPECT_EQ(form->Combo1->listCount(), 0);
-    EXPECT_EQ(form->Combo2->listCount(), 0);
-    EXPECT_EQ(module.wallpaperList(3), "");
-    EXPECT_TRUE(asDesigned());
-}
-
 // A failing first record in any file ends the load after the files read before it;
 // the link look comes after the tables.
 TEST_F(StartupTest, AFailingRecordEndsTheLoadAfterTheFilesBeforeIt) {
