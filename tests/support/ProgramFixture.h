@@ -1,11 +1,9 @@
 // The program over the fake Windows, for the tests of the main window and its
 // tabs: the fake, the platform, the catalogue module, and the main window on a
 // headless screen once a test prepares or loads it, with what a user does to it.
-// The program's folder starts empty; a test adds what it needs: the standard
-// catalogue, the pictures the window ships with, catalogue rows whose every
-// entry names its own row, or a theme selected as its preview leaves it.
-// Program is the plain object (for tests that need several); ProgramFixture
-// the same as a test fixture.
+// The program's folder starts empty; a test adds what it needs. Program is the
+// plain object (for tests that need several); ProgramFixture the same as a test
+// fixture.
 #pragma once
 
 #include "catalogue/Module1.h"

@@ -62,8 +62,6 @@ TEST_F(frmAboutTest, TheLinkAsksAndOpensTheAddressOnlyOnOk) {
     }
 }
 
-// ---- system information tool --------------------------------------------------------
-
 // The path recorded for the tool is started as it stands, without looking for
 // the file first; only without one is the recorded folder tried.
 TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecordedFolder) {
@@ -110,8 +108,6 @@ TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecorded
         EXPECT_TRUE(box->isLoaded());
     }
 }
-
-// ---- registry value reading -----------------------------------------------------------
 
 // A value is cut at the size read, one terminating NUL dropped; a key or value not
 // there, or one too long to read, gives the empty text. Every key is closed.

@@ -3,8 +3,6 @@
 // the tab's preview is current.
 #include "support/ProgramFixture.h"
 
-#include <functional>
-
 namespace {
 
 using unit_test::ProgramFixture;
@@ -31,12 +29,10 @@ protected:
 };
 
 TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {
-    module.wallpaperList(0) = "Zero 800x600";
-    module.wallpaperList(1) = "One 800x600";
-    module.wallpaperList(2) = "Lake 1024x768";
-    module.wallpaperList(3) = "Dune 800x600";
-    module.wallpaperList(4) = "Moss 800x600";
-    module.wallpaperList(6) = "Beyond the gap";
+    const std::map<int, std::string> walls{{0, "Zero 800x600"}, {1, "One 800x600"},  {2, "Lake 1024x768"},
+                                           {3, "Dune 800x600"}, {4, "Moss 800x600"}, {6, "Beyond the gap"}};
+    for (const auto& [entry, text] : walls)
+        module.wallpaperList(entry) = text;
     fill(form->Combo2, {"stale"});
     fill(form->Combo3, {"Brick", "Slate"});
     user<headless::ComboBox>(form->Combo3).userSelect(1);
@@ -58,25 +54,17 @@ TEST_F(TabsTest, MixNMatchRebuildsTheWallpapersFromEntryTwo) {
 TEST_F(TabsTest, WallpaperWalkStopsAtABlankEntryAndAtTheTablesEnd) {
     const struct {
         const char* name;
-        std::function<void(catalogue::Module1&)> fillTable;
+        std::map<int, std::string> entries;
         std::vector<std::string> expected;
     } rows[] = {
-        {"entry 3 only blanks",
-         [](catalogue::Module1& m) {
-             m.wallpaperList(2) = "Lake 800x600";
-             m.wallpaperList(3) = "   ";
-             m.wallpaperList(4) = "Moss 800x600";
-         },
-         {"Lake 800x600"}},
-        // Entry 2 is added before anything is tested.
-        {"entry 2 empty",
-         [](catalogue::Module1& m) { m.wallpaperList(3) = "Lake 800x600"; },
-         {"", "Lake 800x600"}},
-        {"entries 2 and 3 empty", [](catalogue::Module1& m) { m.wallpaperList(4) = "Lake 800x600"; }, {""}},
+        {"entry 3 only blanks", {{2, "Lake 800x600"}, {3, "   "}, {4, "Moss 800x600"}}, {"Lake 800x600"}},
+        {"entry 2 empty", {{3, "Lake 800x600"}}, {"", "Lake 800x600"}}, // entry 2 is added untested
+        {"entries 2 and 3 empty", {{4, "Lake 800x600"}}, {""}},
     };
     for (const auto& row : rows) {
         module.wallpaperList.clear();
-        row.fillTable(module);
+        for (const auto& [entry, text] : row.entries)
+            module.wallpaperList(entry) = text;
         selectTab(1);
         EXPECT_EQ(user<headless::ComboBox>(form->Combo2).items(), row.expected) << row.name;
         EXPECT_EQ(form->Combo2->listIndex(), 0) << row.name;

@@ -34,8 +34,6 @@ protected:
     }
 };
 
-// ---- each file and its table -------------------------------------------------
-
 struct TargetCase {
     ListFileKind kind;
     std::string content;
@@ -91,8 +89,6 @@ TEST_F(ListFilesTest, EachFileLandsInItsOwnTableAndList) {
         EXPECT_EQ(filledEntries(module), c.entries);
     }
 }
-
-// ---- record layouts ----------------------------------------------------------
 
 TEST_F(ListFilesTest, UnquotedCommaShiftsTheLaterFields) {
     // "dark" becomes the preview name and "bluedark" starts the next record,
@@ -155,8 +151,6 @@ TEST_F(ListFilesTest, ItemDataGoesToTheNewItemAfterExistingOnes) {
     EXPECT_EQ(itemData(&list), (std::vector<std::int32_t>{42, 2, 12, 101})) << "2.5 rounds half to even";
     EXPECT_EQ(module.colorSchemeList(2), "half");
 }
-
-// ---- failures ----------------------------------------------------------------
 
 struct FailureCase {
     ListFileKind kind;

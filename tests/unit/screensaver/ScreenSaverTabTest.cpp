@@ -147,13 +147,6 @@ TEST(ScreenSaverTab, NothingIsInstalledWithoutAnEntryOrAShortPathThatFits) {
     }
 }
 
-TEST(ScreenSaverTab, TheNtFamilyNamesTheSaverInItsOwnProfileFile) {
-    World w("2000");
-    w.choose(1);
-    w.clickSet();
-    EXPECT_EQ(w.bootSaver("C:\\WINNT\\system.ini"), w.shortPath(w.extracted()));
-}
-
 // The wait in whole seconds, stored for the next log-on and made the live one
 // (saved and broadcast) before Display Properties opens to show it; a wait of
 // no whole second, or none at all, leaves both as they were (120).

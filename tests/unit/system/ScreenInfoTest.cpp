@@ -17,8 +17,6 @@ namespace {
 
 using sys::ScreenInfo;
 
-// ---- settings written and read back ------------------------------------------------
-
 class ScreenInfoTest : public ::testing::Test {
 protected:
     void SetUp() override { windows.useVersion(fake::Version::Win2000); }
@@ -36,8 +34,6 @@ TEST_F(ScreenInfoTest, GridGranularityKeepsTheSignedLowWord) {
         EXPECT_EQ(screen.GridGranularity(), row.read) << row.stored;
     }
 }
-
-// ---- the icon-title font ------------------------------------------------------------
 
 void useIconFont(fake::FakeWindows& windows, const win::LOGFONTA& font) {
     win::LOGFONTA copy = font;

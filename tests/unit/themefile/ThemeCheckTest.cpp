@@ -192,16 +192,6 @@ TEST(ThemeCheckTest, RunsOnlyAPlainScreenSaverFromTheThemesOrWindowsFolders) {
     }
 }
 
-// Without /saver the saver's switch goes with the refused saver.
-TEST(ThemeCheckTest, ARefusedSaverTakesItsSwitchWithIt) {
-    MemorySurroundings surroundings;
-    surroundings.addJungleFiles();
-    const CheckedTheme checked = checkTheme(readTheme("plus95-jungle.theme"), surroundings, {false});
-    EXPECT_EQ(reportLine(Aspect::saver, checked.report(Aspect::saver)),
-              "saver: refused: screen savers not allowed (use /saver)");
-    EXPECT_FALSE(checked.screenSaver || checked.screenSaveActive);
-}
-
 TEST(ThemeCheckTest, TakesAnEmptyValueAsWindowsDefault) {
     MemorySurroundings surroundings;
     const CheckedTheme checked = checkTheme(readTheme("win2000-autumn.theme"), surroundings, {});

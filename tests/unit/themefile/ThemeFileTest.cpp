@@ -35,7 +35,7 @@ std::string byteList(std::size_t count, const std::string& replaceFirst = {}) {
 
 } // namespace
 
-TEST(ThemeFileTest, ReadsEveryAspectOfAPlusTheme) {
+TEST(ThemeFileTest, ReadsEachTestTheme) {
     const ThemeFile theme = readTheme("plus95-jungle.theme");
     EXPECT_EQ(theme.displayName, "plus95-jungle");
     std::vector<std::pair<int, win::COLORREF>> colors;
@@ -60,12 +60,11 @@ TEST(ThemeFileTest, ReadsEveryAspectOfAPlusTheme) {
     EXPECT_EQ(frame.lfSmCaptionFont.lfItalic, 1);
     EXPECT_EQ(frame.lfMessageFont.lfCharSet, 238);
     EXPECT_STREQ(theme.iconMetrics->value.lfFont.lfFaceName, "Jungle Sans");
-}
 
-TEST(ThemeFileTest, LeavesWhatALaterWindowsWroteUnread) {
-    const ThemeFile theme = readTheme("later-windows-nature.theme");
-    EXPECT_EQ(theme.displayName, "later-windows-nature");
-    EXPECT_EQ(theme.ignored,
+    // What a later Windows wrote is left unread.
+    const ThemeFile later = readTheme("later-windows-nature.theme");
+    EXPECT_EQ(later.displayName, "later-windows-nature");
+    EXPECT_EQ(later.ignored,
               (std::vector<std::string>{
                   "[Theme] DisplayName", "[Theme] BrandImage", "[Theme] ThemeId",
                   "[Control Panel\\Desktop] MultimonBackgrounds", "[Control Panel\\Desktop] PicturePosition",
@@ -73,26 +72,25 @@ TEST(ThemeFileTest, LeavesWhatALaterWindowsWroteUnread) {
                   "[CLSID\\{59031A47-3F72-44A7-89C5-5595FE6B30EE}\\DefaultIcon]",
                   "[CLSID\\{F02C1A0D-BE21-4350-88B0-7367FC96EF3C}\\DefaultIcon]",
                   "[Control Panel\\Cursors] DefaultValue", "[Control Panel\\Cursors] Pin"}));
-    EXPECT_STREQ(theme.nonClientMetrics->value.lfMenuFont.lfFaceName, "Jungle Sans") << "344 bytes";
-}
+    EXPECT_STREQ(later.nonClientMetrics->value.lfMenuFont.lfFaceName, "Jungle Sans") << "344 bytes";
 
-TEST(ThemeFileTest, ConvertsAUnicodeFileValueByValue) {
-    const ThemeFile theme = readTheme("utf16-boehmerwald.theme");
-    EXPECT_EQ(theme.displayName, "B\xF6hmerwald");
-    EXPECT_EQ(theme.colors.at(0).value.rgb, 0x1E140Au);
-    EXPECT_EQ(theme.wallpaper->value, "%ThemeDir%B\xF6hmerwald \x96 Herbst.jpg");
-    ASSERT_EQ(theme.pointers.size(), 2u);
-    EXPECT_EQ(theme.pointers[0].value.path, "%ThemeDir%Fichte Pfeil.cur");
-    EXPECT_EQ(theme.pointers[1].refusal, "not in the ANSI code page");
-}
+    // A partial theme has only its own aspects.
+    const ThemeFile partial = readTheme("colors-only.theme");
+    EXPECT_EQ(partial.colors.size(), 2u);
+    EXPECT_TRUE(partial.pointers.empty() && partial.icons.empty() && partial.sounds.empty() &&
+                partial.ignored.empty());
+    EXPECT_FALSE(partial.pointerScheme || partial.wallpaper || partial.tileWallpaper || partial.pattern ||
+                 partial.screenSaver || partial.screenSaveActive || partial.nonClientMetrics ||
+                 partial.iconMetrics);
 
-TEST(ThemeFileTest, APartialThemeHasOnlyItsOwnAspects) {
-    const ThemeFile theme = readTheme("colors-only.theme");
-    EXPECT_EQ(theme.colors.size(), 2u);
-    EXPECT_TRUE(theme.pointers.empty() && theme.icons.empty() && theme.sounds.empty() &&
-                theme.ignored.empty());
-    EXPECT_FALSE(theme.pointerScheme || theme.wallpaper || theme.tileWallpaper || theme.pattern ||
-                 theme.screenSaver || theme.screenSaveActive || theme.nonClientMetrics || theme.iconMetrics);
+    // A Unicode file is converted value by value.
+    const ThemeFile unicode = readTheme("utf16-boehmerwald.theme");
+    EXPECT_EQ(unicode.displayName, "B\xF6hmerwald");
+    EXPECT_EQ(unicode.colors.at(0).value.rgb, 0x1E140Au);
+    EXPECT_EQ(unicode.wallpaper->value, "%ThemeDir%B\xF6hmerwald \x96 Herbst.jpg");
+    ASSERT_EQ(unicode.pointers.size(), 2u);
+    EXPECT_EQ(unicode.pointers[0].value.path, "%ThemeDir%Fichte Pfeil.cur");
+    EXPECT_EQ(unicode.pointers[1].refusal, "not in the ANSI code page");
 }
 
 TEST(ThemeFileTest, TypesOrRefusesEachValue) {

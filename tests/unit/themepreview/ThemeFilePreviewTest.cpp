@@ -116,6 +116,10 @@ TEST_F(ThemeFilePreviewTest, AWallpaperRefusedOrMissingIsNeverOpenedAndTheDeskto
         EXPECT_EQ(pictures[0].pictureWidth, 8);
         EXPECT_EQ(leftOutLine(checkedTheme(fake, theme)), c.leftOut);
     }
+    // The left-out line names each aspect left out with at most two reasons.
+    EXPECT_EQ(leftOutLine(checkedTheme(fake, theme_test::themeBytes("hostile.theme"))),
+              "Left out: pointers (web address, unknown variable, ...), icons (network path), "
+              "wallpaper (network path), sounds (bad sound name), saver (not a plain path)");
 }
 
 TEST_F(ThemeFilePreviewTest, CaptionsAreAGradientOnlyWhereTheRunningWindowsDrawsOne) {
@@ -176,12 +180,6 @@ TEST_F(ThemeFilePreviewTest, DesktopIconsAreTheThemesAllowedOnesElseTheDesktopsO
         shown.push_back(icon.text + "," + std::to_string(icon.index));
     EXPECT_EQ(shown, (std::vector<std::string>{"C:\\Themes\\pc.ico,0", "shell32.dll,20", "shell32.dll,17",
                                                "C:\\WINDOWS\\recycle.ico,2"}));
-}
-
-TEST_F(ThemeFilePreviewTest, TheLeftOutLineNamesEachAspectWithAtMostTwoReasons) {
-    EXPECT_EQ(leftOutLine(checkedTheme(fake, theme_test::themeBytes("hostile.theme"))),
-              "Left out: pointers (web address, unknown variable, ...), icons (network path), "
-              "wallpaper (network path), sounds (bad sound name), saver (not a plain path)");
 }
 
 } // namespace

@@ -50,15 +50,6 @@ TEST_F(ThemeApplicationTest, EnterInTheThemeListInstallsEverythingOfTheTheme) {
     EXPECT_EQ(windows->screen().mousePointer(), ui::vbDefault);
 }
 
-TEST_F(ThemeApplicationTest, TheNtFamilyInstallsIntoItsOwnWindowsFolder) {
-    fake.makeFolder("c:\\WINNT\\web");
-    module.windowsVersion = "2000";
-    apply();
-    EXPECT_EQ(fake.fileBytes("c:\\WINNT\\logos.sys"), "logos.sys");
-    EXPECT_EQ(fake.fileBytes("c:\\WINNT\\web\\wvlogo.gif"), "wvlogo.gif");
-    EXPECT_EQ(fake.fileBytes("c:\\logo.sys"), "logo.sys");
-}
-
 // An empty sound entry, or a sound file that is not there, clears the start-up sound.
 TEST_F(ThemeApplicationTest, NoSoundToInstallClearsTheStartupSound) {
     for (const bool emptyEntry : {true, false}) {
