@@ -227,6 +227,9 @@ int main(int argc, char** argv) {
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&message);
 #endif
+    // As the program does once its window shows: the kept settings join the list (after
+    // the catalogue's themes counted above, which are the ones applied).
+    form.listKeptSettings();
     using Clock = std::chrono::steady_clock;
     double total = 0;
     double fastest = 1e9;
