@@ -298,4 +298,20 @@ constexpr int CSIDL_APPDATA = 0x1A;
 constexpr UINT CP_ACP = 0;
 constexpr DWORD INTERNET_OPEN_TYPE_DIRECT = 1;
 constexpr DWORD INTERNET_FLAG_RELOAD = 0x80000000u;
+
+// The predefined registry roots by the names Windows gives them, as the program
+// reads them in key paths and the fake writes them in its call log.
+struct RootKey {
+    HKEY key;
+    const char* name;
+};
+inline constexpr RootKey rootKeys[] = {
+    {HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+    {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+    {HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+    {HKEY_USERS, "HKEY_USERS"},
+    {HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+    {HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+    {HKEY_DYN_DATA, "HKEY_DYN_DATA"},
+};
 } // namespace win

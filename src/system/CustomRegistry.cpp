@@ -2,6 +2,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/Platform.h"
+#include "platform/WinFacts.h"
 #include "runtime/TextConv.h"
 #include "platform/WinHolders.h"
 
@@ -13,21 +14,6 @@ namespace {
 // The read buffer holds 255 bytes: a string of up to 254 characters and its NUL.
 constexpr win::DWORD ReadBufferSize = 255;
 
-struct RootName {
-    const char* name;
-    win::HKEY handle;
-};
-
-constexpr RootName RootNames[] = {
-    {"HKEY_CLASSES_ROOT", win::HKEY_CLASSES_ROOT},
-    {"HKEY_CURRENT_USER", win::HKEY_CURRENT_USER},
-    {"HKEY_LOCAL_MACHINE", win::HKEY_LOCAL_MACHINE},
-    {"HKEY_USERS", win::HKEY_USERS},
-    {"HKEY_PERFORMANCE_DATA", win::HKEY_PERFORMANCE_DATA},
-    {"HKEY_CURRENT_CONFIG", win::HKEY_CURRENT_CONFIG},
-    {"HKEY_DYN_DATA", win::HKEY_DYN_DATA},
-};
-
 } // namespace
 
 CustomRegistry::CustomRegistry(win::WindowsApi& api, rt::MessageBoxService& messages, std::string title)
@@ -37,9 +23,9 @@ CustomRegistry::CustomRegistry(rt::Platform& platform)
     : CustomRegistry(platform.api, platform.messages, platform.runtime.appTitle()) {}
 
 win::HKEY CustomRegistry::GetRootKey(const std::string& rootName) {
-    for (const RootName& root : RootNames)
+    for (const win::RootKey& root : win::rootKeys)
         if (rootName == root.name)
-            return root.handle;
+            return root.key;
     return 0;
 }
 

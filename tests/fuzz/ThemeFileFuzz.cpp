@@ -1,7 +1,7 @@
 // libFuzzer target for the theme-file reader and its check. Each input is read as a
 // theme file (a theme, or the whole file refused with error 380), checked with screen
-// savers refused and allowed against surroundings holding the Jungle test theme's
-// files, and written back; and read as a kept snapshot (snapshot::readState), refused
+// savers refused and allowed on a Windows 98 holding the Jungle test theme's files,
+// and written back; and read as a kept snapshot (snapshot::readState), refused
 // whole with 380 or written back. A finding, beyond crashes, leaks and undefined
 // behaviour: a path let through or asked about that is not a plain local path, a
 // report that contradicts itself, or a write that does not read back the same (the
@@ -10,9 +10,13 @@
 #include "themefile/ThemeCheck.h"
 #include "themefile/ThemeWriter.h"
 
-#include "doubles/theme/Cp1252.h"
-#include "doubles/theme/MemorySurroundings.h"
+#include "doubles/theme/FileHeads.h"
+#include "fake/CodePage1252.h"
+#include "fake/FakeWindows.h"
+#include "fake/MemoryRuntime.h"
+#include "platform/Platform.h"
 #include "runtime/Error.h"
+#include "themeapply/Surroundings.h"
 #include "unit/themefile/ThemeDescription.h"
 
 #include <algorithm>
@@ -59,11 +63,19 @@ void expectChecked(const CheckedPath& file) {
     expect(file.isDefault() || isPlainLocalPath(file.path()));
 }
 
-void check(const ThemeFile& file, bool allowSavers) {
-    theme_test::MemorySurroundings place;
-    place.addJungleFiles();
-    const CheckedTheme theme = checkTheme(file, place, {allowSavers});
-    for (const std::string& asked : place.asked)
+// Windows 98 for every input: the fake's calls, the Jungle files in memory (far faster than its disk).
+struct Windows98 {
+    Windows98() { theme_test::makeJungleFiles(files); }
+    fake::FakeWindows windows;
+    catalogues_test::MemoryRuntime files;
+    rt::Platform platform{windows, files, windows};
+    const themeapply::WindowsSurroundings place{platform, fileName};
+};
+
+void check(const ThemeFile& file, bool allowSavers, Windows98& machine) {
+    machine.files.asked.clear();
+    const CheckedTheme theme = checkTheme(file, machine.place, {allowSavers});
+    for (const std::string& asked : machine.files.asked)
         expect(isPlainLocalPath(asked));
     for (const auto& pointer : theme.pointers)
         expectChecked(pointer.file);
@@ -85,7 +97,7 @@ void check(const ThemeFile& file, bool allowSavers) {
     expect(theme.report(Aspect::pictures).state == AspectState::absent);
 }
 
-void expectWrittenBack(const ThemeFile& file) {
+void expectWrittenBack(const ThemeFile& file, const ToAnsi& ansi) {
     std::string written;
     try {
         written = writeThemeFile(file);
@@ -96,14 +108,13 @@ void expectWrittenBack(const ThemeFile& file) {
                 why.find("over 64 KiB") != std::string::npos || why.find("over 1 MiB") != std::string::npos));
         return;
     }
-    expect(theme_test::describe(readThemeFile(written, fileName, theme_test::toCp1252)) ==
-           theme_test::describe(file));
+    expect(theme_test::describe(readThemeFile(written, fileName, ansi)) == theme_test::describe(file));
 }
 
-void readAsSnapshot(const std::string& bytes) {
+void readAsSnapshot(const std::string& bytes, const ToAnsi& ansi) {
     snapshot::SystemState state;
     try {
-        state = snapshot::readState(bytes, fileName, theme_test::toCp1252);
+        state = snapshot::readState(bytes, fileName, ansi);
     } catch (const rt::Error& error) {
         expect(error.number() == rt::ErrInvalidPropertyValue);
         return;
@@ -115,7 +126,7 @@ void readAsSnapshot(const std::string& bytes) {
         expect(error.number() == rt::ErrInvalidPropertyValue);
         return;
     }
-    expect(snapshot::stateSection(snapshot::readState(written, fileName, theme_test::toCp1252)).keys ==
+    expect(snapshot::stateSection(snapshot::readState(written, fileName, ansi)).keys ==
            snapshot::stateSection(state).keys);
 }
 
@@ -123,16 +134,18 @@ void readAsSnapshot(const std::string& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    readAsSnapshot(bytes);
+    static Windows98 machine;
+    const ToAnsi ansi = fake::toCp1252Text;
+    readAsSnapshot(bytes, ansi);
     ThemeFile file;
     try {
-        file = readThemeFile(bytes, fileName, theme_test::toCp1252);
+        file = readThemeFile(bytes, fileName, ansi);
     } catch (const rt::Error& error) {
         expect(error.number() == rt::ErrInvalidPropertyValue);
         return 0;
     }
-    check(file, false);
-    check(file, true);
-    expectWrittenBack(file);
+    check(file, false, machine);
+    check(file, true, machine);
+    expectWrittenBack(file, ansi);
     return 0;
 }

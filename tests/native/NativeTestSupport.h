@@ -1,16 +1,17 @@
-// What the tests of the native window system share: a runtime whose files live in
-// memory, a shown dialog window to put controls on, and a way to let the window
-// system's own message loop handle what a test has posted (keys, clicks).
+// What the tests of the native window system share: the fake Windows as the
+// runtime (its drive C: a temporary folder), a shown dialog window to put controls
+// on, and a way to let the window system's own message loop handle what a test has
+// posted (keys, clicks).
 #pragma once
 
+// The fake's Windows facts come before <windows.h>, whose macros bear their names.
+#include "fake/FakeWindows.h"
 #include "runtime/Error.h"
-#include "platform/Runtime.h"
 #include "platform/ui/WindowSystem.h"
 
 #include "platform/native/NativeChild.h"
 #include "platform/native/NativeWindowSystem.h"
 #include "platform/native/WinHeaders.h"
-#include "fake/MemoryRuntime.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,6 @@
 #include <string>
 
 namespace nativetest {
-
-using MemoryRuntime = catalogues_test::MemoryRuntime;
 
 inline HWND hwndOf(const ui::Control& control) {
     return dynamic_cast<const native::NativeChild&>(control).hwnd();
@@ -46,7 +45,7 @@ protected:
         windows.run();
     }
 
-    MemoryRuntime runtime;
+    fake::FakeWindows runtime;
     native::NativeWindowSystem windows{runtime};
     std::unique_ptr<ui::Window> window;
 };

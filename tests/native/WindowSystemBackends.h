@@ -20,11 +20,11 @@ enum class DialogKey { enter, escape };
 namespace windowsystemtest {
 
 struct NativeBackend {
-    nativetest::MemoryRuntime runtime;
+    fake::FakeWindows runtime;
     native::NativeWindowSystem windows{runtime};
 
     std::string folder() { return runtime.appPath(); }
-    void putFile(const std::string& path, const std::string& bytes) { runtime.writeFile(path, bytes); }
+    void putFile(const std::string& path, const std::string& bytes) { runtime.makeFile(path, bytes); }
 
     static void press(const ui::Control& control, UINT down, UINT up, WPARAM held) {
         ::SendMessageA(nativetest::hwndOf(control), down, held, MAKELPARAM(3, 3));

@@ -1,43 +1,27 @@
-// Theme files as the Themes tab meets them: read from their text and checked
-// against the files on the fake Windows' drive C:, with the theme in C:\Themes.
-// The check's look at the files is not logged, so the fake's operation trail
-// holds only what the code under test opened.
+// Theme files as the Themes tab meets them: read from their text and checked by the
+// program's surroundings against the fake Windows' drive C:, with the theme in C:\Themes.
+// The check's own reads are on the fake's trail too: a test counts reads from after it.
 #pragma once
 
-#include "doubles/theme/Cp1252.h"
 #include "fake/FakeWindows.h"
+#include "platform/Platform.h"
+#include "themeapply/Surroundings.h"
 #include "themefile/ThemeCheck.h"
 
 #include <string>
 
 namespace unit_test {
 
-class FakeSurroundings : public themefile::Surroundings {
-public:
-    explicit FakeSurroundings(const fake::FakeWindows& fake) : fake_(fake) {
-        themeFolder = "C:\\Themes\\";
-        windowsFolder = "C:\\WINDOWS";
-        systemFolder = "C:\\WINDOWS\\SYSTEM";
-        programFilesFolder = "C:\\Program Files";
-    }
-    bool exists(const std::string& path) const override { return fake_.exists(path); }
-    std::string head(const std::string& path, std::size_t count) const override {
-        return fake_.fileBytes(path).substr(0, count);
-    }
-
-private:
-    const fake::FakeWindows& fake_;
-};
-
-inline themefile::CheckedTheme checkedTheme(const fake::FakeWindows& fake, const std::string& text,
+inline themefile::CheckedTheme checkedTheme(fake::FakeWindows& fake, const std::string& text,
                                             bool allowScreenSavers = false) {
-    const FakeSurroundings surroundings(fake);
+    rt::Platform platform{fake, fake, fake};
+    const themeapply::WindowsSurroundings surroundings(platform, "C:\\Themes\\Test.theme");
     return themefile::checkTheme(
-        themefile::readThemeFile(text, "C:\\Themes\\Test.theme", theme_test::toCp1252), surroundings,
-        {allowScreenSavers});
+        themefile::readThemeFile(text, "C:\\Themes\\Test.theme", themeapply::ansiConverter(fake)),
+        surroundings, {allowScreenSavers});
 }
 
-// The file reads of the code under test since the trail was `from` long, in order.
+// The file reads since the trail was `from` long, in order.
 inline std::vector<std::string> filesRead(const fake::FakeWindows& fake, std::size_t from = 0) {
     std::vector<std::string> read;
     for (std::size_t index = from; index < fake.operationTrail().size(); ++index)

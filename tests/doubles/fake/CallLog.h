@@ -4,7 +4,7 @@
 // are decimal. Out-parameters are left out.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/WinFacts.h"
 
 #include <cstdint>
 #include <string>
@@ -14,23 +14,7 @@
 
 namespace fake {
 
-inline const std::pair<win::HKEY, const char*> rootKeys[] = {
-    {win::HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
-    {win::HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
-    {win::HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
-    {win::HKEY_USERS, "HKEY_USERS"},
-    {win::HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
-    {win::HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
-    {win::HKEY_DYN_DATA, "HKEY_DYN_DATA"},
-};
-
-inline std::string rootKeyName(win::HKEY key) {
-    for (const auto& [root, name] : rootKeys) {
-        if (root == key)
-            return name;
-    }
-    return "";
-}
+using win::rootKeys;
 
 class CallArg {
 public:
@@ -44,8 +28,9 @@ public:
     CallArg(const void* pointer) : text_(pointer ? "ptr" : "NULL") {}
     static CallArg key(win::HKEY key) {
         CallArg arg(static_cast<std::uint64_t>(key));
-        if (!rootKeyName(key).empty())
-            arg.text_ = rootKeyName(key);
+        for (const auto& [root, name] : rootKeys)
+            if (root == key)
+                arg.text_ = name;
         return arg;
     }
     const std::string& text() const { return text_; }

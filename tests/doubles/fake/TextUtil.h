@@ -1,7 +1,9 @@
-// Small helpers of the fake: ASCII case folding, as Windows compares the names
-// of keys, values, files and profile sections, map look-ups, and the bytes of
-// the records Windows hands over.
+// Small helpers of the fake: the program's ASCII case folding, as Windows compares
+// names of keys, values, files and profile sections, a trim of the blanks, tabs and
+// line ends around profile lines, map look-ups, and bytes of Windows' records.
 #pragma once
+
+#include "runtime/TextConv.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,10 +29,8 @@ template <class T> T fromBytes(const std::string& bytes) {
     return value;
 }
 
-inline std::string upper(std::string text) {
-    for (char& c : text)
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    return text;
+inline std::string upper(const std::string& text) {
+    return rt::UCase(text);
 }
 
 inline bool equalsIgnoreCase(const std::string& a, const std::string& b) {

@@ -31,21 +31,11 @@ protected:
 };
 
 TEST_F(CustomRegistryTest, GetRootKeyKnowsTheSevenRootsExactly) {
-    const struct {
-        const char* name;
-        win::HKEY key;
-    } roots[] = {{"HKEY_CLASSES_ROOT", win::HKEY_CLASSES_ROOT},
-                 {"HKEY_CURRENT_USER", win::HKEY_CURRENT_USER},
-                 {"HKEY_LOCAL_MACHINE", win::HKEY_LOCAL_MACHINE},
-                 {"HKEY_USERS", win::HKEY_USERS},
-                 {"HKEY_PERFORMANCE_DATA", win::HKEY_PERFORMANCE_DATA},
-                 {"HKEY_CURRENT_CONFIG", win::HKEY_CURRENT_CONFIG},
-                 {"HKEY_DYN_DATA", win::HKEY_DYN_DATA},
-                 {"HKEY_Current_User", 0},
-                 {"HKEY_CURRENT_USER ", 0},
-                 {"", 0}};
-    for (const auto& root : roots)
-        EXPECT_EQ(sys::CustomRegistry::GetRootKey(root.name), root.key) << root.name;
+    for (const auto& [key, name] : win::rootKeys)
+        EXPECT_EQ(sys::CustomRegistry::GetRootKey(name), key) << name;
+    for (const char* other : {"HKEY_Current_User", "HKEY_CURRENT_USER ", "HKEY_CURRENT", ""})
+        EXPECT_EQ(sys::CustomRegistry::GetRootKey(other), 0u) << other;
+    EXPECT_EQ(sys::CustomRegistry::GetRootKey("HKEY_CURRENT_USER"), HKEY_CURRENT_USER);
 }
 
 // Whatever becomes of a read or a write, no key stays open.

@@ -12,7 +12,7 @@
 #include "headless/HeadlessWindowSystem.h"
 #include "headless/RecordingCanvas.h"
 #include "platform/InputFacts.h"
-#include "doubles/theme/MemorySurroundings.h"
+#include "doubles/theme/FileHeads.h"
 #include "support/Bytes.h"
 #include "support/CheckedThemes.h"
 
@@ -113,6 +113,7 @@ TEST_F(ThemeDialogsTest, DetailsDrawAndPlayOnlyWhatTheCheckAllowedAndFound) {
         "[AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current]\nDefaultValue=%ThemeDir%ding.wav\n"
         "[AppEvents\\Schemes\\Apps\\.Default\\SystemAsterisk\\.Current]\nDefaultValue=%ThemeDir%gone.wav\n"
         "[CLSID\\{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\DefaultIcon]\nDefaultValue=%ThemeDir%pc.ico,0\n");
+    const std::size_t checkedAt = fake.operationTrail().size();
     const struct {
         const char* item;
         const char* file;
@@ -149,7 +150,7 @@ TEST_F(ThemeDialogsTest, DetailsDrawAndPlayOnlyWhatTheCheckAllowedAndFound) {
     ASSERT_EQ(fake.sounds.size(), 1u);
     EXPECT_EQ(fake.sounds[0].path, "C:\\Themes\\ding.wav");
     EXPECT_EQ(fake.sounds[0].flags, 3u); // SND_ASYNC | SND_NODEFAULT
-    EXPECT_TRUE(unit_test::filesRead(fake).empty());
+    EXPECT_TRUE(unit_test::filesRead(fake, checkedAt).empty());
 }
 
 TEST_F(ThemeDialogsTest, AThemeFilesScreenSaverIsInstalledOnlyWhenTheUserSaysYes) {

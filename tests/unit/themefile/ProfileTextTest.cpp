@@ -2,7 +2,7 @@
 // profile functions meet in real files (Wine's profile.c shows the rules).
 #include "themefile/ProfileText.h"
 
-#include "doubles/theme/Cp1252.h"
+#include "ThemeData.h"
 #include "runtime/Error.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ std::string lookUp(const std::string& bytes, const char* section, const char* ke
         const themefile::ProfileKey* found = candidate.find(key);
         if (!found || !found->hasValue)
             return "(none)";
-        const themefile::AnsiText text = profile.ansi(found->value, theme_test::toCp1252);
+        const themefile::AnsiText text = profile.ansi(found->value, theme_test::ansi98());
         return text.refusal.empty() ? text.text : "refused: " + text.refusal;
     }
     return "(none)";

@@ -4,8 +4,11 @@
 #include "themefile/ThemeCheck.h"
 
 #include "ThemeData.h"
-#include "doubles/theme/MemorySurroundings.h"
+#include "doubles/theme/FileHeads.h"
+#include "fake/FakeWindows.h"
+#include "platform/Platform.h"
 #include "runtime/Error.h"
+#include "themeapply/Surroundings.h"
 #include "themefile/Metrics.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +35,20 @@ std::vector<std::string> reportLines(const CheckedTheme& theme) {
     return lines;
 }
 
+// Windows 98 with the theme in Plus!'s folder; the fake's later calls are the files asked about.
+class ThemeCheckTest : public ::testing::Test {
+protected:
+    std::size_t filesAsked() const { return fake.operationTrail().size() - built; }
+
+    fake::FakeWindows fake;
+    rt::Platform platform{fake, fake, fake};
+    themeapply::WindowsSurroundings place{platform, "C:\\Program Files\\Plus!\\Themes\\Jungle.theme"};
+    const std::size_t built = fake.operationTrail().size();
+};
+
 } // namespace
 
-TEST(ThemeCheckTest, RefusesAPathBeforeLookingAtIt) {
+TEST_F(ThemeCheckTest, RefusesAPathBeforeLookingAtIt) {
     const struct {
         std::string value;
         FileKind kind;
@@ -68,19 +82,16 @@ TEST(ThemeCheckTest, RefusesAPathBeforeLookingAtIt) {
         {"%ThemeDir%*.cur", FileKind::pointer, "bad character"},
     };
     for (const auto& c : cases) {
-        MemorySurroundings surroundings;
-        EXPECT_EQ(verdictOf(PathCheck(surroundings).file(c.value, c.kind)),
-                  std::string("refused: ") + c.reason)
+        EXPECT_EQ(verdictOf(PathCheck(place).file(c.value, c.kind)), std::string("refused: ") + c.reason)
             << c.value;
-        EXPECT_TRUE(surroundings.asked.empty()) << c.value;
+        EXPECT_EQ(filesAsked(), 0u) << c.value;
     }
-    MemorySurroundings shared;
-    shared.themeFolder = "\\\\server\\themes\\";
+    const themeapply::WindowsSurroundings shared(platform, "\\\\server\\themes\\a.theme");
     EXPECT_EQ(verdictOf(PathCheck(shared).file("%ThemeDir%a.bmp", FileKind::picture)),
               "refused: network path");
 }
 
-TEST(ThemeCheckTest, ExpandsTheThemesVariablesIntoFullPaths) {
+TEST_F(ThemeCheckTest, ExpandsTheThemesVariablesIntoFullPaths) {
     const std::string longest(225, 'x');
     const struct {
         std::string value;
@@ -102,15 +113,14 @@ TEST(ThemeCheckTest, ExpandsTheThemesVariablesIntoFullPaths) {
         {"", FileKind::picture, ""},
     };
     for (const auto& c : cases) {
-        MemorySurroundings surroundings;
-        const PathVerdict verdict = PathCheck(surroundings).file(c.value, c.kind);
+        const PathVerdict verdict = PathCheck(place).file(c.value, c.kind);
         ASSERT_TRUE(verdict.path) << c.value << ": " << verdict.refusal;
         EXPECT_EQ(verdict.path->path(), c.path);
         EXPECT_EQ(verdict.path->missing(), !c.value.empty()) << c.value;
     }
 }
 
-TEST(ThemeCheckTest, AFileThereMustLookLikeItsKind) {
+TEST_F(ThemeCheckTest, AFileThereMustLookLikeItsKind) {
     const struct {
         FileKind kind;
         std::string head;
@@ -134,18 +144,16 @@ TEST(ThemeCheckTest, AFileThereMustLookLikeItsKind) {
         {FileKind::sound, "", "unreadable file"},
     };
     for (const auto& c : cases) {
-        MemorySurroundings surroundings;
-        surroundings.add("C:\\Themes\\file", c.head);
-        const PathVerdict verdict = PathCheck(surroundings).file("c:\\themes\\FILE", c.kind);
+        fake.makeFile("C:\\Themes\\file", c.head);
+        const PathVerdict verdict = PathCheck(place).file("c:\\themes\\FILE", c.kind);
         EXPECT_EQ(verdict.refusal, c.refusal) << c.head;
         EXPECT_EQ(verdict.path.has_value(), !*c.refusal);
     }
 }
 
-TEST(ThemeCheckTest, FindsAThemePacksFilesBesideTheTheme) {
-    MemorySurroundings surroundings;
-    surroundings.add("C:\\Program Files\\Plus!\\Themes\\Nature\\DesktopBackground\\img1.jpg", jpegHead);
-    const PathCheck check(surroundings);
+TEST_F(ThemeCheckTest, FindsAThemePacksFilesBesideTheTheme) {
+    fake.makeFile("C:\\Program Files\\Plus!\\Themes\\Nature\\DesktopBackground\\img1.jpg", jpegHead);
+    const PathCheck check(place);
     EXPECT_EQ(verdictOf(check.file("%SystemRoot%\\Resources\\Themes\\Nature\\DesktopBackground\\img1.jpg",
                                    FileKind::picture)),
               "C:\\Program Files\\Plus!\\Themes\\Nature\\DesktopBackground\\img1.jpg");
@@ -153,7 +161,7 @@ TEST(ThemeCheckTest, FindsAThemePacksFilesBesideTheTheme) {
               "C:\\WINDOWS\\Resources\\Themes\\Nature\\img2.jpg (missing)");
 }
 
-TEST(ThemeCheckTest, RunsOnlyAPlainScreenSaverFromTheThemesOrWindowsFolders) {
+TEST_F(ThemeCheckTest, RunsOnlyAPlainScreenSaverFromTheThemesOrWindowsFolders) {
     const struct {
         const char* value;
         bool allowed;
@@ -178,31 +186,27 @@ TEST(ThemeCheckTest, RunsOnlyAPlainScreenSaverFromTheThemesOrWindowsFolders) {
         {"\\\\server\\share\\Jungle.scr", true, "refused: network path"},
         {"C:\\WINDOWS\\..\\Jungle.scr", true, "refused: parent folder in path"},
     };
+    for (const char* path :
+         {"C:\\WINDOWS\\SYSTEM\\Jungle.scr", "C:\\Program Files\\Plus!\\Themes\\Jungle.scr",
+          "C:\\WINDOWS\\Jungle.scr", "C:\\WINDOWS\\TEMP\\Jungle.scr", "C:\\Jungle.scr"})
+        fake.makeFile(path, moduleHead);
+    fake.makeFile("C:\\WINDOWS\\Fake.scr", bmpHead);
     for (const auto& c : cases) {
-        MemorySurroundings surroundings;
-        for (const char* path :
-             {"C:\\WINDOWS\\SYSTEM\\Jungle.scr", "C:\\Program Files\\Plus!\\Themes\\Jungle.scr",
-              "C:\\WINDOWS\\Jungle.scr", "C:\\WINDOWS\\TEMP\\Jungle.scr", "C:\\Jungle.scr"})
-            surroundings.add(path, moduleHead);
-        surroundings.add("C:\\WINDOWS\\Fake.scr", bmpHead);
-        EXPECT_EQ(verdictOf(PathCheck(surroundings).screenSaver(c.value, c.allowed)), c.verdict) << c.value;
-        if (!c.allowed) {
-            EXPECT_TRUE(surroundings.asked.empty()) << c.value;
-        }
+        const std::size_t asked = filesAsked();
+        EXPECT_EQ(verdictOf(PathCheck(place).screenSaver(c.value, c.allowed)), c.verdict) << c.value;
+        EXPECT_TRUE(c.allowed || filesAsked() == asked) << c.value;
     }
 }
 
-TEST(ThemeCheckTest, TakesAnEmptyValueAsWindowsDefault) {
-    MemorySurroundings surroundings;
-    const CheckedTheme checked = checkTheme(readTheme("win2000-autumn.theme"), surroundings, {});
+TEST_F(ThemeCheckTest, TakesAnEmptyValueAsWindowsDefault) {
+    const CheckedTheme checked = checkTheme(readTheme("win2000-autumn.theme"), place, {});
     EXPECT_TRUE(checked.sounds.at(0).file.isDefault()) << "MailBeep";
     EXPECT_EQ(checked.icons.at(0).file.path(), "C:\\WINDOWS\\System32\\mydocs.dll");
     EXPECT_EQ(checked.icons.at(0).registryText(), "C:\\WINDOWS\\System32\\mydocs.dll,-101");
 }
 
-TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
-    MemorySurroundings surroundings;
-    const CheckedTheme hostile = checkTheme(readTheme("hostile.theme"), surroundings, {true});
+TEST_F(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
+    const CheckedTheme hostile = checkTheme(readTheme("hostile.theme"), place, {true});
     EXPECT_EQ(reportLines(hostile),
               (std::vector<std::string>{"colors: absent", "pointers: refused: web address",
                                         "icons: refused: network path", "wallpaper: refused: network path",
@@ -210,14 +214,14 @@ TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
                                         "fonts: absent", "sizes: absent", "pictures: absent"}));
     EXPECT_EQ(hostile.report(Aspect::pointers).refused.size(), 7u);
     EXPECT_FALSE(hostile.tileWallpaper) << "the tiling of a refused picture";
-    EXPECT_TRUE(surroundings.asked.empty());
+    EXPECT_EQ(filesAsked(), 0u);
 
     // Some pointers allowed: the aspect applies them and names those left out.
     const ThemeFile mixed =
         readThemeFile("[Control Panel\\Cursors]\nArrow=%ThemeDir%a.cur\nWait=\\\\x\\w.ani\n"
                       "[Control Panel\\Colors]\nMenu=1 2 3 4\n",
-                      "mixed.theme", toCp1252);
-    const CheckedTheme checked = checkTheme(mixed, surroundings, {});
+                      "mixed.theme", ansi98());
+    const CheckedTheme checked = checkTheme(mixed, place, {});
     EXPECT_EQ(reportLine(Aspect::pointers, checked.report(Aspect::pointers)), "pointers: ok");
     ASSERT_EQ(checked.report(Aspect::pointers).refused.size(), 1u);
     EXPECT_EQ(checked.report(Aspect::pointers).refused[0].name, "Wait");
@@ -226,7 +230,7 @@ TEST(ThemeCheckTest, LeavesOutRefusedValuesAndTheValuesThatGoWithThem) {
     EXPECT_EQ(reportLine(Aspect::colors, checked.report(Aspect::colors)), "colors: refused: not a colour");
 }
 
-TEST(ThemeCheckTest, SplitsFontsFromSizes) {
+TEST_F(ThemeCheckTest, SplitsFontsFromSizes) {
     win::NONCLIENTMETRICSA theme{}, fonts{}, sizes{};
     theme.iCaptionHeight = 30;
     theme.lfMenuFont = {-20, 8, 0, 0, 700, 1, 0, 0, 238, 0, 0, 0, 0, "Jungle Sans"};
@@ -243,7 +247,7 @@ TEST(ThemeCheckTest, SplitsFontsFromSizes) {
     EXPECT_EQ(font(sizes), "30 -20 8 400 0 Tahoma");
 }
 
-TEST(ThemeCheckTest, ReadsAspectListsAsTheConsoleProgramTakesThem) {
+TEST_F(ThemeCheckTest, ReadsAspectListsAsTheConsoleProgramTakesThem) {
     for (Aspect aspect : allAspects)
         EXPECT_EQ(parseAspectList(aspectName(aspect)), std::vector<Aspect>{aspect});
     EXPECT_EQ(parseAspectList(" colors, Sounds,colors "),

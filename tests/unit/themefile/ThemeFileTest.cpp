@@ -11,13 +11,13 @@
 #include <vector>
 
 using namespace themefile;
+using theme_test::ansi98;
 using theme_test::readTheme;
-using theme_test::toCp1252;
 
 namespace {
 
 ThemeFile readText(const std::string& text, const std::string& fileName = "C:\\Themes\\Test.theme") {
-    return readThemeFile(text, fileName, toCp1252);
+    return readThemeFile(text, fileName, ansi98());
 }
 
 template <typename T>

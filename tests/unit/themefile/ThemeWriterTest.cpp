@@ -17,7 +17,7 @@ using namespace theme_test;
 namespace {
 
 ThemeFile readBack(const std::string& bytes) {
-    return readThemeFile(bytes, "C:\\Themes\\Written.theme", toCp1252);
+    return readThemeFile(bytes, "C:\\Themes\\Written.theme", ansi98());
 }
 
 // "380 <description>" of the error, or "written".
@@ -42,7 +42,7 @@ TEST(ThemeWriterTest, EveryTestThemeReadsBackAsItWas) {
         for (std::size_t at; (at = rest.find("\r\n")) != std::string::npos;)
             rest.erase(at, 2);
         EXPECT_EQ(rest.find_first_of("\r\n"), std::string::npos) << name;
-        const ThemeFile back = readThemeFile(written, std::string("C:\\Themes\\") + name, toCp1252);
+        const ThemeFile back = readThemeFile(written, std::string("C:\\Themes\\") + name, ansi98());
         EXPECT_EQ(describe(back), describe(theme)) << name;
         EXPECT_EQ(back.ignored, std::vector<std::string>{"[MasterThemeSelector]"}) << name;
     }

@@ -4,9 +4,11 @@
 #include "themefile/WindowsDefaults.h"
 
 #include "ThemeDescription.h"
-#include "doubles/theme/Cp1252.h"
-#include "doubles/theme/MemorySurroundings.h"
+#include "doubles/theme/FileHeads.h"
+#include "fake/FakeWindows.h"
 #include "platform/DesktopFacts.h"
+#include "platform/Platform.h"
+#include "themeapply/Surroundings.h"
 #include "themefile/ThemeCheck.h"
 #include "themefile/ThemeWriter.h"
 
@@ -18,19 +20,6 @@ using namespace themefile;
 using namespace theme_test;
 
 namespace {
-
-// The surroundings of a fresh install, with the files the default names put there.
-MemorySurroundings installOf(const ThemeFile& theme, bool ntFamily) {
-    MemorySurroundings place;
-    place.windowsFolder = ntFamily ? "C:\\WINNT" : "C:\\WINDOWS";
-    place.systemFolder = place.windowsFolder + (ntFamily ? "\\System32" : "\\SYSTEM");
-    const CheckedTheme first = checkTheme(theme, place, {});
-    for (const CheckedIcon& icon : first.icons)
-        place.add(icon.file.path(), moduleHead);
-    for (const CheckedSound& sound : first.sounds)
-        place.add(sound.file.path(), waveHead);
-    return place;
-}
 
 win::COLORREF colorOf(const std::string& tag, int index) {
     return windowsDefaultTheme(tag).colors.at(static_cast<std::size_t>(index)).value.rgb;
@@ -45,9 +34,19 @@ std::string captionFontOf(const std::string& tag) {
 } // namespace
 
 TEST(WindowsDefaultsTest, EveryVersionIsAllowedWholeFromItsOwnFolders) {
-    for (const char* tag : {"95", "98", "ME", "NT", "2000"}) {
+    using V = fake::Version;
+    const std::pair<const char*, V> versions[] = {
+        {"95", V::Win95}, {"98", V::Win98}, {"ME", V::WinME}, {"NT", V::NT4}, {"2000", V::Win2000}};
+    for (const auto& [tag, version] : versions) {
+        fake::FakeWindows fake; // a fresh install, given the files the default names
+        fake.useVersion(version);
+        rt::Platform platform{fake, fake, fake};
+        const themeapply::WindowsSurroundings place(platform, "C:\\Themes\\Saved.theme");
         const ThemeFile theme = windowsDefaultTheme(tag);
-        const MemorySurroundings place = installOf(theme, tag[0] == 'N' || tag[0] == '2');
+        for (const CheckedIcon& icon : checkTheme(theme, place, {}).icons)
+            fake.makeFile(icon.file.path(), moduleHead);
+        for (const CheckedSound& sound : checkTheme(theme, place, {}).sounds)
+            fake.makeFile(sound.file.path(), waveHead);
         const CheckedTheme checked = checkTheme(theme, place, {});
         std::vector<std::string> lines;
         for (Aspect aspect : allAspects)
@@ -66,7 +65,8 @@ TEST(WindowsDefaultsTest, EveryVersionIsAllowedWholeFromItsOwnFolders) {
                 << tag << " " << icon.file.path();
         for (const CheckedSound& sound : checked.sounds)
             EXPECT_EQ(sound.file.path().rfind(place.windowsFolder + "\\Media\\", 0), 0u) << tag;
-        const ThemeFile back = readThemeFile(writeThemeFile(theme), "C:\\Themes\\Saved.theme", toCp1252);
+        const ThemeFile back =
+            readThemeFile(writeThemeFile(theme), "C:\\Themes\\Saved.theme", themeapply::ansiConverter(fake));
         EXPECT_EQ(describe(back), describe(theme)) << tag;
     }
 }

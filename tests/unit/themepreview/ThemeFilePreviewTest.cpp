@@ -4,7 +4,7 @@
 // file opened that the check refused or found missing.
 #include "themepreview/ThemeFilePreview.h"
 
-#include "doubles/theme/MemorySurroundings.h"
+#include "doubles/theme/FileHeads.h"
 #include "fake/FakeWindows.h"
 #include "headless/RecordingCanvas.h"
 #include "platform/DesktopFacts.h"
@@ -32,7 +32,9 @@ protected:
     // A 256 x 192 preview of the fake's 1024 x 768 screen: a quarter each way.
     headless::Drawing draw(const std::string& themeText, const std::string& versionTag = "98") {
         headless::RecordingCanvas canvas(256, 192);
-        themepreview::drawThemePreview(canvas, checkedTheme(fake, themeText), versionTag, platform);
+        const themefile::CheckedTheme checked = checkedTheme(fake, themeText);
+        checkedAt = fake.operationTrail().size();
+        themepreview::drawThemePreview(canvas, checked, versionTag, platform);
         return canvas.drawing();
     }
     static headless::Drawing calls(const headless::Drawing& drawing, const std::string& what) {
@@ -54,6 +56,7 @@ protected:
 
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
+    std::size_t checkedAt = 0; // the trail's length once the last draw's check was done
 };
 
 TEST_F(ThemeFilePreviewTest, TheWallpaperLiesWhereTheDesktopShowsItScaledToThePreview) {
@@ -106,10 +109,9 @@ TEST_F(ThemeFilePreviewTest, AWallpaperRefusedOrMissingIsNeverOpenedAndTheDeskto
         {"%ThemeDir%gone.bmp", ""},
     };
     for (const auto& c : cases) {
-        const std::size_t before = fake.operationTrail().size();
         const std::string theme = std::string("[Control Panel\\Desktop]\nWallpaper=") + c.value + "\n";
         const headless::Drawing pictures = calls(draw(theme), "picture");
-        const std::vector<std::string> read = unit_test::filesRead(fake, before);
+        const std::vector<std::string> read = unit_test::filesRead(fake, checkedAt);
         ASSERT_EQ(read.size(), 1u) << c.value;
         EXPECT_NE(read[0].find("own.bmp"), std::string::npos) << read[0];
         ASSERT_EQ(pictures.size(), 1u);
