@@ -222,20 +222,6 @@ std::unique_ptr<ui::Canvas> HeadlessWindowSystem::createCanvas(int widthPixels, 
     return std::make_unique<RecordingCanvas>(widthPixels, heightPixels);
 }
 
-void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
-    std::string text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const rt::Error& failure) {
-        text = "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
-    } catch (const std::exception& failure) {
-        text = std::string("Run-time error:\n\n") + failure.what();
-    } catch (...) {
-        text = "Run-time error.";
-    }
-    messages_.MsgBox(text, rt::vbCritical, runtime_.appTitle());
-}
-
 std::vector<Window*> HeadlessWindowSystem::openWindows() const {
     std::vector<Window*> open;
     std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(open),

@@ -8,8 +8,7 @@
 #include "themedialogs/ThemeFileQuestions.h"
 
 #include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "headless/Controls.h"
 #include "headless/RecordingCanvas.h"
 #include "platform/InputFacts.h"
 #include "doubles/theme/MemorySurroundings.h"
