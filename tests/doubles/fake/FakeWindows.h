@@ -43,8 +43,11 @@ public:
         appFolder = path;
         drive_->makeFolder(path);
     }
-    // "C:\WINDOWS" or "C:\WINNT", by version.
-    std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
+    // "C:\WINNT" on NT up to 2000, "C:\WINDOWS" on the 95 family and from XP on.
+    std::string windowsFolder() const {
+        const VersionProfile& p = profileOf(version_);
+        return isNtFamily(version_) && p.major * 100 + p.minor <= 500 ? "C:\\WINNT" : "C:\\WINDOWS";
+    }
     // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
     // (without Internet Explorer 4) and NT 3.51, below the Windows folder on 98 and ME,
     // in the user's profile on NT.
@@ -73,10 +76,7 @@ public:
         const auto value = registry.get(root, key, name);
         if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
             return std::nullopt;
-        std::string text = value->data;
-        if (!text.empty() && text.back() == '\0')
-            text.pop_back();
-        return text;
+        return value->data.substr(0, value->data.find('\0'));
     }
     std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key,
                                        const std::string& name) const {
@@ -307,9 +307,8 @@ public:
         if (faulted("RequestWakeupLatency", {latency}))
             return win::FALSE;
         const VersionProfile& p = profileOf(version_);
-        const bool present =
-            (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-        return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+        return (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater() ||
+               failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
     }
     win::DWORD SetThreadExecutionState(win::DWORD) override { return unsupported(__func__); }
     win::BOOL RequestDeviceWakeup(win::HANDLE) override { return unsupported(__func__); }

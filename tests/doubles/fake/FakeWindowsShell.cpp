@@ -51,7 +51,7 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 
 std::optional<std::string> FakeWindows::applicationDataFolder() const {
     const VersionProfile& p = profileOf(version_);
-    if (p.getVersionFails || p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
+    if (p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
         return std::nullopt;
     if (!isNtFamily(version_))
         return windowsFolder() + "\\Application Data";
