@@ -9,7 +9,6 @@
 
 #include "fake/FakeWindows.h"
 #include "headless/Controls.h"
-#include "headless/RecordingCanvas.h"
 #include "platform/InputFacts.h"
 #include "doubles/theme/MemorySurroundings.h"
 #include "support/Bytes.h"
