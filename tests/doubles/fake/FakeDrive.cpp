@@ -297,9 +297,7 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
 
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
     const std::string bytes = readFile(path);
-    if (offset >= bytes.size())
-        return "";
-    return bytes.substr(static_cast<std::size_t>(offset), count);
+    return offset >= bytes.size() ? "" : bytes.substr(static_cast<std::size_t>(offset), count);
 }
 
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {

@@ -1,8 +1,6 @@
-// kernel32, advapi32 (user name, process token) and secur32 calls of the fake:
-// the thread's last error, version, paths and profile files, machine facts,
-// memory and power. GetShortPathNameA returns the length without the NUL, or the
-// size needed with the NUL when the buffer is too small; the name calls report
-// the size through their in-out count.
+// kernel32, advapi32 (user name, process token) and secur32 calls of the fake: the
+// thread's last error, version, paths and profile files, machine facts, memory and
+// power. The name calls report the size through their in-out count.
 #include "fake/FakeWindows.h"
 
 #include "fake/CodePage1252.h"

@@ -142,8 +142,7 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
         *lpdwHandle = 0;
     if (faulted("GetFileVersionInfoSizeA", {lptstrFilename}))
         return 0;
-    const std::string name = lptstrFilename ? lptstrFilename : "";
-    if (fileVersions.count(upper(name)))
+    if (fileVersions.count(upper(lptstrFilename ? lptstrFilename : "")))
         return sizeof(win::DWORD) * fixedFileInfoDwords;
     return failWith<win::DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }

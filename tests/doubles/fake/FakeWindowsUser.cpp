@@ -40,7 +40,7 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
     win::DWORD error = 0;
     const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)
-        setLastErrorCode(error);
+        lastError = error;
     // Stored, the wallpaper is where every Windows keeps it for the next log-on (Wine:
     // dlls/win32u/sysparams.c, the "Wallpaper" value of HKCU\Control Panel\Desktop).
     if (result && uiAction == win::SPI_SETDESKWALLPAPER && (fWinIni & win::SPIF_UPDATEINIFILE) && pvParam)
