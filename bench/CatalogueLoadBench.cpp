@@ -9,7 +9,7 @@
 #include "catalogue/ListFiles.h"
 #include "catalogue/Module1.h"
 #include "fake/FakeWindows.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "headless/Controls.h"
 
 #include <malloc.h>
 

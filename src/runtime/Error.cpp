@@ -42,4 +42,16 @@ Error unsupportedError(const std::string& source) {
     return Error(ErrUnsupported, "Invalid for this operating system.", source);
 }
 
+std::string unhandledErrorText(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& failure) {
+        return "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
+    } catch (const std::exception& failure) {
+        return std::string("Run-time error:\n\n") + failure.what();
+    } catch (...) {
+        return "Run-time error.";
+    }
+}
+
 } // namespace rt

@@ -53,4 +53,8 @@ private:
 // "Invalid for this operating system." raised by a settings class with its source name.
 Error unsupportedError(const std::string& source);
 
+// The text of the box that reports an error nothing handled, as both window systems
+// show it: "Run-time error '53':" and the description for the program's own errors.
+std::string unhandledErrorText(std::exception_ptr error);
+
 } // namespace rt

@@ -34,7 +34,7 @@ protected:
             return shellLinkTarget(linkFile);
 #endif
         if constexpr (!Backend::isReal) {
-            const std::string link = backend.fake().shellLink(linkFile).value_or("");
+            const std::string link = backend.fake().fileBytes(linkFile);
             return link.substr(0, link.find('|'));
         }
         return std::string();

@@ -53,8 +53,7 @@ using WindowSystemBackends = ::testing::Types<NativeBackend>;
 
 #else
 #include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "headless/Controls.h"
 #include "platform/InputFacts.h"
 
 namespace windowsystemtest {

@@ -10,8 +10,7 @@
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
+#include "headless/Controls.h"
 #include "support/Bytes.h"
 
 #include <gtest/gtest.h>

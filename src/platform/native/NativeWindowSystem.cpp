@@ -74,18 +74,6 @@ char accessKeyOf(const std::string& caption) {
     return '\0';
 }
 
-std::string unhandledErrorText(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const rt::Error& failure) {
-        return "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
-    } catch (const std::exception& failure) {
-        return std::string("Run-time error:\n\n") + failure.what();
-    } catch (...) {
-        return "Run-time error.";
-    }
-}
-
 } // namespace
 
 NativeWindowSystem::NativeWindowSystem(rt::Runtime& runtime)
@@ -406,7 +394,7 @@ void NativeWindowSystem::reportUnhandled(std::exception_ptr error) {
         title = runtime_.appTitle();
     } catch (...) {
     }
-    ::MessageBoxA(messageOwner(), unhandledErrorText(error).c_str(), title.c_str(), MB_OK | MB_ICONHAND);
+    ::MessageBoxA(messageOwner(), rt::unhandledErrorText(error).c_str(), title.c_str(), MB_OK | MB_ICONHAND);
 }
 
 } // namespace native

@@ -20,54 +20,37 @@ bool isDosCharacter(char c) {
     return u > 0x20 && u < 0x7F && !std::strchr("\"*+,/:;<=>?[\\]|.", c);
 }
 
-struct Basis {
-    std::string stem; // up to six characters
-    std::string extension;
-};
-
-Basis basisOf(const std::string& name) {
-    std::string base = name;
-    std::string extension;
-    const auto dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) {
-        base = name.substr(0, dot);
-        extension = name.substr(dot + 1);
-    }
-    auto clean = [](const std::string& text, std::size_t limit) {
-        std::string out;
-        for (char c : text) {
-            if (out.size() == limit)
-                break;
-            if (c == ' ' || c == '.')
-                continue;
-            out += isDosCharacter(c) ? c : '_';
-        }
-        return upper(out);
-    };
-    return Basis{clean(base, 6), clean(extension, 3)};
-}
-
 bool isLegal83Name(const std::string& name) {
     const auto dot = name.find('.');
     const std::string base = name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-    if (base.empty() || base.size() > 8 || extension.size() > 3)
-        return false;
-    if (dot != std::string::npos && extension.empty())
-        return false;
-    auto legal = [](const std::string& part) {
+    const auto legal = [](const std::string& part) {
         return std::all_of(part.begin(), part.end(), isDosCharacter);
     };
-    return legal(base) && legal(extension);
+    return !base.empty() && base.size() <= 8 && extension.size() <= 3 &&
+           (dot == std::string::npos || !extension.empty()) && legal(base) && legal(extension);
 }
 
-// A long name's short form: its basis with "~1". Windows numbers the names that
-// share a basis on; no folder of the tests holds two of them.
+// A long name's short form: its basis (up to six characters of the name and three of
+// its extension, in capitals, without blanks and dots, "_" for what DOS lacks) with
+// "~1". Windows numbers the names that share a basis on; no folder of the tests holds
+// two of them.
 std::string shortNameOf(const std::string& name) {
     if (isLegal83Name(name))
         return name;
-    const Basis basis = basisOf(name);
-    return basis.stem + "~1" + (basis.extension.empty() ? "" : "." + basis.extension);
+    const auto clean = [](const std::string& text, std::size_t limit) {
+        std::string out;
+        for (char c : text) {
+            if (out.size() < limit && c != ' ' && c != '.')
+                out += isDosCharacter(c) ? c : '_';
+        }
+        return upper(out);
+    };
+    const auto dot = name.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot > 0;
+    const std::string extension = hasExtension ? clean(name.substr(dot + 1), 3) : "";
+    return clean(name.substr(0, hasExtension ? dot : std::string::npos), 6) + "~1" +
+           (extension.empty() ? "" : "." + extension);
 }
 
 // Windows drops trailing dots and spaces of a path component ("logo.sys." is "logo.sys").
@@ -314,9 +297,7 @@ void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
 
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
     const std::string bytes = readFile(path);
-    if (offset >= bytes.size())
-        return "";
-    return bytes.substr(static_cast<std::size_t>(offset), count);
+    return offset >= bytes.size() ? "" : bytes.substr(static_cast<std::size_t>(offset), count);
 }
 
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {

@@ -157,15 +157,12 @@ win::LONG FakeRegistry::deleteValue(win::HKEY key, const char* valueName) {
     const Handle handle = resolve(key);
     if (const win::LONG status = refusal(handle, win::KEY_SET_VALUE))
         return status;
-    if (handle.key->values.erase(upper(valueName ? valueName : "")) == 0)
-        return win::ERROR_FILE_NOT_FOUND;
-    return win::ERROR_SUCCESS;
+    return handle.key->values.erase(upper(valueName ? valueName : "")) ? win::ERROR_SUCCESS
+                                                                       : win::ERROR_FILE_NOT_FOUND;
 }
 
 win::LONG FakeRegistry::closeKey(win::HKEY key) {
-    if (roots_.count(key) || handles_.erase(key))
-        return win::ERROR_SUCCESS;
-    return win::ERROR_INVALID_HANDLE;
+    return roots_.count(key) || handles_.erase(key) ? win::ERROR_SUCCESS : win::ERROR_INVALID_HANDLE;
 }
 
 void FakeRegistry::put(win::HKEY root, const std::string& subKey, const std::string& valueName,

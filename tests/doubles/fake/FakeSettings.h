@@ -1,6 +1,5 @@
-// The user32 and gdi32 settings stores of the fake, side by side: system
-// metrics, system colours, cursors, the SystemParametersInfoA store (which
-// shares the metric table) and the display's logical pixels per inch.
+// The user32 and gdi32 settings stores of the fake: system metrics, system colours,
+// cursors, SystemParametersInfoA's store and the display's logical pixels per inch.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -78,12 +77,10 @@ struct CursorStore {
     win::HCURSOR next = 0x10010;
 };
 
-// SystemParametersInfoA over the shared settings table (platform/Settings.h):
-// each row says how its value travels, and this is the store behind the rows.
-// Settings that Windows keeps as system metrics (double-click and drag
-// rectangles, icon spacing, show sounds ...) read and write the metric table,
-// so GetSystemMetrics sees the change.
-// Unknown actions fail with ERROR_INVALID_SPI_VALUE.
+// SystemParametersInfoA over the settings rows (platform/Settings.h), which say how
+// each value travels; what Windows keeps as a system metric (double-click and drag
+// rectangles, icon spacing, show sounds ...) lives in the metric table, so
+// GetSystemMetrics sees the change. Unknown actions fail with ERROR_INVALID_SPI_VALUE.
 class SpiStore {
 public:
     explicit SpiStore(MetricTable& metrics);

@@ -27,10 +27,8 @@ fs::path makeTemporaryDrive() {
 
 std::string programOf(const std::string& commandLine) {
     const std::string line = trim(commandLine);
-    if (!line.empty() && line[0] == '"') {
-        const auto close = line.find('"', 1);
-        return line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-    }
+    if (!line.empty() && line[0] == '"')
+        return line.substr(1, line.find('"', 1) - 1); // to the end when the quote is not closed
     return line.substr(0, line.find(' '));
 }
 
@@ -60,14 +58,6 @@ void FakeWindows::useVersion(Version v) {
     if (isNtFamily(v))
         setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
                   "ProductType", "WinNT");
-}
-
-void FakeWindows::setKeyState(int virtualKey, win::SHORT state) {
-    if (virtualKey < 0 || virtualKey > 255)
-        return;
-    const auto bits = static_cast<std::uint16_t>(state);
-    keys[static_cast<std::size_t>(virtualKey)] =
-        static_cast<win::BYTE>(((bits & 0x8000) ? 0x80 : 0) | (bits & 1));
 }
 
 void FakeWindows::clearLogs() {

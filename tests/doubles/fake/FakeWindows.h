@@ -1,9 +1,7 @@
-// The Windows of the tests: one object that stands for the Windows calls, the
-// runtime services and the message boxes, with drive C: kept in a host folder,
-// an in-memory registry, data tables for the user32 settings stores, a version
-// profile, logs of everything asked of it, and a fault plan that makes chosen
-// calls fail. It mirrors the documented Win32 behaviour the program relies on;
-// the contract tests hold it and the real Windows to the same results.
+// The Windows of the tests: the Windows calls, runtime services and message boxes
+// over drive C: in a host folder, an in-memory registry, the user32 settings stores
+// and a version profile; it logs what is asked of it, a fault plan fails chosen calls,
+// and the contract tests hold it and the real Windows to the same results.
 #pragma once
 
 #include "platform/MessageBoxService.h"
@@ -37,14 +35,16 @@ public:
     void useVersion(Version v);
     Version version() const { return version_; }
     void setAppPath(const std::string& windowsPath) {
-        std::string path = windowsPath;
-        while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
-            path.pop_back();
-        appFolder = path;
-        drive_->makeFolder(path);
+        appFolder = windowsPath;
+        while (appFolder.size() > 3 && (appFolder.back() == '\\' || appFolder.back() == '/'))
+            appFolder.pop_back();
+        drive_->makeFolder(appFolder);
     }
-    // "C:\WINDOWS" or "C:\WINNT", by version.
-    std::string windowsFolder() const { return profileOf(version_).windowsFolder; }
+    // "C:\WINNT" on NT up to 2000, "C:\WINDOWS" on the 95 family and from XP on.
+    std::string windowsFolder() const {
+        const VersionProfile& p = profileOf(version_);
+        return isNtFamily(version_) && p.major * 100 + p.minor <= 500 ? "C:\\WINNT" : "C:\\WINDOWS";
+    }
     // The user's application-data folder (CSIDL_APPDATA) by version: none on Windows 95
     // (without Internet Explorer 4) and NT 3.51, below the Windows folder on 98 and ME,
     // in the user's profile on NT.
@@ -73,10 +73,7 @@ public:
         const auto value = registry.get(root, key, name);
         if (!value || (value->type != win::REG_SZ && value->type != win::REG_EXPAND_SZ))
             return std::nullopt;
-        std::string text = value->data;
-        if (!text.empty() && text.back() == '\0')
-            text.pop_back();
-        return text;
+        return value->data.substr(0, value->data.find('\0'));
     }
     std::optional<win::DWORD> getDword(win::HKEY root, const std::string& key,
                                        const std::string& name) const {
@@ -85,12 +82,6 @@ public:
             return std::nullopt;
         return fromBytes<win::DWORD>(value->data);
     }
-    bool keyExists(win::HKEY root, const std::string& key) const { return registry.keyExists(root, key); }
-    std::vector<std::string> subKeyNames(win::HKEY root, const std::string& key) const {
-        return registry.subKeyNames(root, key);
-    }
-    std::size_t openKeyCount() const { return registry.openHandleCount(); }
-    std::string systemCursorFile(win::DWORD id) const { return settings.cursors.systemCursorFile(id); }
     // The path the last SPI_SETDESKWALLPAPER set.
     std::string deskWallpaper() const { return settings.spi.bytes(win::SPI_GETDESKWALLPAPER); }
     void setSpiValue(win::UINT getAction, std::int64_t value) { settings.spi.setValue(getAction, value); }
@@ -102,7 +93,6 @@ public:
     template <class T> void setSpiStructure(win::UINT getAction, const T& value) {
         setSpiBytes(getAction, bytesOf(value));
     }
-    void setKeyState(int virtualKey, win::SHORT state); // GetKeyState / GetAsyncKeyState
     struct Process {
         std::string commandLine;
         int showMode;
@@ -137,7 +127,7 @@ public:
     bool shutdownPrivilege = false;
     std::string userName = "Tester";
     std::string computerName = "DECORAMA-PC";
-    std::array<win::BYTE, 256> keys{};
+    std::array<win::BYTE, 256> keys{}; // by virtual key: 0x80 held down, 1 toggled on
     int cursorShowCount = 0;
     win::SYSTEM_POWER_STATUS power{1, 128, 255, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
     win::MEMORYSTATUSEX memory{sizeof memory, 50,         256 << 20,  128 << 20, 512 << 20,
@@ -307,9 +297,8 @@ public:
         if (faulted("RequestWakeupLatency", {latency}))
             return win::FALSE;
         const VersionProfile& p = profileOf(version_);
-        const bool present =
-            (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater();
-        return (!p.getVersionFails && present) || failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
+        return (p.platformId == win::VER_PLATFORM_WIN32_WINDOWS && p.minor > 0) || isWindows2000OrLater() ||
+               failWith(win::ERROR_CALL_NOT_IMPLEMENTED, false);
     }
     win::DWORD SetThreadExecutionState(win::DWORD) override { return unsupported(__func__); }
     win::BOOL RequestDeviceWakeup(win::HANDLE) override { return unsupported(__func__); }
@@ -445,9 +434,6 @@ public:
     win::BOOL LookupPrivilegeValueA(const char*, const char*, win::LUID*) override;
     win::BOOL AdjustTokenPrivileges(win::HANDLE, win::BOOL, win::TOKEN_PRIVILEGES*, win::DWORD,
                                     win::TOKEN_PRIVILEGES*, win::DWORD*) override;
-    std::optional<std::string> shellLink(const std::string& path) const {
-        return drive_->fileExists(path) ? std::optional<std::string>(fileBytes(path)) : std::nullopt;
-    }
 
 private:
     std::string appFolder = "C:\\Program Files\\Decorama";
@@ -470,15 +456,13 @@ private:
     // Logs a Windows call; the planned error when the fault plan makes this use fail.
     std::optional<win::DWORD> plannedError(const char* operation, std::initializer_list<CallArg> args) {
         log.add(operation, args);
-        const auto fault = plannedFault(operation, Kind::WindowsCall);
-        return fault ? std::optional<win::DWORD>(static_cast<win::DWORD>(*fault)) : std::nullopt;
+        return plannedFault(operation, Kind::WindowsCall);
     }
     // Logs a Windows call; true when the fault plan makes this use fail, the
     // planned error then set as the last error.
     bool faulted(const char* operation, std::initializer_list<CallArg> args) {
         const auto error = plannedError(operation, args);
-        if (error)
-            setLastErrorCode(*error);
+        lastError = error.value_or(lastError);
         return error.has_value();
     }
     // Registry calls report failure through their status, not through the thread's last
@@ -489,14 +473,13 @@ private:
         return fault ? static_cast<win::LONG>(*fault) : call();
     }
     template <class R> R failWith(win::DWORD code, R result) {
-        setLastErrorCode(code);
+        lastError = code;
         return result;
     }
-    void setLastErrorCode(win::DWORD code) { lastError = code; }
     // True, with `error` as the last error, when the condition refuses the call.
     bool refused(bool condition, win::DWORD error) {
         if (condition)
-            setLastErrorCode(error);
+            lastError = error;
         return condition;
     }
     // A call no test makes: logged, and failed as a Windows without it fails it, with
@@ -506,7 +489,7 @@ private:
     };
     Zero unsupported(const char* operation) {
         if (!faulted(operation, {}))
-            setLastErrorCode(win::ERROR_CALL_NOT_IMPLEMENTED);
+            lastError = win::ERROR_CALL_NOT_IMPLEMENTED;
         return Zero{};
     }
     // WideCharToMultiByte and MultiByteToWideChar, one character at a time.

@@ -1,11 +1,10 @@
-// kernel32, advapi32 (user name, process token) and secur32 calls of the fake:
-// the thread's last error, version, paths and profile files, machine facts,
-// memory and power. GetShortPathNameA returns the length without the NUL, or the
-// size needed with the NUL when the buffer is too small; the name calls report
-// the size through their in-out count.
+// kernel32, advapi32 (user name, process token) and secur32 calls of the fake: the
+// thread's last error, version, paths and profile files, machine facts, memory and
+// power. The name calls report the size through their in-out count.
 #include "fake/FakeWindows.h"
 
 #include "fake/CodePage1252.h"
+#include "platform/InputFacts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,7 +19,6 @@ namespace {
 constexpr win::DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr win::DWORD ERROR_NONE_MAPPED = 1332;
 constexpr win::DWORD ERROR_NO_SUCH_PRIVILEGE = 1313;
-constexpr win::DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
 const std::map<win::DWORD, const char*> systemMessages = {
     {0, "The operation completed successfully.\r\n"},
@@ -151,7 +149,7 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     if (faulted("GetVersionExA", {lpVersionInformation ? lpVersionInformation->dwOSVersionInfoSize : 0}))
         return win::FALSE;
     const VersionProfile& profile = profileOf(version_);
-    if (profile.getVersionFails)
+    if (profile.platformId == 0)
         return failWith(win::ERROR_CALL_NOT_IMPLEMENTED, win::FALSE);
     const win::DWORD size = lpVersionInformation->dwOSVersionInfoSize;
     const bool extended = size == sizeof(win::OSVERSIONINFOEXA) &&
@@ -161,7 +159,8 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
     win::OSVERSIONINFOA& info = *lpVersionInformation;
     info.dwMajorVersion = profile.major;
     info.dwMinorVersion = profile.minor;
-    info.dwBuildNumber = profile.buildNumber;
+    info.dwBuildNumber =
+        isNtFamily(version_) ? profile.build : profile.major << 24 | profile.minor << 16 | profile.build;
     info.dwPlatformId = profile.platformId;
     std::memset(info.szCSDVersion, 0, sizeof info.szCSDVersion);
     std::strncpy(info.szCSDVersion, profile.servicePack, sizeof info.szCSDVersion - 1);
@@ -171,7 +170,7 @@ win::BOOL FakeWindows::GetVersionExA(win::OSVERSIONINFOA* lpVersionInformation) 
         ex.wServicePackMinor = 0;
         ex.wSuiteMask =
             profile.major == 5 && profile.minor == 0 ? 0 : 0x100; // VER_SUITE_SINGLEUSERTS from XP on
-        ex.wProductType = profile.productType;
+        ex.wProductType = isNtFamily(version_) ? 1 : 0;           // VER_NT_WORKSTATION
         ex.wReserved = 0;
     }
     return win::TRUE;
@@ -237,9 +236,8 @@ win::BOOL FakeWindows::GetDiskFreeSpaceExA(const char* lpDirectoryName,
     if (faulted("GetDiskFreeSpaceExA", {lpDirectoryName}))
         return win::FALSE;
     const VersionProfile& p = profileOf(version_);
-    const bool present =
-        isNtFamily(version_) ? p.major >= 4 : p.minor > 0 || (p.buildNumber & 0xFFFF) >= 1000;
-    if (refused(p.getVersionFails || !present, win::ERROR_CALL_NOT_IMPLEMENTED) ||
+    const bool present = isNtFamily(version_) ? p.major >= 4 : p.minor > 0 || p.build >= 1000;
+    if (refused(!present, win::ERROR_CALL_NOT_IMPLEMENTED) ||
         refused(!isDriveC(lpDirectoryName), win::ERROR_PATH_NOT_FOUND))
         return win::FALSE;
     for (win::DWORDLONG* out : {lpFreeBytesAvailableToCaller, lpTotalNumberOfBytes, lpTotalNumberOfFreeBytes})
@@ -336,7 +334,7 @@ win::DWORD FakeWindows::FormatMessageA(win::DWORD dwFlags, const void*, win::DWO
     if (faulted("FormatMessageA", {dwFlags, dwMessageId, dwLanguageId, nSize}))
         return 0;
     const auto found = systemMessages.find(dwMessageId);
-    if (!(dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) || found == systemMessages.end())
+    if (!(dwFlags & win::FORMAT_MESSAGE_FROM_SYSTEM) || found == systemMessages.end())
         return failWith<win::DWORD>(ERROR_MR_MID_NOT_FOUND, 0);
     const std::string text = found->second;
     if (!lpBuffer || nSize <= text.size())

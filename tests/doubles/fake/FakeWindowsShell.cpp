@@ -51,7 +51,7 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
 
 std::optional<std::string> FakeWindows::applicationDataFolder() const {
     const VersionProfile& p = profileOf(version_);
-    if (p.getVersionFails || p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
+    if (p.major < 4 || (!isNtFamily(version_) && p.minor == 0))
         return std::nullopt;
     if (!isNtFamily(version_))
         return windowsFolder() + "\\Application Data";
@@ -142,8 +142,7 @@ win::DWORD FakeWindows::GetFileVersionInfoSizeA(const char* lptstrFilename, win:
         *lpdwHandle = 0;
     if (faulted("GetFileVersionInfoSizeA", {lptstrFilename}))
         return 0;
-    const std::string name = lptstrFilename ? lptstrFilename : "";
-    if (fileVersions.count(upper(name)))
+    if (fileVersions.count(upper(lptstrFilename ? lptstrFilename : "")))
         return sizeof(win::DWORD) * fixedFileInfoDwords;
     return failWith<win::DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND, 0);
 }

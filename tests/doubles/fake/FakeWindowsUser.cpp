@@ -2,15 +2,14 @@
 // metrics, colours, cursors), the session, the keyboard and the cursor.
 #include "fake/FakeWindows.h"
 
-#include <cstring>
+#include "platform/InputFacts.h"
 
 namespace fake {
 
 namespace {
 
 constexpr win::DWORD ERROR_INVALID_DATA = 13;
-constexpr win::UINT EWX_SHUTDOWN = 1, EWX_REBOOT = 2, EWX_POWEROFF = 8;
-constexpr win::DWORD KEYEVENTF_KEYUP = 2;
+constexpr win::UINT EWX_POWEROFF = 8;
 
 } // namespace
 
@@ -41,7 +40,7 @@ win::BOOL FakeWindows::SystemParametersInfoA(win::UINT uiAction, win::UINT uiPar
     win::DWORD error = 0;
     const win::BOOL result = settings.spi.call(uiAction, uiParam, pvParam, fWinIni, error);
     if (!result && error)
-        setLastErrorCode(error);
+        lastError = error;
     // Stored, the wallpaper is where every Windows keeps it for the next log-on (Wine:
     // dlls/win32u/sysparams.c, the "Wallpaper" value of HKCU\Control Panel\Desktop).
     if (result && uiAction == win::SPI_SETDESKWALLPAPER && (fWinIni & win::SPIF_UPDATEINIFILE) && pvParam)
@@ -81,7 +80,8 @@ win::BOOL FakeWindows::ExitWindowsEx(win::UINT uFlags, win::DWORD dwReason) {
     if (faulted("ExitWindowsEx", {uFlags, dwReason}))
         return win::FALSE;
     exitRequests.push_back(ExitRequest{uFlags, dwReason});
-    if (isNtFamily(version_) && (uFlags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)) && !shutdownPrivilege)
+    if (isNtFamily(version_) && (uFlags & (win::EWX_SHUTDOWN | win::EWX_REBOOT | EWX_POWEROFF)) &&
+        !shutdownPrivilege)
         return failWith(win::ERROR_PRIVILEGE_NOT_HELD, win::FALSE);
     return win::TRUE;
 }
@@ -91,7 +91,7 @@ void FakeWindows::keybd_event(win::BYTE bVk, win::BYTE bScan, win::DWORD dwFlags
     if (faulted("keybd_event", {bVk, bScan, dwFlags, dwExtraInfo}))
         return;
     win::BYTE& state = keys[bVk];
-    if (dwFlags & KEYEVENTF_KEYUP)
+    if (dwFlags & win::KEYEVENTF_KEYUP)
         state = static_cast<win::BYTE>(state & ~0x80);
     else
         state = static_cast<win::BYTE>((state | 0x80) ^ ((state & 0x80) ? 0 : 1));

@@ -1,6 +1,5 @@
 #include "headless/Controls.h"
 
-#include "headless/RecordingCanvas.h"
 #include "platform/InputFacts.h"
 #include "platform/ui/PictureDecoder.h"
 #include "runtime/Error.h"
@@ -128,13 +127,6 @@ void ComboBox::setText(const std::string& text) {
         raise(onChange);
 }
 
-std::vector<std::string> ComboBox::items() const {
-    std::vector<std::string> texts;
-    for (const Item& entry : items_)
-        texts.push_back(entry.text);
-    return texts;
-}
-
 void ComboBox::userSelect(int index) {
     requireReachable();
     if (!inList(index))
@@ -161,7 +153,7 @@ void ComboBox::select(int index) {
     if (index != -1 && !inList(index))
         throw rt::Error(380, "Invalid property value");
     index_ = index;
-    const std::string text = index == -1 ? std::string() : items_[at(index)].text;
+    const std::string text = index == -1 ? std::string() : texts_[at(index)];
     const bool changed = text != text_;
     text_ = text;
     raise(onClick);
@@ -216,24 +208,6 @@ std::unique_ptr<ui::Window> HeadlessWindowSystem::open(const std::string& captio
                                            owner == nullptr ? nullptr : &dynamic_cast<Window&>(*owner));
     windows_.push_back(window.get());
     return window;
-}
-
-std::unique_ptr<ui::Canvas> HeadlessWindowSystem::createCanvas(int widthPixels, int heightPixels) {
-    return std::make_unique<RecordingCanvas>(widthPixels, heightPixels);
-}
-
-void HeadlessWindowSystem::reportUnhandled(std::exception_ptr error) {
-    std::string text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const rt::Error& failure) {
-        text = "Run-time error '" + std::to_string(failure.number()) + "':\n\n" + failure.description();
-    } catch (const std::exception& failure) {
-        text = std::string("Run-time error:\n\n") + failure.what();
-    } catch (...) {
-        text = "Run-time error.";
-    }
-    messages_.MsgBox(text, rt::vbCritical, runtime_.appTitle());
 }
 
 std::vector<Window*> HeadlessWindowSystem::openWindows() const {

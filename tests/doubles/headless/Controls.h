@@ -1,18 +1,30 @@
-// The headless windows and controls: each keeps in memory the state its native
-// counterpart keeps and raises the same events when a test acts as the user would
-// (userClick, userSelect, userSelectTab ...). A user can act only on a control of
-// an open window that is visible with every frame or tab control holding it.
+// The window system of the tests: headless windows and controls, a canvas that
+// records what is drawn, and what is global in a real window system (the focused
+// control, the active window, the screen); message boxes go to the message service
+// it is given. Each control keeps the state its native counterpart keeps and raises
+// the same events when a test acts as the user would (userClick, userSelect ...). A
+// user can act only on a control of an open window that is visible with every frame
+// or tab control holding it. headless::find<headless::ComboBox>(window, "Combo1")
+// reaches a control by name.
 #pragma once
 
-#include "headless/HeadlessWindowSystem.h"
+#include "platform/Runtime.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/WindowSystem.h"
+#include "runtime/Error.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -27,6 +39,166 @@ class ComboBox;
 class TabControl;
 class RichTextBox;
 class CheckBox;
+
+// The headless canvas keeps every call; the picture it finishes is a copy of it, so a
+// test reads what a picture box was given to show: headless::drawingOf(box.picture()).
+struct Drawn {
+    std::string what;        // "fill", "gradient", "edge", "text", "picture", "icon"
+    ui::Rect area;           // a picture's clip
+    win::COLORREF color = 0; // a gradient's or an edge's first colour
+    win::COLORREF color2 = 0;
+    std::string text; // an icon's file
+    win::LOGFONTA font{};
+    int index = 0; // an icon's index
+    int pictureWidth = 0;
+    std::vector<ui::Rect> places;
+};
+using Drawing = std::vector<Drawn>;
+
+class RecordingCanvas : public ui::Canvas, public ui::Picture {
+public:
+    RecordingCanvas(int width, int height) : width_(width), height_(height) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    int widthPixels() const override { return width_; }
+    int heightPixels() const override { return height_; }
+    void fill(const ui::Rect& area, win::COLORREF color) override { add("fill", area).color = color; }
+    void gradient(const ui::Rect& area, win::COLORREF left, win::COLORREF right) override {
+        add("gradient", area, left).color2 = right;
+    }
+    void edge(const ui::Rect& area, win::COLORREF topLeft, win::COLORREF bottomRight) override {
+        add("edge", area, topLeft).color2 = bottomRight;
+    }
+    void text(const ui::Rect& area, const std::string& text, const win::LOGFONTA& font, win::COLORREF color,
+              ui::TextAlign) override {
+        Drawn& drawn = add("text", area, color, text);
+        drawn.font = font;
+    }
+    // Half the font's height per character.
+    int textWidth(const std::string& text, const win::LOGFONTA& font) override {
+        return static_cast<int>(text.size()) * std::max(2, std::abs(static_cast<int>(font.lfHeight))) / 2;
+    }
+    void picture(const ui::DecodedImage& image, const std::vector<ui::Rect>& places,
+                 const ui::Rect& clip) override {
+        Drawn& drawn = add("picture", clip);
+        drawn.pictureWidth = image.width;
+        drawn.places = places;
+    }
+    void icon(const ui::Rect& area, const std::string& file, int index) override {
+        add("icon", area, 0, file).index = index;
+    }
+    ui::PicturePtr finish() override { return std::make_shared<const RecordingCanvas>(*this); }
+
+    const Drawing& drawing() const { return drawing_; }
+
+private:
+    Drawn& add(const char* what, const ui::Rect& area, win::COLORREF color = 0,
+               const std::string& text = "") {
+        drawing_.push_back(Drawn{what, area, color, 0, text, {}, 0, 0, {}});
+        return drawing_.back();
+    }
+
+    int width_;
+    int height_;
+    Drawing drawing_;
+};
+
+// What drew a picture that a RecordingCanvas finished; nothing for any other.
+inline const Drawing& drawingOf(const ui::PicturePtr& picture) {
+    static const Drawing none;
+    const auto* drawn = dynamic_cast<const RecordingCanvas*>(picture.get());
+    return drawn == nullptr ? none : drawn->drawing();
+}
+
+class Screen : public ui::Screen {
+public:
+    Screen(int widthPixels, int heightPixels, int twipsPerPixel)
+        : width_(widthPixels * twipsPerPixel), height_(heightPixels * twipsPerPixel), twips_(twipsPerPixel) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    int twipsPerPixelX() const override { return twips_; }
+    int twipsPerPixelY() const override { return twips_; }
+    void setMousePointer(int pointer) override { history_.push_back(pointer); }
+    int mousePointer() const override { return history_.empty() ? ui::vbDefault : history_.back(); }
+    const std::vector<int>& mousePointerHistory() const { return history_; }
+
+private:
+    int width_;
+    int height_;
+    int twips_;
+    std::vector<int> history_;
+};
+
+class HeadlessWindowSystem : public ui::WindowSystem {
+public:
+    HeadlessWindowSystem(rt::Runtime& runtime, rt::MessageBoxService& messages, int widthPixels = 1024,
+                         int heightPixels = 768, int twipsPerPixel = 15)
+        : runtime_(runtime), messages_(messages), screen_(widthPixels, heightPixels, twipsPerPixel) {}
+    ~HeadlessWindowSystem() override;
+    HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
+    HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
+    std::unique_ptr<ui::Window> createWindow(const std::string& caption, ui::Window::Style,
+                                             const ui::Rect& bounds) override {
+        return open(caption, bounds, nullptr);
+    }
+    std::unique_ptr<ui::Window> createDialog(const std::string& caption, const ui::Rect& bounds,
+                                             ui::Window& owner) override {
+        return open(caption, bounds, &owner);
+    }
+    // The common file dialogs are Windows' own (the native tests type into them);
+    // here each answers what a test gave for it with whenFileDialog.
+    std::optional<std::string> chooseFile(const ui::FileDialog& dialog, ui::Window&) override {
+        if (fileAnswers_.empty())
+            throw std::logic_error("no answer for the file dialog " + dialog.title);
+        fileDialogs.push_back(dialog);
+        std::optional<std::string> answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        return answer;
+    }
+    // The path the user chooses in the next file dialog, nothing for Cancel.
+    void whenFileDialog(std::optional<std::string> answer) { fileAnswers_.push_back(std::move(answer)); }
+    std::vector<ui::FileDialog> fileDialogs; // those shown
+    std::unique_ptr<ui::Canvas> createCanvas(int widthPixels, int heightPixels) override {
+        return std::make_unique<RecordingCanvas>(widthPixels, heightPixels);
+    }
+    // What the user does in the next modal dialog shown; the script must close it.
+    void whenModal(std::function<void(Window&)> script) { modalScripts_.push_back(std::move(script)); }
+    Screen& screen() override { return screen_; }
+    int run() override { return 0; }
+    void quit() override {}                   // run() has no loop to end
+    void processPendingMessages() override {} // events run when they are raised
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+        return messages_.MsgBox(prompt, style, title);
+    }
+    rt::Runtime& runtime() { return runtime_; }
+    void reportUnhandled(std::exception_ptr error) {
+        messages_.MsgBox(rt::unhandledErrorText(error), rt::vbCritical, runtime_.appTitle());
+    }
+    const ui::Control* focusedControl() const { return focused_; }
+    // Windows created and not closed, in the order they were created.
+    std::vector<Window*> openWindows() const;
+    void setFocus(Window& window, const ui::Control& control) {
+        focusWindow_ = &window;
+        focused_ = &control;
+    }
+    void activate(Window& window) { active_ = &window; }
+    void deactivate(Window& window) { active_ = active_ == &window ? nullptr : active_; }
+    void release(Window& window);
+    void forget(Window& window);
+
+private:
+    std::unique_ptr<ui::Window> open(const std::string& caption, const ui::Rect& bounds, ui::Window* owner);
+    rt::Runtime& runtime_;
+    rt::MessageBoxService& messages_;
+    Screen screen_;
+    std::vector<Window*> windows_;
+    Window* active_ = nullptr;
+    Window* focusWindow_ = nullptr;
+    const ui::Control* focused_ = nullptr;
+    std::deque<std::function<void(Window&)>> modalScripts_;
+    std::deque<std::optional<std::string>> fileAnswers_;
+    friend class Window;
+};
 
 // What holds controls: a window, a frame or a tab page. Controls are made with the
 // window they live on and the control holding them (none for the window itself).
@@ -274,33 +446,34 @@ class ComboBox : public ControlBase<ui::ComboBox> {
 public:
     using ControlBase::ControlBase;
     void clear() override {
-        items_.clear();
+        texts_.clear();
+        data_.clear();
         index_ = -1;
         text_.clear();
     }
-    void addItem(const std::string& text) override { items_.push_back(Item{text, 0}); }
-    int listCount() const override { return static_cast<int>(items_.size()); }
+    void addItem(const std::string& text) override {
+        texts_.push_back(text);
+        data_.push_back(0);
+    }
+    int listCount() const override { return static_cast<int>(texts_.size()); }
     int listIndex() const override { return index_; }
     void setListIndex(int index) override { select(index); }
-    std::string list(int index) const override { return inList(index) ? items_[at(index)].text : ""; }
-    std::int32_t itemData(int index) const override { return items_[checked(index)].data; }
-    void setItemData(int index, std::int32_t data) override { items_[checked(index)].data = data; }
+    std::string list(int index) const override { return inList(index) ? texts_[at(index)] : ""; }
+    std::int32_t itemData(int index) const override { return data_[checked(index)]; }
+    void setItemData(int index, std::int32_t data) override { data_[checked(index)] = data; }
     std::string text() const override { return text_; }
     void setText(const std::string& text) override;
-    std::vector<std::string> items() const;
+    const std::vector<std::string>& items() const { return texts_; }
     void userSelect(int index);
     void userPressKey(int keyCode);
 
 private:
-    struct Item {
-        std::string text;
-        std::int32_t data = 0;
-    };
     bool inList(int index) const { return index >= 0 && index < listCount(); }
     static std::size_t at(int index) { return static_cast<std::size_t>(index); }
     std::size_t checked(int index) const;
     void select(int index);
-    std::vector<Item> items_;
+    std::vector<std::string> texts_;
+    std::vector<std::int32_t> data_; // each item's data
     int index_ = -1;
     std::string text_;
 };
@@ -352,5 +525,26 @@ private:
     int selStart_ = 0;
     int selLength_ = 0;
 };
+
+inline Window& as(ui::Window& window) {
+    auto* headless = dynamic_cast<Window*>(&window);
+    if (headless == nullptr)
+        throw std::logic_error("not a headless window: " + window.caption());
+    return *headless;
+}
+
+template <class T> T& as(ui::Control& control) {
+    auto* typed = dynamic_cast<T*>(&control);
+    if (typed == nullptr)
+        throw std::logic_error("control " + control.name() + " is not a " + typeid(T).name());
+    return *typed;
+}
+
+template <class T> T& find(ui::Window& window, const std::string& name) {
+    ui::Control* control = as(window).control(name);
+    if (control == nullptr)
+        throw std::logic_error("window \"" + window.caption() + "\" has no control named " + name);
+    return as<T>(*control);
+}
 
 } // namespace headless

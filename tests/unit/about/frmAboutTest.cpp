@@ -104,7 +104,7 @@ TEST_F(frmAboutTest, SystemInformationStartsFromTheRecordedPathOrElseTheRecorded
         }
         for (const std::string& call : fake.log.lines)
             EXPECT_TRUE(!*row.path || call.rfind("Dir(", 0) != 0) << call;
-        EXPECT_EQ(fake.openKeyCount(), 0u);
+        EXPECT_EQ(fake.registry.openHandleCount(), 0u);
         EXPECT_TRUE(box->isLoaded());
     }
 }
@@ -135,7 +135,7 @@ TEST_F(frmAboutTest, GetKeyValueReadsWhatIsStoredOrElseTheEmptyText) {
         EXPECT_EQ(box->GetKeyValue(win::HKEY_LOCAL_MACHINE, row.key, row.name, value), row.found);
         EXPECT_EQ(value, row.expected);
     }
-    EXPECT_EQ(fake.openKeyCount(), 0u);
+    EXPECT_EQ(fake.registry.openHandleCount(), 0u);
 }
 
 } // namespace

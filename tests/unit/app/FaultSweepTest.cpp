@@ -363,7 +363,7 @@ struct Program : unit_test::Program {
         for (win::DWORD color : now.colors)
             now.aspects["colors"] += std::to_string(color) + ";";
         for (win::DWORD id : {win::OCR_NORMAL, win::OCR_WAIT})
-            now.aspects["pointers"] += fake.systemCursorFile(id) + ";";
+            now.aspects["pointers"] += fake.settings.cursors.systemCursorFile(id) + ";";
         const std::string wallpaper = fake.deskWallpaper(); // its folder may be either
         now.aspects["wallpaper"] +=
             wallpaper.substr(wallpaper.find_last_of('\\') + 1) + "|" + fake.spiBytes(win::SPI_SETDESKPATTERN);

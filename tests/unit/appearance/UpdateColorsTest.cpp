@@ -34,7 +34,7 @@ protected:
         EXPECT_TRUE(fake.registry.writes.empty());
         EXPECT_TRUE(fake.settings.colors.calls.empty());
         EXPECT_TRUE(fake.settings.cursors.calls.empty());
-        EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
+        EXPECT_FALSE(fake.registry.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors\\Arrow"));
     }
 };
 
@@ -52,8 +52,8 @@ TEST_F(UpdateColorsTest, ThemeVariantTakesIconsCursorsAndColoursFromTheSchemeRow
     EXPECT_EQ(classValue(recycleBin, "full"), iconFile(3, 4) + ",0");
     EXPECT_EQ(userValue(cursors, "SizeWE"), cursorFile(3, 12));
     EXPECT_EQ(userValue(cursors, "Arrow"), cursorFile(3, 1));
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), "");
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_SIZEWE), cursorFile(3, 12));
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_NORMAL), "");
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_SIZEWE), cursorFile(3, 12));
     EXPECT_EQ(userValue(colors, "Window"), "3,5,8");
     ASSERT_EQ(fake.settings.colors.calls.size(), 1u);
     const auto& call = fake.settings.colors.calls.front();
@@ -73,8 +73,8 @@ TEST_F(UpdateColorsTest, AnimatedCursorsGoLiveFromTheirStillCompanions) {
     applyTheme();
 
     EXPECT_EQ(userValue(cursors, "Wait"), folder + "\\cursors\\wait.ani");
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_WAIT), folder + "\\cursors\\wait Static.cur");
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_NORMAL), cursorFile(4, 1));
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_WAIT), folder + "\\cursors\\wait Static.cur");
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_NORMAL), cursorFile(4, 1));
     // Eleven live cursors in their fixed order; Hand, Help, NWPen and UpArrow stay registry-only.
     std::vector<win::DWORD> ids;
     for (const auto& call : fake.settings.cursors.calls)

@@ -98,7 +98,7 @@ TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColours
     // Only the theme variant makes the cursor key; the live cursors change all the same.
     fake.RegDeleteKeyA(win::HKEY_CURRENT_USER, "Control Panel\\Cursors");
     click(form->Command3);
-    EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors"));
+    EXPECT_FALSE(fake.registry.keyExists(win::HKEY_CURRENT_USER, "Control Panel\\Cursors"));
     EXPECT_EQ(fake.settings.cursors.calls.size(), 11u);
 
     fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "", "");
@@ -115,7 +115,7 @@ TEST_F(MixNMatchTab, ApplyColorTakesCursorsAndIconsFromTheListPositionAndColours
     EXPECT_EQ("5,9,14", color("TitleText"));
     EXPECT_EQ("5,25,30", color("ButtonAlternateFace"));
     // The scheme variant leaves the cursor sub-keys alone.
-    EXPECT_TRUE(fake.subKeyNames(win::HKEY_CURRENT_USER, "Control Panel\\Cursors").empty());
+    EXPECT_TRUE(fake.registry.subKeyNames(win::HKEY_CURRENT_USER, "Control Panel\\Cursors").empty());
 }
 
 TEST_F(MixNMatchTab, TheLastSelectionOnEitherTabDecidesWhatTheButtonsApply) {

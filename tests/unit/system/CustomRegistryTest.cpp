@@ -48,7 +48,7 @@ TEST_F(CustomRegistryTest, NoKeyIsLeftOpen) {
     windows.failOnNext("RegQueryValueExA", win::ERROR_ACCESS_DENIED);
     EXPECT_EQ(registry.GetRegValue(DesktopPath, "Wallpaper"), "Error");
     registry.SetRegValue(DesktopPath, "Wallpaper", "y.bmp");
-    EXPECT_EQ(windows.openKeyCount(), 0u);
+    EXPECT_EQ(windows.registry.openHandleCount(), 0u);
 }
 
 TEST_F(CustomRegistryTest, UnknownRootIsSilentAndTouchesNoKey) {

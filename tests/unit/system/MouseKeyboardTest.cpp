@@ -49,7 +49,7 @@ TEST_P(LockKeys, WritingAStateTwiceKeepsIt) {
     windows.useVersion(GetParam());
     const bool nt = fake::isNtFamily(GetParam());
     if (!nt)
-        windows.setKeyState(Caps, KeyDown | 0x7F80); // held down, toggle bit clear
+        windows.keys[Caps] = 0x80; // held down, toggle bit clear
     sys::Keyboard keyboard(windows);
     windows.clearLogs();
     keyboard.Capslock(true);

@@ -94,7 +94,7 @@ TEST(SystemInfo, VersionTextOfEachFamily) {
                       "ProductType", "LanmanNT");
     EXPECT_EQ(SystemInfo(windows).OSVersion(),
               "Microsoft Windows NT Server version 4.0 Service Pack 6 (Build 1381)");
-    EXPECT_EQ(windows.openKeyCount(), 0u);
+    EXPECT_EQ(windows.registry.openHandleCount(), 0u);
 }
 
 // A failed call and an empty name (an account without a full name) alike.

@@ -20,7 +20,7 @@ protected:
         windows.setString(HKEY_CURRENT_USER, Colors, "Menu", "192,192,192");
         windows.setDword(HKEY_CURRENT_USER, Colors, "Count", 0xFFFFFFFEu);
     }
-    void TearDown() override { EXPECT_EQ(windows.openKeyCount(), 0u); }
+    void TearDown() override { EXPECT_EQ(windows.registry.openHandleCount(), 0u); }
 
     fake::FakeWindows windows;
     sys::clsRegistry registry{windows};
@@ -45,7 +45,7 @@ TEST_F(clsRegistryTest, SetKeyValueConvertsToTheTypeCode) {
 
 TEST_F(clsRegistryTest, SetKeyValueIntoAMissingKeyFailsAndCreatesNothing) {
     EXPECT_NE(registry.SetKeyValue("Control Panel\\Missing", "Menu", "1", win::REG_SZ, HKEY_CURRENT_USER), 0);
-    EXPECT_FALSE(windows.keyExists(HKEY_CURRENT_USER, "Control Panel\\Missing"));
+    EXPECT_FALSE(windows.registry.keyExists(HKEY_CURRENT_USER, "Control Panel\\Missing"));
 }
 
 // A string sets only StringKeyValue, a number only LongKeyValue; a missing value

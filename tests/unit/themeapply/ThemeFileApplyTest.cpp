@@ -56,7 +56,7 @@ TEST_F(ThemeFileApplyTest, TheJungleThemeSetsEveryAspectInTheRegistryAndLive) {
     // the converted wallpaper, the screen saver by its short path, fonts and sizes.
     EXPECT_EQ(fake.settings.colors.calls.at(0).size(), 5u);
     EXPECT_EQ(fake.GetSysColor(win::COLOR_ACTIVECAPTION), 0x008000u);
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_WAIT), theme + "Jungle wait.ani");
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_WAIT), theme + "Jungle wait.ani");
     EXPECT_EQ(fake.deskWallpaper(), "C:\\WINDOWS\\Application Data\\Decorama\\Jungle Wallpaper.bmp");
     char saver[67] = {};
     fake.GetShortPathNameA("C:\\WINDOWS\\SYSTEM\\Jungle.scr", saver, 67);
@@ -86,7 +86,7 @@ TEST_F(ThemeFileApplyTest, TheAutumnThemeOnWindows2000) {
     EXPECT_EQ(fake.deskWallpaper(), "C:\\WINNT\\Web\\Wallpaper\\Autumn.bmp"); // a BMP as it is
     EXPECT_EQ(fake.spiBytes(win::SPI_SETDESKPATTERN), "0 80 114 32 0 5 39 2");
     EXPECT_EQ(fake.getString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", "Hand"), "");
-    EXPECT_EQ(fake.systemCursorFile(win::OCR_HAND), "");
+    EXPECT_EQ(fake.settings.cursors.systemCursorFile(win::OCR_HAND), "");
 }
 
 TEST_F(ThemeFileApplyTest, AFileNotThereFailsItsAspectBeforeAnyWriteAndTheOthersApply) {

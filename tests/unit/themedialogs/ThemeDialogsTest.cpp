@@ -8,9 +8,7 @@
 #include "themedialogs/ThemeFileQuestions.h"
 
 #include "fake/FakeWindows.h"
-#include "headless/Find.h"
-#include "headless/HeadlessWindowSystem.h"
-#include "headless/RecordingCanvas.h"
+#include "headless/Controls.h"
 #include "platform/InputFacts.h"
 #include "doubles/theme/FileHeads.h"
 #include "support/Bytes.h"

@@ -6,7 +6,7 @@
 
 #include "doubles/theme/FileHeads.h"
 #include "fake/FakeWindows.h"
-#include "headless/RecordingCanvas.h"
+#include "headless/Controls.h"
 #include "platform/DesktopFacts.h"
 #include "support/Bytes.h"
 #include "support/CheckedThemes.h"

@@ -87,7 +87,7 @@ TEST_F(ThemeApplicationTest, NoApplicableThemeWritesNothingAtAll) {
         EXPECT_TRUE(fake.settings.colors.calls.empty());
         EXPECT_TRUE(fake.settings.spi.calls.empty());
         EXPECT_FALSE(fake.exists("c:\\logo.sys"));
-        EXPECT_FALSE(fake.keyExists(win::HKEY_CURRENT_USER, soundKey));
+        EXPECT_FALSE(fake.registry.keyExists(win::HKEY_CURRENT_USER, soundKey));
     }
 }
 
