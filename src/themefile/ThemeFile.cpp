@@ -190,13 +190,14 @@ private:
 
     // The ANSI text of a key's value as the profile functions find it; none when the
     // section has no value of that name, or when it is the resource text of a
-    // later Windows, which is listed ignored.
+    // later Windows, which is listed ignored. An icon location ("path,index") is never
+    // a resource text: "@file,-1" is the icon of a file named "@file".
     std::optional<Setting<std::string>> text(const ProfileSection& section, std::string_view key,
-                                             std::string name) {
+                                             std::string name, bool mayBeResourceText = true) {
         const ProfileKey* found = section.find(key);
         if (!found || !found->hasValue)
             return std::nullopt;
-        if (isResourceText(found->value)) {
+        if (mayBeResourceText && isResourceText(found->value)) {
             ignore(label_ + " " + std::string(key));
             return std::nullopt;
         }
@@ -304,7 +305,7 @@ private:
                      {"full", IconRole::full, objectName + " full"},
                      {"empty", IconRole::empty, objectName + " empty"}};
         for (const auto& role : roles)
-            if (auto path = text(section, role.key, role.name)) {
+            if (auto path = text(section, role.key, role.name, false)) {
                 IconFile icon = readIconValue(path->value);
                 icon.object = object;
                 icon.role = role.role;
