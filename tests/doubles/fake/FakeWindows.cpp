@@ -40,6 +40,7 @@ void FakeWindows::useVersion(Version v) {
 
 void FakeWindows::clearLogs() {
     log.lines.clear();
+    trail_.clear();
     registry.writes.clear();
     settings.colors.calls.clear();
     settings.cursors.calls.clear();

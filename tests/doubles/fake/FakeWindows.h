@@ -154,7 +154,7 @@ public:
         Kind kind;
         std::string call; // its line in the log
     };
-    // Every Windows call, file service and message box so far, in order.
+    // Every Windows call, file service and message box since the logs were cleared, in order.
     const std::vector<Operation>& operationTrail() const { return trail_; }
     void clearLogs();
     std::string appPath() override {
