@@ -1,5 +1,5 @@
 // The Windows of the tests: the Windows calls, runtime services and message boxes
-// over drive C: in memory, an in-memory registry, the user32 settings stores
+// over an in-memory drive C: and registry, the user32 settings stores
 // and a version profile; it logs what is asked of it, a fault plan fails chosen calls,
 // and the contract tests hold it and the real Windows to the same results.
 #pragma once
@@ -58,9 +58,8 @@ public:
         return drive_.fileExists(path) ? drive_.readFile(path) : "";
     }
     void remove(const std::string& path) { drive_.remove(path); }
-    std::map<std::string, std::string> driveFiles() const {
-        return drive_.files();
-    } // by path, with their bytes
+    // Every file on drive C: with its bytes, by path.
+    std::map<std::string, std::string> driveFiles() const { return drive_.files(); }
     void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
         registry.put(root, key, name, win::REG_SZ, value + '\0');
