@@ -43,6 +43,8 @@
 #else
 #include "fake/FakeWindows.h"
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #endif
 
 #include <algorithm>
@@ -197,9 +199,14 @@ int main(int argc, char** argv) {
     const char* backend = "real Windows";
 #else
     fake::FakeWindows fake;
-    std::filesystem::copy(argv[1], fake.hostPath(fake.appPath()),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    for (const auto& item : std::filesystem::recursive_directory_iterator(argv[1])) {
+        const std::string path = fake.appPath() + "\\" + item.path().lexically_relative(argv[1]).string();
+        std::ifstream in(item.path(), std::ios::binary);
+        if (item.is_directory())
+            fake.makeFolder(path);
+        else
+            fake.makeFile(path, std::string(std::istreambuf_iterator<char>(in), {}));
+    }
     fake.makeFolder("c:\\WINDOWS\\web");
     fake.setString(win::HKEY_CURRENT_USER, "Control Panel\\Colors", "Window", "255 255 255");
     rt::Platform platform{fake, fake, messages};

@@ -6,7 +6,7 @@
 // item data (f1's numeric value) overflow before the index is converted.
 #include "catalogue/ListFiles.h"
 
-#include "fake/MemoryRuntime.h"
+#include "fake/FakeWindows.h"
 #include "headless/Controls.h"
 
 #include <cstddef>
@@ -47,12 +47,12 @@ class NoMessages : public rt::MessageBoxService {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    catalogues_test::MemoryRuntime runtime;
+    fake::FakeWindows runtime;
     NoMessages messages;
     headless::HeadlessWindowSystem windows(runtime, messages);
     const auto window = windows.createWindow("List", ui::Window::Style::Borderless, {});
     for (const catalogue::ListFileFormat& format : catalogue::listFileFormats) {
-        runtime.writeFile(std::string(folder) + "\\" + format.fileName, bytes);
+        runtime.makeFile(std::string(folder) + "\\" + format.fileName, bytes);
         ui::ComboBox& list = window->addComboBox(format.fileName, ui::ComboBox::Style::DropDown, {});
         const int withList = readAs(format, runtime, &list);
         if (format.fillsList) {

@@ -13,7 +13,6 @@
 #include "doubles/theme/FileHeads.h"
 #include "fake/CodePage1252.h"
 #include "fake/FakeWindows.h"
-#include "fake/MemoryRuntime.h"
 #include "platform/Platform.h"
 #include "runtime/Error.h"
 #include "themeapply/Surroundings.h"
@@ -63,20 +62,25 @@ void expectChecked(const CheckedPath& file) {
     expect(file.isDefault() || isPlainLocalPath(file.path()));
 }
 
-// Windows 98 for every input: the fake's calls, the Jungle files in memory (far faster than its disk).
+// Windows 98 for every input, with the Jungle files.
 struct Windows98 {
-    Windows98() { theme_test::makeJungleFiles(files); }
+    Windows98() {
+        windows.makeFolder("C:\\Program Files\\Plus!\\Themes\\Nature\\DesktopBackground");
+        windows.makeFolder("C:\\WINDOWS\\media");
+        theme_test::makeJungleFiles(windows);
+    }
     fake::FakeWindows windows;
-    catalogues_test::MemoryRuntime files;
-    rt::Platform platform{windows, files, windows};
+    rt::Platform platform{windows, windows, windows};
     const themeapply::WindowsSurroundings place{platform, fileName};
 };
 
 void check(const ThemeFile& file, bool allowSavers, Windows98& machine) {
-    machine.files.asked.clear();
+    machine.windows.clearLogs();
     const CheckedTheme theme = checkTheme(file, machine.place, {allowSavers});
-    for (const std::string& asked : machine.files.asked)
-        expect(isPlainLocalPath(asked));
+    for (const auto& asked : machine.windows.operationTrail()) // Dir("path"), readBytes("path", 0, n)
+        if (asked.kind == fake::FakeWindows::Kind::FileService)
+            expect(isPlainLocalPath(
+                asked.call.substr(asked.name.size() + 2, asked.call.rfind('"') - asked.name.size() - 2)));
     for (const auto& pointer : theme.pointers)
         expectChecked(pointer.file);
     for (const auto& icon : theme.icons)

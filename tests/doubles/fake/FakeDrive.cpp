@@ -4,12 +4,7 @@
 #include "fake/TextUtil.h"
 
 #include <algorithm>
-#include <fstream>
 #include <cstring>
-#include <iterator>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace fake {
 
@@ -91,41 +86,34 @@ bool components(const std::string& windowsPath, std::vector<std::string>& parts)
     return true;
 }
 
-std::vector<std::string> entriesOf(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().string());
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });
-    return names;
+// The entry a folder holds by the name in any case, or by its short name; null when none.
+FakeDrive::Entry* child(FakeDrive::Entry& folder, const std::string& name) {
+    const auto it = folder.entries.find(upper(name));
+    if (it != folder.entries.end())
+        return &it->second;
+    for (auto& [key, entry] : folder.entries)
+        if (name.find('~') != std::string::npos && equalsIgnoreCase(shortNameOf(entry.name), name))
+            return &entry;
+    return nullptr;
 }
 
-std::string match(const fs::path& folder, const std::string& name) {
-#ifndef _WIN32
-    // The name as written is the common case; only other spellings need the listing.
-    // (A Windows host folder matches any spelling, so there the listing tells the stored one.)
-    std::error_code ec;
-    if (!name.empty() && name.find_first_of("*?") == std::string::npos && fs::exists(folder / name, ec))
-        return name;
-#endif
-    const std::vector<std::string> entries = entriesOf(folder);
-    for (const std::string& entry : entries) {
-        if (equalsIgnoreCase(entry, name))
-            return entry;
+// The folder is the entry or holds it at any depth.
+bool holds(const FakeDrive::Entry& folder, const FakeDrive::Entry* entry) {
+    return &folder == entry || std::any_of(folder.entries.begin(), folder.entries.end(),
+                                           [&](const auto& held) { return holds(held.second, entry); });
+}
+
+void listFiles(const FakeDrive::Entry& folder, const std::string& path,
+               std::map<std::string, std::string>& files) {
+    for (const auto& [key, entry] : folder.entries) {
+        if (entry.isFolder)
+            listFiles(entry, path + entry.name + "\\", files);
+        else
+            files[path + entry.name] = entry.bytes;
     }
-    if (name.find('~') == std::string::npos)
-        return "";
-    for (const std::string& entry : entries) {
-        if (equalsIgnoreCase(shortNameOf(entry), name))
-            return entry;
-    }
-    return "";
 }
 
 } // namespace
-
-FakeDrive::FakeDrive(fs::path root) : root_(std::move(root)) {}
 
 FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
     Location location;
@@ -133,28 +121,30 @@ FakeDrive::Location FakeDrive::locate(const std::string& windowsPath) const {
     if (!components(windowsPath, parts))
         return location;
     location.onDrive = true;
-    location.exists = location.isFolder = location.folderExists = parts.empty(); // the root folder
-    fs::path current = root_;
+    Entry* current = root_.get();
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const bool last = i + 1 == parts.size();
-        const std::string stored = match(current, parts[i]);
-        if (stored.empty() || (!last && !fs::is_directory(current / stored))) {
-            location.folderExists = last;
-            location.host = current;
-            for (std::size_t j = i; j < parts.size(); ++j)
-                location.host /= parts[j];
+        Entry* const next = child(*current, parts[i]);
+        location.folder = current;
+        location.name = parts[i];
+        if (!next || (i + 1 < parts.size() && !next->isFolder)) {
+            location.folderExists = i + 1 == parts.size();
             return location;
         }
-        current /= stored;
-        location.shortPath += "\\" + shortNameOf(stored);
-        if (last) {
-            location.exists = location.folderExists = true;
-            location.isFolder = fs::is_directory(current);
-            location.storedName = stored;
-        }
+        location.shortPath += "\\" + shortNameOf(next->name);
+        current = next;
     }
-    location.host = current;
+    location.exists = location.folderExists = true;
+    location.isFolder = current->isFolder;
+    location.entry = current;
     return location;
+}
+
+FakeDrive::Entry& FakeDrive::fileAt(const Location& location) {
+    if (location.entry)
+        return *location.entry;
+    Entry& made = location.folder->entries[upper(location.name)];
+    made.name = location.name;
+    return made;
 }
 
 bool FakeDrive::fileExists(const std::string& windowsPath) const {
@@ -166,55 +156,45 @@ void FakeDrive::makeFolder(const std::string& windowsPath) {
     std::vector<std::string> parts;
     if (!components(windowsPath, parts))
         return;
-    fs::path current = root_;
+    Entry* current = root_.get();
     for (const std::string& part : parts) {
-        const std::string stored = match(current, part);
-        current /= stored.empty() ? part : stored;
-        std::error_code ec;
-        fs::create_directory(current, ec);
+        Entry* next = child(*current, part);
+        if (!next)
+            next = &(current->entries[upper(part)] = Entry{part, true, false, {}, {}});
+        if (!next->isFolder)
+            return;
+        current = next;
     }
 }
 
 void FakeDrive::makeFile(const std::string& windowsPath, const std::string& bytes) {
     makeFolder(windowsPath.substr(0, lastComponent(windowsPath)));
     const Location location = locate(windowsPath);
-    if (location.onDrive && !location.isFolder)
-        hostWrite(location.host, bytes);
+    if (location.folderExists && !location.isFolder)
+        fileAt(location).bytes = bytes;
 }
 
 void FakeDrive::remove(const std::string& windowsPath) {
     const Location location = locate(windowsPath);
-    if (!location.exists || location.host == root_)
-        return;
-    const std::string removed = location.host.string() + "/";
-    for (auto it = readOnly_.lower_bound(location.host);
-         it != readOnly_.end() && (it->string() + "/").rfind(removed, 0) == 0;)
-        it = readOnly_.erase(it);
-    std::error_code ec;
-    fs::remove_all(location.host, ec);
+    if (location.exists && location.folder)
+        location.folder->entries.erase(upper(location.entry->name));
 }
 
 bool FakeDrive::isReadOnly(const std::string& windowsPath) const {
     const Location location = locate(windowsPath);
-    return location.exists && readOnly_.count(location.host) != 0;
+    return location.exists && location.entry->readOnly;
 }
 
 void FakeDrive::setReadOnly(const std::string& windowsPath, bool readOnly) {
     const Location location = locate(windowsPath);
-    if (location.exists && readOnly)
-        readOnly_.insert(location.host);
-    else
-        readOnly_.erase(location.host);
+    if (location.exists)
+        location.entry->readOnly = readOnly;
 }
 
-std::string FakeDrive::hostRead(const fs::path& host) {
-    std::ifstream in(host, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void FakeDrive::hostWrite(const fs::path& host, const std::string& bytes) {
-    std::ofstream out(host, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+std::map<std::string, std::string> FakeDrive::files() const {
+    std::map<std::string, std::string> files;
+    listFiles(*root_, "C:\\", files);
+    return files;
 }
 
 FakeDrive::Location FakeDrive::found(const std::string& path, bool mustExist) const {
@@ -235,14 +215,14 @@ FakeDrive::Location FakeDrive::existingFile(const std::string& path) const {
 
 FakeDrive::Location FakeDrive::writableTarget(const std::string& path) const {
     const Location location = found(path, false);
-    if (location.exists && (location.isFolder || isReadOnly(path)))
+    if (location.exists && (location.isFolder || location.entry->readOnly))
         throw rt::Error(rt::ErrPathFileAccess);
     return location;
 }
 
 std::string FakeDrive::dir(const std::string& path) const {
     const Location location = locate(path);
-    return location.exists && !location.isFolder ? location.storedName : "";
+    return location.exists && !location.isFolder ? location.entry->name : "";
 }
 
 std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std::string& extension) const {
@@ -250,11 +230,10 @@ std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std
     const Location location = locate(folder);
     if (!location.exists || !location.isFolder)
         return names;
-    for (const std::string& name : entriesOf(location.host)) {
-        std::error_code ec;
-        if (fs::is_regular_file(location.host / name, ec) && name.size() >= extension.size() &&
-            equalsIgnoreCase(name.substr(name.size() - extension.size()), extension))
-            names.push_back(name);
+    for (const auto& [key, entry] : location.entry->entries) {
+        if (!entry.isFolder && key.size() >= extension.size() &&
+            equalsIgnoreCase(key.substr(key.size() - extension.size()), extension))
+            names.push_back(entry.name);
     }
     return names;
 }
@@ -262,37 +241,35 @@ std::vector<std::string> FakeDrive::filesIn(const std::string& folder, const std
 void FakeDrive::copyFile(const std::string& source, const std::string& destination) {
     const Location from = existingFile(source);
     const Location to = writableTarget(destination);
-    if (to.exists && fs::equivalent(from.host, to.host))
+    if (to.entry == from.entry)
         throw rt::Error(rt::ErrPermissionDenied); // the source is open: a sharing violation
-    hostWrite(to.host, hostRead(from.host));
-    if (isReadOnly(source))
-        setReadOnly(destination, true);
+    Entry& copy = fileAt(to);
+    copy.bytes = from.entry->bytes;
+    copy.readOnly = copy.readOnly || from.entry->readOnly;
 }
 
 void FakeDrive::kill(const std::string& path) {
     const Location location = found(path, false);
     if (!location.exists || location.isFolder)
         throw rt::Error(rt::ErrFileNotFound);
-    if (isReadOnly(path))
+    if (location.entry->readOnly)
         throw rt::Error(rt::ErrPathFileAccess);
-    fs::remove(location.host);
+    location.folder->entries.erase(upper(location.entry->name));
 }
 
+// A file or folder moves, or takes the new name's spelling; the root does not move, nor
+// does a folder into itself.
 void FakeDrive::rename(const std::string& oldPath, const std::string& newPath) {
     const Location from = found(oldPath, true);
     const Location to = found(newPath, false);
-    fs::path target = to.host;
-    if (to.exists) {
-        if (!fs::equivalent(from.host, to.host))
-            throw rt::Error(rt::ErrFileAlreadyExists, "File already exists");
-        target = to.host.parent_path() / normalisedComponent(newPath.substr(lastComponent(newPath)));
-    }
-    std::error_code ec;
-    fs::rename(from.host, target, ec);
-    if (ec)
+    if (to.exists && to.entry != from.entry)
+        throw rt::Error(rt::ErrFileAlreadyExists, "File already exists");
+    if (!from.folder || !to.folder || (to.entry != from.entry && holds(*from.entry, to.folder)))
         throw rt::Error(rt::ErrPathFileAccess);
-    if (readOnly_.erase(from.host))
-        readOnly_.insert(target);
+    Entry moved = std::move(*from.entry);
+    from.folder->entries.erase(upper(moved.name));
+    moved.name = to.name;
+    to.folder->entries[upper(to.name)] = std::move(moved);
 }
 
 std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, std::size_t count) const {
@@ -301,13 +278,11 @@ std::string FakeDrive::readBytes(const std::string& path, std::uint64_t offset, 
 }
 
 void FakeDrive::writeBytes(const std::string& path, std::uint64_t offset, const std::string& data) {
-    const Location location = writableTarget(path);
-    std::string bytes = location.exists ? hostRead(location.host) : std::string();
+    std::string& bytes = fileAt(writableTarget(path)).bytes;
     const auto at = static_cast<std::size_t>(offset);
     if (bytes.size() < at + data.size())
         bytes.resize(at + data.size(), '\0');
     bytes.replace(at, data.size(), data);
-    hostWrite(location.host, bytes);
 }
 
 } // namespace fake

@@ -4,26 +4,9 @@
 
 #include "runtime/Error.h"
 
-#include <atomic>
-#include <random>
-#include <system_error>
-
-namespace fs = std::filesystem;
-
 namespace fake {
 
 namespace {
-
-fs::path makeTemporaryDrive() {
-    static std::atomic<unsigned> counter{0};
-    std::random_device random;
-    for (;;) { // another process may have taken the name
-        const fs::path drive = fs::temp_directory_path() / ("decorama-fake-" + std::to_string(random()) +
-                                                            "-" + std::to_string(counter++));
-        if (fs::create_directory(drive))
-            return drive;
-    }
-}
 
 std::string programOf(const std::string& commandLine) {
     const std::string line = trim(commandLine);
@@ -38,22 +21,17 @@ bool isAbsolutePath(const std::string& path) {
 
 } // namespace
 
-FakeWindows::FakeWindows() : drive_(std::make_unique<FakeDrive>(makeTemporaryDrive())) {
+FakeWindows::FakeWindows() {
     useVersion(Version::Win98);
-    drive_->makeFolder(appFolder);
-}
-
-FakeWindows::~FakeWindows() {
-    std::error_code ec;
-    fs::remove_all(drive_->root(), ec);
+    drive_.makeFolder(appFolder);
 }
 
 void FakeWindows::useVersion(Version v) {
     version_ = v;
     registry.setNtRules(isNtFamily(v));
-    drive_->makeFolder(systemFolder());
+    drive_.makeFolder(systemFolder());
     if (const std::optional<std::string> appData = applicationDataFolder())
-        drive_->makeFolder(*appData);
+        drive_.makeFolder(*appData);
     // Every NT profile is a workstation, which NT names "WinNT" here.
     if (isNtFamily(v))
         setString(win::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions",
@@ -62,6 +40,7 @@ void FakeWindows::useVersion(Version v) {
 
 void FakeWindows::clearLogs() {
     log.lines.clear();
+    trail_.clear();
     registry.writes.clear();
     settings.colors.calls.clear();
     settings.cursors.calls.clear();
@@ -101,7 +80,7 @@ std::uint32_t FakeWindows::Shell(const std::string& commandLine, int showMode) {
     const bool namedByPath = program.find_first_of("\\/:") != std::string::npos;
     if (namedByPath) {
         const std::string path = isAbsolutePath(program) ? program : appFolder + "\\" + program;
-        if (!drive_->fileExists(path) && !drive_->fileExists(path + ".exe"))
+        if (!drive_.fileExists(path) && !drive_.fileExists(path + ".exe"))
             throw rt::Error(rt::ErrFileNotFound);
     }
     processes.push_back(Process{commandLine, showMode});

@@ -1,5 +1,5 @@
 // The Windows of the tests: the Windows calls, runtime services and message boxes
-// over drive C: in a host folder, an in-memory registry, the user32 settings stores
+// over an in-memory drive C: and registry, the user32 settings stores
 // and a version profile; it logs what is asked of it, a fault plan fails chosen calls,
 // and the contract tests hold it and the real Windows to the same results.
 #pragma once
@@ -18,7 +18,6 @@
 #include <array>
 #include <cstring>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,14 +30,13 @@ namespace fake {
 class FakeWindows : public win::WindowsApi, public rt::Runtime, public rt::MessageBoxService {
 public:
     FakeWindows();
-    ~FakeWindows() override;
     void useVersion(Version v);
     Version version() const { return version_; }
     void setAppPath(const std::string& windowsPath) {
         appFolder = windowsPath;
         while (appFolder.size() > 3 && (appFolder.back() == '\\' || appFolder.back() == '/'))
             appFolder.pop_back();
-        drive_->makeFolder(appFolder);
+        drive_.makeFolder(appFolder);
     }
     // "C:\WINNT" on NT up to 2000, "C:\WINDOWS" on the 95 family and from XP on.
     std::string windowsFolder() const {
@@ -53,14 +51,15 @@ public:
     std::string systemFolder() const {
         return windowsFolder() + (isNtFamily(version_) ? "\\system32" : "\\SYSTEM");
     }
-    std::filesystem::path hostPath(const std::string& path) const { return drive_->locate(path).host; }
-    bool exists(const std::string& path) const { return drive_->exists(path); }
-    void makeFolder(const std::string& path) { drive_->makeFolder(path); } // with missing levels
-    void makeFile(const std::string& path, const std::string& bytes) { drive_->makeFile(path, bytes); }
+    bool exists(const std::string& path) const { return drive_.exists(path); }
+    void makeFolder(const std::string& path) { drive_.makeFolder(path); } // with missing levels
+    void makeFile(const std::string& path, const std::string& bytes) { drive_.makeFile(path, bytes); }
     std::string fileBytes(const std::string& path) const {
-        return drive_->fileExists(path) ? FakeDrive::hostRead(hostPath(path)) : "";
+        return drive_.fileExists(path) ? drive_.readFile(path) : "";
     }
-    void remove(const std::string& path) { drive_->remove(path); }
+    void remove(const std::string& path) { drive_.remove(path); }
+    // Every file on drive C: with its bytes, by path.
+    std::map<std::string, std::string> driveFiles() const { return drive_.files(); }
     void setString(win::HKEY root, const std::string& key, const std::string& name,
                    const std::string& value) {
         registry.put(root, key, name, win::REG_SZ, value + '\0');
@@ -154,7 +153,7 @@ public:
         Kind kind;
         std::string call; // its line in the log
     };
-    // Every Windows call, file service and message box so far, in order.
+    // Every Windows call, file service and message box since the logs were cleared, in order.
     const std::vector<Operation>& operationTrail() const { return trail_; }
     void clearLogs();
     std::string appPath() override {
@@ -508,14 +507,14 @@ private:
                      Kind kind = Kind::FileService);
     FakeDrive& driveFor(const char* operation, std::initializer_list<CallArg> args) {
         runtimeCall(operation, args);
-        return *drive_;
+        return drive_;
     }
     void reloadSystemCursors();
     Version version_ = Version::Win98;
     std::map<std::string, std::map<int, std::int32_t>> plannedFaults_;
     std::map<std::string, int> uses_;
     std::vector<Operation> trail_;
-    std::unique_ptr<FakeDrive> drive_;
+    FakeDrive drive_;
 };
 
 } // namespace fake

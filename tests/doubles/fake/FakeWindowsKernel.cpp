@@ -181,7 +181,7 @@ win::DWORD FakeWindows::GetShortPathNameA(const char* lpszLongPath, char* lpszSh
     if (faulted("GetShortPathNameA", {lpszLongPath, cchBuffer}))
         return 0;
     const std::string path = lpszLongPath;
-    const FakeDrive::Location location = drive_->locate(path);
+    const FakeDrive::Location location = drive_.locate(path);
     if (path.empty() || !location.exists)
         return failWith<win::DWORD>(
             path.empty() || location.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND, 0);
@@ -200,14 +200,14 @@ win::BOOL FakeWindows::WritePrivateProfileStringA(const char* lpAppName, const c
     std::string path = lpFileName;
     if (path.find_first_of("\\/:") == std::string::npos)
         path = windowsFolder() + "\\" + path;
-    const FakeDrive::Location location = drive_->locate(path);
+    const FakeDrive::Location location = drive_.locate(path);
     if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
-        refused(location.isFolder || drive_->isReadOnly(path), win::ERROR_ACCESS_DENIED))
+        refused(location.isFolder || drive_.isReadOnly(path), win::ERROR_ACCESS_DENIED))
         return win::FALSE;
-    const std::string text = writeProfileString(location.exists ? FakeDrive::hostRead(location.host) : "",
-                                                lpAppName, lpKeyName, lpString);
+    const std::string text =
+        writeProfileString(location.exists ? location.entry->bytes : "", lpAppName, lpKeyName, lpString);
     if (location.exists || !text.empty())
-        FakeDrive::hostWrite(location.host, text);
+        FakeDrive::fileAt(location).bytes = text;
     return win::TRUE;
 }
 
@@ -260,11 +260,11 @@ win::UINT FakeWindows::GetSystemDirectoryA(char* lpBuffer, win::UINT uSize) {
 win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
     if (faulted("CreateDirectoryA", {lpPathName}))
         return win::FALSE;
-    const FakeDrive::Location location = drive_->locate(lpPathName ? lpPathName : "");
+    const FakeDrive::Location location = drive_.locate(lpPathName ? lpPathName : "");
     if (refused(!location.onDrive || !location.folderExists, win::ERROR_PATH_NOT_FOUND) ||
         refused(location.exists, win::ERROR_ALREADY_EXISTS))
         return win::FALSE;
-    drive_->makeFolder(lpPathName);
+    drive_.makeFolder(lpPathName);
     return win::TRUE;
 }
 
@@ -273,13 +273,13 @@ win::BOOL FakeWindows::CreateDirectoryA(const char* lpPathName, void*) {
 win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
     if (faulted("GetFileAttributesA", {lpFileName}))
         return win::INVALID_FILE_ATTRIBUTES;
-    const FakeDrive::Location location = drive_->locate(lpFileName ? lpFileName : "");
+    const FakeDrive::Location location = drive_.locate(lpFileName ? lpFileName : "");
     if (!location.exists)
         return failWith(location.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND,
                         win::INVALID_FILE_ATTRIBUTES);
     if (location.isFolder)
         return win::FILE_ATTRIBUTE_DIRECTORY;
-    return win::FILE_ATTRIBUTE_ARCHIVE | (drive_->isReadOnly(lpFileName) ? win::FILE_ATTRIBUTE_READONLY : 0);
+    return win::FILE_ATTRIBUTE_ARCHIVE | (drive_.isReadOnly(lpFileName) ? win::FILE_ATTRIBUTE_READONLY : 0);
 }
 
 // The code page conversions know the ANSI code page of a Western Windows, 1252
@@ -371,20 +371,20 @@ win::HANDLE FakeWindows::CreateFileA(const char* lpFileName, win::DWORD dwDesire
                 {lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes}))
         return win::INVALID_HANDLE_VALUE;
     const std::string name = lpFileName ? lpFileName : "";
-    const FakeDrive::Location location = drive_->locate(name);
+    const FakeDrive::Location location = drive_.locate(name);
     const bool writes = dwCreationDisposition != 3 && dwCreationDisposition != 4;
     if (name.rfind("\\\\.\\", 0) == 0) {
         if (!equalsIgnoreCase(name.substr(4), "C:"))
             return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
     } else if (!location.onDrive || !location.folderExists) {
         return failWith(win::ERROR_PATH_NOT_FOUND, win::INVALID_HANDLE_VALUE);
-    } else if (location.isFolder || (location.exists && writes && drive_->isReadOnly(name))) {
+    } else if (location.isFolder || (location.exists && writes && drive_.isReadOnly(name))) {
         return failWith(win::ERROR_ACCESS_DENIED, win::INVALID_HANDLE_VALUE);
     } else if (dwCreationDisposition == 3 && !location.exists) {
         return failWith(win::ERROR_FILE_NOT_FOUND, win::INVALID_HANDLE_VALUE);
     } else if (!location.exists || writes) {
-        FakeDrive::hostWrite(location.host, "");
-        drive_->setReadOnly(name, (dwFlagsAndAttributes & win::FILE_ATTRIBUTE_READONLY) != 0);
+        FakeDrive::fileAt(location).bytes.clear();
+        drive_.setReadOnly(name, (dwFlagsAndAttributes & win::FILE_ATTRIBUTE_READONLY) != 0);
     }
     files[nextFile] = name;
     return std::exchange(nextFile, nextFile + 4);

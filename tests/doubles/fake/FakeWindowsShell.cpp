@@ -44,7 +44,7 @@ win::HINSTANCE FakeWindows::ShellExecuteA(win::HWND hwnd, const char* lpOperatio
     shellRequests.push_back(ShellRequest{hwnd, lpOperation ? lpOperation : "", file,
                                          lpParameters ? lpParameters : "", lpDirectory ? lpDirectory : "",
                                          nShowCmd});
-    if (isWebAddress(file) || (!file.empty() && drive_->exists(file)))
+    if (isWebAddress(file) || (!file.empty() && drive_.exists(file)))
         return 42;
     return failWith<win::HINSTANCE>(win::ERROR_FILE_NOT_FOUND, 2);
 }
@@ -92,7 +92,7 @@ win::BOOL FakeWindows::sndPlaySoundA(const char* pszSound, win::UINT fuSound) {
         return win::FALSE;
     sounds.push_back(Sound{pszSound ? pszSound : "", fuSound});
     // A null sound stops the one that plays; a missing one plays the default unless SND_NODEFAULT.
-    return !pszSound || drive_->fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
+    return !pszSound || drive_.fileExists(pszSound) || !(fuSound & SND_NODEFAULT);
 }
 
 win::HINTERNET FakeWindows::InternetOpenUrlA(win::HINTERNET hInternet, const char* lpszUrl,
@@ -171,12 +171,12 @@ win::BOOL FakeWindows::VerQueryValueA(const void* block, const char* subBlock, v
 win::HRESULT FakeWindows::SaveShellLink(const char* linkFile, const char* targetPath, const char* arguments) {
     if (auto code = plannedError("SaveShellLink", {linkFile, targetPath, arguments}))
         return hresultFromWin32(*code);
-    const FakeDrive::Location location = drive_->locate(linkFile);
+    const FakeDrive::Location location = drive_.locate(linkFile);
     if (!location.onDrive || !location.folderExists)
         return hresultFromWin32(win::ERROR_PATH_NOT_FOUND);
-    if (location.isFolder || (location.exists && drive_->isReadOnly(linkFile)))
+    if (location.isFolder || (location.exists && drive_.isReadOnly(linkFile)))
         return hresultFromWin32(win::ERROR_ACCESS_DENIED);
-    FakeDrive::hostWrite(location.host, std::string(targetPath) + "|" + (arguments ? arguments : ""));
+    FakeDrive::fileAt(location).bytes = std::string(targetPath) + "|" + (arguments ? arguments : "");
     return S_OK;
 }
 

@@ -21,8 +21,8 @@ void FakeWindows::reloadSystemCursors() {
     for (const auto& [name, id] : systemPointers) {
         const std::string file =
             getString(win::HKEY_CURRENT_USER, "Control Panel\\Cursors", name).value_or("");
-        const bool loads = !file.empty() && drive_->fileExists(file) &&
-                           CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(file).host));
+        const bool loads =
+            !file.empty() && drive_.fileExists(file) && CursorStore::isCursorImage(drive_.readFile(file));
         settings.cursors.system[id] = loads ? file : "";
     }
 }
@@ -66,9 +66,8 @@ win::BOOL FakeWindows::SetSysColors(int cElements, const win::INT* lpaElements,
 
 win::HCURSOR FakeWindows::LoadCursorFromFileA(const char* lpFileName) {
     if (faulted("LoadCursorFromFileA", {lpFileName}) ||
-        refused(!lpFileName || !drive_->fileExists(lpFileName), win::ERROR_FILE_NOT_FOUND) ||
-        refused(!CursorStore::isCursorImage(FakeDrive::hostRead(drive_->locate(lpFileName).host)),
-                ERROR_INVALID_DATA))
+        refused(!lpFileName || !drive_.fileExists(lpFileName), win::ERROR_FILE_NOT_FOUND) ||
+        refused(!CursorStore::isCursorImage(drive_.readFile(lpFileName)), ERROR_INVALID_DATA))
         return 0;
     return settings.cursors.load(lpFileName);
 }

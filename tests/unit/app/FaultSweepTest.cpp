@@ -35,7 +35,6 @@
 #include "unit/themeapply/ThemeFileFixture.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <iterator>
 #include <sstream>
@@ -347,10 +346,7 @@ struct Program : unit_test::Program {
 
     State state() const {
         State now{fake.registry.contents(), {}, {}};
-        const std::filesystem::path drive = fake.hostPath("C:\\");
-        for (const auto& file : std::filesystem::recursive_directory_iterator(drive))
-            if (file.is_regular_file())
-                now.entries[file.path().lexically_relative(drive).string()] = fake::FakeDrive::hostRead(file);
+        now.entries.merge(fake.driveFiles());
         for (int index = 0; index <= win::COLOR_GRADIENTINACTIVECAPTION; ++index)
             now.colors.push_back(fake.settings.colors.get(index));
         for (const auto& [name, value] : now.entries)
