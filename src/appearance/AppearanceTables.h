@@ -38,40 +38,8 @@ constexpr std::array<CursorSlot, 15> cursorSlots{{
 // The order in which the live cursors are replaced: slot numbers.
 constexpr std::array<int, 11> liveCursorOrder{0, 2, 5, 6, 8, 9, 10, 11, 12, 1, 14};
 
-// Registry value names of the 29 system colours under HKEY_CURRENT_USER\Control
-// Panel\Colors, each the name Windows reads the colour from at log-on: colour 9
-// (COLOR_CAPTIONTEXT) is "TitleText", colour 25 "ButtonAlternateFace".
-constexpr std::array<const char*, 29> colorValueNames{
-    "Scrollbar",
-    "Background",
-    "ActiveTitle",
-    "InactiveTitle",
-    "Menu",
-    "Window",
-    "WindowFrame",
-    "MenuText",
-    "WindowText",
-    "TitleText",
-    "ActiveBorder",
-    "InactiveBorder",
-    "AppWorkspace",
-    "Hilight",
-    "HilightText",
-    "ButtonFace",
-    "ButtonShadow",
-    "GrayText",
-    "ButtonText",
-    "InactiveTitleText",
-    "ButtonHilight",
-    "ButtonDkShadow",
-    "ButtonLight",
-    "InfoText",
-    "InfoWindow",
-    "ButtonAlternateFace",
-    "HotTrackingColor",
-    "GradientActiveTitle",
-    "GradientInactiveTitle",
-};
+// Registry value names of the 29 system colours, by colour index (platform/DesktopFacts.h).
+using win::colorValueNames;
 
 // Desktop objects whose "DefaultIcon" keys get the scheme's icons (DesktopIcons
 // writes them where the running Windows reads them).
