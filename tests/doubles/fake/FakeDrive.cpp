@@ -91,8 +91,10 @@ FakeDrive::Entry* child(FakeDrive::Entry& folder, const std::string& name) {
     const auto it = folder.entries.find(upper(name));
     if (it != folder.entries.end())
         return &it->second;
+    if (name.find('~') == std::string::npos)
+        return nullptr;
     for (auto& [key, entry] : folder.entries)
-        if (name.find('~') != std::string::npos && equalsIgnoreCase(shortNameOf(entry.name), name))
+        if (equalsIgnoreCase(shortNameOf(entry.name), name))
             return &entry;
     return nullptr;
 }
