@@ -11,7 +11,6 @@
 #include "themefile/ThemeWriter.h"
 
 #include "doubles/theme/FileHeads.h"
-#include "fake/CodePage1252.h"
 #include "fake/FakeWindows.h"
 #include "platform/Platform.h"
 #include "runtime/Error.h"
@@ -139,7 +138,8 @@ void readAsSnapshot(const std::string& bytes, const ToAnsi& ansi) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     static Windows98 machine;
-    const ToAnsi ansi = fake::toCp1252Text;
+    machine.windows.clearLogs();
+    const ToAnsi ansi = themeapply::ansiConverter(machine.windows);
     readAsSnapshot(bytes, ansi);
     ThemeFile file;
     try {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace fake {
@@ -26,19 +25,6 @@ inline std::optional<unsigned char> toCp1252(char16_t c) {
         if (fromCp1252(static_cast<unsigned char>(byte)) == c)
             return static_cast<unsigned char>(byte);
     return std::nullopt;
-}
-
-// A whole text in the code page, for the fuzz target's lean path: nullopt when a
-// character has no exact byte, as the program's converter gives over this fake.
-inline std::optional<std::string> toCp1252Text(const std::u16string& text) {
-    std::string bytes;
-    for (char16_t c : text) {
-        const std::optional<unsigned char> byte = toCp1252(c);
-        if (!byte)
-            return std::nullopt;
-        bytes.push_back(static_cast<char>(*byte));
-    }
-    return bytes;
 }
 
 // Some of the letters WideCharToMultiByte gives a best-fit byte for, without
