@@ -52,8 +52,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -150,20 +151,22 @@ bool applyThemeFile(rt::Platform& platform, const std::string& file, const std::
     return false;
 }
 
-// Times one step several rounds: mean, fastest, slowest and first, in milliseconds.
+// Times one step several rounds, in milliseconds: mean, median (which a stall of the
+// machine running Wine moves least), fastest, slowest and first.
 struct Times {
-    double total = 0, fastest = 1e9, slowest = 0, first = 0;
-    int count = 0;
-    void add(double ms) {
-        if (count++ == 0)
-            first = ms;
-        total += ms;
-        fastest = std::min(fastest, ms);
-        slowest = std::max(slowest, ms);
-    }
-    void print() const {
-        std::printf("  time each: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
-                    total / count, fastest, slowest, first);
+    std::vector<double> each;
+    void add(double ms) { each.push_back(ms); }
+    void print(const char* what) const {
+        std::vector<double> sorted = each;
+        std::sort(sorted.begin(), sorted.end());
+        const std::size_t n = sorted.size();
+        double total = 0;
+        for (double ms : each)
+            total += ms;
+        const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+        std::printf(
+            "  time %s: mean %.3f ms, median %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
+            what, total / n, median, sorted.front(), sorted.back(), each.front());
     }
 };
 
@@ -237,10 +240,7 @@ int main(int argc, char** argv) {
     // the catalogue's themes counted above, which are the ones applied).
     form.listKeptSettings();
     using Clock = std::chrono::steady_clock;
-    double total = 0;
-    double fastest = 1e9;
-    double slowest = 0;
-    double first = 0;
+    Times applies;
     [[maybe_unused]] std::size_t calls = 0; // counted against the fake only
     for (int round = 0; round < rounds; ++round) {
         for (int theme = 0; theme < themes; ++theme) {
@@ -255,20 +255,14 @@ int main(int argc, char** argv) {
             calls += windowsCalls(fake) - before;
             fake.clearLogs();
 #endif
-            if (round == 0 && theme == 0)
-                first = ms;
-            total += ms;
-            fastest = std::min(fastest, ms);
-            slowest = std::max(slowest, ms);
+            applies.add(ms);
         }
     }
-    const int applies = rounds * themes;
     std::printf("theme apply on %s (its snapshot included): %d themes x %d rounds\n", backend, themes,
                 rounds);
-    std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
-                total / applies, fastest, slowest, first);
+    applies.print("per apply");
 #ifndef _WIN32
-    std::printf("  Windows calls per apply: %.1f\n", static_cast<double>(calls) / applies);
+    std::printf("  Windows calls per apply: %.1f\n", static_cast<double>(calls) / (rounds * themes));
 #endif
 
     // The snapshot alone, kept over the one of the last apply.
@@ -280,27 +274,21 @@ int main(int argc, char** argv) {
         snapshots.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     std::printf("the snapshot alone on %s: %d rounds\n", backend, rounds);
-    snapshots.print();
+    snapshots.print("each");
 
     // The theme file, whole, as decocmd applies it.
     const std::string file = writeBenchTheme(platform, module.programFolder);
-    total = 0, fastest = 1e9, slowest = 0, first = 0;
+    Times fileApplies;
     for (int round = 0; round < rounds; ++round) {
         const auto start = Clock::now();
         if (!applyThemeFile(platform, file, versionTag))
             return 1;
-        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        if (round == 0)
-            first = ms;
-        total += ms;
-        fastest = std::min(fastest, ms);
-        slowest = std::max(slowest, ms);
+        fileApplies.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     std::printf("theme file apply on %s (every aspect but the saver, a 1024x768 JPEG wallpaper, its snapshot "
                 "included): %d rounds\n",
                 backend, rounds);
-    std::printf("  time per apply: mean %.3f ms, fastest %.3f ms, slowest %.3f ms, first %.3f ms\n",
-                total / rounds, fastest, slowest, first);
+    fileApplies.print("per apply");
 
     // "Previous settings" restored, back and forth (each restore keeps a snapshot first).
     Times restores;
@@ -314,7 +302,7 @@ int main(int argc, char** argv) {
     }
     std::printf("restore of \"Previous settings\" on %s (its snapshot included): %d rounds\n", backend,
                 rounds);
-    restores.print();
+    restores.print("each");
 #ifdef _WIN32
     ::DestroyWindow(shown);
 #endif

@@ -91,9 +91,12 @@ void storeFiles(rt::Platform& platform, const std::string& folder, const SystemS
     }
 }
 
-std::string snapshotText(SystemState state, Kept which) {
-    state.theme.displayName = nameOf(which);
-    return themefile::writeThemeFile(state.theme, {stateSection(state)});
+// The state as its kept .theme file (the theme half copied for its name, not the files'
+// bytes the state holds).
+std::string snapshotText(const SystemState& state, Kept which) {
+    themefile::ThemeFile theme = state.theme;
+    theme.displayName = nameOf(which);
+    return themefile::writeThemeFile(theme, {stateSection(state)});
 }
 
 // Keeps a captured state as "Previous settings", and as "Original settings" when there is

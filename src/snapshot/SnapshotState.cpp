@@ -8,6 +8,7 @@
 #include "platform/WinFacts.h"
 #include "platform/WinHolders.h"
 #include "runtime/Error.h"
+#include "runtime/TextConv.h"
 #include "system/WindowsFailure.h"
 #include "system/modWinVersion.h"
 #include "themefile/ProfileText.h"
@@ -26,9 +27,14 @@ const char* const colorsKey = "Control Panel\\Colors";
 const char* const appsKey = "AppEvents\\Schemes\\Apps";
 
 // The folder-view pictures and start-up screens an apply copies, as writeCatalogueTheme
-// names them.
-std::vector<std::string> keptFilePaths(const std::string& versionTag) {
-    const std::string windows = sys::windowsFolderFor(versionTag);
+// names them. Where that Windows folder is the one Windows runs from, it is spelt as
+// Windows gives it: the case makes no difference to Windows, but Wine finds a name whose
+// case differs from the one on disk only by reading through the folder that holds it
+// (dlls/ntdll/unix/file.c, lookup_unix_name and find_file_in_dir).
+std::vector<std::string> keptFilePaths(const std::string& versionTag, const std::string& windowsDirectory) {
+    std::string windows = sys::windowsFolderFor(versionTag);
+    if (rt::UCase(windows) == rt::UCase(windowsDirectory))
+        windows = windowsDirectory;
     return {"c:\\logo.sys",
             windows + "\\logos.sys",
             windows + "\\logow.sys",
@@ -128,13 +134,18 @@ public:
         return record;
     }
 
-    // system.ini [boot] SCRNSAVE.EXE, as the profile functions find it.
-    std::optional<std::string> bootSaver() {
+    // The folder Windows runs from.
+    std::string windowsDirectory() {
         char folder[260] = {};
         const win::UINT length = api_.GetWindowsDirectoryA(folder, sizeof folder);
         if (length == 0 || length >= sizeof folder)
             throw sys::windowsFailure("GetWindowsDirectoryA", api_.GetLastError());
-        const std::string ini = std::string(folder, length) + "\\system.ini";
+        return std::string(folder, length);
+    }
+
+    // system.ini [boot] SCRNSAVE.EXE in that folder, as the profile functions find it.
+    std::optional<std::string> bootSaver(const std::string& windowsDirectory) {
+        const std::string ini = windowsDirectory + "\\system.ini";
         if (!plainFileThere(api_, ini))
             return std::nullopt;
         const themefile::ProfileText profile = themefile::ProfileText::read(platform_.runtime.readFile(ini));
@@ -328,7 +339,8 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
                    {"Wallpaper", "TileWallpaper", "WallpaperStyle", "Pattern"});
     capture.values(Aspect::saver, win::HKEY_CURRENT_USER, desktopKey,
                    {"SCRNSAVE.EXE", "ScreenSaveActive", "ScreenSaveTimeOut"}, false);
-    state.bootSaver = capture.bootSaver();
+    const std::string windowsDirectory = capture.windowsDirectory();
+    state.bootSaver = capture.bootSaver(windowsDirectory);
     const bool saverActive = capture.number(win::SPI_GETSCREENSAVEACTIVE) != 0;
     state.screenSaveTimeOut = capture.number(win::SPI_GETSCREENSAVETIMEOUT);
 
@@ -338,7 +350,7 @@ SystemState captureState(rt::Platform& platform, const std::string& versionTag) 
     const auto frame = capture.metrics<win::NONCLIENTMETRICSA>(win::SPI_GETNONCLIENTMETRICS);
     const auto icons = capture.metrics<win::ICONMETRICSA>(win::SPI_GETICONMETRICS);
 
-    for (const std::string& path : keptFilePaths(versionTag)) {
+    for (const std::string& path : keptFilePaths(versionTag, windowsDirectory)) {
         KeptFile file{path, plainFileThere(api, path), {}, {}};
         if (file.exists) {
             file.bytes = platform.runtime.readFile(path);

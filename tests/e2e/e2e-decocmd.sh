@@ -136,7 +136,7 @@ run_version() { # VERSION ICON_KEY WINDOWS_FOLDER
     # Jungle's sound had a long path; the theme's short one has no blanks, or none is set.
     got=$(reg_value 'HKCU\AppEvents\Schemes\Apps\.Default\SystemStart\.Current' '')
     if [ -n "$short_audio" ]; then [[ "$got" == *.[Ww][Aa][Vv] && "$got" != *' '* ]]; else [ -z "$got" ]; fi ||
-        fail "the start-up sound is '$got' (the theme's sound: '$short_audio')"
+        fail "the start-up sound is '$got' (the theme's sound: '$short_audio'; reg said: $(tr -d '\r' <"$prefix/reg.out" | head -c 300); the apply: $(tail -c 400 "$out/$run-apply-all.log.txt"))"
     decocmd restore restore previous || fail "decocmd restore previous ended with $?: $(cat "$out/$run-restore.log.txt")"
     snapshot "$out/$run-restored.reg"
     diff "$out/$run-before-all.reg" "$out/$run-restored.reg" >"$out/$run-not-restored.txt" ||

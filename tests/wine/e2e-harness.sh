@@ -64,7 +64,8 @@ e2e_tab() {
 reg_value() { # KEY [NAME]: the default value without NAME
     local which=(/ve)
     [ -n "${2:-}" ] && which=(/v "$2")
-    _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null
+    # reg ends with 0 or 1 (found or not); anything else is Wine's own trouble: once more.
+    for _ in 1 2; do _wine_in "$prefix" timeout 60 "$WINE64" reg query "$1" "${which[@]}" >"$prefix/reg.out" 2>&1 </dev/null && break; [ $? -eq 1 ] && break; done
     tr -d '\r' <"$prefix/reg.out" | grep -E 'REG_(EXPAND_)?SZ' | head -n 1 | sed -E 's/^.*REG_(EXPAND_)?SZ[[:space:]]*//'
 }
 
