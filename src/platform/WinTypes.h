@@ -107,6 +107,9 @@ constexpr DWORD FILE_ATTRIBUTE_SYSTEM = 0x4;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x20;
 
+// MoveFileExA.
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+
 // GetVersionExA platform identifiers.
 constexpr DWORD VER_PLATFORM_WIN32s = 0;
 constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;

@@ -69,6 +69,9 @@ public:
     virtual BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) = 0;
     // A file's or folder's attributes, INVALID_FILE_ATTRIBUTES when it is not there.
     virtual DWORD GetFileAttributesA(const char* lpFileName) = 0;
+    // A file renamed, onto an existing file with MOVEFILE_REPLACE_EXISTING; the 95 family
+    // has none (FALSE, ERROR_CALL_NOT_IMPLEMENTED: Microsoft Knowledge Base Q129532).
+    virtual BOOL MoveFileExA(const char* lpExistingFileName, const char* lpNewFileName, DWORD dwFlags) = 0;
     // UTF-16 text in a code page (CP_ACP: the system's ANSI code page); a character the
     // code page lacks becomes the default character and sets *lpUsedDefaultChar.
     virtual int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr,

@@ -50,6 +50,12 @@ void writeWhole(rt::Platform& platform, const std::string& path, const std::stri
     const std::string fresh = path + ".new", old = path + ".old";
     try {
         files.writeFile(fresh, bytes);
+        // The NT family renames over the old file in one step; the 95 family has no
+        // MoveFileExA and takes the renames below.
+        if (platform.api.MoveFileExA(fresh.c_str(), path.c_str(), win::MOVEFILE_REPLACE_EXISTING))
+            return;
+        if (const win::DWORD error = platform.api.GetLastError(); error != win::ERROR_CALL_NOT_IMPLEMENTED)
+            throw sys::windowsFailure("MoveFileExA", error);
         const bool replacing = plainFileThere(platform.api, path);
         if (replacing) {
             if (plainFileThere(platform.api, old))

@@ -1,7 +1,7 @@
 // What the program relies on of the runtime's file services, held against every
-// backend: copies that replace, renames that refuse to replace, reads and writes
-// at byte offsets, and the program's error numbers for what goes wrong (53 file
-// not found, 76 path not found, 75 path/file access error, 58 file exists); and of
+// backend: copies that replace, renames that refuse to replace (MoveFileExA's replace
+// when told), reads and writes at byte offsets, and the program's
+// error numbers (53 file not found, 76 path not found, 75 path/file access error, 58 file exists); and of
 // WritePrivateProfileStringA: the file and section made on first write, a key
 // replaced in place whatever its case, a null string removing the key and a null
 // key the section, lines ending with CR LF.
@@ -57,14 +57,24 @@ TYPED_TEST(FileContract, FileCopyReplacesTheDestinationAndFailsWithTheProgramsNu
               errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("web\\x.bmp")); }));
 }
 
+// MoveFileExA as the NT family has it (the fake plays Windows 2000, Wine has it in any
+// version) replaces a file in one rename.
 TYPED_TEST(FileContract, AReadOnlyFileCannotBeReplacedOrDeleted) {
+    if constexpr (!TypeParam::isReal)
+        this->backend.fake().useVersion(fake::Version::Win2000);
     rt::Runtime& runtime = this->runtime();
-    runtime.writeFile(this->path("source.bmp"), "new");
-    this->makeReadOnlyFile(this->path("logo.sys"));
-    EXPECT_EQ(rt::ErrPathFileAccess,
-              errorOf([&] { runtime.FileCopy(this->path("source.bmp"), this->path("logo.sys")); }));
-    EXPECT_EQ(rt::ErrPathFileAccess, errorOf([&] { runtime.Kill(this->path("logo.sys")); }));
-    EXPECT_EQ("logo.sys", runtime.Dir(this->path("logo.sys")));
+    win::WindowsApi& api = this->backend.api();
+    const std::string source = this->path("source.bmp"), logo = this->path("logo.sys"),
+                      kept = this->path("kept");
+    runtime.writeFile(source, "new");
+    this->makeReadOnlyFile(logo);
+    EXPECT_EQ(rt::ErrPathFileAccess, errorOf([&] { runtime.FileCopy(source, logo); }));
+    EXPECT_EQ(rt::ErrPathFileAccess, errorOf([&] { runtime.Kill(logo); }));
+    EXPECT_EQ("logo.sys", runtime.Dir(logo));
+    runtime.writeFile(kept, "old");
+    ASSERT_TRUE(api.MoveFileExA(source.c_str(), kept.c_str(), win::MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ("new", runtime.readFile(kept));
+    EXPECT_EQ("", runtime.Dir(source));
 }
 
 TYPED_TEST(FileContract, KillDeletesAndDirGivesTheNameAsStoredOrNothing) {

@@ -230,6 +230,11 @@ win::DWORD Win32Api::GetFileAttributesA(const char* lpFileName) {
     return ::GetFileAttributesA(lpFileName);
 }
 
+win::BOOL Win32Api::MoveFileExA(const char* lpExistingFileName, const char* lpNewFileName,
+                                win::DWORD dwFlags) {
+    return ::MoveFileExA(lpExistingFileName, lpNewFileName, dwFlags);
+}
+
 // WCHAR is 16 bits on Windows, so char16_t text goes to Windows as it is.
 static_assert(sizeof(char16_t) == sizeof(::WCHAR));
 

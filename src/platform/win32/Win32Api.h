@@ -91,6 +91,7 @@ public:
     BOOL SetComputerNameExA(int NameType, const char* lpBuffer) override;
     BOOL CreateDirectoryA(const char* lpPathName, void* lpSecurityAttributes) override;
     DWORD GetFileAttributesA(const char* lpFileName) override;
+    BOOL MoveFileExA(const char* lpExistingFileName, const char* lpNewFileName, DWORD dwFlags) override;
     int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const char16_t* lpWideCharStr, int cchWideChar,
                             char* lpMultiByteStr, int cbMultiByte, const char* lpDefaultChar,
                             BOOL* lpUsedDefaultChar) override;

@@ -277,6 +277,7 @@ public:
                               void*) override;
     win::BOOL CreateDirectoryA(const char*, void*) override;
     win::DWORD GetFileAttributesA(const char*) override;
+    win::BOOL MoveFileExA(const char*, const char*, win::DWORD) override;
     int WideCharToMultiByte(win::UINT, win::DWORD, const char16_t*, int, char*, int, const char*,
                             win::BOOL*) override;
     int MultiByteToWideChar(win::UINT, win::DWORD, const char*, int, char16_t*, int) override;

@@ -282,6 +282,26 @@ win::DWORD FakeWindows::GetFileAttributesA(const char* lpFileName) {
     return win::FILE_ATTRIBUTE_ARCHIVE | (drive_.isReadOnly(lpFileName) ? win::FILE_ATTRIBUTE_READONLY : 0);
 }
 
+// MoveFileExA: none on the 95 family; on NT a file moves, onto another file only when told
+// to replace it (a read-only one too, as Wine does), never onto a folder.
+win::BOOL FakeWindows::MoveFileExA(const char* from, const char* to, win::DWORD flags) {
+    if (faulted("MoveFileExA", {from, to, flags}) ||
+        refused(!isNtFamily(version_), win::ERROR_CALL_NOT_IMPLEMENTED))
+        return win::FALSE;
+    const FakeDrive::Location source = drive_.locate(from), target = drive_.locate(to);
+    const bool onto = target.exists && target.entry != source.entry;
+    if (refused(!source.exists,
+                source.folderExists ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND) ||
+        refused(!target.onDrive || !target.folderExists, win::ERROR_PATH_NOT_FOUND) ||
+        refused(onto && !(flags & win::MOVEFILE_REPLACE_EXISTING), win::ERROR_ALREADY_EXISTS) ||
+        refused(onto && target.isFolder, win::ERROR_ACCESS_DENIED))
+        return win::FALSE;
+    if (onto)
+        drive_.remove(to);
+    drive_.rename(from, to);
+    return win::TRUE;
+}
+
 // The code page conversions know the ANSI code page of a Western Windows, 1252
 // (CP_ACP or 1252 by number). Lengths count what the text holds; an output size
 // of 0 asks for the size needed.
