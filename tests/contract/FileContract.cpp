@@ -1,7 +1,7 @@
 // What the program relies on of the runtime's file services, held against every
-// backend: copies that replace, renames that refuse to replace (MoveFileExA's replace
-// when told), reads and writes at byte offsets, and the program's
-// error numbers (53 file not found, 76 path not found, 75 path/file access error, 58 file exists); and of
+// backend: copies that replace, renames that refuse to replace (MoveFileExA's replace when
+// told), reads and writes at byte offsets, and the program's error numbers for what goes
+// wrong (53 file not found, 76 path not found, 75 path/file access error, 58 file exists); and of
 // WritePrivateProfileStringA: the file and section made on first write, a key
 // replaced in place whatever its case, a null string removing the key and a null
 // key the section, lines ending with CR LF.

@@ -1,4 +1,3 @@
-#include "platform/InputFacts.h"
 // The fault sweep of every handler that writes to Windows. A clean run records
 // the operations the handler uses (the fake's trail of Windows calls, file
 // services and message boxes) and the state it leaves; then, for each of them
@@ -28,6 +27,7 @@
 #include "support/TestFacts.h"
 
 #include "console/Decocmd.h"
+#include "platform/InputFacts.h"
 #include "runtime/TextConv.h"
 #include "screensaver/ScreenSaverInstall.h"
 #include "snapshot/Snapshots.h"

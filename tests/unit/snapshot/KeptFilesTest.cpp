@@ -10,7 +10,7 @@
 namespace {
 
 // The files kept are the ones the apply writes, in the Windows folder of the version tag:
-// here a Windows 2000 that runs from C:\WINDOWS, as one put over Windows 98 does.
+// here the tag is 2000 while Windows runs from C:\WINDOWS, as a 2000 put over 98 does.
 TEST(KeptFiles, EachSnapshotBringsBackTheContentItSaw) {
     fake::FakeWindows fake;
     rt::Platform platform{fake, fake, fake};
